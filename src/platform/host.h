@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Everything that waits on the user or the machine: message boxes, the beep,
+// yielding to pending events, the common dialogs, the help viewer and facts of
+// the screen. Core routines reach the user only through this interface;
+// QtHost implements it on Qt, FakeHost (tests/support) records and scripts it.
+
+// Button sets of a message box.
+enum class MsgButtons : int {
+  OKOnly = 0,
+  OKCancel = 1,
+  AbortRetryIgnore = 2,
+  YesNoCancel = 3,
+  YesNo = 4,
+  RetryCancel = 5,
+};
+
+// Icon of a message box.
+enum class MsgIcon : int {
+  None = 0,
+  Critical = 16,
+  Question = 32,
+  Exclamation = 48,
+  Information = 64,
+};
+
+// Answers of a message box: the platform's codes.
+enum MsgAnswer : int {
+  kAnswerOK = 1,
+  kAnswerCancel = 2,
+  kAnswerAbort = 3,
+  kAnswerRetry = 4,
+  kAnswerIgnore = 5,
+  kAnswerYes = 6,
+  kAnswerNo = 7,
+};
+
+// Mouse pointers as the program sets them.
+enum MousePointer : int {
+  kPointerDefault = 0,
+  kPointerCross = 2,
+  kPointerUpArrow = 10,
+  kPointerHourglass = 11,
+};
+
+// A request to the open or save dialog. The filter has the form
+// "Name (*.ext)|*.ext|Other (*.x;*.y)|*.x;*.y".
+struct FileDialogRequest {
+  std::string filter;
+  int flags = 0;
+  std::string initDir;
+  std::string fileName;
+  std::string title;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Shows a modal message box and returns the answer (MsgAnswer).
+  // defaultButton is 1, 2 or 3. A CR (character 13) in text breaks the line.
+  virtual int MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
+                     const std::string& title) = 0;
+  virtual void Beep() = 0;
+  // Processes pending events (user input, repaint) and returns.
+  virtual void DoEvents() = 0;
+
+  // Common dialogs. Open and save return the chosen full path, or an empty
+  // string when the user cancelled.
+  virtual std::string ShowOpen(const FileDialogRequest& request) = 0;
+  virtual std::string ShowSave(const FileDialogRequest& request) = 0;
+  // Colour chooser preset with `colour` (0x00BBGGRR); returns the chosen colour,
+  // or 0 (black) when the user cancelled.
+  virtual int32_t ShowColor(int32_t colour) = 0;
+  // Print setup; false when cancelled. `copies` is in and out.
+  virtual bool ShowPrinter(int& copies) = 0;
+  // Opens a help file with the desktop's viewer, or says that it cannot be shown.
+  virtual void ShowHelp(const std::string& helpFile) = 0;
+
+  // The screen in twips, and the display's colour count (-1 above 256 colours).
+  virtual double ScreenWidthTwips() = 0;
+  virtual double ScreenHeightTwips() = 0;
+  virtual int DisplayColourCount() = 0;
+
+  // The main window's mouse pointer (MousePointer).
+  virtual void SetMousePointer(int pointer) = 0;
+  virtual int GetMousePointer() = 0;
+};

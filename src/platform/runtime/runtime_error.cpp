@@ -1,0 +1,25 @@
+#include "platform/runtime/runtime_error.h"
+
+#include <array>
+#include <utility>
+
+std::string RuntimeErrorText(int code) {
+  static constexpr std::array<std::pair<int, const char*>, 13> kTexts{{
+      {kErrOverflow, "Overflow"},
+      {kErrTypeMismatch, "Type mismatch"},
+      {kErrBadFileName, "Bad file name or number"},
+      {kErrFileNotFound, "File not found"},
+      {kErrBadFileMode, "Bad file mode"},
+      {kErrFileAlreadyOpen, "File already open"},
+      {kErrDeviceIO, "Device I/O error"},
+      {kErrDiskFull, "Disk full"},
+      {kErrInputPastEnd, "Input past end of file"},
+      {kErrDeviceUnavailable, "Device unavailable"},
+      {kErrPermissionDenied, "Permission denied"},
+      {kErrPathFileAccess, "Path/File access error"},
+      {kErrPathNotFound, "Path not found"},
+  }};
+  for (const auto& [c, text] : kTexts)
+    if (c == code) return text;
+  return "Application-defined or object-defined error";
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+// A Host for tests: records every message box, beep and dialog call and
+// answers from a script. An unscripted message box gets its default button.
+class FakeHost : public Host {
+ public:
+  struct Message {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    int defaultButton;
+    std::string title;
+    int answer;
+  };
+
+  // Script: answers for the next message boxes, in order.
+  void QueueAnswer(int answer) { answers.push_back(answer); }
+  // Called for each message box before it answers (for example to check the
+  // state the program is in when it asks). Optional.
+  std::function<void(const Message&)> onMessage;
+
+  int MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
+             const std::string& title) override;
+  void Beep() override { ++beeps; events.push_back("Beep"); }
+  void DoEvents() override { ++doEventsCalls; }
+
+  std::string ShowOpen(const FileDialogRequest& request) override;
+  std::string ShowSave(const FileDialogRequest& request) override;
+  int32_t ShowColor(int32_t colour) override;
+  bool ShowPrinter(int& copies) override;
+  void ShowHelp(const std::string& helpFile) override { helpFiles.push_back(helpFile); }
+
+  double ScreenWidthTwips() override { return screenWidthTwips; }
+  double ScreenHeightTwips() override { return screenHeightTwips; }
+  int DisplayColourCount() override { return displayColourCount; }
+  void SetMousePointer(int pointer) override { mousePointer = pointer; pointerHistory.push_back(pointer); }
+  int GetMousePointer() override { return mousePointer; }
+
+  // Recorded calls.
+  std::vector<Message> messages;
+  std::vector<std::string> events;  // "Beep" and "MsgBox:<title>" in order
+  int beeps = 0;
+  int doEventsCalls = 0;
+  std::vector<FileDialogRequest> openRequests, saveRequests;
+  std::vector<std::string> helpFiles;
+  std::vector<int> pointerHistory;
+  int mousePointer = kPointerDefault;
+
+  // Scripted answers and facts.
+  std::deque<int> answers;
+  std::deque<std::string> openAnswers, saveAnswers;  // empty string = cancelled
+  std::deque<int32_t> colourAnswers;                  // 0 = cancelled
+  bool printerAnswer = true;
+  int printerCopies = 1;
+  double screenWidthTwips = 19200;
+  double screenHeightTwips = 14400;
+  int displayColourCount = -1;
+
+  // Every message as text, for failure output.
+  std::string Transcript() const;
+};
+
+std::ostream& operator<<(std::ostream& os, const FakeHost::Message& m);
