@@ -89,6 +89,11 @@ void PrinterDevice::Paint(const std::function<void(QPainter&)>& draw) {
   draw(*painter_);
 }
 
+void PrinterDevice::Cls() {
+  SetCurrentX(ScaleLeft());
+  SetCurrentY(ScaleTop());
+}
+
 void PrinterDevice::NewPage() {
   if (EnsureStarted()) printer_.newPage();
   SetCurrentX(ScaleLeft());

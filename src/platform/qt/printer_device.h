@@ -22,6 +22,8 @@ class PrinterDevice : public PainterSurface {
   std::string fixedPdfFile;
   int copies = 1;
 
+  // The printer has nothing to clear: only the pen goes to the top left.
+  void Cls() override;
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
   void NewPage();
