@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -127,6 +128,50 @@ TEST(ImageSurface, DrawWidthAndCircle) {
   s.Circle(50, 40, 30, kRed, 0, 0, 0.25);
   EXPECT_EQ(s.Point(20, 40), kRed);
   EXPECT_EQ(s.Point(50, 33), kWhite);
+}
+
+TEST(ImageSurface, ArcsAndPies) {
+  Picture pic;
+  Surface& s = pic.surface;
+  s.Scale(0, 0, 100, 80);
+  s.Circle(50, 40, 20, kRed, 0, std::numbers::pi / 2);  // the upper right quarter, counter-clockwise
+  const auto redIn = [&](int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) n += pic.Pixel(x, y) == kRed;
+    return n;
+  };
+  EXPECT_GT(redIn(51, 15, 75, 39), 20);
+  EXPECT_EQ(redIn(25, 15, 49, 39), 0);
+  EXPECT_EQ(redIn(25, 41, 75, 65), 0);
+  s.Cls();
+  s.SetFillStyle(Surface::kFillSolid);
+  s.SetFillColor(kGreen);
+  s.Circle(50, 40, 20, kRed, -0.0001, -std::numbers::pi / 2);  // a pie with both radii, filled
+  EXPECT_EQ(s.Point(58, 33), kGreen);
+  EXPECT_EQ(s.Point(42, 47), kWhite);
+  EXPECT_EQ(s.Point(50, 30), kRed);  // the radius to 90 degrees
+}
+
+TEST(ImageSurface, DashedAndDottedLinesHaveGaps) {
+  Picture pic;
+  Surface& s = pic.surface;
+  s.Scale(0, 0, 100, 80);
+  const auto count = [&](int y) {
+    int on = 0;
+    for (int x = 0; x < 100; ++x) on += pic.Pixel(x, y) == 0;
+    return on;
+  };
+  s.Line(0, 10, 99, 10, 0);
+  s.SetDrawStyle(Surface::kDash);
+  s.Line(0, 20, 99, 20, 0);
+  s.SetDrawStyle(Surface::kDot);
+  s.Line(0, 30, 99, 30, 0);
+  EXPECT_GE(count(10), 99);
+  EXPECT_GT(count(20), 60);
+  EXPECT_LT(count(20), 90);
+  EXPECT_GT(count(30), 35);
+  EXPECT_LT(count(30), 65);
 }
 
 TEST(ImageSurface, FollowsTheSizeSourceAndKeepsTheDrawing) {
