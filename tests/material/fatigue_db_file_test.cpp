@@ -1,9 +1,7 @@
 #include "material/fatigue_db_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +11,7 @@
 #include "material/fatigue_db_fixtures.h"
 #include "material/fatigue_db_format.h"
 #include "support/fake_host.h"
+#include "support/file_size_limit.h"
 
 namespace {
 
@@ -185,27 +184,6 @@ TEST_F(FatigueDbFile, SaveIntoAMissingFolderReportsTheRuntimesText) {
   EXPECT_EQ(state.FatigueDbModified, 1);
   EXPECT_EQ(state.DataDirectory[2], "");
 }
-
-// Holds the size of files this process may write, so that a save fails half
-// way as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST_F(FatigueDbFile, FailedSaveKeepsTheOldFile) {
   WriteBytes(File(), "the old database");
