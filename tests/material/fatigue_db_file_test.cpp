@@ -80,6 +80,7 @@ TEST_F(FatigueDbFile, SaveThenOpenGivesTheSameDatabase) {
   EXPECT_EQ(state.DataDirectory[2], dir.string());
   EXPECT_EQ(db.FdbReference[1][2], "Description & Reference:");  // in memory too
   EXPECT_EQ(host.pointerHistory, (std::vector<int>{kPointerHourglass, kPointerDefault}));
+  EXPECT_NE(ReadBytes(File()).find("Al 4 \x96 Zugfestigkeit \xE4\r\n"), std::string::npos);
 
   FatigueDatabase readDb;
   FatigueDbState readState;

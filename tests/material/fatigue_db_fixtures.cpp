@@ -90,6 +90,7 @@ FatigueDatabase ThreeBatches() {
   PutSet(db, 3, 6, {"AlMg test", 35, 10000000, 6.25f, 50, 0.5f, 250, 150, "Tested in house",
                     "AlMg test", 3, 0.08f, 0, 0, 0, 0});
   for (int j = 1; j <= 5; ++j) db.FdbSetName[3][j] = "Al " + std::to_string(j);
+  db.FdbSetName[3][4] = "Al 4 \u2013 Zugfestigkeit \u00E4";  // en dash and a-umlaut
   return db;
 }
 

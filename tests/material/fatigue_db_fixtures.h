@@ -15,7 +15,8 @@ FatigueDatabase TwoSetBatch();
 std::string TwoSetBatchText();
 
 // Three batches: TwoSetBatch's batch, an empty batch with an empty name, and
-// a full batch of six sets whose last set is linked to fatigue test data.
+// a full batch of six sets whose last set is linked to fatigue test data and
+// whose fourth set's name holds characters beyond ASCII.
 FatigueDatabase ThreeBatches();
 
 // The version marker line: -2, then the batch count in the second print zone.
