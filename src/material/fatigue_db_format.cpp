@@ -30,7 +30,7 @@ struct ReadContext {
   int16_t version;  // 0 for a file without version marker
 };
 
-// The reference lines of a set (files of version -1 and later): empty lines
+// The reference lines of a set (files with a version marker): empty lines
 // before it are skipped; it runs up to the line that names the test data,
 // which is "No fatigue data" or the set's own name. The one empty line that
 // the writer puts before that line is not part of the reference.
