@@ -1,7 +1,7 @@
 #include "platform/runtime/decimal_digits.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 DecimalDigits ToSignificantDigits(double value, int significant) {
@@ -9,7 +9,8 @@ DecimalDigits ToSignificantDigits(double value, int significant) {
   d.negative = std::signbit(value) && value != 0.0;
   if (value == 0.0) return d;
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, significant - 1);
+  *res.ptr = '\0';
   // buf is "d.ddddde[+-]xx" (or "de[+-]xx" for one digit)
   d.digits.clear();
   const char* p = buf;

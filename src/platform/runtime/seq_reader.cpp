@@ -16,6 +16,9 @@
 
 namespace {
 
+// No file of the program comes near this; a larger one is refused, not loaded.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool FolderExists(const std::string& path) {
@@ -39,7 +42,12 @@ std::string ReadWholeFile(const std::string& path) {
     ::close(fd);
     throw RuntimeError(kErrPathFileAccess, path);
   }
+  if (static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
+    ::close(fd);
+    throw RuntimeError(kErrOutOfMemory, path);
+  }
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -50,6 +58,10 @@ std::string ReadWholeFile(const std::string& path) {
     }
     if (n == 0) break;
     bytes.append(buf, static_cast<std::size_t>(n));
+    if (bytes.size() > kMaxFileBytes) {  // the file grew while being read
+      ::close(fd);
+      throw RuntimeError(kErrOutOfMemory, path);
+    }
   }
   ::close(fd);
   return bytes;

@@ -14,7 +14,8 @@
 // Failures raise RuntimeError (the runtime's error trap): kErrInputPastEnd when
 // nothing is left, kErrTypeMismatch for an item that is not a number, kErrOverflow
 // for a number too large for its type; opening: kErrFileNotFound, kErrPathNotFound,
-// kErrPermissionDenied, kErrPathFileAccess.
+// kErrPermissionDenied, kErrPathFileAccess (also for a folder), kErrOutOfMemory
+// (a file beyond 1 GiB, which no file of the program comes near).
 class SeqReader {
  public:
   // Opens a file; its bytes are decoded from Windows-1252.

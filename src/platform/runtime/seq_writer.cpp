@@ -1,5 +1,7 @@
 #include "platform/runtime/seq_writer.h"
 
+#include <algorithm>
+
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/number_text.h"
 
@@ -8,9 +10,14 @@ constexpr int kZoneWidth = 14;
 }
 
 void SeqWriter::Append(std::string_view utf8) {
-  const std::string bytes = Utf8ToCp1252(utf8);
-  for (char c : bytes) column_ = (c == '\r' || c == '\n') ? 1 : column_ + 1;
-  bytes_ += bytes;
+  const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+  const std::size_t start = bytes_.size();
+  if (std::all_of(utf8.begin(), utf8.end(), ascii)) bytes_ += utf8;  // the same bytes in both
+  else bytes_ += Utf8ToCp1252(utf8);
+  for (std::size_t i = start; i < bytes_.size(); ++i) {
+    const char c = bytes_[i];
+    column_ = (c == '\r' || c == '\n') ? 1 : column_ + 1;
+  }
 }
 
 void SeqWriter::PadTo(int column) {

@@ -71,5 +71,17 @@ TEST(RuntimeErrorFromErrno, MapsTheCommonFailures) {
   EXPECT_EQ(RuntimeErrorFromErrno(ENOSPC), kErrDiskFull);
   EXPECT_EQ(RuntimeErrorFromErrno(EIO), kErrDeviceIO);
   EXPECT_EQ(RuntimeErrorFromErrno(EISDIR), kErrPathFileAccess);
-  EXPECT_EQ(RuntimeErrorText(kErrDiskFull), "Disk full");
+}
+
+TEST(RuntimeErrorText, TheTableOfTexts) {
+  const struct { int code; const char* text; } cases[] = {
+      {kErrFileNotFound, "File not found"},          {kErrPathNotFound, "Path not found"},
+      {kErrInputPastEnd, "Input past end of file"},  {kErrTypeMismatch, "Type mismatch"},
+      {kErrOverflow, "Overflow"},                    {kErrPermissionDenied, "Permission denied"},
+      {kErrDiskFull, "Disk full"},                   {kErrDeviceUnavailable, "Device unavailable"},
+      {kErrDeviceIO, "Device I/O error"},            {kErrPathFileAccess, "Path/File access error"},
+      {kErrOutOfMemory, "Out of memory"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RuntimeErrorText(c.code), c.text);
+  EXPECT_EQ(RuntimeError(kErrTypeMismatch, "abc").code(), kErrTypeMismatch);
 }
