@@ -4,8 +4,9 @@
 #include <utility>
 
 std::string RuntimeErrorText(int code) {
-  static constexpr std::array<std::pair<int, const char*>, 13> kTexts{{
+  static constexpr std::array<std::pair<int, const char*>, 14> kTexts{{
       {kErrOverflow, "Overflow"},
+      {kErrOutOfMemory, "Out of memory"},
       {kErrTypeMismatch, "Type mismatch"},
       {kErrBadFileName, "Bad file name or number"},
       {kErrFileNotFound, "File not found"},

@@ -6,6 +6,7 @@
 // Error numbers of the runtime, as the file routines and conversions raise them.
 enum RuntimeErrorCode : int {
   kErrOverflow = 6,
+  kErrOutOfMemory = 7,
   kErrTypeMismatch = 13,
   kErrBadFileName = 52,
   kErrFileNotFound = 53,

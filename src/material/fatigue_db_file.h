@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "material/fatigue_db_records.h"
+
+class Host;
+
+// The fatigue database file "duvak.dat" in the database folder.
+inline constexpr const char* kFatigueDbFileName = "duvak.dat";
+
+// The path of "duvak.dat" in `folder`: the name is appended directly when the
+// folder ends with a separator, otherwise after one.
+std::string FatigueDatabasePath(const std::string& folder);
+
+// Reads "duvak.dat" from state.DatabaseDir. The file is read into a staging
+// copy; only a complete read replaces `db` and state.FatigueBatchCount, sets
+// state.DataDirectory[2] to the folder and clears state.FatigueDbModified.
+// A missing, truncated or corrupt file, or counts beyond 20 batches or 6 sets,
+// leave `db` and `state` unchanged and are reported through `host` (after a
+// beep when `beepEnabled`):
+//   the file ends early or holds counts beyond the limits:
+//     "The Material Data-Base is corrupted!", OK, exclamation, "Material Data-Base";
+//   any other error: the runtime's text, OK, exclamation, "Material Database".
+// Shows the hourglass pointer while the file is read. Returns whether the
+// database was read. The caller sets the data-service options for browsing.
+bool ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
+                         bool beepEnabled = true);
+
+// Writes batches 1..state.FatigueBatchCount of `db` to "duvak.dat" in
+// state.DatabaseDir by atomic replacement (a failed save keeps the old file).
+// Unless state.OverwriteConfirmed is 1 for this folder, asks before replacing
+// an existing file ("Overwrite the existing Fatigue Database?  "); Cancel
+// writes nothing. Empty references and test-data names get the texts the file
+// stores for them, in memory too. On success clears state.FatigueDbModified
+// and sets state.DataDirectory[2] to the folder; a failure is reported with
+// the runtime's error text (OK, exclamation, "Material Database") and leaves
+// both as they were. Returns whether the file was written.
+bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
+                          bool beepEnabled = true);

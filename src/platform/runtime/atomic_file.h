@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Outcome of a file write: ok, or the runtime's error code and text.
+struct SaveResult {
+  bool ok = true;
+  int code = 0;           // a RuntimeErrorCode when !ok
+  std::string errorText;  // RuntimeErrorText(code) when !ok
+
+  explicit operator bool() const { return ok; }
+};
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it to the
+// disk and renames it over `path`. On any failure the temporary file is removed,
+// an existing file at `path` stays as it was, and the result carries the text.
+SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The runtime's error code for an errno value of a failed file operation.
+int RuntimeErrorFromErrno(int err);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The runtime's plain number-to-text forms.
+//
+// NumberText: a Single to at most 7, a Double to at most 15 significant digits,
+// no trailing zeros, no leading zero before the point (".5", "-.25"); fixed
+// notation for magnitudes from 1E-4 up to below 1E+7 (Single) or 1E+15 (Double),
+// otherwise the exponent form with a sign and at least two exponent digits
+// ("1E+30", "1E-05", "1.234568E+08"). Whole numbers print as their digits.
+std::string NumberText(float value);
+std::string NumberText(double value);
+std::string NumberText(int16_t value);
+std::string NumberText(int32_t value);
+
+// The Str form: a blank before a number that is not negative.
+std::string StrSingle(float value);
+std::string StrDouble(double value);
+std::string StrInteger(int32_t value);
+
+// The print form: a blank (or the minus sign) before, one blank after.
+std::string PrintSingle(float value);
+std::string PrintDouble(double value);
+std::string PrintInteger(int32_t value);
+
+// The bare form of comma-separated output: no blanks at all.
+std::string WriteNumberSingle(float value);
+std::string WriteNumberDouble(double value);
+std::string WriteNumberInteger(int32_t value);

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/runtime/atomic_file.h"
+
+// Items that move the print position within a print statement.
+struct Tab {  // "at column n": pads to column n, on a new line when already past it
+  int column;
+};
+struct NextZone {};  // the ',' of a print statement: to the next 14-column zone
+inline constexpr NextZone Zone{};
+
+// A sequential output file, opened whole for output: its bytes are collected in
+// memory (Windows-1252, CR LF line ends) and written by Save.
+//
+// Print style (print statements):
+//   Print #f, a; b; c          ->  w.PrintLine(a, b, c);
+//   Print #f, a; b;            ->  w.Print(a, b);           (no line end)
+//   Print #f, "", "x"          ->  w.PrintLine("", Zone, "x");
+//   Print #f, Tab(48); d       ->  w.PrintLine(Tab{48}, d);
+// Numbers take the print form by their type (float = Single, double = Double,
+// int16_t = Integer, int32_t = Long): " 1.5 ", "-2 "; strings are unquoted.
+//
+// Write style (comma-separated):
+//   Write #f, "x", 1.5         ->  w.WriteLine("x", 1.5f);   =>  "x",1.5
+//   Write #f                   ->  w.WriteLine();            =>  empty line
+class SeqWriter {
+ public:
+  template <typename... Items>
+  SeqWriter& Print(const Items&... items) {
+    (PrintItem(items), ...);
+    return *this;
+  }
+
+  template <typename... Items>
+  SeqWriter& PrintLine(const Items&... items) {
+    Print(items...);
+    EndLine();
+    return *this;
+  }
+
+  template <typename... Items>
+  SeqWriter& WriteLine(const Items&... items) {
+    [[maybe_unused]] bool first = true;
+    ((Append(first ? "" : ","), WriteItem(items), first = false), ...);
+    EndLine();
+    return *this;
+  }
+
+  // Ends the statement: CR LF.
+  void EndLine();
+
+  // The next print position, counted from 1 on the current line.
+  int Column() const { return column_; }
+
+  // The file's bytes as they stand (Windows-1252).
+  const std::string& Bytes() const { return bytes_; }
+
+  // Writes the bytes to `path`, replacing the file atomically.
+  SaveResult Save(const std::string& path) const;
+
+  void PrintItem(float value);
+  void PrintItem(double value);
+  void PrintItem(int16_t value);
+  void PrintItem(int32_t value);
+  void PrintItem(std::string_view text);
+  void PrintItem(const char* text) { PrintItem(std::string_view(text)); }
+  void PrintItem(const std::string& text) { PrintItem(std::string_view(text)); }
+  void PrintItem(Tab tab);
+  void PrintItem(NextZone);
+  void PrintItem(bool) = delete;
+  void PrintItem(char) = delete;
+
+  void WriteItem(float value);
+  void WriteItem(double value);
+  void WriteItem(int16_t value);
+  void WriteItem(int32_t value);
+  void WriteItem(std::string_view text);
+  void WriteItem(const char* text) { WriteItem(std::string_view(text)); }
+  void WriteItem(const std::string& text) { WriteItem(std::string_view(text)); }
+  void WriteItem(bool) = delete;
+  void WriteItem(char) = delete;
+
+ private:
+  // Appends UTF-8 text as Windows-1252 and follows the print column.
+  void Append(std::string_view utf8);
+  void PadTo(int column);
+
+  std::string bytes_;
+  int column_ = 1;
+};

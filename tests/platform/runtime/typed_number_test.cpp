@@ -1,0 +1,45 @@
+#include "platform/runtime/typed_number.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+TEST(Val, LeadingNumberRule) {
+  const struct { const char* text; double value; } cases[] = {
+      {"200", 200},        {" 2 00 ", 200},      {"1\t2\n3", 123},     {"-12.5", -12.5},   {"+7", 7},
+      {".5", 0.5},         {"5.", 5},            {"1.2.3", 1.2},       {"1e3", 1000},      {"2.5E-2x", 0.025},
+      {"1E", 1},           {"1e+", 1},           {"3 E 2", 300},       {"12abc", 12},      {"abc", 0},
+      {"", 0},             {"-", 0},             {".", 0},             {"- 4", -4},        {"1,5", 1},
+      {"\r5", 0},          {"0x1A", 0},          {"1e-400", 0},        {"6.895", 6.895},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(Val, HugeValuesAreInfiniteNotErrors) {
+  EXPECT_EQ(Val("1e400"), INFINITY);
+  EXPECT_EQ(Val("-1e400"), -INFINITY);
+  EXPECT_EQ(ValSingle("1e39"), INFINITY);
+  EXPECT_EQ(ValSingle("-1e39"), -INFINITY);
+  EXPECT_EQ(ValSingle("0.1"), 0.1f);
+}
+
+TEST(Val, PointIsTheSeparatorWhateverTheLocale) {
+  const char* old = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = old ? old : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) std::setlocale(LC_NUMERIC, "C");
+  EXPECT_EQ(Val("2.5"), 2.5);
+  EXPECT_EQ(Val("2,5"), 2);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(ParseWholeNumber, AcceptsOnlyACompleteNumber) {
+  double v = -1;
+  EXPECT_TRUE(ParseWholeNumber("-1.5E+02", v));
+  EXPECT_EQ(v, -150);
+  for (const char* bad : {"", "1x", "1e", " 1", "inf", "nan", "1.2.3", "--1", "+"}) {
+    v = 42;
+    EXPECT_FALSE(ParseWholeNumber(bad, v)) << bad;
+    EXPECT_EQ(v, 42);
+  }
+}
