@@ -1,16 +1,5 @@
 #include "platform/draw/bitmap_encoding.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
-
-#include <unistd.h>
-
-#include "platform/runtime/runtime_error.h"
-
 namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
@@ -25,30 +14,6 @@ void Put16(std::vector<uint8_t>& out, uint32_t v) {
 void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v & 0xFFFF);
   Put16(out, v >> 16);
-}
-
-int RuntimeCodeForErrno(int err) {
-  switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-      return kErrPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return kErrPermissionDenied;
-    case ENOSPC:
-      return kErrDiskFull;
-    case ENAMETOOLONG:
-    case EINVAL:
-      return kErrBadFileName;
-    default:
-      return kErrDeviceIO;
-  }
-}
-
-bool Fail(std::string* error, int err) {
-  if (error) *error = RuntimeErrorText(RuntimeCodeForErrno(err));
-  return false;
 }
 
 }  // namespace
@@ -87,35 +52,4 @@ std::vector<uint8_t> EncodeBitmap24(int width, int height, const std::function<i
     for (uint32_t pad = w * 3; pad < rowBytes; ++pad) out.push_back(0);
   }
   return out;
-}
-
-std::string TemporaryNameBeside(const std::string& target) {
-  std::random_device rd;
-  return target + ".tmp" + std::to_string(rd() % 1000000);
-}
-
-bool ReplaceFile(const std::string& temporary, const std::string& target, std::string* error) {
-  std::error_code ec;
-  std::filesystem::rename(temporary, target, ec);
-  if (!ec) return true;
-  std::filesystem::remove(temporary, ec);
-  return Fail(error, ec.value());
-}
-
-bool WriteBytesAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
-  if (path.empty()) return Fail(error, ENOENT);
-  const std::string temporary = TemporaryNameBeside(path);
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (!f) return Fail(error, errno);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const int writeErr = errno;
-  const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-  const int flushErr = errno;
-  const bool closed = std::fclose(f) == 0;
-  const int closeErr = errno;
-  if (!written || !flushed || !closed) {
-    std::remove(temporary.c_str());
-    return Fail(error, !written ? writeErr : !flushed ? flushErr : closeErr);
-  }
-  return ReplaceFile(temporary, path, error);
 }

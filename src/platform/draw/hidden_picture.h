@@ -24,9 +24,9 @@ class HiddenPicture : public ForwardingSurface {
   void SetHeight(double twips);
 
   // Writes the image as a 24-bit .bmp file, replacing the target only after a
-  // complete write. On failure returns false with the runtime's text for the
-  // fault ("Path not found", ...) in error.
-  bool SaveBitmap(const std::string& path, std::string* error = nullptr) const;
+  // complete write; a failure carries the runtime's text for the fault
+  // ("Path not found", ...).
+  SaveResult SaveBitmap(const std::string& path) const;
   // A copy of the image as drawn.
   WindowImage Image() const;
 

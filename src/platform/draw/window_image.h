@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/runtime/atomic_file.h"
+
 // A pixel copy of a window (or of the hidden picture) as the screen shows it,
 // for the copy-screen and bitmap commands. The image itself stays behind this
 // handle; copies share it.
@@ -22,9 +24,9 @@ class WindowImage {
   int PixelHeight() const;
   // Colour of a pixel as 0x00BBGGRR; -1 outside the image.
   int32_t Pixel(int x, int y) const;
-  // Writes the image as a 24-bit .bmp file (atomically). On failure returns
-  // false with the runtime's text for the fault in error.
-  bool SaveBitmap(const std::string& path, std::string* error = nullptr) const;
+  // Writes the image as a 24-bit .bmp file, replacing the target only after a
+  // complete write; a failure carries the runtime's text for the fault.
+  SaveResult SaveBitmap(const std::string& path) const;
 
   const Impl* impl() const { return impl_.get(); }
 

@@ -31,6 +31,6 @@ void HiddenPicture::SetHeight(double twips) { impl_->size.setHeight(PixelsOf(twi
 
 WindowImage HiddenPicture::Image() const { return MakeWindowImage(impl_->surface.image()); }
 
-bool HiddenPicture::SaveBitmap(const std::string& path, std::string* error) const {
-  return Image().SaveBitmap(path, error);
+SaveResult HiddenPicture::SaveBitmap(const std::string& path) const {
+  return Image().SaveBitmap(path);
 }

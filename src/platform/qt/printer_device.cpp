@@ -5,7 +5,8 @@
 #include <QRectF>
 #include <cstdio>
 
-#include "platform/draw/bitmap_encoding.h"
+#include "platform/draw/file_replacement.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ bool PrinterDevice::BeginOnPdf(const std::string& target) {
   if (painter_->begin(&printer_)) return true;
   painter_.reset();
   std::remove(pdfTemporary_.c_str());
-  lastError_ = "Path/File access error";
+  lastError_ = RuntimeErrorText(kErrPathFileAccess);
   pdfTarget_.clear();
   pdfTemporary_.clear();
   return false;
@@ -112,16 +113,16 @@ bool PrinterDevice::EndDoc() {
   if (state_ == State::kActive) {
     ok = painter_->end();
     if (!pdfTarget_.empty()) {
-      std::string error;
       if (ok) {
-        ok = ReplaceFile(pdfTemporary_, pdfTarget_, &error);
+        const SaveResult saved = ReplaceFile(pdfTemporary_, pdfTarget_);
+        ok = saved.ok;
+        lastError_ = saved.errorText;
       } else {
         std::remove(pdfTemporary_.c_str());
-        error = "Device I/O error";
+        lastError_ = RuntimeErrorText(kErrDeviceIO);
       }
-      lastError_ = error;
     } else if (!ok) {
-      lastError_ = "Device I/O error";
+      lastError_ = RuntimeErrorText(kErrDeviceIO);
     }
   }
   Finish();

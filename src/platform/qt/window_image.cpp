@@ -20,9 +20,9 @@ int32_t WindowImage::Pixel(int x, int y) const {
   return BgrFromColour(QColor(impl_->image.pixel(x, y)));
 }
 
-bool WindowImage::SaveBitmap(const std::string& path, std::string* error) const {
+SaveResult WindowImage::SaveBitmap(const std::string& path) const {
   const auto bytes = EncodeBitmap24(PixelWidth(), PixelHeight(), [this](int x, int y) { return Pixel(x, y); });
-  return WriteBytesAtomically(path, bytes, error);
+  return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 WindowImage MakeWindowImage(const QImage& image) {

@@ -58,8 +58,8 @@ TEST_F(HiddenPictureTest, SavedBitmapReadsBackPixelForPixel) {
   pic.Print("Ab", true);
 
   const fs::path file = dir / "screen.bmp";
-  std::string error;
-  ASSERT_TRUE(pic.SaveBitmap(file.string(), &error)) << error;
+  const SaveResult saved = pic.SaveBitmap(file.string());
+  ASSERT_TRUE(saved.ok) << saved.errorText;
   const std::string bytes = Contents(file);
   ASSERT_GE(bytes.size(), 54u);
   EXPECT_EQ(bytes.substr(0, 2), "BM");
@@ -93,17 +93,17 @@ TEST_F(HiddenPictureTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
   HiddenPicture pic;
   pic.SetWidth(150);
   pic.SetHeight(150);
-  std::string error;
-  EXPECT_FALSE(pic.SaveBitmap((dir / "missing" / "x.bmp").string(), &error));
-  EXPECT_EQ(error, "Path not found");
+  const SaveResult missing = pic.SaveBitmap((dir / "missing" / "x.bmp").string());
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.errorText, "Path not found");
 
   const fs::path file = dir / "old.bmp";
   { std::ofstream(file) << "old"; }
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-  const bool saved = pic.SaveBitmap(file.string(), &error);
+  const SaveResult refused = pic.SaveBitmap(file.string());
   fs::permissions(dir, fs::perms::owner_all);
-  if (!saved) {  // (root may write anyway)
-    EXPECT_EQ(error, "Permission denied");
+  if (!refused.ok) {  // (root may write anyway)
+    EXPECT_EQ(refused.errorText, "Permission denied");
     EXPECT_EQ(Contents(file), "old");
   }
 }
