@@ -45,14 +45,27 @@ void RecordingSurface::Scale(double x1, double y1, double x2, double y2) {
 void RecordingSurface::ScaleTwips() {
   Add("ScaleTwips");
   userScale_ = false;
+  unit_ = 1;
+}
+
+void RecordingSurface::ScalePixels() {
+  Add("ScalePixels");
+  userScale_ = false;
+  unit_ = kTwipsPerPixel;
+}
+
+void RecordingSurface::ScaleMillimeters() {
+  Add("ScaleMillimeters");
+  userScale_ = false;
+  unit_ = 1440 / 25.4;
 }
 
 void RecordingSurface::Freeze() {
   if (userScale_) return;
   userScale_ = true;
   left_ = top_ = 0;
-  scaleW_ = width_;
-  scaleH_ = height_;
+  scaleW_ = width_ / unit_;
+  scaleH_ = height_ / unit_;
 }
 
 void RecordingSurface::SetScaleLeft(double v) {
@@ -77,11 +90,11 @@ void RecordingSurface::SetScaleHeight(double v) {
 }
 
 double RecordingSurface::ScaleXToPixels(double dx) const {
-  if (!userScale_) return dx / kTwipsPerPixel;
+  if (!userScale_) return dx * unit_ / kTwipsPerPixel;
   return scaleW_ != 0 ? dx * (width_ / kTwipsPerPixel) / scaleW_ : 0;
 }
 double RecordingSurface::ScaleYToPixels(double dy) const {
-  if (!userScale_) return dy / kTwipsPerPixel;
+  if (!userScale_) return dy * unit_ / kTwipsPerPixel;
   return scaleH_ != 0 ? dy * (height_ / kTwipsPerPixel) / scaleH_ : 0;
 }
 
@@ -124,14 +137,14 @@ void RecordingSurface::Circle(double x, double y, double radius, int32_t colour,
 double RecordingSurface::TextWidth(const std::string& text) const {
   const double twips = static_cast<double>(text.size()) * 0.6 * fontSize_ * 20;
   const double px = twips / kTwipsPerPixel;
-  if (!userScale_) return twips;
+  if (!userScale_) return twips / unit_;
   return width_ != 0 ? px * scaleW_ / (width_ / kTwipsPerPixel) : 0;
 }
 
 double RecordingSurface::TextHeight(const std::string& /*text*/) const {
   const double twips = 1.2 * fontSize_ * 20;
   const double px = twips / kTwipsPerPixel;
-  if (!userScale_) return twips;
+  if (!userScale_) return twips / unit_;
   return height_ != 0 ? px * scaleH_ / (height_ / kTwipsPerPixel) : 0;
 }
 
@@ -161,6 +174,10 @@ void RecordingSurface::SetFontBold(bool on) {
 void RecordingSurface::SetFontItalic(bool on) {
   Add(std::string("FontItalic=") + (on ? "1" : "0"));
   italic_ = on;
+}
+void RecordingSurface::SetFontUnderline(bool on) {
+  Add(std::string("FontUnderline=") + (on ? "1" : "0"));
+  underline_ = on;
 }
 void RecordingSurface::SetForeColor(int32_t colour) {
   Add("ForeColor=" + std::to_string(colour));

@@ -11,8 +11,8 @@
 // keeps (scale, pen, font, colours, styles) and logs every drawing call and
 // every state change as one line of text, so a test can compare the exact
 // calls. Numbers are written in their shortest exact form. Examples:
-//   "Cls"  "Scale 0,1000-1000,0"  "ScaleLeft=-100"  "ForeColor=255"
-//   "FontName=Arial"  "FontSize=9"  "CurrentX=100"  "DrawWidth=2"
+//   "Cls"  "Scale 0,1000-1000,0"  "ScaleTwips"  "ScalePixels"  "ScaleMillimeters"  "ScaleLeft=-100"  "ForeColor=255"
+//   "FontName=Arial"  "FontSize=9"  "FontBold=1"  "FontUnderline=0"  "CurrentX=100"  "DrawWidth=2"
 //   "Line 0,0-100,50 c=255"  "Line 0,0-100,50 c=255 B"  "Line 0,0-100,50 c=255 BF"
 //   "PSet 10,20 c=0"  "Circle 50,50 r=10 c=0"  "Circle 50,50 r=10 c=0 arc=0,3.14 aspect=0.5"
 //   "Print 'abc';" (pen kept)  "Print 'abc'" (new line)  "Refresh"
@@ -59,10 +59,12 @@ class RecordingSurface : public Surface {
   void Cls() override;
   void Scale(double x1, double y1, double x2, double y2) override;
   void ScaleTwips() override;
+  void ScalePixels() override;
+  void ScaleMillimeters() override;
   double ScaleLeft() const override { return userScale_ ? left_ : 0; }
   double ScaleTop() const override { return userScale_ ? top_ : 0; }
-  double ScaleWidth() const override { return userScale_ ? scaleW_ : width_; }
-  double ScaleHeight() const override { return userScale_ ? scaleH_ : height_; }
+  double ScaleWidth() const override { return userScale_ ? scaleW_ : width_ / unit_; }
+  double ScaleHeight() const override { return userScale_ ? scaleH_ : height_ / unit_; }
   void SetScaleLeft(double v) override;
   void SetScaleTop(double v) override;
   void SetScaleWidth(double v) override;
@@ -97,6 +99,8 @@ class RecordingSurface : public Surface {
   void SetFontSize(double points) override;
   void SetFontBold(bool on) override;
   void SetFontItalic(bool on) override;
+  bool FontUnderline() const override { return underline_; }
+  void SetFontUnderline(bool on) override;
 
   int32_t ForeColor() const override { return fore_; }
   int32_t BackColor() const override { return back_; }
@@ -121,11 +125,12 @@ class RecordingSurface : public Surface {
   double width_, height_;
   bool isPrinter_, isHiddenPicture_;
   bool userScale_ = false;
+  double unit_ = 1;  // twips per unit while no user scale is set
   double left_ = 0, top_ = 0, scaleW_ = 0, scaleH_ = 0;
   double x_ = 0, y_ = 0;
   std::string fontName_ = "Microsoft Sans Serif";
   double fontSize_ = 8.25;
-  bool bold_ = false, italic_ = false;
+  bool bold_ = false, italic_ = false, underline_ = false;
   int32_t fore_ = 0, back_ = 0xFFFFFF, fillColour_ = 0;
   int fillStyle_ = kFillTransparent;
   int drawWidth_ = 1, drawStyle_ = kSolid;

@@ -13,6 +13,7 @@ class ForwardingSurface : public Surface {
   void Scale(double x1, double y1, double x2, double y2) override { Target().Scale(x1, y1, x2, y2); }
   void ScaleTwips() override { Target().ScaleTwips(); }
   void ScalePixels() override { Target().ScalePixels(); }
+  void ScaleMillimeters() override { Target().ScaleMillimeters(); }
   double ScaleLeft() const override { return Target().ScaleLeft(); }
   double ScaleTop() const override { return Target().ScaleTop(); }
   double ScaleWidth() const override { return Target().ScaleWidth(); }
@@ -55,6 +56,8 @@ class ForwardingSurface : public Surface {
   void SetFontSize(double points) override { Target().SetFontSize(points); }
   void SetFontBold(bool on) override { Target().SetFontBold(on); }
   void SetFontItalic(bool on) override { Target().SetFontItalic(on); }
+  bool FontUnderline() const override { return Target().FontUnderline(); }
+  void SetFontUnderline(bool on) override { Target().SetFontUnderline(on); }
 
   int32_t ForeColor() const override { return Target().ForeColor(); }
   int32_t BackColor() const override { return Target().BackColor(); }

@@ -37,6 +37,11 @@ class Surface {
     ScaleTwips();
     Scale(0, 0, ScaleXToPixels(ScaleWidth()), ScaleYToPixels(ScaleHeight()));
   }
+  // A scale in millimetres with the origin top left.
+  virtual void ScaleMillimeters() {
+    ScaleTwips();
+    Scale(0, 0, ScaleWidth() * 25.4 / 1440, ScaleHeight() * 25.4 / 1440);
+  }
   virtual double ScaleLeft() const = 0;
   virtual double ScaleTop() const = 0;
   virtual double ScaleWidth() const = 0;
@@ -74,8 +79,12 @@ class Surface {
   virtual void Circle(double x, double y, double radius, int32_t colour = -1, double start = 0, double end = 0,
                       double aspect = 1) = 0;
 
-  // Text at the pen. With keepPen the pen stays behind the text (a trailing
-  // ';'), otherwise it moves to the start of the next line.
+  // Text at the pen, the pen being the top left corner of the text whichever
+  // way the scale runs. With keepPen the pen stays behind the text (a
+  // trailing ';': CurrentX += TextWidth), otherwise it moves to the start of
+  // the next line (CurrentX = ScaleLeft, CurrentY += TextHeight). TextWidth
+  // and TextHeight are in user units and carry the sign of the scale: with
+  // y growing upwards TextHeight is negative, so the next line is lower.
   virtual void Print(const std::string& text, bool keepPen = false) = 0;
   virtual double TextWidth(const std::string& text) const = 0;
   virtual double TextHeight(const std::string& text) const = 0;
@@ -89,6 +98,8 @@ class Surface {
   virtual void SetFontSize(double points) = 0;
   virtual void SetFontBold(bool on) = 0;
   virtual void SetFontItalic(bool on) = 0;
+  virtual bool FontUnderline() const { return false; }
+  virtual void SetFontUnderline(bool /*on*/) {}
 
   // Colours and pens.
   virtual int32_t ForeColor() const = 0;

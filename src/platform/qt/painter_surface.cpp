@@ -43,15 +43,15 @@ double PainterSurface::Height() const { return DevicePixels().height() * kTwipsP
 
 double PainterSurface::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0.0; }
 double PainterSurface::ScaleTop() const { return userScale_ ? scaleTop_ : 0.0; }
-double PainterSurface::ScaleWidth() const { return userScale_ ? scaleWidth_ : Width(); }
-double PainterSurface::ScaleHeight() const { return userScale_ ? scaleHeight_ : Height(); }
+double PainterSurface::ScaleWidth() const { return userScale_ ? scaleWidth_ : Width() / unitTwips_; }
+double PainterSurface::ScaleHeight() const { return userScale_ ? scaleHeight_ : Height() / unitTwips_; }
 
 void PainterSurface::FreezeScale() {
   if (userScale_) return;
   scaleLeft_ = 0;
   scaleTop_ = 0;
-  scaleWidth_ = Width();
-  scaleHeight_ = Height();
+  scaleWidth_ = Width() / unitTwips_;
+  scaleHeight_ = Height() / unitTwips_;
   userScale_ = true;
 }
 
@@ -63,7 +63,20 @@ void PainterSurface::Scale(double x1, double y1, double x2, double y2) {
   scaleHeight_ = y2 - y1;
 }
 
-void PainterSurface::ScaleTwips() { userScale_ = false; }
+void PainterSurface::ScaleTwips() {
+  userScale_ = false;
+  unitTwips_ = 1.0;
+}
+
+void PainterSurface::ScalePixels() {
+  userScale_ = false;
+  unitTwips_ = kTwipsPerInch / DpiX();
+}
+
+void PainterSurface::ScaleMillimeters() {
+  userScale_ = false;
+  unitTwips_ = kTwipsPerInch / 25.4;
+}
 
 void PainterSurface::SetScaleLeft(double v) {
   FreezeScale();
@@ -83,13 +96,13 @@ void PainterSurface::SetScaleHeight(double v) {
 }
 
 double PainterSurface::UnitsPerPixelX() const {
-  if (!userScale_) return kTwipsPerInch / DpiX();
+  if (!userScale_) return kTwipsPerInch / DpiX() / unitTwips_;
   const double px = DevicePixels().width();
   return px > 0 ? scaleWidth_ / px : 0.0;
 }
 
 double PainterSurface::UnitsPerPixelY() const {
-  if (!userScale_) return kTwipsPerInch / DpiY();
+  if (!userScale_) return kTwipsPerInch / DpiY() / unitTwips_;
   const double px = DevicePixels().height();
   return px > 0 ? scaleHeight_ / px : 0.0;
 }
@@ -129,7 +142,11 @@ void PainterSurface::SetDrawStyle(int style) {
   if (style >= kSolid && style <= kInvisible) drawStyle_ = style;
 }
 
-QFont PainterSurface::CurrentFont() const { return MakeDrawingFont(fontName_, fontSize_, fontBold_, fontItalic_); }
+QFont PainterSurface::CurrentFont() const {
+  QFont font = MakeDrawingFont(fontName_, fontSize_, fontBold_, fontItalic_);
+  font.setUnderline(fontUnderline_);
+  return font;
+}
 
 QPen PainterSurface::MakePen(int32_t colour) const {
   QPen pen(ColourFromBgr(Resolve(colour)));

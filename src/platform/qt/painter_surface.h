@@ -21,6 +21,8 @@ class PainterSurface : public Surface {
   void Cls() override;
   void Scale(double x1, double y1, double x2, double y2) override;
   void ScaleTwips() override;
+  void ScalePixels() override;
+  void ScaleMillimeters() override;
   double ScaleLeft() const override;
   double ScaleTop() const override;
   double ScaleWidth() const override;
@@ -58,6 +60,8 @@ class PainterSurface : public Surface {
   void SetFontSize(double points) override;
   void SetFontBold(bool on) override { fontBold_ = on; }
   void SetFontItalic(bool on) override { fontItalic_ = on; }
+  bool FontUnderline() const override { return fontUnderline_; }
+  void SetFontUnderline(bool on) override { fontUnderline_ = on; }
 
   int32_t ForeColor() const override { return foreColor_; }
   int32_t BackColor() const override { return backColor_; }
@@ -104,9 +108,11 @@ class PainterSurface : public Surface {
   int32_t Resolve(int32_t colour) const { return colour == -1 ? foreColor_ : colour; }
   void DrawBox(QPainter& p, QPointF a, QPointF b, int32_t colour, bool filled) const;
 
-  // User scale; while userScale_ is false the scale is twips from the top
-  // left and follows the device's size.
+  // User scale; while userScale_ is false the scale runs from the top left
+  // in units of unitTwips_ twips (twips, millimetres or device pixels) and
+  // follows the device's size.
   bool userScale_ = false;
+  double unitTwips_ = 1.0;
   double scaleLeft_ = 0;
   double scaleTop_ = 0;
   double scaleWidth_ = 0;
@@ -119,6 +125,7 @@ class PainterSurface : public Surface {
   double fontSize_;
   bool fontBold_ = false;
   bool fontItalic_ = false;
+  bool fontUnderline_ = false;
 
   int32_t foreColor_ = 0;
   int32_t backColor_;

@@ -60,9 +60,19 @@ TEST_P(SurfaceContract, ScaleSettersAndTwipsScale) {
   s.SetScaleLeft(100);  // setting one part keeps the others of the twips scale
   EXPECT_DOUBLE_EQ(s.ScaleWidth(), w);
   EXPECT_DOUBLE_EQ(s.ScaleLeft(), 100);
+  s.ScaleTwips();
+  s.SetFontSize(10);
+  const double pixelsAcross = s.ScaleXToPixels(w);
+  const double lineTwips = s.TextHeight("x");
   s.ScalePixels();
   EXPECT_NEAR(s.ScaleXToPixels(10), 10, 1e-9);
   EXPECT_NEAR(s.ScaleYToPixels(10), 10, 1e-9);
+  EXPECT_NEAR(s.ScaleWidth(), pixelsAcross, 1e-6);
+  s.ScaleMillimeters();
+  EXPECT_DOUBLE_EQ(s.ScaleLeft(), 0);
+  EXPECT_NEAR(s.ScaleWidth(), w * 25.4 / 1440, 1e-9);
+  EXPECT_NEAR(s.ScaleXToPixels(25.4), pixelsAcross * 1440 / w, 1e-9);
+  EXPECT_NEAR(s.TextHeight("x"), lineTwips * 25.4 / 1440, 1e-9);
 }
 
 TEST_P(SurfaceContract, PenFollowsLinesCirclesAndText) {
@@ -106,6 +116,7 @@ TEST_P(SurfaceContract, PropertiesReadBackAsWritten) {
   s.SetFontSize(6.5);
   s.SetFontBold(true);
   s.SetFontItalic(true);
+  s.SetFontUnderline(true);
   s.SetForeColor(0x808080);
   s.SetFillColor(0xC000C0);
   s.SetFillStyle(Surface::kFillSolid);
@@ -115,6 +126,7 @@ TEST_P(SurfaceContract, PropertiesReadBackAsWritten) {
   EXPECT_DOUBLE_EQ(s.FontSize(), 6.5);
   EXPECT_TRUE(s.FontBold());
   EXPECT_TRUE(s.FontItalic());
+  EXPECT_TRUE(s.FontUnderline());
   EXPECT_EQ(s.ForeColor(), 0x808080);
   EXPECT_EQ(s.FillColor(), 0xC000C0);
   EXPECT_EQ(s.FillStyle(), Surface::kFillSolid);
