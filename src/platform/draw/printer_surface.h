@@ -16,7 +16,9 @@
 //
 // Width and Height are the paper's size in twips for the orientation; the
 // default scale covers the whole sheet. DrawWidth counts printer pixels
-// (600 dpi). Copies are printed by the caller, one document per copy.
+// (600 dpi). Copies are printed by the caller, one document per copy. Text
+// whose top would lie below the page starts a new page (so a long report
+// loses no lines).
 class PrinterSurface : public ForwardingSurface {
  public:
   // Asked for a PDF file name when a document starts and no printer exists;

@@ -19,14 +19,15 @@ QImage MakeImage(QSize size, int32_t back) {
 }  // namespace
 
 ImageSurface::ImageSurface(SizeSource size)
-    : PainterSurface("Microsoft Sans Serif", 8.25, 0xFFFFFF), size_(std::move(size)) {
+    : PainterSurface("Microsoft Sans Serif", 8.25, 0xFFFFFF), sizeSource_(std::move(size)) {
   metrics_ = MakeImage(QSize(1, 1), 0xFFFFFF);
 }
 
 void ImageSurface::Sync() const {
-  QSize want = size_ ? size_() : QSize();
-  if (want.width() < 0 || want.height() < 0) want = QSize();
-  if (image_.size() == want) return;
+  QSize want = sizeSource_ ? sizeSource_() : QSize(0, 0);
+  if (want.width() < 0 || want.height() < 0) want = QSize(0, 0);
+  if (size_ == want) return;
+  size_ = want;
   if (want.isEmpty()) {
     image_ = QImage();
   } else {
@@ -51,7 +52,7 @@ const QImage& ImageSurface::image() const {
 
 QSizeF ImageSurface::DevicePixels() const {
   Sync();
-  return QSizeF(image_.size());
+  return QSizeF(size_);
 }
 
 const QPaintDevice* ImageSurface::MetricsDevice() const { return &metrics_; }

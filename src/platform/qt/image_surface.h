@@ -25,7 +25,7 @@ class ImageSurface : public PainterSurface {
   // The image as drawn, at the current size.
   const QImage& image() const;
   void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
-  void SetSizeSource(SizeSource size) { size_ = std::move(size); }
+  void SetSizeSource(SizeSource size) { sizeSource_ = std::move(size); }
 
   void Refresh() override;
   // Setting the background clears the picture to the new colour.
@@ -43,7 +43,8 @@ class ImageSurface : public PainterSurface {
   void Sync() const;
   void Notify() const;
 
-  SizeSource size_;
+  SizeSource sizeSource_;
+  mutable QSize size_{0, 0};  // the size last reported (the image is null while it is empty)
   std::function<void()> changed_;
   mutable QImage image_;
   mutable QImage metrics_;  // a 1x1 image to measure text while the picture is empty

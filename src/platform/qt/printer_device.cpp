@@ -95,6 +95,15 @@ void PrinterDevice::Cls() {
   SetCurrentY(ScaleTop());
 }
 
+void PrinterDevice::Print(const std::string& text, bool keepPen) {
+  if (ToDevice(CurrentX(), CurrentY()).y() >= DevicePixels().height()) {
+    const double x = CurrentX();
+    NewPage();
+    SetCurrentX(x);
+  }
+  PainterSurface::Print(text, keepPen);
+}
+
 void PrinterDevice::NewPage() {
   if (EnsureStarted()) printer_.newPage();
   SetCurrentX(ScaleLeft());

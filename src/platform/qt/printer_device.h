@@ -24,6 +24,9 @@ class PrinterDevice : public PainterSurface {
 
   // The printer has nothing to clear: only the pen goes to the top left.
   void Cls() override;
+  // Text whose top would lie below the page goes to the top of a new page,
+  // so that long reports lose no lines.
+  void Print(const std::string& text, bool keepPen = false) override;
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
   void NewPage();

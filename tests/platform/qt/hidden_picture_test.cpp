@@ -37,6 +37,8 @@ TEST_F(HiddenPictureTest, IsTheHiddenPictureAndTakesItsSizeInTwips) {
   EXPECT_FALSE(s.IsPrinter());
   EXPECT_DOUBLE_EQ(s.Width(), 0);
   pic.SetWidth(1500);
+  EXPECT_DOUBLE_EQ(s.Width(), 1500);  // read back before the height is set
+  EXPECT_DOUBLE_EQ(s.Height(), 0);
   pic.SetHeight(900);
   EXPECT_DOUBLE_EQ(s.Width(), 1500);
   EXPECT_DOUBLE_EQ(s.Height(), 900);

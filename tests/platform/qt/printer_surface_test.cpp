@@ -108,6 +108,27 @@ TEST_F(PrinterSurfaceTest, NewPageAndOneDocumentPerCopy) {
   EXPECT_EQ(FileCount(), 2u);
 }
 
+TEST_F(PrinterSurfaceTest, TextBelowThePageGoesOnANewPage) {
+  const fs::path pdf = dir / "long.pdf";
+  PrinterSurface printer;
+  printer.SetPdfFile(pdf.string());
+  printer.ScaleMillimeters();
+  printer.SetFontName("Courier");
+  printer.SetFontSize(10);
+  printer.SetCurrentY(40);
+  const double pageHeight = printer.ScaleHeight();
+  for (int line = 1; line <= 80; ++line) {
+    printer.SetCurrentX(20);
+    printer.Print("line " + std::to_string(line));
+    EXPECT_LE(printer.CurrentY(), pageHeight + printer.TextHeight("x"));
+  }
+  ASSERT_TRUE(printer.EndDoc());
+  const std::string info = RunCommand("pdfinfo '" + pdf.string() + "'");
+  EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+2\\n"))) << info;
+  const std::string text = RunCommand("pdftotext '" + pdf.string() + "' -");
+  for (const char* line : {"line 1\n", "line 50\n", "line 80\n"}) EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
 TEST_F(PrinterSurfaceTest, KillDocLeavesNoFile) {
   PrinterSurface printer;
   printer.SetPdfFile((dir / "killed.pdf").string());
