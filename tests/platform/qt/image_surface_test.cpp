@@ -235,6 +235,10 @@ TEST(ImageSurface, BackColorClearsThePicture) {
   pic.surface.SetBackColor(kBlue);
   EXPECT_EQ(pic.surface.Point(150, 150), kBlue);
   EXPECT_EQ(pic.surface.BackColor(), kBlue);
+  const int32_t buttonFace = static_cast<int32_t>(0x8000000Fu);  // a system colour
+  pic.surface.SetBackColor(buttonFace);
+  EXPECT_EQ(pic.surface.BackColor(), buttonFace);
+  EXPECT_EQ(pic.surface.Point(150, 150), 0xF0F0F0);
 }
 
 }  // namespace
