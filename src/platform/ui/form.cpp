@@ -32,6 +32,9 @@ Form::~Form() {
   arrays_.clear();
   while (!controls_.empty()) controls_.pop_back();  // children before their containers
   while (!menus_.empty()) menus_.pop_back();        // items before their menus
+  // Windows of forms this one owns belong to their own Form objects.
+  for (QObject* child : window_->children())
+    if (auto* owned = dynamic_cast<FormWindow*>(child)) owned->setParent(nullptr);
 }
 
 QWidget* Form::widget() const { return window_.get(); }
