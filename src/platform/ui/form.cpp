@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "platform/qt/font_mapping.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_convert.h"
 
@@ -120,9 +121,7 @@ void Form::SetBackColor(int32_t colour) {
 void Form::SetFont(const std::string& name, float size) {
   fontName_ = name;
   fontSize_ = size;
-  QFont f(ToQ(name));
-  f.setPointSizeF(size);
-  window_->setFont(f);
+  window_->setFont(MakeDrawingFont(name, size, false, false));
 }
 
 // ---- life cycle

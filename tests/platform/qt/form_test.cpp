@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/qt/font_mapping.h"
 #include "platform/ui/form.h"
 #include "support/fake_host.h"
 
@@ -100,8 +101,7 @@ TEST_F(FormTest, AutoSizeLabelFollowsCaptionAndFont) {
   label.SetAutoSize(true);
   label.SetCaption("Endurance limit");
   const float narrow = label.Width();
-  QFont f("MS Sans Serif");
-  f.setPointSizeF(8.25);
+  const QFont f = MakeDrawingFont("MS Sans Serif", 8.25, false, false);
   EXPECT_NEAR(narrow, std::ceil(QFontMetricsF(f).horizontalAdvance("Endurance limit")) * 15, 0.01);
   label.SetFontSize(12);
   EXPECT_GT(label.Width(), narrow);
