@@ -68,9 +68,16 @@ void Control::GeometryChanged() {
   widget_->setGeometry(x, y, w, h);
 }
 
+// Hiding or disabling the widget that has Qt's focus makes Qt pass the focus
+// on; the form's focus model decides focus moves, so Qt's move is not taken
+// as the user's.
 void Control::SetVisible(bool on) {
   visible_ = on;
-  if (widget_) widget_->setVisible(on);
+  if (!widget_) return;
+  const bool was = form_.syncingQt_;
+  form_.syncingQt_ = true;
+  widget_->setVisible(on);
+  form_.syncingQt_ = was;
 }
 
 bool Control::IsShowing() const {
@@ -81,7 +88,11 @@ bool Control::IsShowing() const {
 
 void Control::SetEnabled(bool on) {
   enabled_ = on;
-  if (widget_) widget_->setEnabled(on);
+  if (!widget_) return;
+  const bool was = form_.syncingQt_;
+  form_.syncingQt_ = true;
+  widget_->setEnabled(on);
+  form_.syncingQt_ = was;
 }
 
 bool Control::IsEnabledInForm() const {

@@ -487,12 +487,13 @@ void Form::MoveFocus(Control* to) {
 }
 
 void Form::SyncQtFocus() {
+  const bool was = syncingQt_;
   syncingQt_ = true;
   if (focus_ && focus_->widget())
     focus_->widget()->setFocus(Qt::OtherFocusReason);
   else if (window_->focusWidget())
     window_->setFocus(Qt::OtherFocusReason);
-  syncingQt_ = false;
+  syncingQt_ = was;
 }
 
 Control* Form::NextInTabOrder(Control* from, bool backwards) const {

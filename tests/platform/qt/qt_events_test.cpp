@@ -66,6 +66,21 @@ TEST_F(QtEventsTest, ClickingAnotherControlRunsLostFocusOnce) {
   EXPECT_EQ(QApplication::focusWidget(), a.widget());
 }
 
+TEST_F(QtEventsTest, HidingTheFocusedBoxMovesNoFocus) {
+  std::vector<std::string> log;
+  auto& a = form.textBox("txt_a");
+  a.onLostFocus = [&] { log.push_back("a.LostFocus"); };
+  form.textBox("txt_b").onGotFocus = [&] { log.push_back("b.GotFocus"); };
+  a.SetFocus();
+  a.SetEnabled(false);
+  a.SetVisible(false);
+  QTest::qWait(10);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(form.ActiveControl(), &a);
+  form.textBox("txt_b").SetFocus();
+  EXPECT_EQ(log, (std::vector<std::string>{"a.LostFocus", "b.GotFocus"}));
+}
+
 TEST_F(QtEventsTest, ClickingAnOptionSelectsItOnce) {
   std::vector<int> clicks;
   form.array<OptionButton>("opt").onClick = [&](int i) { clicks.push_back(i); };
