@@ -47,7 +47,10 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
 bool ControlBridge::OnKey(QEvent* event) {
   auto* k = static_cast<QKeyEvent*>(event);
   int code = KeyCodeFromQt(k->key());
-  if (code == kKeyTab) return false;  // Qt moves the focus; FocusIn follows
+  if (code == kKeyTab) {  // the form's tab order, not Qt's
+    control_.keyDown(kKeyTab, ShiftBitsFromQt(k->modifiers()));
+    return true;
+  }
   Form& form = control_.ParentForm();
   if (code == kKeyReturn && form.DefaultButton() && control_.Kind() != ControlKind::CommandButton) {
     form.DefaultButton()->click();

@@ -81,6 +81,19 @@ TEST_F(QtEventsTest, HidingTheFocusedBoxMovesNoFocus) {
   EXPECT_EQ(log, (std::vector<std::string>{"a.LostFocus", "b.GotFocus"}));
 }
 
+TEST_F(QtEventsTest, TabFollowsTabIndex) {
+  form.textBox("txt_a").SetTabIndex(2);
+  form.textBox("txt_b").SetTabIndex(1);
+  form.option("opt", 0).SetTabIndex(3);
+  form.option("opt", 1).SetTabIndex(4);
+  form.textBox("txt_b").SetFocus();
+  QTest::keyClick(form.textBox("txt_b").widget(), Qt::Key_Tab);
+  EXPECT_TRUE(form.textBox("txt_a").HasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), form.textBox("txt_a").widget());
+  QTest::keyClick(form.textBox("txt_a").widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(form.textBox("txt_b").HasFocus());
+}
+
 TEST_F(QtEventsTest, ClickingAnOptionSelectsItOnce) {
   std::vector<int> clicks;
   form.array<OptionButton>("opt").onClick = [&](int i) { clicks.push_back(i); };
