@@ -29,6 +29,7 @@ Form::Form(Host& host, std::string name) : host_(host), name_(std::move(name)), 
 
 Form::~Form() {
   focus_ = nullptr;
+  syncingQt_ = true;  // Qt's focus moves while widgets go are no user's moves
   defaultButton_ = cancelButton_ = nullptr;
   arrays_.clear();
   while (!controls_.empty()) controls_.pop_back();  // children before their containers
@@ -376,7 +377,10 @@ void Form::Remove(Control& c) {
     if (it != arrays_.end()) it->second->Forget(c.Index());
   }
   byName_.erase({c.Name(), c.Index()});
+  const bool was = syncingQt_;
+  syncingQt_ = true;  // deleting a focused widget makes Qt move its focus
   std::erase_if(controls_, [&](const auto& p) { return p.get() == &c; });
+  syncingQt_ = was;
 }
 
 void Form::ResetToDesign() {
