@@ -1,0 +1,99 @@
+#include "engine/cycle_damage.h"
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr double kSqrt2 = 1.4142135623730951;
+constexpr double kLn2 = 0.69314718055994530942;
+constexpr double kLn2Hi = 6.93147180369123816490e-01;  // trailing zeros: j x kLn2Hi is exact
+constexpr double kLn2Lo = 1.90821492927058770002e-10;
+constexpr double kInvLn2 = 1.44269504088896338700;
+constexpr double kShifter = 6755399441055744.0;  // 1.5 x 2^52: adding it rounds to a whole number
+constexpr double kMaxExponent = 700.0;
+constexpr double kRelativeMargin = 1e-12;
+
+// ln b for a positive finite b: b = 2^k m with m in [sqrt(1/2), sqrt(2)),
+// ln m = 2 atanh(s), s = (m - 1) / (m + 1), |s| <= 0.172, by its series.
+inline double LogPositive(double b) {
+  const uint64_t bits = std::bit_cast<uint64_t>(b);
+  // the biased exponent as a double, through the bits of 2^52 + exponent
+  double k = std::bit_cast<double>((bits >> 52) | 0x4330000000000000ull) - (4503599627370496.0 + 1023.0);
+  double m = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFull) | 0x3FF0000000000000ull);
+  const bool high = m > kSqrt2;
+  m = high ? m * 0.5 : m;
+  k = high ? k + 1.0 : k;
+  const double s = (m - 1.0) / (m + 1.0);
+  const double s2 = s * s;
+  double p = 1.0 / 23.0;
+  p = p * s2 + 1.0 / 21.0;
+  p = p * s2 + 1.0 / 19.0;
+  p = p * s2 + 1.0 / 17.0;
+  p = p * s2 + 1.0 / 15.0;
+  p = p * s2 + 1.0 / 13.0;
+  p = p * s2 + 1.0 / 11.0;
+  p = p * s2 + 1.0 / 9.0;
+  p = p * s2 + 1.0 / 7.0;
+  p = p * s2 + 1.0 / 5.0;
+  p = p * s2 + 1.0 / 3.0;
+  p = p * s2 + 1.0;
+  return k * kLn2 + 2.0 * s * p;
+}
+
+// e^y for |y| <= kMaxExponent: y = j ln 2 + r, |r| <= ln 2 / 2, e^r by its
+// Taylor series to r^14, times 2^j built in the exponent bits.
+inline double ExpBounded(double y) {
+  const double shifted = y * kInvLn2 + kShifter;
+  const double j = shifted - kShifter;
+  const int64_t jBits = std::bit_cast<int64_t>(shifted) - std::bit_cast<int64_t>(kShifter);
+  const double r = (y - j * kLn2Hi) - j * kLn2Lo;
+  double q = 1.0 / 87178291200.0;  // 1/14!
+  q = q * r + 1.0 / 6227020800.0;
+  q = q * r + 1.0 / 479001600.0;
+  q = q * r + 1.0 / 39916800.0;
+  q = q * r + 1.0 / 3628800.0;
+  q = q * r + 1.0 / 362880.0;
+  q = q * r + 1.0 / 40320.0;
+  q = q * r + 1.0 / 5040.0;
+  q = q * r + 1.0 / 720.0;
+  q = q * r + 1.0 / 120.0;
+  q = q * r + 1.0 / 24.0;
+  q = q * r + 1.0 / 6.0;
+  q = q * r + 0.5;
+  q = q * r + 1.0;
+  q = q * r + 1.0;
+  const double scale = std::bit_cast<double>(static_cast<uint64_t>(jBits + 1023) << 52);
+  return q * scale;
+}
+
+}  // namespace
+
+// Built for AVX2 as well where the processor has it (chosen at load time).
+__attribute__((target_clones("avx2,fma", "default")))
+void ApproxInverseLives(const float* base, const double* e, double no, double* t, int count) {
+  const double invNo = 1.0 / no;
+  for (int k = 0; k < count; ++k) {
+    const double b = base[k];
+    const bool usable = (b > 0.0) & (b <= static_cast<double>(FLT_MAX));
+    const double y = -e[k] * LogPositive(usable ? b : 1.0);
+    const bool inRange = usable & (std::fabs(y) <= kMaxExponent);
+    const double value = ExpBounded(inRange ? y : 0.0) * invNo;
+    t[k] = inRange ? value : std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+float CycleDamageFrom(double t, double no, float base, double e) {
+  const float f = static_cast<float>(t);
+  if (f >= FLT_MIN && f < FLT_MAX) {  // false for NaN
+    const uint32_t bits = std::bit_cast<uint32_t>(f);
+    const double offset = t - static_cast<double>(f);
+    const double neighbour = static_cast<double>(std::bit_cast<float>(offset >= 0.0 ? bits + 1 : bits - 1));
+    const double room = 0.5 * std::fabs(neighbour - static_cast<double>(f)) - std::fabs(offset);
+    if (room > kRelativeMargin * t) return f;
+  }
+  return static_cast<float>(1.0 / (no * std::pow(static_cast<double>(base), e)));
+}
