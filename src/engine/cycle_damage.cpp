@@ -15,7 +15,6 @@ constexpr double kLn2Lo = 1.90821492927058770002e-10;
 constexpr double kInvLn2 = 1.44269504088896338700;
 constexpr double kShifter = 6755399441055744.0;  // 1.5 x 2^52: adding it rounds to a whole number
 constexpr double kMaxExponent = 700.0;
-constexpr double kRelativeMargin = 1e-12;
 
 // ln b for a positive finite b: b = 2^k m with m in [sqrt(1/2), sqrt(2)),
 // ln m = 2 atanh(s), s = (m - 1) / (m + 1), |s| <= 0.172, by its series.
@@ -86,14 +85,6 @@ void ApproxInverseLives(const float* base, const double* e, double no, double* t
   }
 }
 
-float CycleDamageFrom(double t, double no, float base, double e) {
-  const float f = static_cast<float>(t);
-  if (f >= FLT_MIN && f < FLT_MAX) {  // false for NaN
-    const uint32_t bits = std::bit_cast<uint32_t>(f);
-    const double offset = t - static_cast<double>(f);
-    const double neighbour = static_cast<double>(std::bit_cast<float>(offset >= 0.0 ? bits + 1 : bits - 1));
-    const double room = 0.5 * std::fabs(neighbour - static_cast<double>(f)) - std::fabs(offset);
-    if (room > kRelativeMargin * t) return f;
-  }
+float ExactCycleDamage(double no, float base, double e) {
   return static_cast<float>(1.0 / (no * std::pow(static_cast<double>(base), e)));
 }
