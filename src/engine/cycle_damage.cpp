@@ -69,7 +69,56 @@ inline double ExpBounded(double y) {
   return q * scale;
 }
 
+// Every operation is done for every cycle and the results selected, so that
+// the loop has no branches and is vectorised; the Single operations are those
+// of the one-by-one rule in the same order, so the values are identical.
+template <bool kAccountMean>
+inline void DecideCycles(const CycleRule& rule, const float* ranges, const float* means, int count, float* base,
+                         double* e, uint8_t* verdict) {
+  const float h = rule.h, L = rule.L, kf = rule.kf, su = rule.su, sy = rule.sy;
+  for (int k = 0; k < count; ++k) {
+    const float r = ranges[k];
+    float fM = 1.0f;
+    bool overload = false;
+    if constexpr (kAccountMean) {
+      const float sm = h * means[k];
+      const float smax = h * r / 2.0f + sm;
+      overload = L * smax > su;
+      const bool applies = (sm > 0.0f) & (kf * L * sm < sy) & !(2.0f * sy < kf * L * r);
+      const bool elastic = L * smax * kf <= sy;
+      const float plastic = (sy - kf * L * r / 2.0f) / std::fabs(sm);
+      const float kk = elastic ? kf : plastic;
+      const float denominator = su - kk * L * sm;
+      const float f = su / denominator;
+      const bool positive = (denominator > 0.0f) & (f > 0.0f);
+      fM = applies ? f : 1.0f;
+      overload = overload | (applies & !positive);
+    }
+    const float s = L * fM * rule.absH * r;
+    const float margin = static_cast<float>(static_cast<double>(s) * 1.0001);
+    const bool cutOff = rule.extensionLimit > margin;
+    const bool belowLimit = rule.enduranceLimit > margin;
+    const bool damages = !cutOff & (s > 0.0f);
+    const float b = rule.numerator / fM / L / r / rule.absH;  // dividing by exactly 1 changes nothing
+    base[k] = damages ? b : 1.0f;
+    e[k] = belowLimit ? rule.mExt : rule.m;
+    const uint8_t v = damages ? uint8_t{kCycleDamages} : uint8_t{kCycleHarmless};
+    const uint8_t w = cutOff ? uint8_t{kCycleCutOff} : v;
+    verdict[k] = overload ? uint8_t{kCycleOverload} : w;
+  }
+}
+
 }  // namespace
+
+__attribute__((target_clones("avx2", "default")))
+void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* means, int count, float* base,
+                      double* e, uint8_t* verdict) {
+  if (rule.accountMean) {
+    DecideCycles<true>(rule, ranges, means, count, base, e, verdict);
+  } else {
+    DecideCycles<false>(rule, ranges, means, count, base, e, verdict);
+  }
+}
 
 // Built for AVX2 as well where the processor has it (chosen at load time).
 __attribute__((target_clones("avx2,fma", "default")))

@@ -117,91 +117,77 @@ struct LoopTotals {
   float largest = 0.0f;
 };
 
-// Cycles are decided one by one, then the powers of a batch are taken
-// together (see cycle_damage.h) and summed in counting order.
-constexpr int kCycleBatch = 256;
+// Cycles are decided a batch at a time, then the powers of the batch are
+// taken together (see cycle_damage.h) and summed in counting order.
+constexpr int kCycleBatch = 512;
 
 struct CycleBatch {
   float base[kCycleBatch];
   double e[kCycleBatch];
   double t[kCycleBatch];
-  bool damages[kCycleBatch];
+  uint8_t verdict[kCycleBatch];
 };
 
-// Decides cycles first .. up to the batch's end: cut off, no stress, or a
-// damage to compute (base and exponent queued). Returns the index after the
-// last cycle decided; `overload` when that cycle overloads the material.
-int32_t DecideCycles(ProgramState& s, int32_t first, int32_t last, const HistoryPoint& hp, CycleBatch& b,
-                     EventPump& pump, bool& overload) {
-  float* const ranges = s.loadingData.RainflowRanges.data();
-  const float* const means = s.loadingData.RainflowMeans.data();
-  const float L = s.loadingUnits.LoadToStressFactor, kf = s.componentData.Kf;
-  const float su = s.materialData.SuUsed, sy = s.materialData.SyUsed;
-  int32_t j = first;
-  for (; j <= last; ++j) {
-    pump.Tick();
-    const int k = j - first;
-    const float r = ranges[j];
-    float fMj = 1.0f;
-    if (hp.accountMean) {
-      const float smj = hp.h * means[j];
-      const float smaxj = hp.h * r / 2.0f + smj;
-      if (L * smaxj > su) break;
-      if (smj > 0.0f && kf * L * smj < sy && !(2.0f * sy < kf * L * r)) {
-        const float kk = (L * smaxj * kf <= sy) ? kf : (sy - kf * L * r / 2.0f) / std::fabs(smj);
-        fMj = MeanStressFactor(su, kk * L * smj);
-        if (!(fMj > 0.0f)) break;
-      }
-    }
-    const float sj = L * fMj * hp.absH * r;
-    b.damages[k] = false;
-    b.base[k] = 1.0f;
-    b.e[k] = hp.m;
-    if (BelowLimit(hp.extensionLimit, sj)) {
-      if (hp.lastPoint) ranges[j] = 0.0f;  // below the extension's cut-off
-    } else if (sj > 0.0f) {
-      b.e[k] = BelowLimit(hp.enduranceLimit, sj) ? hp.mExt : hp.m;
-      // numerator / fMj / L / r / |h| in Single; dividing by exactly 1 changes nothing
-      float base = fMj == 1.0f ? hp.numerator : hp.numerator / fMj;
-      if (L != 1.0f) base /= L;
-      base /= r;
-      if (hp.absH != 1.0f) base /= hp.absH;
-      b.base[k] = base;
-      b.damages[k] = true;
-    }
-  }
-  overload = j <= last;
-  return j;
+CycleRule RuleOf(const ProgramState& s, const HistoryPoint& hp) {
+  CycleRule rule;
+  rule.h = hp.h;
+  rule.absH = hp.absH;
+  rule.L = s.loadingUnits.LoadToStressFactor;
+  rule.kf = s.componentData.Kf;
+  rule.su = s.materialData.SuUsed;
+  rule.sy = s.materialData.SyUsed;
+  rule.extensionLimit = hp.extensionLimit;
+  rule.enduranceLimit = hp.enduranceLimit;
+  rule.numerator = hp.numerator;
+  rule.m = hp.m;
+  rule.mExt = hp.mExt;
+  rule.accountMean = hp.accountMean;
+  return rule;
 }
 
 // The cycle loop; false when a cycle overloads the material (the cycles
 // before it have been summed as they would be one by one).
 bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, LoopTotals& t) {
   Results& res = s.results;
+  float* const ranges = s.loadingData.RainflowRanges.data();
+  const float* const means = s.loadingData.RainflowMeans.data();
   float* const levelDamage = res.LevelDamage.data();
   const bool keepCycles = s.mcsSettings.SimulationsDone == 0;
   const double no = s.materialData.EnduranceCycles;
-  EventPump pump(host);
+  const CycleRule rule = RuleOf(s, hp);
+  EventPump pump(host, 1u << 7);
   CycleBatch batch;
   float D = 0.0f, largest = 0.0f;
+  bool damaged = false;
   bool overload = false;
-  for (int32_t first = 1; first <= c && !overload;) {
-    const int32_t last = std::min(c, first + (kCycleBatch - 1));
-    const int32_t end = DecideCycles(s, first, last, hp, batch, pump, overload);
-    const int count = end - first;
+  for (int32_t first = 1; first <= c && !overload; first += kCycleBatch) {
+    pump.Tick();
+    const int count = static_cast<int>(std::min<int32_t>(kCycleBatch, c - first + 1));
+    DecideCycleBatch(rule, ranges + first, means + first, count, batch.base, batch.e, batch.verdict);
     ApproxInverseLives(batch.base, batch.e, no, batch.t, count);
     for (int k = 0; k < count; ++k) {
       float dj = 0.0f;
-      if (batch.damages[k]) {
-        dj = CycleDamageFrom(batch.t[k], no, batch.base[k], batch.e[k]);
-        res.InfiniteLifeFlag = 0;
+      switch (batch.verdict[k]) {
+        case kCycleOverload:
+          overload = true;
+          break;
+        case kCycleCutOff:
+          if (hp.lastPoint) ranges[first + k] = 0.0f;  // below the extension's cut-off
+          break;
+        case kCycleDamages:
+          dj = CycleDamageFrom(batch.t[k], no, batch.base[k], batch.e[k]);
+          damaged = true;
+          break;
+        default:
+          break;
       }
+      if (overload) break;
       D += dj;
       if (dj > largest) largest = dj;
       if (keepCycles) levelDamage[first + k] = dj;
     }
-    first = end;
   }
+  if (damaged) res.InfiniteLifeFlag = 0;
   t.damage = D;
   t.largest = largest;
   return !overload;
