@@ -115,7 +115,7 @@ void BM_RainflowCounting(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * n);
   state.counters["cycles"] = cycles;
-  state.counters["Msamples/s"] = benchmark::Counter(static_cast<double>(n) * state.iterations() / 1e6,
+  state.counters["Msamples"] = benchmark::Counter(static_cast<double>(n) * state.iterations() / 1e6,
                                                     benchmark::Counter::kIsRate);
 }
 
@@ -132,7 +132,7 @@ void BM_HistoryDamage(benchmark::State& state) {
   const double extraFloats = static_cast<double>(ld.RainflowWork.capacity() + ld.RainflowRanges.capacity() +
                                                  ld.RainflowMeans.capacity() + s.results.LevelDamage.capacity());
   state.SetItemsProcessed(state.iterations() * n);
-  state.counters["Msamples/s"] = benchmark::Counter(static_cast<double>(n) * state.iterations() / 1e6,
+  state.counters["Msamples"] = benchmark::Counter(static_cast<double>(n) * state.iterations() / 1e6,
                                                     benchmark::Counter::kIsRate);
   state.counters["floats/point"] = extraFloats / n;
   state.counters["aborted"] = s.results.CalcAborted;
