@@ -9,6 +9,10 @@
 
 namespace {
 
+// The mean-stress text of a batch without strengths, as read and as held.
+constexpr const char* kNoBatchMseText = "DMSE(-)";
+constexpr const char* kNoBatchMseTextHeld = "DMSE(-)  ";
+
 // The lone carriage return between the texts of record 5.
 struct LoneCr {};
 constexpr LoneCr kCr{};
@@ -259,7 +263,8 @@ JobFile ParseJobFile(SeqReader& in) {
   JobFile job;
   RecordReader reader(in);
   reader.Guard([&] { VisitRecords(reader, job); });
-  // the reader drops the trailing blank that "Stress " and "Strain " carry in memory
+  // the reader drops the trailing blanks that these texts carry in memory
   job.LoadQuantity = TrimBlanks(job.LoadQuantity) + " ";
+  if (job.BatchMseText == kNoBatchMseText) job.BatchMseText = kNoBatchMseTextHeld;
   return job;
 }

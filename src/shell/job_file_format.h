@@ -89,7 +89,8 @@ class JobFileError : public std::runtime_error {
 // Reads records 1 to 32 in order, whatever the line breaks: numbers end at a
 // blank, comma or line end, texts at a comma or line end; record 19, the
 // loading batch's mean-stress text, runs to its line end, as it holds commas
-// in files that wrote it unquoted. LoadQuantity gets its trailing blank back.
+// in files that wrote it unquoted. LoadQuantity gets its trailing blank back,
+// and the mean-stress text of a batch without strengths its two ("DMSE(-)  ").
 // Throws JobFileError naming the record when an item is missing or malformed.
 JobFile ParseJobFile(SeqReader& in);
 
