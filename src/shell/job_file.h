@@ -8,6 +8,9 @@
 
 class Host;
 struct AnalysisOptions;
+struct FatigueDatabase;
+struct FatigueDbState;
+struct LoadingDbState;
 struct ProgramState;
 
 // The job file (*.sns): one job on disk. The "&Open..." and "&Save..."
@@ -90,3 +93,28 @@ void CommitJobFile(const JobFile& job, ProgramState& state);
 // saved before any OK) leaves the committed value as it is. The specimen tag
 // and text follow SNDataSpecimen likewise.
 void CommitJobProblemDefinition(AnalysisOptions& options);
+
+// ---- Restoring the database sources (between the commit phases) ----
+
+inline constexpr const char* kCantRestoreFatigueData = "Can't restore the Fatigue Data";
+inline constexpr const char* kCantRestoreLoadingData = "Can't restore the Loading Data";
+
+// Whether the fatigue database in memory (read again from the job's folder)
+// holds the job's batch and set: batch 1..FatigueBatchCount, set column
+// 0..FdbSetCount(batch) - 1. A database that changed since the job was saved
+// may not; the set is then not restored rather than a wrong or empty one taken.
+bool FatigueSetRestorable(const JobSources& sources, const FatigueDatabase& db,
+                          const FatigueDbState& state);
+
+// Whether the loading database in memory holds the job's batch (1..LoadingBatchCount).
+bool LoadingBatchRestorable(const JobSources& sources, const LoadingDbState& state);
+
+// A material restore that failed: "Can't restore the Fatigue Data" (OK,
+// exclamation, kOpenJobTitle); the values read from the job stay as typed-in
+// data (MaterialSource 2).
+void GiveUpMaterialRestore(ProgramState& state, Host& host);
+
+// A loading restore that failed: "Can't restore the Loading Data" (OK,
+// exclamation, kOpenJobTitle); the loading becomes typed in (LoadingSource 2)
+// and constant amplitude (LoadingType 3).
+void GiveUpLoadingRestore(ProgramState& state, Host& host);

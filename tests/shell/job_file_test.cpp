@@ -212,4 +212,49 @@ TEST_F(JobFileTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
   EXPECT_EQ(nowhere.errorText, "Path not found");
 }
 
+// A database that changed since the job was saved may no longer hold its
+// batch or set: the restore is then given up rather than a wrong set taken.
+TEST(JobRestore, TheJobsBatchAndSetMustStillExist) {
+  auto db = std::make_unique<FatigueDatabase>();
+  FatigueDbState state;
+  state.FatigueBatchCount = 2;
+  db->FdbSetCount[2] = 3;
+  const struct {
+    int16_t batch, set;
+    bool restorable;
+  } cases[] = {{2, 0, true}, {2, 2, true}, {2, 3, false}, {3, 0, false}, {0, 0, false}, {2, -1, false}};
+  for (const auto& c : cases) {
+    JobSources sources;
+    sources.fatigueBatch = c.batch;
+    sources.fatigueSet = c.set;
+    EXPECT_EQ(FatigueSetRestorable(sources, *db, state), c.restorable) << c.batch << " " << c.set;
+  }
+  LoadingDbState loading;
+  loading.LoadingBatchCount = 5;
+  for (int16_t batch : {0, 1, 5, 6}) {
+    JobSources sources;
+    sources.loadingBatch = batch;
+    EXPECT_EQ(LoadingBatchRestorable(sources, loading), batch >= 1 && batch <= 5) << batch;
+  }
+}
+
+TEST(JobRestore, AFailedRestoreLeavesTypedInData) {
+  auto state = DatabaseJobInUsUnits();
+  FakeHost host;
+  GiveUpMaterialRestore(*state, host);
+  GiveUpLoadingRestore(*state, host);
+  EXPECT_EQ(state->materialData.MaterialSource, 2);
+  EXPECT_EQ(state->materialData.Se, 160.0f);
+  EXPECT_EQ(state->loadingDbState.LoadingSource, 2);
+  EXPECT_EQ(state->analysisOptions.LoadingType, 3);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "Can't restore the Fatigue Data");
+  EXPECT_EQ(host.messages[1].text, "Can't restore the Loading Data");
+  for (const auto& m : host.messages) {
+    EXPECT_EQ(m.title, " Opening an Existing Job");
+    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(m.buttons, MsgButtons::OKOnly);
+  }
+}
+
 }  // namespace
