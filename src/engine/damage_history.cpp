@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/calc_numbers.h"
+#include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
 #include "engine/master_curve.h"
@@ -116,50 +117,80 @@ struct LoopTotals {
   float largest = 0.0f;
 };
 
-// The cycle loop; false when a cycle overloads the material.
+// Cycles are decided a batch at a time, then the powers of the batch are
+// taken together (see cycle_damage.h) and summed in counting order.
+constexpr int kCycleBatch = 512;
+
+struct CycleBatch {
+  float base[kCycleBatch];
+  double e[kCycleBatch];
+  double t[kCycleBatch];
+  uint8_t verdict[kCycleBatch];
+};
+
+CycleRule RuleOf(const ProgramState& s, const HistoryPoint& hp) {
+  CycleRule rule;
+  rule.h = hp.h;
+  rule.absH = hp.absH;
+  rule.L = s.loadingUnits.LoadToStressFactor;
+  rule.kf = s.componentData.Kf;
+  rule.su = s.materialData.SuUsed;
+  rule.sy = s.materialData.SyUsed;
+  rule.extensionLimit = hp.extensionLimit;
+  rule.enduranceLimit = hp.enduranceLimit;
+  rule.numerator = hp.numerator;
+  rule.m = hp.m;
+  rule.mExt = hp.mExt;
+  rule.accountMean = hp.accountMean;
+  return rule;
+}
+
+// The cycle loop; false when a cycle overloads the material (the cycles
+// before it have been summed as they would be one by one).
 bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, LoopTotals& t) {
-  LoadingData& ld = s.loadingData;
   Results& res = s.results;
-  float* const ranges = ld.RainflowRanges.data();
-  const float* const means = ld.RainflowMeans.data();
+  float* const ranges = s.loadingData.RainflowRanges.data();
+  const float* const means = s.loadingData.RainflowMeans.data();
   float* const levelDamage = res.LevelDamage.data();
   const bool keepCycles = s.mcsSettings.SimulationsDone == 0;
-  const float L = s.loadingUnits.LoadToStressFactor, kf = s.componentData.Kf;
-  const float su = s.materialData.SuUsed, sy = s.materialData.SyUsed;
   const double no = s.materialData.EnduranceCycles;
-  EventPump pump(host);
+  const CycleRule rule = RuleOf(s, hp);
+  EventPump pump(host, 1u << 7);
+  CycleBatch batch;
   float D = 0.0f, largest = 0.0f;
-  for (int32_t j = 1; j <= c; ++j) {
+  bool damaged = false;
+  bool overload = false;
+  for (int32_t first = 1; first <= c && !overload; first += kCycleBatch) {
     pump.Tick();
-    const float r = ranges[j];
-    float fMj = 1.0f;
-    if (hp.accountMean) {
-      const float smj = hp.h * means[j];
-      const float smaxj = hp.h * r / 2.0f + smj;
-      if (L * smaxj > su) return false;
-      if (smj > 0.0f && kf * L * smj < sy && !(2.0f * sy < kf * L * r)) {
-        const float k = (L * smaxj * kf <= sy) ? kf : (sy - kf * L * r / 2.0f) / std::fabs(smj);
-        fMj = MeanStressFactor(su, k * L * smj);
-        if (!(fMj > 0.0f)) return false;
+    const int count = static_cast<int>(std::min<int32_t>(kCycleBatch, c - first + 1));
+    DecideCycleBatch(rule, ranges + first, means + first, count, batch.base, batch.e, batch.verdict);
+    ApproxInverseLives(batch.base, batch.e, no, batch.t, count);
+    for (int k = 0; k < count; ++k) {
+      float dj = 0.0f;
+      switch (batch.verdict[k]) {
+        case kCycleOverload:
+          overload = true;
+          break;
+        case kCycleCutOff:
+          if (hp.lastPoint) ranges[first + k] = 0.0f;  // below the extension's cut-off
+          break;
+        case kCycleDamages:
+          dj = CycleDamageFrom(batch.t[k], no, batch.base[k], batch.e[k]);
+          damaged = true;
+          break;
+        default:
+          break;
       }
+      if (overload) break;
+      D += dj;
+      if (dj > largest) largest = dj;
+      if (keepCycles) levelDamage[first + k] = dj;
     }
-    const float sj = L * fMj * hp.absH * r;
-    float dj = 0.0f;
-    if (BelowLimit(hp.extensionLimit, sj)) {
-      if (hp.lastPoint) ranges[j] = 0.0f;  // below the extension's cut-off
-    } else if (sj > 0.0f) {
-      const double e = BelowLimit(hp.enduranceLimit, sj) ? hp.mExt : hp.m;
-      const float base = hp.numerator / fMj / L / r / hp.absH;
-      dj = Sng(1.0 / (no * std::pow(static_cast<double>(base), e)));
-      res.InfiniteLifeFlag = 0;
-    }
-    D += dj;
-    if (dj > largest) largest = dj;
-    if (keepCycles) levelDamage[j] = dj;
   }
+  if (damaged) res.InfiniteLifeFlag = 0;
   t.damage = D;
   t.largest = largest;
-  return true;
+  return !overload;
 }
 
 // One point: the damage of a pass and the life. False when refused.

@@ -4,7 +4,12 @@ struct MaterialData;
 
 // A loading's mean-stress factor Su / (Su - k L Sm), or 0 when it would not
 // be positive (the mean stress overloads the material).
-float MeanStressFactor(float suUsed, float kLSm);
+inline float MeanStressFactor(float suUsed, float kLSm) {
+  const float denominator = suUsed - kLSm;
+  if (!(denominator > 0.0f)) return 0.0f;
+  const float f = suUsed / denominator;
+  return f > 0.0f ? f : 0.0f;
+}
 
 // Mean stress of the S-N data, TF x Se_n x 0.5 x (1 + r) / (1 - r).
 float DataMeanStress(const MaterialData& md, float seN);

@@ -9,9 +9,58 @@ RainflowCounter::RainflowCounter(const float* history, int32_t n, float* stack, 
                                  float* means)
     : history_(history), n_(std::max<int32_t>(n, 0)), stack_(stack), ranges_(ranges), means_(means) {}
 
+namespace {
+
+// X of the comparison: the later range times 1.005, rounded to Single.
+inline float LaterRange(float z, float b) { return Sng(static_cast<double>(std::fabs(z - b)) * 1.005); }
+
+}  // namespace
+
+// The bulk of the history: points 1 .. n - 2, where the counting can neither
+// end nor reach the closing point, so neither is checked.
+void RainflowCounter::CountBulk(int32_t stop) {
+  float* const s = stack_;
+  const float* const h = history_;
+  float* const ranges = ranges_;
+  float* const means = means_;
+  int32_t top = top_;
+  int32_t c = cycles_;
+  // The point below a newly pushed one is always the point pushed before it
+  // (a cycle removes the two points under the top), so the first comparison
+  // after a push needs no stack read for its later range.
+  float previous = top >= 1 ? s[top] : 0.0f;
+  for (int32_t next = next_; next <= stop; ++next) {
+    const float z = h[next];
+    float x = LaterRange(z, previous);
+    s[++top] = z;
+    if (top >= 3) {
+      float b = previous;
+      float a = s[top - 2];
+      for (;;) {
+        const float y = std::fabs(b - a);
+        if (y > x) break;
+        ++c;
+        ranges[c] = y;
+        means[c] = (a + b) / 2.0f;
+        s[top - 2] = z;
+        top -= 2;
+        if (top < 3) break;
+        b = s[top - 1];
+        a = s[top - 2];
+        x = LaterRange(z, b);
+      }
+    }
+    previous = z;
+  }
+  next_ = std::max(next_, stop + 1);
+  top_ = top;
+  cycles_ = c;
+}
+
 bool RainflowCounter::CountUpTo(int32_t until) {
   const int32_t closing = n_ + 1;
   until = std::min(until, closing);
+  if (!done_ && next_ <= n_ - 2) CountBulk(std::min(until, n_ - 2));
   float* const s = stack_;
   int32_t top = top_;
   int32_t next = next_;
@@ -29,8 +78,7 @@ bool RainflowCounter::CountUpTo(int32_t until) {
       const float b = s[top - 1];
       const float z = s[top];
       const float y = std::fabs(b - a);
-      const float x = Sng(static_cast<double>(std::fabs(z - b)) * 1.005);
-      if (y > x) break;
+      if (y > LaterRange(z, b)) break;
       ++c;
       ranges_[c] = y;
       means_[c] = (a + b) / 2.0f;

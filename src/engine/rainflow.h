@@ -30,6 +30,8 @@ class RainflowCounter {
   static int32_t MaxCycles(int32_t n) { return n < 0 ? 0 : (n + 1) / 2; }
 
  private:
+  void CountBulk(int32_t stop);
+
   const float* history_;
   int32_t n_;
   float* stack_;
