@@ -59,9 +59,19 @@ JobSources JobSourcesOf(const JobFile& job);
 
 // Committing a read job to the program's records, in three phases so that the
 // Open command can restore the databases between them as a job is opened:
-//   CommitJobMaterial; fatigue database restore (material from the database);
-//   CommitJobLoading;  loading database restore (loading from the database);
-//   CommitJobRandomDataAndUnits.
+//   job = LoadJobFile(...)            nothing changes when it fails
+//   CommitJobMaterial(job)            then the dialog's working copies from the options
+//   material from the database:       ask about unsaved database edits first; read
+//                                     "duvak.dat" from the job's folder; when
+//                                     FatigueSetRestorable, show the batch and run the
+//                                     browser's OK for the set, else GiveUpMaterialRestore
+//   CommitJobLoading(job)
+//   loading from the database:        read the loading database from the job's folder;
+//                                     when LoadingBatchRestorable, show the batch and run
+//                                     its OK, else GiveUpLoadingRestore
+//   CommitJobRandomDataAndUnits(job)  the job's random variables win over the set's
+//   then the screen: sample size box, distribution tags, unit menu check marks,
+//   ApplyAnalysisOptions and the input view.
 // CommitJobFile runs the three phases without restores.
 
 // Records 1 to 12: the options, job texts, units as read, loading units,
