@@ -1,0 +1,130 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/runtime/atomic_file.h"
+#include "shell/job_file_format.h"
+
+class Host;
+struct AnalysisOptions;
+struct FatigueDatabase;
+struct FatigueDbState;
+struct LoadingDbState;
+struct ProgramState;
+
+// The job file (*.sns): one job on disk. The "&Open..." and "&Save..."
+// commands show the file dialog with this filter and these flags (prompt
+// before overwriting, no read-only box), an empty file name and the current
+// folder, and call the routines below.
+inline constexpr const char* kJobFileFilter = "Duvak Job (*.sns)|*.sns";
+inline constexpr int kJobFileDialogFlags = 6;
+inline constexpr const char* kOpenJobTitle = " Opening an Existing Job";
+inline constexpr const char* kSaveJobTitle = " Saving the Job";
+
+// ---- Save ----
+
+// Writes the job of `state` to `path` by atomic replacement: a failed write
+// keeps the file that was there; the result carries the runtime's error text.
+SaveResult WriteJobFile(const std::string& path, const ProgramState& state);
+
+// "&Save...": writes the job; a failure beeps (when BeepEnabled is 1) and
+// shows the runtime's error text (OK, exclamation, kSaveJobTitle). Changes
+// nothing in `state`. Returns whether the file was written.
+bool SaveJobFile(const std::string& path, const ProgramState& state, Host& host);
+
+// ---- Open ----
+
+// Reads and checks the whole file at `path` without touching the program's
+// records. On failure returns nothing and `error` holds the message: the
+// runtime's error text and the record being read, or the value out of range.
+std::optional<JobFile> ReadJobFile(const std::string& path, std::string& error);
+
+// ReadJobFile, with a failure reported: a beep when `beepEnabled`, the message,
+// "The job was not opened." below it, OK, exclamation, kOpenJobTitle.
+std::optional<JobFile> LoadJobFile(const std::string& path, Host& host, bool beepEnabled);
+
+// Where a job's material and loading came from, so that Open can read the
+// databases again and select the same set and batch.
+struct JobSources {
+  bool materialFromDatabase = false;  // MaterialSource 1
+  int16_t fatigueBatch = 0;           // UsedFatigueBatch, 1..20 when from the database
+  int16_t fatigueSet = 0;             // UsedFatigueSet, the 0-based column
+  std::string fatigueDbFolder;        // DataDirectory(2)
+  bool loadingFromDatabase = false;   // LoadingSource 1
+  int16_t loadingBatch = 0;           // the selected batch, 1..20 when from the database
+  std::string loadingDbFolder;        // DataDirectory(1)
+};
+JobSources JobSourcesOf(const JobFile& job);
+
+// Committing a read job to the program's records, in three phases so that the
+// Open command can restore the databases between them as a job is opened:
+//   job = LoadJobFile(...)            nothing changes when it fails
+//   CommitJobMaterial(job)            then the dialog's working copies from the options
+//   material from the database:       ask about unsaved database edits first; read
+//                                     "duvak.dat" from the job's folder; when
+//                                     FatigueSetRestorable, show the batch and run the
+//                                     browser's OK for the set, else GiveUpMaterialRestore
+//   CommitJobLoading(job)
+//   loading from the database:        read the loading database from the job's folder;
+//                                     when LoadingBatchRestorable, show the batch and run
+//                                     its OK, else GiveUpLoadingRestore
+//   CommitJobRandomDataAndUnits(job)  the job's random variables win over the set's
+//   then the screen: sample size box, distribution tags, unit menu check marks,
+//   ApplyAnalysisOptions and the input view.
+// CommitJobFile runs the three phases without restores.
+
+// Records 1 to 12: the options, job texts, units as read, loading units,
+// folders and material; then SuUsed := Su, SyUsed := Sy, SeFrom = SeTo := Se.
+// The job's stress approach and notch sensitivity take effect at once
+// (CommitJobProblemDefinition), so a job calculated straight after Open uses
+// them.
+void CommitJobMaterial(const JobFile& job, ProgramState& state);
+
+// Records 13 to 19: loading name, source and selected batch, stresses, notch
+// factors, scaling factors and the batch's mean-stress text; then
+// StressMinOrMeanInput := StressMinOrMean, Kf := KtInput,
+// SpecimenNotchFactor := Kt, LoadSmax = -LoadSmin := StressRangeTo / 2, the
+// selected batch's level count := 0, BrowsedLoadingBatch := the selected batch;
+// a typed-in loading is restored as constant amplitude (LoadingType 3).
+void CommitJobLoading(const JobFile& job, ProgramState& state);
+
+// Records 20 to 32: the random variables and simulation settings; then
+// ScalingFactorApplied := ScalingFactorMean, the unit system from the length
+// factor (exactly 1 SI, else US: every text and factor of UnitSettings), and
+// the loading units from LoadQuantity in memory (stress: the stress unit;
+// strain: micro-strain texts and factors by the selected batch's points).
+void CommitJobRandomDataAndUnits(const JobFile& job, ProgramState& state);
+
+void CommitJobFile(const JobFile& job, ProgramState& state);
+
+// Makes the job's stress approach and notch sensitivity the committed ones
+// with their tags and texts, as the problem definition's OK does; a 0 (a job
+// saved before any OK) leaves the committed value as it is. The specimen tag
+// and text follow SNDataSpecimen likewise.
+void CommitJobProblemDefinition(AnalysisOptions& options);
+
+// ---- Restoring the database sources (between the commit phases) ----
+
+inline constexpr const char* kCantRestoreFatigueData = "Can't restore the Fatigue Data";
+inline constexpr const char* kCantRestoreLoadingData = "Can't restore the Loading Data";
+
+// Whether the fatigue database in memory (read again from the job's folder)
+// holds the job's batch and set: batch 1..FatigueBatchCount, set column
+// 0..FdbSetCount(batch) - 1. A database that changed since the job was saved
+// may not; the set is then not restored rather than a wrong or empty one taken.
+bool FatigueSetRestorable(const JobSources& sources, const FatigueDatabase& db,
+                          const FatigueDbState& state);
+
+// Whether the loading database in memory holds the job's batch (1..LoadingBatchCount).
+bool LoadingBatchRestorable(const JobSources& sources, const LoadingDbState& state);
+
+// A material restore that failed: "Can't restore the Fatigue Data" (OK,
+// exclamation, kOpenJobTitle); the values read from the job stay as typed-in
+// data (MaterialSource 2).
+void GiveUpMaterialRestore(ProgramState& state, Host& host);
+
+// A loading restore that failed: "Can't restore the Loading Data" (OK,
+// exclamation, kOpenJobTitle); the loading becomes typed in (LoadingSource 2)
+// and constant amplitude (LoadingType 3).
+void GiveUpLoadingRestore(ProgramState& state, Host& host);

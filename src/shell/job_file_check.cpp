@@ -1,0 +1,94 @@
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "loading/loading_records.h"
+#include "material/fatigue_db_records.h"
+#include "platform/runtime/number_text.h"
+#include "shell/job_file_format.h"
+
+// The ranges of the codes, numbers and counts a job file may hold. Everything
+// here is used as an array index, a switch over known cases or a divisor, so a
+// value outside refuses the whole file.
+
+namespace {
+
+struct Range {
+  const char* what;
+  long value;
+  long min;
+  long max;
+};
+
+[[noreturn]] void Refuse(const std::string& what) {
+  throw JobFileError("The job file holds an invalid value:\r" + what);
+}
+
+void CheckRange(const Range& r) {
+  if (r.value >= r.min && r.value <= r.max) return;
+  Refuse(std::string(r.what) + " = " + std::to_string(r.value) + " (expected " +
+         std::to_string(r.min) + " to " + std::to_string(r.max) + ")");
+}
+
+void CheckCodes(const JobFile& j) {
+  const Range ranges[] = {
+      {"analysis mode", j.AnalysisMode, 1, 2},
+      {"master-curve parameter", j.MasterCurveParameter, 0, 3},
+      {"loading type", j.LoadingType, 1, 4},
+      {"REL option", j.RelOption, 1, 2},
+      {"mean-stress option", j.MeanStressOption, 1, 2},
+      {"S-N data specimen", j.SNDataSpecimen, 1, 2},
+      {"stress approach", j.JobStressApproach, 0, 2},
+      {"notch sensitivity", j.JobNotchSensitivity, 0, 2},
+      {"life unit", j.LifeUnit, 1, 3},
+      {"damage display", j.DamageDisplayMode, -1, 1},
+      {"material source", j.MaterialSource, 1, 2},
+      {"fatigue database batch", j.UsedFatigueBatch, j.MaterialSource == 1 ? 1 : 0, kFdbMaxBatches},
+      {"fatigue database set", j.UsedFatigueSet, 0, kFdbMaxSets - 1},
+      {"S-N extension display", j.SNExtensionDisplay, 0, 1},
+      {"loading source", j.LoadingSource, 1, 2},
+      {"loading batch", j.LoadingBatch, j.LoadingSource == 1 ? 1 : 0, kLoadingBatchMax},
+      {"stress input mode", j.StressInputMode, 1, 2},
+      {"mean-stress option (second copy)", j.MeanStressOptionCopy, 1, 2},
+      {"analysis kind", j.AnalysisKind, 1, 2},
+      {"number of simulations", j.SimulationCount, 100, INT32_MAX},
+      {"simulation plot", j.McsPlotKind, 0, 1},
+      {"life fit", j.LifeFitKind, 1, 3},
+      {"random start", j.RandomStart, 0, 1},
+      {"neglect the fatigue limit", j.NeglectFatigueLimit, 0, 1},
+      {"neglect the fatigue limit (second copy)", j.NeglectFatigueLimitCopy, 0, 1},
+      {"simulation option N", j.SimulationOptionN, 0, 1},
+      {"fast simulation", j.FastSimulation, 0, 1},
+  };
+  for (const Range& r : ranges) CheckRange(r);
+  for (int i = 1; i <= kRandomVarMax; ++i) {
+    const std::string what = "type of random variable " + std::to_string(i);
+    CheckRange({what.c_str(), j.RandomVariables[i].RvType, -1, 5});
+  }
+}
+
+// 1 for SI; 1/25.4, written with seven digits, for US.
+void CheckLengthUnitFactor(float factor) {
+  constexpr double kInch = 1.0 / 25.4;
+  if (factor == 1.0f || std::fabs(factor - kInch) <= 1e-6) return;
+  Refuse("length unit factor = " + NumberText(factor) + " (expected 1 or .03937008)");
+}
+
+void CheckNumbers(const JobFile& j) {
+  CheckLengthUnitFactor(j.LengthUnitFactor);
+  if (!(j.YoungModulus > 0)) Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected above 0)");
+  if (!(j.ProbabilityLevel > 0 && j.ProbabilityLevel < 1)) {
+    Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected between 0 and 1)");
+  }
+  const std::string quantity = j.LoadQuantity.substr(0, 6);
+  if (quantity != "Stress" && quantity != "Strain") {
+    Refuse("loading quantity \"" + j.LoadQuantity + "\" (expected Stress or Strain)");
+  }
+}
+
+}  // namespace
+
+void CheckJobFile(const JobFile& job) {
+  CheckCodes(job);
+  CheckNumbers(job);
+}

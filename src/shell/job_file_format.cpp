@@ -1,0 +1,270 @@
+#include "shell/job_file_format.h"
+
+#include <algorithm>
+
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_reader.h"
+#include "platform/runtime/seq_writer.h"
+#include "program_state.h"
+
+namespace {
+
+// The mean-stress text of a batch without strengths, as read and as held.
+constexpr const char* kNoBatchMseText = "DMSE(-)";
+constexpr const char* kNoBatchMseTextHeld = "DMSE(-)  ";
+
+// The lone carriage return between the texts of record 5.
+struct LoneCr {};
+constexpr LoneCr kCr{};
+
+// A text that runs to its line end (record 19).
+template <typename S>
+struct WholeLine {
+  S& text;
+};
+template <typename S>
+WholeLine(S&) -> WholeLine<S>;
+
+// The records in file order. `io` either writes the items of a const JobFile
+// or reads them into a JobFile, so the order and types live in one place.
+template <typename Io, typename Job>
+void VisitRecords(Io& io, Job& j) {
+  io.Header(1, "Analysis options");
+  io.Record(2, "job subject", j.JobSubject);
+  io.Record(3, "analysis options", j.AnalysisMode, j.MasterCurveParameter, j.LoadingType,
+            j.RelOption, j.MeanStressOption, j.SNDataSpecimen, j.JobStressApproach,
+            j.JobNotchSensitivity);
+  io.Record(4, "damage to failure and units", j.DamageToFailure, j.LengthUnitFactor, j.LifeUnit,
+            j.DamageDisplayMode);
+  io.Record(5, "loading units", j.LoadUnitBracket, kCr, j.LoadUnit, kCr, j.LoadQuantity, kCr,
+            j.LoadToStressFactor, j.LoadUnitFactor);
+  io.Record(6, "loading database folder", j.LoadingDbFolder);
+  io.Record(7, "fatigue database folder", j.FatigueDbFolder);
+  io.Header(8, "Material data");
+  io.Record(9, "material name", j.MaterialName);
+  io.Record(10, "material source", j.MaterialSource, j.UsedFatigueBatch, j.UsedFatigueSet);
+  io.Record(11, "S-N curve", j.Se, j.SNExponent, j.SNExtensionExponent, j.SNStressRatio,
+            j.SNExtensionRatio, j.SNExtensionDisplay, j.Thickness, j.ThicknessExponent,
+            j.ThicknessFactor);
+  io.Record(12, "material strengths", j.YoungModulus, j.Su, j.Sy, j.DataSu, j.DataSy,
+            j.EnduranceCycles, j.MaterialSpareValue);
+  io.Header(13, "Loading data");
+  io.Record(14, "loading name", j.LoadingName);
+  io.Record(15, "loading source", j.LoadingSource, j.LoadingBatch);
+  io.Record(16, "stresses", j.MaxStressInput, j.StressRange, j.StressMinOrMean, j.StressRangeFrom,
+            j.StressRangeTo, j.StressInputMode, j.MeanStressOptionCopy);
+  io.Record(17, "notch factors and distribution", j.Kt, j.KtFrom, j.KtTo, j.KtInput, j.DistQInput,
+            j.DistRInput);
+  io.Record(18, "scaling factors", j.ScalingFactor, j.ScalingFactorMin, j.ScalingFactorMax);
+  io.Record(19, "mean-stress text", WholeLine{j.BatchMseText});
+  io.Header(20, "Random data");
+  io.Record(21, "fast simulation tag", j.FastSimulationTag);
+  io.Record(22, "fatigue limit tag", j.FatigueLimitTag);
+  for (int i = 1; i <= kRandomVarMax; ++i) {
+    auto& rv = j.RandomVariables[i];
+    io.Record(22 + i, "random variable", rv.RvType, rv.RvCov, rv.RvXmin, rv.RvXmax, rv.RvParA,
+              rv.RvParB);
+  }
+  io.Record(31, "simulation settings", j.AnalysisKind, j.SimulationCount, j.McsPlotKind,
+            j.LifeFitKind, j.ProbabilityLevel, j.LowerTailLife, j.ScalingFactorMean,
+            j.McsSpareValue);
+  io.Record(32, "simulation options", j.RandomStart, j.NeglectFatigueLimit,
+            j.NeglectFatigueLimitCopy, j.SimulationOptionN, j.FastSimulation);
+}
+
+// A text as the file keeps it: on one line, quoted when it holds a comma.
+std::string TextItem(const std::string& text) {
+  std::string item = text;
+  std::replace_if(item.begin(), item.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  if (item.find(',') != std::string::npos && item.find('"') == std::string::npos) {
+    return '"' + item + '"';
+  }
+  return item;
+}
+
+class RecordWriter {
+ public:
+  void Header(int, const char* text) { out_.PrintLine(text); }
+
+  template <typename... Items>
+  void Record(int, const char*, Items&&... items) {
+    (Put(items), ...);
+    out_.EndLine();
+  }
+
+  std::string Bytes() const { return out_.Bytes(); }
+
+ private:
+  template <typename T>
+  void Put(const T& number) { out_.Print(number); }
+  void Put(const std::string& text) { out_.Print(TextItem(text)); }
+  void Put(LoneCr) { out_.Print("\r"); }
+  void Put(WholeLine<const std::string> line) { Put(line.text); }
+
+  SeqWriter out_;
+};
+
+std::string TrimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+class RecordReader {
+ public:
+  explicit RecordReader(SeqReader& in) : in_(in) {}
+
+  void Header(int record, const char* what) {
+    At(record, what);
+    in_.ReadString();
+  }
+
+  template <typename... Items>
+  void Record(int record, const char* what, Items&&... items) {
+    At(record, what);
+    (Get(items), ...);
+  }
+
+  // Runs `read`, turning a runtime error into a message that names the record.
+  template <typename F>
+  void Guard(F read) {
+    try {
+      read();
+    } catch (const RuntimeError& e) {
+      throw JobFileError(RuntimeErrorText(e.code()) + "\r(reading record " +
+                         std::to_string(record_) + ": " + what_ + ")");
+    }
+  }
+
+ private:
+  void At(int record, const char* what) {
+    record_ = record;
+    what_ = what;
+  }
+
+  void Get(int16_t& v) { v = in_.ReadInteger(); }
+  void Get(int32_t& v) { v = in_.ReadLong(); }
+  void Get(float& v) { v = in_.ReadSingle(); }
+  void Get(double& v) { v = in_.ReadDouble(); }
+  void Get(std::string& v) { v = in_.ReadString(); }
+  void Get(const LoneCr&) {}
+  void Get(WholeLine<std::string>& line) {
+    std::string text = TrimBlanks(in_.LineInput());
+    if (text.size() >= 2 && text.front() == '"') {
+      const auto close = text.find('"', 1);
+      text = close == std::string::npos ? text.substr(1) : text.substr(1, close - 1);
+    }
+    line.text = text;
+  }
+
+  SeqReader& in_;
+  int record_ = 0;
+  std::string what_;
+};
+
+}  // namespace
+
+JobFile JobFileOf(const ProgramState& s) {
+  const AnalysisOptions& a = s.analysisOptions;
+  const MaterialData& m = s.materialData;
+  const LoadingData& l = s.loadingData;
+  const ComponentData& c = s.componentData;
+  JobFile j;
+  j.JobSubject = s.jobTexts.JobSubject;
+  j.AnalysisMode = a.AnalysisMode;
+  j.MasterCurveParameter = a.MasterCurveParameter;
+  j.LoadingType = a.LoadingType;
+  j.RelOption = a.RelOption;
+  j.MeanStressOption = a.MeanStressOption;
+  j.SNDataSpecimen = a.SNDataSpecimen;
+  j.JobStressApproach = a.JobStressApproach;
+  j.JobNotchSensitivity = a.JobNotchSensitivity;
+  j.DamageToFailure = a.DamageToFailure;
+  j.LengthUnitFactor = s.unitSettings.LengthUnitFactor;
+  j.LifeUnit = a.LifeUnit;
+  j.DamageDisplayMode = s.resultsDisplay.DamageDisplayMode;
+  j.LoadUnitBracket = s.loadingUnits.LoadUnitBracket;
+  j.LoadUnit = s.loadingUnits.LoadUnit;
+  j.LoadQuantity = s.loadingUnits.LoadQuantity;
+  j.LoadToStressFactor = s.loadingUnits.LoadToStressFactor;
+  j.LoadUnitFactor = s.loadingUnits.LoadUnitFactor;
+  j.LoadingDbFolder = s.fatigueDbState.DataDirectory[1];
+  j.FatigueDbFolder = s.fatigueDbState.DataDirectory[2];
+  j.MaterialName = s.jobTexts.MaterialName;
+  j.MaterialSource = m.MaterialSource;
+  j.UsedFatigueBatch = s.fatigueDbState.UsedFatigueBatch;
+  j.UsedFatigueSet = s.fatigueDbState.UsedFatigueSet;
+  j.Se = m.Se;
+  j.SNExponent = m.SNExponent;
+  j.SNExtensionExponent = m.SNExtensionExponent;
+  j.SNStressRatio = m.SNStressRatio;
+  j.SNExtensionRatio = m.SNExtensionRatio;
+  j.SNExtensionDisplay = m.SNExtensionDisplay;
+  j.Thickness = m.Thickness;
+  j.ThicknessExponent = m.ThicknessExponent;
+  j.ThicknessFactor = m.ThicknessFactor;
+  j.YoungModulus = m.YoungModulus;
+  j.Su = m.Su;
+  j.Sy = m.Sy;
+  j.DataSu = m.DataSu;
+  j.DataSy = m.DataSy;
+  j.EnduranceCycles = m.EnduranceCycles;
+  j.MaterialSpareValue = m.MaterialSpareValue;
+  j.LoadingName = s.jobTexts.LoadingName;
+  j.LoadingSource = s.loadingDbState.LoadingSource;
+  j.LoadingBatch = s.loadingDbState.SelectedLoadingBatch;  // the batch in use, not the one browsed last
+  j.MaxStressInput = l.MaxStressInput;
+  j.StressRange = l.StressRange;
+  j.StressMinOrMean = l.StressMinOrMean;
+  j.StressRangeFrom = l.StressRangeFrom;
+  j.StressRangeTo = l.StressRangeTo;
+  j.StressInputMode = l.StressInputMode;
+  j.MeanStressOptionCopy = a.MeanStressOption;
+  j.Kt = c.Kt;
+  j.KtFrom = c.KtFrom;
+  j.KtTo = c.KtTo;
+  j.KtInput = m.KtInput;
+  j.DistQInput = l.DistQInput;
+  j.DistRInput = l.DistRInput;
+  j.ScalingFactor = l.ScalingFactor;
+  j.ScalingFactorMin = l.ScalingFactorMin;
+  j.ScalingFactorMax = l.ScalingFactorMax;
+  j.BatchMseText = l.BatchMseText;
+  j.FastSimulationTag = s.mcsSettings.FastSimulationTag;
+  j.FatigueLimitTag = s.mcsSettings.FatigueLimitTag;
+  const RandomVariableTable& t = s.randomVariableTable;
+  for (int i = 1; i <= kRandomVarMax; ++i) {
+    j.RandomVariables[i] = {t.RvType[i], t.RvCov[i], t.RvXmin[i], t.RvXmax[i], t.RvParA[i], t.RvParB[i]};
+  }
+  j.AnalysisKind = a.AnalysisKind;
+  j.SimulationCount = s.mcsSettings.SimulationCount;
+  j.McsPlotKind = s.mcsDisplay.McsPlotKind;
+  j.LifeFitKind = s.mcsResults.LifeFitKind;
+  j.ProbabilityLevel = s.mcsResults.ProbabilityLevel;
+  j.LowerTailLife = s.mcsResults.LowerTailLife;
+  j.ScalingFactorMean = l.ScalingFactorMean;
+  j.McsSpareValue = s.mcsSettings.McsSpareValue;
+  j.RandomStart = s.mcsSettings.RandomStart;
+  j.NeglectFatigueLimit = s.mcsSettings.NeglectFatigueLimit;
+  j.NeglectFatigueLimitCopy = s.mcsSettings.McsNeglectFLCopy;
+  j.SimulationOptionN = s.mcsSettings.OptionN;
+  j.FastSimulation = s.mcsSettings.FastSimulation;
+  return j;
+}
+
+std::string JobFileBytes(const JobFile& job) {
+  RecordWriter out;
+  VisitRecords(out, job);
+  return out.Bytes();
+}
+
+JobFile ParseJobFile(SeqReader& in) {
+  JobFile job;
+  RecordReader reader(in);
+  reader.Guard([&] { VisitRecords(reader, job); });
+  // the reader drops the trailing blanks that these texts carry in memory
+  job.LoadQuantity = TrimBlanks(job.LoadQuantity) + " ";
+  if (job.BatchMseText == kNoBatchMseText) job.BatchMseText = kNoBatchMseTextHeld;
+  return job;
+}

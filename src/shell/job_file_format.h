@@ -1,0 +1,99 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "montecarlo/random_variables.h"
+
+class SeqReader;
+struct ProgramState;
+
+// One random variable as the job file keeps it.
+struct JobRandomVariable {
+  int16_t RvType = 0;
+  float RvCov = 0, RvXmin = 0, RvXmax = 0, RvParA = 0, RvParB = 0;
+
+  bool operator==(const JobRandomVariable&) const = default;
+};
+
+// Every item of a job file (*.sns), grouped by record as the file holds them.
+// It is the staging copy of a read: nothing reaches the program's records
+// until the whole file has been read and checked.
+struct JobFile {
+  std::string JobSubject;  // 2
+  // 3: the committed problem definition and the job's approach and notch sensitivity
+  int16_t AnalysisMode = 0, MasterCurveParameter = 0, LoadingType = 0, RelOption = 0,
+          MeanStressOption = 0, SNDataSpecimen = 0, JobStressApproach = 0, JobNotchSensitivity = 0;
+  // 4
+  float DamageToFailure = 0, LengthUnitFactor = 0;
+  int16_t LifeUnit = 0, DamageDisplayMode = 0;
+  // 5: the loading units (LoadQuantity as in memory, with its trailing blank)
+  std::string LoadUnitBracket, LoadUnit, LoadQuantity;
+  float LoadToStressFactor = 0, LoadUnitFactor = 0;
+  std::string LoadingDbFolder;  // 6: DataDirectory(1)
+  std::string FatigueDbFolder;  // 7: DataDirectory(2)
+  std::string MaterialName;     // 9
+  int16_t MaterialSource = 0, UsedFatigueBatch = 0, UsedFatigueSet = 0;  // 10
+  // 11
+  float Se = 0, SNExponent = 0, SNExtensionExponent = 0, SNStressRatio = 0, SNExtensionRatio = 0;
+  int16_t SNExtensionDisplay = 0;
+  float Thickness = 0, ThicknessExponent = 0, ThicknessFactor = 0;
+  // 12
+  float YoungModulus = 0, Su = 0, Sy = 0, DataSu = 0, DataSy = 0;
+  int32_t EnduranceCycles = 0;
+  float MaterialSpareValue = 0;
+  std::string LoadingName;  // 14
+  int16_t LoadingSource = 0, LoadingBatch = 0;  // 15: the selected loading batch
+  // 16 (MeanStressOptionCopy: the second copy of record 3's value)
+  float MaxStressInput = 0, StressRange = 0, StressMinOrMean = 0, StressRangeFrom = 0,
+        StressRangeTo = 0;
+  int16_t StressInputMode = 0, MeanStressOptionCopy = 0;
+  float Kt = 0, KtFrom = 0, KtTo = 0, KtInput = 0, DistQInput = 0, DistRInput = 0;  // 17
+  float ScalingFactor = 0, ScalingFactorMin = 0, ScalingFactorMax = 0;             // 18
+  std::string BatchMseText;                                                       // 19
+  std::string FastSimulationTag, FatigueLimitTag;                                 // 21, 22
+  std::array<JobRandomVariable, kRandomVarMax + 1> RandomVariables{};  // 23..30: slots 1..8
+  // 31
+  int16_t AnalysisKind = 0;
+  int32_t SimulationCount = 0;
+  int16_t McsPlotKind = 0, LifeFitKind = 0;
+  double ProbabilityLevel = 0;
+  float LowerTailLife = 0, ScalingFactorMean = 0;
+  int16_t McsSpareValue = 0;
+  // 32
+  int16_t RandomStart = 0, NeglectFatigueLimit = 0, NeglectFatigueLimitCopy = 0,
+          SimulationOptionN = 0, FastSimulation = 0;
+
+  bool operator==(const JobFile&) const = default;
+};
+
+// The job file items of the program's records, as Save writes them (the
+// loading batch is the selected one, the batch in use).
+JobFile JobFileOf(const ProgramState& state);
+
+// The file's bytes: records 1 to 32, each a print statement ended by CR LF;
+// record 5 separates its three texts by a lone CR. A text holding a comma is
+// written in double quotes so that it reads back whole (a line break inside a
+// text becomes a blank, as the file keeps one text per line).
+std::string JobFileBytes(const JobFile& job);
+
+// A job file that cannot be read: the runtime's error text with the record
+// being read, or the out-of-range value found.
+class JobFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads records 1 to 32 in order, whatever the line breaks: numbers end at a
+// blank, comma or line end, texts at a comma or line end; record 19, the
+// loading batch's mean-stress text, runs to its line end, as it holds commas
+// in files that wrote it unquoted. LoadQuantity gets its trailing blank back,
+// and the mean-stress text of a batch without strengths its two ("DMSE(-)  ").
+// Throws JobFileError naming the record when an item is missing or malformed.
+JobFile ParseJobFile(SeqReader& in);
+
+// Throws JobFileError for the first value outside what the program can hold:
+// an option or kind code, a batch or set number, a unit factor, a count.
+void CheckJobFile(const JobFile& job);

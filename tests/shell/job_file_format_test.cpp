@@ -1,0 +1,199 @@
+#include "shell/job_file_format.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/runtime/seq_reader.h"
+#include "shell/job_fixtures.h"
+
+namespace {
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+// The typed-in constant-amplitude job, record by record.
+const std::string kTypedInJob =
+    "Analysis options\r\n"
+    "Shaft shoulder\r\n"
+    " 1  0  3  2  2  1  1  1 \r\n"
+    " 1  1  1 -1 \r\n"
+    "[MPa]\rMPa\rStress \r 1  1 \r\n"
+    "\r\n"
+    "/home/eng/db\r\n"
+    "Material data\r\n"
+    "???\r\n"
+    " 2  0  0 \r\n"
+    " 100  3.5  3.5 -1  0  0  25  .25  1 \r\n"
+    " 210000  500  300  500  300  2000000  .7 \r\n"
+    "Loading data\r\n"
+    "???\r\n"
+    " 2  0 \r\n"
+    " 60  120  10  100  120  2  2 \r\n"
+    " 3  3  3  3  3  3 \r\n"
+    " 1  1  1 \r\n"
+    "DMSE(-)  \r\n"
+    "Random data\r\n"
+    "/FSA\r\n"
+    "NoFL\r\n" +
+    Repeat(" 0  .1  1  1  0  0 \r\n", 8) +
+    " 1  10000  0  1  .999  1E+30  1  0 \r\n"
+    " 1  1  1  1  1 \r\n";
+
+JobFile Parse(const std::string& text) {
+  SeqReader in = SeqReader::FromText(text);
+  return ParseJobFile(in);
+}
+
+std::string Replace(std::string s, const std::string& from, const std::string& to) {
+  for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size())) {
+    s.replace(at, from.size(), to);
+  }
+  return s;
+}
+
+TEST(JobFileBytes, TypedInConstantAmplitudeJobRecordByRecord) {
+  EXPECT_EQ(JobFileBytes(JobFileOf(*TypedInConstantAmplitudeJob())), kTypedInJob);
+}
+
+TEST(JobFileBytes, UsUnitsSelectedBatchAndTextsHoldingCommas) {
+  auto s = DatabaseJobInUsUnits();
+  s->loadingDbState.BrowsedLoadingBatch = 9;  // browsed after the batch was taken
+  const std::string bytes = JobFileBytes(JobFileOf(*s));
+  EXPECT_NE(bytes.find("\r\n 1  0  2  2  2  2  2  2 \r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n 1  .03937008  1 -1 \r\n[ksi]\rksi\rStress \r 1  .1450326 \r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("\r\n\"St 52-3, welded, as rolled\"\r\n 1  2  2 \r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\nCrane runway\r\n 1  4 \r\n"), std::string::npos);  // the batch in use
+  EXPECT_NE(bytes.find("\r\n\"DMSE(+): Su=520, Sy=355, Kt=2.5\"\r\nRandom data\r\n/NSA\r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("\r\n 2  .08  .5  1.5 -.0032  .25 \r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n 2  2500  1  3  .9996  1E+30  1  0 \r\n 1  1  1  1  0 \r\n"),
+            std::string::npos);
+}
+
+TEST(JobFileBytes, TextsStayOnTheirLine) {
+  auto s = TypedInConstantAmplitudeJob();
+  s->jobTexts.JobSubject = "two\r\nlines";
+  EXPECT_EQ(JobFileBytes(JobFileOf(*s)).substr(0, 28), "Analysis options\r\ntwo  lines");
+}
+
+TEST(ParseJobFile, ReadsBackWhatWasWrittenWhateverTheLineBreaks) {
+  const std::string bytes = JobFileBytes(JobFileOf(*DatabaseJobInUsUnits()));
+  // On one line wherever the items allow it: the mean-stress text of record 19
+  // runs to its line end.
+  std::string oneLine = Replace(Replace(bytes, "\r\n", ","), "\r", ",");
+  oneLine = Replace(oneLine, "Kt=2.5\",", "Kt=2.5\"\n");
+  const struct {
+    const char* name;
+    std::string text;
+  } forms[] = {
+      {"as written", bytes},
+      {"LF only", Replace(bytes, "\r\n", "\n")},
+      {"every line end a LF", Replace(Replace(bytes, "\r\n", "\n"), "\r", "\n")},
+      {"lone CRs", Replace(bytes, "\r\n", "\r")},
+      {"one line", oneLine},
+  };
+  for (const auto& form : forms) {
+    // every item reads back as written (a Single keeps its seven digits)
+    EXPECT_EQ(JobFileBytes(Parse(form.text)), bytes) << form.name;
+  }
+}
+
+TEST(ParseJobFile, ReadsTheUnquotedMeanStressTextOfOlderFilesWhole) {
+  auto s = DatabaseJobInUsUnits();
+  s->jobTexts.MaterialName = "St 52-3";
+  const std::string bytes = JobFileBytes(JobFileOf(*s));
+  const std::string unquoted = Replace(bytes, "\"", "");
+  EXPECT_EQ(Parse(unquoted).BatchMseText, "DMSE(+): Su=520, Sy=355, Kt=2.5");
+  EXPECT_EQ(JobFileBytes(Parse(unquoted)), bytes);
+}
+
+TEST(ParseJobFile, TheTypedInJobReadsBackEqualInEveryItem) {
+  EXPECT_TRUE(Parse(kTypedInJob) == JobFileOf(*TypedInConstantAmplitudeJob()));
+}
+
+TEST(ParseJobFile, LoadQuantityGetsItsTrailingBlankBackAndTextsLoseTheirOuterBlanks) {
+  std::string text = Replace(kTypedInJob, "Stress \r", "Strain\r");
+  text = Replace(text, "Shaft shoulder\r\n", "   Shaft shoulder  \r\n");
+  const JobFile read = Parse(text);
+  EXPECT_EQ(read.LoadQuantity, "Strain ");
+  EXPECT_EQ(read.JobSubject, "Shaft shoulder");
+}
+
+TEST(ParseJobFile, NamesTheRecordAndTheRuntimesErrorWhenReadingFails) {
+  const struct {
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {"", "Input past end of file\r(reading record 1: Analysis options)"},
+      {kTypedInJob.substr(0, kTypedInJob.find("Material data")),
+       "Input past end of file\r(reading record 8: Material data)"},
+      {kTypedInJob.substr(0, kTypedInJob.size() - 5),
+       "Input past end of file\r(reading record 32: simulation options)"},
+      {Replace(kTypedInJob, " 100  3.5 ", " 100  x3.5 "),
+       "Type mismatch\r(reading record 11: S-N curve)"},
+      {Replace(kTypedInJob, " 1  1  1 -1 ", " 1  1  99999 -1 "),
+       "Overflow\r(reading record 4: damage to failure and units)"},
+      {Replace(kTypedInJob, " 2000000 ", " 1E+40 "),
+       "Overflow\r(reading record 12: material strengths)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      Parse(c.text);
+      ADD_FAILURE() << "read: " << c.message;
+    } catch (const JobFileError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+  }
+}
+
+TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
+  const JobFile good = JobFileOf(*DatabaseJobInUsUnits());
+  EXPECT_NO_THROW(CheckJobFile(good));
+  EXPECT_NO_THROW(CheckJobFile(JobFileOf(*TypedInConstantAmplitudeJob())));
+  const struct {
+    void (*spoil)(JobFile&);
+    const char* message;
+  } cases[] = {
+      {[](JobFile& j) { j.LoadingType = 9; }, "loading type = 9 (expected 1 to 4)"},
+      {[](JobFile& j) { j.LoadingBatch = 25; }, "loading batch = 25 (expected 1 to 20)"},
+      {[](JobFile& j) { j.LoadingBatch = 0; }, "loading batch = 0 (expected 1 to 20)"},
+      {[](JobFile& j) { j.UsedFatigueBatch = -1; }, "fatigue database batch = -1 (expected 1 to 20)"},
+      {[](JobFile& j) { j.UsedFatigueSet = 6; }, "fatigue database set = 6 (expected 0 to 5)"},
+      {[](JobFile& j) { j.LengthUnitFactor = 7; }, "length unit factor = 7 (expected 1 or .03937008)"},
+      {[](JobFile& j) { j.LifeUnit = 0; }, "life unit = 0 (expected 1 to 3)"},
+      {[](JobFile& j) { j.MasterCurveParameter = 4; }, "master-curve parameter = 4 (expected 0 to 3)"},
+      {[](JobFile& j) { j.JobStressApproach = 3; }, "stress approach = 3 (expected 0 to 2)"},
+      {[](JobFile& j) { j.RandomVariables[5].RvType = 6; },
+       "type of random variable 5 = 6 (expected -1 to 5)"},
+      {[](JobFile& j) { j.SimulationCount = 99; }, "number of simulations = 99 (expected 100 to 2147483647)"},
+      {[](JobFile& j) { j.FastSimulation = -1; }, "fast simulation = -1 (expected 0 to 1)"},
+      {[](JobFile& j) { j.MaterialSource = 0; }, "material source = 0 (expected 1 to 2)"},
+      {[](JobFile& j) { j.ProbabilityLevel = 1; }, "probability level = 1 (expected between 0 and 1)"},
+      {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected above 0)"},
+      {[](JobFile& j) { j.LoadQuantity = "Force "; }, "loading quantity \"Force \" (expected Stress or Strain)"},
+  };
+  for (const auto& c : cases) {
+    JobFile spoilt = good;
+    c.spoil(spoilt);
+    try {
+      CheckJobFile(spoilt);
+      ADD_FAILURE() << "accepted: " << c.message;
+    } catch (const JobFileError& e) {
+      EXPECT_EQ(std::string(e.what()), std::string("The job file holds an invalid value:\r") + c.message);
+    }
+  }
+}
+
+TEST(CheckJobFile, TypedInSourcesAllowBatchZero) {
+  JobFile typedIn = JobFileOf(*TypedInConstantAmplitudeJob());
+  typedIn.LoadingBatch = 0;
+  typedIn.UsedFatigueBatch = 0;
+  EXPECT_NO_THROW(CheckJobFile(typedIn));
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+#include "shell/job_file.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "shell/job_fixtures.h"
+#include "support/fake_host.h"
+#include "support/file_size_limit.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class JobFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/job_file_test_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    path = (dir / "job.sns").string();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  void Put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+  std::string Get() const {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  // Open as the command does it without database restores: a complete, valid
+  // read is committed, anything else leaves the state alone.
+  bool Open(ProgramState& state) {
+    auto job = LoadJobFile(path, host, state.shellState.BeepEnabled == 1);
+    if (!job) return false;
+    CommitJobFile(*job, state);
+    sources = JobSourcesOf(*job);
+    return true;
+  }
+
+  fs::path dir;
+  std::string path;
+  FakeHost host;
+  JobSources sources;
+};
+
+TEST_F(JobFileTest, TypedInJobSavedAndReopenedIsTheSameJob) {
+  const auto saved = TypedInConstantAmplitudeJob();
+  ASSERT_TRUE(SaveJobFile(path, *saved, host));
+  auto opened = std::make_unique<ProgramState>();
+  ASSERT_TRUE(Open(*opened)) << host.Transcript();
+
+  EXPECT_TRUE(JobFileOf(*opened) == JobFileOf(*saved));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(opened->unitSettings == UnitsOf(UnitSystem::SI));
+  // values derived while opening
+  const MaterialData& m = opened->materialData;
+  EXPECT_EQ(m.SeFrom, 100.0f);
+  EXPECT_EQ(m.SeTo, 100.0f);
+  EXPECT_EQ(m.SuUsed, 500.0f);
+  EXPECT_EQ(m.SyUsed, 300.0f);
+  EXPECT_EQ(opened->loadingData.StressMinOrMeanInput, 10.0f);
+  EXPECT_EQ(opened->loadingData.LoadSmax, 60.0f);
+  EXPECT_EQ(opened->loadingData.LoadSmin, -60.0f);
+  EXPECT_EQ(opened->componentData.Kf, 3.0f);
+  EXPECT_EQ(opened->componentData.SpecimenNotchFactor, 3.0f);
+  EXPECT_EQ(opened->loadingData.ScalingFactorApplied, 1.0f);
+  // the job's approach and notch sensitivity are in effect at once
+  const AnalysisOptions& a = opened->analysisOptions;
+  EXPECT_EQ(a.StressApproach, 1);
+  EXPECT_EQ(a.NotchSensitivityMode, 1);
+  EXPECT_EQ(a.StressApproachTag + a.SpecimenTag + a.NotchSensitivityTag, "NomS/FS/NS(-)/");
+  EXPECT_FALSE(sources.materialFromDatabase);
+  EXPECT_FALSE(sources.loadingFromDatabase);
+}
+
+TEST_F(JobFileTest, DatabaseJobInUsUnitsSavedAndReopenedNamesItsSources) {
+  const auto saved = DatabaseJobInUsUnits();
+  ASSERT_TRUE(SaveJobFile(path, *saved, host));
+  auto opened = std::make_unique<ProgramState>();
+  opened->loadingDatabase.BatchLevelCount[4] = 12;
+  ASSERT_TRUE(Open(*opened)) << host.Transcript();
+
+  EXPECT_TRUE(JobFileOf(*opened) == JobFileOf(*saved));
+  EXPECT_EQ(opened->jobTexts.MaterialName, "St 52-3, welded, as rolled");
+  EXPECT_EQ(opened->loadingData.BatchMseText, "DMSE(+): Su=520, Sy=355, Kt=2.5");
+  EXPECT_TRUE(opened->unitSettings == UnitsOf(UnitSystem::US));
+  EXPECT_EQ(opened->loadingUnits.LoadUnitFactor, opened->unitSettings.StressUnitFactor);
+  EXPECT_EQ(opened->loadingDbState.SelectedLoadingBatch, 4);
+  EXPECT_EQ(opened->loadingDbState.BrowsedLoadingBatch, 4);
+  EXPECT_EQ(opened->loadingDatabase.BatchLevelCount[4], 0.0f);
+  EXPECT_EQ(opened->analysisOptions.LoadingType, 2);
+  const AnalysisOptions& a = opened->analysisOptions;
+  EXPECT_EQ(a.StressApproachTag + a.SpecimenTag + a.NotchSensitivityTag, "LocS/PS/NS(+)/");
+  EXPECT_EQ(a.StressApproachText, "Local Strs/Strn");
+
+  EXPECT_TRUE(sources.materialFromDatabase);
+  EXPECT_EQ(sources.fatigueBatch, 2);
+  EXPECT_EQ(sources.fatigueSet, 2);
+  EXPECT_EQ(sources.fatigueDbFolder, "/home/eng/db");
+  EXPECT_TRUE(sources.loadingFromDatabase);
+  EXPECT_EQ(sources.loadingBatch, 4);
+  EXPECT_EQ(sources.loadingDbFolder, "/data/loads");
+}
+
+TEST_F(JobFileTest, ATypedInLoadingOpensAsConstantAmplitude) {
+  auto saved = TypedInConstantAmplitudeJob();
+  saved->analysisOptions.LoadingType = 1;
+  ASSERT_TRUE(SaveJobFile(path, *saved, host));
+  auto opened = std::make_unique<ProgramState>();
+  ASSERT_TRUE(Open(*opened));
+  EXPECT_EQ(opened->analysisOptions.LoadingType, 3);
+}
+
+TEST_F(JobFileTest, AStrainLoadingOpensInMicroStrain) {
+  auto saved = DatabaseJobInUsUnits();
+  saved->loadingUnits.LoadQuantity = "Strain ";
+  saved->materialData.YoungModulus = 200000;
+  ASSERT_TRUE(SaveJobFile(path, *saved, host));
+  for (int32_t points : {0, 5000}) {
+    auto opened = std::make_unique<ProgramState>();
+    opened->loadingDatabase.BatchPointCount[4] = points;
+    ASSERT_TRUE(Open(*opened));
+    const LoadingUnits& u = opened->loadingUnits;
+    EXPECT_EQ(u.LoadQuantity, "Strain ");
+    EXPECT_EQ(u.LoadUnitBracket, "[\xC2\xB5str]");
+    EXPECT_EQ(u.LoadUnit, "\xC2\xB5str");
+    EXPECT_EQ(u.LoadUnitFactor, points ? 1.0f : 5.0f) << points;
+    EXPECT_EQ(u.LoadToStressFactor, points ? 0.2f : 1.0f) << points;
+  }
+}
+
+// A file that cannot be read whole, or holds a value out of range, changes
+// nothing and says why.
+TEST_F(JobFileTest, TruncatedOrHostileFilesAreRefusedAndChangeNothing) {
+  const std::string good = JobFileBytes(JobFileOf(*DatabaseJobInUsUnits()));
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string s = good;
+    const auto at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return s.replace(at, from.size(), to);
+  };
+  const struct {
+    std::string bytes;
+    const char* message;
+  } cases[] = {
+      {good.substr(0, good.size() / 2), "Input past end of file\r(reading record "},
+      {good.substr(0, good.find("Random data")),
+       "Input past end of file\r(reading record 20: Random data)"},
+      {replaced(" 1  0  2 ", " 1  0  9 "),
+       "The job file holds an invalid value:\rloading type = 9 (expected 1 to 4)"},
+      {replaced("Crane runway\r\n 1  4 ", "Crane runway\r\n 1  25 "),
+       "The job file holds an invalid value:\rloading batch = 25 (expected 1 to 20)"},
+      {replaced(" .03937008 ", " 7 "),
+       "The job file holds an invalid value:\rlength unit factor = 7 (expected 1 or .03937008)"},
+  };
+  for (const auto& c : cases) {
+    Put(c.bytes);
+    auto state = TypedInConstantAmplitudeJob();
+    state->loadingDatabase.BatchLevelCount[4] = 12;
+    const JobFile before = JobFileOf(*state);
+    host.messages.clear();
+    host.beeps = 0;
+    EXPECT_FALSE(Open(*state)) << c.message;
+    EXPECT_TRUE(JobFileOf(*state) == before) << c.message;
+    EXPECT_EQ(state->loadingDatabase.BatchLevelCount[4], 12.0f);
+    EXPECT_EQ(state->materialData.SeFrom, 100.0f);
+    ASSERT_EQ(host.messages.size(), 1u) << c.message;
+    const FakeHost::Message& shown = host.messages[0];
+    EXPECT_EQ(shown.text.rfind(c.message, 0), 0u) << shown.text;
+    EXPECT_TRUE(shown.text.ends_with("\rThe job was not opened.")) << shown.text;
+    EXPECT_EQ(shown.title, " Opening an Existing Job");
+    EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(shown.buttons, MsgButtons::OKOnly);
+    EXPECT_EQ(host.beeps, 1);
+  }
+}
+
+TEST_F(JobFileTest, AMissingFileSaysSoAndTheBeepFollowsTheSetting) {
+  auto state = std::make_unique<ProgramState>();
+  state->shellState.BeepEnabled = 0;
+  EXPECT_FALSE(Open(*state));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "File not found\rThe job was not opened.");
+  EXPECT_EQ(host.beeps, 0);
+}
+
+TEST_F(JobFileTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+  Put("the job saved before\r\n");
+  const auto state = TypedInConstantAmplitudeJob();
+  {
+    FileSizeLimit limit(100);
+    EXPECT_FALSE(SaveJobFile(path, *state, host));
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Path/File access error");  // the runtime's text for EFBIG
+  EXPECT_EQ(host.messages[0].title, " Saving the Job");
+  EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(Get(), "the job saved before\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+  const SaveResult nowhere = WriteJobFile((dir / "no" / "job.sns").string(), *state);
+  EXPECT_FALSE(nowhere.ok);
+  EXPECT_EQ(nowhere.errorText, "Path not found");
+}
+
+// A database that changed since the job was saved may no longer hold its
+// batch or set: the restore is then given up rather than a wrong set taken.
+TEST(JobRestore, TheJobsBatchAndSetMustStillExist) {
+  auto db = std::make_unique<FatigueDatabase>();
+  FatigueDbState state;
+  state.FatigueBatchCount = 2;
+  db->FdbSetCount[2] = 3;
+  const struct {
+    int16_t batch, set;
+    bool restorable;
+  } cases[] = {{2, 0, true}, {2, 2, true}, {2, 3, false}, {3, 0, false}, {0, 0, false}, {2, -1, false}};
+  for (const auto& c : cases) {
+    JobSources sources;
+    sources.fatigueBatch = c.batch;
+    sources.fatigueSet = c.set;
+    EXPECT_EQ(FatigueSetRestorable(sources, *db, state), c.restorable) << c.batch << " " << c.set;
+  }
+  LoadingDbState loading;
+  loading.LoadingBatchCount = 5;
+  for (int16_t batch : {0, 1, 5, 6}) {
+    JobSources sources;
+    sources.loadingBatch = batch;
+    EXPECT_EQ(LoadingBatchRestorable(sources, loading), batch >= 1 && batch <= 5) << batch;
+  }
+}
+
+TEST(JobRestore, AFailedRestoreLeavesTypedInData) {
+  auto state = DatabaseJobInUsUnits();
+  FakeHost host;
+  GiveUpMaterialRestore(*state, host);
+  GiveUpLoadingRestore(*state, host);
+  EXPECT_EQ(state->materialData.MaterialSource, 2);
+  EXPECT_EQ(state->materialData.Se, 160.0f);
+  EXPECT_EQ(state->loadingDbState.LoadingSource, 2);
+  EXPECT_EQ(state->analysisOptions.LoadingType, 3);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "Can't restore the Fatigue Data");
+  EXPECT_EQ(host.messages[1].text, "Can't restore the Loading Data");
+  for (const auto& m : host.messages) {
+    EXPECT_EQ(m.title, " Opening an Existing Job");
+    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(m.buttons, MsgButtons::OKOnly);
+  }
+}
+
+}  // namespace
