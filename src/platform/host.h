@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 // Everything that waits on the user or the machine: message boxes, the beep,
 // yielding to pending events, the common dialogs, the help viewer and facts of
@@ -56,6 +58,15 @@ struct FileDialogRequest {
   std::string title;
 };
 
+// An item of a popup menu as the user sees it.
+struct PopupMenuItem {
+  std::string caption;  // with '&' before the access key
+  bool checked = false;
+  bool enabled = true;
+  bool visible = true;
+  bool separator = false;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -88,4 +99,10 @@ class Host {
   // The main window's mouse pointer (MousePointer).
   virtual void SetMousePointer(int pointer) = 0;
   virtual int GetMousePointer() = 0;
+
+  // Shows a popup menu at the mouse pointer and returns the index of the
+  // chosen item, or -1 when the user chose none.
+  virtual int PopupMenu(const std::vector<PopupMenuItem>& /*items*/) { return -1; }
+  // Waits while a modal window is up: returns when `stillShown` turns false.
+  virtual void RunModal(const std::function<bool()>& /*stillShown*/) {}
 };

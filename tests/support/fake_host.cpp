@@ -63,3 +63,21 @@ std::string FakeHost::Transcript() const {
   for (const auto& m : messages) os << m << "\n";
   return os.str();
 }
+
+int FakeHost::PopupMenu(const std::vector<PopupMenuItem>& items) {
+  popups.push_back(items);
+  events.push_back("PopupMenu");
+  if (popupChoices.empty()) return -1;
+  const std::string choice = popupChoices.front();
+  popupChoices.pop_front();
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items[i].visible && items[i].enabled && !items[i].separator && items[i].caption == choice)
+      return static_cast<int>(i);
+  return -1;
+}
+
+void FakeHost::RunModal(const std::function<bool()>& stillShown) {
+  ++modalRuns;
+  events.push_back("RunModal");
+  if (onModal && stillShown()) onModal();
+}

@@ -43,6 +43,19 @@ class FakeHost : public Host {
   int DisplayColourCount() override { return displayColourCount; }
   void SetMousePointer(int pointer) override { mousePointer = pointer; pointerHistory.push_back(pointer); }
   int GetMousePointer() override { return mousePointer; }
+  // Answers from popupChoices: the first visible, enabled item with the
+  // queued caption; -1 (none chosen) when nothing is queued or none matches.
+  int PopupMenu(const std::vector<PopupMenuItem>& items) override;
+  // A modal window returns at once; onModal may act on it first (click its
+  // buttons), as the user would while it is up.
+  void RunModal(const std::function<bool()>& stillShown) override;
+
+  // Script for popup menus: the caption of the item to choose ("" = none).
+  void QueueMenuChoice(const std::string& caption) { popupChoices.push_back(caption); }
+  std::deque<std::string> popupChoices;
+  std::vector<std::vector<PopupMenuItem>> popups;  // every popup menu shown
+  std::function<void()> onModal;
+  int modalRuns = 0;
 
   // Recorded calls.
   std::vector<Message> messages;

@@ -1,0 +1,42 @@
+#include "platform/qt/form_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "platform/ui/form.h"
+
+FormWindow::FormWindow(Form& form) : form_(form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
+  menuBar_->setNativeMenuBar(false);
+}
+
+int FormWindow::MenuBarHeight() const {
+  for (QAction* a : menuBar_->actions())
+    if (a->isVisible()) return menuBar_->sizeHint().height();
+  return 0;
+}
+
+void FormWindow::Relayout() {
+  const int mh = MenuBarHeight();
+  menuBar_->setVisible(mh > 0);
+  menuBar_->setGeometry(0, 0, width(), mh);
+  client_->setGeometry(0, mh, width(), std::max(0, height() - mh));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (form_.close())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Relayout();
+  form_.RaiseResize();
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) form_.RaiseActivate();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// The top-level widget of a Form: a menu bar above the client area where the
+// controls sit. Closing, resizing and activation go to the Form.
+
+#include <QWidget>
+
+class Form;
+class QMenuBar;
+
+class FormWindow : public QWidget {
+ public:
+  explicit FormWindow(Form& form);
+  QMenuBar* menuBar() const { return menuBar_; }
+  QWidget* client() const { return client_; }
+  // Places the menu bar (when it holds a visible item) and the client area.
+  void Relayout();
+  int MenuBarHeight() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  Form& form_;
+  QMenuBar* menuBar_;
+  QWidget* client_;
+};

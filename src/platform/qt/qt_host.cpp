@@ -1,0 +1,180 @@
+#include "platform/qt/qt_host.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/qt/qt_convert.h"
+
+namespace {
+
+struct ButtonSet {
+  MsgButtons set;
+  QMessageBox::StandardButton buttons[3];
+};
+
+// The buttons of each set, left to right, as the answers count them.
+constexpr ButtonSet kButtonSets[] = {
+    {MsgButtons::OKOnly, {QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::NoButton}},
+    {MsgButtons::OKCancel, {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::NoButton}},
+    {MsgButtons::AbortRetryIgnore, {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}},
+    {MsgButtons::YesNoCancel, {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}},
+    {MsgButtons::YesNo, {QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton}},
+    {MsgButtons::RetryCancel, {QMessageBox::Retry, QMessageBox::Cancel, QMessageBox::NoButton}},
+};
+
+int AnswerOf(QMessageBox::StandardButton b) {
+  switch (b) {
+    case QMessageBox::Ok: return kAnswerOK;
+    case QMessageBox::Cancel: return kAnswerCancel;
+    case QMessageBox::Abort: return kAnswerAbort;
+    case QMessageBox::Retry: return kAnswerRetry;
+    case QMessageBox::Ignore: return kAnswerIgnore;
+    case QMessageBox::Yes: return kAnswerYes;
+    case QMessageBox::No: return kAnswerNo;
+    default: return kAnswerCancel;
+  }
+}
+
+QMessageBox::Icon IconOf(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList parts = ToQ(filter).split('|');
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    QString name = parts[i];
+    // Qt reads the patterns from the parentheses; keep the name as shown
+    // and give the patterns of the pair's second half.
+    const qsizetype open = name.indexOf('(');
+    if (open >= 0) name = name.left(open).trimmed();
+    out << QStringLiteral("%1 (%2)").arg(name, patterns);
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton, const std::string& title) {
+  QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, parent_);
+  const ButtonSet* set = &kButtonSets[0];
+  for (const auto& s : kButtonSets)
+    if (s.set == buttons) set = &s;
+  QMessageBox::StandardButton def = set->buttons[0];
+  for (int i = 0; i < 3; ++i) {
+    if (set->buttons[i] == QMessageBox::NoButton) continue;
+    box.addButton(set->buttons[i]);
+    if (i == defaultButton - 1) def = set->buttons[i];
+  }
+  box.setDefaultButton(def);
+  // Escape answers Cancel where there is one, else the only button.
+  for (int i = 2; i >= 0; --i)
+    if (set->buttons[i] == QMessageBox::Cancel || (set->buttons[i] == QMessageBox::Ok && buttons == MsgButtons::OKOnly))
+      box.setEscapeButton(set->buttons[i]);
+  box.exec();
+  return AnswerOf(box.standardButton(box.clickedButton()));
+}
+
+void QtHost::Beep() { QApplication::beep(); }
+void QtHost::DoEvents() { QApplication::processEvents(); }
+
+std::string QtHost::ShowOpen(const FileDialogRequest& r) {
+  const QString start = r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
+  return FromQ(QFileDialog::getOpenFileName(parent_, ToQ(r.title), start, QtFileFilter(r.filter)));
+}
+
+std::string QtHost::ShowSave(const FileDialogRequest& r) {
+  const QString start = r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
+  return FromQ(QFileDialog::getSaveFileName(parent_, ToQ(r.title), start, QtFileFilter(r.filter)));
+}
+
+int32_t QtHost::ShowColor(int32_t colour) {
+  const QColor c = QColorDialog::getColor(ToQColor(colour), parent_);
+  return c.isValid() ? FromQColor(c) : 0;
+}
+
+bool QtHost::ShowPrinter(int& copies) {
+  QPrinter printer;
+  printer.setCopyCount(std::max(1, copies));
+  QPrintDialog dialog(&printer, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  copies = std::max(1, printer.copyCount());
+  return true;
+}
+
+void QtHost::ShowHelp(const std::string& helpFile) {
+  const QFileInfo info(ToQ(helpFile));
+  if (info.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) return;
+  MsgBox("The help file " + helpFile + " cannot be shown.", MsgButtons::OKOnly, MsgIcon::Exclamation, 1, "Help");
+}
+
+double QtHost::ScreenWidthTwips() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->geometry().width() * TwipsPerPixelX() : 0;
+}
+
+double QtHost::ScreenHeightTwips() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->geometry().height() * TwipsPerPixelY() : 0;
+}
+
+int QtHost::DisplayColourCount() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  const int depth = s ? s->depth() : 24;
+  return depth > 8 ? -1 : 1 << depth;
+}
+
+void QtHost::SetMousePointer(int pointer) {
+  if (pointer_ != 0) QApplication::restoreOverrideCursor();
+  pointer_ = pointer;
+  if (pointer != 0) QApplication::setOverrideCursor(QCursor(CursorShapeFor(pointer)));
+}
+
+int QtHost::PopupMenu(const std::vector<PopupMenuItem>& items) {
+  QMenu menu(parent_);
+  std::vector<QAction*> actions;
+  for (const auto& item : items) {
+    QAction* a = item.separator ? menu.addSeparator() : menu.addAction(ToQ(item.caption));
+    a->setVisible(item.visible);
+    a->setEnabled(item.enabled);
+    a->setCheckable(item.checked);
+    a->setChecked(item.checked);
+    actions.push_back(a);
+  }
+  QAction* chosen = menu.exec(QCursor::pos());
+  for (size_t i = 0; i < actions.size(); ++i)
+    if (actions[i] == chosen) return static_cast<int>(i);
+  return -1;
+}
+
+void QtHost::RunModal(const std::function<bool()>& stillShown) {
+  if (!stillShown()) return;
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (!stillShown()) loop.quit();
+  });
+  poll.start(30);
+  loop.exec();
+}

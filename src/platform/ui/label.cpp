@@ -1,0 +1,73 @@
+#include "platform/ui/label.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <cmath>
+
+#include "platform/qt/qt_convert.h"
+
+namespace {
+Qt::Alignment QtAlignment(int alignment) {
+  const Qt::Alignment h = alignment == kAlignRight ? Qt::AlignRight : alignment == kAlignCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+  return h | Qt::AlignTop;
+}
+}  // namespace
+
+Label::Label(Form& form, Control* container, std::string name, int index)
+    : Control(form, container, ControlKind::Label, std::move(name), index), label_(new QLabel(ParentWidget())) {
+  label_->setAlignment(QtAlignment(kAlignLeft));
+  AttachWidget(label_);
+}
+
+void Label::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  label_->setText(ToQLines(caption));
+  FitToCaption();
+}
+
+void Label::SetAlignment(int alignment) {
+  alignment_ = alignment;
+  label_->setAlignment(QtAlignment(alignment));
+}
+
+void Label::SetBorderStyle(int style) {
+  borderStyle_ = style;
+  label_->setFrameShape(style == kBorderFixedSingle ? QFrame::Box : QFrame::NoFrame);
+  FitToCaption();
+}
+
+void Label::SetAutoSize(bool on) {
+  autoSize_ = on;
+  FitToCaption();
+}
+
+void Label::SetWordWrap(bool on) {
+  wordWrap_ = on;
+  label_->setWordWrap(on);
+}
+
+void Label::SetBackStyle(int style) {
+  backStyle_ = style;
+  ApplyColours();
+}
+
+void Label::FontChanged() { FitToCaption(); }
+
+void Label::ApplyColours() {
+  Control::ApplyColours();
+  label_->setAutoFillBackground(backStyle_ == 1 && BackColor() != kDefaultColour);
+}
+
+// With AutoSize the label takes the size of its caption in its font (whole
+// pixels, as the screen shows it), expressed in twips.
+void Label::FitToCaption() {
+  if (!autoSize_) return;
+  const QFontMetricsF fm(label_->font());
+  double w = 0;
+  const QStringList lines = ToQLines(caption_).split('\n');
+  for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));
+  const double border = borderStyle_ == kBorderFixedSingle ? 2 * label_->frameWidth() : 0;
+  const double wpx = std::ceil(w) + border;
+  const double hpx = std::ceil(fm.height() * lines.size()) + border;
+  Move(Left(), Top(), static_cast<float>(wpx * TwipsPerPixelX()), static_cast<float>(hpx * TwipsPerPixelY()));
+}

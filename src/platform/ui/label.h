@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/ui/control.h"
+
+class QLabel;
+
+// A label. With AutoSize its Width and Height follow its caption and font.
+class Label : public Control {
+ public:
+  Label(Form& form, Control* container, std::string name, int index);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  int Alignment() const { return alignment_; }
+  void SetAlignment(int alignment);
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int style);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool on);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool on);
+  // Transparent background (BackStyle 0) or filled with BackColor (1).
+  int BackStyle() const { return backStyle_; }
+  void SetBackStyle(int style);
+
+ protected:
+  void FontChanged() override;
+  void ApplyColours() override;
+
+ private:
+  void FitToCaption();
+  QLabel* label_;
+  std::string caption_;
+  int alignment_ = 0;
+  int borderStyle_ = 0;
+  bool autoSize_ = false;
+  bool wordWrap_ = false;
+  int backStyle_ = 1;
+};

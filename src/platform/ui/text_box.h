@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/ui/control.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+// A text box, one line or (MultiLine, chosen when it is made) several lines
+// separated by CR LF.
+class TextBox : public Control {
+ public:
+  TextBox(Form& form, Control* container, std::string name, int index, bool multiLine = false);
+
+  const std::string& Text() const { return text_; }
+  // Sets the text; Change runs when it differs from the text before.
+  void SetText(const std::string& text);
+  bool Locked() const { return locked_; }
+  void SetLocked(bool on);
+  // Largest number of characters the user may type; 0 = no limit. Text set
+  // by code is not cut.
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int length) { maxLength_ = length < 0 ? 0 : length; }
+  int SelStart() const;
+  void SetSelStart(int pos);
+  int SelLength() const;
+  void SetSelLength(int length);
+  std::string SelText() const;
+  int Alignment() const { return alignment_; }
+  void SetAlignment(int alignment);
+  bool MultiLine() const { return multiLine_; }
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int style);
+
+  bool CanTakeFocus() const override { return true; }
+
+  // Types `text` as the user would: the focus comes to the box, the whole
+  // old text is replaced, every character passes KeyPress (which may change
+  // or cancel it); a locked box keeps its text; MaxLength is respected. The
+  // resulting text is set at once, so Change runs once when the text differs.
+  void typeText(const std::string& text);
+  // The user moves the focus away from the box to no other control
+  // (LostFocus runs when the box had the focus).
+  void leave();
+
+ private:
+  friend class Form;
+  friend class ControlBridge;
+  void UserEdited(const std::string& text);
+  void ShowText();
+  int CaretLimitFor(int inserted) const;
+
+  QLineEdit* line_ = nullptr;
+  QPlainTextEdit* multi_ = nullptr;
+  std::string text_;
+  bool locked_ = false;
+  int maxLength_ = 0;
+  int alignment_ = 0;
+  bool multiLine_;
+  int borderStyle_ = 1;
+  bool showing_ = false;  // set while the widget is being updated by code
+};
