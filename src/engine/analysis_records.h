@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the analysis is asked to do (the committed problem definition and the
+// analysis parameters). Member initialisers are the start-up values.
+struct AnalysisOptions {
+  int16_t AnalysisMode = 1;          // 1 single case, 2 master curve
+  int16_t MasterCurveParameter = 1;  // 0 none, 1 load level, 2 endurance limit, 3 Kt
+  int16_t LoadingType = 3;           // 1 history, 2 block spectrum, 3 constant amplitude, 4 distribution
+  int16_t MeanStressOption = 2;      // 1 neglect, 2 account
+  int16_t SNDataSpecimen = 1;        // 1 feature specimen, 2 plain specimen
+  int16_t StressApproach = 0;        // 1 nominal, 2 local; 0 until first committed
+  int16_t NotchSensitivityMode = 0;  // 1 neglect, 2 account; 0 until first committed
+  int16_t AnalysisKind = 1;          // 1 deterministic, 2 probabilistic
+  int16_t MasterCurveSteps = 20;     // a master curve has MasterCurveSteps + 1 points
+  int16_t LifeUnit = 3;              // 1 cycles, 2 blocks, 3 hours
+  float DamageToFailure = 1.0f;      // critical damage sum d
+  int16_t RelOption = 2;             // 1 the report prints the "REL" line, 2 it does not
+  float RelValue = 0.8f;
+  int16_t JobStressApproach = 0;
+  int16_t JobNotchSensitivity = 0;
+  std::string SpecimenTag, SpecimenText;
+  std::string StressApproachTag, StressApproachText;
+  std::string NotchSensitivityTag, NotchSensitivityText;
+};
+
+// The last calculation's damage and life, and the work values the damage
+// routines leave for the display, the reports and the next calculation.
+struct Results {
+  float LifeCycles = 0.0f;
+  float LifeBlocks = 0.0f;
+  float TotalDamage = 0.0f;
+  float MaxLevelDamage = 0.0f;
+  std::vector<float> LevelDamage = std::vector<float>(2, 0.0f);  // index 1 .. levels or cycles
+  int16_t InfiniteLifeFlag = 0;
+  int16_t CalcAborted = 0;
+  int16_t MseQuestionAnswered = 0;
+  float NotchedEnduranceRange = 0.0f;
+  float KfUsed = 0.0f;
+  float SNSlopeUsed = 0.0f;
+  float DistributionLife = 0.0f;
+  float SavedLevelCycles1 = 0.0f;
+  float SavedLevelStress1 = 0.0f;
+  int16_t CrackMessageShown = 0;
+  int16_t LocalOverloadAnswer = 0;
+  std::string MasterMseLabel;
+  float HistoryProgress = 0.0f;
+  float FastSimReferenceLife = 0.0f;
+};
+
+// The master-curve arrays have room for 32 points (index 0 unused).
+inline constexpr int kMasterPointsMax = 32;
+
+// The life in each display unit and the points of a master curve.
+struct LifeResults {
+  std::array<std::string, 4> LifeUnitLabel{};  // (1) " [cyc] " (2) " [blk] " (3) " [h]   "
+  std::array<std::string, 4> LifeUnitWord{};   // (1) "CYCLES" (2) "BLOCKS" (3) " HOURS"
+  std::array<float, 4> LifeByUnit{};
+  std::array<float, kMasterPointsMax + 1> MasterLife{};
+  std::array<float, kMasterPointsMax + 1> MasterParam{};
+};

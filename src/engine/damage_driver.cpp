@@ -1,0 +1,185 @@
+// The one entry into the damage calculation: settles the notch factor in use,
+// checks the loading's extremes against the ultimate strength, runs the
+// routine of the loading type and, in a fast simulation, replaces the later
+// runs by a scaled constant-amplitude equivalent.
+
+#include <algorithm>
+#include <cmath>
+
+#include "component/notch_sensitivity.h"
+#include "engine/calc_numbers.h"
+#include "engine/damage.h"
+#include "platform/host.h"
+#include "program_state.h"
+
+namespace {
+
+int SelectedBatch(const ProgramState& s) {
+  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+}
+
+void PrepareDisplay(ProgramState& s, Host& host, CalcProgress& progress) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  const bool batchWithData = s.loadingDatabase.BatchPointCount[SelectedBatch(s)] > 0;
+  s.results.MasterMseLabel =
+      batchWithData && (ao.LoadingType == 2 || ao.LoadingType == 4) ? s.loadingData.BatchMseText2 : "1";
+  progress.ReadyProgressDisplay(9.0f * s.layoutScales.FontScale);
+  host.DoEvents();
+}
+
+// Sets KfUsed (and Kf where the notch sensitivity decides it); returns the
+// factor c by which the loading's extremes are scaled for the overload check.
+float SettleNotchFactor(ProgramState& s) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  ComponentData& cd = s.componentData;
+  Results& res = s.results;
+  const float kt = cd.SpecimenNotchFactor;
+  if (ao.NotchSensitivityMode == 1) {
+    if (ao.StressApproach == 1) {
+      res.KfUsed = kt;
+    } else {
+      res.KfUsed = 1.0f;
+      cd.Kf = 1.0f;
+    }
+    return 1.0f;
+  }
+  const float kfNotch = NotchFactorFromKt(kt, NotchSensitivity(s.materialData.SuUsed, cd.NotchRadius));
+  if (ao.StressApproach == 2) {
+    cd.Kf = kfNotch;
+    res.KfUsed = kfNotch / kt;
+    return res.KfUsed;
+  }
+  if (ao.SNDataSpecimen == 1) {
+    res.KfUsed = 1.0f;
+    cd.Kf = kt;
+  } else {
+    res.KfUsed = kfNotch;
+    cd.Kf = kfNotch;
+  }
+  return 1.0f;
+}
+
+void StoreImmediateCrack(Results& res) {
+  res.LifeBlocks = 0.0f;
+  res.MaxLevelDamage = 1.0f;
+  res.TotalDamage = 1.0f;
+  if (res.LevelDamage.size() < 2) res.LevelDamage.resize(2, 0.0f);
+  res.LevelDamage[1] = 1.0f;
+  res.InfiniteLifeFlag = 0;  // a crack is a finite (zero) life
+}
+
+void ShowCrackMessage(ProgramState& s, Host& host) {
+  Results& res = s.results;
+  if (s.analysisOptions.AnalysisKind == 1 || res.CrackMessageShown == 0) {
+    host.MsgBox("Immidiate crack! (Nominal stress, Smax > Su)", MsgButtons::OKOnly, MsgIcon::Information, 1,
+                "Loading Data");
+    res.CrackMessageShown = 1;
+  }
+}
+
+// Asks whether a local overload is to be neglected; true for No (crack).
+bool LocalOverloadCracks(ProgramState& s, Host& host) {
+  Results& res = s.results;
+  if (s.analysisOptions.AnalysisKind == 1 || res.CrackMessageShown == 0) {
+    res.LocalOverloadAnswer = static_cast<int16_t>(host.MsgBox(
+        "Attention! Local stress, Smax > Su. - Neglect?", MsgButtons::YesNo, MsgIcon::Question, 2, "Loading Data"));
+    res.CrackMessageShown = 1;
+  }
+  return res.LocalOverloadAnswer == kAnswerNo;
+}
+
+// The overload check; true when the immediate-crack result was stored.
+bool ImmediateCrack(ProgramState& s, Host& host, float c) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  if (ao.MeanStressOption == 1) return false;
+  const LoadingData& ld = s.loadingData;
+  const float L = s.loadingUnits.LoadToStressFactor, su = s.materialData.SuUsed;
+  const float mode = ld.StressInputMode == 1 ? 1.0f : 2.0f;
+  const float scale = c * ld.ScalingFactorApplied;
+  const float smax = scale * (ld.StressRangeTo / mode + ld.StressMinOrMean);
+  const float smin = scale * (ld.StressRangeTo / mode * (1.0f - mode) + ld.StressMinOrMean);
+  bool crack = false;
+  if (ao.LoadingType > 1 && (std::fabs(smax * L) > su || std::fabs(smin * L) > su)) {
+    if (ao.StressApproach == 1) {
+      ShowCrackMessage(s, host);
+      crack = true;
+    } else {
+      crack = LocalOverloadCracks(s, host);
+    }
+  } else if (ao.LoadingType == 1 && ao.StressApproach == 1 && ld.LoadSmax * L > su) {
+    ShowCrackMessage(s, host);
+    crack = true;
+  }
+  if (crack) StoreImmediateCrack(s.results);
+  return crack;
+}
+
+void Dispatch(ProgramState& s, Host& host, CalcProgress& progress) {
+  switch (s.analysisOptions.LoadingType) {
+    case 4:
+      CalcDamageDistribution(s, host);
+      break;
+    case 1:
+      CalcDamageHistory(s, host, progress);
+      break;
+    default:
+      CalcDamageSpectrum(s, host);
+      break;
+  }
+}
+
+// One constant-amplitude calculation standing for the loading; the later runs
+// of a fast simulation scale its life by the first run's.
+void FastSimulationEquivalent(ProgramState& s, Host& host) {
+  AnalysisOptions& ao = s.analysisOptions;
+  LoadingData& ld = s.loadingData;
+  Results& res = s.results;
+  McsResults& mr = s.mcsResults;
+  const int16_t savedType = ao.LoadingType;
+  const int16_t savedCount = ld.LevelCount;
+  ao.LoadingType = 3;
+  if (savedType == 1) {
+    ld.StressRangeTo = ld.LoadSmax - ld.LoadSmin;
+    ld.StressMinOrMeanInput = (ld.LoadSmax + ld.LoadSmin) / 2.0f;
+    ld.StressInputMode = 2;
+    ld.StressMinOrMean = ld.StressMinOrMeanInput;
+  }
+  CalcDamageSpectrum(s, host);
+  if (s.mcsSettings.SimulationsDone == 0) {
+    res.FastSimReferenceLife = res.LifeBlocks;
+    mr.ReferenceLife = mr.DeterministicLife;
+  } else if (res.LifeBlocks < calc::kInfiniteLife && res.FastSimReferenceLife > 0.0f) {
+    res.LifeBlocks = res.LifeBlocks * mr.DeterministicLife / res.FastSimReferenceLife;
+  }
+  ao.LoadingType = savedType;
+  ld.LevelCount = savedCount;
+}
+
+}  // namespace
+
+void CalcDamage(ProgramState& s, Host& host) {
+  CalcProgress none;
+  CalcDamage(s, host, none);
+}
+
+void CalcDamage(ProgramState& s, Host& host, CalcProgress& progress) {
+  Results& res = s.results;
+  LoadingData& ld = s.loadingData;
+  const McsSettings& mcs = s.mcsSettings;
+  host.SetMousePointer(kPointerHourglass);
+  res.SavedLevelCycles1 = ld.LevelCycles[1];
+  res.SavedLevelStress1 = ld.LevelStress[1];
+  if (mcs.SimulationsDone == 0) PrepareDisplay(s, host, progress);
+  res.LifeCycles = 0.0f;
+  const float c = SettleNotchFactor(s);
+  const bool fast = s.analysisOptions.AnalysisKind == 2 && mcs.FastSimulation == 1;
+  if (!ImmediateCrack(s, host, c) && !(fast && mcs.SimulationsDone > 0)) Dispatch(s, host, progress);
+  if (mcs.SimulationsDone == 0) s.mcsResults.DeterministicLife = res.LifeBlocks;
+  if (fast) FastSimulationEquivalent(s, host);
+  if (s.analysisOptions.LoadingType == 3) {
+    if (res.LevelDamage.size() < 2) res.LevelDamage.resize(2, 0.0f);
+    res.LevelDamage[1] = res.MaxLevelDamage;
+  }
+  ld.LevelCycles[1] = res.SavedLevelCycles1;
+  ld.LevelStress[1] = res.SavedLevelStress1;
+}

@@ -1,0 +1,254 @@
+// Damage and life of a stress history: rainflow counting of the selected
+// batch's history, then the damage of every counted cycle by the S-N curve
+// (thickness, mean-stress and extension rules) summed by Miner's rule into
+// the damage of one pass (one block); repeated over the points of a master
+// curve without counting again.
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/calc_numbers.h"
+#include "engine/damage.h"
+#include "engine/event_pump.h"
+#include "engine/master_curve.h"
+#include "engine/mean_stress.h"
+#include "engine/overload_message.h"
+#include "engine/rainflow.h"
+#include "platform/host.h"
+#include "program_state.h"
+
+namespace {
+
+using calc::BelowLimit;
+
+int SelectedBatch(const ProgramState& s) {
+  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+}
+
+// Counts the history into RainflowRanges and RainflowMeans; returns the cycles.
+int32_t CountHistory(ProgramState& s, Host& host) {
+  LoadingData& ld = s.loadingData;
+  const int32_t available = ld.HistoryPoints.empty() ? 0 : static_cast<int32_t>(ld.HistoryPoints.size()) - 1;
+  const int32_t n = std::clamp<int32_t>(s.loadingDatabase.BatchPointCount[SelectedBatch(s)], 0, available);
+  SizeRainflowArrays(n, ld.RainflowWork, ld.RainflowRanges, ld.RainflowMeans);
+  RainflowCounter counter(ld.HistoryPoints.data(), n, ld.RainflowWork.data(), ld.RainflowRanges.data(),
+                          ld.RainflowMeans.data());
+  constexpr int32_t kChunk = 1 << 16;
+  EventPump pump(host, 1);
+  for (int32_t until = kChunk; !counter.CountUpTo(until); until += std::min(kChunk, INT32_MAX - until)) {
+    pump.Tick();
+  }
+  return counter.Cycles();
+}
+
+void SetSampleExtremes(ProgramState& s, int32_t c) {
+  const std::vector<float>& ranges = s.loadingData.RainflowRanges;
+  float mx = 0.0f, mn = 10000.0f;
+  for (int32_t j = 1; j <= c; ++j) {
+    if (ranges[j] > mx) mx = ranges[j];
+    if (ranges[j] < mn) mn = ranges[j];
+  }
+  s.mcsResults.SampleMax = mx;
+  s.mcsResults.SampleMin = mn;
+}
+
+// Master-curve set-up; returns the step of the varied parameter.
+float SetUpHistory(ProgramState& s, Host& host) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  LoadingData& ld = s.loadingData;
+  const MaterialData& md = s.materialData;
+  Results& res = s.results;
+  if (ao.AnalysisMode != 2) {
+    ld.HistoryScaleUsed = ld.ScalingFactorMax * ld.ScalingFactorApplied;
+    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    return 0.0f;
+  }
+  const int16_t param = ao.MasterCurveParameter;
+  if ((param == 1 && ld.ScalingFactorMax == ld.ScalingFactorMin) || (param == 2 && md.SeFrom == md.SeTo)) {
+    if (s.shellState.BeepEnabled == 1) host.Beep();
+    return 0.0f;
+  }
+  if (param == 2) {
+    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    ld.HistoryScaleUsed = ld.ScalingFactorMin;
+    return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
+  }
+  if (param == 1) {
+    ld.HistoryScaleUsed = ld.ScalingFactorMin;
+    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    return MasterStep(ld.ScalingFactorMin, ld.ScalingFactorMax, ao.MasterCurveSteps);
+  }
+  return 0.0f;  // a parameter the routine does not step: the values in place
+}
+
+// What one point of the cycle loop works with.
+struct HistoryPoint {
+  float h = 0.0f, absH = 0.0f;
+  float seN = 0.0f;
+  float fR = 1.0f, fM = 1.0f;
+  float extensionLimit = 0.0f;  // Se' x fR x TF
+  float enduranceLimit = 0.0f;  // Se_n x fR x TF
+  float numerator = 0.0f;       // TF x fR x Se_n
+  double m = 0.0, mExt = 0.0;
+  bool accountMean = false;
+  bool lastPoint = true;
+};
+
+// Whole-history factor from the last counted cycle; false on an overload.
+bool WholeHistoryFactor(const ProgramState& s, int32_t c, HistoryPoint& hp) {
+  hp.fM = 1.0f;
+  if (c <= 0) return true;
+  const float range = s.loadingData.RainflowRanges[c], mean = s.loadingData.RainflowMeans[c];
+  const float kf = s.results.KfUsed, L = s.loadingUnits.LoadToStressFactor;
+  const float sy = s.materialData.SyUsed, su = s.materialData.SuUsed;
+  const float sm = hp.h * mean;
+  const float smax = hp.h * range / 2.0f + sm;
+  if (sm > 0.0f && kf * L * sm < sy && !(2.0f * sy < kf * L * range)) {
+    const float k = (L * smax * kf <= sy) ? kf : (sy - kf * L * range / 2.0f) / std::fabs(sm);
+    hp.fM = MeanStressFactor(su, k * L * sm);
+    return hp.fM > 0.0f;
+  }
+  return true;
+}
+
+struct LoopTotals {
+  float damage = 0.0f;
+  float largest = 0.0f;
+};
+
+// The cycle loop; false when a cycle overloads the material.
+bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, LoopTotals& t) {
+  LoadingData& ld = s.loadingData;
+  Results& res = s.results;
+  float* const ranges = ld.RainflowRanges.data();
+  const float* const means = ld.RainflowMeans.data();
+  float* const levelDamage = res.LevelDamage.data();
+  const bool keepCycles = s.mcsSettings.SimulationsDone == 0;
+  const float L = s.loadingUnits.LoadToStressFactor, kf = s.componentData.Kf;
+  const float su = s.materialData.SuUsed, sy = s.materialData.SyUsed;
+  const double no = s.materialData.EnduranceCycles;
+  EventPump pump(host);
+  float D = 0.0f, largest = 0.0f;
+  for (int32_t j = 1; j <= c; ++j) {
+    pump.Tick();
+    const float r = ranges[j];
+    float fMj = 1.0f;
+    if (hp.accountMean) {
+      const float smj = hp.h * means[j];
+      const float smaxj = hp.h * r / 2.0f + smj;
+      if (L * smaxj > su) return false;
+      if (smj > 0.0f && kf * L * smj < sy && !(2.0f * sy < kf * L * r)) {
+        const float k = (L * smaxj * kf <= sy) ? kf : (sy - kf * L * r / 2.0f) / std::fabs(smj);
+        fMj = MeanStressFactor(su, k * L * smj);
+        if (!(fMj > 0.0f)) return false;
+      }
+    }
+    const float sj = L * fMj * hp.absH * r;
+    float dj = 0.0f;
+    if (BelowLimit(hp.extensionLimit, sj)) {
+      if (hp.lastPoint) ranges[j] = 0.0f;  // below the extension's cut-off
+    } else if (sj > 0.0f) {
+      const double e = BelowLimit(hp.enduranceLimit, sj) ? hp.mExt : hp.m;
+      const float base = hp.numerator / fMj / L / r / hp.absH;
+      dj = Sng(1.0 / (no * std::pow(static_cast<double>(base), e)));
+      res.InfiniteLifeFlag = 0;
+    }
+    D += dj;
+    if (dj > largest) largest = dj;
+    if (keepCycles) levelDamage[j] = dj;
+  }
+  t.damage = D;
+  t.largest = largest;
+  return true;
+}
+
+// One point: the damage of a pass and the life. False when refused.
+bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
+  Results& res = s.results;
+  const MaterialData& md = s.materialData;
+  const float L = s.loadingUnits.LoadToStressFactor, tf = md.ThicknessFactor;
+  HistoryPoint hp;
+  hp.h = s.loadingData.HistoryScaleUsed;
+  hp.absH = std::fabs(hp.h);
+  hp.seN = res.NotchedEnduranceRange;
+  hp.lastPoint = lastPoint;
+  res.SNSlopeUsed = md.SNExponent;
+  hp.m = res.SNSlopeUsed;
+  hp.mExt = md.SNExtensionExponent;
+  const float smR = DataMeanStress(md, hp.seN);
+  const float extension = hp.seN * md.SNExtensionRatio;
+  hp.accountMean = s.analysisOptions.MeanStressOption == 2;
+  if (hp.accountMean) {
+    if (!WholeHistoryFactor(s, c, hp)) {
+      RefuseOverload(s, host);
+      return false;
+    }
+    hp.fR = DataMeanStressFactor(md.SuUsed, smR);
+  }
+  hp.extensionLimit = extension * hp.fR * tf;
+  hp.enduranceLimit = hp.seN * hp.fR * tf;
+  hp.numerator = tf * hp.fR * hp.seN;
+  LoopTotals t;
+  const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
+                        BelowLimit(hp.enduranceLimit, L * hp.fM * hp.absH * s.mcsResults.SampleMax);
+  if (shortcut) {
+    t.damage = calc::kBelowLimitDamage;
+  } else if (!CycleLoop(s, host, c, hp, t)) {
+    RefuseOverload(s, host);
+    return false;
+  }
+  if (t.damage > 0.0f) {
+    res.LifeBlocks = s.analysisOptions.DamageToFailure / t.damage;
+    // With no cycle counted there is nothing to fail: the life in cycles is infinite.
+    res.LifeCycles = c > 0 ? calc::StoreLife(static_cast<double>(res.LifeBlocks) * c) : calc::kInfiniteLife;
+  } else {  // no cycle does damage: the life is infinite
+    res.LifeBlocks = calc::kInfiniteLife;
+    res.LifeCycles = calc::kInfiniteLife;
+    res.InfiniteLifeFlag = 1;
+  }
+  if (s.mcsSettings.SimulationsDone == 0) {
+    res.MaxLevelDamage = t.largest;
+    res.TotalDamage = t.damage;
+  }
+  return true;
+}
+
+void AdvanceProgressBar(Results& res, CalcProgress& progress) {
+  const float w = progress.ProgressScaleWidth(), h = progress.ProgressScaleHeight();
+  res.HistoryProgress += Sng(0.4 * w / 20.0);
+  progress.DrawProgressBox(Sng(0.3 * w), Sng(0.85 * h), Sng(0.3 * w + res.HistoryProgress), Sng(0.95 * h),
+                           calc::kProgressColour);
+}
+
+}  // namespace
+
+void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
+  LoadingData& ld = s.loadingData;
+  Results& res = s.results;
+  const AnalysisOptions& ao = s.analysisOptions;
+  ld.HistoryScaleUsed = ld.ScalingFactor;
+  res.InfiniteLifeFlag = 1;
+  res.HistoryProgress = 0.0f;
+  const int32_t c = CountHistory(s, host);
+  SetSampleExtremes(s, c);
+  if (s.mcsSettings.SimulationsDone == 0 && res.LevelDamage.size() < static_cast<size_t>(c) + 1) {
+    res.LevelDamage.resize(static_cast<size_t>(c) + 1, 0.0f);
+  }
+  const float step = SetUpHistory(s, host);
+  const int points = MasterPointCount(ao);
+  for (int p = 1; p <= points; ++p) {
+    if (p > 1) {
+      if (ao.MasterCurveParameter == 2) res.NotchedEnduranceRange += step;
+      if (ao.MasterCurveParameter == 1) ld.HistoryScaleUsed += step;
+      AdvanceProgressBar(res, progress);
+    }
+    if (!CalcHistoryPoint(s, host, c, p == points)) return;
+    if (ao.AnalysisMode == 2) {
+      s.lifeResults.MasterLife[p] = res.LifeBlocks;
+      s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.HistoryScaleUsed : res.NotchedEnduranceRange;
+    }
+  }
+  AnalysisOptions& opts = s.analysisOptions;
+  if (s.loadingDatabase.BatchBlockTime[SelectedBatch(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;
+  if (opts.AnalysisKind == 1) ld.ScalingFactor = ld.ScalingFactorMin;
+}

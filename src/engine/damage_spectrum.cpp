@@ -1,0 +1,233 @@
+// Damage and life of a constant-amplitude loading or a block spectrum, by the
+// S-N curve with its extension, thickness and mean-stress corrections, summed
+// by Miner's rule; repeated over the points of a master curve.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/calc_numbers.h"
+#include "engine/damage.h"
+#include "engine/master_curve.h"
+#include "engine/mean_stress.h"
+#include "engine/overload_message.h"
+#include "platform/host.h"
+#include "program_state.h"
+
+namespace {
+
+using calc::BelowLimit;
+
+struct SpectrumPoint {
+  float fR = 1.0f;
+  float fM = 1.0f;
+  float extensionLimit = 0.0f;  // Se'
+  float damage = 0.0f;          // D
+  float largest = 0.0f;
+};
+
+bool IsRangeMode(const LoadingData& ld) { return ld.StressInputMode == 1; }
+
+
+// Whole-loading factor from the top level. Returns false on a factor that is
+// not positive.
+bool WholeLoadingFactor(const ProgramState& s, float& fM) {
+  const LoadingData& ld = s.loadingData;
+  const float sr = ld.StressRange, smm = ld.StressMinOrMean;
+  const float kf = s.componentData.Kf, L = s.loadingUnits.LoadToStressFactor;
+  const float sy = s.materialData.SyUsed, su = s.materialData.SuUsed;
+  float smax, sm;
+  if (IsRangeMode(ld)) {
+    smax = sr > 0.0f ? smm + sr : smm;
+    sm = sr / 2.0f + smm;
+  } else {
+    smax = sr / 2.0f + smm;
+    sm = smm;
+  }
+  fM = 1.0f;
+  if (sm > 0.0f && kf * L * sm < sy && !(2.0f * sy < kf * L * sr)) {
+    const float k = (kf * L * smax <= sy) ? kf : (sy - kf * L * sr / 2.0f) / std::fabs(sm);
+    fM = MeanStressFactor(su, k * L * sm);
+    return fM > 0.0f;
+  }
+  return true;
+}
+
+// Mean-stress factor of one level. Returns false on a factor that is not positive.
+bool LevelFactor(const ProgramState& s, float smaxI, float smI, float rel, float& fMi) {
+  const float kf = s.componentData.Kf, L = s.loadingUnits.LoadToStressFactor;
+  const float sy = s.materialData.SyUsed, su = s.materialData.SuUsed;
+  const float absRange = std::fabs(s.loadingData.StressRange);
+  fMi = 1.0f;
+  if (smI == 0.0f) return true;  // no mean stress, nothing to correct
+  float k;
+  if (kf * L * smaxI <= sy) {
+    k = kf;
+  } else if (2.0f * sy < kf * L * absRange * rel) {
+    k = 0.0f;
+  } else {
+    k = (sy - kf * L * absRange * rel / 2.0f) / std::fabs(smI);
+  }
+  fMi = MeanStressFactor(su, k * L * smI);
+  return fMi > 0.0f;
+}
+
+// Damage of level i; false when the routine must stop (overload refused).
+bool LevelDamage(ProgramState& s, Host& host, int i, SpectrumPoint& pt) {
+  LoadingData& ld = s.loadingData;
+  const MaterialData& md = s.materialData;
+  const float L = s.loadingUnits.LoadToStressFactor;
+  const float sr = ld.StressRange, smm = ld.StressMinOrMean;
+  const float ref = ld.LevelStress[1];
+  const float rel = ref != 0.0f ? ld.LevelStress[i] / ref : 0.0f;
+  float smaxI, smI;
+  if (IsRangeMode(ld)) {
+    smaxI = sr > 0.0f ? sr * rel + smm : smm;
+    smI = sr / 2.0f + smm;  // the reference level's mean for every level
+  } else {
+    smaxI = sr * rel / 2.0f + smm;
+    smI = smm;
+  }
+  if (L * smaxI > md.SuUsed && s.analysisOptions.StressApproach == 1) {
+    RefuseOverload(s, host);
+    return false;
+  }
+  float fMi = 1.0f;
+  if (s.analysisOptions.MeanStressOption == 2 && !LevelFactor(s, smaxI, smI, rel, fMi)) {
+    RefuseOverload(s, host);
+    return false;
+  }
+  const float seN = s.results.NotchedEnduranceRange, tf = md.ThicknessFactor;
+  const float sI = fMi * L * std::fabs(sr) * rel;
+  float dI = 0.0f;
+  if (i > 1 && BelowLimit(pt.extensionLimit * pt.fR * tf, sI)) {
+    dI = calc::kBelowLimitDamage;
+  } else if (sI > 0.0f) {
+    const double e = BelowLimit(seN * pt.fR * tf, sI) ? md.SNExtensionExponent : s.results.SNSlopeUsed;
+    const float nI = Sng(md.EnduranceCycles * std::pow(static_cast<double>(tf * pt.fR * seN / sI), e));
+    if (nI > 0.0f) dI = ld.LevelCycles[i] / nI;
+  }
+  pt.damage += dI;
+  if (dI > pt.largest) pt.largest = dI;
+  const bool keepLevels = s.mcsSettings.SimulationsDone == 0 &&
+                          (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0);
+  if (keepLevels) s.results.LevelDamage[i] = dI;
+  return true;
+}
+
+// One point: damage of a block and the life. False when refused.
+bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
+  Results& res = s.results;
+  LoadingData& ld = s.loadingData;
+  const MaterialData& md = s.materialData;
+  const float L = s.loadingUnits.LoadToStressFactor;
+  res.SNSlopeUsed = md.SNExponent;
+  const float seN = res.NotchedEnduranceRange;
+  SpectrumPoint pt;
+  const float smR = DataMeanStress(md, seN);
+  pt.extensionLimit = seN * md.SNExtensionRatio;
+  if (s.analysisOptions.MeanStressOption == 2) {
+    if (!WholeLoadingFactor(s, pt.fM)) {
+      RefuseOverload(s, host);
+      return false;
+    }
+    pt.fR = DataMeanStressFactor(md.SuUsed, smR);
+  }
+  if (s.analysisOptions.LoadingType == 3) {
+    ld.LevelCount = 1;
+    ld.LevelStress[1] = std::fabs(ld.StressRange);
+    ld.LevelCycles[1] = 1.0f;
+    pt.extensionLimit = seN;
+  } else {
+    ld.LevelCount = std::clamp<int16_t>(ld.SpectrumLevelCount, 0, kLevelMax);
+  }
+  if (res.LevelDamage.size() < static_cast<size_t>(ld.LevelCount) + 1) res.LevelDamage.resize(ld.LevelCount + 1, 0.0f);
+  const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
+                        BelowLimit(seN * pt.fR * md.ThicknessFactor, pt.fM * L * std::fabs(ld.StressRange));
+  if (shortcut) {
+    pt.damage = calc::kBelowLimitDamage;
+  } else {
+    for (int i = 1; i <= ld.LevelCount; ++i) {
+      if (!LevelDamage(s, host, i, pt)) return false;
+    }
+  }
+  if (pt.damage > 0.0f) {
+    res.LifeBlocks = s.analysisOptions.DamageToFailure / pt.damage;
+    res.LifeCycles = calc::StoreLife(static_cast<double>(res.LifeBlocks) * ld.CyclesPerBlock);
+    if (res.LifeCycles < calc::kInfiniteFrom) res.InfiniteLifeFlag = 0;
+  } else {  // no level does damage: the life is infinite
+    res.LifeBlocks = calc::kInfiniteLife;
+    res.LifeCycles = calc::kInfiniteLife;
+    res.InfiniteLifeFlag = 1;
+  }
+  if (s.mcsSettings.SimulationsDone == 0 &&
+      (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0)) {
+    res.MaxLevelDamage = pt.largest;
+    res.TotalDamage = pt.damage;
+  }
+  largest = pt.largest;
+  return true;
+}
+
+// Master-curve set-up; returns the step of the varied parameter.
+float SetUpSpectrum(ProgramState& s, Host& host) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  LoadingData& ld = s.loadingData;
+  const MaterialData& md = s.materialData;
+  Results& res = s.results;
+  if (ao.AnalysisMode != 2) {
+    ld.StressRange = ld.StressRangeTo * ld.ScalingFactorApplied;
+    ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
+    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    return 0.0f;
+  }
+  const int16_t param = ao.MasterCurveParameter;
+  if ((param == 1 && ld.StressRangeTo == ld.StressRangeFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
+    if (s.shellState.BeepEnabled == 1) host.Beep();
+    return 0.0f;
+  }
+  if (param == 2) {
+    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    ld.StressRange = ld.StressRangeTo;
+    return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
+  }
+  if (param == 1) {
+    ld.StressRange = ld.StressRangeFrom;
+    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    return MasterStep(ld.StressRangeFrom, ld.StressRangeTo, ao.MasterCurveSteps);
+  }
+  return 0.0f;  // a parameter the routine does not step: the values in place
+}
+
+}  // namespace
+
+void CalcDamageSpectrum(ProgramState& s, Host& host) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  Results& res = s.results;
+  LoadingData& ld = s.loadingData;
+  LifeResults& lr = s.lifeResults;
+  res.InfiniteLifeFlag = 1;
+  const float step = SetUpSpectrum(s, host);
+  const int points = MasterPointCount(ao);
+  float largest = 0.0f;
+  for (int p = 1; p <= points; ++p) {
+    if (p > 1) {
+      if (ao.MasterCurveParameter == 2) res.NotchedEnduranceRange += step;
+      if (ao.MasterCurveParameter == 1) ld.StressRange += step;
+    }
+    if (!CalcSpectrumPoint(s, host, largest)) return;
+    if (ao.AnalysisMode == 2) {
+      lr.MasterLife[p] = res.LifeBlocks;
+      lr.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.StressRange : res.NotchedEnduranceRange;
+    }
+  }
+  const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+  AnalysisOptions& opts = s.analysisOptions;
+  if (s.loadingDatabase.BatchBlockTime[batch] == 0.0f && opts.LoadingType == 2 && opts.LifeUnit == 3) {
+    opts.LifeUnit = 2;
+  } else if (opts.LoadingType == 3) {
+    res.MaxLevelDamage = largest;
+    res.TotalDamage = largest;
+    opts.LifeUnit = 1;
+  }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// The program's state: one of each program-wide record. The application owns
+// one; a fresh one holds the start-up values. Add new records as members
+// named after the record in lower camel case.
+
+#include "component/component_data.h"
+#include "diagrams/results_display.h"
+#include "engine/analysis_records.h"
+#include "layout/layout_scales.h"
+#include "loading/loading_records.h"
+#include "material/material_data.h"
+#include "montecarlo/mcs_records.h"
+#include "montecarlo/random_variables.h"
+#include "shell/shell_state.h"
+
+struct ProgramState {
+  AnalysisOptions analysisOptions;
+  Results results;
+  LifeResults lifeResults;
+  MaterialData materialData;
+  LoadingData loadingData;
+  LoadingUnits loadingUnits;
+  LoadingDbState loadingDbState;
+  LoadingDatabase loadingDatabase;
+  LoadingDistributionBlocks loadingDistributionBlocks;
+  ComponentData componentData;
+  McsSettings mcsSettings;
+  McsResults mcsResults;
+  McsDisplay mcsDisplay;
+  RandomVariableTable randomVariableTable;
+  ResultsDisplay resultsDisplay;
+  ShellState shellState;
+  LayoutScales layoutScales;
+};
