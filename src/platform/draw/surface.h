@@ -32,6 +32,11 @@ class Surface {
   virtual void Scale(double x1, double y1, double x2, double y2) = 0;
   // Back to the twips scale with the origin top left.
   virtual void ScaleTwips() = 0;
+  // A scale in device pixels with the origin top left (the pixel scale mode).
+  virtual void ScalePixels() {
+    ScaleTwips();
+    Scale(0, 0, ScaleXToPixels(ScaleWidth()), ScaleYToPixels(ScaleHeight()));
+  }
   virtual double ScaleLeft() const = 0;
   virtual double ScaleTop() const = 0;
   virtual double ScaleWidth() const = 0;
@@ -57,6 +62,10 @@ class Surface {
   virtual void Line(double x1, double y1, double x2, double y2, int32_t colour = -1, LineKind kind = kSegment) = 0;
   // Line from the pen to (x2, y2).
   virtual void LineTo(double x2, double y2, int32_t colour = -1) = 0;
+  // Box or filled box from the pen to (x2, y2); the pen ends at (x2, y2).
+  virtual void LineTo(double x2, double y2, int32_t colour, LineKind kind) {
+    Line(CurrentX(), CurrentY(), x2, y2, colour, kind);
+  }
   virtual void PSet(double x, double y, int32_t colour = -1) = 0;
   // Colour of the pixel at (x, y) in user units; -1 outside the surface.
   virtual int32_t Point(double x, double y) const = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/control_bridge.h"
+#include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
@@ -139,11 +140,7 @@ void Control::SetFontItalic(bool on) {
 
 void Control::ApplyFont() {
   if (!widget_) return;
-  QFont f(ToQ(fontName_));
-  f.setPointSizeF(fontSize_ > 0 ? fontSize_ : 8.25);
-  f.setBold(fontBold_);
-  f.setItalic(fontItalic_);
-  widget_->setFont(f);
+  widget_->setFont(MakeDrawingFont(fontName_, fontSize_ > 0 ? fontSize_ : 8.25, fontBold_, fontItalic_));
   FontChanged();
 }
 

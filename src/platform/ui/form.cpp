@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "platform/qt/font_mapping.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_convert.h"
 
@@ -32,6 +33,9 @@ Form::~Form() {
   arrays_.clear();
   while (!controls_.empty()) controls_.pop_back();  // children before their containers
   while (!menus_.empty()) menus_.pop_back();        // items before their menus
+  // Windows of forms this one owns belong to their own Form objects.
+  for (QObject* child : window_->children())
+    if (auto* owned = dynamic_cast<FormWindow*>(child)) owned->setParent(nullptr);
 }
 
 QWidget* Form::widget() const { return window_.get(); }
@@ -117,9 +121,7 @@ void Form::SetBackColor(int32_t colour) {
 void Form::SetFont(const std::string& name, float size) {
   fontName_ = name;
   fontSize_ = size;
-  QFont f(ToQ(name));
-  f.setPointSizeF(size);
-  window_->setFont(f);
+  window_->setFont(MakeDrawingFont(name, size, false, false));
 }
 
 // ---- life cycle

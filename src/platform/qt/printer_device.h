@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/qt/painter_surface.h"
+
+// The Qt side of PrinterSurface: a PainterSurface over a QPrinter that opens
+// its document on the first drawing call.
+class PrinterDevice : public PainterSurface {
+ public:
+  static constexpr int kResolution = 600;
+
+  PrinterDevice();
+  ~PrinterDevice() override;
+
+  std::function<std::string()> pdfNameSource;
+  std::string fixedPdfFile;
+  int copies = 1;
+
+  // The printer has nothing to clear: only the pen goes to the top left.
+  void Cls() override;
+  int Orientation() const { return orientation_; }
+  void SetOrientation(int orientation);
+  void NewPage();
+  bool EndDoc();
+  void KillDoc();
+  bool InDocument() const { return state_ == State::kActive; }
+  const std::string& LastError() const { return lastError_; }
+  void DrawImage(const QImage& image, double x, double y, double w, double h);
+
+ protected:
+  QSizeF DevicePixels() const override;
+  double DpiX() const override { return printer_.resolution(); }
+  double DpiY() const override { return printer_.resolution(); }
+  const QPaintDevice* MetricsDevice() const override { return &printer_; }
+  void Paint(const std::function<void(QPainter&)>& draw) override;
+  int32_t PixelAt(int, int) const override { return -1; }
+  bool SnapsToPixels() const override { return false; }
+
+ private:
+  enum class State { kIdle, kActive, kCancelled };
+  bool EnsureStarted();
+  bool BeginOnPrinter();
+  bool BeginOnPdf(const std::string& target);
+  void ApplyPageSetup();
+  void Finish();
+
+  mutable QPrinter printer_{QPrinter::HighResolution};
+  std::unique_ptr<QPainter> painter_;
+  State state_ = State::kIdle;
+  int orientation_ = 1;
+  std::string pdfTarget_;     // the PDF being written, "" on a printer
+  std::string pdfTemporary_;  // where it is written until EndDoc
+  std::string lastError_;
+};

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/damage.h"
+#include "engine/engine_jobs.h"
+#include "support/fake_host.h"
+
+namespace {
+
+constexpr float kInf = 1.0e30f;
+const std::string kCrack = "Immidiate crack! (Nominal stress, Smax > Su)";
+const std::string kLocal = "Attention! Local stress, Smax > Su. - Neglect?";
+
+struct RecordingProgress : CalcProgress {
+  std::vector<float> readied;
+  std::vector<std::string> captions;
+  void ReadyProgressDisplay(float fontSize) override { readied.push_back(fontSize); }
+  void ShowMeanStressCaption(const std::string& caption) override { captions.push_back(caption); }
+};
+
+// A constant-amplitude job whose maximum stress (510 MPa) is above Su.
+ProgramState OverloadJob() {
+  ProgramState s = MeanStressJob();
+  s.loadingData.StressRangeTo = 100.0f;
+  s.loadingData.StressMinOrMean = 460.0f;
+  s.loadingData.StressMinOrMeanInput = 460.0f;
+  return s;
+}
+
+TEST(NotchFactorInUse, FollowsNotchSensitivityApproachAndSpecimen) {
+  struct Case {
+    int16_t sensitivity, approach, specimen;
+    float kfUsed, kf;
+  };
+  // Kt 3, Su 269 MPa, notch radius 1 mm: q = 0.5, notch factor 2.
+  const Case cases[] = {
+      {1, 1, 1, 3.0f, 7.0f},  {1, 1, 2, 3.0f, 7.0f},      {1, 2, 1, 1.0f, 1.0f},
+      {2, 2, 1, 2.0f / 3.0f, 2.0f}, {2, 1, 1, 1.0f, 3.0f}, {2, 1, 2, 2.0f, 2.0f},
+  };
+  for (const Case& c : cases) {
+    ProgramState s = PlainJob();
+    s.analysisOptions.NotchSensitivityMode = c.sensitivity;
+    s.analysisOptions.StressApproach = c.approach;
+    s.analysisOptions.SNDataSpecimen = c.specimen;
+    s.componentData.SpecimenNotchFactor = 3.0f;
+    s.componentData.Kf = 7.0f;
+    s.materialData.SuUsed = 269.0f;
+    FakeHost host;
+    CalcDamage(s, host);
+    EXPECT_FLOAT_EQ(s.results.KfUsed, c.kfUsed) << c.sensitivity << c.approach << c.specimen;
+    EXPECT_FLOAT_EQ(s.componentData.Kf, c.kf) << c.sensitivity << c.approach << c.specimen;
+  }
+}
+
+TEST(CalcDamage, PreparesTheCalculationAndRestoresTheFirstLevel) {
+  ProgramState s = PlainJob();
+  s.loadingData.LevelStress[1] = 0.25f;
+  s.loadingData.LevelCycles[1] = 9.0f;
+  s.layoutScales.FontScale = 1.25f;
+  s.results.LifeCycles = 5.0f;
+  FakeHost host;
+  RecordingProgress progress;
+  CalcDamage(s, host, progress);
+  EXPECT_EQ(host.pointerHistory, std::vector<int>{kPointerHourglass});
+  EXPECT_EQ(progress.readied, std::vector<float>{11.25f});
+  EXPECT_EQ(host.doEventsCalls, 1);
+  EXPECT_EQ(s.results.MasterMseLabel, "1");
+  EXPECT_EQ(s.loadingData.LevelStress[1], 0.25f);
+  EXPECT_EQ(s.loadingData.LevelCycles[1], 9.0f);
+  EXPECT_FLOAT_EQ(s.results.LevelDamage[1], s.results.MaxLevelDamage);
+  EXPECT_FLOAT_EQ(s.results.LifeBlocks, CyclesAt(100, 200, 3.5));
+  EXPECT_FLOAT_EQ(s.mcsResults.DeterministicLife, s.results.LifeBlocks);
+}
+
+TEST(CalcDamage, MasterCurveLabelIsTheBatchTextForSpectraAndDistributions) {
+  for (int16_t type : {2, 4}) {
+    ProgramState s = PlainJob();
+    s.analysisOptions.LoadingType = type;
+    s.loadingDbState.SelectedLoadingBatch = 3;
+    s.loadingDatabase.BatchPointCount[3] = 10;
+    s.loadingData.BatchMseText2 = "DMSE(+): 500/300";
+    FakeHost host;
+    CalcDamage(s, host);
+    EXPECT_EQ(s.results.MasterMseLabel, "DMSE(+): 500/300");
+  }
+}
+
+TEST(CalcDamage, NominalOverloadIsAnImmediateCrack) {
+  ProgramState s = OverloadJob();
+  s.results.InfiniteLifeFlag = 1;  // left by an earlier infinite life
+  s.results.LifeCycles = 1e30f;
+  FakeHost host;
+  CalcDamage(s, host);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, kCrack);
+  EXPECT_EQ(host.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(host.messages[0].buttons, MsgButtons::OKOnly);
+  EXPECT_EQ(host.messages[0].title, "Loading Data");
+  const Results& r = s.results;
+  EXPECT_EQ(r.LifeBlocks, 0.0f);
+  EXPECT_EQ(r.LifeCycles, 0.0f);
+  EXPECT_EQ(r.TotalDamage, 1.0f);
+  EXPECT_EQ(r.MaxLevelDamage, 1.0f);
+  EXPECT_EQ(r.LevelDamage[1], 1.0f);
+  EXPECT_EQ(r.InfiniteLifeFlag, 0);
+  EXPECT_EQ(r.CalcAborted, 0);
+  EXPECT_EQ(r.CrackMessageShown, 1);
+}
+
+TEST(CalcDamage, NoOverloadCheckWhileTheMeanStressIsNeglected) {
+  ProgramState s = OverloadJob();
+  s.analysisOptions.MeanStressOption = 1;
+  s.analysisOptions.StressApproach = 2;  // the spectrum routine checks nominal stress only
+  s.loadingData.StressRangeTo = 2000.0f;
+  FakeHost host;
+  CalcDamage(s, host);
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  EXPECT_GT(s.results.LifeBlocks, 0.0f);
+}
+
+TEST(CalcDamage, NegativeScalingIsCheckedByAbsoluteValue) {
+  ProgramState s = OverloadJob();
+  s.loadingData.ScalingFactorApplied = -1.0f;
+  FakeHost host;
+  CalcDamage(s, host);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, kCrack);
+}
+
+TEST(CalcDamage, LocalOverloadAsksWhetherToNeglect) {
+  for (int answer : {kAnswerNo, kAnswerYes}) {
+    ProgramState s = OverloadJob();
+    s.analysisOptions.StressApproach = 2;
+    FakeHost host;
+    host.QueueAnswer(answer);
+    CalcDamage(s, host);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, kLocal);
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Question);
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(host.messages[0].defaultButton, 2);
+    EXPECT_EQ(host.messages[0].title, "Loading Data");
+    EXPECT_EQ(s.results.LocalOverloadAnswer, answer);
+    if (answer == kAnswerNo) {
+      EXPECT_EQ(s.results.LifeBlocks, 0.0f);
+    } else {
+      EXPECT_GT(s.results.LifeBlocks, 0.0f);
+    }
+  }
+}
+
+TEST(CalcDamage, SimulationShowsTheOverloadOnceAndKeepsTheAnswer) {
+  ProgramState s = OverloadJob();
+  s.analysisOptions.StressApproach = 2;
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsSettings.FastSimulation = 0;
+  s.results.NotchedEnduranceRange = 100.0f;
+  FakeHost host;
+  host.QueueAnswer(kAnswerNo);
+  for (int32_t run = 0; run < 3; ++run) {
+    s.mcsSettings.SimulationsDone = run;
+    s.results.LifeBlocks = 9.0f;
+    CalcDamage(s, host);
+    EXPECT_EQ(s.results.LifeBlocks, 0.0f) << "run " << run;
+  }
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST(CalcDamage, HistoryAboveSuCracksUnderNominalStressOnly) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.MeanStressOption = 2;
+  s.loadingData.LoadSmax = 520.0f;
+  FakeHost host;
+  CalcDamage(s, host);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, kCrack);
+  EXPECT_EQ(s.results.LifeBlocks, 0.0f);
+
+  s.analysisOptions.StressApproach = 2;
+  FakeHost local;
+  CalcDamage(s, local);
+  EXPECT_TRUE(local.messages.empty()) << local.Transcript();
+  EXPECT_GT(s.results.LifeBlocks, 0.0f);
+}
+
+TEST(CalcDamage, FastSimulationScalesTheConstantAmplitudeEquivalent) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsSettings.FastSimulation = 1;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.results.NotchedEnduranceRange = 100.0f;
+  s.loadingData.LoadSmax = 150.0f;
+  s.loadingData.LoadSmin = -50.0f;
+  FakeHost host;
+  CalcDamage(s, host);  // first run: the history, then its equivalent
+  const float history = s.mcsResults.DeterministicLife;
+  EXPECT_FLOAT_EQ(history, 1.0f / (2.0f / CyclesAt(100, 200, 3.5)));
+  EXPECT_FLOAT_EQ(s.results.FastSimReferenceLife, CyclesAt(100, 200, 3.5));
+  EXPECT_EQ(s.mcsResults.ReferenceLife, history);
+  EXPECT_EQ(s.loadingData.StressRangeTo, 200.0f);
+  EXPECT_EQ(s.loadingData.StressMinOrMeanInput, 50.0f);
+  EXPECT_EQ(s.loadingData.StressInputMode, 2);
+  EXPECT_EQ(s.analysisOptions.LoadingType, 1);
+  EXPECT_EQ(s.analysisOptions.LifeUnit, 1);
+
+  s.mcsSettings.SimulationsDone = 1;  // a later run with a stronger material
+  s.results.NotchedEnduranceRange = 150.0f;
+  CalcDamage(s, host);
+  EXPECT_FLOAT_EQ(s.results.LifeBlocks, CyclesAt(150, 200, 3.5) * history / CyclesAt(100, 200, 3.5));
+}
+
+TEST(EffectiveStrengths, TakeTheStrengthsAndTheNotchFactor) {
+  ProgramState s;
+  s.materialData.Su = 269.0f;
+  s.materialData.Sy = 200.0f;
+  s.materialData.KtInput = 2.5f;
+  s.analysisOptions.NotchSensitivityMode = 2;
+  s.componentData.SpecimenNotchFactor = 3.0f;
+  FakeHost host;
+  RecordingProgress progress;
+  CalcEffectiveStrengths(s, host, progress);
+  EXPECT_EQ(s.materialData.SuUsed, 269.0f);
+  EXPECT_EQ(s.materialData.SyUsed, 200.0f);
+  EXPECT_FLOAT_EQ(s.componentData.Kf, 2.0f);
+  EXPECT_EQ(s.resultsDisplay.MseTag, "MSE(+): ");
+  EXPECT_EQ(s.resultsDisplay.MseTag2, "MSE(+)");
+  EXPECT_EQ(progress.captions, std::vector<std::string>{"MSE(+): "});
+
+  s.analysisOptions.SNDataSpecimen = 2;
+  CalcEffectiveStrengths(s, host);
+  EXPECT_EQ(s.resultsDisplay.MseTag, "MSE(+)");
+
+  s.analysisOptions.MeanStressOption = 1;  // neglected: Kf is the typed value, tags untouched
+  s.resultsDisplay.MseTag = "x";
+  CalcEffectiveStrengths(s, host);
+  EXPECT_EQ(s.componentData.Kf, 2.5f);
+  EXPECT_EQ(s.resultsDisplay.MseTag, "x");
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/damage.h"
+#include "engine/engine_jobs.h"
+#include "support/fake_host.h"
+
+namespace {
+
+constexpr float kInf = 1.0e30f;
+
+// Records what the calculation draws on the progress picture.
+struct RecordingProgress : CalcProgress {
+  std::vector<float> boxRight;
+  float ProgressScaleWidth() override { return 1000.0f; }
+  float ProgressScaleHeight() override { return 100.0f; }
+  void DrawProgressBox(float x1, float y1, float x2, float y2, int32_t colour) override {
+    EXPECT_FLOAT_EQ(x1, 300.0f);
+    EXPECT_FLOAT_EQ(y1, 85.0f);
+    EXPECT_FLOAT_EQ(y2, 95.0f);
+    EXPECT_EQ(colour, 0xFF0000);
+    boxRight.push_back(x2);
+  }
+};
+
+class HistoryTest : public ::testing::Test {
+ protected:
+  FakeHost host;
+  CalcProgress none;
+  void Run(ProgramState& s) { CalcDamageHistory(s, host, none); }
+};
+
+TEST_F(HistoryTest, SumsTheDamageOfTheCountedCycles) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});  // two cycles of range 200
+  s.analysisOptions.LifeUnit = 3;
+  s.loadingData.ScalingFactor = 5.0f;
+  Run(s);
+  const float d = 1.0f / CyclesAt(100, 200, 3.5);
+  EXPECT_FLOAT_EQ(s.results.LevelDamage[1], d);
+  EXPECT_FLOAT_EQ(s.results.LevelDamage[2], d);
+  EXPECT_FLOAT_EQ(s.results.TotalDamage, d + d);
+  EXPECT_FLOAT_EQ(s.results.LifeBlocks, 1.0f / (d + d));
+  EXPECT_FLOAT_EQ(s.results.LifeCycles, s.results.LifeBlocks * 2.0f);
+  EXPECT_EQ(s.results.InfiniteLifeFlag, 0);
+  EXPECT_EQ(s.mcsResults.SampleMax, 200.0f);
+  EXPECT_EQ(s.mcsResults.SampleMin, 200.0f);
+  EXPECT_EQ(s.analysisOptions.LifeUnit, 2);         // the batch has no block time
+  EXPECT_EQ(s.loadingData.ScalingFactor, 1.0f);     // back to its lower end
+  EXPECT_EQ(s.loadingData.HistoryScaleUsed, 1.0f);
+}
+
+TEST_F(HistoryTest, CyclesBelowTheExtensionCutOffAreDropped) {
+  ProgramState s = HistoryJob({0, 40, 0, 200, 0});  // ranges 40 and 200
+  s.materialData.SNExtensionRatio = 0.5f;             // Se' = 50
+  Run(s);
+  EXPECT_EQ(s.loadingData.RainflowRanges[1], 0.0f);
+  EXPECT_EQ(s.loadingData.RainflowRanges[2], 200.0f);
+  EXPECT_EQ(s.results.LevelDamage[1], 0.0f);
+  EXPECT_FLOAT_EQ(s.results.TotalDamage, 1.0f / CyclesAt(100, 200, 3.5));
+  EXPECT_EQ(s.mcsResults.SampleMin, 40.0f);
+}
+
+TEST_F(HistoryTest, HistoriesWithoutDamagingCyclesHaveInfiniteLife) {
+  struct Case {
+    std::vector<float> history;
+    int16_t neglectLimit;
+  };
+  const Case cases[] = {
+      {{5}, 0}, {{5}, 1},                     // nothing counted
+      {{-30, 40, -10, 0}, 1},                 // only residue
+      {{7, 7, 7, 7, 7, 7}, 1},                // ranges of 0
+      {{0, 50, 0, 50, 0}, 1},                 // below Se' (ratio 1)
+  };
+  for (const Case& c : cases) {
+    ProgramState s = HistoryJob(c.history);
+    s.mcsSettings.NeglectFatigueLimit = c.neglectLimit;
+    s.materialData.SNExtensionRatio = 1.0f;
+    Run(s);
+    EXPECT_EQ(s.results.LifeCycles, kInf) << c.history.size() << " points";
+    EXPECT_GE(s.results.LifeBlocks, 1e29f);
+    EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+  }
+  ProgramState s = HistoryJob({5});
+  Run(s);
+  EXPECT_EQ(s.mcsResults.SampleMax, 0.0f);
+  EXPECT_EQ(s.mcsResults.SampleMin, 10000.0f);
+}
+
+TEST_F(HistoryTest, ScalingValueOfZeroDoesNoDamage) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.loadingData.ScalingFactorMax = 0.0f;
+  Run(s);
+  EXPECT_EQ(s.results.LifeBlocks, kInf);
+  EXPECT_EQ(s.results.TotalDamage, 0.0f);
+}
+
+TEST_F(HistoryTest, CycleAboveSuIsRefusedUnderEitherApproach) {
+  for (int16_t approach : {1, 2}) {
+    ProgramState s = HistoryJob({0, 600});  // one cycle: range 600, mean 300, Smax 600
+    s.analysisOptions.MeanStressOption = 2;
+    s.analysisOptions.StressApproach = approach;
+    s.analysisOptions.LifeUnit = 3;
+    s.loadingData.ScalingFactor = 4.0f;
+    s.results.LifeBlocks = 77.0f;
+    FakeHost h;
+    CalcDamageHistory(s, h, none);
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0].text, "Nominal stress exceeds Su! Can't continue...");
+    EXPECT_EQ(h.messages[0].title, "  Damage Calculation");
+    EXPECT_EQ(h.beeps, 1);
+    EXPECT_EQ(s.results.CalcAborted, 1);
+    EXPECT_EQ(s.results.LifeBlocks, 77.0f);
+    EXPECT_EQ(s.analysisOptions.LifeUnit, 3);
+    EXPECT_EQ(s.loadingData.ScalingFactor, 4.0f);
+  }
+}
+
+TEST_F(HistoryTest, MeanStressCorrectsEachCycle) {
+  ProgramState s = HistoryJob({0, 100, 0, 100, 0});  // range 100, mean 50
+  s.analysisOptions.MeanStressOption = 2;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.loadingData.ScalingFactorMax = 2.0f;  // range 200, mean 100
+  Run(s);
+  const float fM = 500.0f / 400.0f;
+  EXPECT_FLOAT_EQ(s.results.LevelDamage[1], 1.0f / CyclesAt(100, fM * 200.0f, 3.5));
+}
+
+TEST_F(HistoryTest, MasterCurveOverTheLoadLevelCountsCutOffCyclesAtHigherPoints) {
+  ProgramState s = HistoryJob({0, 40, 0, 200, 0});
+  s.materialData.SNExtensionRatio = 0.5f;  // the range-40 cycle is cut off at scale 1
+  s.analysisOptions.AnalysisMode = 2;
+  s.loadingData.ScalingFactorMin = 1.0f;
+  s.loadingData.ScalingFactorMax = 3.0f;
+  RecordingProgress progress;
+  CalcDamageHistory(s, host, progress);
+  const auto& lr = s.lifeResults;
+  EXPECT_FLOAT_EQ(lr.MasterParam[1], 1.0f);
+  EXPECT_NEAR(lr.MasterParam[21], 3.0f, 1e-5);
+  EXPECT_FLOAT_EQ(lr.MasterLife[1], CyclesAt(100, 200, 3.5));
+  ASSERT_EQ(progress.boxRight.size(), 20u);
+  EXPECT_FLOAT_EQ(progress.boxRight.back(), 700.0f);
+  EXPECT_FLOAT_EQ(s.results.HistoryProgress, 400.0f);
+
+  // The last point equals a single case at that scale, both cycles counted.
+  ProgramState single = HistoryJob({0, 40, 0, 200, 0});
+  single.materialData.SNExtensionRatio = 0.5f;
+  single.loadingData.ScalingFactorMax = lr.MasterParam[21];
+  Run(single);
+  EXPECT_GT(single.results.LevelDamage[1], 0.0f);
+  EXPECT_FLOAT_EQ(lr.MasterLife[21], single.results.LifeBlocks);
+}
+
+TEST_F(HistoryTest, MasterCurveOverTheEnduranceLimit) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveParameter = 2;
+  s.materialData.SeFrom = 100.0f;
+  s.materialData.SeTo = 150.0f;
+  Run(s);
+  EXPECT_FLOAT_EQ(s.lifeResults.MasterParam[1], 100.0f);
+  EXPECT_FLOAT_EQ(s.lifeResults.MasterParam[21], 150.0f);
+  EXPECT_FLOAT_EQ(s.lifeResults.MasterLife[21], CyclesAt(150, 200, 3.5) / 2.0f);
+}
+
+}  // namespace
