@@ -9,9 +9,11 @@
 #include "engine/analysis_records.h"
 #include "layout/layout_scales.h"
 #include "loading/loading_records.h"
+#include "material/fatigue_db_records.h"
 #include "material/material_data.h"
 #include "montecarlo/mcs_records.h"
 #include "montecarlo/random_variables.h"
+#include "shell/colour_settings.h"
 #include "shell/shell_state.h"
 
 struct ProgramState {
@@ -19,6 +21,9 @@ struct ProgramState {
   Results results;
   LifeResults lifeResults;
   MaterialData materialData;
+  FatigueDatabase fatigueDatabase;
+  FatigueDbState fatigueDbState;
+  FatigueDbEditState fatigueDbEditState;
   LoadingData loadingData;
   LoadingUnits loadingUnits;
   LoadingDbState loadingDbState;
@@ -31,5 +36,6 @@ struct ProgramState {
   RandomVariableTable randomVariableTable;
   ResultsDisplay resultsDisplay;
   ShellState shellState;
+  ColourSettings colourSettings;
   LayoutScales layoutScales;
 };

@@ -1,15 +1,18 @@
-// The program's entry: the application object and the main window.
+// The program's entry: the application, the program's state and the main window.
 #include <QApplication>
-#include <QWidget>
 
 #include "platform/qt/app_fonts.h"
+#include "platform/qt/qt_host.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   InstallApplicationFonts();
-  QWidget window;
-  window.setWindowTitle(" Fatigue Life Analysis Software");
-  window.resize(800, 600);
-  window.show();
+  ProgramState state;
+  QtHost host;
+  FormMain main(state, host);
+  host.SetParentWindow(main.widget());
+  main.Show();
   return app.exec();
 }
