@@ -52,6 +52,26 @@ class FormShow : public Form {
   CommandButton& cmd_ok;
   CommandButton& cmd_cancel;
   CommandButton& cmd_draw;
+  ControlArray<OptionButton>& chk_distr;  // index = type code + 1
+  ControlArray<Label>& Distr_Type;
+  Label& Distr_Var;
+  ControlArray<Label>& Distr_par;
+  ControlArray<TextBox>& txt_distr;
+  PictureBox& pic_rand;
+  Frame& frm_diag2;
+  ControlArray<Label>& lbl_points;
+  ControlArray<TextBox>& txt_points;  // 0 count, 1 Sy, 2 Su, 3 R
+  Label& lbl_Name;
+  TextBox& txt_Name;
+  PictureBox& pic_CLO;
+  ControlArray<Label>& lbl_CLOn;  // rows 0 .. 9
+  ControlArray<TextBox>& txt_CLOx;
+  ControlArray<TextBox>& txt_CLOn;
+  ScrollBar& scroll_CLO;
+  CommandButton& cmd_CLO_open;
+  CommandButton& cmd_CLO_Del;
+  CommandButton& cmd_CLO_OK;
+  CommandButton& cmd_CLO_canc;
 
  private:
   ProgramState& state_;

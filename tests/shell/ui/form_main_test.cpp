@@ -306,6 +306,14 @@ TEST_F(FormMainTest, SecondWindowMenus) {
                                                                "Print Set&up...", "Print &Screen", "Print Su&mmary"}));
   EXPECT_EQ(Captions(show.mnu_prt_res), (std::vector<std::string>{"to &Printer", "to &File..."}));
   EXPECT_FALSE(show.pop_disp.Visible());
+  EXPECT_EQ(show.chk_distr.LBound(), 0);
+  EXPECT_EQ(show.chk_distr.UBound(), 6);
+  EXPECT_FALSE(show.chk_distr(0).Visible());
+  EXPECT_EQ(show.chk_distr(2).Caption(), "Normal");
+  EXPECT_EQ(show.txt_distr(0).Text(), "0.1");
+  EXPECT_EQ(show.txt_CLOx.Count(), 10);
+  EXPECT_EQ(show.txt_points.UBound(), 3);
+  EXPECT_EQ(show.cmd_CLO_Del.Container(), &show.frm_diag2);
   EXPECT_EQ(show.pop_aNK.Count(), 3);
 }
 
