@@ -8,6 +8,7 @@
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/draw/hidden_picture.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
@@ -43,6 +44,7 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   mcsOptions_ = std::make_unique<McsOptionsPanel>(*this);
   formShow_ = std::make_unique<FormShow>(state, host);
   dialog_ = std::make_unique<WarrantyDialog>(host);
+  printer2_ = std::make_unique<HiddenPicture>();
 }
 
 FormMain::~FormMain() = default;

@@ -18,6 +18,7 @@ class DataBoxPanel;
 class ResultFramesPanel;
 class McsOptionsPanel;
 class FormShow;
+class HiddenPicture;
 class WarrantyDialog;
 
 // The main window. It builds its menus and controls from the definition
@@ -49,6 +50,8 @@ class FormMain : public Form {
   // The second window and the warranty dialog, owned by the main window.
   FormShow& formShow() const { return *formShow_; }
   WarrantyDialog& dialog() const { return *dialog_; }
+  // The hidden print picture on which the print commands compose bitmaps.
+  HiddenPicture& Printer2() const { return *printer2_; }
 
  private:
   ProgramState& state_;
@@ -66,4 +69,5 @@ class FormMain : public Form {
   std::unique_ptr<McsOptionsPanel> mcsOptions_;
   std::unique_ptr<FormShow> formShow_;
   std::unique_ptr<WarrantyDialog> dialog_;
+  std::unique_ptr<HiddenPicture> printer2_;
 };

@@ -9,6 +9,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/analysis_frame_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/draw/hidden_picture.h"
 #include "program_state.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/warranty_dialog.h"
@@ -37,6 +38,7 @@ TEST_F(FormMainTest, CaptionAndOwnedWindows) {
   EXPECT_EQ(main.dialog().Caption(), "DUVAK Limited Warranty");
   EXPECT_EQ(main.dialog().Dialog_OKButton.Caption(), "Accept");
   EXPECT_EQ(main.dialog().Dialog_CancelButton.Caption(), "Don't accept");
+  EXPECT_TRUE(main.Printer2().IsHiddenPicture());
 }
 
 TEST_F(FormMainTest, MenuBarInOrder) {
@@ -296,6 +298,18 @@ TEST_F(FormMainTest, DesignCaptionsAndSelections) {
   EXPECT_EQ(main.dataBox().DBmset(0).Text(), "500 MPa");
   EXPECT_FALSE(main.dataBox().DDBmse(2).Visible());
   EXPECT_EQ(main.frame("frm_about").Caption(), "About DUVAK");
+}
+
+TEST_F(FormMainTest, PanelsKeepTheirControlsAcrossUnloadAndLoad) {
+  AnalysisFramePanel& p = main.problemDefinition();
+  p.frm_analysis.SetCaption("Changed");
+  main.menus().mnu_Run.SetEnabled(true);
+  main.Load();
+  ASSERT_TRUE(main.Unload());
+  main.Load();
+  EXPECT_EQ(&p.frm_analysis, &main.frame("frm_analysis"));
+  EXPECT_EQ(p.frm_analysis.Caption(), "Analysis Options");
+  EXPECT_FALSE(main.menus().mnu_Run.Enabled());
 }
 
 TEST_F(FormMainTest, SecondWindowMenus) {
