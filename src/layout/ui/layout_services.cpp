@@ -1,0 +1,12 @@
+#include "layout/ui/layout_services.h"
+
+void LayoutFrames(FormMain&) {}
+void LayoutTextBoxes(FormMain&) {}
+void LayoutLabels(FormMain&) {}
+void LayoutSpectrumLabels(FormMain&) {}
+void LayoutDataBoxLabels(FormMain&) {}
+void LayoutCommandButtons(FormMain&) {}
+void LayoutOptionControls(FormMain&) {}
+void LayoutDataEntryControls(FormMain&) {}
+void ScaleFrameFonts(FormMain&) {}
+void LayoutShowForm(FormShow&) {}

@@ -1,0 +1,39 @@
+#include "loading/ui/loading_frames_panel.h"
+
+#include "shell/ui/form_main.h"
+
+LoadingFramesPanel::LoadingFramesPanel(FormMain& m)
+    : main(m),
+      frm_Hist(m.frame("frm_Hist")),
+      Pic_Hist(m.picture("Pic_Hist")),
+      SHSmax(m.label("SHSmax")),
+      SHscal(m.array<Label>("SHscal")),
+      SHscalt(m.array<TextBox>("SHscalt")),
+      load_distr(m.array<Label>("load_distr")),
+      frm_Spectr(m.frame("frm_Spectr")),
+      Pic_Spectr(m.picture("Pic_Spectr")),
+      SSmax(m.array<Label>("SSmax")),
+      SSmaxt(m.array<TextBox>("SSmaxt")),
+      SSrng(m.array<Label>("SSrng")),
+      SSmean(m.label("SSmean")),
+      SSmeant(m.textBox("SSmeant")),
+      SSmse(m.label("SSmse")),
+      frm_Distr(m.frame("frm_Distr")),
+      Pic_Distr(m.picture("Pic_Distr")),
+      DT(m.array<Label>("DT")),
+      DTt(m.array<TextBox>("DTt")),
+      DTrng(m.array<Label>("DTrng")),
+      DTSmax(m.array<Label>("DTSmax")),
+      DTSmaxt(m.array<TextBox>("DTSmaxt")),
+      DTmean(m.label("DTmean")),
+      DTmeant(m.textBox("DTmeant")),
+      DTmse(m.label("DTmse")),
+      DTvolume(m.label("DTvolume")),
+      DTvolumet(m.textBox("DTvolumet")) {
+  // Wire the pictures' Click/MouseDown and the loading inputs' handlers here.
+}
+
+void LoadingFramesPanel::Pic_Distr_Click() {}
+void LoadingFramesPanel::SHSmax_Click() {}
+void LoadingFramesPanel::SSmax_Click(int) {}
+void LoadingFramesPanel::DTSmax_Click(int) {}
