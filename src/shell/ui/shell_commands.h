@@ -1,0 +1,11 @@
+#pragma once
+
+// Shell procedures that other commands call.
+
+class FormMain;
+
+// Sets the captions and tool tips of the Next and Run step buttons.
+void UpdateStepButtons(FormMain& main);
+// "SI" and "US" of "&Units": switch every unit text and display factor.
+void mnu_SI_Click(FormMain& main);
+void mnu_US_Click(FormMain& main);
