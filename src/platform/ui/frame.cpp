@@ -6,6 +6,8 @@
 
 Frame::Frame(Form& form, Control* container, std::string name, int index)
     : Control(form, container, ControlKind::Frame, std::move(name), index), box_(new QGroupBox(ParentWidget())) {
+  // A frame is opaque: it hides whatever lies behind it on its container.
+  box_->setAutoFillBackground(true);
   AttachWidget(box_);
 }
 
