@@ -2,8 +2,11 @@
 
 #include <cstdint>
 
+struct AnalysisOptions;
+struct LoadingData;
 struct LoadingDbState;
 struct LoadingDatabase;
+struct MaterialData;
 
 // Whether the loading data in place fit loading type `type`, judged on the
 // selected batch: constant amplitude always; a spectrum needs levels, a
@@ -27,3 +30,19 @@ StepButtonTexts StepButtonTextsFor(bool loadingReady, bool inputViewUp);
 inline constexpr const char* kTipInputLoading = "Input the loading data";
 inline constexpr const char* kTipCheckInputs = "Check the input parameters";
 inline constexpr const char* kTipCalculate = "Calculate fatigue life";
+
+// What a step button's press does once the loading and the input view are in
+// place. A master curve whose range has equal ends is not calculated: the
+// press opens the input of that range instead. A history master curve over
+// the load level opens its scaling-factor input at every press, and goes on
+// to the calculation when the factors differ.
+enum class RangeStep {
+  Calculate,
+  EnduranceLimitInput,              // SNSe_Click(0)
+  ScalingFactorInput,               // SHSmax_Click
+  ScalingFactorInputThenCalculate,  // SHSmax_Click, then Calculate
+  DistributionStressInput,          // DTSmax_Click(0)
+  SpectrumStressInput,              // SSmax_Click(0)
+};
+RangeStep RangeStepFor(const AnalysisOptions& options, const MaterialData& material,
+                       const LoadingData& loading, bool spectrumFrameUp);

@@ -25,51 +25,32 @@ bool InputViewUp(FormMain& main) { return main.snInputs().frm_SN.Visible(); }
 
 void DrawSNCurveOnScreen(FormMain& main) { DrawSNCurve(main, main.snInputs().Pic_SN.surface()); }
 
-// A master curve whose range has equal ends is not calculated: the press
-// opens the input of that range instead. Returns whether the calculation may run.
-bool RangeLetsCalculate(FormMain& main, StepFrom from) {
+// The range checks of both buttons, then the calculation. Next on the problem
+// definition draws the S-N curve of an endurance-limit master curve once
+// more before the checks, and closes its frame after the endurance-limit check.
+void CheckRangesAndCalculate(FormMain& main, StepFrom from) {
   const ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
-  const MaterialData& m = s.materialData;
-  const LoadingData& l = s.loadingData;
   LoadingFramesPanel& frames = main.loadingFrames();
-  const bool master = a.AnalysisMode == 2;
-  if (master && a.MasterCurveParameter == 2) {
-    if (from == StepFrom::ProblemDefinition) DrawSNCurveOnScreen(main);
-    if (m.SeFrom == m.SeTo) {
-      SNSe_Click(main, 0);
-      return false;
-    }
+  const RangeStep step = RangeStepFor(a, s.materialData, s.loadingData, frames.frm_Spectr.Visible());
+  const bool fromProblemDefinition = from == StepFrom::ProblemDefinition;
+  if (fromProblemDefinition && a.AnalysisMode == 2 && a.MasterCurveParameter == 2)
+    DrawSNCurveOnScreen(main);
+  if (step == RangeStep::EnduranceLimitInput) {
+    SNSe_Click(main, 0);
+    return;
   }
-  if (from == StepFrom::ProblemDefinition) {
+  if (fromProblemDefinition) {
     main.problemDefinition().frm_analysis.SetVisible(false);
     main.host().DoEvents();
   }
-  if (!master || a.MasterCurveParameter != 1) return true;
-  const bool emptyRange = l.StressRangeTo == l.StressRangeFrom;
-  switch (a.LoadingType) {
-    case 1:
-      frames.SHSmax_Click();
-      return l.ScalingFactorMax != l.ScalingFactorMin;
-    case 4:
-      if (!emptyRange) return true;
-      frames.DTSmax_Click(0);
-      return false;
-    case 2:
-    case 3:
-      if (!emptyRange) return true;
-      if (frames.frm_Spectr.Visible())
-        frames.SSmax_Click(0);
-      else
-        frames.DTSmax_Click(0);
-      return false;
-    default:
-      return true;
+  switch (step) {
+    case RangeStep::ScalingFactorInput: frames.SHSmax_Click(); return;
+    case RangeStep::ScalingFactorInputThenCalculate: frames.SHSmax_Click(); break;
+    case RangeStep::DistributionStressInput: frames.DTSmax_Click(0); return;
+    case RangeStep::SpectrumStressInput: frames.SSmax_Click(0); return;
+    default: break;
   }
-}
-
-void CheckRangesAndCalculate(FormMain& main, StepFrom from) {
-  if (!RangeLetsCalculate(main, from)) return;
   main.dataBox().pic_DBox.surface().Refresh();
   mnu_calculate_Click(main);
 }
