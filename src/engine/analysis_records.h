@@ -63,3 +63,15 @@ struct LifeResults {
   std::array<float, kMasterPointsMax + 1> MasterLife{};
   std::array<float, kMasterPointsMax + 1> MasterParam{};
 };
+
+// The problem-definition dialog's working copies: what its option buttons
+// show until OK commits them into AnalysisOptions.
+struct AnalysisDialogState {
+  int16_t DlgAnalysisMode = 1;      // 1 single case, 2 master curve
+  int16_t DlgParameter = 1;         // 1 load level / deterministic, 2 endurance limit / probabilistic
+  int16_t DlgLoadingType = 4;       // 1 history, 2 spectrum, 3 constant, 4 distribution
+  int16_t DlgMeanStressOption = 2;  // 1 neglect, 2 account
+  int16_t DlgSNDataSpecimen = 0;    // 1 feature, 2 plain; 0 until the first opening
+  int16_t DlgStressApproach = 1;    // 1 nominal, 2 local
+  int16_t DlgNotchSensitivity = 1;  // 1 neglect, 2 account
+};

@@ -3,6 +3,7 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
@@ -13,8 +14,10 @@
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_show.h"
+#include "shell/ui/job_file_commands.h"
 #include "shell/ui/main_window_tables.h"
 #include "shell/ui/settings_frame_panel.h"
+#include "shell/ui/step_buttons.h"
 #include "shell/ui/warranty_dialog.h"
 
 namespace {
@@ -45,6 +48,9 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   formShow_ = std::make_unique<FormShow>(state, host);
   dialog_ = std::make_unique<WarrantyDialog>(host);
   printer2_ = std::make_unique<HiddenPicture>();
+  WireJobFileCommands(*this);
+  WireInputStepCommands(*this);
+  WireStepButtons(*this);
 }
 
 FormMain::~FormMain() = default;

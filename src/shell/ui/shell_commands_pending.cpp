@@ -2,6 +2,5 @@
 // its command.
 #include "shell/ui/shell_commands.h"
 
-void UpdateStepButtons(FormMain&) {}
 void mnu_SI_Click(FormMain&) {}
 void mnu_US_Click(FormMain&) {}

@@ -1,0 +1,154 @@
+#include "shell/ui/job_file_commands.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "component/ui/data_box_panel.h"
+#include "engine/ui/engine_commands.h"
+#include "engine/ui/input_step_commands.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_services.h"
+#include "material/fatigue_db_file.h"
+#include "material/ui/material_commands.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/distribution_tag.h"
+#include "montecarlo/ui/mcs_options_panel.h"
+#include "program_state.h"
+#include "shell/job_file.h"
+#include "shell/ui/form_main.h"
+#include "shell/user_messages.h"
+
+namespace {
+
+constexpr const char* kDatabaseChangesLost = "Changes in Fatigue Database will be lost.";
+
+// The common dialog's request for a job file: the filter, the flags, no file
+// name and the current folder.
+FileDialogRequest JobFileRequest() {
+  FileDialogRequest r;
+  r.filter = kJobFileFilter;
+  r.flags = kJobFileDialogFlags;
+  std::error_code ec;
+  const std::filesystem::path here = std::filesystem::current_path(ec);
+  if (!ec) r.initDir = here.string();
+  return r;
+}
+
+void SaveJob(FormMain& main) {
+  const std::string path = main.host().ShowSave(JobFileRequest());
+  if (path.empty()) return;
+  SaveJobFile(path, main.state(), main.host());
+}
+
+// Re-reading the fatigue database for a job drops the database in memory:
+// unsaved edits are lost unless the user keeps them (then the job is not
+// opened). Returns whether the job may be opened.
+bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
+  const ProgramState& s = main.state();
+  const FatigueDbState& fdb = s.fatigueDbState;
+  if (!sources.materialFromDatabase || fdb.FatigueDbModified != 1 || fdb.FatigueBatchCount < 1)
+    return true;
+  return AlertBox(s.shellState, main.host(), kDatabaseChangesLost, MsgButtons::OKCancel,
+                  MsgIcon::Exclamation, 2, kOpenJobTitle) == kAnswerOK;
+}
+
+// The problem definition's working copies follow the job just read.
+void PresetDialogFromOptions(ProgramState& s) {
+  const AnalysisOptions& a = s.analysisOptions;
+  AnalysisDialogState& d = s.analysisDialogState;
+  d.DlgAnalysisMode = a.AnalysisMode;
+  d.DlgParameter = a.MasterCurveParameter;
+  d.DlgLoadingType = a.LoadingType;
+  d.DlgMeanStressOption = a.MeanStressOption;
+  d.DlgSNDataSpecimen = a.SNDataSpecimen;
+}
+
+// The job's S-N data come from its set of the fatigue database, read again
+// from the job's folder; when the set is gone, the job's values stay as
+// typed-in data.
+void RestoreMaterial(FormMain& main, const JobSources& sources) {
+  ProgramState& s = main.state();
+  FatigueDbState& fdb = s.fatigueDbState;
+  fdb.FatigueBatchCount = 0;
+  fdb.CurrentSetBatch = sources.fatigueBatch;
+  fdb.CurrentFatigueSet = sources.fatigueSet;
+  fdb.DatabaseDir = sources.fatigueDbFolder;
+  const bool beep = s.shellState.BeepEnabled == 1;
+  if (ReadFatigueDatabase(s.fatigueDatabase, fdb, main.host(), beep) &&
+      FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
+    ShowFatigueDbBatch(main, sources.fatigueBatch);
+    cmd_fatigue_Db_OK_Click(main);
+  } else {
+    GiveUpMaterialRestore(s, main.host());
+  }
+}
+
+// The job's loading batch is selected again from the loading database of the
+// job's folder; when it is gone, the job's stresses stay as a typed-in
+// constant amplitude.
+void RestoreLoading(FormMain& main, const JobSources& sources) {
+  ProgramState& s = main.state();
+  s.loadingDbState.LoadingBatchCount = 0;
+  s.fatigueDbState.DatabaseDir = sources.loadingDbFolder;
+  ReadLoadingDatabase(main);
+  if (LoadingBatchRestorable(sources, s.loadingDbState)) {
+    LoadingDbPanel& browser = main.loadingDb();
+    s.loadingDbState.BrowsedLoadingBatch = sources.loadingBatch;
+    browser.ShowLoadingDbBatch(sources.loadingBatch);
+    browser.Cmd_Load_Db_OK_Click();
+  } else {
+    GiveUpLoadingRestore(s, main.host());
+  }
+}
+
+// The sample size, the random-variable tags and the unit check marks show
+// the job just read.
+void ShowJobSettings(FormMain& main) {
+  const ProgramState& s = main.state();
+  main.mcsOptions().No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
+  const RandomVariableTable& t = s.randomVariableTable;
+  const auto tagOf = [&t](int i) { return FormatDistributionTag(t.RvType[i], t.RvCov[i]); };
+  main.snInputs().dN_distr(0).SetCaption(tagOf(1));
+  main.dataBox().SCF_distr.SetCaption(tagOf(3));
+  for (int i = 0; i <= 2; ++i) main.loadingFrames().load_distr(i).SetCaption(tagOf(2));
+  const bool si = s.unitSettings.LengthUnitFactor == 1.0f;
+  main.menus().mnu_SI.SetChecked(si);
+  main.menus().mnu_US.SetChecked(!si);
+}
+
+void OpenJob(FormMain& main) {
+  ProgramState& s = main.state();
+  const std::string path = main.host().ShowOpen(JobFileRequest());
+  if (path.empty()) return;
+  const std::optional<JobFile> job = LoadJobFile(path, main.host(), s.shellState.BeepEnabled == 1);
+  if (!job) return;
+  const JobSources sources = JobSourcesOf(*job);
+  if (!MayReplaceFatigueDatabase(main, sources)) return;
+  CommitJobMaterial(*job, s);
+  PresetDialogFromOptions(s);
+  if (sources.materialFromDatabase) RestoreMaterial(main, sources);
+  CommitJobLoading(*job, s);
+  if (sources.loadingFromDatabase) RestoreLoading(main, sources);
+  CommitJobRandomDataAndUnits(*job, s);
+  ShowJobSettings(main);
+  ApplyAnalysisOptions(main);
+  mnu_calculations_Click(main);
+}
+
+}  // namespace
+
+void mnu_start_Click(FormMain& main, int Index) {
+  switch (Index) {
+    case 0: OpenJob(main); break;
+    case 1: SaveJob(main); break;
+    case 2: main.Unload(); break;
+    default: break;
+  }
+}
+
+void WireJobFileCommands(FormMain& main) {
+  main.menus().mnu_start.onClick = [&main](int i) { mnu_start_Click(main, i); };
+}

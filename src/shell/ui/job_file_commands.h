@@ -1,0 +1,12 @@
+#pragma once
+
+// The "&File" menu: the job file's Open and Save, and Exit.
+
+class FormMain;
+
+// `mnu_start(Index)`: 0 "&Open..." reads a job file and restores its database
+// sources, 1 "&Save..." writes the job, 2 "E&xit" unloads the main window.
+void mnu_start_Click(FormMain& main, int Index);
+
+// Connects the three items of `mnu_start` to mnu_start_Click.
+void WireJobFileCommands(FormMain& main);

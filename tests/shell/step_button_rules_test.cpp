@@ -1,0 +1,110 @@
+#include "shell/step_button_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/analysis_records.h"
+#include "loading/loading_records.h"
+#include "material/material_data.h"
+
+namespace {
+
+TEST(LoadingFitsType, EachLoadingTypeAsksForItsOwnData) {
+  struct Case {
+    const char* what;
+    int type;
+    int16_t source;
+    int16_t batch;
+    float levels;
+    int32_t points;
+    float r;
+    bool fits;
+  };
+  const Case cases[] = {
+      {"constant amplitude, typed in", 3, 2, 0, 0, 0, 0, true},
+      {"constant amplitude, batch out of range", 3, 1, 25, 0, 0, 0, true},
+      {"spectrum without levels", 2, 1, 4, 0, 0, 0, false},
+      {"spectrum with levels", 2, 1, 4, 12, 0, 0, true},
+      {"history without points", 1, 1, 4, 12, 0, 0, false},
+      {"history with points", 1, 1, 4, 0, 1, 0, true},
+      {"distribution typed in", 4, 2, 0, 0, 0, 0, true},
+      {"distribution batch without parameters", 4, 1, 4, 0, 0, 0, false},
+      {"distribution batch with parameters", 4, 1, 4, 0, 0, 2.5f, true},
+      {"spectrum, batch out of range", 2, 1, 21, 12, 0, 0, false},
+      {"unknown type", 5, 2, 0, 0, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    LoadingDbState state;
+    state.LoadingSource = c.source;
+    state.SelectedLoadingBatch = c.batch;
+    LoadingDatabase db;
+    if (c.batch <= kLoadingBatchMax) {
+      db.BatchLevelCount[c.batch] = c.levels;
+      db.BatchPointCount[c.batch] = c.points;
+      db.BatchR[c.batch] = c.r;
+    }
+    EXPECT_EQ(LoadingFitsType(c.type, state, db), c.fits) << c.what;
+  }
+}
+
+TEST(StepButtonTexts, CaptionsAndTipSayWhereTheNextPressLeads) {
+  struct Case {
+    bool ready, inputViewUp;
+    std::string tip, analysis, data;
+  };
+  const Case cases[] = {
+      {false, false, "Input the loading data", "&Next", "&Run"},
+      {false, true, "Input the loading data", "&Next", "&Run"},
+      {true, false, "Check the input parameters", "&Next", "&Next"},
+      {true, true, "Calculate fatigue life", "&Run", "&Run"},
+  };
+  for (const Case& c : cases) {
+    const StepButtonTexts t = StepButtonTextsFor(c.ready, c.inputViewUp);
+    EXPECT_EQ(t.toolTip, c.tip);
+    EXPECT_EQ(t.analysisCaption, c.analysis);
+    EXPECT_EQ(t.dataCaption, c.data);
+  }
+}
+
+TEST(RangeStep, AMasterCurveWithAnEmptyRangeOpensItsInputInsteadOfCalculating) {
+  struct Case {
+    const char* what;
+    int16_t mode, parameter, loadingType;
+    float seFrom, seTo, rangeFrom, rangeTo, factorMin, factorMax;
+    bool spectrumUp;
+    RangeStep want;
+  };
+  const Case cases[] = {
+      {"single case, everything equal", 1, 0, 3, 200, 200, 100, 100, 1, 1, true, RangeStep::Calculate},
+      {"endurance limit, equal ends", 2, 2, 3, 200, 200, 100, 100, 1, 1, true, RangeStep::EnduranceLimitInput},
+      {"endurance limit, a range", 2, 2, 3, 150, 200, 100, 100, 1, 1, true, RangeStep::Calculate},
+      {"history, equal factors", 2, 1, 1, 200, 200, 100, 100, 1, 1, false, RangeStep::ScalingFactorInput},
+      {"history, a factor range", 2, 1, 1, 200, 200, 100, 100, 1, 2, false,
+       RangeStep::ScalingFactorInputThenCalculate},
+      {"distribution, equal ends", 2, 1, 4, 200, 200, 100, 100, 1, 1, false, RangeStep::DistributionStressInput},
+      {"distribution, a range", 2, 1, 4, 200, 200, 100, 150, 1, 1, false, RangeStep::Calculate},
+      {"spectrum shown, equal ends", 2, 1, 2, 200, 200, 100, 100, 1, 1, true, RangeStep::SpectrumStressInput},
+      {"constant amplitude, spectrum frame hidden", 2, 1, 3, 200, 200, 100, 100, 1, 1, false,
+       RangeStep::DistributionStressInput},
+      {"spectrum, a range", 2, 1, 2, 200, 200, 100, 150, 1, 1, true, RangeStep::Calculate},
+      {"Kt master curve", 2, 3, 3, 200, 200, 100, 100, 1, 1, true, RangeStep::Calculate},
+  };
+  for (const Case& c : cases) {
+    AnalysisOptions a;
+    a.AnalysisMode = c.mode;
+    a.MasterCurveParameter = c.parameter;
+    a.LoadingType = c.loadingType;
+    MaterialData m;
+    m.SeFrom = c.seFrom;
+    m.SeTo = c.seTo;
+    LoadingData l;
+    l.StressRangeFrom = c.rangeFrom;
+    l.StressRangeTo = c.rangeTo;
+    l.ScalingFactorMin = c.factorMin;
+    l.ScalingFactorMax = c.factorMax;
+    EXPECT_EQ(RangeStepFor(a, m, l, c.spectrumUp), c.want) << c.what;
+  }
+}
+
+}  // namespace

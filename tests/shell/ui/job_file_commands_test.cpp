@@ -1,0 +1,324 @@
+#include "shell/ui/job_file_commands.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/fatigue_db_file.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/distribution_tag.h"
+#include "montecarlo/ui/mcs_options_panel.h"
+#include "program_state.h"
+#include "shell/job_file.h"
+#include "shell/job_fixtures.h"
+#include "shell/ui/form_main.h"
+#include "support/fake_host.h"
+#include "support/file_size_limit.h"
+#include "support/message_trace.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A main window over its own program state.
+struct Window {
+  explicit Window(std::unique_ptr<ProgramState> s) : state(std::move(s)) {}
+  std::unique_ptr<ProgramState> state;
+  FakeHost host;
+  MessagesOnFailure trace{host};
+  FormMain main{*state, host};
+
+  void Save(const std::string& path) {
+    host.saveAnswers.push_back(path);
+    main.menus().mnu_start(1).click();
+  }
+  void Open(const std::string& path) {
+    host.openAnswers.push_back(path);
+    main.menus().mnu_start(0).click();
+  }
+};
+
+class JobFileCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/job_commands_test_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    path = (dir / "job.sns").string();
+    fs::create_directory(dir / "materials");
+    fs::create_directory(dir / "loads");
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string Bytes() const {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  void Put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+
+  // "duvak.dat" in the materials folder: two batches; batch 2 holds three
+  // sets, set column 2 with the S-N data of the database job.
+  FatigueDatabase WriteMaterialDatabase() {
+    FatigueDatabase db;
+    for (int i = 1; i <= 2; ++i) {
+      db.FdbBatchName[i] = "Batch " + std::to_string(i);
+      db.FdbSetCount[i] = i == 2 ? 3 : 1;
+      for (int j = 1; j <= db.FdbSetCount[i]; ++j) {
+        db.FdbSetName[i][j] = "Set " + std::to_string(j);
+        db.FdbSe[i][j] = 160;
+        db.FdbNo[i][j] = 5000000;
+        db.FdbM[i][j] = 5;
+        db.FdbPn[i][j] = 50;
+        db.FdbSu[i][j] = 520;
+        db.FdbSy[i][j] = 355;
+      }
+    }
+    FatigueDbState st;
+    st.DatabaseDir = (dir / "materials").string();
+    st.FatigueBatchCount = 2;
+    FakeHost quiet;
+    EXPECT_TRUE(WriteFatigueDatabase(db, st, quiet)) << quiet.Transcript();
+    return db;
+  }
+
+  // The database job of the fixtures, its sources in this test's folders.
+  std::unique_ptr<ProgramState> DatabaseJob() {
+    auto s = DatabaseJobInUsUnits();
+    s->fatigueDbState.DataDirectory[2] = (dir / "materials").string();
+    s->fatigueDbState.DataDirectory[1] = (dir / "loads").string();
+    return s;
+  }
+
+  fs::path dir;
+  std::string path;
+};
+
+TEST_F(JobFileCommandsTest, SaveAsksForTheFileWithTheJobFilterAndWritesTheJob) {
+  Window w(TypedInConstantAmplitudeJob());
+  w.main.menus().mnu_start(1).click();  // cancelled
+  EXPECT_FALSE(fs::exists(path));
+  ASSERT_EQ(w.host.saveRequests.size(), 1u);
+  const FileDialogRequest& r = w.host.saveRequests[0];
+  EXPECT_EQ(r.filter, "Duvak Job (*.sns)|*.sns");
+  EXPECT_EQ(r.flags, 6);
+  EXPECT_EQ(r.fileName, "");
+  EXPECT_EQ(r.initDir, fs::current_path().string());
+
+  w.Save(path);
+  EXPECT_TRUE(w.host.messages.empty());
+  std::string error;
+  const auto job = ReadJobFile(path, error);
+  ASSERT_TRUE(job) << error;
+  EXPECT_TRUE(*job == JobFileOf(*w.state));
+  EXPECT_EQ(Bytes(), JobFileBytes(JobFileOf(*w.state)));
+}
+
+// The batch in use is saved, not the one the browser showed last.
+TEST_F(JobFileCommandsTest, SaveKeepsTheSelectedLoadingBatchAfterBrowsingAnother) {
+  Window w(DatabaseJob());
+  w.state->loadingDbState.BrowsedLoadingBatch = 7;
+  w.Save(path);
+  std::string error;
+  const auto job = ReadJobFile(path, error);
+  ASSERT_TRUE(job) << error;
+  EXPECT_EQ(job->LoadingBatch, 4);
+}
+
+TEST_F(JobFileCommandsTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+  Window w(TypedInConstantAmplitudeJob());
+  Put("old job");
+  {
+    FileSizeLimit limit(100);
+    w.Save(path);
+  }
+  w.Save((dir / "no" / "job.sns").string());
+  ASSERT_EQ(w.host.messages.size(), 2u);
+  EXPECT_EQ(w.host.messages[0].title, " Saving the Job");
+  EXPECT_EQ(w.host.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(w.host.messages[1].text, "Path not found");
+  EXPECT_EQ(Bytes(), "old job");
+}
+
+TEST_F(JobFileCommandsTest, ATypedInJobReopensEqualInEveryRecordWithItsViewAndSettings) {
+  Window saver(TypedInConstantAmplitudeJob());
+  saver.state->randomVariableTable.RvType[2] = 3;
+  saver.state->randomVariableTable.RvCov[2] = 0.2f;
+  saver.state->mcsSettings.SimulationCount = 1500;
+  saver.Save(path);
+
+  Window w(std::make_unique<ProgramState>());
+  w.main.menus().mnu_SI.SetChecked(false);
+  w.main.menus().mnu_US.SetChecked(true);
+  w.Open(path);
+  EXPECT_TRUE(w.host.messages.empty());
+  EXPECT_TRUE(JobFileOf(*w.state) == JobFileOf(*saver.state));
+  ASSERT_EQ(w.host.openRequests.size(), 1u);
+  EXPECT_EQ(w.host.openRequests[0].filter, "Duvak Job (*.sns)|*.sns");
+  EXPECT_EQ(w.host.openRequests[0].flags, 6);
+
+  // The input view, the unit check marks, the sample size and the tags.
+  EXPECT_EQ(w.main.Caption(), "DUVAK  -  Fatigue Life Analysis Program");
+  EXPECT_TRUE(w.main.snInputs().frm_SN.Visible());
+  EXPECT_TRUE(w.main.loadingFrames().frm_Spectr.Visible());
+  EXPECT_TRUE(w.main.menus().mnu_SI.Checked());
+  EXPECT_FALSE(w.main.menus().mnu_US.Checked());
+  EXPECT_EQ(w.main.mcsOptions().No_simult.Text(), "1500");
+  const RandomVariableTable& t = w.state->randomVariableTable;
+  EXPECT_EQ(w.main.snInputs().dN_distr(0).Caption(), FormatDistributionTag(t.RvType[1], t.RvCov[1]));
+  EXPECT_EQ(w.main.dataBox().SCF_distr.Caption(), FormatDistributionTag(t.RvType[3], t.RvCov[3]));
+  for (int i = 0; i <= 2; ++i)
+    EXPECT_EQ(w.main.loadingFrames().load_distr(i).Caption(), FormatDistributionTag(3, 0.2f)) << i;
+
+  // The problem definition's working copies follow the job.
+  const AnalysisDialogState& d = w.state->analysisDialogState;
+  const AnalysisOptions& a = w.state->analysisOptions;
+  EXPECT_EQ(d.DlgAnalysisMode, a.AnalysisMode);
+  EXPECT_EQ(d.DlgParameter, a.MasterCurveParameter);
+  EXPECT_EQ(d.DlgLoadingType, a.LoadingType);
+  EXPECT_EQ(d.DlgMeanStressOption, a.MeanStressOption);
+  EXPECT_EQ(d.DlgSNDataSpecimen, a.SNDataSpecimen);
+}
+
+// A job calculated straight after Open uses its own stress approach and
+// notch sensitivity, not those of the previous job or none at all.
+TEST_F(JobFileCommandsTest, OpenCommitsTheJobsStressApproachAndNotchSensitivity) {
+  Window saver(DatabaseJob());
+  saver.Save(path);
+  Window w(std::make_unique<ProgramState>());
+  ASSERT_EQ(w.state->analysisOptions.StressApproach, 0);
+  w.Open(path);
+  EXPECT_EQ(w.state->analysisOptions.StressApproach, 2);
+  EXPECT_EQ(w.state->analysisOptions.NotchSensitivityMode, 2);
+  EXPECT_EQ(w.state->analysisOptions.StressApproachTag, "LocS/");
+  EXPECT_EQ(w.state->analysisOptions.NotchSensitivityTag, "NS(+)/");
+}
+
+TEST_F(JobFileCommandsTest, ADatabaseJobReadsItsMaterialDatabaseAgain) {
+  const FatigueDatabase db = WriteMaterialDatabase();
+  Window saver(DatabaseJob());
+  saver.Save(path);
+
+  Window w(std::make_unique<ProgramState>());
+  w.Open(path);
+  const FatigueDbState& f = w.state->fatigueDbState;
+  EXPECT_EQ(f.FatigueBatchCount, 2);
+  EXPECT_TRUE(w.state->fatigueDatabase == db);
+  EXPECT_EQ(f.DataDirectory[2], (dir / "materials").string());
+  EXPECT_EQ(f.CurrentSetBatch, 2);
+  EXPECT_EQ(f.CurrentFatigueSet, 2);
+  EXPECT_TRUE(w.main.menus().mnu_US.Checked());
+  EXPECT_FALSE(w.main.menus().mnu_SI.Checked());
+
+  // The loading folder holds no loading database: the job's stresses stay
+  // as a typed-in constant amplitude.
+  ASSERT_EQ(w.host.messages.size(), 1u);
+  EXPECT_EQ(w.host.messages[0].text, "Can't restore the Loading Data");
+  EXPECT_EQ(w.host.messages[0].title, " Opening an Existing Job");
+  JobFile expected = JobFileOf(*saver.state);
+  expected.LoadingSource = 2;
+  expected.LoadingType = 3;
+  EXPECT_TRUE(JobFileOf(*w.state) == expected);
+}
+
+TEST_F(JobFileCommandsTest, AJobWhoseMaterialDatabaseIsGoneKeepsItsValuesAsTypedIn) {
+  Window saver(DatabaseJob());
+  saver.Save(path);
+  Window w(std::make_unique<ProgramState>());
+  w.Open(path);
+  ASSERT_GE(w.host.messages.size(), 2u);
+  EXPECT_EQ(w.host.messages.back().text, "Can't restore the Loading Data");
+  bool fatigueMessage = false;
+  for (const auto& m : w.host.messages) fatigueMessage |= m.text == "Can't restore the Fatigue Data";
+  EXPECT_TRUE(fatigueMessage);
+  EXPECT_EQ(w.state->materialData.MaterialSource, 2);
+  EXPECT_EQ(w.state->materialData.Se, saver.state->materialData.Se);
+}
+
+TEST_F(JobFileCommandsTest, TruncatedOrHostileFilesAreRefusedAndChangeNothing) {
+  Window saver(TypedInConstantAmplitudeJob());
+  saver.Save(path);
+  const std::string good = Bytes();
+  std::string badLoadingType = good;
+  const std::string record3 = " 1  0  3 ";
+  const size_t at = badLoadingType.find(record3);
+  ASSERT_NE(at, std::string::npos);
+  badLoadingType.replace(at, record3.size(), " 1  0  9 ");
+  const std::string cases[] = {good.substr(0, good.size() / 2), badLoadingType, "garbage"};
+  for (const std::string& bytes : cases) {
+    Put(bytes);
+    Window w(DatabaseJob());
+    const JobFile before = JobFileOf(*w.state);
+    const auto dirs = w.state->fatigueDbState.DataDirectory;
+    w.Open(path);
+    ASSERT_EQ(w.host.messages.size(), 1u) << bytes.substr(0, 40);
+    EXPECT_NE(w.host.messages[0].text.find("The job was not opened."), std::string::npos);
+    EXPECT_EQ(w.host.messages[0].title, " Opening an Existing Job");
+    EXPECT_TRUE(JobFileOf(*w.state) == before);
+    EXPECT_EQ(w.state->fatigueDbState.DataDirectory, dirs);
+    EXPECT_FALSE(w.main.snInputs().frm_SN.Visible()) << "the view stays as it was";
+  }
+}
+
+TEST_F(JobFileCommandsTest, UnsavedMaterialDatabaseChangesAreLostOnlyWhenTheUserSaysSo) {
+  WriteMaterialDatabase();
+  Window saver(DatabaseJob());
+  saver.Save(path);
+
+  Window w(std::make_unique<ProgramState>());
+  FatigueDatabase edited;
+  edited.FdbSetCount[1] = 1;
+  edited.FdbBatchName[1] = "Edited, not saved";
+  w.state->fatigueDatabase = edited;
+  w.state->fatigueDbState.FatigueBatchCount = 1;
+  w.state->fatigueDbState.FatigueDbModified = 1;
+  const JobFile before = JobFileOf(*w.state);
+
+  w.host.QueueAnswer(kAnswerCancel);
+  w.Open(path);
+  ASSERT_EQ(w.host.messages.size(), 1u);
+  const FakeHost::Message& q = w.host.messages[0];
+  EXPECT_EQ(q.text, "Changes in Fatigue Database will be lost.");
+  EXPECT_EQ(q.buttons, MsgButtons::OKCancel);
+  EXPECT_EQ(q.icon, MsgIcon::Exclamation);
+  EXPECT_EQ(q.defaultButton, 2);
+  EXPECT_EQ(w.host.beeps, 1);
+  EXPECT_TRUE(w.state->fatigueDatabase == edited);
+  EXPECT_EQ(w.state->fatigueDbState.FatigueDbModified, 1);
+  EXPECT_TRUE(JobFileOf(*w.state) == before);
+
+  w.host.QueueAnswer(kAnswerOK);
+  w.Open(path);
+  EXPECT_EQ(w.state->fatigueDbState.FatigueBatchCount, 2);
+  EXPECT_EQ(w.state->fatigueDbState.FatigueDbModified, 0);
+  EXPECT_EQ(w.state->fatigueDatabase.FdbBatchName[1], "Batch 1");
+}
+
+TEST_F(JobFileCommandsTest, ATypedInMaterialDoesNotAskAboutTheDatabase) {
+  Window saver(TypedInConstantAmplitudeJob());
+  saver.Save(path);
+  Window w(std::make_unique<ProgramState>());
+  w.state->fatigueDbState.FatigueBatchCount = 1;
+  w.state->fatigueDbState.FatigueDbModified = 1;
+  w.Open(path);
+  EXPECT_TRUE(w.host.messages.empty());
+  EXPECT_EQ(w.state->fatigueDbState.FatigueDbModified, 1);
+}
+
+TEST_F(JobFileCommandsTest, ExitUnloadsTheMainWindow) {
+  Window w(std::make_unique<ProgramState>());
+  w.main.Load();
+  ASSERT_TRUE(w.main.IsLoaded());
+  w.main.menus().mnu_start(2).click();
+  EXPECT_FALSE(w.main.IsLoaded());
+}
+
+}  // namespace
