@@ -155,4 +155,17 @@ TEST_F(DistributionTest, WorkedFiguresToTheLastBit) {
   }
 }
 
+TEST_F(DistributionTest, ZeroStressIsAnInfiniteLife) {
+  s.mcsSettings.NeglectFatigueLimit = 1;  // no shortcut: the closed form would divide by 0
+  for (auto [range, scaling] : {std::pair{0.0f, 1.0f}, std::pair{200.0f, 0.0f}}) {
+    s.loadingData.StressRangeTo = range;
+    s.loadingData.ScalingFactorApplied = scaling;
+    Run();
+    EXPECT_EQ(s.results.LifeCycles, kInf);
+    EXPECT_EQ(s.results.LifeBlocks, kInf);
+    EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+    EXPECT_EQ(s.results.TotalDamage, 1.0f / kInf);
+  }
+}
+
 }  // namespace

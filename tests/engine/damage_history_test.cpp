@@ -25,6 +25,13 @@ struct RecordingProgress : CalcProgress {
   }
 };
 
+// Life in blocks of two cycles of range 200 on the plain curve: a cycle's N
+// is held in double, its damage 1 / N in Single.
+float TwoCyclesOf200() {
+  const float d = static_cast<float>(1.0 / (2e6 * std::pow(100.0 / 200.0, 3.5)));
+  return 1.0f / (d + d);
+}
+
 class HistoryTest : public ::testing::Test {
  protected:
   FakeHost host;
@@ -248,6 +255,42 @@ TEST_F(HistoryTest, ProgressBarGrowsInDoubleAndIsStoredAsSingle) {
   EXPECT_EQ(s.results.HistoryProgress, expected);  // 400.399933, not 400.399963 of Single steps
   ASSERT_EQ(progress.right.size(), 20u);
   EXPECT_EQ(progress.right.back(), static_cast<float>(0.3 * 1001.0 + expected));
+}
+
+TEST_F(HistoryTest, AMeanStressFactorThatIsNotPositiveIsAnOverload) {
+  // One cycle, range 20 and mean 145, at twice the stress (L = 2): Smax 310
+  // stays below Su, but the plastic k makes k L Sm = 560 > Su.
+  ProgramState s = HistoryJob({135, 155});
+  s.analysisOptions.MeanStressOption = 2;
+  s.loadingUnits.LoadToStressFactor = 2.0f;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.results.LifeBlocks = 77.0f;
+  Run(s);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Nominal stress exceeds Su! Can't continue...");
+  EXPECT_EQ(s.results.CalcAborted, 1);
+  EXPECT_EQ(s.results.LifeBlocks, 77.0f);
+}
+
+TEST_F(HistoryTest, DataStressRatioNearOneKeepsFactorOne) {
+  ProgramState s = HistoryJob({-100, 100, -100, 100, -100});  // two cycles of 200 about 0
+  s.analysisOptions.MeanStressOption = 2;
+  s.materialData.SNStressRatio = 0.9f;  // Sm_r = 950 > Su: fR would be negative
+  Run(s);
+  EXPECT_EQ(s.results.LifeBlocks, TwoCyclesOf200());
+}
+
+TEST_F(HistoryTest, MasterCurveOverKtComputesEveryPointInPlace) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveParameter = 3;
+  s.loadingData.ScalingFactor = 1.0f;  // HistoryScaleUsed in place
+  s.results.NotchedEnduranceRange = 100.0f;
+  s.lifeResults.MasterLife.fill(-1.0f);
+  Run(s);
+  for (int p = 1; p <= 21; ++p) EXPECT_EQ(s.lifeResults.MasterLife[p], s.results.LifeBlocks) << p;
+  EXPECT_EQ(s.lifeResults.MasterLife[22], -1.0f);
+  EXPECT_EQ(s.results.LifeBlocks, TwoCyclesOf200());
 }
 
 }  // namespace
