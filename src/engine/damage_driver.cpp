@@ -149,8 +149,11 @@ void FastSimulationEquivalent(ProgramState& s, Host& host) {
     res.FastSimReferenceLife = res.LifeBlocks;
     mr.ReferenceLife = mr.DeterministicLife;
   } else if (res.LifeBlocks < calc::kInfiniteLife && res.FastSimReferenceLife > 0.0f) {
-    res.LifeBlocks = res.LifeBlocks * mr.DeterministicLife / res.FastSimReferenceLife;
+    // Single products and quotients; one beyond Single is the infinite life.
+    const double product = calc::NarrowOrWide(static_cast<double>(res.LifeBlocks) * mr.DeterministicLife);
+    res.LifeBlocks = calc::StoreLife(product / res.FastSimReferenceLife);
   }
+  mr.FastReferenceLife = res.FastSimReferenceLife;
   ao.LoadingType = savedType;
   ld.LevelCount = savedCount;
 }

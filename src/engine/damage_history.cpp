@@ -229,7 +229,11 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
     return false;
   }
   if (t.damage > 0.0f) {
-    res.LifeBlocks = s.analysisOptions.DamageToFailure / t.damage;
+    // d / D as Single; a quotient beyond Single (cycles whose damage is
+    // barely above 0) is the infinite life, and so shown.
+    const double quotient = static_cast<double>(s.analysisOptions.DamageToFailure) / t.damage;
+    res.LifeBlocks = calc::StoreLife(quotient);
+    if (!std::isfinite(static_cast<float>(quotient))) res.InfiniteLifeFlag = 1;
     // With no cycle counted there is nothing to fail: the life in cycles is infinite.
     res.LifeCycles = c > 0 ? calc::StoreLife(static_cast<double>(res.LifeBlocks) * c) : calc::kInfiniteLife;
   } else {  // no cycle does damage: the life is infinite
@@ -246,7 +250,7 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
 
 void AdvanceProgressBar(Results& res, CalcProgress& progress) {
   const float w = progress.ProgressScaleWidth(), h = progress.ProgressScaleHeight();
-  res.HistoryProgress += Sng(0.4 * w / 20.0);
+  res.HistoryProgress = Sng(res.HistoryProgress + 0.4 * w / 20.0);
   progress.DrawProgressBox(Sng(0.3 * w), Sng(0.85 * h), Sng(0.3 * w + res.HistoryProgress), Sng(0.95 * h),
                            calc::kProgressColour);
 }

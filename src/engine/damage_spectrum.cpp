@@ -152,7 +152,8 @@ bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
     }
   }
   if (pt.damage > 0.0f) {
-    res.LifeBlocks = s.analysisOptions.DamageToFailure / pt.damage;
+    // d / D as Single; a quotient beyond Single (tiny damages) is the infinite life
+    res.LifeBlocks = calc::StoreLife(static_cast<double>(s.analysisOptions.DamageToFailure) / pt.damage);
     res.LifeCycles = calc::StoreLife(static_cast<double>(res.LifeBlocks) * ld.CyclesPerBlock);
     if (res.LifeCycles < calc::kInfiniteFrom) res.InfiniteLifeFlag = 0;
   } else {  // no level does damage: the life is infinite

@@ -32,6 +32,7 @@ inline constexpr int kLifeClassMax = 51;
 struct McsResults {
   float ReferenceLife = 0.0f;
   float DeterministicLife = 0.0f;
+  float FastReferenceLife = 0.0f;  // the first run's constant-amplitude equivalent life
   double ProbabilityLevel = 0.999;
   int16_t LifeFitKind = 1;
   float LifeFitPar1 = 0.0f;

@@ -123,4 +123,49 @@ TEST_F(DistributionTest, MasterCurvesWriteEveryPointAndEnd) {
   EXPECT_GT(s.lifeResults.MasterLife[21], s.lifeResults.MasterLife[1]);
 }
 
+// Figures worked out by hand from the Single rules (C, the Gamma factors and
+// the lives as Single; powers and Gamma in double), pinned to the last bit:
+// m = 3, r = 0.1 (fR = Su / (Su - 55.56), no thickness factor in Sm_r),
+// TF = 0.9, 200 MPa, 1000 cycles per block.
+TEST_F(DistributionTest, WorkedFiguresToTheLastBit) {
+  struct Case {
+    int16_t type;
+    float q, r;
+    float lifeCycles, lifeBlocks, totalDamage;
+  };
+  const Case cases[] = {
+      {1, 1.0f, 1.0f, 1077886.875f, 1077.8868408203125f, 0.0009277411736547947f},
+      {2, 0.5f, 2.0f, 1621745.25f, 1621.7452392578125f, 0.0006166196544654667f},
+      {3, 0.5f, 0.5f, 28402.15234375f, 28.40215301513672f, 0.03520859777927399f},
+  };
+  for (const Case& c : cases) {
+    s.analysisOptions.MeanStressOption = 2;
+    s.materialData.SNStressRatio = 0.1f;
+    s.materialData.ThicknessFactor = 0.9f;
+    s.loadingData.CyclesPerBlock = 1000;
+    s.loadingData.DistributionType = c.type;
+    s.loadingData.DistQ = c.q;
+    s.loadingData.DistR = c.r;
+    Run();
+    EXPECT_EQ(s.results.DistributionLife, c.lifeCycles) << "type " << c.type;
+    EXPECT_EQ(s.results.LifeCycles, c.lifeCycles) << "type " << c.type;
+    EXPECT_EQ(s.results.LifeBlocks, c.lifeBlocks) << "type " << c.type;
+    EXPECT_EQ(s.results.TotalDamage, c.totalDamage) << "type " << c.type;
+    EXPECT_EQ(s.results.InfiniteLifeFlag, 0) << "type " << c.type;
+  }
+}
+
+TEST_F(DistributionTest, ZeroStressIsAnInfiniteLife) {
+  s.mcsSettings.NeglectFatigueLimit = 1;  // no shortcut: the closed form would divide by 0
+  for (auto [range, scaling] : {std::pair{0.0f, 1.0f}, std::pair{200.0f, 0.0f}}) {
+    s.loadingData.StressRangeTo = range;
+    s.loadingData.ScalingFactorApplied = scaling;
+    Run();
+    EXPECT_EQ(s.results.LifeCycles, kInf);
+    EXPECT_EQ(s.results.LifeBlocks, kInf);
+    EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+    EXPECT_EQ(s.results.TotalDamage, 1.0f / kInf);
+  }
+}
+
 }  // namespace

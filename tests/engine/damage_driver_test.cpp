@@ -240,4 +240,92 @@ TEST(EffectiveStrengths, TakeTheStrengthsAndTheNotchFactor) {
   EXPECT_EQ(s.resultsDisplay.MseTag, "x");
 }
 
+// A constant-amplitude job in a fast simulation: runs after the first take
+// the scaled constant-amplitude life.
+ProgramState FastSimulationJob() {
+  ProgramState s = PlainJob();
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsSettings.FastSimulation = 1;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.results.NotchedEnduranceRange = 100.0f;
+  return s;
+}
+
+TEST(CalcDamage, FastSimulationKeepsItsReferenceInBothRecords) {
+  ProgramState s = FastSimulationJob();
+  FakeHost host;
+  CalcDamage(s, host);
+  EXPECT_EQ(s.results.FastSimReferenceLife, CyclesAt(100, 200, 3.5));
+  EXPECT_EQ(s.mcsResults.FastReferenceLife, s.results.FastSimReferenceLife);
+}
+
+TEST(CalcDamage, FastSimulationScalingBeyondSingleIsCarriedInDouble) {
+  ProgramState s = FastSimulationJob();
+  s.mcsSettings.SimulationsDone = 4;
+  s.mcsResults.DeterministicLife = 1e35f;  // a near-infinite first run
+  s.results.FastSimReferenceLife = 1e10f;
+  FakeHost host;
+  CalcDamage(s, host);  // constant-amplitude life ~1.8e5 x 1e35 / 1e10
+  const double expected = static_cast<double>(CyclesAt(100, 200, 3.5)) * 1e35f / 1e10f;
+  EXPECT_EQ(s.results.LifeBlocks, static_cast<float>(expected));
+
+  s.results.FastSimReferenceLife = 1e-10f;  // beyond Single even in double's hands: infinite
+  CalcDamage(s, host);
+  EXPECT_EQ(s.results.LifeBlocks, kInf);
+}
+
+TEST(CalcDamage, FastSimulationAfterACrackGivesZeroAndTheEquivalentsDamage) {
+  ProgramState s = OverloadJob();  // 510 MPa under local stress, the answer No
+  s.analysisOptions.StressApproach = 2;
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsSettings.FastSimulation = 1;
+  s.results.NotchedEnduranceRange = 100.0f;
+  FakeHost host;
+  host.QueueAnswer(kAnswerNo);
+  for (int32_t run = 0; run < 3; ++run) {
+    s.mcsSettings.SimulationsDone = run;
+    s.analysisOptions.LifeUnit = 3;
+    CalcDamage(s, host);
+    // The first run leaves the equivalent's life (the simulation takes
+    // DeterministicLife); the later ones scale it by 0 / that life.
+    EXPECT_EQ(s.mcsResults.DeterministicLife, 0.0f) << "run " << run;
+    if (run > 0) {
+      EXPECT_EQ(s.results.LifeBlocks, 0.0f) << "run " << run;
+    }
+    // The equivalent: k = (300 - 50) / 460 makes fM = 2, so 200 MPa effective.
+    EXPECT_EQ(s.results.TotalDamage, 5.656854682456469e-06f) << "run " << run;
+    EXPECT_EQ(s.results.MaxLevelDamage, 5.656854682456469e-06f) << "run " << run;
+    EXPECT_EQ(s.analysisOptions.LifeUnit, 1) << "run " << run;
+  }
+  EXPECT_EQ(s.results.FastSimReferenceLife, 176776.6875f);
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(s.loadingData.StressMinOrMean, 460.0f);
+}
+
+TEST(CalcDamage, LocalNotchFactorScalesTheOverloadCheck) {
+  // Kt 3, Su 269, radius 1 mm: Kf = 2, KfUsed = c = 2/3 under local stress.
+  struct Case {
+    float mean;
+    size_t questions;  // Smax = 50 + mean; checked as 2/3 of it against 269
+  };
+  for (const Case& c : {Case{300.0f, 0u}, Case{380.0f, 1u}}) {
+    ProgramState s = MeanStressJob();
+    s.analysisOptions.StressApproach = 2;
+    s.analysisOptions.NotchSensitivityMode = 2;
+    s.componentData.SpecimenNotchFactor = 3.0f;
+    s.materialData.SuUsed = 269.0f;
+    s.loadingData.StressRangeTo = 100.0f;
+    s.loadingData.StressMinOrMean = s.loadingData.StressMinOrMeanInput = c.mean;
+    FakeHost host;
+    host.QueueAnswer(kAnswerYes);
+    CalcDamage(s, host);
+    EXPECT_EQ(s.results.KfUsed, 2.0f / 3.0f);
+    EXPECT_EQ(s.componentData.Kf, 2.0f);
+    ASSERT_EQ(host.messages.size(), c.questions) << host.Transcript();
+    if (c.questions > 0) {
+      EXPECT_EQ(host.messages[0].text, kLocal);
+    }
+  }
+}
+
 }  // namespace

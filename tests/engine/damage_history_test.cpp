@@ -25,6 +25,13 @@ struct RecordingProgress : CalcProgress {
   }
 };
 
+// Life in blocks of two cycles of range 200 on the plain curve: a cycle's N
+// is held in double, its damage 1 / N in Single.
+float TwoCyclesOf200() {
+  const float d = static_cast<float>(1.0 / (2e6 * std::pow(100.0 / 200.0, 3.5)));
+  return 1.0f / (d + d);
+}
+
 class HistoryTest : public ::testing::Test {
  protected:
   FakeHost host;
@@ -163,6 +170,127 @@ TEST_F(HistoryTest, MasterCurveOverTheEnduranceLimit) {
   EXPECT_FLOAT_EQ(s.lifeResults.MasterParam[1], 100.0f);
   EXPECT_FLOAT_EQ(s.lifeResults.MasterParam[21], 150.0f);
   EXPECT_FLOAT_EQ(s.lifeResults.MasterLife[21], CyclesAt(150, 200, 3.5) / 2.0f);
+}
+
+// Figures worked out by hand from the counting and the Single rules, pinned
+// to the last bit: cycles (100.5, 70.25) and (150, 75); Se_n = 120 / 1.25,
+// fR from r = 0.1, Se' = 0.4 Se_n, m' = 6.
+TEST_F(HistoryTest, WorkedFiguresToTheLastBit) {
+  struct Case {
+    const char* what;
+    int16_t meanStress;
+    float scaling, loadToStress;
+    float lifeBlocks, lifeCycles, damage1, damage2;
+  };
+  const Case cases[] = {
+      // mean stress accounted, scaling 1.5: the first cycle on the extension
+      {"mean stress, scaling 1.5", 2, 1.5f, 1.0f, 42543.171875f, 85086.34375f, 4.348949460108997e-06f,
+       1.915658504003659e-05f},
+      // strain-like factor 0.21 and scaling -1.5: the first cycle falls below Se'
+      {"neglected, scaling -1.5", 1, -1.5f, 0.21f, 140684640.0f, 281369280.0f, 0.0f, 7.1080967778414106e-09f},
+  };
+  for (const Case& c : cases) {
+    ProgramState s = HistoryJob({0, 150, 20, 120.5f, -30.25f, 180, 0, 60, 10});
+    s.analysisOptions.MeanStressOption = c.meanStress;
+    s.mcsSettings.NeglectFatigueLimit = 1;
+    s.materialData.SeFrom = 120.0f;
+    s.results.KfUsed = 1.25f;
+    s.componentData.Kf = 1.2f;
+    s.materialData.SNStressRatio = 0.1f;
+    s.materialData.SNExtensionRatio = 0.4f;
+    s.materialData.SNExtensionExponent = 6.0f;
+    s.loadingData.ScalingFactorMax = c.scaling;
+    s.loadingUnits.LoadToStressFactor = c.loadToStress;
+    Run(s);
+    EXPECT_EQ(s.loadingData.RainflowMeans[1], 70.25f) << c.what;
+    EXPECT_EQ(s.loadingData.RainflowRanges[2], 150.0f) << c.what;
+    EXPECT_EQ(s.loadingData.RainflowRanges[1], c.damage1 > 0.0f ? 100.5f : 0.0f) << c.what;
+    EXPECT_EQ(s.results.LifeBlocks, c.lifeBlocks) << c.what;
+    EXPECT_EQ(s.results.LifeCycles, c.lifeCycles) << c.what;
+    EXPECT_EQ(s.results.LevelDamage[1], c.damage1) << c.what;
+    EXPECT_EQ(s.results.LevelDamage[2], c.damage2) << c.what;
+    EXPECT_EQ(s.results.TotalDamage, c.damage1 + c.damage2) << c.what;
+    EXPECT_EQ(s.results.MaxLevelDamage, c.damage2) << c.what;
+    EXPECT_EQ(s.mcsResults.SampleMin, 100.5f) << c.what;
+    EXPECT_EQ(s.mcsResults.SampleMax, 150.0f) << c.what;
+  }
+}
+
+TEST_F(HistoryTest, BelowTheLimitTheWholeHistoryTakesTheShortcut) {
+  ProgramState s = HistoryJob({0, 90, 0, 60, 0});  // largest range 90 < Se
+  s.analysisOptions.DamageToFailure = 2.0f;
+  Run(s);
+  EXPECT_EQ(s.results.TotalDamage, 1e-30f);
+  EXPECT_EQ(s.results.MaxLevelDamage, 0.0f);
+  EXPECT_EQ(s.results.LifeBlocks, 2.0f / 1e-30f);
+  EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+  EXPECT_EQ(s.results.LevelDamage[1], 0.0f);
+}
+
+TEST_F(HistoryTest, LifeInBlocksBeyondSingleIsTheInfiniteLife) {
+  // Cycles of 0.02 MPa on an extension of exponent 10 each do about 5e-44:
+  // d / D is far beyond Single.
+  ProgramState s = HistoryJob({0, 0.02f, 0, 0.02f, 0});
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.materialData.SNExtensionExponent = 10.0f;
+  Run(s);
+  EXPECT_GT(s.results.TotalDamage, 0.0f);
+  EXPECT_EQ(s.results.LifeBlocks, kInf);
+  EXPECT_EQ(s.results.LifeCycles, 2.0f * kInf);  // blocks times the two cycles, as after the shortcut
+  EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+}
+
+TEST_F(HistoryTest, ProgressBarGrowsInDoubleAndIsStoredAsSingle) {
+  struct Wide : CalcProgress {
+    std::vector<float> right;
+    float ProgressScaleWidth() override { return 1001.0f; }
+    void DrawProgressBox(float, float, float x2, float, int32_t) override { right.push_back(x2); }
+  } progress;
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.AnalysisMode = 2;
+  s.loadingData.ScalingFactorMax = 2.0f;
+  CalcDamageHistory(s, host, progress);
+  float expected = 0.0f;
+  for (int k = 0; k < 20; ++k) expected = static_cast<float>(expected + 0.4 * 1001.0 / 20.0);
+  EXPECT_EQ(s.results.HistoryProgress, expected);  // 400.399933, not 400.399963 of Single steps
+  ASSERT_EQ(progress.right.size(), 20u);
+  EXPECT_EQ(progress.right.back(), static_cast<float>(0.3 * 1001.0 + expected));
+}
+
+TEST_F(HistoryTest, AMeanStressFactorThatIsNotPositiveIsAnOverload) {
+  // One cycle, range 20 and mean 145, at twice the stress (L = 2): Smax 310
+  // stays below Su, but the plastic k makes k L Sm = 560 > Su.
+  ProgramState s = HistoryJob({135, 155});
+  s.analysisOptions.MeanStressOption = 2;
+  s.loadingUnits.LoadToStressFactor = 2.0f;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.results.LifeBlocks = 77.0f;
+  Run(s);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Nominal stress exceeds Su! Can't continue...");
+  EXPECT_EQ(s.results.CalcAborted, 1);
+  EXPECT_EQ(s.results.LifeBlocks, 77.0f);
+}
+
+TEST_F(HistoryTest, DataStressRatioNearOneKeepsFactorOne) {
+  ProgramState s = HistoryJob({-100, 100, -100, 100, -100});  // two cycles of 200 about 0
+  s.analysisOptions.MeanStressOption = 2;
+  s.materialData.SNStressRatio = 0.9f;  // Sm_r = 950 > Su: fR would be negative
+  Run(s);
+  EXPECT_EQ(s.results.LifeBlocks, TwoCyclesOf200());
+}
+
+TEST_F(HistoryTest, MasterCurveOverKtComputesEveryPointInPlace) {
+  ProgramState s = HistoryJob({0, 200, 0, 200, 0});
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveParameter = 3;
+  s.loadingData.ScalingFactor = 1.0f;  // HistoryScaleUsed in place
+  s.results.NotchedEnduranceRange = 100.0f;
+  s.lifeResults.MasterLife.fill(-1.0f);
+  Run(s);
+  for (int p = 1; p <= 21; ++p) EXPECT_EQ(s.lifeResults.MasterLife[p], s.results.LifeBlocks) << p;
+  EXPECT_EQ(s.lifeResults.MasterLife[22], -1.0f);
+  EXPECT_EQ(s.results.LifeBlocks, TwoCyclesOf200());
 }
 
 }  // namespace

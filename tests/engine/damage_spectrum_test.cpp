@@ -240,4 +240,82 @@ TEST_F(SpectrumTest, MasterCurveWithEqualEndsBeeps) {
   EXPECT_FLOAT_EQ(s.lifeResults.MasterLife[1], s.lifeResults.MasterLife[21]);
 }
 
+// Figures worked out by hand from the Single rules (every product, quotient
+// and sum rounded to Single, the powers in double), pinned to the last bit.
+TEST_F(SpectrumTest, WorkedFiguresToTheLastBit) {
+  struct Case {
+    const char* what;
+    float rangeTo, minOrMean;
+    int16_t mode, loadingType, neglectLimit;
+    float kf, ratio, tf, extensionExponent;
+    float lifeBlocks, lifeCycles, totalDamage, maxLevelDamage;
+  };
+  const Case cases[] = {
+      // fM = 500 / 440 from the mean 50 (k = Kf = 1.2); fR = 500 / 455 from r = 0 and TF 0.9
+      {"constant amplitude, mean 50", 200.0f, 50.0f, 2, 3, 0, 1.2f, 0.0f, 0.9f, 3.5f,
+       108722.2421875f, 108722.2421875f, 9.197749932354782e-06f, 9.197749932354782e-06f},
+      // negative mean: the level's fM = 500 / 600 takes 105 MPa below Se (exponent m' = 5),
+      // while the whole-loading factor stays 1, so the shortcut is not taken
+      {"constant amplitude, mean -100", 105.0f, -100.0f, 2, 3, 0, 1.0f, 0.0f, 1.0f, 5.0f,
+       3899328.75f, 3899328.75f, 2.5645439905019884e-07f, 2.5645439905019884e-07f},
+      // four levels, range and minimum: every level corrected with the reference mean 110;
+      // level 3 on the extension (m' = 5), level 4 below Se' = 50
+      {"spectrum, range and minimum", 180.0f, 20.0f, 1, 2, 1, 1.0f, 0.5f, 1.0f, 5.0f,
+       9498.3203125f, 43046388.0f, 0.00010528176790103316f, 4.6853649109834805e-05f},
+  };
+  for (const Case& c : cases) {
+    s = MeanStressJob();
+    s.analysisOptions.LoadingType = c.loadingType;
+    s.loadingData.StressRangeTo = c.rangeTo;
+    s.loadingData.StressMinOrMeanInput = c.minOrMean;
+    s.loadingData.StressInputMode = c.mode;
+    s.mcsSettings.NeglectFatigueLimit = c.neglectLimit;
+    s.componentData.Kf = c.kf;
+    s.materialData.SNExtensionRatio = c.ratio;
+    s.materialData.ThicknessFactor = c.tf;
+    s.materialData.SNExtensionExponent = c.extensionExponent;
+    s.materialData.SNStressRatio = c.tf == 1.0f ? -1.0f : 0.0f;
+    if (c.loadingType == 2) {
+      SetSpectrum({{1.0f, 2.0f}, {0.6f, 30.0f}, {0.3f, 500.0f}, {0.2f, 4000.0f}});
+      s.loadingData.CyclesPerBlock = 4532;
+    }
+    Run();
+    EXPECT_EQ(s.results.LifeBlocks, c.lifeBlocks) << c.what;
+    EXPECT_EQ(s.results.LifeCycles, c.lifeCycles) << c.what;
+    EXPECT_EQ(s.results.TotalDamage, c.totalDamage) << c.what;
+    EXPECT_EQ(s.results.MaxLevelDamage, c.maxLevelDamage) << c.what;
+    EXPECT_EQ(s.results.InfiniteLifeFlag, 0) << c.what;
+  }
+  EXPECT_EQ(s.results.LevelDamage[2], 4.6853649109834805e-05f);
+  EXPECT_EQ(s.results.LevelDamage[3], 3.9759052015142515e-05f);
+  EXPECT_EQ(s.results.LevelDamage[4], 1e-30f);
+}
+
+TEST_F(SpectrumTest, LimitFiguresAreExact) {
+  s.loadingData.StressRangeTo = 100.0f;  // at Se: N = No
+  Run();
+  EXPECT_EQ(s.results.LifeBlocks, 2e6f);
+  EXPECT_EQ(s.results.TotalDamage, 1.0f / 2e6f);
+  s.loadingData.StressRangeTo = 99.0f;  // below: D = 1e-30, d / D as Single
+  s.analysisOptions.DamageToFailure = 0.5f;
+  Run();
+  EXPECT_EQ(s.results.LifeBlocks, 0.5f / 1e-30f);
+  EXPECT_EQ(s.results.LifeCycles, 0.5f / 1e-30f);
+  EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+}
+
+TEST_F(SpectrumTest, LifeInBlocksBeyondSingleIsTheInfiniteLife) {
+  // 0.06 MPa on an extension of exponent 10: N = 3.3e38 still fits in Single,
+  // but d / D = 10 / 3e-39 does not.
+  s.loadingData.StressRangeTo = 0.06f;
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.materialData.SNExtensionExponent = 10.0f;
+  s.analysisOptions.DamageToFailure = 10.0f;
+  Run();
+  EXPECT_EQ(s.results.LifeBlocks, kInf);
+  EXPECT_EQ(s.results.LifeCycles, kInf);
+  EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+  EXPECT_GT(s.results.TotalDamage, 0.0f);
+}
+
 }  // namespace

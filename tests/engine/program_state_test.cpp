@@ -90,6 +90,7 @@ TEST(ProgramState, FreshStateHoldsTheStartValues) {
   EXPECT_EQ(s.mcsResults.ProbabilityLevel, 0.999);
   EXPECT_EQ(s.mcsResults.LifeFitKind, 1);
   EXPECT_EQ(s.mcsResults.LowerTailLife, 1.0e30f);
+  EXPECT_EQ(s.mcsResults.FastReferenceLife, 0.0f);
   EXPECT_EQ(s.mcsDisplay.McsPlotKind, 0);
   for (int i = 1; i <= 8; ++i) {
     EXPECT_EQ(s.randomVariableTable.RvType[i], 0);
