@@ -115,35 +115,6 @@ void CalcLoadingPart(ProgramState& s, const MaterialPart& mp) {
   res.TotalDamage = s.analysisOptions.DamageToFailure / res.LifeBlocks;
 }
 
-// Master-curve set-up; returns the step of the varied parameter.
-float SetUpDistribution(ProgramState& s, Host& host) {
-  const AnalysisOptions& ao = s.analysisOptions;
-  LoadingData& ld = s.loadingData;
-  const MaterialData& md = s.materialData;
-  Results& res = s.results;
-  if (ao.AnalysisMode != 2) {
-    ld.StressRange = ld.StressRangeTo * ld.ScalingFactorApplied;
-    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return 0.0f;
-  }
-  const int16_t param = ao.MasterCurveParameter;
-  if ((param == 1 && ld.StressRangeTo == ld.StressRangeFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
-    if (s.shellState.BeepEnabled == 1) host.Beep();
-    return 0.0f;
-  }
-  if (param == 2) {
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    ld.StressRange = ld.StressRangeTo;
-    return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
-  }
-  if (param == 1) {
-    ld.StressRange = ld.StressRangeFrom;
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return MasterStep(ld.StressRangeFrom, ld.StressRangeTo, ao.MasterCurveSteps);
-  }
-  return 0.0f;  // a parameter the routine does not step: the values in place
-}
-
 }  // namespace
 
 void CalcDamageDistribution(ProgramState& s, Host& host) {
@@ -151,7 +122,7 @@ void CalcDamageDistribution(ProgramState& s, Host& host) {
   Results& res = s.results;
   LoadingData& ld = s.loadingData;
   res.InfiniteLifeFlag = 1;
-  const float step = SetUpDistribution(s, host);
+  const float step = SetUpStressMasterCurve(s, host, false);
   const int points = MasterPointCount(ao);
   MaterialPart mp = CalcMaterialPart(s);
   for (int p = 1; p <= points; ++p) {

@@ -170,36 +170,6 @@ bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
   return true;
 }
 
-// Master-curve set-up; returns the step of the varied parameter.
-float SetUpSpectrum(ProgramState& s, Host& host) {
-  const AnalysisOptions& ao = s.analysisOptions;
-  LoadingData& ld = s.loadingData;
-  const MaterialData& md = s.materialData;
-  Results& res = s.results;
-  if (ao.AnalysisMode != 2) {
-    ld.StressRange = ld.StressRangeTo * ld.ScalingFactorApplied;
-    ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
-    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return 0.0f;
-  }
-  const int16_t param = ao.MasterCurveParameter;
-  if ((param == 1 && ld.StressRangeTo == ld.StressRangeFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
-    if (s.shellState.BeepEnabled == 1) host.Beep();
-    return 0.0f;
-  }
-  if (param == 2) {
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    ld.StressRange = ld.StressRangeTo;
-    return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
-  }
-  if (param == 1) {
-    ld.StressRange = ld.StressRangeFrom;
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return MasterStep(ld.StressRangeFrom, ld.StressRangeTo, ao.MasterCurveSteps);
-  }
-  return 0.0f;  // a parameter the routine does not step: the values in place
-}
-
 }  // namespace
 
 void CalcDamageSpectrum(ProgramState& s, Host& host) {
@@ -208,7 +178,7 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
   LoadingData& ld = s.loadingData;
   LifeResults& lr = s.lifeResults;
   res.InfiniteLifeFlag = 1;
-  const float step = SetUpSpectrum(s, host);
+  const float step = SetUpStressMasterCurve(s, host, true);
   const int points = MasterPointCount(ao);
   float largest = 0.0f;
   for (int p = 1; p <= points; ++p) {
