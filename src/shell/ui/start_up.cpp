@@ -1,6 +1,7 @@
 // The main window's load (the program's start-up), its resize and its unload.
 #include "shell/ui/start_up.h"
 
+#include <cmath>
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -51,7 +52,9 @@ void SetShellAndMenus(FormMain& main) {
 void SizeWindow(FormMain& main) {
   Host& host = main.host();
   const WindowPlacement w = MainWindowPlacement(host.ScreenWidthTwips(), host.ScreenHeightTwips());
-  if (w.Width <= 0 || w.Height <= 0) return;  // no screen to measure: the design size stays
+  // A screen that reports no size (or one no window can have) leaves the design size.
+  const bool usable = std::isfinite(w.Width) && std::isfinite(w.Height) && w.Width > 0 && w.Height > 0;
+  if (!usable) return;
   main.Move(w.Left, w.Top, w.Width, w.Height);
 }
 

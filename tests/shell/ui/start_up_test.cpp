@@ -200,6 +200,16 @@ TEST_F(StartUpTest, RefusedOrClosedWarrantyEndsTheProgram) {
   }
 }
 
+TEST_F(StartUpTest, AScreenWithoutAUsableSizeKeepsTheDesignSize) {
+  host.screenWidthTwips = 1000;
+  host.screenHeightTwips = 1e40;  // the height / 1.2 is no single-precision number
+  StartUp();
+  EXPECT_EQ(main->Width(), 12000);
+  EXPECT_EQ(main->Height(), 9000);
+  EXPECT_EQ(state.layoutScales.ScaleX, 1.0f);
+  EXPECT_TRUE(main->IsLoaded());
+}
+
 // ---- the settings file
 
 TEST_F(StartUpTest, SaveSettingsWritesTheLineByteForByte) {
