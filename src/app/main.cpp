@@ -1,4 +1,5 @@
-// The program's entry: the application, the program's state and the main window.
+// The program's entry: the application, the program's state and the main
+// window, whose load is the start-up and whose unload ends the program.
 #include <QApplication>
 
 #include "platform/qt/app_fonts.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   QtHost host;
   FormMain main(state, host);
   host.SetParentWindow(main.widget());
-  main.Show();
+  main.onProgramEnd = [] { QCoreApplication::quit(); };
+  main.Load();
+  if (!main.IsLoaded()) return 0;  // the warranty was not accepted
   return app.exec();
 }

@@ -12,5 +12,7 @@ struct ShellState {
   int16_t DisplayColourCount = -1;  // queried at start-up; -1 above 256 colours
   std::string OwnerName = "Quorz";
   int32_t PressedLabelColour = 0;
+  // The UiState the About box found when it opened; closing it gives it back.
+  int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
 };

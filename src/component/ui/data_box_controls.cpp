@@ -12,12 +12,13 @@ constexpr ControlDef kDataBox[] = {
     Font(FrameDef("frm_DBox", "", 120, 120, 4560, 8040, "Job Summary"), 10, true, true),    // chosen geometry, caption
     PictureDef("pic_DBox", "frm_DBox", 120, 240, 4320, 7680),                                // chosen
     AutoSize(Font(LabelDef("wait", -1, "pic_DBox", 0, 0, 1092, 216, "Please wait ...", false), 9)),
-    LabelDef("Subj", -1, "pic_DBox", 120, 120, 1335, 255, "Subject:"),                       // chosen
-    BoxDef("Subjt", -1, "pic_DBox", 1560, 90, 2640, 285, ""),                                // chosen
-    LabelDef("Load", -1, "pic_DBox", 120, 420, 1335, 255, "Loading:"),                       // chosen
-    BoxDef("Loadt", -1, "pic_DBox", 1560, 390, 2640, 285, ""),                               // chosen
-    LabelDef("Material", -1, "pic_DBox", 120, 720, 1335, 255, "Material:"),                  // chosen
-    BoxDef("Materialt", -1, "pic_DBox", 1560, 690, 2640, 285, ""),                           // chosen
+    // The job texts: a click on the label opens its box over the label's text.
+    LabelDef("Subj", -1, "pic_DBox", 120, 120, 4080, 255, "SUBJECT:           ???  "),         // chosen geometry
+    BoxDef("Subjt", -1, "pic_DBox", 1560, 90, 2640, 285, "", false),                         // chosen
+    LabelDef("Load", -1, "pic_DBox", 120, 420, 4080, 255, "Loading Data:              ???"),    // chosen geometry
+    BoxDef("Loadt", -1, "pic_DBox", 1560, 390, 2640, 285, "", false),                        // chosen
+    LabelDef("Material", -1, "pic_DBox", 120, 720, 4080, 255, "Material Data:              ???"),  // chosen geometry
+    BoxDef("Materialt", -1, "pic_DBox", 1560, 690, 2640, 285, "", false),                    // chosen
     LabelDef("SNth", 0, "pic_DBox", 120, 1080, 2295, 255, "Thickness:              t = "),   // chosen
     BoxDef("SNtht", 0, "pic_DBox", 2520, 1050, 735, 285, ""),                                // chosen
     LabelDef("SNth", 1, "pic_DBox", 120, 1380, 2295, 255, "Thickness exp.:       k = "),     // chosen

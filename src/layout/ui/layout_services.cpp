@@ -1,6 +1,5 @@
 #include "layout/ui/layout_services.h"
 
-void LayoutFrames(FormMain&) {}
 void LayoutTextBoxes(FormMain&) {}
 void LayoutLabels(FormMain&) {}
 void LayoutSpectrumLabels(FormMain&) {}

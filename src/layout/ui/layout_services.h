@@ -6,7 +6,7 @@
 class FormMain;
 class FormShow;
 
-void LayoutFrames(FormMain& main);            // will size and place the working frames and the warranty dialog
+void LayoutFrames(FormMain& main);            // sizes and places the working frames and the warranty dialog (frame_layout.cpp)
 void LayoutTextBoxes(FormMain& main);         // will scale the text boxes
 void LayoutLabels(FormMain& main);            // will scale the labels
 void LayoutSpectrumLabels(FormMain& main);    // will scale the loading-diagram labels and boxes

@@ -4,11 +4,18 @@
 
 class FormMain;
 
-// The About frame `frm_about` and the title block of the empty main view
-// (`Label1` .. `Label4`).
+// The About frame `frm_about`, the "&Help" menu's commands and the title
+// block of the empty main view (`Label1` .. `Label4`).
 class AboutFramePanel {
  public:
   explicit AboutFramePanel(FormMain& main);
+
+  // "About DUVAK...": the About frame covers the working frame that is up.
+  void mnu_about_Click();
+  // "&OK" of the About frame: the covered frame and the UiState come back.
+  void cmd_about_Click();
+  // "&Contents": the help file "duvak.hlp" while the main view is idle.
+  void mnu_hlp_ind_Click();
 
   FormMain& main;
   Frame& frm_about;

@@ -15,8 +15,10 @@
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/job_file_commands.h"
+#include "shell/ui/job_texts_panel.h"
 #include "shell/ui/main_window_tables.h"
 #include "shell/ui/settings_frame_panel.h"
+#include "shell/ui/start_up.h"
 #include "shell/ui/step_buttons.h"
 #include "shell/ui/warranty_dialog.h"
 
@@ -45,12 +47,17 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   dataBox_ = std::make_unique<DataBoxPanel>(*this);
   results_ = std::make_unique<ResultFramesPanel>(*this);
   mcsOptions_ = std::make_unique<McsOptionsPanel>(*this);
-  formShow_ = std::make_unique<FormShow>(state, host);
-  dialog_ = std::make_unique<WarrantyDialog>(host);
+  jobTexts_ = std::make_unique<JobTextsPanel>(*this);
+  formShow_ = std::make_unique<FormShow>(state, host, *this);
+  dialog_ = std::make_unique<WarrantyDialog>(host, *this);
   printer2_ = std::make_unique<HiddenPicture>();
   WireJobFileCommands(*this);
   WireInputStepCommands(*this);
   WireStepButtons(*this);
+
+  onLoad = [this] { form_main::Form_Load(*this); };
+  onResize = [this] { form_main::Form_Resize(*this); };
+  onUnload = [this](int& cancel) { form_main::Form_Unload(*this, cancel); };
 }
 
 FormMain::~FormMain() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/ui/form.h"
@@ -18,6 +19,7 @@ class DataBoxPanel;
 class ResultFramesPanel;
 class McsOptionsPanel;
 class FormShow;
+class JobTextsPanel;
 class HiddenPicture;
 class WarrantyDialog;
 
@@ -33,6 +35,10 @@ class FormMain : public Form {
 
   ProgramState& state() const { return state_; }
 
+  // Runs when the main window has been unloaded (the program ends there);
+  // the application sets it to leave its event loop.
+  std::function<void()> onProgramEnd;
+
   MainMenus& menus() const { return *menus_; }
 
   AnalysisFramePanel& problemDefinition() const { return *problemDefinition_; }  // frm_analysis
@@ -46,6 +52,7 @@ class FormMain : public Form {
   DataBoxPanel& dataBox() const { return *dataBox_; }                           // frm_DBox
   ResultFramesPanel& results() const { return *results_; }                      // frm_Dam, frm_Rel, frm_master, ...
   McsOptionsPanel& mcsOptions() const { return *mcsOptions_; }                  // Frm_MCS_opt
+  JobTextsPanel& jobTexts() const { return *jobTexts_; }                        // Subj, Load, Material in pic_DBox
 
   // The second window and the warranty dialog, owned by the main window.
   FormShow& formShow() const { return *formShow_; }
@@ -67,6 +74,7 @@ class FormMain : public Form {
   std::unique_ptr<DataBoxPanel> dataBox_;
   std::unique_ptr<ResultFramesPanel> results_;
   std::unique_ptr<McsOptionsPanel> mcsOptions_;
+  std::unique_ptr<JobTextsPanel> jobTexts_;
   std::unique_ptr<FormShow> formShow_;
   std::unique_ptr<WarrantyDialog> dialog_;
   std::unique_ptr<HiddenPicture> printer2_;

@@ -1,6 +1,12 @@
 #include "shell/ui/form_show.h"
 
+#include "layout/ui/layout_services.h"
+#include "program_state.h"
 #include "shell/ui/control_rows.h"
+#include "shell/ui/control_utilities.h"
+#include "shell/ui/form_main.h"
+#include "shell/ui/main_menus.h"
+#include "shell/ui/shell_commands.h"
 
 namespace {
 
@@ -154,7 +160,7 @@ Form& Built(Form& f) {
 std::span<const MenuDef> ShowMenuDefs() { return kShowMenus; }
 std::span<const ControlDef> ShowFormControls() { return kShowControls; }
 
-FormShow::FormShow(ProgramState& state, Host& host)
+FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
     : Form(host, "form_show"),
       mnu_return(Built(*this).menu("mnu_return")),
       mnu_back(menu("mnu_back")),
@@ -207,6 +213,37 @@ FormShow::FormShow(ProgramState& state, Host& host)
       cmd_CLO_Del(button("cmd_CLO_Del")),
       cmd_CLO_OK(button("cmd_CLO_OK")),
       cmd_CLO_canc(button("cmd_CLO_canc")),
-      state_(state) {
-  // Wire Form_Load (layout), Form_Unload and the menu commands here.
+      state_(state),
+      main_(main) {
+  onLoad = [this] { Form_Load(); };
+  onUnload = [this](int& cancel) { Form_Unload(cancel); };
+  mnu_back.onClick = [this] { mnu_back_Click(); };
+  mnu_hlp_ind.onClick = [this] { mnu_hlp_ind_Click(); };
+}
+
+void FormShow::Form_Load() {
+  const int32_t colour = state_.colourSettings.ColourDiagrams;
+  for (PictureBox* p : {&pic_master, &pic_master1, &pic_diag}) p->SetBackColor(colour);
+  SetTop(main_.Top());
+  SetLeft(main_.Left());
+  const LayoutScales& scales = state_.layoutScales;
+  if (scales.ScaleX != 1.0f && scales.ScaleY != 1.0f) LayoutShowForm(*this);
+}
+
+void FormShow::Form_Unload(int& /*cancel*/) {
+  Hide();
+  main_.Show();
+  if (LoadingDataReady(main_)) {
+    EnableControl(main_.menus().mnu_Run);
+    EnableControl(main_.menus().mnu_calculate);
+  }
+  state_.shellState.UiState = 1;
+  main_.SetMousePointer(kPointerDefault);
+  host().SetMousePointer(kPointerDefault);
+}
+
+void FormShow::mnu_back_Click() { Unload(); }
+
+void FormShow::mnu_hlp_ind_Click() {
+  if (state_.shellState.UiState == 1) host().ShowHelp("miret.hlp");
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/form.h"
 
 struct ProgramState;
+class FormMain;
 
 // The menu and control tables of the second window.
 std::span<const MenuDef> ShowMenuDefs();
@@ -16,9 +17,19 @@ std::span<const ControlDef> ShowFormControls();
 // `pop_rand` (items `pop_dispR`).
 class FormShow : public Form {
  public:
-  FormShow(ProgramState& state, Host& host);
+  FormShow(ProgramState& state, Host& host, FormMain& main);
 
   ProgramState& state() const { return state_; }
+
+  // Load: the diagram pictures take the diagrams colour, the window the main
+  // window's place; its layout runs unless a layout scale is 1.
+  void Form_Load();
+  // Unload: back to the main window, which is idle again.
+  void Form_Unload(int& cancel);
+  // "&Back" > "to &Main menu": unloads this window.
+  void mnu_back_Click();
+  // "&Help" > "&Contents": the help file "miret.hlp" while the main view is idle.
+  void mnu_hlp_ind_Click();
 
   MenuItem& mnu_return;
   MenuItem& mnu_back;
@@ -75,4 +86,5 @@ class FormShow : public Form {
 
  private:
   ProgramState& state_;
+  FormMain& main_;
 };

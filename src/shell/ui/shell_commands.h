@@ -4,6 +4,9 @@
 
 class FormMain;
 
+// Whether the loading data in place fit the committed loading type (the
+// step-button flag LoadingDataReady).
+bool LoadingDataReady(FormMain& main);
 // Sets the captions and tool tips of the Next and Run step buttons.
 void UpdateStepButtons(FormMain& main);
 // "SI" and "US" of "&Units": switch every unit text and display factor.

@@ -123,3 +123,5 @@ void WireStepButtons(FormMain& main) {
   main.problemDefinition().Cmd_analysis_next.onClick = [&main] { Cmd_analysis_next_Click(main); };
   main.dataService().cmd_data_next.onClick = [&main] { cmd_data_next_Click(main); };
 }
+
+bool LoadingDataReady(FormMain& main) { return main.state().wizardFlags.LoadingDataReady; }

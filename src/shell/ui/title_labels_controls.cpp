@@ -11,7 +11,7 @@ constexpr ControlDef kTitleLabels[] = {
     {.name = "Label2", .kind = K::Label, .left = 3480, .top = 1680, .width = 4005, .height = 255,
      .caption = "ver. 6.7", .fontSize = 7.8f, .bold = true, .alignment = kAlignCenter},
     {.name = "Label3", .kind = K::Label, .left = 3480, .top = 1920, .width = 4005, .height = 255,
-     .caption = "Fatigue Life Analysis Software", .fontSize = 7.8f, .bold = true,  // chosen wording
+     .caption = "Copyright (C) Quorz", .fontSize = 7.8f, .bold = true,  // chosen wording
      .alignment = kAlignCenter},
     {.name = "Label4", .kind = K::Label, .left = 3480, .top = 2160, .width = 4005, .height = 255,
      .caption = "All rights reserved", .fontSize = 7.8f, .bold = true,  // chosen wording

@@ -19,6 +19,7 @@
 #include "shell/job_file.h"
 #include "shell/job_fixtures.h"
 #include "shell/ui/form_main.h"
+#include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
 #include "support/message_trace.h"
@@ -315,6 +316,7 @@ TEST_F(JobFileCommandsTest, ATypedInMaterialDoesNotAskAboutTheDatabase) {
 
 TEST_F(JobFileCommandsTest, ExitUnloadsTheMainWindow) {
   Window w(std::make_unique<ProgramState>());
+  w.host.onModal = [&] { w.main.dialog().Dialog_OKButton.click(); };  // accept the warranty
   w.main.Load();
   ASSERT_TRUE(w.main.IsLoaded());
   w.main.menus().mnu_start(2).click();
