@@ -17,6 +17,7 @@
 #include "shell/job_texts.h"
 #include "shell/shell_state.h"
 #include "shell/unit_settings.h"
+#include "shell/wizard_flags.h"
 
 struct ProgramState {
   AnalysisOptions analysisOptions;
@@ -42,4 +43,5 @@ struct ProgramState {
   UnitSettings unitSettings;
   JobTexts jobTexts;
   LayoutScales layoutScales;
+  WizardFlags wizardFlags;
 };

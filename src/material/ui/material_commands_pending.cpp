@@ -6,4 +6,3 @@ void ShowFatigueDbBatch(FormMain&, int) {}
 void cmd_fatigue_Db_OK_Click(FormMain&) {}
 void SelectFatigueDbSet(FormMain&, int) {}
 void ConfirmAbandonFatigueDbSet(FormMain&, int) {}
-void SNSe_Click(FormMain&, int) {}
