@@ -189,12 +189,14 @@ void FatigueDbPanel::ShowFatigueDbBatch(int batch) {
     Lab1_fatigue_DB.SetCaption("Name:  " + generated);
     Txt1_Fatigue_DB.SetText(generated);
   }
+  const bool browse = BrowseMode();
   for (int i = 0; i < kFdbMaxSets; ++i) {
     for (FdbRow row : kRows) {
       TextBox& cell = Cell(row, i);
       cell.SetText("");
       cell.SetVisible(true);
       cell.SetBackColor(kButtonFace);
+      cell.SetLocked(browse);  // browsing never changes the database
       settledText_[static_cast<int>(row)][i] = "";
     }
     refer_pic(i).SetVisible(false);
@@ -203,7 +205,6 @@ void FatigueDbPanel::ShowFatigueDbBatch(int batch) {
   dN_distr(3).SetVisible(false);
   refer_txt.SetVisible(false);
   const int count = WholeSetCount(db.FdbSetCount[b]);
-  const bool browse = BrowseMode();
   for (int j = 1; j <= count; ++j) {
     const bool highlighted = browse && b == st.CurrentSetBatch && j == st.CurrentFatigueSet + 1;
     if (highlighted) PaintColumns(j - 1, kLightYellow);

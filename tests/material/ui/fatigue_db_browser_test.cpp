@@ -262,6 +262,32 @@ TEST_F(FatigueDbBrowser, JumpBeyondTwentyBatchesIsRefused) {
   EXPECT_FALSE(db.txt_Fatigue_Db.Visible());
 }
 
+TEST_F(FatigueDbBrowser, FullDatabaseCanStillBeWalkedInTheEditor) {
+  for (int b = 4; b <= 20; ++b) PutSet(fdb, b, 1, {"X", 100, 3, -1, 50, 200, 400, 2000000});
+  st.FatigueBatchCount = 20;
+  st.UsedFatigueBatch = 19;
+  Edit();
+  st.CurrentFatigueBatch = 19;
+  db.ShowFatigueDbBatch(19);
+  db.cmd_fatigue_Db_Next.click();
+  EXPECT_EQ(ShownBatch(), "20");
+  const int beeps = host.beeps;
+  db.cmd_fatigue_Db_Next.click();  // no room for a 21st batch
+  EXPECT_EQ(ShownBatch(), "20");
+  EXPECT_EQ(st.FatigueBatchCount, 20);
+  EXPECT_EQ(host.beeps, beeps + 1);
+}
+
+TEST_F(FatigueDbBrowser, BrowsingCellsAreReadOnly) {
+  Browse();
+  db.Text5(0).click();
+  db.Text5(0).typeText("9");
+  db.Text5(0).leave();
+  EXPECT_EQ(db.Text5(0).Text(), "3.5");
+  EXPECT_EQ(fdb.FdbM[1][1], 3.5f);
+  EXPECT_EQ(st.FatigueDbModified, 0);
+}
+
 TEST_F(FatigueDbBrowser, BrowseJumpAcceptsOnlyExistingBatches) {
   Browse();
   const struct {
