@@ -21,8 +21,6 @@
 #include "testdata/ui/test_data_services.h"
 
 namespace {
-constexpr int32_t kLightYellow = 0x00C0FFFF;
-constexpr int32_t kLightGrey = 0x00E0E0E0;
 constexpr int kAnswerStay = kAnswerNo;  // 7: the caller stays where it is
 }  // namespace
 
@@ -202,12 +200,12 @@ void FatigueDbPanel::SelectFatigueDbSet(int column) {
   const auto& db = s.fatigueDatabase;
   if (column < 0 || column >= kFdbMaxSets) return;
   dN_distr(3).SetVisible(true);
-  const int b = Batch();
+  int b = Batch();
   if (BrowseMode()) {
     cmd_Fatigue_Db_Cancel.SetFocus();
     if (column < db.FdbSetCount[b]) {
       st.CurrentFatigueSet = static_cast<int16_t>(column);
-      PaintColumns(column, kLightYellow);
+      PaintColumns(b, column, kFdbPickedColour);
       st.CurrentSetBatch = static_cast<int16_t>(b);
     }
     return;
@@ -219,6 +217,7 @@ void FatigueDbPanel::SelectFatigueDbSet(int column) {
       return;
     }
     ShowFatigueDbBatch(st.CurrentFatigueBatch);
+    b = Batch();
   }
   if (column > st.ShownBatchSetCount) {
     if (!db.FdbSetName[b][1].empty() && db.FdbSetName[b][column].empty()) DisableControl(cmd_Fatigue_Db_Del);
@@ -227,7 +226,7 @@ void FatigueDbPanel::SelectFatigueDbSet(int column) {
     cmd_Fatigue_Db_Del.SetEnabled(!db.FdbSetName[b][column + 1].empty() && column + 1 <= st.ShownBatchSetCount);
   }
   const int marked = st.MarkedFatigueSet >= 0 && st.MarkedFatigueSet < kFdbMaxSets ? st.MarkedFatigueSet : -1;
-  PaintColumns(marked, kLightGrey);
+  PaintColumns(b, marked, kFdbMarkedColour);
   if (marked >= 0)
     cmd_fatigue_Db_Test.SetEnabled(db.FdbTestDataName[b][marked + 1] != kNoFatigueData ||
                                    marked == st.ShownBatchSetCount);

@@ -15,9 +15,6 @@
 #include "shell/user_messages.h"
 
 namespace {
-constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
-constexpr int32_t kLightYellow = 0x00C0FFFF;
-constexpr int32_t kLightGrey = 0x00E0E0E0;
 constexpr FdbRow kRows[] = {FdbRow::Name, FdbRow::Se, FdbRow::No, FdbRow::M,
                             FdbRow::R,    FdbRow::Pn, FdbRow::Sy, FdbRow::Su};
 }  // namespace
@@ -122,14 +119,14 @@ std::string CellText(FdbRow row, const FatigueDatabase& db, int b, int s, float 
 
 // ---- batch display ----
 
-void FatigueDbPanel::PaintColumns(int column, int32_t colour) {
+void FatigueDbPanel::PaintColumns(int b, int column, int32_t colour) {
   for (int i = 0; i < kFdbMaxSets; ++i) {
-    for (FdbRow row : kRows) Cell(row, i).SetBackColor(i == column ? colour : kButtonFace);
+    for (FdbRow row : kRows) Cell(row, i).SetBackColor(i == column ? colour : kFdbCellColour);
     refer_pic(i).SetVisible(false);
   }
   if (column < 0) return;
   const ProgramState& s = state();
-  const int b = Batch(), set = column + 1;
+  const int set = column + 1;
   PictureBox& pic = refer_pic(column);
   TextBox& name = Text2(column);
   pic.SetLeft(name.Left());
@@ -195,7 +192,7 @@ void FatigueDbPanel::ShowFatigueDbBatch(int batch) {
       TextBox& cell = Cell(row, i);
       cell.SetText("");
       cell.SetVisible(true);
-      cell.SetBackColor(kButtonFace);
+      cell.SetBackColor(kFdbCellColour);
       cell.SetLocked(browse);  // browsing never changes the database
       settledText_[static_cast<int>(row)][i] = "";
     }
@@ -207,7 +204,7 @@ void FatigueDbPanel::ShowFatigueDbBatch(int batch) {
   const int count = WholeSetCount(db.FdbSetCount[b]);
   for (int j = 1; j <= count; ++j) {
     const bool highlighted = browse && b == st.CurrentSetBatch && j == st.CurrentFatigueSet + 1;
-    if (highlighted) PaintColumns(j - 1, kLightYellow);
+    if (highlighted) PaintColumns(b, j - 1, kFdbPickedColour);
     ShowCells(b, j - 1);
     refer_txt.SetText(db.FdbReference[b][j]);
   }

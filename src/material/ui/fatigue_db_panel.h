@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "material/fatigue_db_edit.h"
@@ -8,6 +9,12 @@
 
 class FormMain;
 struct ProgramState;
+
+// Colours of the grid cells: the system button face, the set picked in
+// browse mode (light yellow), the set marked in edit mode (light grey).
+inline constexpr int32_t kFdbCellColour = static_cast<int32_t>(0x8000000F);
+inline constexpr int32_t kFdbPickedColour = 0x00C0FFFF;
+inline constexpr int32_t kFdbMarkedColour = 0x00E0E0E0;
 
 // The material-database frame `frm_Fatigue_Dbase`: browser and table editor.
 // The grid rows are the arrays Text2 .. Text9, the index is the column.
@@ -98,8 +105,9 @@ class FatigueDbPanel {
   void Beep() const;
   void MarkModified() const;
   // Colours the cells: `column` gets `colour`, the others the button face;
-  // the column's reference button and the tag are shown (column -1: none).
-  void PaintColumns(int column, int32_t colour);
+  // the reference button and the tag of that set of `batch` are shown
+  // (column -1: none).
+  void PaintColumns(int batch, int column, int32_t colour);
   void ShowCells(int batch, int column);
   void PaintButtons(int batch);
   // The set check of the browser's OK: the reason of a refusal, "" when the
