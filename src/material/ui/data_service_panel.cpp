@@ -177,9 +177,10 @@ void DataServicePanel::OpenDatabase() {
     return;
   }
   const bool read = ReadFatigueDatabase(s.fatigueDatabase, st, main.host(), s.shellState.BeepEnabled == 1);
-  if (!read || st.FatigueBatchCount < 1) return;
+  if (!read) return;
   EnableControl(chk_new_Dbase);
   chk_new_Dbase.SetValue(0);
+  if (st.FatigueBatchCount < 1) return;  // an empty database offers nothing to browse
   EnableControl(chk_Input_Dbase);
   SelectOption(chk_Input_Dbase);
   EnableControl(chk_Save_Dbase);
