@@ -29,4 +29,6 @@ struct MaterialData {
   float KtInput = 3.0f;  // the notch factor as typed (kept by the component inputs)
   float MaterialSpareValue = 0.7f;
   int16_t MaterialSource = 2;  // 1 a fatigue-database set, 2 typed in
+
+  bool operator==(const MaterialData&) const = default;
 };

@@ -1,6 +1,20 @@
 #include "material/ui/data_service_panel.h"
 
+#include <filesystem>
+
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_services.h"
+#include "material/fatigue_db_file.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/runtime_error.h"
+#include "program_state.h"
+#include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
+#include "shell/user_messages.h"
+
+namespace {
+constexpr const char* kChangesLost = "Changes in Fatigue Database will be lost.";
+}  // namespace
 
 DataServicePanel::DataServicePanel(FormMain& m)
     : main(m),
@@ -18,5 +32,231 @@ DataServicePanel::DataServicePanel(FormMain& m)
       cmd_data_next(m.button("cmd_data_next")),
       cmd_data_do(m.button("cmd_data_do")),
       cmd_data_cancel(m.button("cmd_data_cancel")) {
-  // Wire chk_*_Click, Dir1_Change, Drive1_Change and cmd_data_*_Click here.
+  chk_Input_Dbase.onClick = [this] { chk_Input_Dbase_Click(); };
+  chk_Read_Dbase.onClick = [this] { chk_Read_Dbase_Click(); };
+  chk_Save_Dbase.onClick = [this] { chk_Save_Dbase_Click(); };
+  chk_new_Dbase.onClick = [this] { chk_new_Dbase_Click(); };
+  Dir1.onChange = [this] { Dir1_Change(); };
+  Drive1.onChange = [this] { Drive1_Change(); };
+  cmd_data_do.onClick = [this] { cmd_data_do_Click(); };
+  cmd_data_cancel.onClick = [this] { cmd_data_cancel_Click(); };
+}
+
+ProgramState& DataServicePanel::state() const { return main.state(); }
+bool DataServicePanel::Fatigue() const { return state().fatigueDbState.DataServiceMode == 2; }
+
+// ---- folder lists ----
+
+void DataServicePanel::FoldersBack() {
+  const auto& st = state().fatigueDbState;
+  const int mode = st.DataServiceMode == 1 ? 1 : 2;
+  const std::string& folder = st.DataDirectory[mode];
+  if (folder.empty()) return;
+  try {
+    Drive1.SetDrive(folder);
+    Dir1.SetPath(folder);
+  } catch (const RuntimeError&) {
+    // The folder of the database in memory is gone: the lists stay where they are.
+  }
+}
+
+void DataServicePanel::Drive1_Change() {
+  auto& st = state().fatigueDbState;
+  try {
+    Dir1.SetPath(Drive1.Drive());
+    st.DatabaseDir = Dir1.Path();
+  } catch (const RuntimeError& e) {
+    AlertBox(state().shellState, main.host(), RuntimeErrorText(e.code()), MsgButtons::OKOnly, MsgIcon::Exclamation, 1,
+             "Data Services");
+    try {
+      Drive1.SetDrive(st.DatabaseDir);
+    } catch (const RuntimeError&) {
+    }
+  }
+}
+
+void DataServicePanel::Dir1_Change() {
+  ProgramState& s = state();
+  auto& st = s.fatigueDbState;
+  st.DatabaseDir = Dir1.Path();
+  if (st.DataServiceMode == 1) {
+    if (s.loadingDbState.LoadingBatchCount > 0 && st.DatabaseDir != st.DataDirectory[1]) {
+      chk_Input_Dbase.SetValue(false);
+      SelectOption(chk_Read_Dbase);
+    }
+  } else if (st.FatigueBatchCount > 0 && st.DatabaseDir != st.DataDirectory[2]) {
+    chk_Input_Dbase.SetValue(false);
+    if (!chk_Edit_Dbase.Value()) SelectOption(chk_Read_Dbase);
+  }
+}
+
+// ---- options ----
+
+void DataServicePanel::chk_Input_Dbase_Click() {
+  FoldersBack();
+  if (Fatigue() && state().fatigueDbState.FatigueBatchCount >= 1) chk_new_Dbase.SetValue(0);
+}
+
+void DataServicePanel::chk_Read_Dbase_Click() {
+  if (Fatigue() && state().fatigueDbState.FatigueBatchCount > 0) chk_new_Dbase.SetValue(0);
+}
+
+void DataServicePanel::chk_Save_Dbase_Click() { chk_new_Dbase.SetValue(0); }
+
+void DataServicePanel::chk_new_Dbase_Click() {
+  if (chk_new_Dbase.Value() == 0 && state().fatigueDbState.FatigueBatchCount > 0) FoldersBack();
+  if (chk_new_Dbase.Value() == 1) SelectOption(chk_Edit_Dbase);
+}
+
+// ---- buttons ----
+
+void DataServicePanel::cmd_data_cancel_Click() {
+  frm_data_serv.SetVisible(false);
+  if (state().wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
+}
+
+void DataServicePanel::cmd_data_do_Click() {
+  main.loadingDb().Cmd_Load_Db_Cancel.SetCaption("&Cancel");
+  if (chk_Input_Dbase.Value())
+    BrowseDatabase();
+  else if (chk_Read_Dbase.Value())
+    OpenDatabase();
+  else if (chk_Edit_Dbase.Value())
+    EditDatabase();
+  else if (chk_Save_Dbase.Value())
+    SaveDatabase();
+}
+
+void DataServicePanel::BrowseDatabase() {
+  ProgramState& s = state();
+  auto& st = s.fatigueDbState;
+  if (!Fatigue()) {
+    FoldersBack();
+    auto& ls = s.loadingDbState;
+    ls.BrowsedLoadingBatch = ls.SelectedLoadingBatch == 0 ? int16_t{1} : ls.SelectedLoadingBatch;
+    LoadingDbPanel& loading = main.loadingDb();
+    loading.ShowLoadingDbBatch(ls.BrowsedLoadingBatch);
+    loading.frm_Load_Dbase.SetVisible(true);
+    loading.Cmd_Load_Db_Cancel.SetFocus();
+    return;
+  }
+  FatigueDbPanel& browser = main.fatigueDb();
+  browser.cmd_Fatigue_Db_Cancel.SetCaption("&Cancel");
+  if (st.UsedFatigueBatch == 0) {
+    st.UsedFatigueSet = 0;
+    st.CurrentFatigueBatch = 1;
+  } else {
+    st.CurrentFatigueBatch = st.UsedFatigueBatch;
+  }
+  st.CurrentSetBatch = st.CurrentFatigueBatch;
+  st.CurrentFatigueSet = st.UsedFatigueSet;
+  browser.ShowFatigueDbBatch(st.CurrentFatigueBatch);
+  browser.frm_Fatigue_Dbase.SetVisible(true);
+  browser.cmd_Fatigue_Db_Cancel.SetFocus();
+  EnableControl(browser.cmd_Fatigue_Db_Del);
+}
+
+void DataServicePanel::OpenDatabase() {
+  ProgramState& s = state();
+  auto& st = s.fatigueDbState;
+  if (Fatigue() && st.FatigueDbModified == 1 && st.FatigueBatchCount >= 1) {
+    if (AlertBox(s.shellState, main.host(), kChangesLost, MsgButtons::OKCancel, MsgIcon::Exclamation, 2,
+                 "Open Fatigue Database") != kAnswerOK) {
+      FoldersBack();
+      SelectOption(chk_Input_Dbase);
+      return;
+    }
+  }
+  if (!Fatigue()) {
+    s.loadingDbState.LoadingBatchCount = 0;
+    ReadLoadingDatabase(main);
+    if (s.loadingDbState.LoadingBatchCount >= 1) {
+      EnableControl(chk_Input_Dbase);
+      SelectOption(chk_Input_Dbase);
+    }
+    return;
+  }
+  const bool read = ReadFatigueDatabase(s.fatigueDatabase, st, main.host(), s.shellState.BeepEnabled == 1);
+  if (!read) return;
+  EnableControl(chk_new_Dbase);
+  chk_new_Dbase.SetValue(0);
+  if (st.FatigueBatchCount < 1) return;  // an empty database offers nothing to browse
+  EnableControl(chk_Input_Dbase);
+  SelectOption(chk_Input_Dbase);
+  EnableControl(chk_Save_Dbase);
+  st.OverwriteConfirmed = 1;
+}
+
+bool DataServicePanel::ConfirmOverwrite() {
+  ProgramState& s = state();
+  auto& st = s.fatigueDbState;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(FatigueDatabasePath(st.DatabaseDir), ec)) return true;
+  if (main.host().MsgBox("Material Database already exists. Overwrite?  ", MsgButtons::OKCancel,
+                         MsgIcon::Exclamation, 2, "Material Database") == kAnswerOK) {
+    st.OverwriteConfirmed = 1;
+    return true;
+  }
+  chk_Edit_Dbase.SetValue(false);
+  SelectOption(st.FatigueBatchCount == 0 ? chk_Read_Dbase : chk_Input_Dbase);
+  try {
+    if (!st.DataDirectory[2].empty()) Dir1.SetPath(st.DataDirectory[2]);
+  } catch (const RuntimeError&) {
+  }
+  return false;
+}
+
+void DataServicePanel::EditDatabase() {
+  if (!Fatigue()) return;
+  ProgramState& s = state();
+  auto& st = s.fatigueDbState;
+  FatigueDbPanel& browser = main.fatigueDb();
+  browser.cmd_Fatigue_Db_Cancel.SetCaption(" E&xit");
+  const bool fresh = chk_new_Dbase.Value() == 1;
+  const bool loaded = st.FatigueBatchCount > 0;
+  if (!fresh && loaded && st.DatabaseDir != st.DataDirectory[2]) {
+    main.host().MsgBox("Sorry, first you have to save the Database. ", MsgButtons::OKOnly, MsgIcon::Information, 1,
+                       "Material Database");
+    SelectOption(chk_Save_Dbase);
+    chk_Edit_Dbase.SetValue(false);
+    return;
+  }
+  if (st.DatabaseDir != st.DataDirectory[2] || fresh) st.OverwriteConfirmed = 0;
+  if (st.OverwriteConfirmed == 0 && !ConfirmOverwrite()) return;
+  st.DbEditStarted = true;
+  if (fresh && st.FatigueDbModified == 1 && loaded) {
+    if (AlertBox(s.shellState, main.host(), kChangesLost, MsgButtons::OKCancel, MsgIcon::Exclamation, 2,
+                 "Edit Fatigue Database") != kAnswerOK) {
+      FoldersBack();
+      SelectOption(chk_Input_Dbase);
+      return;
+    }
+  }
+  if (fresh && loaded) {
+    for (int b = st.FatigueBatchCount; b >= 1; --b) browser.DeleteFatigueDbBatch(b);
+    st.FatigueBatchCount = 0;
+    st.FatigueDbModified = 0;
+    st.CurrentFatigueBatch = 0;
+    st.DataDirectory[2] = st.DatabaseDir;
+    st.OverwriteConfirmed = 1;
+  }
+  if (st.FatigueBatchCount == 0) st.FatigueBatchCount = 1;
+  if (st.CurrentFatigueBatch == 0) st.CurrentFatigueBatch = 1;
+  browser.frm_Fatigue_Dbase.SetVisible(true);
+  browser.ShowFatigueDbBatch(st.CurrentFatigueBatch);
+  st.MarkedFatigueSet = -1;
+  const int b = st.CurrentFatigueBatch;
+  if (s.fatigueDatabase.FdbSetCount[b] == 0) {
+    browser.Txt1_Fatigue_DB.SetVisible(true);
+    browser.Txt1_Fatigue_DB.SetFocus();
+  } else {
+    browser.cmd_Fatigue_Db_Cancel.SetFocus();
+  }
+}
+
+void DataServicePanel::SaveDatabase() {
+  ProgramState& s = state();
+  if (!Fatigue() || !s.fatigueDbState.DbEditStarted) return;
+  WriteFatigueDatabase(s.fatigueDatabase, s.fatigueDbState, main.host(), s.shellState.BeepEnabled == 1);
+  SelectOption(chk_Input_Dbase);
 }

@@ -3,12 +3,23 @@
 #include "platform/ui/form.h"
 
 class FormMain;
+struct ProgramState;
 
 // The data-service dialog `frm_data_serv`: the actions on the two databases,
 // the folder lists and the Next / OK / Cancel buttons.
 class DataServicePanel {
  public:
   explicit DataServicePanel(FormMain& main);
+
+  void chk_Input_Dbase_Click();
+  void chk_Read_Dbase_Click();
+  void chk_Save_Dbase_Click();
+  void chk_new_Dbase_Click();
+  void Dir1_Change();
+  void Drive1_Change();
+  // Performs the first selected action of Browse, Open, Edit, Save.
+  void cmd_data_do_Click();
+  void cmd_data_cancel_Click();
 
   FormMain& main;
   Frame& frm_data_serv;
@@ -25,4 +36,16 @@ class DataServicePanel {
   CommandButton& cmd_data_next;
   CommandButton& cmd_data_do;
   CommandButton& cmd_data_cancel;
+
+ private:
+  ProgramState& state() const;
+  bool Fatigue() const;  // the dialog serves the fatigue database
+  // The folder lists go back to the folder of the database in memory.
+  void FoldersBack();
+  void BrowseDatabase();
+  void OpenDatabase();
+  void EditDatabase();
+  void SaveDatabase();
+  // Edit's question before an existing file is replaced; false when cancelled.
+  bool ConfirmOverwrite();
 };

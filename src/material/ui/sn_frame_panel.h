@@ -1,15 +1,61 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/form.h"
 
 class FormMain;
+struct ProgramState;
 
 // The material frame `frm_SN`: the S-N diagram and the S-N curve inputs on it.
 // `SNth`/`SNtht` elements 0 and 1 (thickness) lie in the job summary box and
 // `dN_distr` elements 1 and 3 elsewhere; the arrays are the same objects.
+// The S-N extension boxes `ExtSN`/`ExtSNt` of the job summary box are served
+// here too.
 class SnFramePanel {
  public:
   explicit SnFramePanel(FormMain& main);
+
+  // Label clicks: put the focus into the label's box when allowed.
+  void SNm_Click();
+  void SNNo_Click();
+  void SNPn_Click();
+  void SNr_Click();
+  void SNE_Click();
+  void SNSe_Click(int index);
+  void SNth_Click(int index);
+
+  // Boxes.
+  void SNmt_GotFocus();
+  void SNNot_GotFocus();
+  void SNPnt_GotFocus();
+  void SNrt_GotFocus();
+  void SNset_GotFocus(int index);
+  void SNtht_GotFocus(int index);
+  void SNEt_GotFocus();
+  void SNmt_KeyDown(int keyCode, int shift);
+  void SNNot_KeyDown(int keyCode, int shift);
+  void SNrt_KeyDown(int keyCode, int shift);
+  void SNset_KeyDown(int index, int keyCode, int shift);
+  void SNtht_KeyDown(int index, int keyCode, int shift);
+  void SNEt_KeyDown(int keyCode, int shift);
+  void SNmt_LostFocus();
+  void SNNot_LostFocus();
+  void SNPnt_LostFocus();
+  void SNrt_LostFocus();
+  void SNset_LostFocus(int index);
+  void SNtht_LostFocus(int index);
+  void SNEt_LostFocus();
+
+  // Asks whether the database set in use is to be given up for typed values.
+  void ConfirmAbandonMaterialBatch();
+
+  // The S-N extension boxes of the job summary box.
+  void ExtSN_MouseDown(int index, int button, int shift, float x, float y);
+  void ExtSN_Click(int index);
+  void ExtSNt_GotFocus(int index);
+  void ExtSNt_KeyDown(int index, int keyCode, int shift);
+  void ExtSNt_LostFocus(int index);
 
   FormMain& main;
   Frame& frm_SN;
@@ -29,4 +75,27 @@ class SnFramePanel {
   ControlArray<TextBox>& SNtht;
   Label& SNE;
   TextBox& SNEt;
+  ControlArray<Label>& ExtSN;
+  ControlArray<TextBox>& ExtSNt;
+
+ private:
+  ProgramState& state() const;
+  bool TwoSeBoxes() const;
+  bool MasterCurveOverSe() const;
+  bool MeanStressAccounted() const;
+  // GotFocus of the boxes: the abandon question when `ask`, the Run menu off
+  // (unless `keepRun`), the editing colours. False when the box is to be left.
+  bool BeginEditing(TextBox& box, bool ask, bool keepRun = false);
+  // A refused value: the message while the S-N frame is on show.
+  void Refuse(TextBox& box, const std::string& reason, const std::string& title, const std::string& restore);
+  // An accepted value of a box on the S-N frame: new text, width, colours.
+  void Accepted(TextBox& box, const std::string& text, double twipsPerChar, int backColour, bool resize = true);
+  // Results on show are stale after an accepted change.
+  void HideStaleResults();
+  void EnableRunWhenReady();
+  void DrawSN();
+  void UpdateDataBox();
+  void RescaleStrainLoading(float oldE, float newE);
+  // Applies an accepted m' with the derived field of the extension.
+  void ApplyExtensionExponent(float mPrime);
 };

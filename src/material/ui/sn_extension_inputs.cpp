@@ -1,0 +1,122 @@
+// The S-N extension boxes of the job summary box: Se'/Se or No', and m'.
+#include <cmath>
+
+#include "component/ui/data_box_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
+#include "engine/ui/engine_commands.h"
+#include "material/ui/sn_frame_panel.h"
+#include "platform/runtime/format.h"
+#include "platform/runtime/sng.h"
+#include "platform/runtime/typed_number.h"
+#include "platform/runtime/whole_numbers.h"
+#include "program_state.h"
+#include "shell/ui/control_utilities.h"
+#include "shell/ui/form_main.h"
+#include "shell/ui/numeric_box.h"
+#include "shell/user_messages.h"
+
+namespace {
+
+// The ratio No' is computed from: 0.01 stands for a ratio of 0.
+double RatioForCycles(const MaterialData& md) {
+  return md.SNExtensionRatio == 0 ? 0.01 : static_cast<double>(md.SNExtensionRatio);
+}
+
+float CyclesFromRatio(const MaterialData& md, double mPrime) {
+  return Sng(Int(md.EnduranceCycles * std::pow(1.0 / RatioForCycles(md), mPrime)));
+}
+
+float RatioFromCycles(const MaterialData& md, double cycles, double mPrime) {
+  return Sng(std::pow(md.EnduranceCycles / cycles, 1.0 / mPrime));
+}
+
+std::string FirstBoxText(const MaterialData& md) {
+  return md.SNExtensionDisplay == 0 ? Format(md.SNExtensionRatio, "0.0##") : Format(md.SNExtensionCycles, "0E+0");
+}
+}  // namespace
+
+void SnFramePanel::ExtSN_MouseDown(int index, int button, int, float, float) {
+  if (index != 0 || button != kRightButton) return;
+  auto& items = main.menus().pop_SN1;
+  const bool ratio = state().materialData.SNExtensionDisplay == 0;
+  items(0).SetChecked(ratio);
+  items(1).SetChecked(!ratio);
+  main.PopupMenu(main.menus().pop_SN);
+}
+
+// The extension labels open their boxes, as the other input labels do.
+void SnFramePanel::ExtSN_Click(int index) {
+  if (ExtSNt.Exists(index) && ExtSNt(index).IsShowing()) ExtSNt(index).SetFocus();
+}
+
+void SnFramePanel::ExtSNt_GotFocus(int index) {
+  DisableControl(main.menus().mnu_Run);
+  PaintForEditing(ExtSNt(index));
+}
+
+void SnFramePanel::ExtSNt_KeyDown(int index, int keyCode, int) {
+  if (index == 0) {
+    // Up leads to the job texts, whose labels open their own boxes.
+    if (keyCode == kKeyDown) ExtSN_Click(1);
+    return;
+  }
+  if (keyCode == kKeyUp) ExtSN_Click(0);
+  if (keyCode == kKeyDown) DTFf_Click(main);
+}
+
+void SnFramePanel::ApplyExtensionExponent(float mPrime) {
+  auto& md = state().materialData;
+  md.SNExtensionExponent = mPrime;
+  if (md.SNExtensionDisplay == 0 || md.SNExtensionCycles <= 0)
+    md.SNExtensionCycles = CyclesFromRatio(md, mPrime);
+  else
+    md.SNExtensionRatio = RatioFromCycles(md, md.SNExtensionCycles, mPrime);
+}
+
+void SnFramePanel::ExtSNt_LostFocus(int index) {
+  ProgramState& s = state();
+  auto& md = s.materialData;
+  TextBox& box = ExtSNt(index);
+  const float v = ValSingle(box.Text());
+  std::string reason, symbol;
+  if (index == 1) {
+    if (!(v >= md.SNExponent)) reason = "(m' < m)";
+    symbol = "(m')";
+  } else if (md.SNExtensionDisplay == 0) {
+    if (v < 0) reason = "(Se'/Se < 0)";
+    else if (v > 1) reason = "(Se'/Se > 1)";
+    symbol = "(Se')";
+  } else {
+    const float nmax = Sng(md.EnduranceCycles * std::pow(static_cast<double>(md.Se), md.SNExtensionExponent));
+    if (v < md.EnduranceCycles) reason = "(No' < No)";
+    else if (v > nmax) reason = "(No' > Nmax)";
+    symbol = "(No')";
+  }
+  if (!reason.empty()) {
+    const std::string restore = index == 1 ? Format(md.SNExtensionExponent, "#0.0#") : FirstBoxText(md);
+    RefuseInput(s.shellState, main.host(), main.dataBox().pic_DBox, box, DataIncorrectText(reason),
+                " SN-Extention " + symbol, restore);
+    return;
+  }
+  if (index == 1) {
+    ApplyExtensionExponent(v);
+    box.SetText(Format(md.SNExtensionExponent, "#0.0#"));
+  } else {
+    if (md.SNExtensionDisplay == 0) {
+      md.SNExtensionRatio = v;
+      md.SNExtensionCycles = CyclesFromRatio(md, md.SNExtensionExponent);
+    } else {
+      md.SNExtensionCycles = v;
+      md.SNExtensionRatio = RatioFromCycles(md, v, md.SNExtensionExponent);
+    }
+    box.SetText(FirstBoxText(md));
+  }
+  PaintAccepted(box, s.colourSettings.ColourDataBox);
+  main.dataBox().Result.SetVisible(false);
+  DisableControl(main.menus().mnu_form);
+  DisableControl(main.menus().mnu_report);
+  main.results().Pic_Dam.SetVisible(false);
+  main.results().Pic_Rel.SetVisible(false);
+  DrawSN();
+  EnableRunWhenReady();
+}
