@@ -12,6 +12,7 @@
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
+#include "shell/ui/job_texts_panel.h"
 #include "shell/ui/numeric_box.h"
 #include "shell/user_messages.h"
 
@@ -57,6 +58,16 @@ void SnFramePanel::ExtSNt_GotFocus(int index) {
 void SnFramePanel::ExtSNt_KeyDown(int index, int keyCode, int) {
   if (index == 0) {
     // Up leads to the job texts, whose labels open their own boxes.
+    if (keyCode == kKeyUp) {
+      const ProgramState& s = state();
+      JobTextsPanel& texts = main.jobTexts();
+      if (s.materialData.MaterialSource == 2)
+        texts.Material_Click();
+      else if (s.loadingDbState.LoadingSource == 2)
+        texts.Load_Click();
+      else
+        texts.Subj_Click();
+    }
     if (keyCode == kKeyDown) ExtSN_Click(1);
     return;
   }

@@ -97,3 +97,21 @@ TEST_F(SnExtension, PopupOnlyOnTheFirstLabelWithTheRightButton) {
 }
 
 }  // namespace
+
+namespace {
+
+// Up from the ratio box leads to the first job text the user may type.
+TEST_F(SnExtension, UpFromTheRatioBoxOpensTheJobText) {
+  const struct { int16_t material, loading; const char* box; } cases[] = {
+      {2, 2, "Materialt"}, {1, 2, "Loadt"}, {1, 1, "Subjt"}};
+  for (const auto& c : cases) {
+    md.MaterialSource = c.material;
+    state.loadingDbState.LoadingSource = c.loading;
+    box(0).SetFocus();
+    box(0).keyDown(38);
+    ASSERT_NE(main.ActiveControl(), nullptr);
+    EXPECT_EQ(main.ActiveControl()->Name(), c.box);
+  }
+}
+
+}  // namespace
