@@ -17,9 +17,11 @@
 #include "shell/job_texts.h"
 #include "shell/shell_state.h"
 #include "shell/unit_settings.h"
+#include "shell/wizard_flags.h"
 
 struct ProgramState {
   AnalysisOptions analysisOptions;
+  AnalysisDialogState analysisDialogState;
   Results results;
   LifeResults lifeResults;
   MaterialData materialData;
@@ -42,4 +44,5 @@ struct ProgramState {
   UnitSettings unitSettings;
   JobTexts jobTexts;
   LayoutScales layoutScales;
+  WizardFlags wizardFlags;
 };

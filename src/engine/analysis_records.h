@@ -38,6 +38,10 @@ struct Results {
   std::vector<float> LevelDamage = std::vector<float>(2, 0.0f);  // index 1 .. levels or cycles
   int16_t InfiniteLifeFlag = 0;
   int16_t CalcAborted = 0;
+  // 1 when the last damage calculation stopped on an overload and stored the
+  // immediate-crack result (life 0 blocks, damage 1); the life display tells
+  // that result by this flag, not by the damage value.
+  int16_t ImmediateCrackFlag = 0;
   int16_t MseQuestionAnswered = 0;
   float NotchedEnduranceRange = 0.0f;
   float KfUsed = 0.0f;
@@ -62,4 +66,16 @@ struct LifeResults {
   std::array<float, 4> LifeByUnit{};
   std::array<float, kMasterPointsMax + 1> MasterLife{};
   std::array<float, kMasterPointsMax + 1> MasterParam{};
+};
+
+// The problem-definition dialog's working copies: what its option buttons
+// show until OK commits them into AnalysisOptions.
+struct AnalysisDialogState {
+  int16_t DlgAnalysisMode = 1;      // 1 single case, 2 master curve
+  int16_t DlgParameter = 1;         // 1 load level / deterministic, 2 endurance limit / probabilistic
+  int16_t DlgLoadingType = 4;       // 1 history, 2 spectrum, 3 constant, 4 distribution
+  int16_t DlgMeanStressOption = 2;  // 1 neglect, 2 account
+  int16_t DlgSNDataSpecimen = 0;    // 1 feature, 2 plain; 0 until the first opening
+  int16_t DlgStressApproach = 1;    // 1 nominal, 2 local
+  int16_t DlgNotchSensitivity = 1;  // 1 neglect, 2 account
 };

@@ -3,5 +3,3 @@
 #include "shell/ui/shell_commands.h"
 
 void UpdateStepButtons(FormMain&) {}
-void mnu_SI_Click(FormMain&) {}
-void mnu_US_Click(FormMain&) {}
