@@ -2,7 +2,6 @@
 // asks once per loading batch about a mean-stress mismatch, then calculates
 // the damage and shows the life, or opens the simulation options.
 
-#include <array>
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"

@@ -271,6 +271,13 @@ TEST_F(CalculateTest, ConstantAmplitudeLifeIsShownInCycles) {
   EXPECT_EQ(main.formShow().Height(), main.Height());
 }
 
+TEST_F(CalculateTest, StartValuesShowALife) {
+  mnu_calculate_Click(main);
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  EXPECT_EQ(main.dataBox().Result.Caption(), "Fatigue life:   2.000E+6 [cyc] ");
+  EXPECT_TRUE(main.dataBox().Result.Visible());
+}
+
 TEST_F(CalculateTest, LoadingBelowTheEnduranceLimitGivesAnInfiniteLife) {
   state.loadingData.StressRangeTo = 50.0f;
   main.results().Pic_Dam.SetVisible(true);
