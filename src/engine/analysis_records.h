@@ -38,6 +38,10 @@ struct Results {
   std::vector<float> LevelDamage = std::vector<float>(2, 0.0f);  // index 1 .. levels or cycles
   int16_t InfiniteLifeFlag = 0;
   int16_t CalcAborted = 0;
+  // 1 when the last damage calculation stopped on an overload and stored the
+  // immediate-crack result (life 0 blocks, damage 1); the life display tells
+  // that result by this flag, not by the damage value.
+  int16_t ImmediateCrackFlag = 0;
   int16_t MseQuestionAnswered = 0;
   float NotchedEnduranceRange = 0.0f;
   float KfUsed = 0.0f;

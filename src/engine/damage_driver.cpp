@@ -66,6 +66,7 @@ void StoreImmediateCrack(Results& res) {
   if (res.LevelDamage.size() < 2) res.LevelDamage.resize(2, 0.0f);
   res.LevelDamage[1] = 1.0f;
   res.InfiniteLifeFlag = 0;  // a crack is a finite (zero) life
+  res.ImmediateCrackFlag = 1;
 }
 
 void ShowCrackMessage(ProgramState& s, Host& host) {
@@ -174,6 +175,7 @@ void CalcDamage(ProgramState& s, Host& host, CalcProgress& progress) {
   res.SavedLevelStress1 = ld.LevelStress[1];
   if (mcs.SimulationsDone == 0) PrepareDisplay(s, host, progress);
   res.LifeCycles = 0.0f;
+  res.ImmediateCrackFlag = 0;
   const float c = SettleNotchFactor(s);
   const bool fast = s.analysisOptions.AnalysisKind == 2 && mcs.FastSimulation == 1;
   if (!ImmediateCrack(s, host, c) && !(fast && mcs.SimulationsDone > 0)) Dispatch(s, host, progress);

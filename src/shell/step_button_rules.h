@@ -4,16 +4,7 @@
 
 struct AnalysisOptions;
 struct LoadingData;
-struct LoadingDbState;
-struct LoadingDatabase;
 struct MaterialData;
-
-// Whether the loading data in place fit loading type `type`, judged on the
-// selected batch: constant amplitude always; a spectrum needs levels, a
-// history points; a distribution is typed in or comes from a batch with
-// distribution parameters. A batch number out of 0..20 fits nothing but
-// constant amplitude.
-bool LoadingFitsType(int type, const LoadingDbState& state, const LoadingDatabase& db);
 
 // Where the next press of a step button leads, and the texts that say so.
 struct StepButtonTexts {

@@ -108,6 +108,11 @@ TEST(CalcDamage, NominalOverloadIsAnImmediateCrack) {
   EXPECT_EQ(r.InfiniteLifeFlag, 0);
   EXPECT_EQ(r.CalcAborted, 0);
   EXPECT_EQ(r.CrackMessageShown, 1);
+  EXPECT_EQ(r.ImmediateCrackFlag, 1);
+  // The next calculation without an overload clears the flag.
+  s.loadingData.StressMinOrMean = 0.0f;
+  CalcDamage(s, host);
+  EXPECT_EQ(s.results.ImmediateCrackFlag, 0);
 }
 
 TEST(CalcDamage, NoOverloadCheckWhileTheMeanStressIsNeglected) {

@@ -10,44 +10,6 @@
 
 namespace {
 
-TEST(LoadingFitsType, EachLoadingTypeAsksForItsOwnData) {
-  struct Case {
-    const char* what;
-    int type;
-    int16_t source;
-    int16_t batch;
-    float levels;
-    int32_t points;
-    float r;
-    bool fits;
-  };
-  const Case cases[] = {
-      {"constant amplitude, typed in", 3, 2, 0, 0, 0, 0, true},
-      {"constant amplitude, batch out of range", 3, 1, 25, 0, 0, 0, true},
-      {"spectrum without levels", 2, 1, 4, 0, 0, 0, false},
-      {"spectrum with levels", 2, 1, 4, 12, 0, 0, true},
-      {"history without points", 1, 1, 4, 12, 0, 0, false},
-      {"history with points", 1, 1, 4, 0, 1, 0, true},
-      {"distribution typed in", 4, 2, 0, 0, 0, 0, true},
-      {"distribution batch without parameters", 4, 1, 4, 0, 0, 0, false},
-      {"distribution batch with parameters", 4, 1, 4, 0, 0, 2.5f, true},
-      {"spectrum, batch out of range", 2, 1, 21, 12, 0, 0, false},
-      {"unknown type", 5, 2, 0, 0, 0, 0, false},
-  };
-  for (const Case& c : cases) {
-    LoadingDbState state;
-    state.LoadingSource = c.source;
-    state.SelectedLoadingBatch = c.batch;
-    LoadingDatabase db;
-    if (c.batch <= kLoadingBatchMax) {
-      db.BatchLevelCount[c.batch] = c.levels;
-      db.BatchPointCount[c.batch] = c.points;
-      db.BatchR[c.batch] = c.r;
-    }
-    EXPECT_EQ(LoadingFitsType(c.type, state, db), c.fits) << c.what;
-  }
-}
-
 TEST(StepButtonTexts, CaptionsAndTipSayWhereTheNextPressLeads) {
   struct Case {
     bool ready, inputViewUp;

@@ -1,5 +1,9 @@
 #include "diagrams/ui/result_frames_panel.h"
 
+#include <algorithm>
+
+#include "engine/ui/engine_commands.h"
+#include "program_state.h"
 #include "shell/ui/form_main.h"
 
 ResultFramesPanel::ResultFramesPanel(FormMain& m)
@@ -15,10 +19,30 @@ ResultFramesPanel::ResultFramesPanel(FormMain& m)
       frm_master1(m.frame("frm_master1")),
       pic_master1(m.picture("pic_master1")),
       DMline(m.array<LineControl>("DMline")) {
-  // Wire the popup items (menus().pop_disp1.onClick, pop_res1, pop_SN1),
-  // Pic_Dam's MouseDown and Lifelab_MouseDown here.
+  // Wire pop_SN1 and Pic_Dam's MouseDown here; Lifelab's MouseDown is wired
+  // with the engine's commands.
+  MainMenus& menus = m.menus();
+  menus.pop_disp1.onClick = [this](int i) { pop_disp1_Click(i); };
+  menus.pop_res1.onClick = [this](int i) { pop_res1_Click(i); };
 }
 
-void ResultFramesPanel::pop_disp1_Click(int) {}
-void ResultFramesPanel::pop_res1_Click(int) {}
+void ResultFramesPanel::pop_disp1_Click(int index) {
+  ProgramState& s = main.state();
+  if (s.resultsDisplay.PopupContext != 2) return;  // the other displays' choices: not built yet
+  // The life unit of the master-curve screen, for a history or a spectrum.
+  if (s.analysisOptions.LoadingType >= 3) return;
+  const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+  MainMenus& menus = main.menus();
+  menus.pop_disp1(1).SetVisible(true);
+  menus.pop_disp1(2).SetVisible(s.loadingDatabase.BatchBlockTime[batch] > 0.0f);
+  for (int i = 0; i < 3; ++i) menus.pop_disp1(i).SetChecked(i == index);
+  s.analysisOptions.LifeUnit = static_cast<int16_t>(index + 1);
+  ShowFatigueLife(main, s.analysisOptions.LifeUnit);
+}
+
+void ResultFramesPanel::pop_res1_Click(int index) {
+  ProgramState& s = main.state();
+  s.analysisOptions.LifeUnit = static_cast<int16_t>(index + 1);
+  ShowFatigueLife(main, s.analysisOptions.LifeUnit);
+}
 void ResultFramesPanel::pop_SN1_Click(int) {}

@@ -1,6 +1,10 @@
 #include "engine/ui/analysis_frame_panel.h"
 
+#include "engine/ui/engine_wiring.h"
+#include "program_state.h"
+#include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
+#include "shell/ui/shell_commands.h"
 
 AnalysisFramePanel::AnalysisFramePanel(FormMain& m)
     : main(m),
@@ -32,6 +36,182 @@ AnalysisFramePanel::AnalysisFramePanel(FormMain& m)
       Cmd_analysis_next(m.button("Cmd_analysis_next")),
       cmd_analysis_done(m.button("cmd_analysis_done")),
       cmd_analysis_cancel(m.button("cmd_analysis_cancel")) {
-  // Wire the option buttons' Click and the buttons' Click to this panel's
-  // handlers here.
+  WireHandlers();
+  KeepTags();
+  WireEngineCommands(m);
+}
+
+void AnalysisFramePanel::WireHandlers() {
+  const std::pair<OptionButton*, void (AnalysisFramePanel::*)()> clicks[] = {
+      {&chk_single, &AnalysisFramePanel::chk_single_Click},
+      {&chk_master, &AnalysisFramePanel::chk_master_Click},
+      {&chk_load, &AnalysisFramePanel::chk_load_Click},
+      {&chk_end_limit, &AnalysisFramePanel::chk_end_limit_Click},
+      {&chk_nominal, &AnalysisFramePanel::chk_nominal_Click},
+      {&chk_local, &AnalysisFramePanel::chk_local_Click},
+      {&chk_notched, &AnalysisFramePanel::chk_notched_Click},
+      {&chk_unnotch, &AnalysisFramePanel::chk_unnotch_Click},
+      {&chk_ns_neglect, &AnalysisFramePanel::chk_ns_neglect_Click},
+      {&chk_ns_account, &AnalysisFramePanel::chk_ns_account_Click},
+      {&chk_history, &AnalysisFramePanel::chk_history_Click},
+      {&chk_spectrum, &AnalysisFramePanel::chk_spectrum_Click},
+      {&chk_constant, &AnalysisFramePanel::chk_constant_Click},
+      {&chk_beta_distrib, &AnalysisFramePanel::chk_beta_distrib_Click},
+      {&chk_neglect, &AnalysisFramePanel::chk_neglect_Click},
+      {&chk_account, &AnalysisFramePanel::chk_account_Click},
+  };
+  for (const auto& [button, handler] : clicks) button->onClick = [this, h = handler] { (this->*h)(); };
+  cmd_analysis_done.onClick = [this] { cmd_analysis_done_Click(); };
+  cmd_analysis_cancel.onClick = [this] { cmd_analysis_cancel_Click(); };
+}
+
+// ---- Option buttons: working copies, the other buttons, and the tags that
+// change at once.
+
+namespace {
+void SwitchNotchSensitivityPair(AnalysisFramePanel& p, bool on) {
+  for (Control* c : {static_cast<Control*>(&p.frm_anal_ns), static_cast<Control*>(&p.chk_ns_neglect),
+                     static_cast<Control*>(&p.chk_ns_account)})
+    c->SetEnabled(on);
+}
+}  // namespace
+
+void AnalysisFramePanel::chk_single_Click() {
+  main.state().analysisDialogState.DlgAnalysisMode = 1;
+  frm_anal_parameter.SetCaption("Analysis");
+  chk_load.SetCaption("Deterministic");
+  chk_end_limit.SetCaption("Probabilistic");
+  chk_load.SetEnabled(true);
+}
+
+void AnalysisFramePanel::chk_master_Click() {
+  ProgramState& s = main.state();
+  s.analysisDialogState.DlgAnalysisMode = 2;
+  EnableControl(frm_anal_parameter);
+  EnableControl(chk_load);
+  EnableControl(chk_end_limit);
+  frm_anal_parameter.SetCaption("Parameter");
+  chk_load.SetCaption("Load Level");
+  chk_end_limit.SetCaption("Endurace Limit");
+  // A typed-in distribution other than Beta cannot be stepped over the load level.
+  if (s.analysisDialogState.DlgLoadingType != 4 || s.loadingDbState.LoadingSource == 1 ||
+      s.loadingData.DistributionType == 1) {
+    chk_load.SetEnabled(true);
+  } else {
+    chk_load.SetEnabled(false);
+    chk_load.SetValue(false);
+    chk_end_limit.SetValue(true);
+  }
+}
+
+void AnalysisFramePanel::chk_load_Click() {
+  main.state().analysisDialogState.DlgParameter = 1;
+  chk_master.SetEnabled(true);
+}
+
+void AnalysisFramePanel::chk_end_limit_Click() {
+  AnalysisDialogState& d = main.state().analysisDialogState;
+  d.DlgParameter = 2;
+  if (d.DlgAnalysisMode == 1) {  // probabilistic: single case only
+    chk_master.SetEnabled(false);
+    SelectOption(chk_single);
+  }
+}
+
+void AnalysisFramePanel::chk_nominal_Click() {
+  ProgramState& s = main.state();
+  chk_notched.SetEnabled(true);
+  if (s.analysisDialogState.DlgSNDataSpecimen == 1) SwitchNotchSensitivityPair(*this, false);
+  s.analysisDialogState.DlgStressApproach = 1;
+  s.analysisOptions.StressApproachTag = "NomS/";
+}
+
+void AnalysisFramePanel::chk_local_Click() {
+  ProgramState& s = main.state();
+  SelectOption(chk_unnotch);
+  chk_notched.SetEnabled(false);
+  if (s.analysisDialogState.DlgSNDataSpecimen == 2) SwitchNotchSensitivityPair(*this, true);
+  s.analysisDialogState.DlgStressApproach = 2;
+  s.analysisOptions.StressApproachTag = "LocS/";
+  s.analysisOptions.StressApproachText = "Local Stress";
+}
+
+void AnalysisFramePanel::chk_notched_Click() {
+  ProgramState& s = main.state();
+  s.analysisDialogState.DlgSNDataSpecimen = 1;
+  SwitchNotchSensitivityPair(*this, false);
+  SelectOption(chk_ns_neglect);
+  s.analysisOptions.SpecimenTag = "FS/";
+}
+
+void AnalysisFramePanel::chk_unnotch_Click() {
+  ProgramState& s = main.state();
+  SwitchNotchSensitivityPair(*this, true);
+  s.analysisDialogState.DlgSNDataSpecimen = 2;
+  s.analysisOptions.SpecimenTag = "PS/";
+}
+
+void AnalysisFramePanel::chk_ns_neglect_Click() {
+  ProgramState& s = main.state();
+  s.analysisDialogState.DlgNotchSensitivity = 1;
+  s.analysisOptions.NotchSensitivityTag = "NS(-)/";
+  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (-)";
+}
+
+void AnalysisFramePanel::chk_ns_account_Click() {
+  ProgramState& s = main.state();
+  s.analysisDialogState.DlgNotchSensitivity = 2;
+  s.analysisOptions.NotchSensitivityTag = "NS(+)/";
+  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (+)";
+}
+
+void AnalysisFramePanel::chk_history_Click() {
+  main.state().analysisDialogState.DlgLoadingType = 1;
+  chk_account.SetEnabled(true);
+  UpdateStepButtons(main);
+  main.state().results.MseQuestionAnswered = 1;
+}
+
+void AnalysisFramePanel::chk_spectrum_Click() {
+  main.state().analysisDialogState.DlgLoadingType = 2;
+  chk_account.SetEnabled(true);
+  UpdateStepButtons(main);
+}
+
+void AnalysisFramePanel::chk_constant_Click() {
+  main.state().analysisDialogState.DlgLoadingType = 3;
+  chk_account.SetEnabled(true);
+  UpdateStepButtons(main);
+}
+
+void AnalysisFramePanel::chk_beta_distrib_Click() {
+  main.state().analysisDialogState.DlgLoadingType = 4;
+  chk_account.SetEnabled(false);
+  SelectOption(chk_neglect);
+  UpdateStepButtons(main);
+}
+
+void AnalysisFramePanel::chk_neglect_Click() {
+  main.state().analysisDialogState.DlgMeanStressOption = 1;
+  main.state().results.MseQuestionAnswered = 0;
+}
+
+void AnalysisFramePanel::chk_account_Click() {
+  main.state().analysisDialogState.DlgMeanStressOption = 2;
+  main.state().results.MseQuestionAnswered = 0;
+}
+
+void AnalysisFramePanel::KeepTags() {
+  const AnalysisOptions& ao = main.state().analysisOptions;
+  tagsAtOpening_ = {ao.SpecimenTag, ao.StressApproachTag, ao.StressApproachText, ao.NotchSensitivityTag,
+                    ao.NotchSensitivityText};
+}
+
+void AnalysisFramePanel::RestoreTags() {
+  AnalysisOptions& ao = main.state().analysisOptions;
+  ao.SpecimenTag = tagsAtOpening_.specimen;
+  ao.StressApproachTag = tagsAtOpening_.stressApproach;
+  ao.StressApproachText = tagsAtOpening_.stressApproachText;
+  ao.NotchSensitivityTag = tagsAtOpening_.notchSensitivity;
+  ao.NotchSensitivityText = tagsAtOpening_.notchSensitivityText;
 }

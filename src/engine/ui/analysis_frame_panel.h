@@ -1,14 +1,43 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/form.h"
 
 class FormMain;
 
 // The problem-definition frame `frm_analysis`: the option groups of the
-// analysis, the prompt and the Next / OK / Cancel buttons.
+// analysis, the prompt and the Next / OK / Cancel buttons. The option
+// buttons edit the working copies (AnalysisDialogState); OK commits them into
+// AnalysisOptions, Cancel leaves the committed definition as it was.
 class AnalysisFramePanel {
  public:
   explicit AnalysisFramePanel(FormMain& main);
+
+  // Option buttons (they run when the user selects a button and when code
+  // selects it).
+  void chk_single_Click();
+  void chk_master_Click();
+  void chk_load_Click();
+  void chk_end_limit_Click();
+  void chk_nominal_Click();
+  void chk_local_Click();
+  void chk_notched_Click();
+  void chk_unnotch_Click();
+  void chk_ns_neglect_Click();
+  void chk_ns_account_Click();
+  void chk_history_Click();
+  void chk_spectrum_Click();
+  void chk_constant_Click();
+  void chk_beta_distrib_Click();
+  void chk_neglect_Click();
+  void chk_account_Click();
+  // OK: commits the problem definition and brings the main view up to date.
+  void cmd_analysis_done_Click();
+  // Cancel: closes the frame; the committed definition and its tags stay.
+  void cmd_analysis_cancel_Click();
+  // Opens the frame with its buttons preset from the committed definition.
+  void ShowProblemDefinition();
 
   FormMain& main;
   Frame& frm_analysis;
@@ -39,4 +68,21 @@ class AnalysisFramePanel {
   CommandButton& Cmd_analysis_next;
   CommandButton& cmd_analysis_done;
   CommandButton& cmd_analysis_cancel;
+
+ private:
+  void WireHandlers();
+  void PresetGroups();
+  void PresetStepButton();
+  bool CheckLoadingOnCommit();
+  bool AskMeanStressOnCommit();
+  void UpdateMainView();
+
+  // The committed tags as they were when the frame opened: the option
+  // buttons write some of them at once, and Cancel puts them back.
+  struct CommittedTags {
+    std::string specimen, stressApproach, stressApproachText, notchSensitivity, notchSensitivityText;
+  };
+  CommittedTags tagsAtOpening_;
+  void KeepTags();
+  void RestoreTags();
 };

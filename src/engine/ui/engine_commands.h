@@ -6,8 +6,12 @@
 
 class FormMain;
 
-// "Define &Problem...": opens the problem-definition frame.
+// "Define &Problem...": opens the problem-definition frame (only while the
+// main view is idle; otherwise it beeps).
 void mnu_target_Click(FormMain& main);
+// Opens the problem-definition frame whatever the main window is doing (the
+// end of start-up).
+void ShowProblemDefinition(FormMain& main);
 // Re-applies the committed problem definition to the option buttons and frames.
 void ApplyAnalysisOptions(FormMain& main);
 // "&Calculate".

@@ -13,7 +13,7 @@ constexpr MenuDef kMainMenus[] = {
 
     {"mnu_sett", -1, "", -1, "&Settings"},
     {"mnu_units", -1, "mnu_sett", -1, "&Units"},  // chosen
-    {"mnu_SI", -1, "mnu_units", -1, "S&I"},
+    {"mnu_SI", -1, "mnu_units", -1, "S&I", true},  // SI at start
     {"mnu_US", -1, "mnu_units", -1, "U&S"},
     {"mnu_settings", -1, "mnu_sett", -1, "&Colors..."},
     {"sepbar2", -1, "mnu_sett", -1, "-"},

@@ -3,6 +3,7 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "engine/job_checks.h"
 #include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
@@ -66,7 +67,7 @@ void RunProblemDefinitionOk(FormMain& main) {
 void UpdateStepButtons(FormMain& main) {
   const ProgramState& s = main.state();
   const bool ready =
-      LoadingFitsType(s.analysisDialogState.DlgLoadingType, s.loadingDbState, s.loadingDatabase);
+      LoadingReadyFor(s.analysisDialogState.DlgLoadingType, s);
   const StepButtonTexts t = StepButtonTextsFor(ready, InputViewUp(main));
   CommandButton& analysisNext = main.problemDefinition().Cmd_analysis_next;
   CommandButton& dataNext = main.dataService().cmd_data_next;

@@ -63,7 +63,7 @@ void WarrantyDialog::Dialog_OKButton_Click() {
   Hide();
   Unload();
   main_.state().shellState.WarrantyAccepted = 1;
-  mnu_target_Click(main_);
+  ShowProblemDefinition(main_);
 }
 
 void WarrantyDialog::Dialog_CancelButton_Click() {

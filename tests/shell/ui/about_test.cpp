@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/ui/analysis_frame_panel.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/settings_frame_panel.h"
@@ -23,6 +24,8 @@ class AboutTest : public ::testing::Test {
   void SetUp() override {
     host.onModal = [this] { main.dialog().Dialog_OKButton.click(); };
     main.Load();
+    // Accepting the warranty opens the problem definition; leave it.
+    main.problemDefinition().cmd_analysis_cancel.click();
     host.beeps = 0;
   }
 };

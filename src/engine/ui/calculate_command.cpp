@@ -1,0 +1,163 @@
+// "&Calculate": checks the inputs that the boxes cannot check themselves,
+// asks once per loading batch about a mean-stress mismatch, then calculates
+// the damage and shows the life, or opens the simulation options.
+
+
+#include "component/ui/data_box_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
+#include "engine/damage.h"
+#include "engine/job_checks.h"
+#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/engine_commands.h"
+#include "engine/ui/summary_progress.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_services.h"
+#include "material/ui/data_service_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/ui/mcs_options_panel.h"
+#include "platform/runtime/sng.h"
+#include "platform/runtime/typed_number.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/numeric_box.h"
+#include "shell/user_messages.h"
+
+namespace {
+
+constexpr const char* kDifferent = "Sorry, Data Incorrect!  " " (Values must be different)";
+constexpr const char* kSameSign = "Sorry, Data Incorrect!  " " (Values must be (+) or (-) )";
+
+void HideLife(FormMain& main) {
+  main.results().Pic_Dam.SetVisible(false);
+  main.dataBox().Result.SetVisible(false);
+}
+
+// Refuses a distribution parameter that is still being typed; true when refused.
+bool DistributionParameterUnfinished(FormMain& main) {
+  TextBox& q = main.loadingFrames().DTt(0);
+  if (main.state().analysisOptions.LoadingType != 4 || !IsBeingEdited(q)) return false;
+  main.host().MsgBox("Sorry, Data Incorrect! ", MsgButtons::OKOnly, MsgIcon::Critical, 1, " Distribution Parameter");
+  q.SetFocus();
+  return true;
+}
+
+// Typed values of the two ends of a master-curve range.
+bool TypedEndsEqual(const ControlArray<TextBox>& boxes) { return Val(boxes(1).Text()) == Val(boxes(0).Text()); }
+
+// The ends of a master-curve range; true when refused (message shown, focus moved).
+bool MasterRangeRefused(FormMain& main) {
+  ProgramState& s = main.state();
+  const AnalysisOptions& ao = s.analysisOptions;
+  const LoadingData& ld = s.loadingData;
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const char* text = nullptr;
+  const char* title = nullptr;
+  if (ao.MasterCurveParameter == 1 && ao.LoadingType == 1) {
+    title = " Max & Min Scaling Factor";
+    if (Sng(static_cast<double>(ld.ScalingFactorMax) * ld.ScalingFactorMin) < 0.0f)
+      text = kSameSign;
+    else if (TypedEndsEqual(lf.SHscalt))
+      text = kDifferent;
+  } else if (ao.MasterCurveParameter == 1 && ao.LoadingType >= 2 && ao.LoadingType <= 4) {
+    title = " Max & Min Stress Range or Amplitude";
+    if (ld.StressRangeFrom == ld.StressRangeTo) text = kDifferent;
+  } else if (ao.MasterCurveParameter == 2) {
+    title = " Max & Min Endurance Limit";
+    if (TypedEndsEqual(main.snInputs().SNset)) text = kDifferent;
+  }
+  if (!text) return false;
+  AlertBox(s.shellState, main.host(), text, MsgButtons::OKOnly, MsgIcon::Critical, 1, title);
+  if (ao.MasterCurveParameter == 2)
+    main.snInputs().SNset(0).SetFocus();
+  else if (ao.LoadingType == 1)
+    lf.SHSmax_Click();
+  else if (lf.frm_Spectr.Visible() && ao.LoadingType < 4)
+    lf.SSmaxt(0).SetFocus();
+  else
+    lf.DTSmaxt(0).SetFocus();
+  return true;
+}
+
+void RunDeterministic(FormMain& main) {
+  ProgramState& s = main.state();
+  SummaryProgress progress(main);
+  CalcDamage(s, main.host(), progress);
+  s.shellState.UiState = 1;
+  if (s.results.CalcAborted == 0) ShowFatigueLife(main, s.analysisOptions.LifeUnit);
+  if (s.analysisOptions.AnalysisMode != 1 || s.results.CalcAborted != 0) {
+    HideLife(main);
+    main.results().Pic_Rel.SetVisible(false);
+  } else {
+    main.dataBox().Result.SetVisible(true);
+  }
+  main.host().SetMousePointer(kPointerDefault);
+}
+
+void OpenSimulationOptions(FormMain& main) {
+  ProgramState& s = main.state();
+  McsSettings& mcs = s.mcsSettings;
+  McsOptionsPanel& opt = main.mcsOptions();
+  main.host().SetMousePointer(kPointerDefault);
+  s.shellState.UiState = 0;
+  opt.cmd_MCS_opt(1).SetCaption("&Cancel");
+  opt.Frm_MCS_opt.SetVisible(true);
+  // Constant amplitude and distributions have no faster equivalent.
+  const bool fastPossible = s.analysisOptions.LoadingType != 3 && s.analysisOptions.LoadingType != 4;
+  if (!fastPossible) mcs.FastSimulation = 0;
+  opt.chk_StartNo(2).SetEnabled(fastPossible);
+  opt.chk_StartNo(3).SetEnabled(fastPossible);
+  opt.chk_StartNo(0).SetValue(mcs.RandomStart);
+  opt.chk_StartNo(1).SetValue(mcs.NeglectFatigueLimit);
+  opt.chk_StartNo(3).SetValue(mcs.FastSimulation);
+}
+
+}  // namespace
+
+void mnu_calculate_Click(FormMain& main) {
+  ProgramState& s = main.state();
+  const AnalysisOptions& ao = s.analysisOptions;
+  if (s.shellState.UiState != 1) {
+    BeepIfEnabled(s.shellState, main.host());
+    return;
+  }
+  FormShow& show = main.formShow();
+  if (!show.IsLoaded()) show.Load();
+  show.Move(main.Left(), main.Top(), main.Width(), main.Height());
+  HideLife(main);
+  s.mcsSettings.BrakeRequested = 0;
+  CyclesPerBlockFor(s, s.loadingData.CyclesPerBlock);
+  if (ao.LoadingType == 3) s.loadingData.LevelCycles[1] = 1.0f;
+  if (s.materialData.SNStressRatio == -1.0f || ao.MeanStressOption != 2) {
+    if (DistributionParameterUnfinished(main)) return;
+    if (ao.MeanStressOption == 2 && ao.SNDataSpecimen == 2) s.componentData.Kf = s.componentData.Kt;
+  }
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  if (ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1 && (ao.LoadingType == 2 || ao.LoadingType == 3))
+    DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
+  if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == 4 && lf.Pic_Distr.MousePointer() == kPointerCross)
+    lf.Pic_Distr_Click();
+  if (ao.AnalysisMode == 2 && MasterRangeRefused(main)) return;
+  const std::string word = MeanStressQuestionWord(s);
+  if (!word.empty()) {
+    const int answer = AlertBox(s.shellState, main.host(), MeanStressQuestionText(word), MsgButtons::YesNo,
+                                MsgIcon::Question, 2, kMeanStressQuestionTitle);
+    if (answer != kAnswerYes) {
+      s.analysisOptions.MeanStressOption = 1;
+      return;
+    }
+    s.results.MseQuestionAnswered = 1;
+  } else {
+    s.results.CrackMessageShown = 0;  // the overload message may show again
+  }
+  HideLife(main);
+  main.dataService().frm_data_serv.SetVisible(false);
+  main.problemDefinition().frm_analysis.SetVisible(false);
+  s.results.CalcAborted = 0;
+  s.shellState.UiState = 0;
+  if (ao.AnalysisKind == 2)
+    OpenSimulationOptions(main);
+  else
+    RunDeterministic(main);
+}

@@ -1,0 +1,68 @@
+// "S&I" and "U&S" of "&Units": every unit text and display factor follows
+// the chosen system; the values themselves stay in MPa and mm.
+
+#include "component/ui/data_box_panel.h"
+#include "diagrams/ui/diagram_services.h"
+#include "diagrams/ui/result_frames_panel.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_services.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+#include "shell/ui/shell_commands.h"
+#include "shell/unit_texts.h"
+#include "shell/user_messages.h"
+
+namespace {
+
+void RedrawInNewUnits(FormMain& main) {
+  ProgramState& s = main.state();
+  ResultFramesPanel& rf = main.results();
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  if (rf.pic_master.IsShowing()) DrawMasterCurve(main, rf.pic_master.surface(), rf.pic_master1.surface());
+  DrawSNCurve(main, main.snInputs().Pic_SN.surface());
+  switch (s.analysisOptions.LoadingType) {
+    case 1:
+      s.loadingData.HistMaxCaption = HistoryExtremesCaption(s, "####.0# ");
+      lf.SHSmax.SetCaption(s.loadingData.HistMaxCaption);
+      break;
+    case 4:
+      DrawDistributionDiagram(main, lf.Pic_Distr.surface(), batch);
+      break;
+    case 2:
+    case 3:
+      DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
+      break;
+    default:
+      break;
+  }
+}
+
+void SwitchUnits(FormMain& main, UnitSystem system) {
+  ProgramState& s = main.state();
+  if (main.loadingDb().frm_Load_Dbase.Visible() || main.fatigueDb().frm_Fatigue_Dbase.Visible() ||
+      s.shellState.UiState != 1) {
+    BeepIfEnabled(s.shellState, main.host());
+    return;
+  }
+  MainMenus& m = main.menus();
+  m.mnu_SI.SetChecked(system == UnitSystem::SI);
+  m.mnu_US.SetChecked(system == UnitSystem::US);
+  s.unitSettings = UnitsOf(system);
+  FollowStressUnits(s);
+  main.fatigueDb().Label28.ForEach([&](Label& l) { l.SetCaption(s.unitSettings.StressUnitBracket); });
+  if (RebuildBatchMeanStressTexts(s)) {
+    main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);
+    main.loadingFrames().SSmse.SetCaption(s.loadingData.BatchMseText);
+  }
+  if (RebuildJobMeanStressTag(s)) main.dataBox().DBmse(1).SetCaption(s.resultsDisplay.MseTag + "   ");
+  RedrawInNewUnits(main);
+}
+
+}  // namespace
+
+void mnu_SI_Click(FormMain& main) { SwitchUnits(main, UnitSystem::SI); }
+void mnu_US_Click(FormMain& main) { SwitchUnits(main, UnitSystem::US); }

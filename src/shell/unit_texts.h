@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+struct ProgramState;
+
+// Texts and factors that follow the unit system. Values stay in MPa and mm;
+// only what is shown changes.
+
+// The loading's unit texts and display factor: a loading given as stress
+// takes the stress unit; one given as strain keeps micro-strain, with the
+// factors that depend on whether the selected batch holds a history.
+void FollowStressUnits(ProgramState& s);
+
+// The selected loading batch's mean-stress texts in the current stress unit,
+// rebuilt only when the batch carries an ultimate strength above 1.001;
+// returns whether they were rebuilt.
+bool RebuildBatchMeanStressTexts(ProgramState& s);
+
+// The job's mean-stress tag in the current stress unit, rebuilt only while
+// the mean stress is accounted; returns whether it was rebuilt.
+bool RebuildJobMeanStressTag(ProgramState& s);
+
+// "Smax = <max> <unit>,  Smin = <min> <unit>" of the history in the current
+// stress unit, with the given number mask.
+std::string HistoryExtremesCaption(const ProgramState& s, const char* mask);

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/format.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+#include "support/fake_host.h"
+
+namespace {
+
+class UnitCommandsTest : public ::testing::Test {
+ protected:
+  ProgramState state;
+  FakeHost host;
+  FormMain main{state, host};
+  MainMenus& m = main.menus();
+
+  void Label28Is(const std::string& bracket) {
+    main.fatigueDb().Label28.ForEach([&](Label& l) { EXPECT_EQ(l.Caption(), bracket); });
+  }
+};
+
+TEST_F(UnitCommandsTest, SwitchesEveryUnitTextAndFactor) {
+  EXPECT_TRUE(m.mnu_SI.Checked());
+  m.mnu_US.click();
+  const UnitSettings& u = state.unitSettings;
+  EXPECT_EQ(u.StressUnitBracket, "[ksi]");
+  EXPECT_EQ(u.StressUnit, "ksi");
+  EXPECT_EQ(u.SmallLengthUnit, "in");
+  EXPECT_EQ(u.StressUnitFactor, static_cast<float>(1 / 6.895));
+  EXPECT_EQ(u.LengthUnitFactor, static_cast<float>(1 / 25.4));
+  EXPECT_TRUE(m.mnu_US.Checked());
+  EXPECT_FALSE(m.mnu_SI.Checked());
+  EXPECT_EQ(state.loadingUnits.LoadUnit, "ksi");
+  EXPECT_EQ(state.loadingUnits.LoadUnitBracket, "[ksi]");
+  EXPECT_EQ(state.loadingUnits.LoadUnitFactor, u.StressUnitFactor);
+  Label28Is("[ksi]");
+  // Values stay in MPa and mm; only what is shown changes.
+  EXPECT_EQ(state.materialData.Se, 100.0f);
+  EXPECT_EQ(Format(state.materialData.Se * u.StressUnitFactor, "##0.0##"), "14.503");
+  EXPECT_EQ(Format(state.materialData.Thickness * u.LengthUnitFactor, "0.0##"), "0.984");
+
+  m.mnu_SI.click();
+  EXPECT_EQ(state.unitSettings, UnitSettings{});
+  EXPECT_TRUE(m.mnu_SI.Checked());
+  EXPECT_FALSE(m.mnu_US.Checked());
+  Label28Is("[MPa]");
+}
+
+TEST_F(UnitCommandsTest, RefusedWhileBusyOrABrowserIsUp) {
+  state.shellState.UiState = 0;
+  m.mnu_US.click();
+  main.fatigueDb().frm_Fatigue_Dbase.SetVisible(true);
+  state.shellState.UiState = 1;
+  m.mnu_US.click();
+  main.fatigueDb().frm_Fatigue_Dbase.SetVisible(false);
+  main.loadingDb().frm_Load_Dbase.SetVisible(true);
+  m.mnu_US.click();
+  EXPECT_EQ(host.beeps, 3);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(state.unitSettings, UnitSettings{});
+  EXPECT_TRUE(m.mnu_SI.Checked());
+}
+
+TEST_F(UnitCommandsTest, StrainLoadingKeepsMicroStrain) {
+  state.loadingUnits.LoadQuantity = "Strain ";
+  state.materialData.YoungModulus = 200000.0f;
+  m.mnu_US.click();
+  EXPECT_EQ(state.loadingUnits.LoadUnit, "\xC2\xB5str");
+  EXPECT_EQ(state.loadingUnits.LoadUnitBracket, "[\xC2\xB5str]");
+  EXPECT_EQ(state.loadingUnits.LoadUnitFactor, 5.0f);
+  EXPECT_EQ(state.loadingUnits.LoadToStressFactor, 1.0f);
+
+  state.loadingDbState.SelectedLoadingBatch = 4;
+  state.loadingDatabase.BatchPointCount[4] = 100;  // a strain history
+  m.mnu_SI.click();
+  EXPECT_EQ(state.loadingUnits.LoadUnitFactor, 1.0f);
+  EXPECT_EQ(state.loadingUnits.LoadToStressFactor, 0.2f);
+}
+
+TEST_F(UnitCommandsTest, MeanStressTextsInTheNewUnit) {
+  state.loadingDbState.SelectedLoadingBatch = 2;
+  state.loadingDatabase.BatchSu[2] = 689.5f;
+  state.loadingDatabase.BatchSy[2] = 344.75f;
+  state.loadingDatabase.BatchKf[2] = 2.5f;
+  state.materialData.SuUsed = 689.5f;
+  state.materialData.SyUsed = 344.75f;
+  state.componentData.Kf = 1.5f;
+  m.mnu_US.click();
+  EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
+  EXPECT_EQ(state.loadingData.BatchMseText2, "DMSE(+): 100/50/2.5");
+  EXPECT_EQ(main.loadingFrames().DTmse.Caption(), state.loadingData.BatchMseText);
+  EXPECT_EQ(main.loadingFrames().SSmse.Caption(), state.loadingData.BatchMseText);
+  EXPECT_EQ(state.resultsDisplay.MseTag, "MSE(+): Su=100, Sy=50, Kt=1.5");
+  EXPECT_EQ(state.resultsDisplay.MseTag2, "MSE(+)");
+  EXPECT_EQ(main.dataBox().DBmse(1).Caption(), "MSE(+): Su=100, Sy=50, Kt=1.5   ");
+
+  // A batch without strengths keeps its wording; a neglected mean stress keeps the tag.
+  state.loadingDatabase.BatchSu[2] = 1.0f;
+  state.analysisOptions.MeanStressOption = 1;
+  m.mnu_SI.click();
+  EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
+  EXPECT_EQ(state.resultsDisplay.MseTag, "MSE(+): Su=100, Sy=50, Kt=1.5");
+}
+
+TEST_F(UnitCommandsTest, HistoryCaptionInTheNewUnit) {
+  state.analysisOptions.LoadingType = 1;
+  state.loadingData.LoadSmax = 68.95f;
+  state.loadingData.LoadSmin = -34.475f;
+  m.mnu_US.click();
+  EXPECT_EQ(state.loadingData.HistMaxCaption, "Smax = 10.0 ksi,  Smin = -5.0 ksi");
+  EXPECT_EQ(main.loadingFrames().SHSmax.Caption(), state.loadingData.HistMaxCaption);
+}
+
+}  // namespace
