@@ -39,6 +39,67 @@ TEST(FatigueDbFormat, WritesTheCurrentVersionByteForByte) {
   EXPECT_EQ(Bytes(db, 1), TwoSetBatchText());
 }
 
+// Every byte of a realistic file: Singles that need all seven digits, negative
+// numbers, Singles in the exponent form (-1.5E-05, 2.25E+07, 1E+30), lives in
+// millions that need seven digits (1.234567) or the exponent form (50 cycles
+// as 5E-05), a set linked to test data and a batch name holding a comma.
+TEST(FatigueDbFormat, SevenDigitSinglesAndExponentFormsByteForByte) {
+  FatigueDatabase db;
+  db.FdbSetCount[1] = 2;
+  db.FdbBatchName[1] = "Structural steels, EN 10025";
+  db.FdbSetName[1][1] = "S355 J2";
+  db.FdbSe[1][1] = 123.4567f;
+  db.FdbNo[1][1] = 1234567;
+  db.FdbM[1][1] = 3.333333f;  // values that seven digits give back exactly
+  db.FdbPn[1][1] = 97.72499f;
+  db.FdbR[1][1] = -0.3333333f;
+  db.FdbSu[1][1] = 510;
+  db.FdbSy[1][1] = 355;
+  db.FdbReference[1][1] = "EN 1993-1-9\rDetail category 71";
+  db.FdbSeDistType[1][1] = 3;
+  db.FdbSeCov[1][1] = 0.0833333f;
+  db.FdbSeParA[1][1] = -1.5e-5f;
+  db.FdbSeParB[1][1] = 2.25e7f;
+  db.FdbSeXmin[1][1] = 0.5f;
+  db.FdbSeXmax[1][1] = 1e30f;
+  db.FdbSetName[1][2] = "Weld 50";
+  db.FdbTestDataName[1][2] = "Weld 50";
+  db.FdbSe[1][2] = 27.5f;
+  db.FdbNo[1][2] = 50;
+  db.FdbM[1][2] = 5;
+  db.FdbPn[1][2] = 50;
+  db.FdbSu[1][2] = 400;
+  db.FdbSy[1][2] = 240;
+  const std::string expected =
+      "-2             1 \r\n"  // the count in the zone at column 15, its sign blank there
+      " 2 \r\n"
+      "\r\n"
+      "S355 J2\r\n"
+      " 123.4567  1.234567  3.333333 \r\n"
+      " 97.72499 -.3333333  510  355 \r\n"
+      "EN 1993-1-9\rDetail category 71\r\n"
+      "\r\n"
+      "No fatigue data\r\n"
+      " 3  .0833333 -1.5E-05  2.25E+07  .5  1E+30 \r\n"
+      "\r\n"
+      "Weld 50\r\n"
+      " 27.5  5E-05  5 \r\n"
+      " 50  0  400  240 \r\n"
+      "Description & Reference:\r\n"
+      "\r\n"
+      "Weld 50\r\n"
+      " 0  .1  0  0  0  0 \r\n"
+      " 0 Structural steels, EN 10025\r\n";
+  FillFatigueDbSaveTexts(db, 1);
+  EXPECT_EQ(Bytes(db, 1), expected);
+
+  FatigueDatabase read;
+  const FatigueDbParseResult r = Parse(expected, read);
+  ASSERT_EQ(r.status, FatigueDbParseStatus::Ok) << r.errorText;
+  EXPECT_TRUE(read == db);
+  EXPECT_EQ(read.FdbNo[1][2], 50);
+}
+
 TEST(FatigueDbFormat, ReadsTheCurrentVersionBack) {
   FatigueDatabase db;
   const FatigueDbParseResult r = Parse(TwoSetBatchText(), db);

@@ -59,6 +59,50 @@ TEST(JobFileBytes, TypedInConstantAmplitudeJobRecordByRecord) {
   EXPECT_EQ(JobFileBytes(JobFileOf(*TypedInConstantAmplitudeJob())), kTypedInJob);
 }
 
+// A probabilistic database job in US units, every byte: Singles that need all
+// seven digits (.03937008, .1450326), a Double that needs fifteen
+// (.998998998998999), negative numbers, a Long of seven digits, and numbers
+// in the exponent form (-3.2E-05 as a Single, 1E+30).
+TEST(JobFileBytes, UsDatabaseJobWholeFile) {
+  auto s = DatabaseJobInUsUnits();
+  s->mcsSettings.SimulationCount = 999;
+  s->mcsResults.ProbabilityLevel = 1.0 - 1.0 / 999;  // the level the simulation sets for 999 runs
+  s->randomVariableTable.RvParA[1] = -3.2e-5f;
+  s->materialData.Thickness = 12.7f;
+  const std::string expected =
+      "Analysis options\r\n"
+      "Shaft shoulder\r\n"
+      " 1  0  2  2  2  2  2  2 \r\n"
+      " 1  .03937008  1 -1 \r\n"
+      "[ksi]\rksi\rStress \r 1  .1450326 \r\n"
+      "/data/loads\r\n"
+      "/home/eng/db\r\n"
+      "Material data\r\n"
+      "\"St 52-3, welded, as rolled\"\r\n"
+      " 1  2  2 \r\n"
+      " 160  5  5  0  0  0  12.7  .25  1 \r\n"
+      " 210000  520  355  520  355  5000000  .7 \r\n"
+      "Loading data\r\n"
+      "Crane runway\r\n"
+      " 1  4 \r\n"
+      " 60  120  10  100  120  2  2 \r\n"
+      " 2.5  3  3  2.5  3  3 \r\n"
+      " 1  1  1 \r\n"
+      "\"DMSE(+): Su=520, Sy=355, Kt=2.5\"\r\n"
+      "Random data\r\n"
+      "/NSA\r\n"
+      "NoFL\r\n"
+      " 2  .08  .5  1.5 -3.2E-05  .25 \r\n"
+      " 0  .1  1  1  0  0 \r\n"
+      "-1  .1  1  1  0  0 \r\n" +
+      Repeat(" 0  .1  1  1  0  0 \r\n", 5) +
+      " 2  999  1  3  .998998998998999  1E+30  1  0 \r\n"
+      " 1  1  1  1  0 \r\n";
+  const std::string bytes = JobFileBytes(JobFileOf(*s));
+  EXPECT_EQ(bytes, expected);
+  EXPECT_EQ(JobFileBytes(Parse(bytes)), expected);  // and reads back to the same items
+}
+
 TEST(JobFileBytes, UsUnitsSelectedBatchAndTextsHoldingCommas) {
   auto s = DatabaseJobInUsUnits();
   s->loadingDbState.BrowsedLoadingBatch = 9;  // browsed after the batch was taken

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/runtime/runtime_error.h"
@@ -59,6 +60,15 @@ void SyncFolder(const std::string& path) {
   ::close(dfd);
 }
 
+// The file a save replaces: the file a link points to (the link stays), else
+// the path itself (a link to nothing is replaced by the file).
+std::string SaveTarget(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  const std::filesystem::path target = std::filesystem::canonical(path, ec);
+  return ec ? path : target.string();
+}
+
 }  // namespace
 
 int RuntimeErrorFromErrno(int err) {
@@ -81,7 +91,8 @@ int RuntimeErrorFromErrno(int err) {
   }
 }
 
-SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+SaveResult WriteFileAtomically(const std::string& name, std::string_view bytes) {
+  const std::string path = SaveTarget(name);
   std::string tmp;
   const int fd = CreateTemporary(path, tmp);
   if (fd < 0) return Failure(errno);

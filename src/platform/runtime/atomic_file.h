@@ -15,6 +15,7 @@ struct SaveResult {
 // Writes `bytes` to a temporary file in the target's folder, flushes it to the
 // disk and renames it over `path`. On any failure the temporary file is removed,
 // an existing file at `path` stays as it was, and the result carries the text.
+// When `path` is a link to a file, that file is replaced and the link stays.
 SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The runtime's error code for an errno value of a failed file operation.

@@ -44,6 +44,24 @@ TEST_F(AtomicFileTest, WritesAndReplacesWholeFiles) {
   EXPECT_EQ(FileCount(), 1);  // no temporary left behind
 }
 
+// A database kept in one folder and linked into another: saving through the
+// link replaces the file it points to and leaves the link in place, as
+// writing to the file's name always did.
+TEST_F(AtomicFileTest, SavingThroughALinkReplacesTheLinkedFile) {
+  fs::create_directories(dir_ / "shared");
+  fs::create_directories(dir_ / "jobs");
+  const fs::path target = dir_ / "shared" / "duvak.dat";
+  const fs::path link = dir_ / "jobs" / "duvak.dat";
+  std::ofstream(target, std::ios::binary) << "old";
+  fs::create_symlink(fs::path("..") / "shared" / "duvak.dat", link);
+
+  ASSERT_TRUE(WriteFileAtomically(link.string(), "new\r\n"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Contents(target), "new\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "shared"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "jobs"), fs::directory_iterator()), 1);
+}
+
 TEST_F(AtomicFileTest, MissingFolderGivesPathNotFound) {
   const SaveResult r = WriteFileAtomically((dir_ / "no" / "a.cfg").string(), "data");
   EXPECT_FALSE(r);

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_writer.h"
@@ -147,6 +154,26 @@ TEST(SeqReader, OpeningFailures) {
   EXPECT_EQ(ErrorCodeOf([&] { SeqReader::Open((dir / "no_such_file_here.dat").string()); }), kErrFileNotFound);
   EXPECT_EQ(ErrorCodeOf([&] { SeqReader::Open((dir / "no_such_folder_here" / "x.dat").string()); }), kErrPathNotFound);
   EXPECT_EQ(ErrorCodeOf([&] { SeqReader::Open(dir.string()); }), kErrPathFileAccess);
+}
+
+// A named pipe in place of a file (say "Duvak.cfg") is refused at once: opening
+// it must not wait for a writer, or start-up would hang. A helper thread opens
+// the pipe's writing end after a while; the refusal has to come before that.
+TEST(SeqReader, NamedPipeIsRefusedWithoutWaiting) {
+  const fs::path pipe = fs::temp_directory_path() / ("seq_reader_fifo_" + std::to_string(getpid()));
+  fs::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::atomic<bool> writerCame{false};
+  std::thread writer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    writerCame = true;
+    const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);  // frees a reader that waits
+    if (fd >= 0) ::close(fd);
+  });
+  EXPECT_EQ(ErrorCodeOf([&] { SeqReader::Open(pipe.string()); }), kErrPathFileAccess);
+  EXPECT_FALSE(writerCame) << "opening waited for a writer";
+  writer.join();
+  fs::remove(pipe);
 }
 
 TEST(SeqReader, FilesAreDecodedFromWindows1252) {
