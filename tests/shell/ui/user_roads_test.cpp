@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/analysis_frame_panel.h"
+#include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
@@ -224,7 +226,148 @@ TEST_F(UserRoads, SavedJobReopensEqualInAFreshWindow) {
   EXPECT_EQ(q.state.componentData.Kt, saved.componentData.Kt);
   EXPECT_EQ(q.state.componentData.Kf, saved.componentData.Kf);
   // The user goes on from the opened job to the life.
-  if (!q.main.menus().mnu_calculate.IsEnabledInMenu()) Choose(q.main.menus().mnu_calculations);
+  EXPECT_EQ(CalculatedLife(q), life);
+  EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+}
+
+// A database file of one batch with two sets, written in `folder` by the
+// program's own writer.
+void WriteSmallDatabase(const std::filesystem::path& folder) {
+  FatigueDatabase db;
+  db.FdbBatchName[1] = "Steels";
+  db.FdbSetCount[1] = 2;
+  const struct {
+    const char* name;
+    float se, m;
+  } sets[] = {{"S355", 50.0f, 3.5f}, {"S235", 80.0f, 4.0f}};
+  for (int j = 1; j <= 2; ++j) {
+    db.FdbSetName[1][j] = sets[j - 1].name;
+    db.FdbSe[1][j] = sets[j - 1].se;
+    db.FdbM[1][j] = sets[j - 1].m;
+    db.FdbNo[1][j] = 2000000;
+    db.FdbR[1][j] = -1.0f;
+    db.FdbPn[1][j] = 50.0f;
+    db.FdbSy[1][j] = 355.0f;
+    db.FdbSu[1][j] = 510.0f;
+  }
+  FatigueDbState st;
+  st.FatigueBatchCount = 1;
+  st.DatabaseDir = folder.string();
+  FakeHost host;
+  ASSERT_TRUE(WriteFatigueDatabase(db, st, host)) << host.Transcript();
+}
+
+TEST_F(UserRoads, DatabaseSetSelectedCalculatedAndItsEditsGuardedAtExit) {
+  const std::filesystem::path dbFolder = folder.path() / "materials";
+  std::filesystem::create_directory(dbFolder);
+  WriteSmallDatabase(dbFolder);
+
+  Program p;
+  ToTheInputView(p);
+  SetConstantAmplitudeRange(p, 200.0f);
+  MainMenus& menus = p.main.menus();
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+
+  // "&Material Data...": the empty database offers reading; the user goes to
+  // the folder and opens the file there.
+  Choose(menus.mnu_fatigue);
+  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+  EXPECT_TRUE(ds.chk_Read_Dbase.Value());
+  ExpectStep(ds.cmd_data_next, "&Run", "Calculate fatigue life");
+  ds.Dir1.SetPath(dbFolder.string());
+  Press(ds.cmd_data_do);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_EQ(p.state.fatigueDbState.FatigueBatchCount, 1);
+
+  // Browsing: the batch is on show; the user picks the first set.
+  EXPECT_TRUE(ds.chk_Input_Dbase.Value()) << "a read database is offered for browsing";
+  Press(ds.cmd_data_do);
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
+  EXPECT_EQ(db.Lab1_fatigue_DB.Caption(), "Steels");
+  EXPECT_EQ(db.Text2(0).Text(), "S355");
+  Press(db.Text3(0));
+  Press(db.cmd_fatigue_Db_OK);
+  EXPECT_FALSE(db.frm_Fatigue_Dbase.Visible());
+  EXPECT_EQ(p.state.materialData.MaterialSource, 1);
+  EXPECT_EQ(p.state.materialData.SeFrom, 100.0f) << "the set's amplitude becomes a range";
+  EXPECT_EQ(p.state.materialData.SNExponent, 3.5f);
+  EXPECT_EQ(p.state.jobTexts.MaterialName, "S355");
+
+  // Back in the input view, "&Calculate" gives the life of the set.
+  EXPECT_FALSE(ds.frm_data_serv.Visible());
+  Choose(menus.mnu_calculate);
+  EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   1.768E+5 [cyc] ");
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // An edit of the database in the table editor, then Exit: the question,
+  // Cancel keeps the program, OK ends it.
+  Choose(menus.mnu_fatigue);
+  Press(ds.chk_Edit_Dbase);
+  Press(ds.cmd_data_do);
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing()) << p.host.Transcript();
+  p.host.messages.clear();
+  Enter(db.Text5(1), "4.5");
+  EXPECT_EQ(p.state.fatigueDatabase.FdbM[1][2], 4.5f);
+  EXPECT_EQ(p.state.fatigueDbState.FatigueDbModified, 1);
+  Press(db.cmd_Fatigue_Db_Cancel);
+
+  p.host.QueueAnswer(kAnswerCancel);
+  Choose(menus.mnu_start(2));
+  ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
+  EXPECT_EQ(p.host.messages[0].text, "Changes in the Fatigue Database will be lost!  ");
+  EXPECT_EQ(p.host.messages[0].title, "Exit Program");
+  EXPECT_EQ(p.programEnds, 0);
+  EXPECT_TRUE(p.main.IsLoaded());
+
+  p.host.QueueAnswer(kAnswerOK);
+  Choose(menus.mnu_start(2));
+  EXPECT_EQ(p.host.messages.size(), 2u);
+  EXPECT_EQ(p.programEnds, 1);
+}
+
+// The road of the database test up to the chosen set `row` (0-based).
+void SelectDatabaseSet(Program& p, const std::filesystem::path& dbFolder, int row) {
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  Choose(p.main.menus().mnu_fatigue);
+  ds.Dir1.SetPath(dbFolder.string());
+  Press(ds.cmd_data_do);  // open
+  Press(ds.cmd_data_do);  // browse
+  Press(db.Text3(row));
+  Press(db.cmd_fatigue_Db_OK);
+}
+
+TEST_F(UserRoads, JobWithADatabaseSetReopensFromTheDatabase) {
+  const std::filesystem::path dbFolder = folder.path() / "materials";
+  std::filesystem::create_directory(dbFolder);
+  WriteSmallDatabase(dbFolder);
+  const std::string path = (folder.path() / "db_job.sns").string();
+  std::string life;
+  MaterialData material;
+  {
+    Program p;
+    ToTheInputView(p);
+    SetConstantAmplitudeRange(p, 250.0f);
+    SelectDatabaseSet(p, dbFolder, 1);
+    ASSERT_EQ(p.state.jobTexts.MaterialName, "S235");
+    life = CalculatedLife(p);
+    p.host.saveAnswers.push_back(path);
+    Choose(p.main.menus().mnu_start(1));
+    ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+    material = p.state.materialData;
+  }
+  // A fresh program started elsewhere: the job brings its database back.
+  std::filesystem::current_path(folder.path() / "..");
+  Program q;
+  q.host.openAnswers.push_back(path);
+  Choose(q.main.menus().mnu_start(0));
+  std::filesystem::current_path(folder.path());
+  ASSERT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+  EXPECT_EQ(q.state.fatigueDbState.FatigueBatchCount, 1);
+  EXPECT_EQ(q.state.fatigueDatabase.FdbSetName[1][2], "S235");
+  EXPECT_EQ(q.state.jobTexts.MaterialName, "S235");
+  EXPECT_EQ(q.state.materialData, material);
   EXPECT_EQ(CalculatedLife(q), life);
   EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
 }
