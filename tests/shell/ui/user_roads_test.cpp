@@ -15,6 +15,7 @@
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "program_state.h"
+#include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
@@ -94,6 +95,22 @@ TEST_F(UserRoads, FromStartUpToALifeOnTheStartValues) {
   EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
   EXPECT_TRUE(main.dataBox().Result.IsShowing());
   EXPECT_EQ(main.dataBox().Result.Caption(), "Fatigue life:   2.000E+6 [cyc] ");
+
+  // About over the results and back: the commands work as before.
+  Choose(menus.mnu_about);
+  ASSERT_TRUE(main.about().frm_about.IsShowing());
+  Press(main.about().cmd_about);
+  EXPECT_FALSE(main.about().frm_about.Visible());
+  EXPECT_EQ(p.state.shellState.UiState, 1);
+  main.dataBox().Result.SetCaption("");
+  Choose(menus.mnu_calculate);
+  EXPECT_EQ(main.dataBox().Result.Caption(), "Fatigue life:   2.000E+6 [cyc] ");
+  EXPECT_EQ(p.host.beeps, 0);
+
+  // Exit with nothing unsaved ends the program without a question.
+  Choose(menus.mnu_start(2));
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_EQ(p.programEnds, 1);
 }
 
 TEST_F(UserRoads, DefineProblemThenCalculateFromTheMenus) {
@@ -189,6 +206,16 @@ TEST_F(UserRoads, UnitsSwitchTheTextsAndKeepTheRecords) {
   EXPECT_EQ(sn.SNset(0).Text(), "10.0");
   EXPECT_NEAR(p.state.materialData.Se, 137.9f, 0.01f);
 
+  // "&Save Settings" keeps US for the next start.
+  Choose(menus.mnu_Settings_save);
+  {
+    Program next;
+    EXPECT_TRUE(next.main.menus().mnu_US.Checked());
+    EXPECT_EQ(next.state.unitSettings.StressUnit, "ksi");
+    EXPECT_EQ(next.main.fatigueDb().Label28(0).Caption(), "[ksi]");
+    EXPECT_TRUE(next.host.messages.empty()) << next.host.Transcript();
+  }
+
   Choose(menus.mnu_SI);
   EXPECT_TRUE(menus.mnu_SI.Checked());
   EXPECT_EQ(unitLabel.Caption(), "[MPa]");
@@ -209,6 +236,7 @@ TEST_F(UserRoads, SavedJobReopensEqualInAFreshWindow) {
     SetConstantAmplitudeRange(p, 200.0f);
     TypeSnCurve(p, "50", "2E+6", "3.5");
     Enter(p.main.snInputs().SNtht(0), "30");
+    Choose(p.main.menus().mnu_US);
     life = CalculatedLife(p);
     p.host.saveAnswers.push_back(path);
     Choose(p.main.menus().mnu_start(1));
@@ -219,6 +247,11 @@ TEST_F(UserRoads, SavedJobReopensEqualInAFreshWindow) {
   q.host.openAnswers.push_back(path);
   Choose(q.main.menus().mnu_start(0));
   ASSERT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+  EXPECT_FALSE(q.main.problemDefinition().frm_analysis.Visible());
+  EXPECT_TRUE(q.main.snInputs().frm_SN.IsShowing());
+  EXPECT_TRUE(q.main.menus().mnu_US.Checked());
+  EXPECT_FALSE(q.main.menus().mnu_SI.Checked());
+  EXPECT_EQ(q.state.unitSettings, saved.unitSettings);
   EXPECT_EQ(q.state.materialData, saved.materialData);
   EXPECT_EQ(q.state.loadingData.StressRangeTo, saved.loadingData.StressRangeTo);
   EXPECT_EQ(q.state.analysisOptions.LoadingType, saved.analysisOptions.LoadingType);
@@ -298,6 +331,20 @@ TEST_F(UserRoads, DatabaseSetSelectedCalculatedAndItsEditsGuardedAtExit) {
   EXPECT_FALSE(ds.frm_data_serv.Visible());
   Choose(menus.mnu_calculate);
   EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   1.768E+5 [cyc] ");
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // The other set, and "&Run" of the data services straight to its life.
+  Choose(menus.mnu_fatigue);
+  Press(ds.cmd_data_do);
+  Press(db.Text3(1));
+  Press(db.cmd_fatigue_Db_OK);
+  EXPECT_EQ(p.state.jobTexts.MaterialName, "S235");
+  Choose(menus.mnu_fatigue);
+  ExpectStep(ds.cmd_data_next, "&Run", "Calculate fatigue life");
+  p.main.dataBox().Result.SetCaption("");
+  Press(ds.cmd_data_next);
+  EXPECT_FALSE(ds.frm_data_serv.Visible());
+  EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   8.192E+5 [cyc] ");
   ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 
   // An edit of the database in the table editor, then Exit: the question,
