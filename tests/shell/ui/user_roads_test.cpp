@@ -17,6 +17,8 @@
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/settings_frame_panel.h"
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
@@ -417,6 +419,50 @@ TEST_F(UserRoads, JobWithADatabaseSetReopensFromTheDatabase) {
   EXPECT_EQ(q.state.materialData, material);
   EXPECT_EQ(CalculatedLife(q), life);
   EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+}
+
+TEST_F(UserRoads, CancelledExitLeavesAWorkingFrameInCharge) {
+  const std::filesystem::path dbFolder = folder.path() / "materials";
+  std::filesystem::create_directory(dbFolder);
+  WriteSmallDatabase(dbFolder);
+  Program p;
+  ToTheInputView(p);
+  SetConstantAmplitudeRange(p, 200.0f);
+  SelectDatabaseSet(p, dbFolder, 0);
+  CalculatedLife(p);  // the second window has been loaded
+  MainMenus& menus = p.main.menus();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  Choose(menus.mnu_fatigue);
+  Press(p.main.dataService().chk_Edit_Dbase);
+  Press(p.main.dataService().cmd_data_do);
+  Enter(db.Text5(1), "4.5");
+  Press(db.cmd_Fatigue_Db_Cancel);
+  ASSERT_EQ(p.state.fatigueDbState.FatigueDbModified, 1);
+
+  // The colours frame is up; the user tries to leave and thinks better of it.
+  Choose(menus.mnu_settings);
+  ASSERT_TRUE(p.main.settings().frm_settings.IsShowing());
+  const int16_t gate = p.state.shellState.UiState;
+  const bool run = menus.mnu_Run.Enabled();
+  const bool calculate = menus.mnu_calculate.Enabled();
+  p.host.QueueAnswer(kAnswerCancel);
+  Choose(menus.mnu_start(2));
+  ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
+  EXPECT_EQ(p.programEnds, 0);
+  EXPECT_TRUE(p.main.settings().frm_settings.IsShowing());
+  EXPECT_EQ(p.state.shellState.UiState, gate) << "the colours frame keeps the main view busy";
+  EXPECT_EQ(menus.mnu_Run.Enabled(), run);
+  EXPECT_EQ(menus.mnu_calculate.Enabled(), calculate);
+  EXPECT_FALSE(p.main.formShow().IsLoaded()) << "the second window is unloaded in any case";
+
+  // The colours frame's Cancel gives the main view back; the data services
+  // lead on to the life.
+  Press(p.main.settings().cmd_settings_cancel);
+  EXPECT_EQ(p.state.shellState.UiState, 1);
+  Choose(menus.mnu_fatigue);
+  p.main.dataBox().Result.SetCaption("");
+  Press(p.main.dataService().cmd_data_next);
+  EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   1.768E+5 [cyc] ");
 }
 
 }  // namespace
