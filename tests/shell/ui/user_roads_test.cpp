@@ -179,6 +179,7 @@ TEST_F(UserRoads, TypedSnCurveGivesTheLifeOfTheRange) {
   EXPECT_NE(other, "Fatigue life:   1.768E+5 [cyc] ");
 
   TypeSnCurve(p, "50", "2E+6", "3.5");
+  EXPECT_FALSE(p.main.dataBox().Result.Visible()) << "a changed input hides the life on show";
   EXPECT_EQ(p.state.materialData.Se, 100.0f);
   EXPECT_EQ(p.state.materialData.SeTo, 100.0f) << "Calculate takes the single Se as both ends";
   EXPECT_EQ(CalculatedLife(p), "Fatigue life:   1.768E+5 [cyc] ");
@@ -348,6 +349,20 @@ TEST_F(UserRoads, DatabaseSetSelectedCalculatedAndItsEditsGuardedAtExit) {
   EXPECT_FALSE(ds.frm_data_serv.Visible());
   EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   8.192E+5 [cyc] ");
   ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // Typing an endurance limit gives up the set after a question.
+  SnFramePanel& sn = p.main.snInputs();
+  p.host.QueueAnswer(kAnswerYes);
+  Press(sn.SNset(0));
+  ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
+  EXPECT_EQ(p.host.messages[0].title, " Fatigue Data");
+  sn.SNset(0).typeText("60");
+  sn.SNset(0).leave();
+  EXPECT_EQ(p.state.materialData.MaterialSource, 2);
+  EXPECT_EQ(p.state.materialData.Se, 120.0f);
+  EXPECT_EQ(p.state.jobTexts.MaterialName, "???");
+  EXPECT_EQ(p.main.dataBox().Materialt.Text(), "???");
+  p.host.messages.clear();
 
   // An edit of the database in the table editor, then Exit: the question,
   // Cancel keeps the program, OK ends it.
