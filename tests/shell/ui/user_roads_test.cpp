@@ -133,7 +133,7 @@ TEST_F(UserRoads, DefineProblemThenCalculateFromTheMenus) {
   // runs the calculation at once.
   Choose(menus.mnu_target);
   ASSERT_TRUE(analysis.frm_analysis.IsShowing());
-  EXPECT_EQ(analysis.Cmd_analysis_next.ToolTipText(), "Calculate fatigue life");
+  ExpectStep(analysis.Cmd_analysis_next, "Run", "Calculate fatigue life");
   p.main.dataBox().Result.SetCaption("");
   Press(analysis.Cmd_analysis_next);
   EXPECT_FALSE(analysis.frm_analysis.Visible());
