@@ -480,4 +480,51 @@ TEST_F(UserRoads, CancelledExitLeavesAWorkingFrameInCharge) {
   EXPECT_EQ(p.main.dataBox().Result.Caption(), "Fatigue life:   1.768E+5 [cyc] ");
 }
 
+TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
+  namespace fs = std::filesystem;
+  const fs::path gone = folder.path() / "gone";
+  const fs::path other = folder.path() / "other";
+  fs::create_directory(gone);
+  fs::create_directory(other);
+  WriteSmallDatabase(gone);
+  WriteSmallDatabase(other);
+  const std::string path = (folder.path() / "gone.sns").string();
+  {
+    Program p;
+    ToTheInputView(p);
+    SelectDatabaseSet(p, gone, 1);
+    p.host.saveAnswers.push_back(path);
+    Choose(p.main.menus().mnu_start(1));
+    ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  }
+  fs::remove(gone / "duvak.dat");
+
+  // Another run works with the database of another folder, then opens the
+  // job whose database is no longer there.
+  Program q;
+  ToTheInputView(q);
+  SelectDatabaseSet(q, other, 0);
+  const FatigueDatabase inMemory = q.state.fatigueDatabase;
+  const FatigueDbState before = q.state.fatigueDbState;
+  q.host.openAnswers.push_back(path);
+  Choose(q.main.menus().mnu_start(0));
+  ASSERT_FALSE(q.host.messages.empty());
+  EXPECT_EQ(q.host.messages.back().text, "Can't restore the Fatigue Data");
+  EXPECT_EQ(q.state.materialData.MaterialSource, 2);
+  EXPECT_EQ(q.state.materialData.SNExponent, 4.0f) << "the job's values stay as typed-in data";
+  // The database of the other folder is still the one in memory, with its
+  // count and folder; the user browses it and picks a set again.
+  EXPECT_EQ(q.state.fatigueDatabase, inMemory);
+  EXPECT_EQ(q.state.fatigueDbState.FatigueBatchCount, 1);
+  EXPECT_EQ(q.state.fatigueDbState.DatabaseDir, before.DatabaseDir);
+  Choose(q.main.menus().mnu_fatigue);
+  EXPECT_TRUE(q.main.dataService().chk_Input_Dbase.Enabled());
+  Press(q.main.dataService().chk_Input_Dbase);
+  Press(q.main.dataService().cmd_data_do);
+  Press(q.main.fatigueDb().Text3(0));
+  Press(q.main.fatigueDb().cmd_fatigue_Db_OK);
+  EXPECT_EQ(q.state.jobTexts.MaterialName, "S355");
+  EXPECT_EQ(q.state.materialData.SNExponent, 3.5f);
+}
+
 }  // namespace
