@@ -72,13 +72,17 @@ void PresetDialogFromOptions(ProgramState& s) {
 void RestoreMaterial(FormMain& main, const JobSources& sources) {
   ProgramState& s = main.state();
   FatigueDbState& fdb = s.fatigueDbState;
+  // A database that cannot be read leaves the one in memory usable, with
+  // its own folder and count.
+  const FatigueDbState kept = fdb;
   fdb.FatigueBatchCount = 0;
   fdb.CurrentSetBatch = sources.fatigueBatch;
   fdb.CurrentFatigueSet = sources.fatigueSet;
   fdb.DatabaseDir = sources.fatigueDbFolder;
   const bool beep = s.shellState.BeepEnabled == 1;
-  if (ReadFatigueDatabase(s.fatigueDatabase, fdb, main.host(), beep) &&
-      FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
+  const bool read = ReadFatigueDatabase(s.fatigueDatabase, fdb, main.host(), beep);
+  if (!read) fdb = kept;
+  if (read && FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
     ShowFatigueDbBatch(main, sources.fatigueBatch);
     cmd_fatigue_Db_OK_Click(main);
   } else {

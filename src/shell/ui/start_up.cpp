@@ -253,6 +253,22 @@ void ShowWithWarranty(FormMain& main) {
   if (main.IsLoaded()) main.Unload();
 }
 
+// The second window's unload hands the main view back to the user (gate
+// open, Run and Calculate on). When the main window stays open after a
+// cancelled shut-down, whatever was in charge there (a working frame that
+// holds the gate) stays in charge.
+void UnloadSecondWindowKeepingTheMainView(FormMain& main) {
+  ShellState& shell = main.state().shellState;
+  MainMenus& m = main.menus();
+  const int16_t gate = shell.UiState;
+  const bool run = m.mnu_Run.Enabled();
+  const bool calculate = m.mnu_calculate.Enabled();
+  main.formShow().Unload();
+  shell.UiState = gate;
+  m.mnu_Run.SetEnabled(run);
+  m.mnu_calculate.SetEnabled(calculate);
+}
+
 }  // namespace
 
 namespace form_main {
@@ -296,8 +312,12 @@ void Form_Unload(FormMain& main, int& cancel) {
                                 MsgButtons::OKCancel, MsgIcon::Exclamation, 2, "Exit Program");
     if (answer == kAnswerCancel) cancel = 1;
   }
+  if (cancel) {
+    UnloadSecondWindowKeepingTheMainView(main);
+    return;
+  }
   main.formShow().Unload();
-  if (!cancel && main.onProgramEnd) main.onProgramEnd();
+  if (main.onProgramEnd) main.onProgramEnd();
 }
 
 }  // namespace form_main
