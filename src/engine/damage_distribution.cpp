@@ -122,7 +122,8 @@ void CalcDamageDistribution(ProgramState& s, Host& host) {
   Results& res = s.results;
   LoadingData& ld = s.loadingData;
   res.InfiniteLifeFlag = 1;
-  const float step = SetUpStressMasterCurve(s, host, false);
+  const float step = SetUpMasterCurve(s, host, ld.StressRange, ld.StressRangeTo * ld.ScalingFactorApplied,
+                                      ld.StressRangeFrom, ld.StressRangeTo, ld.StressRangeTo);
   const int points = MasterPointCount(ao);
   MaterialPart mp = CalcMaterialPart(s);
   for (int p = 1; p <= points; ++p) {

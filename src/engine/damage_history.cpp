@@ -53,35 +53,6 @@ void SetSampleExtremes(ProgramState& s, int32_t c) {
   s.mcsResults.SampleMin = mn;
 }
 
-// Master-curve set-up; returns the step of the varied parameter.
-float SetUpHistory(ProgramState& s, Host& host) {
-  const AnalysisOptions& ao = s.analysisOptions;
-  LoadingData& ld = s.loadingData;
-  const MaterialData& md = s.materialData;
-  Results& res = s.results;
-  if (ao.AnalysisMode != 2) {
-    ld.HistoryScaleUsed = ld.ScalingFactorMax * ld.ScalingFactorApplied;
-    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return 0.0f;
-  }
-  const int16_t param = ao.MasterCurveParameter;
-  if ((param == 1 && ld.ScalingFactorMax == ld.ScalingFactorMin) || (param == 2 && md.SeFrom == md.SeTo)) {
-    if (s.shellState.BeepEnabled == 1) host.Beep();
-    return 0.0f;
-  }
-  if (param == 2) {
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    ld.HistoryScaleUsed = ld.ScalingFactorMin;
-    return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
-  }
-  if (param == 1) {
-    ld.HistoryScaleUsed = ld.ScalingFactorMin;
-    res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return MasterStep(ld.ScalingFactorMin, ld.ScalingFactorMax, ao.MasterCurveSteps);
-  }
-  return 0.0f;  // a parameter the routine does not step: the values in place
-}
-
 // What one point of the cycle loop works with.
 struct HistoryPoint {
   float h = 0.0f, absH = 0.0f;
@@ -269,7 +240,8 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   if (s.mcsSettings.SimulationsDone == 0 && res.LevelDamage.size() < static_cast<size_t>(c) + 1) {
     res.LevelDamage.resize(static_cast<size_t>(c) + 1, 0.0f);
   }
-  const float step = SetUpHistory(s, host);
+  const float step = SetUpMasterCurve(s, host, ld.HistoryScaleUsed, ld.ScalingFactorMax * ld.ScalingFactorApplied,
+                                      ld.ScalingFactorMin, ld.ScalingFactorMax, ld.ScalingFactorMin);
   const int points = MasterPointCount(ao);
   for (int p = 1; p <= points; ++p) {
     if (p > 1) {

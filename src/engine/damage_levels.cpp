@@ -178,7 +178,9 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
   LoadingData& ld = s.loadingData;
   LifeResults& lr = s.lifeResults;
   res.InfiniteLifeFlag = 1;
-  const float step = SetUpStressMasterCurve(s, host, true);
+  const float step = SetUpMasterCurve(s, host, ld.StressRange, ld.StressRangeTo * ld.ScalingFactorApplied,
+                                      ld.StressRangeFrom, ld.StressRangeTo, ld.StressRangeTo);
+  if (ao.AnalysisMode != 2) ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
   const int points = MasterPointCount(ao);
   float largest = 0.0f;
   for (int p = 1; p <= points; ++p) {

@@ -16,31 +16,30 @@ float MasterStep(float from, float to, int16_t steps) {
   return (to - from) / static_cast<float>(steps);
 }
 
-float SetUpStressMasterCurve(ProgramState& s, Host& host, bool scaleMean) {
+float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleValue, float loadFrom, float loadTo,
+                       float enduranceValue) {
   const AnalysisOptions& ao = s.analysisOptions;
-  LoadingData& ld = s.loadingData;
   const MaterialData& md = s.materialData;
   Results& res = s.results;
   if (ao.AnalysisMode != 2) {
-    ld.StressRange = ld.StressRangeTo * ld.ScalingFactorApplied;
-    if (scaleMean) ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
+    used = singleValue;
     if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
     return 0.0f;
   }
   const int16_t param = ao.MasterCurveParameter;
-  if ((param == 1 && ld.StressRangeTo == ld.StressRangeFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
+  if ((param == 1 && loadTo == loadFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
     if (s.shellState.BeepEnabled == 1) host.Beep();
     return 0.0f;
   }
   if (param == 2) {
     res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    ld.StressRange = ld.StressRangeTo;
+    used = enduranceValue;
     return MasterStep(md.SeFrom, md.SeTo, ao.MasterCurveSteps) / res.KfUsed;
   }
   if (param == 1) {
-    ld.StressRange = ld.StressRangeFrom;
+    used = loadFrom;
     res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
-    return MasterStep(ld.StressRangeFrom, ld.StressRangeTo, ao.MasterCurveSteps);
+    return MasterStep(loadFrom, loadTo, ao.MasterCurveSteps);
   }
-  return 0.0f;  // a parameter the routine does not step: the values in place
+  return 0.0f;  // a parameter the routines do not step: the values in place
 }

@@ -14,10 +14,13 @@ int MasterPointCount(const AnalysisOptions& options);
 // there are no steps.
 float MasterStep(float from, float to, int16_t steps);
 
-// Set-up of the spectrum and distribution routines: for a single case the
-// stress range in use (and, with `scaleMean`, the mean) times the applied
-// scaling factor; for a master curve over the load level or the endurance
-// limit the first point's values. Returns the step of the varied parameter
-// (0 for a single case, an empty range (with a beep) or a parameter these
-// routines do not step).
-float SetUpStressMasterCurve(ProgramState& s, Host& host, bool scaleMean);
+// Set-up of a damage routine over the points of a master curve. `used` is
+// the loading value the routine works with (the stress range, or the
+// history's scaling value): for a single case it takes `singleValue`; for a
+// master curve over the load level it starts at `loadFrom` and steps to
+// `loadTo`; over the endurance limit it is `enduranceValue` while Se steps.
+// Also sets the notched endurance range of the first point. Returns the step
+// of the varied parameter: 0 for a single case, an empty range (with a beep)
+// or a parameter the routines do not step.
+float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleValue, float loadFrom, float loadTo,
+                       float enduranceValue);
