@@ -64,6 +64,10 @@ void PresetDialogFromOptions(ProgramState& s) {
   d.DlgLoadingType = a.LoadingType;
   d.DlgMeanStressOption = a.MeanStressOption;
   d.DlgSNDataSpecimen = a.SNDataSpecimen;
+  // Open commits the job's stress approach and notch sensitivity; the working
+  // copies follow them so that the next OK keeps them.
+  if (a.StressApproach != 0) d.DlgStressApproach = a.StressApproach;
+  if (a.NotchSensitivityMode != 0) d.DlgNotchSensitivity = a.NotchSensitivityMode;
 }
 
 // The job's S-N data come from its set of the fatigue database, read again

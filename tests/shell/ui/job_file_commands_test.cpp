@@ -201,6 +201,9 @@ TEST_F(JobFileCommandsTest, OpenCommitsTheJobsStressApproachAndNotchSensitivity)
   EXPECT_EQ(w.state->analysisOptions.NotchSensitivityMode, 2);
   EXPECT_EQ(w.state->analysisOptions.StressApproachTag, "LocS/");
   EXPECT_EQ(w.state->analysisOptions.NotchSensitivityTag, "NS(+)/");
+  // The problem definition's working copies follow, so its next OK keeps them.
+  EXPECT_EQ(w.state->analysisDialogState.DlgStressApproach, 2);
+  EXPECT_EQ(w.state->analysisDialogState.DlgNotchSensitivity, 2);
 }
 
 TEST_F(JobFileCommandsTest, ADatabaseJobReadsItsMaterialDatabaseAgain) {
