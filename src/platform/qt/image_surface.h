@@ -25,7 +25,6 @@ class ImageSurface : public PainterSurface {
   // The image as drawn, at the current size.
   const QImage& image() const;
   void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
-  void SetSizeSource(SizeSource size) { sizeSource_ = std::move(size); }
 
   void Refresh() override;
   // Setting the background clears the picture to the new colour.

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <cstdio>
 
-#include "platform/draw/file_replacement.h"
+#include "platform/runtime/atomic_file.h"
 #include "platform/runtime/runtime_error.h"
 
 namespace {

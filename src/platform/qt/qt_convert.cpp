@@ -98,3 +98,7 @@ QString ToQLines(const std::string& s) {
   q.replace(QChar('\r'), QChar('\n'));
   return q;
 }
+
+Qt::Alignment HorizontalAlignment(int alignment) {
+  return alignment == kAlignRight ? Qt::AlignRight : alignment == kAlignCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+}

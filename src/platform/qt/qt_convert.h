@@ -24,6 +24,9 @@ double TwipsPerPixelY();
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 
+// Qt's horizontal alignment of a control's Alignment (left, right, centre).
+Qt::Alignment HorizontalAlignment(int alignment);
+
 // Cursor of a mouse pointer number (default, cross, up arrow, hourglass).
 Qt::CursorShape CursorShapeFor(int pointer);
 

@@ -58,6 +58,11 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
   }
 }
 
+// Where a file dialog opens: the start folder, with the proposed file name.
+QString StartPath(const FileDialogRequest& r) {
+  return r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
+}
+
 }  // namespace
 
 QString QtFileFilter(const std::string& filter) {
@@ -100,13 +105,11 @@ void QtHost::Beep() { QApplication::beep(); }
 void QtHost::DoEvents() { QApplication::processEvents(); }
 
 std::string QtHost::ShowOpen(const FileDialogRequest& r) {
-  const QString start = r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
-  return FromQ(QFileDialog::getOpenFileName(parent_, ToQ(r.title), start, QtFileFilter(r.filter)));
+  return FromQ(QFileDialog::getOpenFileName(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
 }
 
 std::string QtHost::ShowSave(const FileDialogRequest& r) {
-  const QString start = r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
-  return FromQ(QFileDialog::getSaveFileName(parent_, ToQ(r.title), start, QtFileFilter(r.filter)));
+  return FromQ(QFileDialog::getSaveFileName(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
 }
 
 int32_t QtHost::ShowColor(int32_t colour) {

@@ -24,10 +24,15 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The name of the attempt-th temporary file beside `path`.
+std::string TemporaryName(const std::string& path, int attempt) {
+  return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+}
+
 // Creates a new, empty temporary file beside `path`; returns its descriptor or -1.
 int CreateTemporary(const std::string& path, std::string& tmpName) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tmpName = path + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(attempt);
+    tmpName = TemporaryName(path, attempt);
     const int fd = ::open(tmpName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -110,4 +115,19 @@ SaveResult WriteFileAtomically(const std::string& name, std::string_view bytes) 
   }
   SyncFolder(path);
   return {};
+}
+
+std::string TemporaryNameBeside(const std::string& target) {
+  for (int attempt = 0;; ++attempt) {
+    const std::string name = TemporaryName(target, attempt);
+    std::error_code ec;
+    if (!std::filesystem::exists(name, ec) || attempt >= 100) return name;
+  }
+}
+
+SaveResult ReplaceFile(const std::string& temporary, const std::string& target) {
+  if (std::rename(temporary.c_str(), target.c_str()) == 0) return {};
+  const int err = errno;
+  std::remove(temporary.c_str());
+  return Failure(err);
 }

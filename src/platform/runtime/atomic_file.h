@@ -20,3 +20,10 @@ SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The runtime's error code for an errno value of a failed file operation.
 int RuntimeErrorFromErrno(int err);
+
+// For output that a library writes itself (a PDF document): a name for a
+// temporary file beside the target, and the rename of the finished temporary
+// file over the target. A failed rename removes the temporary file and leaves
+// the target as it was.
+std::string TemporaryNameBeside(const std::string& target);
+SaveResult ReplaceFile(const std::string& temporary, const std::string& target);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QWidget>
 #include <cmath>
 
@@ -74,10 +75,8 @@ void Control::GeometryChanged() {
 void Control::SetVisible(bool on) {
   visible_ = on;
   if (!widget_) return;
-  const bool was = form_.syncingQt_;
-  form_.syncingQt_ = true;
+  const QScopedValueRollback syncing(form_.syncingQt_, true);
   widget_->setVisible(on);
-  form_.syncingQt_ = was;
 }
 
 bool Control::IsShowing() const {
@@ -89,10 +88,8 @@ bool Control::IsShowing() const {
 void Control::SetEnabled(bool on) {
   enabled_ = on;
   if (!widget_) return;
-  const bool was = form_.syncingQt_;
-  form_.syncingQt_ = true;
+  const QScopedValueRollback syncing(form_.syncingQt_, true);
   widget_->setEnabled(on);
-  form_.syncingQt_ = was;
 }
 
 bool Control::IsEnabledInForm() const {

@@ -13,7 +13,7 @@ class ControlBridge;
 
 // The common part of every control of a form: name and index, geometry in
 // twips, visibility, enabled state, colours, font, tool tip, tab order, mouse
-// pointer, tag, and the events with their handlers.
+// pointer, and the events with their handlers.
 //
 // Properties keep exactly what the program wrote (a read returns the value
 // written); the widget shows them converted (twips to pixels, 0x00BBGGRR to a
@@ -83,8 +83,6 @@ class Control {
   // MousePointer over the control (kPointerDefault, kPointerCross, ...).
   int MousePointer() const { return mousePointer_; }
   void SetMousePointer(int pointer);
-  const std::string& Tag() const { return tag_; }
-  void SetTag(const std::string& tag) { tag_ = tag; }
 
   // Focus, kept by the form's focus model.
   virtual bool CanTakeFocus() const { return false; }
@@ -168,5 +166,4 @@ class Control {
   std::string toolTip_;
   int tabIndex_ = 0;
   int mousePointer_ = 0;
-  std::string tag_;
 };

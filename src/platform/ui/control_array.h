@@ -4,7 +4,6 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 class Control;
 class MenuItem;
@@ -62,11 +61,6 @@ class ControlArray : public ControlArrayBase {
   int Count() const { return static_cast<int>(items_.size()); }
   int LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
   int UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
-  std::vector<int> Indexes() const {
-    std::vector<int> v;
-    for (const auto& [i, e] : items_) v.push_back(i);
-    return v;
-  }
   // Calls f(element) for every element in index order.
   template <class F>
   void ForEach(F&& f) const {

@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "platform/qt/font_mapping.h"
@@ -377,10 +378,8 @@ void Form::Remove(Control& c) {
     if (it != arrays_.end()) it->second->Forget(c.Index());
   }
   byName_.erase({c.Name(), c.Index()});
-  const bool was = syncingQt_;
-  syncingQt_ = true;  // deleting a focused widget makes Qt move its focus
+  const QScopedValueRollback syncing(syncingQt_, true);  // deleting a focused widget makes Qt move its focus
   std::erase_if(controls_, [&](const auto& p) { return p.get() == &c; });
-  syncingQt_ = was;
 }
 
 void Form::ResetToDesign() {
@@ -491,13 +490,11 @@ void Form::MoveFocus(Control* to) {
 }
 
 void Form::SyncQtFocus() {
-  const bool was = syncingQt_;
-  syncingQt_ = true;
+  const QScopedValueRollback syncing(syncingQt_, true);
   if (focus_ && focus_->widget())
     focus_->widget()->setFocus(Qt::OtherFocusReason);
   else if (window_->focusWidget())
     window_->setFocus(Qt::OtherFocusReason);
-  syncingQt_ = was;
 }
 
 Control* Form::NextInTabOrder(Control* from, bool backwards) const {

@@ -6,16 +6,9 @@
 
 #include "platform/qt/qt_convert.h"
 
-namespace {
-Qt::Alignment QtAlignment(int alignment) {
-  const Qt::Alignment h = alignment == kAlignRight ? Qt::AlignRight : alignment == kAlignCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-  return h | Qt::AlignTop;
-}
-}  // namespace
-
 Label::Label(Form& form, Control* container, std::string name, int index)
     : Control(form, container, ControlKind::Label, std::move(name), index), label_(new QLabel(ParentWidget())) {
-  label_->setAlignment(QtAlignment(kAlignLeft));
+  label_->setAlignment(HorizontalAlignment(kAlignLeft) | Qt::AlignTop);
   AttachWidget(label_);
 }
 
@@ -27,7 +20,7 @@ void Label::SetCaption(const std::string& caption) {
 
 void Label::SetAlignment(int alignment) {
   alignment_ = alignment;
-  label_->setAlignment(QtAlignment(alignment));
+  label_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignTop);
 }
 
 void Label::SetBorderStyle(int style) {
@@ -41,21 +34,11 @@ void Label::SetAutoSize(bool on) {
   FitToCaption();
 }
 
-void Label::SetWordWrap(bool on) {
-  wordWrap_ = on;
-  label_->setWordWrap(on);
-}
-
-void Label::SetBackStyle(int style) {
-  backStyle_ = style;
-  ApplyColours();
-}
-
 void Label::FontChanged() { FitToCaption(); }
 
 void Label::ApplyColours() {
   Control::ApplyColours();
-  label_->setAutoFillBackground(backStyle_ == 1 && BackColor() != kDefaultColour);
+  label_->setAutoFillBackground(BackColor() != kDefaultColour);
 }
 
 // With AutoSize the label takes the size of its caption in its font (whole

@@ -16,11 +16,6 @@ class Label : public Control {
   void SetBorderStyle(int style);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool on);
-  bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool on);
-  // Transparent background (BackStyle 0) or filled with BackColor (1).
-  int BackStyle() const { return backStyle_; }
-  void SetBackStyle(int style);
 
  protected:
   void FontChanged() override;
@@ -33,6 +28,4 @@ class Label : public Control {
   int alignment_ = 0;
   int borderStyle_ = 0;
   bool autoSize_ = false;
-  bool wordWrap_ = false;
-  int backStyle_ = 1;
 };

@@ -36,8 +36,6 @@ class MenuItem {
   void SetEnabled(bool on);
   bool Visible() const { return visible_; }
   void SetVisible(bool on);
-  const std::string& Tag() const { return tag_; }
-  void SetTag(const std::string& tag) { tag_ = tag; }
 
   std::function<void()> onClick;
   // Chooses the item as the user would: runs Click when the item and all its
@@ -63,7 +61,6 @@ class MenuItem {
   bool checked_ = false;
   bool enabled_ = true;
   bool visible_ = true;
-  std::string tag_;
   std::vector<MenuItem*> items_;
   QAction* action_ = nullptr;
   std::unique_ptr<QMenu> ownedMenu_;  // the submenu of a menu that is not on a bar

@@ -8,10 +8,6 @@
 #include "platform/ui/form.h"
 
 namespace {
-Qt::Alignment QtAlignment(int alignment) {
-  return alignment == kAlignRight ? Qt::AlignRight : alignment == kAlignCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-}
-
 // Qt's LF line ends back to CR LF.
 std::string WithCrLf(const QString& q) {
   QString s = q;
@@ -103,7 +99,7 @@ std::string TextBox::SelText() const {
 
 void TextBox::SetAlignment(int alignment) {
   alignment_ = alignment;
-  if (line_) line_->setAlignment(QtAlignment(alignment) | Qt::AlignVCenter);
+  if (line_) line_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
 }
 
 void TextBox::SetBorderStyle(int style) {

@@ -47,7 +47,6 @@ class TextBox : public Control {
   friend class ControlBridge;
   void UserEdited(const std::string& text);
   void ShowText();
-  int CaretLimitFor(int inserted) const;
 
   QLineEdit* line_ = nullptr;
   QPlainTextEdit* multi_ = nullptr;

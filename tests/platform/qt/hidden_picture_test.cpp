@@ -5,10 +5,9 @@
 #include <QColor>
 #include <QImage>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/qt/colour_conversion.h"
+#include "support/scoped_folder.h"
 
 namespace {
 
@@ -16,18 +15,8 @@ namespace fs = std::filesystem;
 
 class HiddenPictureTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("hidden_picture_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  static std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path dir;
+  ScopedCurrentFolder folder{"hidden_picture_test"};
+  const fs::path& dir = folder.path();
 };
 
 TEST_F(HiddenPictureTest, IsTheHiddenPictureAndTakesItsSizeInTwips) {
@@ -62,7 +51,7 @@ TEST_F(HiddenPictureTest, SavedBitmapReadsBackPixelForPixel) {
   const fs::path file = dir / "screen.bmp";
   const SaveResult saved = pic.SaveBitmap(file.string());
   ASSERT_TRUE(saved.ok) << saved.errorText;
-  const std::string bytes = Contents(file);
+  const std::string bytes = folder.Read("screen.bmp");
   ASSERT_GE(bytes.size(), 54u);
   EXPECT_EQ(bytes.substr(0, 2), "BM");
   EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24);  // bits per pixel
@@ -100,13 +89,13 @@ TEST_F(HiddenPictureTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(missing.errorText, "Path not found");
 
   const fs::path file = dir / "old.bmp";
-  { std::ofstream(file) << "old"; }
+  folder.Write("old.bmp", "old");
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
   const SaveResult refused = pic.SaveBitmap(file.string());
   fs::permissions(dir, fs::perms::owner_all);
   if (!refused.ok) {  // (root may write anyway)
     EXPECT_EQ(refused.errorText, "Permission denied");
-    EXPECT_EQ(Contents(file), "old");
+    EXPECT_EQ(folder.Read("old.bmp"), "old");
   }
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/qt/window_grab.h"
+#include "support/scoped_folder.h"
 
 namespace {
 
@@ -27,11 +28,8 @@ std::string RunCommand(const std::string& command) {
 
 class PrinterSurfaceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("printer_surface_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  ScopedCurrentFolder folder{"printer_surface_test"};
+  const fs::path& dir = folder.path();
 
   // The first page at 50 dpi.
   QImage RenderFirstPage(const fs::path& pdf) const {
@@ -50,8 +48,6 @@ class PrinterSurfaceTest : public ::testing::Test {
   static bool Red(QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; }
 
   size_t FileCount() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {})); }
-
-  fs::path dir;
 };
 
 TEST_F(PrinterSurfaceTest, PrintsTextAndLinesToAPdfPage) {
