@@ -136,10 +136,7 @@ void CalcDamageDistribution(ProgramState& s, Host& host) {
       }
     }
     CalcLoadingPart(s, mp);
-    if (ao.AnalysisMode == 2) {
-      s.lifeResults.MasterLife[p] = res.LifeBlocks;
-      s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.StressRange : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.StressRange);
   }
   if (ao.AnalysisMode == 2) res.NotchedEnduranceRange = s.materialData.SeFrom / res.KfUsed;
   s.analysisOptions.LifeUnit = 1;

@@ -230,10 +230,7 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
       AdvanceProgressBar(res, progress);
     }
     if (!CalcHistoryPoint(s, host, c, p == points)) return;
-    if (ao.AnalysisMode == 2) {
-      s.lifeResults.MasterLife[p] = res.LifeBlocks;
-      s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.HistoryScaleUsed : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.HistoryScaleUsed);
   }
   AnalysisOptions& opts = s.analysisOptions;
   if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;

@@ -181,7 +181,6 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
   const AnalysisOptions& ao = s.analysisOptions;
   Results& res = s.results;
   LoadingData& ld = s.loadingData;
-  LifeResults& lr = s.lifeResults;
   res.InfiniteLifeFlag = 1;
   const float step = SetUpMasterCurve(s, host, ld.StressRange, ld.StressRangeTo * ld.ScalingFactorApplied,
                                       ld.StressRangeFrom, ld.StressRangeTo, ld.StressRangeTo);
@@ -194,10 +193,7 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
       if (ao.MasterCurveParameter == 1) ld.StressRange += step;
     }
     if (!CalcSpectrumPoint(s, host, largest)) return;
-    if (ao.AnalysisMode == 2) {
-      lr.MasterLife[p] = res.LifeBlocks;
-      lr.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.StressRange : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.StressRange);
   }
   const int batch = SelectedBatchOf(s);
   AnalysisOptions& opts = s.analysisOptions;

@@ -43,3 +43,10 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
   }
   return 0.0f;  // a parameter the routines do not step: the values in place
 }
+
+void StoreMasterPoint(ProgramState& s, int p, float used) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  if (ao.AnalysisMode != 2) return;
+  s.lifeResults.MasterLife[p] = s.results.LifeBlocks;
+  s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? used : s.results.NotchedEnduranceRange;
+}
