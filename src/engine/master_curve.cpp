@@ -5,6 +5,7 @@
 #include "engine/analysis_records.h"
 #include "platform/host.h"
 #include "program_state.h"
+#include "shell/user_messages.h"
 
 int MasterPointCount(const AnalysisOptions& options) {
   if (options.AnalysisMode != 2) return 1;
@@ -28,7 +29,7 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
   }
   const int16_t param = ao.MasterCurveParameter;
   if ((param == 1 && loadTo == loadFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
-    if (s.shellState.BeepEnabled == 1) host.Beep();
+    BeepIfEnabled(s.shellState, host);
     return 0.0f;
   }
   if (param == 2) {
