@@ -6,12 +6,12 @@
 // curve would overflow Single they are carried in double, and a life beyond
 // Single is stored as the infinite life.
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
 #include "engine/gamma.h"
+#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "platform/host.h"
@@ -46,7 +46,7 @@ MaterialPart CalcMaterialPart(ProgramState& s) {
   if (s.analysisOptions.MeanStressOption == 2 && denominator != 0.0f) mp.fR = md.SuUsed / denominator;
   if (!(mp.fR > 0.0f)) mp.fR = 1.0f;
   if (s.loadingDbState.LoadingSource == 1) {
-    const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+    const int batch = SelectedBatchOf(s);
     int32_t cycles = 0;
     if (TryCLng(s.loadingDatabase.BatchBlockCycles[batch], cycles)) ld.CyclesPerBlock = cycles;
   }
@@ -136,10 +136,7 @@ void CalcDamageDistribution(ProgramState& s, Host& host) {
       }
     }
     CalcLoadingPart(s, mp);
-    if (ao.AnalysisMode == 2) {
-      s.lifeResults.MasterLife[p] = res.LifeBlocks;
-      s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.StressRange : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.StressRange);
   }
   if (ao.AnalysisMode == 2) res.NotchedEnduranceRange = s.materialData.SeFrom / res.KfUsed;
   s.analysisOptions.LifeUnit = 1;

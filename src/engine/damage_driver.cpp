@@ -3,24 +3,20 @@
 // routine of the loading type and, in a fast simulation, replaces the later
 // runs by a scaled constant-amplitude equivalent.
 
-#include <algorithm>
 #include <cmath>
 
 #include "component/notch_sensitivity.h"
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
+#include "engine/job_checks.h"
 #include "platform/host.h"
 #include "program_state.h"
 
 namespace {
 
-int SelectedBatch(const ProgramState& s) {
-  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
-}
-
 void PrepareDisplay(ProgramState& s, Host& host, CalcProgress& progress) {
   const AnalysisOptions& ao = s.analysisOptions;
-  const bool batchWithData = s.loadingDatabase.BatchPointCount[SelectedBatch(s)] > 0;
+  const bool batchWithData = s.loadingDatabase.BatchPointCount[SelectedBatchOf(s)] > 0;
   s.results.MasterMseLabel =
       batchWithData && (ao.LoadingType == 2 || ao.LoadingType == 4) ? s.loadingData.BatchMseText2 : "1";
   progress.ReadyProgressDisplay(9.0f * s.layoutScales.FontScale);

@@ -11,6 +11,7 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
+#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
@@ -22,15 +23,11 @@ namespace {
 
 using calc::BelowLimit;
 
-int SelectedBatch(const ProgramState& s) {
-  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
-}
-
 // Counts the history into RainflowRanges and RainflowMeans; returns the cycles.
 int32_t CountHistory(ProgramState& s, Host& host) {
   LoadingData& ld = s.loadingData;
   const int32_t available = ld.HistoryPoints.empty() ? 0 : static_cast<int32_t>(ld.HistoryPoints.size()) - 1;
-  const int32_t n = std::clamp<int32_t>(s.loadingDatabase.BatchPointCount[SelectedBatch(s)], 0, available);
+  const int32_t n = std::clamp<int32_t>(s.loadingDatabase.BatchPointCount[SelectedBatchOf(s)], 0, available);
   SizeRainflowArrays(n, ld.RainflowWork, ld.RainflowRanges, ld.RainflowMeans);
   RainflowCounter counter(ld.HistoryPoints.data(), n, ld.RainflowWork.data(), ld.RainflowRanges.data(),
                           ld.RainflowMeans.data());
@@ -55,14 +52,9 @@ void SetSampleExtremes(ProgramState& s, int32_t c) {
 
 // What one point of the cycle loop works with.
 struct HistoryPoint {
-  float h = 0.0f, absH = 0.0f;
+  CycleRule rule;
   float seN = 0.0f;
   float fR = 1.0f, fM = 1.0f;
-  float extensionLimit = 0.0f;  // Se' x fR x TF
-  float enduranceLimit = 0.0f;  // Se_n x fR x TF
-  float numerator = 0.0f;       // TF x fR x Se_n
-  double m = 0.0, mExt = 0.0;
-  bool accountMean = false;
   bool lastPoint = true;
 };
 
@@ -73,8 +65,8 @@ bool WholeHistoryFactor(const ProgramState& s, int32_t c, HistoryPoint& hp) {
   const float range = s.loadingData.RainflowRanges[c], mean = s.loadingData.RainflowMeans[c];
   const float kf = s.results.KfUsed, L = s.loadingUnits.LoadToStressFactor;
   const float sy = s.materialData.SyUsed, su = s.materialData.SuUsed;
-  const float sm = hp.h * mean;
-  const float smax = hp.h * range / 2.0f + sm;
+  const float sm = hp.rule.h * mean;
+  const float smax = hp.rule.h * range / 2.0f + sm;
   if (sm > 0.0f && kf * L * sm < sy && !(2.0f * sy < kf * L * range)) {
     const float k = (L * smax * kf <= sy) ? kf : (sy - kf * L * range / 2.0f) / std::fabs(sm);
     hp.fM = MeanStressFactor(su, k * L * sm);
@@ -99,23 +91,6 @@ struct CycleBatch {
   uint8_t verdict[kCycleBatch];
 };
 
-CycleRule RuleOf(const ProgramState& s, const HistoryPoint& hp) {
-  CycleRule rule;
-  rule.h = hp.h;
-  rule.absH = hp.absH;
-  rule.L = s.loadingUnits.LoadToStressFactor;
-  rule.kf = s.componentData.Kf;
-  rule.su = s.materialData.SuUsed;
-  rule.sy = s.materialData.SyUsed;
-  rule.extensionLimit = hp.extensionLimit;
-  rule.enduranceLimit = hp.enduranceLimit;
-  rule.numerator = hp.numerator;
-  rule.m = hp.m;
-  rule.mExt = hp.mExt;
-  rule.accountMean = hp.accountMean;
-  return rule;
-}
-
 // The cycle loop; false when a cycle overloads the material (the cycles
 // before it have been summed as they would be one by one).
 bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, LoopTotals& t) {
@@ -125,7 +100,7 @@ bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, L
   float* const levelDamage = res.LevelDamage.data();
   const bool keepCycles = s.mcsSettings.SimulationsDone == 0;
   const double no = s.materialData.EnduranceCycles;
-  const CycleRule rule = RuleOf(s, hp);
+  const CycleRule& rule = hp.rule;
   EventPump pump(host, 1u << 7);
   CycleBatch batch;
   float D = 0.0f, largest = 0.0f;
@@ -170,29 +145,34 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   const MaterialData& md = s.materialData;
   const float L = s.loadingUnits.LoadToStressFactor, tf = md.ThicknessFactor;
   HistoryPoint hp;
-  hp.h = s.loadingData.HistoryScaleUsed;
-  hp.absH = std::fabs(hp.h);
+  CycleRule& rule = hp.rule;
+  rule.h = s.loadingData.HistoryScaleUsed;
+  rule.absH = std::fabs(rule.h);
+  rule.L = L;
+  rule.kf = s.componentData.Kf;
+  rule.su = md.SuUsed;
+  rule.sy = md.SyUsed;
   hp.seN = res.NotchedEnduranceRange;
   hp.lastPoint = lastPoint;
   res.SNSlopeUsed = md.SNExponent;
-  hp.m = res.SNSlopeUsed;
-  hp.mExt = md.SNExtensionExponent;
+  rule.m = res.SNSlopeUsed;
+  rule.mExt = md.SNExtensionExponent;
   const float smR = DataMeanStress(md, hp.seN);
   const float extension = hp.seN * md.SNExtensionRatio;
-  hp.accountMean = s.analysisOptions.MeanStressOption == 2;
-  if (hp.accountMean) {
+  rule.accountMean = s.analysisOptions.MeanStressOption == 2;
+  if (rule.accountMean) {
     if (!WholeHistoryFactor(s, c, hp)) {
       RefuseOverload(s, host);
       return false;
     }
     hp.fR = DataMeanStressFactor(md.SuUsed, smR);
   }
-  hp.extensionLimit = extension * hp.fR * tf;
-  hp.enduranceLimit = hp.seN * hp.fR * tf;
-  hp.numerator = tf * hp.fR * hp.seN;
+  rule.extensionLimit = extension * hp.fR * tf;
+  rule.enduranceLimit = hp.seN * hp.fR * tf;
+  rule.numerator = tf * hp.fR * hp.seN;
   LoopTotals t;
   const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
-                        BelowLimit(hp.enduranceLimit, L * hp.fM * hp.absH * s.mcsResults.SampleMax);
+                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.mcsResults.SampleMax);
   if (shortcut) {
     t.damage = calc::kBelowLimitDamage;
   } else if (!CycleLoop(s, host, c, hp, t)) {
@@ -250,12 +230,9 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
       AdvanceProgressBar(res, progress);
     }
     if (!CalcHistoryPoint(s, host, c, p == points)) return;
-    if (ao.AnalysisMode == 2) {
-      s.lifeResults.MasterLife[p] = res.LifeBlocks;
-      s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.HistoryScaleUsed : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.HistoryScaleUsed);
   }
   AnalysisOptions& opts = s.analysisOptions;
-  if (s.loadingDatabase.BatchBlockTime[SelectedBatch(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;
+  if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;
   if (opts.AnalysisKind == 1) ld.ScalingFactor = ld.ScalingFactorMin;
 }

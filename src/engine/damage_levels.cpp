@@ -8,6 +8,7 @@
 
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
+#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
@@ -28,6 +29,13 @@ struct SpectrumPoint {
 
 bool IsRangeMode(const LoadingData& ld) { return ld.StressInputMode == 1; }
 
+// Whether the damages of the levels and of the block are kept for display:
+// outside the later runs of a simulation, and for a constant amplitude only
+// when the simulation is not a fast one.
+bool KeepsLevelDamages(const ProgramState& s) {
+  return s.mcsSettings.SimulationsDone == 0 &&
+         (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0);
+}
 
 // Whole-loading factor from the top level. Returns false on a factor that is
 // not positive.
@@ -109,9 +117,7 @@ bool LevelDamage(ProgramState& s, Host& host, int i, SpectrumPoint& pt) {
   }
   pt.damage += dI;
   if (dI > pt.largest) pt.largest = dI;
-  const bool keepLevels = s.mcsSettings.SimulationsDone == 0 &&
-                          (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0);
-  if (keepLevels) s.results.LevelDamage[i] = dI;
+  if (KeepsLevelDamages(s)) s.results.LevelDamage[i] = dI;
   return true;
 }
 
@@ -161,8 +167,7 @@ bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
     res.LifeCycles = calc::kInfiniteLife;
     res.InfiniteLifeFlag = 1;
   }
-  if (s.mcsSettings.SimulationsDone == 0 &&
-      (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0)) {
+  if (KeepsLevelDamages(s)) {
     res.MaxLevelDamage = pt.largest;
     res.TotalDamage = pt.damage;
   }
@@ -176,7 +181,6 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
   const AnalysisOptions& ao = s.analysisOptions;
   Results& res = s.results;
   LoadingData& ld = s.loadingData;
-  LifeResults& lr = s.lifeResults;
   res.InfiniteLifeFlag = 1;
   const float step = SetUpMasterCurve(s, host, ld.StressRange, ld.StressRangeTo * ld.ScalingFactorApplied,
                                       ld.StressRangeFrom, ld.StressRangeTo, ld.StressRangeTo);
@@ -189,12 +193,9 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
       if (ao.MasterCurveParameter == 1) ld.StressRange += step;
     }
     if (!CalcSpectrumPoint(s, host, largest)) return;
-    if (ao.AnalysisMode == 2) {
-      lr.MasterLife[p] = res.LifeBlocks;
-      lr.MasterParam[p] = ao.MasterCurveParameter == 1 ? ld.StressRange : res.NotchedEnduranceRange;
-    }
+    StoreMasterPoint(s, p, ld.StressRange);
   }
-  const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+  const int batch = SelectedBatchOf(s);
   AnalysisOptions& opts = s.analysisOptions;
   if (s.loadingDatabase.BatchBlockTime[batch] == 0.0f && opts.LoadingType == 2 && opts.LifeUnit == 3) {
     opts.LifeUnit = 2;

@@ -5,6 +5,7 @@
 #include "engine/analysis_records.h"
 #include "platform/host.h"
 #include "program_state.h"
+#include "shell/user_messages.h"
 
 int MasterPointCount(const AnalysisOptions& options) {
   if (options.AnalysisMode != 2) return 1;
@@ -28,7 +29,7 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
   }
   const int16_t param = ao.MasterCurveParameter;
   if ((param == 1 && loadTo == loadFrom) || (param == 2 && md.SeFrom == md.SeTo)) {
-    if (s.shellState.BeepEnabled == 1) host.Beep();
+    BeepIfEnabled(s.shellState, host);
     return 0.0f;
   }
   if (param == 2) {
@@ -42,4 +43,11 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
     return MasterStep(loadFrom, loadTo, ao.MasterCurveSteps);
   }
   return 0.0f;  // a parameter the routines do not step: the values in place
+}
+
+void StoreMasterPoint(ProgramState& s, int p, float used) {
+  const AnalysisOptions& ao = s.analysisOptions;
+  if (ao.AnalysisMode != 2) return;
+  s.lifeResults.MasterLife[p] = s.results.LifeBlocks;
+  s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? used : s.results.NotchedEnduranceRange;
 }

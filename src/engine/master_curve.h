@@ -24,3 +24,8 @@ float MasterStep(float from, float to, int16_t steps);
 // or a parameter the routines do not step.
 float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleValue, float loadFrom, float loadTo,
                        float enduranceValue);
+
+// Keeps point `p` of a master curve (nothing for a single case): the life in
+// blocks and the varied parameter, `used` over the load level, else the
+// notched endurance range.
+void StoreMasterPoint(ProgramState& s, int p, float used);

@@ -93,35 +93,31 @@ int MissingFatigueDbValues(const FatigueDatabase& db, int b, int s) {
          (db.FdbPn[b][s] == 0) + (db.FdbSy[b][s] == 0);
 }
 
-namespace {
-std::string Refused(const char* reason) { return std::string("Sorry, Data Incorrect! ") + reason; }
-}  // namespace
-
 std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db, int b, int s) {
   const double su = db.FdbSu[b][s], sy = db.FdbSy[b][s], se = db.FdbSe[b][s];
   switch (row) {
     case FdbRow::Name:
       return "";
     case FdbRow::Se:
-      return (v > 0 && !(su > 0 && v > su)) ? "" : Refused("(Se > Su)");
+      return (v > 0 && !(su > 0 && v > su)) ? "" : "(Se > Su)";
     case FdbRow::No:
-      if (!(v >= 100000)) return Refused(" (No < 1e5)");
+      if (!(v >= 100000)) return " (No < 1e5)";
       // A count of cycles is held in 32 bits.
-      if (std::nearbyint(v) > std::numeric_limits<int32_t>::max()) return Refused(" (No > 2147483647)");
+      if (std::nearbyint(v) > std::numeric_limits<int32_t>::max()) return " (No > 2147483647)";
       return "";
     case FdbRow::M:
-      return v > 1 ? "" : Refused(" (m < 1) ");
+      return v > 1 ? "" : " (m < 1) ";
     case FdbRow::R:
-      return (v >= -1 && v < 1) ? "" : Refused("(|r| > 1)");
+      return (v >= -1 && v < 1) ? "" : "(|r| > 1)";
     case FdbRow::Pn:
-      if (v <= 0) return Refused("(Pn < 0)");
-      return v < 100 ? "" : Refused("(Pn > 100)");
+      if (v <= 0) return "(Pn < 0)";
+      return v < 100 ? "" : "(Pn > 100)";
     case FdbRow::Sy:
-      if (v <= 0) return Refused("(Sy <= 0)");
-      return (su == 0 || v < su) ? "" : Refused("(Sy >= Su)");
+      if (v <= 0) return "(Sy <= 0)";
+      return (su == 0 || v < su) ? "" : "(Sy >= Su)";
     case FdbRow::Su: {
       const double bound = std::max(se > 0 ? se : 0.0, sy > 0 ? sy : 0.0);
-      return v > bound ? "" : Refused("(Su <= Se)");
+      return v > bound ? "" : "(Su <= Se)";
     }
   }
   return "";

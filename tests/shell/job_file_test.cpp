@@ -1,17 +1,15 @@
 #include "shell/job_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include "shell/job_fixtures.h"
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
+#include "support/scoped_folder.h"
 
 namespace {
 
@@ -19,21 +17,8 @@ namespace fs = std::filesystem;
 
 class JobFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/job_file_test_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    path = (dir / "job.sns").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  void Put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-  std::string Get() const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  void Put(const std::string& bytes) const { file.Put(bytes); }
+  std::string Get() const { return file.Get(); }
 
   // Open as the command does it without database restores: a complete, valid
   // read is committed, anything else leaves the state alone.
@@ -45,8 +30,9 @@ class JobFileTest : public ::testing::Test {
     return true;
   }
 
-  fs::path dir;
-  std::string path;
+  ScopedTempFile file{"job_file_test", "job.sns"};
+  const fs::path& dir = file.folder();
+  const std::string& path = file.path();
   FakeHost host;
   JobSources sources;
 };

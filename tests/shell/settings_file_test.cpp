@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <iterator>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
+#include "support/scoped_folder.h"
 
 namespace {
 
@@ -21,24 +19,12 @@ const char kStartLine[] = " 1  8454143  8454016  16777215  16777088  16777088  0
 
 class SettingsFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/settings_test_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    path = (dir / "Duvak.cfg").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  void Put(const std::string& bytes) const { file.Put(bytes); }
+  std::string Get() const { return file.Get(); }
 
-  void Put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-  std::string Get() const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  fs::path dir;
-  std::string path;
+  ScopedTempFile file{"settings_test", "Duvak.cfg"};
+  const fs::path& dir = file.folder();
+  const std::string& path = file.path();
   float lengthUnitFactor = 1;
   ColourSettings colours;
   int16_t toolTipMode = 0;

@@ -37,7 +37,7 @@ void HideLife(FormMain& main) {
 bool DistributionParameterUnfinished(FormMain& main) {
   TextBox& q = main.loadingFrames().DTt(0);
   if (main.state().analysisOptions.LoadingType != 4 || !IsBeingEdited(q)) return false;
-  main.host().MsgBox("Sorry, Data Incorrect! ", MsgButtons::OKOnly, MsgIcon::Critical, 1, " Distribution Parameter");
+  main.host().MsgBox(DataIncorrectText(""), MsgButtons::OKOnly, MsgIcon::Critical, 1, " Distribution Parameter");
   q.SetFocus();
   return true;
 }

@@ -13,6 +13,7 @@
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/numeric_box.h"
+#include "shell/user_messages.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void DTFft_LostFocus(FormMain& main) {
   const float v = ValSingle(dtf.Text());
   if (!(v > 0.0f && v < 10.0f)) {
     const std::string reason = v <= 0.0f ? "(DTF < 0)" : "(DTF >10)";
-    RefuseInput(s.shellState, main.host(), box.pic_DBox, dtf, "Sorry, Data Incorrect! " + reason,
+    RefuseInput(s.shellState, main.host(), box.pic_DBox, dtf, DataIncorrectText(reason),
                 " Damage to Failure (DTF)", Format(s.analysisOptions.DamageToFailure, kMask));
     return;
   }

@@ -115,11 +115,7 @@ void PlaceDamageFrame(FormMain& main) {
 void ShowDistributionDiagram(FormMain& main) {
   const bool loadLevel = LoadLevelMasterCurve(main.state().analysisOptions);
   LoadingData& l = main.state().loadingData;
-  if (!loadLevel) {
-    l.StressRangeTo = l.StressRangeFrom;
-  } else if (l.StressRangeTo < l.StressRangeFrom) {
-    l.StressRangeTo = l.StressRangeFrom;
-  }
+  if (!loadLevel || l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
   DrawDistributionDiagram(main, f.Pic_Distr.surface(), main.state().loadingDbState.SelectedLoadingBatch);
   f.frm_Distr.SetVisible(true);

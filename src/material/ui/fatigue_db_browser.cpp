@@ -1,7 +1,5 @@
 // The browser's commands: navigation, marking and picking a set, the check of
 // the batch's sets, deletion, and OK taking a set into the material data.
-#include <algorithm>
-
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
@@ -10,7 +8,6 @@
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
-#include "montecarlo/distribution_tag.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/whole_numbers.h"

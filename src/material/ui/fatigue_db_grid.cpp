@@ -92,7 +92,7 @@ void FatigueDbPanel::StoreCellValue(FdbRow row, int index) {
   const std::string refill = stored > 0 ? NumberText(Sng(stored * factor)) : "";
   const double v = IsStressRow(row) ? ValSingle(text) / factor : ValSingle(text);
   if (const std::string refusal = FatigueDbCellRefusal(row, v, db, b, set); !refusal.empty()) {
-    AlertBox(s.shellState, main.host(), refusal, MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(row));
+    AlertBox(s.shellState, main.host(), DataIncorrectText(refusal), MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(row));
     cell.SetText(refill);
     settled = refill;
     cell.SetFocus();

@@ -157,9 +157,6 @@ Form& Built(Form& f) {
 }
 }  // namespace
 
-std::span<const MenuDef> ShowMenuDefs() { return kShowMenus; }
-std::span<const ControlDef> ShowFormControls() { return kShowControls; }
-
 FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
     : Form(host, "form_show"),
       mnu_return(Built(*this).menu("mnu_return")),

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <span>
-
 #include "platform/ui/form.h"
 
 struct ProgramState;
 class FormMain;
-
-// The menu and control tables of the second window.
-std::span<const MenuDef> ShowMenuDefs();
-std::span<const ControlDef> ShowFormControls();
 
 // The second window (simulation results, test data, random variables). Its
 // menus: "&Back" > "to &Main menu", the results/print menu `mnu_prt1`,

@@ -1,12 +1,9 @@
 #include "shell/ui/job_file_commands.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
@@ -23,6 +20,7 @@
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
 #include "support/message_trace.h"
+#include "support/scoped_folder.h"
 
 namespace {
 
@@ -49,22 +47,12 @@ struct Window {
 class JobFileCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/job_commands_test_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    path = (dir / "job.sns").string();
     fs::create_directory(dir / "materials");
     fs::create_directory(dir / "loads");
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  std::string Bytes() const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void Put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+  std::string Bytes() const { return file.Get(); }
+  void Put(const std::string& bytes) const { file.Put(bytes); }
 
   // "duvak.dat" in the materials folder: two batches; batch 2 holds three
   // sets, set column 2 with the S-N data of the database job.
@@ -99,8 +87,9 @@ class JobFileCommandsTest : public ::testing::Test {
     return s;
   }
 
-  fs::path dir;
-  std::string path;
+  ScopedTempFile file{"job_commands_test", "job.sns"};
+  const fs::path& dir = file.folder();
+  const std::string& path = file.path();
 };
 
 TEST_F(JobFileCommandsTest, SaveAsksForTheFileWithTheJobFilterAndWritesTheJob) {
