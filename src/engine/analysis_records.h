@@ -26,6 +26,8 @@ struct AnalysisOptions {
   std::string SpecimenTag, SpecimenText;
   std::string StressApproachTag, StressApproachText;
   std::string NotchSensitivityTag, NotchSensitivityText;
+
+  bool operator==(const AnalysisOptions&) const = default;
 };
 
 // The last calculation's damage and life, and the work values the damage
@@ -54,6 +56,8 @@ struct Results {
   std::string MasterMseLabel;
   float HistoryProgress = 0.0f;
   float FastSimReferenceLife = 0.0f;
+
+  bool operator==(const Results&) const = default;
 };
 
 // The master-curve arrays have room for 32 points (index 0 unused).
@@ -66,6 +70,8 @@ struct LifeResults {
   std::array<float, 4> LifeByUnit{};
   std::array<float, kMasterPointsMax + 1> MasterLife{};
   std::array<float, kMasterPointsMax + 1> MasterParam{};
+
+  bool operator==(const LifeResults&) const = default;
 };
 
 // The problem-definition dialog's working copies: what its option buttons
@@ -78,4 +84,6 @@ struct AnalysisDialogState {
   int16_t DlgSNDataSpecimen = 0;    // 1 feature, 2 plain; 0 until the first opening
   int16_t DlgStressApproach = 1;    // 1 nominal, 2 local
   int16_t DlgNotchSensitivity = 1;  // 1 neglect, 2 account
+
+  bool operator==(const AnalysisDialogState&) const = default;
 };

@@ -11,7 +11,7 @@
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
 #include "engine/gamma.h"
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "platform/host.h"

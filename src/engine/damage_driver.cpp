@@ -8,7 +8,7 @@
 #include "component/notch_sensitivity.h"
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 

@@ -11,7 +11,7 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"

@@ -1,13 +1,8 @@
 #include "engine/job_checks.h"
 
-#include <algorithm>
-
+#include "loading/selected_batch.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
-
-int SelectedBatchOf(const ProgramState& s) {
-  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
-}
 
 bool CyclesPerBlockFor(const ProgramState& s, int32_t& cycles) {
   const int b = SelectedBatchOf(s);
@@ -31,8 +26,8 @@ bool CyclesPerBlockFor(const ProgramState& s, int32_t& cycles) {
 bool LoadingReadyFor(int type, const ProgramState& s) {
   if (type == 3) return true;
   // A batch number outside the database names no data: only constant amplitude fits.
-  const int b = s.loadingDbState.SelectedLoadingBatch;
-  if (b < 0 || b > kLoadingBatchMax) return false;
+  if (!SelectedBatchInDatabase(s)) return false;
+  const int b = SelectedBatchOf(s);
   const LoadingDatabase& db = s.loadingDatabase;
   switch (type) {
     case 1:

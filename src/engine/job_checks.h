@@ -10,9 +10,6 @@ struct ProgramState;
 // type, and whether the selected loading batch disagrees with the mean-stress
 // option.
 
-// The batch in use, kept within the loading database's rows (0 = typed in).
-int SelectedBatchOf(const ProgramState& s);
-
 // Cycles of one block for the committed loading type: a history of n points
 // gives (n - 1) / 2 (halves to even), a spectrum the batch's block cycles, a
 // constant amplitude 1 and a distribution the block volume typed in. False

@@ -1,6 +1,6 @@
 #include "engine/life_text.h"
 
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"

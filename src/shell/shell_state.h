@@ -15,4 +15,6 @@ struct ShellState {
   // The UiState the About box found when it opened; closing it gives it back.
   int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
+
+  bool operator==(const ShellState&) const = default;
 };

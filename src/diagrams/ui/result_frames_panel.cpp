@@ -1,8 +1,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 
-#include <algorithm>
-
 #include "engine/ui/engine_commands.h"
+#include "loading/selected_batch.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 
@@ -31,7 +30,7 @@ void ResultFramesPanel::pop_disp1_Click(int index) {
   if (s.resultsDisplay.PopupContext != 2) return;  // the other displays' choices: not built yet
   // The life unit of the master-curve screen, for a history or a spectrum.
   if (s.analysisOptions.LoadingType >= 3) return;
-  const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+  const int batch = SelectedBatchOf(s);
   MainMenus& menus = main.menus();
   menus.pop_disp1(1).SetVisible(true);
   menus.pop_disp1(2).SetVisible(s.loadingDatabase.BatchBlockTime[batch] > 0.0f);

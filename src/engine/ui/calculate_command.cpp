@@ -10,6 +10,7 @@
 #include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/summary_progress.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "material/ui/data_service_panel.h"
@@ -133,7 +134,7 @@ void mnu_calculate_Click(FormMain& main) {
     if (ao.MeanStressOption == 2 && ao.SNDataSpecimen == 2) s.componentData.Kf = s.componentData.Kt;
   }
   LoadingFramesPanel& lf = main.loadingFrames();
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(s);
   if (ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1 && (ao.LoadingType == 2 || ao.LoadingType == 3))
     DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
   if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == 4 && lf.Pic_Distr.MousePointer() == kPointerCross)

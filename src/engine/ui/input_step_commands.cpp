@@ -6,6 +6,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/analysis_frame_panel.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
@@ -117,7 +118,7 @@ void ShowDistributionDiagram(FormMain& main) {
   LoadingData& l = main.state().loadingData;
   if (!loadLevel || l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawDistributionDiagram(main, f.Pic_Distr.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawDistributionDiagram(main, f.Pic_Distr.surface(), SelectedBatchOf(main.state()));
   f.frm_Distr.SetVisible(true);
   f.Pic_Distr.SetVisible(true);
   if (loadLevel && l.StressRangeTo == l.StressRangeFrom) f.DTSmaxt(0).SetFocus();
@@ -125,7 +126,7 @@ void ShowDistributionDiagram(FormMain& main) {
 
 void ShowHistoryDiagram(FormMain& main) {
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawHistoryDiagram(main, f.Pic_Hist.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawHistoryDiagram(main, f.Pic_Hist.surface(), SelectedBatchOf(main.state()));
   f.frm_Hist.SetVisible(true);
   f.Pic_Hist.SetVisible(true);
   if (LoadLevelMasterCurve(main.state().analysisOptions)) f.SHSmax_Click();
@@ -137,7 +138,7 @@ void ShowSpectrumDiagram(FormMain& main) {
   LoadingData& l = main.state().loadingData;
   if (loadLevel && l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawSpectrumDiagram(main, f.Pic_Spectr.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawSpectrumDiagram(main, f.Pic_Spectr.surface(), SelectedBatchOf(main.state()));
   f.frm_Spectr.SetVisible(true);
   f.Pic_Spectr.SetVisible(true);
   if (loadLevel && l.StressRangeTo == l.StressRangeFrom) f.SSmaxt(0).SetFocus();

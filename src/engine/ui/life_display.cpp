@@ -8,7 +8,7 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "engine/life_text.h"
 #include "engine/ui/engine_commands.h"
 #include "program_state.h"

@@ -6,6 +6,8 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/job_checks.h"
+#include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/analysis_menus.h"
 #include "engine/ui/engine_commands.h"
@@ -206,7 +208,7 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
   CommitSpecimen(s);
   CommitNotchAndApproach(main);
   CommitLoadingType(s);
-  FollowStressUnits(s);
+  FollowLoadingUnits(s);
   SwitchMeanStressBoxes(main);
   ShowMenusOfAnalysisKind(main, true);
   frm_analysis.SetVisible(false);

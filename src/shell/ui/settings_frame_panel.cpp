@@ -5,6 +5,7 @@
 
 #include "diagrams/ui/diagram_services.h"
 #include "engine/ui/input_step_commands.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_services.h"
 #include "component/ui/data_box_panel.h"
 #include "program_state.h"
@@ -131,7 +132,7 @@ void SettingsFramePanel::mnu_tool_Click(int Index) {
   s.shellState.ToolTipMode = static_cast<int16_t>(Index);
   main.menus().mnu_tool(Index).SetChecked(true);
   main.menus().mnu_tool(1 - Index).SetChecked(false);
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(s);
   if (main.frame("frm_Spectr").Visible()) DrawSpectrumDiagram(main, main.picture("Pic_Spectr").surface(), batch);
   if (main.frame("frm_Distr").Visible()) DrawDistributionDiagram(main, main.picture("Pic_Distr").surface(), batch);
   if (main.frame("frm_Hist").Visible()) DrawHistoryDiagram(main, main.picture("Pic_Hist").surface(), batch);

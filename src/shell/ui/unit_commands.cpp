@@ -6,6 +6,8 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_services.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
@@ -21,7 +23,7 @@ void RedrawInNewUnits(FormMain& main) {
   ProgramState& s = main.state();
   ResultFramesPanel& rf = main.results();
   LoadingFramesPanel& lf = main.loadingFrames();
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(s);
   if (rf.pic_master.IsShowing()) DrawMasterCurve(main, rf.pic_master.surface(), rf.pic_master1.surface());
   DrawSNCurve(main, main.snInputs().Pic_SN.surface());
   switch (s.analysisOptions.LoadingType) {
@@ -52,7 +54,7 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
   m.mnu_SI.SetChecked(system == UnitSystem::SI);
   m.mnu_US.SetChecked(system == UnitSystem::US);
   s.unitSettings = UnitsOf(system);
-  FollowStressUnits(s);
+  FollowLoadingUnits(s);
   main.fatigueDb().Label28.ForEach([&](Label& l) { l.SetCaption(s.unitSettings.StressUnitBracket); });
   if (RebuildBatchMeanStressTexts(s)) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);

@@ -1,0 +1,14 @@
+#include "loading/selected_batch.h"
+
+#include <algorithm>
+
+#include "program_state.h"
+
+int SelectedBatchOf(const ProgramState& s) {
+  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+}
+
+bool SelectedBatchInDatabase(const ProgramState& s) {
+  const int b = s.loadingDbState.SelectedLoadingBatch;
+  return b >= 0 && b <= kLoadingBatchMax;
+}
