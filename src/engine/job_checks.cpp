@@ -3,6 +3,7 @@
 #include "loading/selected_batch.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
+#include "shell/user_messages.h"
 
 bool CyclesPerBlockFor(const ProgramState& s, int32_t& cycles) {
   const int b = SelectedBatchOf(s);
@@ -57,4 +58,17 @@ std::string MeanStressQuestionWord(const ProgramState& s) {
 
 std::string MeanStressQuestionText(const std::string& word) {
   return "Data " + word + " Mean Stress Effect!" + "\r" + "          Continue?";
+}
+
+MeanStressAnswer AskMeanStressQuestion(ProgramState& s, Host& host) {
+  const std::string word = MeanStressQuestionWord(s);
+  if (word.empty()) return MeanStressAnswer::NotAsked;
+  const int answer = AlertBox(s.shellState, host, MeanStressQuestionText(word), MsgButtons::YesNo, MsgIcon::Question,
+                              2, kMeanStressQuestionTitle);
+  if (answer != kAnswerYes) {
+    s.analysisOptions.MeanStressOption = mean_stress_option::kNeglect;
+    return MeanStressAnswer::No;
+  }
+  s.results.MseQuestionAnswered = 1;
+  return MeanStressAnswer::Yes;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+class Host;
 struct ProgramState;
 
 // Rules that the Calculate command and the problem definition's OK share:
@@ -32,3 +33,10 @@ std::string MeanStressQuestionWord(const ProgramState& s);
 // The question itself: "Data <word> Mean Stress Effect!" and "Continue?".
 std::string MeanStressQuestionText(const std::string& word);
 inline constexpr const char* kMeanStressQuestionTitle = "Current Data Batch";
+
+// Asks the mean-stress question when MeanStressQuestionWord has a word (a
+// beep, Yes/No with No as default, question icon, kMeanStressQuestionTitle).
+// Yes marks it answered for the batch (MseQuestionAnswered 1); No makes the
+// analysis neglect the mean stress (MeanStressOption 1).
+enum class MeanStressAnswer { NotAsked, Yes, No };
+MeanStressAnswer AskMeanStressQuestion(ProgramState& s, Host& host);

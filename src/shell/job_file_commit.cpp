@@ -1,3 +1,4 @@
+#include "engine/problem_definition.h"
 #include "loading/loading_units.h"
 #include "loading/selected_batch.h"
 #include "program_state.h"
@@ -92,24 +93,6 @@ void CommitSimulation(const JobFile& j, ProgramState& s) {
 }
 
 }  // namespace
-
-void CommitJobProblemDefinition(AnalysisOptions& a) {
-  if (a.JobStressApproach != 0) {
-    a.StressApproach = a.JobStressApproach;
-    const bool local = a.StressApproach != 1;
-    a.StressApproachTag = local ? "LocS/" : "NomS/";
-    a.StressApproachText = local ? "Local Strs/Strn" : "Nominal Strs/Strn";
-  }
-  if (a.JobNotchSensitivity != 0) {
-    a.NotchSensitivityMode = a.JobNotchSensitivity;
-    const bool account = a.NotchSensitivityMode != 1;
-    a.NotchSensitivityTag = account ? "NS(+)/" : "NS(-)/";
-    a.NotchSensitivityText = account ? "Notch Sensitivity (+)" : "Notch Sensitivity (-)";
-  }
-  const bool plain = a.SNDataSpecimen != 1;
-  a.SpecimenTag = plain ? "PS/" : "FS/";
-  a.SpecimenText = plain ? "Plain Specimen" : "Feature Specimen";
-}
 
 void CommitJobMaterial(const JobFile& j, ProgramState& s) {
   s.jobTexts.JobSubject = j.JobSubject;

@@ -1,5 +1,6 @@
 #include "engine/ui/analysis_frame_panel.h"
 
+#include "engine/problem_definition.h"
 #include "engine/ui/engine_wiring.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
@@ -122,8 +123,8 @@ void AnalysisFramePanel::chk_nominal_Click() {
   ProgramState& s = main.state();
   chk_notched.SetEnabled(true);
   if (s.analysisDialogState.DlgSNDataSpecimen == 1) SwitchNotchSensitivityPair(*this, false);
-  s.analysisDialogState.DlgStressApproach = 1;
-  s.analysisOptions.StressApproachTag = "NomS/";
+  s.analysisDialogState.DlgStressApproach = stress_approach::kNominal;
+  s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kNominal).tag;
 }
 
 void AnalysisFramePanel::chk_local_Click() {
@@ -131,38 +132,37 @@ void AnalysisFramePanel::chk_local_Click() {
   SelectOption(chk_unnotch);
   chk_notched.SetEnabled(false);
   if (s.analysisDialogState.DlgSNDataSpecimen == 2) SwitchNotchSensitivityPair(*this, true);
-  s.analysisDialogState.DlgStressApproach = 2;
-  s.analysisOptions.StressApproachTag = "LocS/";
+  s.analysisDialogState.DlgStressApproach = stress_approach::kLocal;
+  // The text until OK commits it.
+  s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kLocal).tag;
   s.analysisOptions.StressApproachText = "Local Stress";
 }
 
 void AnalysisFramePanel::chk_notched_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgSNDataSpecimen = 1;
+  s.analysisDialogState.DlgSNDataSpecimen = sn_data_specimen::kFeature;
   SwitchNotchSensitivityPair(*this, false);
   SelectOption(chk_ns_neglect);
-  s.analysisOptions.SpecimenTag = "FS/";
+  s.analysisOptions.SpecimenTag = SpecimenTagsOf(sn_data_specimen::kFeature).tag;
 }
 
 void AnalysisFramePanel::chk_unnotch_Click() {
   ProgramState& s = main.state();
   SwitchNotchSensitivityPair(*this, true);
-  s.analysisDialogState.DlgSNDataSpecimen = 2;
-  s.analysisOptions.SpecimenTag = "PS/";
+  s.analysisDialogState.DlgSNDataSpecimen = sn_data_specimen::kPlain;
+  s.analysisOptions.SpecimenTag = SpecimenTagsOf(sn_data_specimen::kPlain).tag;
 }
 
 void AnalysisFramePanel::chk_ns_neglect_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgNotchSensitivity = 1;
-  s.analysisOptions.NotchSensitivityTag = "NS(-)/";
-  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (-)";
+  s.analysisDialogState.DlgNotchSensitivity = notch_sensitivity::kNeglect;
+  SetNotchSensitivityTags(s.analysisOptions, notch_sensitivity::kNeglect);
 }
 
 void AnalysisFramePanel::chk_ns_account_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgNotchSensitivity = 2;
-  s.analysisOptions.NotchSensitivityTag = "NS(+)/";
-  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (+)";
+  s.analysisDialogState.DlgNotchSensitivity = notch_sensitivity::kAccount;
+  SetNotchSensitivityTags(s.analysisOptions, notch_sensitivity::kAccount);
 }
 
 void AnalysisFramePanel::chk_history_Click() {

@@ -73,8 +73,6 @@ class AnalysisFramePanel {
   void WireHandlers();
   void PresetGroups();
   void PresetStepButton();
-  bool CheckLoadingOnCommit();
-  bool AskMeanStressOnCommit();
   void UpdateMainView();
 
   // The committed tags as they were when the frame opened: the option

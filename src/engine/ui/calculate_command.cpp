@@ -140,17 +140,10 @@ void mnu_calculate_Click(FormMain& main) {
   if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == 4 && lf.Pic_Distr.MousePointer() == kPointerCross)
     lf.Pic_Distr_Click();
   if (ao.AnalysisMode == 2 && MasterRangeRefused(main)) return;
-  const std::string word = MeanStressQuestionWord(s);
-  if (!word.empty()) {
-    const int answer = AlertBox(s.shellState, main.host(), MeanStressQuestionText(word), MsgButtons::YesNo,
-                                MsgIcon::Question, 2, kMeanStressQuestionTitle);
-    if (answer != kAnswerYes) {
-      s.analysisOptions.MeanStressOption = 1;
-      return;
-    }
-    s.results.MseQuestionAnswered = 1;
-  } else {
-    s.results.CrackMessageShown = 0;  // the overload message may show again
+  switch (AskMeanStressQuestion(s, main.host())) {
+    case MeanStressAnswer::No: return;
+    case MeanStressAnswer::Yes: break;
+    case MeanStressAnswer::NotAsked: s.results.CrackMessageShown = 0; break;  // the overload message may show again
   }
   HideLife(main);
   main.dataService().frm_data_serv.SetVisible(false);

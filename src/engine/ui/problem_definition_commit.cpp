@@ -6,7 +6,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/job_checks.h"
-#include "loading/loading_units.h"
+#include "engine/problem_definition.h"
 #include "loading/selected_batch.h"
 #include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/analysis_menus.h"
@@ -23,79 +23,24 @@
 
 namespace {
 
-void CommitTarget(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  const AnalysisDialogState& d = s.analysisDialogState;
-  ao.AnalysisMode = d.DlgAnalysisMode;
-  if (ao.AnalysisMode != 2) {
-    ao.MasterCurveParameter = 0;
-    ao.AnalysisKind = d.DlgParameter;
-  } else {
-    ao.MasterCurveParameter = d.DlgParameter;
-    ao.AnalysisKind = 1;
-  }
+// The Kt captions of the job summary box for a notch-sensitive analysis.
+void ShowNotchSensitivityCaptions(FormMain& main) {
+  if (main.state().analysisOptions.NotchSensitivityMode == notch_sensitivity::kNeglect) return;
+  main.dataBox().SCF(0).SetCaption("Stress Conc. Factor:  Kt = ");
+  main.dataBox().DDBmse(2).SetCaption("Kt = ");
 }
 
-void CommitSpecimen(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  ComponentData& cd = s.componentData;
-  ao.SNDataSpecimen = s.analysisDialogState.DlgSNDataSpecimen;
-  if (ao.SNDataSpecimen != 1) {
-    cd.SpecimenNotchFactor = cd.Kt;
-    cd.Kf = cd.SpecimenNotchFactor;
-    ao.SpecimenTag = "PS/";
-    ao.SpecimenText = "Plain Specimen";
-  } else {
-    cd.SpecimenNotchFactor = 1.0f;
-    ao.SpecimenTag = "FS/";
-    ao.SpecimenText = "Feature Specimen";
-  }
-}
-
-void CommitNotchAndApproach(FormMain& main) {
-  ProgramState& s = main.state();
-  AnalysisOptions& ao = s.analysisOptions;
-  const AnalysisDialogState& d = s.analysisDialogState;
-  ao.NotchSensitivityMode = d.DlgNotchSensitivity;
-  ao.JobNotchSensitivity = d.DlgNotchSensitivity;
-  if (ao.NotchSensitivityMode != 1) {
-    ao.NotchSensitivityTag = "NS(+)/";
-    ao.NotchSensitivityText = "Notch Sensitivity (+)";
-    main.dataBox().SCF(0).SetCaption("Stress Conc. Factor:  Kt = ");
-    main.dataBox().DDBmse(2).SetCaption("Kt = ");
-  } else {
-    ao.NotchSensitivityTag = "NS(-)/";
-    ao.NotchSensitivityText = "Notch Sensitivity (-)";
-  }
-  ao.StressApproach = d.DlgStressApproach;
-  ao.JobStressApproach = d.DlgStressApproach;
-  const bool local = ao.StressApproach != 1;
-  ao.StressApproachTag = local ? "LocS/" : "NomS/";
-  ao.StressApproachText = local ? "Local Strs/Strn" : "Nominal Strs/Strn";
-}
-
-void CommitLoadingType(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  ao.LoadingType = s.analysisDialogState.DlgLoadingType;
-  ao.MeanStressOption = s.analysisDialogState.DlgMeanStressOption;
-  if (ao.LoadingType == 4) {
-    s.loadingData.StressInputMode = 1;
-    s.loadingData.CyclesPerBlock = s.loadingData.BlockVolumeEntry;
-  }
-}
-
+// The mean-stress boxes: enabled while the mean stress is accounted; a
+// neglected one (zeroed by the commit) shows in both disabled boxes.
 void SwitchMeanStressBoxes(FormMain& main) {
-  ProgramState& s = main.state();
+  const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
-  if (s.analysisOptions.MeanStressOption != 1) {
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect) {
     EnableControl(lf.SSmeant);
     EnableControl(lf.DTmeant);
     return;
   }
-  LoadingData& ld = s.loadingData;
-  ld.StressMinOrMean = 0.0f;
-  ld.StressMinOrMeanInput = 0.0f;
-  const std::string shown = Format(ld.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor, "####0.0#");
+  const std::string shown = Format(s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor, "####0.0#");
   for (TextBox* box : {&lf.SSmeant, &lf.DTmeant}) {
     DisableControl(*box);
     box->SetText(shown);
@@ -110,57 +55,9 @@ void ShowStrengthInputs(FormMain& main, bool on) {
   }
 }
 
-constexpr const char* kNoDistributionQuestion =
-    "Sorry, There is no Distribution in the Data Batch!\r"
-    "Would you like to abandon the data batch\r"
-    "and input arbitrary parameters through the keyboard?";
-
 }  // namespace
 
-// Step 13 of OK: false when the loading data do not fit the committed type.
-bool AnalysisFramePanel::CheckLoadingOnCommit() {
-  ProgramState& s = main.state();
-  MainMenus& m = main.menus();
-  const int16_t type = s.analysisOptions.LoadingType;
-  bool ready = LoadingReadyFor(type, s);
-  if (!ready && type == 4 && s.loadingDatabase.BatchR[SelectedBatchOf(s)] == 0.0f) {
-    const int answer = AlertBox(s.shellState, main.host(), kNoDistributionQuestion, MsgButtons::YesNo,
-                                MsgIcon::Question, 1, " Loading Data");
-    if (answer == kAnswerYes) {
-      s.loadingData.DistQInput = 3.0f;
-      s.loadingData.DistRInput = 3.0f;
-      s.loadingDbState.SelectedLoadingBatch = 0;
-      s.loadingDbState.LoadingSource = 2;
-      s.jobTexts.LoadingName = "???";
-      ready = true;
-    }
-  }
-  if (ready) return true;
-  DisableControl(m.mnu_Run);
-  DisableControl(m.mnu_calculations);
-  s.wizardFlags.LoadingDataReady = false;
-  return false;
-}
-
-// Step 14 of OK: false when the user declines the mean-stress mismatch.
-bool AnalysisFramePanel::AskMeanStressOnCommit() {
-  ProgramState& s = main.state();
-  const std::string word = MeanStressQuestionWord(s);
-  if (word.empty()) return true;
-  BeepIfEnabled(s.shellState, main.host());
-  s.wizardFlags.ApplyAccepted = false;
-  const int answer = main.host().MsgBox(MeanStressQuestionText(word), MsgButtons::YesNo, MsgIcon::Question, 2,
-                                        kMeanStressQuestionTitle);
-  if (answer != kAnswerYes) {
-    s.analysisOptions.MeanStressOption = 1;
-    return false;
-  }
-  s.wizardFlags.ApplyAccepted = true;
-  s.results.MseQuestionAnswered = 1;
-  return true;
-}
-
-// Step 19 of OK: the main view, when it is up, follows the new definition.
+// The end of OK: the main view, when it is up, follows the new definition.
 void AnalysisFramePanel::UpdateMainView() {
   ProgramState& s = main.state();
   const AnalysisOptions& ao = s.analysisOptions;
@@ -202,13 +99,10 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   EnableJobMenus(main);
-  CommitTarget(s);
-  if (s.analysisOptions.AnalysisMode != 2 && !main.formShow().IsLoaded()) main.formShow().Load();
-  s.loadingData.ScalingFactorApplied = s.loadingData.ScalingFactorMean;
-  CommitSpecimen(s);
-  CommitNotchAndApproach(main);
-  CommitLoadingType(s);
-  FollowLoadingUnits(s);
+  CommitProblemDefinition(s);
+  if (s.analysisOptions.AnalysisMode != analysis_mode::kMasterCurve && !main.formShow().IsLoaded())
+    main.formShow().Load();
+  ShowNotchSensitivityCaptions(main);
   SwitchMeanStressBoxes(main);
   ShowMenusOfAnalysisKind(main, true);
   frm_analysis.SetVisible(false);
@@ -218,10 +112,14 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
     DrawSNCurve(main, sn.Pic_SN.surface());
     main.dataBox().UpdateDataBox();
   }
-  if (!CheckLoadingOnCommit()) return;
-  if (!AskMeanStressOnCommit()) return;
+  if (!ConfirmLoadingOnCommit(s, main.host())) {
+    DisableControl(m.mnu_Run);
+    DisableControl(m.mnu_calculations);
+    return;
+  }
+  if (!ConfirmMeanStressOnCommit(s, main.host())) return;
   s.wizardFlags.LoadingDataReady = true;
-  if (s.analysisOptions.MeanStressOption != 1) ShowStrengthInputs(main, true);
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect) ShowStrengthInputs(main, true);
   EnableControl(m.mnu_Run);
   if (!sn.frm_SN.Visible()) {
     EnableControl(m.mnu_calculations);
@@ -255,21 +153,13 @@ void AnalysisFramePanel::cmd_analysis_cancel_Click() {
 
 void ApplyAnalysisOptions(FormMain& main) {
   ProgramState& s = main.state();
-  ComponentData& cd = s.componentData;
   EnableJobMenus(main);
-  if (s.analysisOptions.SNDataSpecimen != 1) {
-    cd.SpecimenNotchFactor = cd.Kt;
-    cd.Kf = cd.SpecimenNotchFactor;
-  } else {
-    cd.SpecimenNotchFactor = 1.0f;
-  }
-  const bool account = s.analysisOptions.MeanStressOption != 1;
+  ReapplyProblemDefinition(s);
+  const bool account = s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect;
   LoadingFramesPanel& lf = main.loadingFrames();
   lf.SSmeant.SetEnabled(account);
   lf.DTmeant.SetEnabled(account);
-  if (!account) s.loadingData.StressMinOrMean = 0.0f;
   ShowMenusOfAnalysisKind(main, false);
   ShowStrengthInputs(main, account);
-  s.wizardFlags.LoadingDataReady = true;
   EnableControl(main.menus().mnu_Run);
 }
