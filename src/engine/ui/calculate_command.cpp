@@ -7,7 +7,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
 #include "engine/job_checks.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/summary_progress.h"
 #include "loading/selected_batch.h"

@@ -8,7 +8,7 @@
 #include "engine/job_checks.h"
 #include "engine/problem_definition.h"
 #include "loading/selected_batch.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/analysis_menus.h"
 #include "engine/ui/engine_commands.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -58,7 +58,7 @@ void ShowStrengthInputs(FormMain& main, bool on) {
 }  // namespace
 
 // The end of OK: the main view, when it is up, follows the new definition.
-void AnalysisFramePanel::UpdateMainView() {
+void ProblemDefinitionPanel::UpdateMainView() {
   ProgramState& s = main.state();
   const AnalysisOptions& ao = s.analysisOptions;
   LoadingData& ld = s.loadingData;
@@ -95,7 +95,7 @@ void AnalysisFramePanel::UpdateMainView() {
   if (ao.LoadingType == 1 && ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1) lf.SHSmax_Click();
 }
 
-void AnalysisFramePanel::cmd_analysis_done_Click() {
+void ProblemDefinitionPanel::cmd_analysis_done_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   EnableJobMenus(main);
@@ -128,7 +128,7 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
   UpdateMainView();
 }
 
-void AnalysisFramePanel::cmd_analysis_cancel_Click() {
+void ProblemDefinitionPanel::cmd_analysis_cancel_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   RestoreTags();

@@ -2,7 +2,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -36,7 +36,7 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   for (std::span<const ControlDef> table : MainWindowTables()) Build(table);
 
   menus_ = std::make_unique<MainMenus>(*this);
-  problemDefinition_ = std::make_unique<AnalysisFramePanel>(*this);
+  problemDefinition_ = std::make_unique<ProblemDefinitionPanel>(*this);
   settings_ = std::make_unique<SettingsFramePanel>(*this);
   about_ = std::make_unique<AboutFramePanel>(*this);
   snInputs_ = std::make_unique<SnFramePanel>(*this);

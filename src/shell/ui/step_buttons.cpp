@@ -4,7 +4,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/job_checks.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_frames_panel.h"
