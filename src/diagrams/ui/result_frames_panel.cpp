@@ -18,11 +18,8 @@ ResultFramesPanel::ResultFramesPanel(FormMain& m)
       frm_master1(m.frame("frm_master1")),
       pic_master1(m.picture("pic_master1")),
       DMline(m.array<LineControl>("DMline")) {
-  // Wire pop_SN1 and Pic_Dam's MouseDown here; Lifelab's MouseDown is wired
-  // with the engine's commands.
-  MainMenus& menus = m.menus();
-  menus.pop_disp1.onClick = [this](int i) { pop_disp1_Click(i); };
-  menus.pop_res1.onClick = [this](int i) { pop_res1_Click(i); };
+  // Lifelab's MouseDown is wired with the engine's commands, the popup
+  // menus' items by WireMainMenus.
 }
 
 void ResultFramesPanel::pop_disp1_Click(int index) {

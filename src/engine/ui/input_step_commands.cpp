@@ -300,10 +300,3 @@ void mnu_fatigue_Click(FormMain& main) {
   if (inputViewUp) main.dataBox().pic_DBox.surface().Refresh();
   PlaceFatigueTableTag(main);
 }
-
-void WireInputStepCommands(FormMain& main) {
-  MainMenus& menus = main.menus();
-  menus.mnu_calculations.onClick = [&main] { mnu_calculations_Click(main); };
-  menus.mnu_loading.onClick = [&main] { mnu_loading_Click(main); };
-  menus.mnu_fatigue.onClick = [&main] { mnu_fatigue_Click(main); };
-}

@@ -1,7 +1,6 @@
 #include "engine/ui/problem_definition_panel.h"
 
 #include "engine/problem_definition.h"
-#include "engine/ui/engine_wiring.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -39,7 +38,6 @@ ProblemDefinitionPanel::ProblemDefinitionPanel(FormMain& m)
       cmd_analysis_cancel(m.button("cmd_analysis_cancel")) {
   WireHandlers();
   KeepTags();
-  WireEngineCommands(m);
 }
 
 void ProblemDefinitionPanel::WireHandlers() {

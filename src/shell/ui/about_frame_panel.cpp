@@ -29,8 +29,6 @@ AboutFramePanel::AboutFramePanel(FormMain& m)
       Label3(m.label("Label3")),
       Label4(m.label("Label4")) {
   cmd_about.onClick = [this] { cmd_about_Click(); };
-  m.menus().mnu_about.onClick = [this] { mnu_about_Click(); };
-  m.menus().mnu_hlp_ind.onClick = [this] { mnu_hlp_ind_Click(); };
 }
 
 void AboutFramePanel::mnu_about_Click() {

@@ -3,7 +3,7 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/problem_definition_panel.h"
-#include "engine/ui/input_step_commands.h"
+#include "engine/ui/engine_wiring.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
@@ -14,7 +14,6 @@
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_show.h"
-#include "shell/ui/job_file_commands.h"
 #include "shell/ui/job_texts_panel.h"
 #include "shell/ui/main_window_tables.h"
 #include "shell/ui/settings_frame_panel.h"
@@ -51,8 +50,8 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   formShow_ = std::make_unique<FormShow>(state, host, *this);
   dialog_ = std::make_unique<WarrantyDialog>(host, *this);
   printer2_ = std::make_unique<HiddenPicture>();
-  WireJobFileCommands(*this);
-  WireInputStepCommands(*this);
+  WireMainMenus(*this);
+  WireEngineCommands(*this);
   WireStepButtons(*this);
 
   onLoad = [this] { form_main::Form_Load(*this); };

@@ -156,7 +156,3 @@ void mnu_start_Click(FormMain& main, int Index) {
     default: break;
   }
 }
-
-void WireJobFileCommands(FormMain& main) {
-  main.menus().mnu_start.onClick = [&main](int i) { mnu_start_Click(main, i); };
-}

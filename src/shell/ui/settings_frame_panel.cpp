@@ -53,10 +53,6 @@ SettingsFramePanel::SettingsFramePanel(FormMain& m)
   Graphics.onClick = [this](int i) { Graphics_Click(i); };
   cmd_settings_cancel.onClick = [this] { cmd_settings_cancel_Click(); };
   cmd_settings_done.onClick = [this] { cmd_settings_done_Click(); };
-  MainMenus& menus = m.menus();
-  menus.mnu_settings.onClick = [this] { mnu_settings_Click(); };
-  menus.mnu_tool.onClick = [this](int i) { mnu_tool_Click(i); };
-  menus.mnu_Settings_save.onClick = [this] { mnu_Settings_save_Click(); };
 }
 
 void SettingsFramePanel::mnu_settings_Click() {
