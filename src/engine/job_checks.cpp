@@ -9,14 +9,14 @@ bool CyclesPerBlockFor(const ProgramState& s, int32_t& cycles) {
   const int b = SelectedBatchOf(s);
   const LoadingDatabase& db = s.loadingDatabase;
   switch (s.analysisOptions.LoadingType) {
-    case 1:
+    case loading_type::kHistory:
       return TryCLng((static_cast<double>(db.BatchPointCount[b]) - 1.0) / 2.0, cycles);
-    case 2:
+    case loading_type::kSpectrum:
       return TryCLng(db.BatchBlockCycles[b], cycles);
-    case 3:
+    case loading_type::kConstantAmplitude:
       cycles = 1;
       return true;
-    case 4:
+    case loading_type::kDistribution:
       cycles = s.loadingData.BlockVolumeEntry;
       return true;
     default:
@@ -47,12 +47,13 @@ bool LoadingReadyFor(int type, const ProgramState& s) {
 std::string MeanStressQuestionWord(const ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
   if (s.results.MseQuestionAnswered == 1) return "";
-  if (ao.LoadingType != 2 && ao.LoadingType != 4) return "";
+  if (ao.LoadingType != loading_type::kSpectrum && ao.LoadingType != loading_type::kDistribution) return "";
   const int b = SelectedBatchOf(s);
   const float su = s.loadingDatabase.BatchSu[b];
   const bool hasPoints = s.loadingDatabase.BatchPointCount[b] >= 1;
-  if (ao.LoadingType == 2 && ao.MeanStressOption == 2 && su <= 1.0f && hasPoints) return "Without";
-  if (ao.MeanStressOption == 1 && su > 1.0f && hasPoints) return "With";
+  const bool accounted = ao.MeanStressOption == mean_stress_option::kAccount;
+  if (ao.LoadingType == loading_type::kSpectrum && accounted && su <= 1.0f && hasPoints) return "Without";
+  if (ao.MeanStressOption == mean_stress_option::kNeglect && su > 1.0f && hasPoints) return "With";
   return "";
 }
 

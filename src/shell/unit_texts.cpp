@@ -21,7 +21,7 @@ bool RebuildBatchMeanStressTexts(ProgramState& s) {
 }
 
 bool RebuildJobMeanStressTag(ProgramState& s) {
-  if (s.analysisOptions.MeanStressOption != 2) return false;
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kAccount) return false;
   const float f = s.unitSettings.StressUnitFactor;
   const MaterialData& md = s.materialData;
   s.resultsDisplay.MseTag = "MSE(+): Su=" + Whole(f * md.SuUsed) + ", Sy=" + Whole(f * md.SyUsed) +

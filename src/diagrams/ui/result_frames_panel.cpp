@@ -26,7 +26,7 @@ void ResultFramesPanel::pop_disp1_Click(int index) {
   ProgramState& s = main.state();
   if (s.resultsDisplay.PopupContext != 2) return;  // the other displays' choices: not built yet
   // The life unit of the master-curve screen, for a history or a spectrum.
-  if (s.analysisOptions.LoadingType >= 3) return;
+  if (s.analysisOptions.LoadingType >= loading_type::kConstantAmplitude) return;
   const int batch = SelectedBatchOf(s);
   MainMenus& menus = main.menus();
   menus.pop_disp1(1).SetVisible(true);

@@ -32,14 +32,14 @@ constexpr float kTagGap = 80;
 // The commands act only on the idle main window; otherwise they only beep.
 bool Idle(FormMain& main) {
   const ProgramState& s = main.state();
-  if (s.shellState.UiState == 1) return true;
+  if (s.shellState.UiState == ui_state::kIdle) return true;
   BeepIfEnabled(s.shellState, main.host());
   return false;
 }
 
 // A master curve over the load level (the stress range or scaling factor varies).
 bool LoadLevelMasterCurve(const AnalysisOptions& a) {
-  return a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
+  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
 }
 
 // Points the folder lists at the database's folder. A folder that is not set
@@ -94,7 +94,8 @@ void HideResultsAndWorkingFrames(FormMain& main) {
 void SettleEnduranceLimitRange(FormMain& main) {
   const AnalysisOptions& a = main.state().analysisOptions;
   MaterialData& m = main.state().materialData;
-  if (a.AnalysisMode == 2 && a.MasterCurveParameter == 2) {
+  if (a.AnalysisMode == analysis_mode::kMasterCurve &&
+      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
     if (m.SeTo < m.SeFrom) m.SeTo = m.SeFrom;
     if (m.SeTo == m.SeFrom) main.snInputs().SNset(0).SetFocus();
   } else {
@@ -168,7 +169,7 @@ void ShowDataServiceFrame(FormMain& main, const char* caption) {
 // Whether a press of the data-service step button may go on to the input
 // view or the calculation, as far as the loading goes.
 bool LoadingLetsStepOn(const ProgramState& s) {
-  return s.wizardFlags.LoadingDataReady || s.analysisOptions.LoadingType >= 3;
+  return s.wizardFlags.LoadingDataReady || s.analysisOptions.LoadingType >= loading_type::kConstantAmplitude;
 }
 
 void SetDataNextTexts(FormMain& main, const StepButtonTexts& t) {
@@ -239,7 +240,7 @@ void RebuildInputView(FormMain& main) {
   host.DoEvents();
   SettleEnduranceLimitRange(main);
   PlaceDamageFrame(main);
-  if (main.state().analysisOptions.LoadingType != 4) {
+  if (main.state().analysisOptions.LoadingType != loading_type::kDistribution) {
     main.results().Pic_Dam.SetVisible(false);
     main.results().frm_Dam.SetVisible(true);
   }

@@ -65,7 +65,8 @@ void ProblemDefinitionPanel::UpdateMainView() {
   LoadingFramesPanel& lf = main.loadingFrames();
   ResultFramesPanel& rf = main.results();
   const int b = SelectedBatchOf(s);
-  if (ao.AnalysisMode == 1 || ao.MasterCurveParameter == 2) {
+  if (ao.AnalysisMode == analysis_mode::kSingleCase ||
+      ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
     ld.ScalingFactor = ld.ScalingFactorMax;
     const std::string factor = Format(ld.ScalingFactorMax, "##0.0##");
     lf.SHscal(0).SetCaption("Scaling Factor = " + factor);
@@ -79,7 +80,8 @@ void ProblemDefinitionPanel::UpdateMainView() {
   main.dataBox().UpdateDataBox();
   main.dataBox().Result.SetVisible(false);
   rf.Pic_Dam.SetVisible(false);
-  if (s.loadingDatabase.BatchPointCount[b] >= 1 && ao.LoadingType >= 2 && ao.LoadingType <= 4) {
+  if (s.loadingDatabase.BatchPointCount[b] >= 1 && ao.LoadingType >= loading_type::kSpectrum &&
+      ao.LoadingType <= loading_type::kDistribution) {
     // A history batch used as another loading type: its extremes give the range.
     ld.StressRangeTo = ld.LoadSmax - ld.LoadSmin;
     ld.StressRange = ld.StressRangeTo;
@@ -87,12 +89,14 @@ void ProblemDefinitionPanel::UpdateMainView() {
   }
   ld.StressMinOrMean = ld.StressMinOrMeanInput;
   main.host().DoEvents();
-  if (ao.LoadingType < 4) rf.frm_Dam.SetVisible(true);
+  if (ao.LoadingType < loading_type::kDistribution) rf.frm_Dam.SetVisible(true);
   RedrawDiagrams(main);
   rf.Pic_Dam.SetVisible(false);
   s.resultsDisplay.DamageDisplayMode = -1;
   rf.frm_Dam.SetCaption("Results:  Damage");
-  if (ao.LoadingType == 1 && ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1) lf.SHSmax_Click();
+  if (ao.LoadingType == loading_type::kHistory && ao.AnalysisMode == analysis_mode::kMasterCurve &&
+      ao.MasterCurveParameter == master_curve_parameter::kLoadLevel)
+    lf.SHSmax_Click();
 }
 
 void ProblemDefinitionPanel::cmd_analysis_done_Click() {

@@ -76,7 +76,7 @@ void SwitchNotchSensitivityPair(ProblemDefinitionPanel& p, bool on) {
 }  // namespace
 
 void ProblemDefinitionPanel::chk_single_Click() {
-  main.state().analysisDialogState.DlgAnalysisMode = 1;
+  main.state().analysisDialogState.DlgAnalysisMode = analysis_mode::kSingleCase;
   frm_anal_parameter.SetCaption("Analysis");
   chk_load.SetCaption("Deterministic");
   chk_end_limit.SetCaption("Probabilistic");
@@ -85,7 +85,7 @@ void ProblemDefinitionPanel::chk_single_Click() {
 
 void ProblemDefinitionPanel::chk_master_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgAnalysisMode = 2;
+  s.analysisDialogState.DlgAnalysisMode = analysis_mode::kMasterCurve;
   EnableControl(frm_anal_parameter);
   EnableControl(chk_load);
   EnableControl(chk_end_limit);
@@ -93,7 +93,7 @@ void ProblemDefinitionPanel::chk_master_Click() {
   chk_load.SetCaption("Load Level");
   chk_end_limit.SetCaption("Endurace Limit");
   // A typed-in distribution other than Beta cannot be stepped over the load level.
-  if (s.analysisDialogState.DlgLoadingType != 4 || s.loadingDbState.LoadingSource == 1 ||
+  if (s.analysisDialogState.DlgLoadingType != loading_type::kDistribution || s.loadingDbState.LoadingSource == 1 ||
       s.loadingData.DistributionType == 1) {
     chk_load.SetEnabled(true);
   } else {
@@ -111,7 +111,7 @@ void ProblemDefinitionPanel::chk_load_Click() {
 void ProblemDefinitionPanel::chk_end_limit_Click() {
   AnalysisDialogState& d = main.state().analysisDialogState;
   d.DlgParameter = 2;
-  if (d.DlgAnalysisMode == 1) {  // probabilistic: single case only
+  if (d.DlgAnalysisMode == analysis_mode::kSingleCase) {  // probabilistic: single case only
     chk_master.SetEnabled(false);
     SelectOption(chk_single);
   }
@@ -120,7 +120,7 @@ void ProblemDefinitionPanel::chk_end_limit_Click() {
 void ProblemDefinitionPanel::chk_nominal_Click() {
   ProgramState& s = main.state();
   chk_notched.SetEnabled(true);
-  if (s.analysisDialogState.DlgSNDataSpecimen == 1) SwitchNotchSensitivityPair(*this, false);
+  if (s.analysisDialogState.DlgSNDataSpecimen == sn_data_specimen::kFeature) SwitchNotchSensitivityPair(*this, false);
   s.analysisDialogState.DlgStressApproach = stress_approach::kNominal;
   s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kNominal).tag;
 }
@@ -129,7 +129,7 @@ void ProblemDefinitionPanel::chk_local_Click() {
   ProgramState& s = main.state();
   SelectOption(chk_unnotch);
   chk_notched.SetEnabled(false);
-  if (s.analysisDialogState.DlgSNDataSpecimen == 2) SwitchNotchSensitivityPair(*this, true);
+  if (s.analysisDialogState.DlgSNDataSpecimen == sn_data_specimen::kPlain) SwitchNotchSensitivityPair(*this, true);
   s.analysisDialogState.DlgStressApproach = stress_approach::kLocal;
   // The text until OK commits it.
   s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kLocal).tag;
@@ -164,38 +164,38 @@ void ProblemDefinitionPanel::chk_ns_account_Click() {
 }
 
 void ProblemDefinitionPanel::chk_history_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 1;
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kHistory;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
   main.state().results.MseQuestionAnswered = 1;
 }
 
 void ProblemDefinitionPanel::chk_spectrum_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 2;
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kSpectrum;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
 }
 
 void ProblemDefinitionPanel::chk_constant_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 3;
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kConstantAmplitude;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
 }
 
 void ProblemDefinitionPanel::chk_beta_distrib_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 4;
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kDistribution;
   chk_account.SetEnabled(false);
   SelectOption(chk_neglect);
   UpdateStepButtons(main);
 }
 
 void ProblemDefinitionPanel::chk_neglect_Click() {
-  main.state().analysisDialogState.DlgMeanStressOption = 1;
+  main.state().analysisDialogState.DlgMeanStressOption = mean_stress_option::kNeglect;
   main.state().results.MseQuestionAnswered = 0;
 }
 
 void ProblemDefinitionPanel::chk_account_Click() {
-  main.state().analysisDialogState.DlgMeanStressOption = 2;
+  main.state().analysisDialogState.DlgMeanStressOption = mean_stress_option::kAccount;
   main.state().results.MseQuestionAnswered = 0;
 }
 

@@ -27,15 +27,15 @@ void RedrawInNewUnits(FormMain& main) {
   if (rf.pic_master.IsShowing()) DrawMasterCurve(main, rf.pic_master.surface(), rf.pic_master1.surface());
   DrawSNCurve(main, main.snInputs().Pic_SN.surface());
   switch (s.analysisOptions.LoadingType) {
-    case 1:
+    case loading_type::kHistory:
       s.loadingData.HistMaxCaption = HistoryExtremesCaption(s, "####.0# ");
       lf.SHSmax.SetCaption(s.loadingData.HistMaxCaption);
       break;
-    case 4:
+    case loading_type::kDistribution:
       DrawDistributionDiagram(main, lf.Pic_Distr.surface(), batch);
       break;
-    case 2:
-    case 3:
+    case loading_type::kSpectrum:
+    case loading_type::kConstantAmplitude:
       DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
       break;
     default:
@@ -46,7 +46,7 @@ void RedrawInNewUnits(FormMain& main) {
 void SwitchUnits(FormMain& main, UnitSystem system) {
   ProgramState& s = main.state();
   if (main.loadingDb().frm_Load_Dbase.Visible() || main.fatigueDb().frm_Fatigue_Dbase.Visible() ||
-      s.shellState.UiState != 1) {
+      s.shellState.UiState != ui_state::kIdle) {
     BeepIfEnabled(s.shellState, main.host());
     return;
   }
