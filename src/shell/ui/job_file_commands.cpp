@@ -11,6 +11,7 @@
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
+#include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/material_commands.h"
 #include "material/ui/sn_frame_panel.h"
@@ -22,8 +23,6 @@
 #include "shell/user_messages.h"
 
 namespace {
-
-constexpr const char* kDatabaseChangesLost = "Changes in Fatigue Database will be lost.";
 
 // The common dialog's request for a job file: the filter, the flags, no file
 // name and the current folder.
@@ -47,12 +46,7 @@ void SaveJob(FormMain& main) {
 // unsaved edits are lost unless the user keeps them (then the job is not
 // opened). Returns whether the job may be opened.
 bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
-  const ProgramState& s = main.state();
-  const FatigueDbState& fdb = s.fatigueDbState;
-  if (!sources.materialFromDatabase || fdb.FatigueDbModified != 1 || fdb.FatigueBatchCount < 1)
-    return true;
-  return AlertBox(s.shellState, main.host(), kDatabaseChangesLost, MsgButtons::OKCancel,
-                  MsgIcon::Exclamation, 2, kOpenJobTitle) == kAnswerOK;
+  return !sources.materialFromDatabase || MayLoseFatigueDbChanges(main.state(), main.host(), kOpenJobTitle);
 }
 
 // The problem definition's working copies follow the job just read.
