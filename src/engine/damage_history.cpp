@@ -11,11 +11,11 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
-#include "loading/selected_batch.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
 #include "engine/rainflow.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 

@@ -8,10 +8,10 @@
 
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
-#include "loading/selected_batch.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 

@@ -3,13 +3,13 @@
 
 #include <vector>
 
-#include "engine/ui/problem_definition_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
-#include "diagrams/ui/result_frames_panel.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
