@@ -3,12 +3,11 @@
 // strips in the window's design; only this pass gives them their working
 // size: design numbers times the layout scales, centred in the window. It runs
 // at every start, also at scale 1, as one fixed sequence of property writes.
-#include <cmath>
-#include <limits>
+#include <stdexcept>
+#include <string>
 
 #include "layout/ui/layout_services.h"
-#include "platform/runtime/runtime_error.h"
-#include "platform/runtime/sng.h"
+#include "platform/runtime/checked_single.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/warranty_dialog.h"
@@ -234,11 +233,8 @@ class FrameLayout {
   void Write(const Row& row) const {
     Form& form = FormOf(row.win);
     const Target target(form, row.name);
-    const double value = Value(row, form, target);
-    // The runtime's floating-point error: an overflow or a value that is no number.
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
-      throw RuntimeError(kErrOverflow);
-    target.Set(row.prop, Sng(value));
+    // The runtime's Overflow for a value beyond Single or no number.
+    target.Set(row.prop, CSng(Value(row, form, target)));
   }
 
  private:

@@ -1,0 +1,146 @@
+#include "layout/ui/layout_step_interpreter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/runtime/checked_single.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/ui/form.h"
+
+namespace {
+
+// The largest value a font object holds (its size is a fixed-point number).
+constexpr double kFontObjectMax = 922337203685477.5807;
+
+Control& ControlAt(const Form& form, const char* name, int element) {
+  Control* c = form.Find(name, element);
+  if (!c) throw RuntimeError(kErrNoSuchElement, name);
+  return *c;
+}
+
+LineControl& LineOf(Control& c) {
+  auto* line = dynamic_cast<LineControl*>(&c);
+  if (!line) throw RuntimeError(kErrNoSuchProperty, c.Name());
+  return *line;
+}
+
+double Read(Control& c, LayoutProp p) {
+  using P = LayoutProp;
+  switch (p) {
+    case P::Left: return c.Left();
+    case P::Top: return c.Top();
+    case P::Width: return c.Width();
+    case P::Height: return c.Height();
+    case P::FontSize: return c.FontSize();
+    case P::FontObjectSize: return c.FontObjectSize();
+    case P::X1: return LineOf(c).X1();
+    case P::Y1: return LineOf(c).Y1();
+    case P::X2: return LineOf(c).X2();
+    case P::Y2: return LineOf(c).Y2();
+    case P::BorderWidth: return LineOf(c).BorderWidth();
+  }
+  return 0;
+}
+
+// Stores a worked-out value the way the property takes it: a Single (Overflow
+// beyond its range), the font object's fixed point, or the line width's whole
+// pixels (16 bits, at least 1 so that the line stays visible).
+void Write(Control& c, LayoutProp p, double v) {
+  using P = LayoutProp;
+  switch (p) {
+    case P::Left: return c.SetLeft(CSng(v));
+    case P::Top: return c.SetTop(CSng(v));
+    case P::Width: return c.SetWidth(CSng(v));
+    case P::Height: return c.SetHeight(CSng(v));
+    case P::FontSize: return c.SetFontSize(CSng(v));
+    case P::FontObjectSize:
+      if (!(std::fabs(v) <= kFontObjectMax)) throw RuntimeError(kErrOverflow);
+      return c.SetFontObjectSize(v);
+    case P::X1: return LineOf(c).SetX1(CSng(v));
+    case P::Y1: return LineOf(c).SetY1(CSng(v));
+    case P::X2: return LineOf(c).SetX2(CSng(v));
+    case P::Y2: return LineOf(c).SetY2(CSng(v));
+    case P::BorderWidth: return LineOf(c).SetBorderWidth(CSng(v));
+  }
+}
+
+class Interpreter {
+ public:
+  Interpreter(Form& form, const LayoutScales& scales, const LayoutObserver& observe)
+      : form_(form), scales_(scales), observe_(observe) {}
+
+  void Run(std::span<const LayoutRow> rows) const {
+    for (size_t first = 0; first < rows.size();) {
+      size_t end = first + 1;
+      while (end < rows.size() && rows[end].inLoopAbove) ++end;
+      RunLoop(rows.subspan(first, end - first));
+      first = end;
+    }
+  }
+
+ private:
+  // One loop: the group's rows element by element.
+  void RunLoop(std::span<const LayoutRow> group) const {
+    int from = group.front().elements.first, to = group.front().elements.last;
+    for (const LayoutRow& r : group) {
+      from = std::min(from, r.elements.first);
+      to = std::max(to, r.elements.last);
+    }
+    for (int i = from; i <= to; ++i)
+      for (const LayoutRow& r : group)
+        if (i >= r.elements.first && i <= r.elements.last) RunRow(r, i);
+  }
+
+  void RunRow(const LayoutRow& row, int element) const {
+    Control& c = ControlAt(form_, row.name, element);
+    for (uint8_t k = 0; k < row.steps.count; ++k) {
+      const LayoutStep& s = row.steps.step[k];
+      if (s.when == LayoutCondition::ScaleYBelowOne && !(scales_.ScaleY < 1.0f)) continue;
+      Write(c, s.prop, Value(s, c, element));
+      if (observe_) observe_(c, s.prop);
+    }
+  }
+
+  double Value(const LayoutStep& s, Control& c, int element) const {
+    switch (s.kind) {
+      case LayoutStepKind::Scale: return Product(Read(c, s.prop), s);
+      case LayoutStepKind::Base: return Product(s.base, s);
+      case LayoutStepKind::CopyFrom: return Read(ControlAt(form_, s.source, element), s.prop);
+    }
+    return 0;
+  }
+
+  // A Single property times a Single factor gives a Single product; the font
+  // object's size times the factor is worked in double.
+  double Product(double value, const LayoutStep& s) const {
+    const double product = value * static_cast<double>(Factor(s.factor));
+    return s.prop == LayoutProp::FontObjectSize ? product : CSng(product);
+  }
+
+  float Factor(LayoutFactor f) const {
+    switch (f) {
+      case LayoutFactor::ScaleX: return scales_.ScaleX;
+      case LayoutFactor::ScaleY: return scales_.ScaleY;
+      case LayoutFactor::FontScale: return scales_.FontScale;
+    }
+    return 1;
+  }
+
+  Form& form_;
+  const LayoutScales& scales_;
+  const LayoutObserver& observe_;
+};
+
+}  // namespace
+
+void RunLayoutRows(Form& form, const LayoutScales& scales, std::span<const LayoutRow> rows,
+                   const LayoutObserver& observe) {
+  Interpreter(form, scales, observe).Run(rows);
+}
+
+void RunLayoutPass(Form& form, const char* pass, const LayoutScales& scales, std::span<const LayoutRow> rows) {
+  // Marked before it runs: a pass that failed half-way must not scale its
+  // first controls again either.
+  if (!form.FirstRunOf(pass)) return;
+  RunLayoutRows(form, scales, rows);
+}
