@@ -6,8 +6,8 @@
 class FormMain;
 class FormShow;
 
+// The first four run at most once a window (a second call does nothing).
 void LayoutFrames(FormMain& main);            // sizes and places the working frames and the warranty dialog (frame_layout.cpp)
-// The next three run at most once a window (a second call does nothing).
 void LayoutTextBoxes(FormMain& main);         // scales the edit boxes (text_box_layout.cpp)
 void LayoutLabels(FormMain& main);            // scales the labels and rule lines (label_layout.cpp)
 void LayoutSpectrumLabels(FormMain& main);    // scales the loading-diagram labels and boxes (spectrum_label_layout.cpp)

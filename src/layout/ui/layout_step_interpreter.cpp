@@ -1,68 +1,11 @@
 #include "layout/ui/layout_step_interpreter.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/runtime/checked_single.h"
-#include "platform/runtime/runtime_error.h"
 #include "platform/ui/form.h"
 
 namespace {
-
-// The largest value a font object holds (its size is a fixed-point number).
-constexpr double kFontObjectMax = 922337203685477.5807;
-
-Control& ControlAt(const Form& form, const char* name, int element) {
-  Control* c = form.Find(name, element);
-  if (!c) throw RuntimeError(kErrNoSuchElement, name);
-  return *c;
-}
-
-LineControl& LineOf(Control& c) {
-  auto* line = dynamic_cast<LineControl*>(&c);
-  if (!line) throw RuntimeError(kErrNoSuchProperty, c.Name());
-  return *line;
-}
-
-double Read(Control& c, LayoutProp p) {
-  using P = LayoutProp;
-  switch (p) {
-    case P::Left: return c.Left();
-    case P::Top: return c.Top();
-    case P::Width: return c.Width();
-    case P::Height: return c.Height();
-    case P::FontSize: return c.FontSize();
-    case P::FontObjectSize: return c.FontObjectSize();
-    case P::X1: return LineOf(c).X1();
-    case P::Y1: return LineOf(c).Y1();
-    case P::X2: return LineOf(c).X2();
-    case P::Y2: return LineOf(c).Y2();
-    case P::BorderWidth: return LineOf(c).BorderWidth();
-  }
-  return 0;
-}
-
-// Stores a worked-out value the way the property takes it: a Single (Overflow
-// beyond its range), the font object's fixed point, or the line width's whole
-// pixels (16 bits, at least 1 so that the line stays visible).
-void Write(Control& c, LayoutProp p, double v) {
-  using P = LayoutProp;
-  switch (p) {
-    case P::Left: return c.SetLeft(CSng(v));
-    case P::Top: return c.SetTop(CSng(v));
-    case P::Width: return c.SetWidth(CSng(v));
-    case P::Height: return c.SetHeight(CSng(v));
-    case P::FontSize: return c.SetFontSize(CSng(v));
-    case P::FontObjectSize:
-      if (!(std::fabs(v) <= kFontObjectMax)) throw RuntimeError(kErrOverflow);
-      return c.SetFontObjectSize(v);
-    case P::X1: return LineOf(c).SetX1(CSng(v));
-    case P::Y1: return LineOf(c).SetY1(CSng(v));
-    case P::X2: return LineOf(c).SetX2(CSng(v));
-    case P::Y2: return LineOf(c).SetY2(CSng(v));
-    case P::BorderWidth: return LineOf(c).SetBorderWidth(CSng(v));
-  }
-}
 
 class Interpreter {
  public:
@@ -92,20 +35,20 @@ class Interpreter {
   }
 
   void RunRow(const LayoutRow& row, int element) const {
-    Control& c = ControlAt(form_, row.name, element);
+    Control& c = LayoutControl(form_, row.name, element);
     for (uint8_t k = 0; k < row.steps.count; ++k) {
       const LayoutStep& s = row.steps.step[k];
       if (s.when == LayoutCondition::ScaleYBelowOne && !(scales_.ScaleY < 1.0f)) continue;
-      Write(c, s.prop, Value(s, c, element));
+      WriteLayoutProp(c, s.prop, Value(s, c, element));
       if (observe_) observe_(c, s.prop);
     }
   }
 
   double Value(const LayoutStep& s, Control& c, int element) const {
     switch (s.kind) {
-      case LayoutStepKind::Scale: return Product(Read(c, s.prop), s);
+      case LayoutStepKind::Scale: return Product(ReadLayoutProp(c, s.prop), s);
       case LayoutStepKind::Base: return Product(s.base, s);
-      case LayoutStepKind::CopyFrom: return Read(ControlAt(form_, s.source, element), s.prop);
+      case LayoutStepKind::CopyFrom: return ReadLayoutProp(LayoutControl(form_, s.source, element), s.prop);
     }
     return 0;
   }

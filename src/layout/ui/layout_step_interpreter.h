@@ -25,14 +25,10 @@
 #include <span>
 
 #include "layout/layout_scales.h"
+#include "layout/ui/layout_properties.h"
 
 class Control;
 class Form;
-
-// The properties a step writes. FontSize is the control's single-precision
-// size; FontObjectSize the size through its font object (fixed point, four
-// decimals, worked in double). X1..Y2 and BorderWidth belong to lines.
-enum class LayoutProp : uint8_t { Left, Top, Width, Height, FontSize, FontObjectSize, X1, Y1, X2, Y2, BorderWidth };
 
 enum class LayoutFactor : uint8_t { ScaleX, ScaleY, FontScale };
 
