@@ -31,7 +31,7 @@ class Interpreter {
     }
     for (int i = from; i <= to; ++i)
       for (const LayoutRow& r : group)
-        if (i >= r.elements.first && i <= r.elements.last) RunRow(r, i);
+        if (i >= r.elements.first && i <= r.elements.last) RunRow(r, i + r.elements.shift);
   }
 
   void RunRow(const LayoutRow& row, int element) const {

@@ -12,7 +12,9 @@
 //
 //   Row("Label28", Each(0, 2), kLabel), In("Label14", Each(0, 1), kLabel)
 //
-// runs Label28(0), Label14(0), Label28(1), Label14(1), Label28(2).
+// runs Label28(0), Label14(0), Label28(1), Label14(1), Label28(2). A row
+// whose elements are shifted (Each(0, 4, 1)) acts on element i + 1 at loop
+// position i.
 //
 // Every step raises RuntimeError when it cannot be done (a missing control, a
 // property the control has not, a product beyond Single, a line width beyond
@@ -58,10 +60,12 @@ struct LayoutSteps {
   uint8_t count = 0;
 };
 
-// Elements first..last of a control array; first = last = -1 for a single control.
+// Loop positions first..last, each acting on the element position + shift of
+// a control array; first = last = -1 for a single control.
 struct LayoutElements {
   int first = -1;
   int last = -1;
+  int shift = 0;
 };
 
 struct LayoutRow {
@@ -111,7 +115,7 @@ constexpr LayoutSteps Steps(Step... s) {
 }
 
 constexpr LayoutElements One{};
-constexpr LayoutElements Each(int first, int last) { return {first, last}; }
+constexpr LayoutElements Each(int first, int last, int shift = 0) { return {first, last, shift}; }
 constexpr LayoutElements At(int element) { return {element, element}; }
 
 constexpr LayoutRow Row(const char* name, LayoutSteps steps) { return {name, One, steps}; }

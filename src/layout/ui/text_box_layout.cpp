@@ -17,7 +17,7 @@ constexpr LayoutSteps kGridCell = Steps(CopyOf(LayoutProp::Width, "Text2"), T, C
 constexpr LayoutSteps kBox = Steps(W, T, L, H, S);
 
 constexpr LayoutRow kRows[] = {
-    // The simulation options keep their heights (the box's only on a small screen).
+    // The simulation options keep their heights; the sample-size box shrinks on a small screen only.
     Row("chk_StartNo", Each(0, 3), Steps(W, S, L, T)),
     Row("No_simul", Steps(W, S, L, T)),
     Row("No_simult", Steps(W, S, WhenShrinking(H), L, T)),

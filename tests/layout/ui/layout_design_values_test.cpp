@@ -195,7 +195,7 @@ std::vector<Snapshot> SnapshotOfThePasses(const FormMain& main) {
   std::vector<Snapshot> all;
   for (auto rows : {TextBoxLayoutRows(), LabelLayoutRows(), SpectrumLabelLayoutRows()})
     for (const LayoutRow& r : rows)
-      for (int i = r.elements.first; i <= r.elements.last; ++i) {
+      for (int i = r.elements.first + r.elements.shift; i <= r.elements.last + r.elements.shift; ++i) {
         const Control& c = *main.Find(r.name, i);
         // The title block's Left belongs to the window's resize.
         const float left = IsTitleLabel(r.name) ? 0 : c.Left();

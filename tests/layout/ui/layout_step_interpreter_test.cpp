@@ -44,9 +44,13 @@ class LayoutStepInterpreterTest : public ::testing::Test {
 };
 
 TEST_F(LayoutStepInterpreterTest, RowsOfOneLoopRunElementByElement) {
-  const LayoutRow rows[] = {Row("A", Each(0, 2), Steps(L)), In("B", Each(0, 1), Steps(L)), Row("Ln", kLine)};
+  const LayoutRow rows[] = {Row("A", Each(0, 2), Steps(L)), In("B", Each(0, 1), Steps(L)), Row("Ln", kLine),
+                            Row("A", Each(0, 1, 1), Steps(T))};
   Run(rows);
-  EXPECT_EQ(order, (std::vector<std::string>{"A0", "B0", "A1", "B1", "A2", "Ln-1", "Ln-1", "Ln-1", "Ln-1"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"A0", "B0", "A1", "B1", "A2", "Ln-1", "Ln-1", "Ln-1", "Ln-1", "A1",
+                                             "A2"}));
+  EXPECT_EQ(form.label("A", 0).Top(), 100);
+  EXPECT_EQ(form.label("A", 2).Top(), 50);
   EXPECT_EQ(form.label("A", 2).Left(), 600);
   EXPECT_EQ(form.label("B", 1).Left(), 1000);
   EXPECT_EQ(form.line("Ln").X2(), 60);
