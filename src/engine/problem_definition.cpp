@@ -150,6 +150,18 @@ void CommitJobProblemDefinition(AnalysisOptions& ao) {
   SetSpecimenTags(ao, ao.SNDataSpecimen);
 }
 
+void PresetDialogFromOptions(ProgramState& s) {
+  const AnalysisOptions& a = s.analysisOptions;
+  AnalysisDialogState& d = s.analysisDialogState;
+  d.DlgAnalysisMode = a.AnalysisMode;
+  d.DlgParameter = a.MasterCurveParameter;
+  d.DlgLoadingType = a.LoadingType;
+  d.DlgMeanStressOption = a.MeanStressOption;
+  d.DlgSNDataSpecimen = a.SNDataSpecimen;
+  if (a.StressApproach != 0) d.DlgStressApproach = a.StressApproach;
+  if (a.NotchSensitivityMode != 0) d.DlgNotchSensitivity = a.NotchSensitivityMode;
+}
+
 void ReapplyProblemDefinition(ProgramState& s) {
   ApplySpecimenNotchFactor(s);
   if (s.analysisOptions.MeanStressOption == mean_stress_option::kNeglect) s.loadingData.StressMinOrMean = 0.0f;

@@ -64,6 +64,12 @@ bool ConfirmMeanStressOnCommit(ProgramState& s, Host& host);
 // SNDataSpecimen.
 void CommitJobProblemDefinition(AnalysisOptions& ao);
 
+// The working copies follow the definition of a job just opened: target,
+// parameter, loading type, mean-stress option and specimen; the stress
+// approach and notch sensitivity where one is committed (not 0), so that the
+// next OK keeps them.
+void PresetDialogFromOptions(ProgramState& s);
+
 // Re-applying the committed definition after a job was opened: the
 // specimen's notch factor, a neglected mean stress (StressMinOrMean := 0),
 // and the loading counts as ready.

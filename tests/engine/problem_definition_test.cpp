@@ -216,6 +216,29 @@ TEST(CommitJobProblemDefinition, TheJobsCodesWinUnlessZero) {
   }
 }
 
+TEST(PresetDialogFromOptions, WorkingCopiesFollowTheOpenedJob) {
+  for (int16_t committed : {0, 2}) {
+    ProgramState s;
+    AnalysisOptions& a = s.analysisOptions;
+    a.AnalysisMode = 2;
+    a.MasterCurveParameter = 2;
+    a.LoadingType = 1;
+    a.MeanStressOption = 1;
+    a.SNDataSpecimen = 2;
+    a.StressApproach = committed;
+    a.NotchSensitivityMode = committed;
+    PresetDialogFromOptions(s);
+    AnalysisDialogState expected;
+    expected.DlgAnalysisMode = 2;
+    expected.DlgParameter = 2;
+    expected.DlgLoadingType = 1;
+    expected.DlgMeanStressOption = 1;
+    expected.DlgSNDataSpecimen = 2;
+    if (committed) expected.DlgStressApproach = expected.DlgNotchSensitivity = committed;  // else kept
+    EXPECT_EQ(s.analysisDialogState, expected) << committed;
+  }
+}
+
 TEST(ReapplyProblemDefinition, NotchFactorMeanStressAndReadiness) {
   for (int16_t option : {1, 2}) {
     ProgramState s;

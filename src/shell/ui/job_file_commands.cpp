@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "component/ui/data_box_panel.h"
+#include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_db_panel.h"
@@ -47,21 +48,6 @@ void SaveJob(FormMain& main) {
 // opened). Returns whether the job may be opened.
 bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
   return !sources.materialFromDatabase || MayLoseFatigueDbChanges(main.state(), main.host(), kOpenJobTitle);
-}
-
-// The problem definition's working copies follow the job just read.
-void PresetDialogFromOptions(ProgramState& s) {
-  const AnalysisOptions& a = s.analysisOptions;
-  AnalysisDialogState& d = s.analysisDialogState;
-  d.DlgAnalysisMode = a.AnalysisMode;
-  d.DlgParameter = a.MasterCurveParameter;
-  d.DlgLoadingType = a.LoadingType;
-  d.DlgMeanStressOption = a.MeanStressOption;
-  d.DlgSNDataSpecimen = a.SNDataSpecimen;
-  // Open commits the job's stress approach and notch sensitivity; the working
-  // copies follow them so that the next OK keeps them.
-  if (a.StressApproach != 0) d.DlgStressApproach = a.StressApproach;
-  if (a.NotchSensitivityMode != 0) d.DlgNotchSensitivity = a.NotchSensitivityMode;
 }
 
 // The job's S-N data come from its set of the fatigue database, read again
