@@ -90,6 +90,9 @@ struct LoadingData {
   std::vector<float> RainflowRanges;
   int16_t HistoryStartFlag = 1;
   int16_t HistoryLoaded = 0;
+  // No level stress of the spectrum batch on show exceeds the one before it
+  // (set by each drawing of the spectrum diagram).
+  bool SpectrumDescending = false;
   std::string BatchMseText = "DMSE(-)  ";
   std::string BatchMseText2 = "DMSE(-)  ";
   std::string HistMaxCaption;
