@@ -124,7 +124,7 @@ void DrawDistributionBars(ProgramState& s, Surface& t, const PlotBox& b, float k
 void DrawLoadingLevelBars(ProgramState& s, Surface& t, const PlotBox& b, float ky, const DamageDiagramView& view) {
   const int batch = s.loadingDbState.SelectedLoadingBatch;
   const int levels = s.loadingData.LevelCount;
-  if (batch < 0 || batch > kLoadingBatchMax) return;
+  if (!BatchInRecords(batch)) return;
   if (levels < 0 || levels > kLevelMax || static_cast<size_t>(levels) >= s.results.LevelDamage.size()) return;
   float& firstLevelCycles = s.loadingDatabase.BatchLevelCycles[batch][1];
   const float kept = firstLevelCycles;

@@ -178,7 +178,7 @@ void DrawMasterCurveTexts(ProgramState& s, Surface& text, Surface& graph, const 
 
   const double xItem = g.XT + 300.0;
   const int batch = s.loadingDbState.SelectedLoadingBatch;
-  if (batch >= 0 && batch <= kLoadingBatchMax) {
+  if (BatchInRecords(batch)) {
     const int16_t type = s.analysisOptions.LoadingType;
     const double lead = type == 4 ? g.T + 160 : g.T + 400;
     const Block loading{text, xItem, 0.98 * H - lead * fs - V, fs};

@@ -6,8 +6,6 @@
 
 namespace {
 
-bool BatchInRecords(int batch) { return batch >= 0 && batch <= kLoadingBatchMax; }
-
 // Cycles of one block: a history batch's rainflow cycles, a spectrum batch's
 // block cycles, a typed loading's block volume; 1 for constant amplitude.
 float CyclesPerBlockShown(const ProgramState& s, int batch) {

@@ -57,7 +57,7 @@ void ResultFramesPanel::ChooseLoadQuantity(int index) {
 bool ResultFramesPanel::AbandonBatchForLaw() {
   ProgramState& s = main.state();
   const int batch = s.loadingDbState.SelectedLoadingBatch;
-  if (s.loadingDbState.LoadingSource == 2 || batch < 0 || batch > kLoadingBatchMax) return true;
+  if (s.loadingDbState.LoadingSource == 2 || !BatchInRecords(batch)) return true;
   const LoadingDatabase& db = s.loadingDatabase;
   if (db.BatchQ[batch] == 0) return true;
   const LoadingFramesPanel& lf = main.loadingFrames();

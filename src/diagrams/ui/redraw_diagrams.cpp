@@ -15,7 +15,7 @@ namespace {
 bool KeepsDistributionDisplay(const ProgramState& s, const LoadingFramesPanel& lf) {
   const int batch = s.loadingDbState.SelectedLoadingBatch;
   if (!lf.frm_Distr.Visible() || s.analysisOptions.LoadingType != 2) return false;
-  return batch >= 0 && batch <= kLoadingBatchMax && s.loadingDatabase.BatchR[batch] > 0;
+  return BatchInRecords(batch) && s.loadingDatabase.BatchR[batch] > 0;
 }
 
 }  // namespace
