@@ -27,7 +27,7 @@ bool CyclesPerBlockFor(const ProgramState& s, int32_t& cycles) {
 bool LoadingReadyFor(int type, const ProgramState& s) {
   if (type == 3) return true;
   // A batch number outside the database names no data: only constant amplitude fits.
-  if (!SelectedBatchInDatabase(s)) return false;
+  if (!BatchInRecords(s.loadingDbState.SelectedLoadingBatch)) return false;
   const int b = SelectedBatchOf(s);
   const LoadingDatabase& db = s.loadingDatabase;
   switch (type) {

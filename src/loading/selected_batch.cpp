@@ -7,8 +7,3 @@
 int SelectedBatchOf(const ProgramState& s) {
   return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
 }
-
-bool SelectedBatchInDatabase(const ProgramState& s) {
-  const int b = s.loadingDbState.SelectedLoadingBatch;
-  return b >= 0 && b <= kLoadingBatchMax;
-}

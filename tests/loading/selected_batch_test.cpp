@@ -17,7 +17,7 @@ TEST(SelectedBatchOf, KeepsTheBatchWithinTheDatabaseRows) {
     ProgramState s;
     s.loadingDbState.SelectedLoadingBatch = c.selected;
     EXPECT_EQ(SelectedBatchOf(s), c.batch) << c.selected;
-    EXPECT_EQ(SelectedBatchInDatabase(s), c.inDatabase) << c.selected;
+    EXPECT_EQ(BatchInRecords(s.loadingDbState.SelectedLoadingBatch), c.inDatabase) << c.selected;
   }
 }
 

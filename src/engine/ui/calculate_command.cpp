@@ -143,7 +143,7 @@ void mnu_calculate_Click(FormMain& main) {
     DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
   if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == loading_type::kDistribution &&
       lf.Pic_Distr.MousePointer() == kPointerCross)
-    lf.Pic_Distr_Click();
+    main.results().Pic_Distr_Click();
   if (ao.AnalysisMode == analysis_mode::kMasterCurve && MasterRangeRefused(main)) return;
   switch (AskMeanStressQuestion(s, main.host())) {
     case MeanStressAnswer::No: return;

@@ -45,6 +45,7 @@ constexpr MenuHandler kMainMenuHandlers[] = {
     // Popup menus
     {"pop_disp1", [](FormMain& m, int i) { m.results().pop_disp1_Click(i); }},
     {"pop_res1", [](FormMain& m, int i) { m.results().pop_res1_Click(i); }},
+    {"pop_SN1", [](FormMain& m, int i) { m.results().pop_SN1_Click(i); }},
 };
 
 // Whether the menu definitions make `name` a control array.
