@@ -6,8 +6,8 @@
 class FormMain;
 class Surface;
 
-// Will draw the S-N curve diagram on `target` (Pic_SN or the printer) and, on
-// Pic_SN, place and fill the S-N labels and boxes.
+// Draws the S-N curve diagram on `target` (Pic_SN, Printer2 or the printer)
+// and, on Pic_SN, places and fills the S-N labels and boxes.
 void DrawSNCurve(FormMain& main, Surface& target);
 // Will draw the damage bar diagram per level or cycle class on `target`.
 void DrawDamageDiagram(FormMain& main, Surface& target);
