@@ -17,6 +17,10 @@ std::string RangeRefusal(float v, bool ktWording) {
 
 }  // namespace
 
+std::string NotchToggleTip(bool ktWording) {
+  return ktWording ? "Click to change for Notch Factor, Kf" : "Click to change for SCF, Kt";
+}
+
 std::string NotchWord(bool ktWording) { return ktWording ? "Kt" : "Kf"; }
 
 std::string NotchFactorTitle(bool ktWording) {

@@ -9,6 +9,12 @@ struct ProgramState;
 // reason is the text that follows "Sorry, Data Incorrect! "; an empty reason
 // means the value is accepted.
 
+// The two wordings of the Kt row's label.
+inline constexpr const char* kKtRowCaption = "Stress Conc. Factor:  Kt = ";
+inline constexpr const char* kKfRowCaption = "Notch Factor:         Kf = ";
+// The tool tip of a Kt/Kf label: what a click turns it into.
+std::string NotchToggleTip(bool ktWording);
+
 // Kt or Kf as the labels word it ("Kt" or "Kf").
 std::string NotchWord(bool ktWording);
 // The title of a refused Kt (or Kf) value.

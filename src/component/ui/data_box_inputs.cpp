@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr const char* kKtCaption = "Stress Conc. Factor:  Kt = ";
-constexpr const char* kKfCaption = "Notch Factor:         Kf = ";
 constexpr const char* kKtMask = "#0.0##";
 constexpr const char* kRadiusMask = "##0.0# ";
 constexpr const char* kNotchFactorMask = "##.0# ";
@@ -73,7 +71,7 @@ bool DataBoxPanel::Refuse(TextBox& box, const std::string& reason, const std::st
 void DataBoxPanel::SCF_Click(int index) {
   if (state().analysisOptions.NotchSensitivityMode == 2) return;
   Label& label = SCF(index);
-  label.SetCaption(label.Caption() == kKtCaption ? kKfCaption : kKtCaption);
+  label.SetCaption(label.Caption() == kKtRowCaption ? kKfRowCaption : kKtRowCaption);
   UpdateDataBox();
 }
 
@@ -163,8 +161,7 @@ void DataBoxPanel::DDBmse_Click(int) {
   Label& label = DDBmse(2);
   label.SetCaption(Toggled(label.Caption()));
   const bool tipsHidden = state().shellState.ToolTipMode == 1;
-  label.SetToolTipText(tipsHidden ? "" : label.Caption() == "Kt = " ? "Click to change for Notch Factor, Kf"
-                                                                    : "Click to change for SCF, Kt");
+  label.SetToolTipText(tipsHidden ? "" : NotchToggleTip(MseKtWording()));
   UpdateDataBox();
 }
 

@@ -1,5 +1,6 @@
 #include "component/ui/data_box_panel.h"
 
+#include "component/notch_inputs.h"
 #include "component/summary_rows.h"
 #include "component/summary_values.h"
 #include "component/ui/data_box_rows.h"
@@ -9,10 +10,6 @@
 #include "shell/ui/form_main.h"
 
 namespace {
-
-constexpr const char* kKtCaption = "Stress Conc. Factor:  Kt = ";
-constexpr const char* kTipToKf = "Click to change for Notch Factor, Kf";
-constexpr const char* kTipToKt = "Click to change for SCF, Kt";
 
 bool Always(const ProgramState&) { return true; }
 bool ExtensionLabelsShown(const ProgramState& s) { return s.analysisOptions.LoadingType != 3; }
@@ -149,8 +146,8 @@ void DataBoxPanel::SetPointersAndTips() {
     const bool toggles = o.SNDataSpecimen == 2 && o.NotchSensitivityMode == 1;
     SCF(0).SetMousePointer(toggles ? kPointerUpArrow : kPointerDefault);
   }
-  const bool ktWording = SCF(0).Caption() == kKtCaption;
-  SCF(0).SetToolTipText(tipsHidden || o.NotchSensitivityMode == 2 ? "" : ktWording ? kTipToKf : kTipToKt);
+  const bool ktWording = SCF(0).Caption() == kKtRowCaption;
+  SCF(0).SetToolTipText(tipsHidden || o.NotchSensitivityMode == 2 ? "" : NotchToggleTip(ktWording));
   DDBmse(2).SetMousePointer(MeanStressNotchFactorShown(s) ? kPointerUpArrow : kPointerDefault);
 }
 
