@@ -30,7 +30,7 @@ constexpr ControlDef kDataBox[] = {
     LabelDef("dN_distr", 1, "pic_DBox", 3360, 1080, 495, 255, "{--}", false),                // chosen
     AutoSize(LabelDef("SCF", 0, "pic_DBox", 120, 2100, 2295, 255, "Stress Conc. Factor:  Kf = 2.0")),
     BoxDef("SCFt", 0, "pic_DBox", 2520, 2070, 735, 285, "", false),                          // chosen
-    AutoSize(LabelDef("SCF_distr", -1, "pic_DBox", 3360, 2100, 495, 255, "{C}")),                      // chosen geometry
+    LabelDef("SCF_distr", -1, "pic_DBox", 3360, 2100, 495, 255, "{C}"),                      // chosen geometry
     AutoSize(LabelDef("Reliab", -1, "pic_DBox", 120, 2400, 2295, 255, "Notch radius =         0.8", false)),
     BoxDef("Reliabt", -1, "pic_DBox", 2520, 2370, 735, 285, "", false),                      // chosen
     AutoSize(LabelDef("DBmse", 0, "pic_DBox", 120, 2760, 2295, 255, "Mean stress effect:")),

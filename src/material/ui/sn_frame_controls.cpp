@@ -14,7 +14,7 @@ constexpr ControlDef kSnFrame[] = {
     AutoSize(Font(LabelDef("SNSe", 1, "Pic_SN", 240, 540, 1095, 216, "Max. Se = ", false), 9)),    // chosen
     Font(BoxDef("SNset", 0, "Pic_SN", 1380, 210, 615, 255, ""), 9),                      // chosen
     Font(BoxDef("SNset", 1, "Pic_SN", 1380, 510, 615, 255, "", false), 9),               // chosen
-    AutoSize(Font(LabelDef("dN_distr", 0, "Pic_SN", 2100, 240, 495, 216, "{--}", false), 9)),      // chosen geometry
+    Font(LabelDef("dN_distr", 0, "Pic_SN", 2100, 240, 495, 216, "{--}", false), 9),      // chosen geometry
     AutoSize(Font(LabelDef("SNNo", -1, "Pic_SN", 4920, 3120, 615, 216, "No = "), 9)),              // chosen
     Font(BoxDef("SNNot", -1, "Pic_SN", 5580, 3090, 855, 255, ""), 9),                    // chosen
     AutoSize(Font(LabelDef("SNm", -1, "Pic_SN", 3240, 1200, 495, 216, "m = "), 9)),                // chosen
