@@ -7,25 +7,27 @@ struct Area {
   int k;
 };
 
-Area AreaOf(SnSurface surface, float TW, float TH, float frameWidth, float frameHeight, float fontScale) {
+Area AreaOf(SurfaceKind surface, float TW, float TH, float frameWidth, float frameHeight, float fontScale) {
   switch (surface) {
-    case SnSurface::Screen: return {0.96f * frameWidth, 0.92f * frameHeight, 0, 0, fontScale, 1};
-    case SnSurface::HiddenPicture: return {TW / 2.04f, TH / 2.09f, 0.001f * TW, TH / 2, fontScale, 1};
-    case SnSurface::Printer: break;
-  }
-  const float ratio = TH / TW;
-  if (ratio > 0.72f) {
-    const float W = TW / 2.45f;
-    return {W, 0.7f * W, 0.1f * TW, 0.485f * TH, 1.0f, 2};
+    case SurfaceKind::Screen: return {0.96f * frameWidth, 0.92f * frameHeight, 0, 0, fontScale, 1};
+    case SurfaceKind::Bitmap: return {TW / 2.04f, TH / 2.09f, 0.001f * TW, TH / 2, fontScale, 1};
+    case SurfaceKind::Printer: break;
   }
   const float H = TH / 2.6f;
-  if (ratio >= 0.7f) return {TW / 2.5f, H, 0.1f * TW, TH / 2, 1.0f, 2};
+  switch (PageBandOf(TW, TH)) {
+    case PageBand::Tall: {
+      const float W = TW / 2.45f;
+      return {W, 0.7f * W, 0.1f * TW, 0.485f * TH, 1.0f, 2};
+    }
+    case PageBand::Middle: return {TW / 2.5f, H, 0.1f * TW, TH / 2, 1.0f, 2};
+    case PageBand::Wide: break;
+  }
   return {H / 0.7f, H, 0.1f * TW, 0.5f * TH, 1.0f, 2};
 }
 
 }  // namespace
 
-SnCurveGeometry SnCurveGeometryFor(SnSurface surface, float TW, float TH, float frameWidth, float frameHeight,
+SnCurveGeometry SnCurveGeometryFor(SurfaceKind surface, float TW, float TH, float frameWidth, float frameHeight,
                                    float fontScale) {
   const Area a = AreaOf(surface, TW, TH, frameWidth, frameHeight, fontScale);
   SnCurveGeometry g{};

@@ -2,12 +2,11 @@
 
 #include <cstdint>
 
+#include "diagrams/diagram_surface.h"
+
 // The fixed geometry of the schematic S-N diagram: where the diagram lies on
 // its surface and the points of its axes and curve. Nothing of it depends on
 // the material's values; only the end of the dotted extension does.
-
-// The surface the diagram is drawn on.
-enum class SnSurface { Screen, HiddenPicture, Printer };
 
 struct SnCurveGeometry {
   // The diagram's size, and its lower left corner OX right of the surface's
@@ -24,10 +23,9 @@ struct SnCurveGeometry {
 };
 
 // TW x TH is the surface's own size; the screen diagram fills 0.96 x 0.92 of
-// the S-N frame (frameWidth x frameHeight). On the printer the page's
-// height-to-width ratio, taken as a Single, chooses one of three layouts
-// (above 0.72, 0.7 to 0.72, below 0.7).
-SnCurveGeometry SnCurveGeometryFor(SnSurface surface, float TW, float TH, float frameWidth, float frameHeight,
+// the S-N frame (frameWidth x frameHeight). On the printer the page's band
+// chooses one of three layouts.
+SnCurveGeometry SnCurveGeometryFor(SurfaceKind surface, float TW, float TH, float frameWidth, float frameHeight,
                                    float fontScale);
 
 // The end of the dotted extension of the curve below the knee.

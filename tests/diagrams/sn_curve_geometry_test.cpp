@@ -7,22 +7,22 @@ namespace {
 TEST(SnCurveGeometry, AreaBySurface) {
   struct Case {
     const char* name;
-    SnSurface surface;
+    SurfaceKind surface;
     float TW, TH;
     float W, H, OX, OY, fs;
     int k;
   };
   // Frame 6000 x 4000, font scale 1.25.
   const Case cases[] = {
-      {"screen", SnSurface::Screen, 5700, 3650, 5760, 3680, 0, 0, 1.25f, 1},
-      {"hidden picture", SnSurface::HiddenPicture, 12000, 9000, 12000 / 2.04f, 9000 / 2.09f, 0.001f * 12000, 4500, 1.25f, 1},
-      {"portrait page", SnSurface::Printer, 11000, 15000, 11000 / 2.45f, 0.7f * (11000 / 2.45f), 1100,
+      {"screen", SurfaceKind::Screen, 5700, 3650, 5760, 3680, 0, 0, 1.25f, 1},
+      {"hidden picture", SurfaceKind::Bitmap, 12000, 9000, 12000 / 2.04f, 9000 / 2.09f, 0.001f * 12000, 4500, 1.25f, 1},
+      {"portrait page", SurfaceKind::Printer, 11000, 15000, 11000 / 2.45f, 0.7f * (11000 / 2.45f), 1100,
        0.485f * 15000, 1, 2},
-      {"page just above 0.72", SnSurface::Printer, 10000, 7201, 10000 / 2.45f, 0.7f * (10000 / 2.45f), 1000,
+      {"page just above 0.72", SurfaceKind::Printer, 10000, 7201, 10000 / 2.45f, 0.7f * (10000 / 2.45f), 1000,
        0.485f * 7201, 1, 2},
-      {"page at 0.72", SnSurface::Printer, 10000, 7200, 10000 / 2.5f, 7200 / 2.6f, 1000, 3600, 1, 2},
-      {"page at exactly 0.7", SnSurface::Printer, 10000, 7000, 10000 / 2.5f, 7000 / 2.6f, 1000, 3500, 1, 2},
-      {"page below 0.7", SnSurface::Printer, 10000, 6999, (6999 / 2.6f) / 0.7f, 6999 / 2.6f, 1000, 3499.5f, 1, 2},
+      {"page at 0.72", SurfaceKind::Printer, 10000, 7200, 10000 / 2.5f, 7200 / 2.6f, 1000, 3600, 1, 2},
+      {"page at exactly 0.7", SurfaceKind::Printer, 10000, 7000, 10000 / 2.5f, 7000 / 2.6f, 1000, 3500, 1, 2},
+      {"page below 0.7", SurfaceKind::Printer, 10000, 6999, (6999 / 2.6f) / 0.7f, 6999 / 2.6f, 1000, 3499.5f, 1, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -37,7 +37,7 @@ TEST(SnCurveGeometry, AreaBySurface) {
 }
 
 TEST(SnCurveGeometry, PointsFollowTheDiagramSizeOnly) {
-  const SnCurveGeometry g = SnCurveGeometryFor(SnSurface::Screen, 0, 0, 1000 / 0.96f, 1000 / 0.92f, 1);
+  const SnCurveGeometry g = SnCurveGeometryFor(SurfaceKind::Screen, 0, 0, 1000 / 0.96f, 1000 / 0.92f, 1);
   EXPECT_FLOAT_EQ(g.W, 1000);
   EXPECT_FLOAT_EQ(g.H, 1000);
   EXPECT_FLOAT_EQ(g.x0, 100);
@@ -52,7 +52,7 @@ TEST(SnCurveGeometry, PointsFollowTheDiagramSizeOnly) {
 }
 
 TEST(SnCurveGeometry, ExtensionEnd) {
-  const SnCurveGeometry g = SnCurveGeometryFor(SnSurface::Screen, 0, 0, 1000 / 0.96f, 1000 / 0.92f, 1);
+  const SnCurveGeometry g = SnCurveGeometryFor(SurfaceKind::Screen, 0, 0, 1000 / 0.96f, 1000 / 0.92f, 1);
   const float slope = (g.xm - g.Px) / (g.Py - g.ye);
   struct Case {
     const char* name;

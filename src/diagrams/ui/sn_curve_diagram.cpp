@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "diagrams/diagram_surface.h"
 #include "diagrams/sn_curve_geometry.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/sn_curve_labels.h"
@@ -17,15 +18,8 @@
 namespace {
 
 constexpr int32_t kBlack = 0;
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kRed = 0x0000FF;
 constexpr const char* kTextFont = "Microsoft Sans Serif";
-
-SnSurface KindOf(const Surface& target) {
-  if (target.IsPrinter()) return SnSurface::Printer;
-  if (target.IsHiddenPicture()) return SnSurface::HiddenPicture;
-  return SnSurface::Screen;
-}
 
 void ResetPen(Surface& t) {
   t.SetFontName("Arial");
@@ -111,20 +105,11 @@ void PrintFrameAndTexts(FormMain& main, Surface& t, const SnCurveGeometry& g) {
   const SnFramePanel& sn = main.snInputs();
   const float fs = g.fs;
   t.Line(0, 0, g.W, g.H, kBlack, Surface::kBox);
-  // The title cuts the frame's top edge: a white line erases the edge behind it.
   t.SetFontName("Arial");
-  t.SetFontBold(true);
-  t.SetFontItalic(true);
   t.SetFontSize(Sng(10.0 * fs));
   t.SetForeColor(kBlack);
-  const std::string title = sn.frm_SN.Caption();
-  const double titleX = g.x0 - 300 * fs, titleY = g.H + 100;
-  PrintAt(t, titleX, titleY, title, true);
-  t.Line(g.x0 - 350 * fs, g.H, t.CurrentX() + 50, g.H, kWhite);
-  PrintAt(t, titleX, titleY, title, true);
+  PrintCaptionOnEdge(t, sn.frm_SN.Caption(), g.x0 - 300 * fs, g.H + 100, g.x0 - 350 * fs, g.H, false);
 
-  t.SetFontBold(false);
-  t.SetFontItalic(false);
   t.SetFontName(kTextFont);
   t.SetFontSize(Sng(9.0 * fs));
   for (const PrintedText& p : kPrintedTexts) {
@@ -183,9 +168,9 @@ void DrawCurve(const ProgramState& s, Surface& t, const SnCurveGeometry& g) {
 
 void DrawSNCurve(FormMain& main, Surface& target) {
   ProgramState& s = main.state();
-  const SnSurface kind = KindOf(target);
+  const SurfaceKind kind = KindOf(target);
   ResetPen(target);
-  if (kind == SnSurface::Screen) {
+  if (kind == SurfaceKind::Screen) {
     // Printer2 and the printer are not cleared: several diagrams share them.
     target.Cls();
     LayOutSnFrame(main);
@@ -196,8 +181,8 @@ void DrawSNCurve(FormMain& main, Surface& target) {
   target.Scale(0, TH, TW, 0);
   target.SetScaleLeft(target.ScaleLeft() - g.OX);
   target.SetScaleTop(target.ScaleTop() - g.OY);
-  if (kind != SnSurface::Screen) PrintFrameAndTexts(main, target, g);
+  if (kind != SurfaceKind::Screen) PrintFrameAndTexts(main, target, g);
   DrawAxes(s, target, g);
   DrawCurve(s, target, g);
-  if (kind == SnSurface::Screen) PlaceSnLabels(main, target, g);
+  if (kind == SurfaceKind::Screen) PlaceSnLabels(main, target, g);
 }

@@ -33,7 +33,7 @@ class SnCurveDiagram : public ::testing::Test {
 
   // A printer page whose height is exactly 0.7 of its width.
   RecordingSurface page{12000, 8400, true};
-  SnCurveGeometry PageGeometry() const { return SnCurveGeometryFor(SnSurface::Printer, 12000, 8400, 0, 0, 1); }
+  SnCurveGeometry PageGeometry() const { return SnCurveGeometryFor(SurfaceKind::Printer, 12000, 8400, 0, 0, 1); }
 
   // The log from the first dotted style to the solid style that ends it.
   std::vector<std::string> DottedPart() const {
@@ -167,7 +167,7 @@ TEST_F(SnCurveDiagram, ScreenPlacesThePairsOnTheDiagram) {
   state.analysisOptions.MeanStressOption = 2;
   DrawSNCurve(main, sn.Pic_SN.surface());
   Surface& pic = sn.Pic_SN.surface();
-  const SnCurveGeometry g = SnCurveGeometryFor(SnSurface::Screen, 0, 0, sn.frm_SN.Width(), sn.frm_SN.Height(), 1);
+  const SnCurveGeometry g = SnCurveGeometryFor(SurfaceKind::Screen, 0, 0, sn.frm_SN.Width(), sn.frm_SN.Height(), 1);
   EXPECT_EQ(sn.frm_SN.Width(), main.ScaleWidth() / 2);
   EXPECT_EQ(sn.Pic_SN.Width(), 0.96f * sn.frm_SN.Width());
   // Tops count downwards from the picture's top; the diagram's y upwards.
