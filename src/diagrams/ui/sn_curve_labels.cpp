@@ -123,11 +123,16 @@ class Placer {
     return g_.y0 + 300 * s_.layoutScales.ScaleY;
   }
   // A control's place in the picture, in twips from its top left corner,
-  // for a point of the diagram's scale (y upwards).
+  // for a point of the diagram's scale (y upwards). A picture without area
+  // has no scale to convert by.
   float LeftInPicture(float x) const {
-    return Sng((x - pic_.ScaleLeft()) / pic_.ScaleWidth() * pic_.Width());
+    const double sw = pic_.ScaleWidth();
+    return sw == 0 ? x : Sng((x - pic_.ScaleLeft()) / sw * pic_.Width());
   }
-  float TopInPicture(float y) const { return Sng((y - pic_.ScaleTop()) / pic_.ScaleHeight() * pic_.Height()); }
+  float TopInPicture(float y) const {
+    const double sh = pic_.ScaleHeight();
+    return sh == 0 ? y : Sng((y - pic_.ScaleTop()) / sh * pic_.Height());
+  }
   std::string PrefixText(Prefix p) const {
     if (p == Prefix::None) return "";
     return MasterCurveOverSe(s_) ? " Min.  " : std::string(10, ' ');
