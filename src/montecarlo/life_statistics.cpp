@@ -170,8 +170,10 @@ LifeStatistics CalcLifeStatistics(ProgramState& s, Host& host) {
   LifeStatistics out;
   r.TailLifeCount = std::clamp<int32_t>(r.TailLifeCount, 0, static_cast<int32_t>(r.SimulatedLives.size()) - 1);
   const TailMoments t = MomentsOf(r.SimulatedLives, r.TailLifeCount, r.SampleMax);
-  if (t.n == 0) {  // no positive life in the tail: nothing to class
-    ReportDeterministic(s, host);
+  if (t.n == 0) {  // no positive life in the tail (the reader never leaves one): nothing to class
+    r.LifeFitPar1 = 0.0f;
+    r.LifeFitPar2 = 0.0f;
+    r.ResultsReadStatus = -3;
     return out;
   }
   out.meanLife = Sng(t.mean);

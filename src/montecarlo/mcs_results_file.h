@@ -38,5 +38,6 @@ void ReadMCSResults(ProgramState& s, Host& host);
 bool SaveMCSResultsAs(ProgramState& s, Host& host);
 
 // Sorts lives 1 .. n in place in ascending order (a Shell sort whose passes
-// shorten behind the last exchange).
+// shorten behind the last exchange); element 0 and those beyond n stay. An n
+// beyond the vector sorts nothing.
 void SortLives(std::vector<float>& lives, int32_t n);
