@@ -284,6 +284,7 @@ TEST_F(McsResultsFileTest, ASavedCopyReadsAndCopiesByteForByte) {
   ProgramState s = McsJob();
   PutWorkFile(s, WorkFile(s, Descending(30, 2.5f), 7.5f));
   ReadMCSResults(s, host);
+  s.loadingData.RainflowRanges.assign(3, 9.0f);  // a later history calculation has its own arrays
   s.mcsResults.SaveAsPath = Path("first.psn");
   ASSERT_TRUE(SaveMCSResultsAs(s, host));
 
@@ -297,6 +298,18 @@ TEST_F(McsResultsFileTest, ASavedCopyReadsAndCopiesByteForByte) {
   ASSERT_TRUE(SaveMCSResultsAs(opened, host));
   EXPECT_EQ(folder.Read("second.psn"), folder.Read("first.psn"));
   EXPECT_EQ(folder.Read("first.psn"), folder.Read("zp1pl.res"));
+}
+
+TEST_F(McsResultsFileTest, ACopyWhoseLivesAreOutOfOrderIsSortedInMemory) {
+  ProgramState s = McsJob();
+  const std::string bytes = WorkFile(s, Descending(12), 6.0f);  // as a hand-edited copy
+  PutWorkFile(s, bytes);
+  s.mcsResults.LivesSorted = 1;  // as the open command leaves it
+  ReadMCSResults(s, host);
+  EXPECT_EQ(s.mcsResults.ResultsReadStatus, 0);
+  EXPECT_TRUE(std::is_sorted(s.mcsResults.SimulatedLives.begin() + 1, s.mcsResults.SimulatedLives.end()));
+  EXPECT_EQ(s.mcsResults.SampleMin, 1.0f);
+  EXPECT_EQ(folder.Read("zp1pl.res"), bytes);  // an opened file is not rewritten
 }
 
 TEST_F(McsResultsFileTest, ItemsAreReadWhateverTheLineBreaks) {
