@@ -331,6 +331,27 @@ TEST_F(McsResultsFileTest, ItemsAreReadWhateverTheLineBreaks) {
   EXPECT_EQ(folder.Read("zp1pl.res"), folder.Read("layout.res"));  // both rewritten alike
 }
 
+TEST_F(McsResultsFileTest, EmptyTextsComeBackInBothLayouts) {
+  ProgramState s = McsJob();
+  s.jobTexts = JobTexts{"", "", ""};
+  s.loadingData.DistributionName = "";
+  s.resultsDisplay.MseTag2 = "";
+  s.analysisOptions.StressApproachText = "";
+  s.mcsSettings.FatigueLimitTag = "";
+  s.mcsSettings.FastSimulationTag = "";
+  PutWorkFile(s, WorkFile(s, Descending(12), 6.0f));
+  ReadMCSResults(s, host);  // also rewrites the work file in the copy's layout
+  ASSERT_EQ(s.mcsResults.ResultsReadStatus, 0);
+  SeqReader in = SeqReader::FromText(folder.Read("zp1pl.res"));
+  const McsResultsHeader h = ReadMcsResultsHeader(in);
+  for (const std::string* text : {&h.Subject, &h.LoadingName, &h.MaterialName, &h.DistributionName, &h.MseTag,
+                                  &h.StressApproachText, &h.SimulationTags}) {
+    EXPECT_EQ(*text, "");
+  }
+  EXPECT_EQ(h.MeanStressOption, 2);
+  EXPECT_EQ(h.BlockTime, 1.5f);
+}
+
 TEST_F(McsResultsFileTest, ASubjectWithACommaSurvivesTheWorkFile) {
   ProgramState s = McsJob();
   s.jobTexts.JobSubject = "Shaft, 5 mm";
