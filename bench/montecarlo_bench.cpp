@@ -3,36 +3,18 @@
 // sort, in-place rewrite, tail) with its statistics.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
 #include "montecarlo/life_statistics.h"
 #include "montecarlo/mcs_results_file.h"
 #include "montecarlo/random_variate.h"
-#include "platform/host.h"
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/seq_writer.h"
 #include "program_state.h"
+#include "quiet_host.h"
 
 namespace {
-
-class QuietHost : public Host {
- public:
-  int MsgBox(const std::string&, MsgButtons, MsgIcon, int, const std::string&) override { return kAnswerOK; }
-  void Beep() override {}
-  void DoEvents() override {}
-  std::string ShowOpen(const FileDialogRequest&) override { return ""; }
-  std::string ShowSave(const FileDialogRequest&) override { return ""; }
-  int32_t ShowColor(int32_t) override { return 0; }
-  bool ShowPrinter(int&) override { return false; }
-  void ShowHelp(const std::string&) override {}
-  double ScreenWidthTwips() override { return 19200; }
-  double ScreenHeightTwips() override { return 14400; }
-  int DisplayColourCount() override { return -1; }
-  void SetMousePointer(int) override {}
-  int GetMousePointer() override { return 0; }
-};
 
 std::vector<float> ScrambledLives(int n) {
   std::vector<float> lives(static_cast<std::size_t>(n) + 1, 0.0f);

@@ -120,6 +120,7 @@ bool FitWeibull(McsResults& r) {
   int32_t first = 1;
   while (first <= r.TailLifeCount && !(life[first] > 0.0f)) ++first;
   const double n = r.TailLifeCount - first + 1;
+  if (n < 2.0) return false;  // one life has no spread
   double mx = 0.0, my = 0.0, mxy = 0.0, mxx = 0.0;
   for (int32_t j = first; j <= r.TailLifeCount; ++j) {
     double F = (j - first + 1 - 0.3) / (n + 0.4);
@@ -132,7 +133,6 @@ bool FitWeibull(McsResults& r) {
     mxy += x * y;
     mxx += x * x;
   }
-  if (n < 1.0) return false;
   mx /= n;
   my /= n;
   mxy /= n;

@@ -158,7 +158,7 @@ void SelectTail(ProgramState& s) {
   const std::vector<float>& life = r.SimulatedLives;
   const int32_t n = s.mcsSettings.SimulationsDone;
   const float bound = Sng(static_cast<double>(r.LowerTailLife) * 1.001);
-  const int32_t floor = std::min(kTailFloor, r.UsableLifeCount);
+  const int32_t fewest = std::min(kTailFloor, r.UsableLifeCount);
   r.SampleMin = 1.0e30f;
   r.SampleMax = 0.0f;
   r.TailLifeCount = 0;
@@ -166,7 +166,7 @@ void SelectTail(ProgramState& s) {
     const int32_t j = n - i + 1;
     if (life[i] > 0.0f && life[i] < r.SampleMin) r.SampleMin = life[i];
     const bool withinBound = life[j] > r.SampleMax && life[j] <= bound;
-    if (withinBound || (j == floor && r.TailLifeCount < floor)) {
+    if (withinBound || (j == fewest && r.TailLifeCount < fewest)) {
       r.SampleMax = life[j];
       r.TailLifeCount = j;
       if (r.SampleMin < 1.0e30f) break;

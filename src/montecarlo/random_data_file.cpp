@@ -12,8 +12,6 @@ std::string Failure(const char* verb, const std::string& path, const std::string
   return std::string("Sorry, Can't ") + verb + " the Random Data file!\r" + path + "\r(" + reason + ")";
 }
 
-bool Finite(float v) { return std::isfinite(v); }
-
 }  // namespace
 
 bool WriteRandomDataFile(const RandomVariableTable& t, const std::string& path, std::string& message) {
@@ -40,7 +38,7 @@ bool ReadRandomDataFile(RandomVariableTable& t, const std::string& path, std::st
       for (float* v : {&staged.RvCov[k], &staged.RvXmax[k], &staged.RvXmin[k], &staged.RvParA[k],
                        &staged.RvParB[k]}) {
         *v = in.ReadSingle();
-        if (!Finite(*v)) throw RuntimeError(kErrOverflow);
+        if (!std::isfinite(*v)) throw RuntimeError(kErrOverflow);
       }
       if (staged.RvType[k] < -1 || staged.RvType[k] > 5) {
         message = Failure("read", path, "unknown distribution type " + std::to_string(staged.RvType[k]) +
