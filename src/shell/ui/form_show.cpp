@@ -80,8 +80,9 @@ constexpr ControlDef RowNumber(int row, float top, const char* number) {
 constexpr ControlDef StressCell(int row, float top) {
   return EditorFont(BoxDef("txt_CLOx", row, "frm_diag2", 636, top, 1075, 330, ""), 8.4f);
 }
+// The life cell ends where the scroll bar begins (2916), not under it.
 constexpr ControlDef LifeCell(int row, float top) {
-  return EditorFont(BoxDef("txt_CLOn", row, "frm_diag2", 1728, top, 1275, 330, ""), 8.4f);
+  return EditorFont(BoxDef("txt_CLOn", row, "frm_diag2", 1728, top, 1188, 330, ""), 8.4f);
 }
 
 // Frames and pictures of the views; their drawings size and place them.
