@@ -8,13 +8,23 @@
 class FormMain;
 class FormShow;
 
-void LayoutFrames(FormMain& main);             // sizes and places the working frames and the warranty dialog (frame_layout.cpp)
-void LayoutTextBoxes(FormMain& main);          // scales the edit boxes (text_box_layout.cpp)
-void LayoutLabels(FormMain& main);             // scales the labels and rule lines (label_layout.cpp)
-void LayoutSpectrumLabels(FormMain& main);     // scales the loading-diagram labels and boxes (spectrum_label_layout.cpp)
-void LayoutDataBoxLabels(FormMain& main);      // scales the job summary, simulation buttons, About text and colour labels (data_box_label_layout.cpp)
-void LayoutCommandButtons(FormMain& main);     // scales the working frames' command buttons (command_button_layout.cpp)
-void LayoutOptionControls(FormMain& main);     // scales the option buttons, prompts and folder lists (option_control_layout.cpp)
-void LayoutDataEntryControls(FormMain& main);  // scales the loading distribution and S-N inputs (data_entry_layout.cpp)
-void ScaleFrameFonts(FormMain& main);          // scales the working frames' caption fonts (frame_font_layout.cpp)
-void LayoutShowForm(FormShow& show);           // scales the second window's controls (show_form_layout.cpp)
+// Sizes and places the working frames and the warranty dialog (frame_layout.cpp).
+void LayoutFrames(FormMain& main);
+// The edit boxes (text_box_layout.cpp).
+void LayoutTextBoxes(FormMain& main);
+// The labels and rule lines (label_layout.cpp).
+void LayoutLabels(FormMain& main);
+// The loading-diagram labels and boxes (spectrum_label_layout.cpp).
+void LayoutSpectrumLabels(FormMain& main);
+// The job summary, the simulation buttons, the About text and the colour labels (data_box_label_layout.cpp).
+void LayoutDataBoxLabels(FormMain& main);
+// The working frames' command buttons (command_button_layout.cpp).
+void LayoutCommandButtons(FormMain& main);
+// The option buttons, prompts and folder lists (option_control_layout.cpp).
+void LayoutOptionControls(FormMain& main);
+// The loading distribution's and the S-N curve's inputs (data_entry_layout.cpp).
+void LayoutDataEntryControls(FormMain& main);
+// The working frames' caption fonts (frame_font_layout.cpp).
+void ScaleFrameFonts(FormMain& main);
+// The second window's controls (show_form_layout.cpp).
+void LayoutShowForm(FormShow& show);

@@ -98,7 +98,8 @@ constexpr ControlDef kFatigueDb[] = {
     SansSerif(ButtonDef("cmd_fatigue_Db_Next", -1, "frm_Fatigue_Dbase", 3240, 4800, 975, 375, "&Next"), 7.8f),
     SansSerif(ButtonDef("cmd_Fatigue_Db_Del", -1, "frm_Fatigue_Dbase", 5520, 4800, 975, 375, "&Delete"), 7.8f),
     SansSerif(ButtonDef("cmd_fatigue_Db_Test", -1, "frm_Fatigue_Dbase", 4440, 4800, 852, 372, "&Test Data"), 7.8f),
-    Font(ButtonDef("cmd_fatigue_Db_OK", -1, "frm_Fatigue_Dbase", 5520, 4800, 975, 375, "&Select"), 8.4f, false, false, "Arial"),
+    Font(ButtonDef("cmd_fatigue_Db_OK", -1, "frm_Fatigue_Dbase", 5520, 4800, 975, 375, "&Select"), 8.4f, false, false,
+         "Arial"),
     SansSerif(ButtonDef("cmd_Fatigue_Db_Cancel", -1, "frm_Fatigue_Dbase", 6720, 4800, 975, 375, "&Close"), 7.8f),
 };
 }  // namespace

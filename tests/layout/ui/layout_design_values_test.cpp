@@ -196,6 +196,8 @@ std::vector<Snapshot> SnapshotOfThePasses(const FormMain& main) {
     for (const LayoutRow& r : rows)
       for (int i = r.elements.first + r.elements.shift; i <= r.elements.last + r.elements.shift; ++i) {
         Control& c = *main.Find(r.name, i);
+        // The job summary's fill places its controls anew at start-up.
+        if (c.Container() && c.Container()->Name() == "pic_DBox") continue;
         Snapshot s{Describe(r.name, i), {}};
         for (uint8_t k = 0; k < r.steps.count; ++k) {
           const LayoutProp p = r.steps.step[k].prop;

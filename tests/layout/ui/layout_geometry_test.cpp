@@ -86,7 +86,8 @@ void ExpectNoOverlapIn(const Form& form, const std::string& frame) {
     if (c->Container() && c->Container()->Name() == frame && c->Visible()) parts.push_back(c);
   for (size_t i = 0; i < parts.size(); ++i)
     for (size_t j = i + 1; j < parts.size(); ++j)
-      EXPECT_FALSE(Overlap(Shown(*parts[i]), Shown(*parts[j]))) << Describe(*parts[i]) << " and " << Describe(*parts[j]);
+      EXPECT_FALSE(Overlap(Shown(*parts[i]), Shown(*parts[j])))
+          << Describe(*parts[i]) << " and " << Describe(*parts[j]);
 }
 
 struct Screen {

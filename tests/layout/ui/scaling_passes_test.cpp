@@ -63,7 +63,8 @@ const Design kOptionControls[] = {
     {"chk_Edit_Dbase", 240, 1365, 2175, 375, 9},  {"chk_new_Dbase", 2265, 1410, 820, 255, 9},
     {"chk_Input_Dbase", 240, 945, 2655, 375, 9},  {"chk_Save_Dbase", 240, 1800, 2415, 375, 9},
     {"chk_Read_Dbase", 240, 525, 2295, 375, 9},   {"Select_data_option", 2760, 3600, 3495, 270, 7.8, true},
-    {"Select_anal_option", 1920, 3360, 4935, 270, 7.8, true}, {"Select_settings_option", 960, 3120, 3495, 270, 7.8, true},
+    {"Select_anal_option", 1920, 3360, 4935, 270, 7.8, true},
+    {"Select_settings_option", 960, 3120, 3495, 270, 7.8, true},
     {"Dir1", 240, 360, 2052, 1584, 7.8},         {"Drive1", 240, 2040, 2055, 288, 7.8},
 };
 
@@ -174,7 +175,9 @@ TEST_F(ScalingPassesTest, ValueBoxesKeepTheirHeights) {
   // A maximum-stress box and a mean-stress box of one geometry; an S-N box and its label.
   for (Control* c : {&C("DTSmaxt", 0), &C("DTmeant")}) c->Move(3360, 1560, 615, 255);
   C("SNmt").Move(3240, 1365, 495, 240);
-  C("SNm").Move(2280, 1320, 900, 216);
+  Label& snLabel = main->label("SNm");
+  snLabel.SetAutoSize(false);  // a label of fixed size, as in the figures
+  snLabel.Move(2280, 1320, 900, 216);
   for (Control* c : {&C("DTSmaxt", 0), &C("DTmeant"), &C("SNmt")}) c->SetFontSize(9);
   LayoutDataEntryControls(*main);
   const Control& maxBox = C("DTSmaxt", 0);
@@ -190,7 +193,6 @@ TEST_F(ScalingPassesTest, ValueBoxesKeepTheirHeights) {
   EXPECT_EQ(snBox.Width(), 742.5f);
   EXPECT_EQ(snBox.Height(), 240);
   EXPECT_EQ(snBox.FontObjectSize(), 11.25);
-  const Control& snLabel = C("SNm");
   EXPECT_EQ(snLabel.Left(), 3420);
   EXPECT_EQ(snLabel.Top(), 1980);
   EXPECT_EQ(snLabel.Width(), 1350);
@@ -199,8 +201,10 @@ TEST_F(ScalingPassesTest, ValueBoxesKeepTheirHeights) {
 
 TEST_F(ScalingPassesTest, StrengthLabelsTakeTheHeightOfTheirBoxes) {
   At(1.2f, 1.25f, 1.08f);
+  // Labels of a fixed size (the job summary's own labels fit their caption).
   for (int i = 0; i < 3; ++i) {
     C("DBmset", i).SetHeight(240);
+    main->label("DDBmse", i).SetAutoSize(false);
     C("DDBmse", i).SetHeight(200 + 10.0f * i);
   }
   const float labelLeft = C("DDBmse", 2).Left();
