@@ -1,4 +1,4 @@
-#include "engine/ui/analysis_frame_controls.h"
+#include "engine/ui/problem_definition_controls.h"
 
 #include "shell/ui/control_rows.h"
 
@@ -6,7 +6,7 @@ namespace {
 using namespace rows;
 
 // The problem definition: its option groups and their buttons.
-constexpr ControlDef kAnalysisFrame[] = {
+constexpr ControlDef kProblemDefinitionFrame[] = {
     TitleFont(FrameDef("frm_analysis", "", 360, 3840, 3612, 372, "Analysis Options", false)),
     SansSerif(FrameDef("frm_anal_target", "frm_analysis", 360, 600, 2005, 1215, "Target"), 9.6f, true),
     SansSerif(FrameDef("frm_anal_parameter", "frm_analysis", 360, 1920, 2005, 1215, "Parameter"), 9.6f, true),
@@ -39,4 +39,4 @@ constexpr ControlDef kAnalysisFrame[] = {
 };
 }  // namespace
 
-std::span<const ControlDef> AnalysisFrameControls() { return kAnalysisFrame; }
+std::span<const ControlDef> ProblemDefinitionControls() { return kProblemDefinitionFrame; }
