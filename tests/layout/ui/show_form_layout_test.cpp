@@ -86,7 +86,9 @@ TEST_F(ShowFormLayoutTest, HeaderBoxesShrinkOnASmallScreenOnlyAndGridRowsKeepThe
 TEST_F(ShowFormLayoutTest, FontsAtOneAndAHalf) {
   LoadAt(1.5f, 1.5f, 1.25f);
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(C("lbl_CLOn", i).FontSize(), Sng(8.4f * 1.25f)) << i;  // through its own size, a Single
+    // Through its own size, a Single: 10.5 to single precision.
+    EXPECT_EQ(C("lbl_CLOn", i).FontSize(), Sng(8.4f * 1.25f)) << i;
+    EXPECT_FLOAT_EQ(C("lbl_CLOn", i).FontSize(), 10.5f) << i;
     EXPECT_EQ(C("txt_CLOx", i).FontObjectSize(), 10.5) << i;
     EXPECT_EQ(C("txt_CLOn", i).FontObjectSize(), 10.5) << i;
   }
