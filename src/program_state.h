@@ -18,6 +18,7 @@
 #include "shell/shell_state.h"
 #include "shell/unit_settings.h"
 #include "shell/wizard_flags.h"
+#include "testdata/test_data_records.h"
 
 struct ProgramState {
   AnalysisOptions analysisOptions;
@@ -38,6 +39,7 @@ struct ProgramState {
   McsResults mcsResults;
   McsDisplay mcsDisplay;
   RandomVariableTable randomVariableTable;
+  RandomVariablePanel randomVariablePanel;
   ResultsDisplay resultsDisplay;
   ShellState shellState;
   ColourSettings colourSettings;
@@ -45,4 +47,5 @@ struct ProgramState {
   JobTexts jobTexts;
   LayoutScales layoutScales;
   WizardFlags wizardFlags;
+  TestDataSet testDataSet;
 };

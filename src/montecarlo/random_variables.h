@@ -26,3 +26,14 @@ struct RandomVariableTable {
   Slots<float> RvLastUniform{};
   int16_t CurrentRandomVar = 0;
 };
+
+// The working record of the random-variable dialog: the variable being edited
+// and what the distribution routines computed for it.
+struct RandomVariablePanel {
+  int16_t PanelDistType = 0;
+  float PanelCov = 0;
+  float PanelParA = 0;
+  float PanelParB = 0;
+  float PanelXmin = 0;  // ends of the density plot
+  float PanelXmax = 0;
+};

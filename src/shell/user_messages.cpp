@@ -10,4 +10,4 @@ int AlertBox(const ShellState& shell, Host& host, const std::string& text, MsgBu
   return host.MsgBox(text, buttons, icon, defaultButton, title);
 }
 
-std::string DataIncorrectText(const std::string& reason) { return "Sorry, Data Incorrect! " + reason; }
+std::string DataIncorrectText(const std::string& reason) { return std::string(kDataIncorrect) + " " + reason; }

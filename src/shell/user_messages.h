@@ -14,5 +14,7 @@ void BeepIfEnabled(const ShellState& shell, Host& host);
 int AlertBox(const ShellState& shell, Host& host, const std::string& text, MsgButtons buttons, MsgIcon icon,
              int defaultButton, const std::string& title);
 
+// The refusal of data that cannot be taken, alone or followed by its reason.
+inline constexpr const char* kDataIncorrect = "Sorry, Data Incorrect!";
 // The text of a refused input: "Sorry, Data Incorrect! " followed by the reason.
 std::string DataIncorrectText(const std::string& reason);
