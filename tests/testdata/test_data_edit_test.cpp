@@ -29,6 +29,28 @@ TEST(TestDataEdit, NewSetIsEmptyWithoutALine) {
   }
 }
 
+TEST(TestDataEdit, TheDatabaseSetIsEmptiedForTestDataKeepingNoAndM) {
+  FatigueDatabase db;
+  db.FdbSetName[1][3] = "Old";
+  db.FdbSe[1][3] = 100;
+  db.FdbNo[1][3] = 777;
+  db.FdbM[1][3] = 4;
+  db.FdbReference[1][3] = "Ref";
+  db.FdbSeDistType[1][3] = 1;
+  db.FdbSeCov[1][3] = 0.3f;
+  db.FdbSeParA[1][3] = 0.9f;
+  ClearDatabaseSetForTestData(db, 1, 3);
+  EXPECT_EQ(db.FdbSetName[1][3], "");
+  EXPECT_EQ(db.FdbSe[1][3], 0);
+  EXPECT_EQ(db.FdbReference[1][3], "");
+  EXPECT_EQ(db.FdbSeDistType[1][3], 0);
+  EXPECT_EQ(db.FdbSeCov[1][3], 0.1f);
+  EXPECT_EQ(db.FdbTestDataName[1][3], "No fatigue data");
+  EXPECT_EQ(db.FdbNo[1][3], 777);
+  EXPECT_EQ(db.FdbM[1][3], 4);
+  EXPECT_EQ(db.FdbSeParA[1][3], 0.9f);
+}
+
 TEST(TestDataEdit, InsertAtTheFirstPointHalvesItsStress) {
   TestDataSet set = SetOf({{300, 20000}, {250, 50000, 0}, {200, 90000}});
   InsertTestPoint(set, 1);
