@@ -27,11 +27,13 @@ TestDiagramTarget TargetOf(const Surface& s) {
   return TestDiagramTarget::Pane;
 }
 
-// The x of a text column (1, 2, ...) at the surface's left edge: the
-// columns are as wide as the font's average character.
+// The x of a text column (1, 2, ...) from the surface's left edge. Columns
+// are as wide as the font's average character, 0.44 em in the Arial metrics
+// of the program's sans-serif fonts.
 double TextColumn(const Surface& s, int column) {
-  static const std::string kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-  return s.ScaleLeft() + (column - 1) * s.TextWidth(kAlphabet) / static_cast<double>(kAlphabet.size());
+  constexpr double kAverageCharEm = 0.44;
+  const double twips = kAverageCharEm * s.FontSize() * 20;
+  return s.ScaleLeft() + (column - 1) * twips * s.ScaleWidth() / s.Width();
 }
 
 }  // namespace
