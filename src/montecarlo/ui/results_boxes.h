@@ -15,6 +15,6 @@ void Res_probT_KeyDown(FormShow& show, int index, int& keyCode);
 // (No < 110% of Min Life)" and the previous value comes back.
 void Res_probT_LostFocus(FormShow& show, int index);
 
-// Shows the simulation results view on the second window (its diagram by the
-// chosen plot) and records it as the view that is up.
+// Will show the simulation results view on the second window (its diagram by
+// the chosen plot) and record it as the view that is up.
 void ShowMCSResults(FormMain& main);
