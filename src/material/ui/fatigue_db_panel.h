@@ -12,7 +12,7 @@ struct ProgramState;
 
 // Colours of the grid cells: the system button face, the set picked in
 // browse mode (light yellow), the set marked in edit mode (light grey).
-inline constexpr int32_t kFdbCellColour = kSystemButtonFace;
+inline constexpr int32_t kFdbCellColour = kColourButtonFace;
 inline constexpr int32_t kFdbPickedColour = 0x00C0FFFF;
 inline constexpr int32_t kFdbMarkedColour = 0x00E0E0E0;
 
@@ -30,7 +30,8 @@ class FatigueDbPanel {
   void cmd_Fatigue_Db_Del_Click();
   void cmd_fatigue_Db_OK_Click();
   void cmd_Fatigue_Db_Cancel_Click();
-  // The Test button: the test data of the marked set in the test data editor.
+  // The Test button: a set without test data is settled first; then the test
+  // data editor opens.
   void cmd_fatigue_Db_Test_Click();
   void SelectFatigueDbSet(int column);
   void ConfirmAbandonFatigueDbSet(int sets);

@@ -136,7 +136,7 @@ void TestDataEditorPanel::LayOutEditor() {
       cell->SetBackColor(kCellColour);
       if (static_cast<float>(k) > lastRow) {
         cell->SetEnabled(false);
-        cell->SetBackColor(kSystemButtonFace);
+        cell->SetBackColor(kColourButtonFace);
       }
     }
   }

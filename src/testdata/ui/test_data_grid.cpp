@@ -64,7 +64,7 @@ void TestDataEditorPanel::scroll_CLO_Change() {
     txt_CLOn(r).SetText(inData ? LifeText(s.TestLife[k]) : "");
     const bool withinCount = static_cast<float>(r) < s.TestPointCount;
     for (TextBox* cell : {&txt_CLOx(r), &txt_CLOn(r)}) {
-      cell->SetBackColor(withinCount ? kCellColour : kSystemButtonFace);
+      cell->SetBackColor(withinCount ? kCellColour : kColourButtonFace);
       cell->SetLocked(!withinCount);
       cell->SetEnabled(withinCount);
       if (!withinCount) cell->SetText("");

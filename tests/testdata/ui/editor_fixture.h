@@ -10,10 +10,8 @@
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
-#include "shell/ui/warranty_dialog.h"
-#include "support/fake_host.h"
-#include "support/message_trace.h"
 #include "support/scoped_folder.h"
+#include "support/user_road.h"
 #include "testdata/test_data_file.h"
 #include "testdata/test_data_fixtures.h"
 #include "testdata/ui/test_data_editor_panel.h"
@@ -25,17 +23,15 @@
 class EditorUi : public ::testing::Test {
  protected:
   ScopedCurrentFolder folder{"test_data_editor"};
-  ProgramState state;
-  FakeHost host;
-  MessagesOnFailure trace{host};
-  FormMain main{state, host};
+  Program program;
+  ProgramState& state = program.state;
+  FakeHost& host = program.host;
+  FormMain& main = program.main;
   FormShow& show = main.formShow();
   TestDataEditorPanel& ed = show.testData();
   TestDataSet& set = state.testDataSet;
 
   EditorUi() {
-    host.onModal = [this] { main.dialog().Dialog_OKButton.click(); };
-    main.Load();
     host.messages.clear();
     FatigueDbState& st = state.fatigueDbState;
     st.DatabaseDir = folder.path().string();
@@ -62,21 +58,6 @@ class EditorUi : public ::testing::Test {
 
   // The "&Test Data" button for the marked set.
   void TestData() { cmd_fatigue_Db_Test_Click(main); }
-
-  // A press the user can make.
-  static void Press(Control& c) {
-    ASSERT_TRUE(c.IsShowing()) << c.Name() << " is not on show";
-    ASSERT_TRUE(c.IsEnabledInForm()) << c.Name() << " is disabled";
-    c.click();
-  }
-  // Types into a box on show and leaves it.
-  static void Enter(TextBox& box, const std::string& text) {
-    ASSERT_TRUE(box.IsShowing()) << box.Name() << " is not on show";
-    ASSERT_TRUE(box.IsEnabledInForm()) << box.Name() << " is disabled";
-    box.SetFocus();
-    box.typeText(text);
-    box.leave();
-  }
 
   // Opens `values` as the test data of the second set (its file "Weld_B.sft").
   void OpenWith(TestDataSet values) {

@@ -33,7 +33,7 @@ TEST_F(EditorGrid, RowsWithinTheCountAndTheScrollLimits) {
   EXPECT_EQ(ed.txt_CLOx(4).Text(), "475.00");
   EXPECT_EQ(ed.txt_CLOn(4).Text(), "5.000E+3");
   EXPECT_TRUE(ed.txt_CLOx(5).Locked());
-  EXPECT_EQ(ed.txt_CLOx(5).BackColor(), kSystemButtonFace);
+  EXPECT_EQ(ed.txt_CLOx(5).BackColor(), kColourButtonFace);
   EXPECT_EQ(ed.txt_CLOx(5).Text(), "");
 
   OpenWith(Points(51));
