@@ -21,18 +21,18 @@ void SetWindow(TestDiagramPage& p, Window w) {
   p.windowTop = w.top;
 }
 
-// Paper: three rows by the page's Height / Width.
+// Paper: three layouts by the shape of the page.
 void PrinterPage(TestDiagramPage& p, double w, double h, bool zoomed) {
   p.marginLeft = 0.1 * w;
   p.marginBottom = 0.1 * h;
   p.fitLineWidth = 4;
-  const double ratio = h / w;
-  if (ratio > 0.72) {
+  const PageBand band = PageBandOf(w, h);
+  if (band == PageBand::Tall) {
     p.pageWidth = (zoomed ? 0.80 : 0.58) * w;
     p.pageHeight = p.pageWidth * 0.71 * 1.226;
     p.infoWidth = 0.22 * w;
     SetWindow(p, zoomed ? Window{-250, 1160, -340, 310} : Window{-290, 1660, -340, 310});
-  } else if (ratio < 0.70) {
+  } else if (band == PageBand::Wide) {
     p.pageHeight = 0.76 * h;
     p.pageWidth = zoomed ? p.pageHeight / 0.71 : p.pageHeight / (0.71 * 1.226);
     p.infoWidth = 0.29 * p.pageWidth;
@@ -59,22 +59,22 @@ void HiddenPicturePage(TestDiagramPage& p, double w, double h, bool zoomed, floa
 
 }  // namespace
 
-TestDiagramPage TestDiagramPageFor(TestDiagramTarget target, double w, double h, int zoom, float fontScale) {
+TestDiagramPage TestDiagramPageFor(SurfaceKind kind, double w, double h, int zoom, float fontScale) {
   TestDiagramPage p;
   const bool zoomed = zoom != 0;
-  switch (target) {
-    case TestDiagramTarget::Printer:
+  switch (kind) {
+    case SurfaceKind::Printer:
       PrinterPage(p, w, h, zoomed);
       break;
-    case TestDiagramTarget::HiddenPicture:
+    case SurfaceKind::Bitmap:
       HiddenPicturePage(p, w, h, zoomed, fontScale);
       break;
-    case TestDiagramTarget::Pane:
+    case SurfaceKind::Screen:
       p.fontFactor = fontScale;
       SetWindow(p, Window{-100, 1040, -265, 215});
       break;
   }
-  p.frameLeft = target == TestDiagramTarget::Pane ? -30 : -25;
+  p.frameLeft = OnPaper(kind) ? -25 : -30;
   p.textColumn = 800 - 30 * (1 - zoom);
   p.pointRadius = zoomed ? 6 : 5;
   return p;

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "diagrams/diagram_surface.h"
 #include "testdata/test_data_records.h"
-
-// Where the test data diagram is drawn: the second window's pane, the hidden
-// picture of the bitmap output, or the printer.
-enum class TestDiagramTarget { Pane, HiddenPicture, Printer };
 
 // The diagram's fixed geometry in its own units (x to the right, y upwards).
 inline constexpr double kPlotX0 = 80;       // lower left corner of the plot area
@@ -12,9 +9,11 @@ inline constexpr double kPlotY0 = -160;
 inline constexpr double kPlotWidth = 620;   // the life axis
 inline constexpr double kPlotHeight = 285;  // the stress axis
 
-// The layout of one target of Width w and Height h (twips): the page area on
-// paper, the information box beside it, the font factor, and the window of
-// diagram units that spans the whole target.
+// The layout of one surface of Width w and Height h (twips): the second
+// window's pane (the screen), the hidden picture of the bitmap output or the
+// printer page. On paper: the page area and the information box beside it;
+// everywhere: the font factor and the window of diagram units that spans the
+// whole surface.
 struct TestDiagramPage {
   double marginLeft = 0, marginBottom = 0;  // the page origin, from the bottom left
   double pageWidth = 0, pageHeight = 0;     // the bordered page area (paper only)
@@ -26,7 +25,7 @@ struct TestDiagramPage {
   double textColumn = 770; // the fit's text block
   double pointRadius = 5;
 };
-TestDiagramPage TestDiagramPageFor(TestDiagramTarget target, double w, double h, int zoom, float fontScale);
+TestDiagramPage TestDiagramPageFor(SurfaceKind kind, double w, double h, int zoom, float fontScale);
 
 // The logarithmic axes over the points with a positive stress and life (used
 // and omitted alike; the life axis never starts above 10^8): the exponents of

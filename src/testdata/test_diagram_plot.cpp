@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int32_t kBlack = 0;
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kUsedColour = 0xC00000;
 constexpr int32_t kOmittedColour = 0xFFC0C0;
 constexpr int32_t kFitColour = 0xFF00FF;
@@ -21,12 +20,12 @@ struct Plot {
   TestDataSet& set;
   const UnitSettings& units;
   Surface& s;
-  TestDiagramTarget target;
+  SurfaceKind kind;
   TestDiagramPage page;
   int zoom;
   double fs;
 
-  bool OnPaper() const { return target != TestDiagramTarget::Pane; }
+  bool Paper() const { return OnPaper(kind); }
   void Font(double size, bool bold = false) {
     s.SetFontSize(size * fs);
     s.SetFontBold(bold);
@@ -44,12 +43,8 @@ void DrawTitle(Plot& p, const std::string& title) {
   const double pw = p.page.pageWidth, ph = p.page.pageHeight;
   s.Line(0, 0, pw, ph, kBlack, Surface::kBox);
   s.SetFontSize(12 * p.fs);
-  s.SetFontBold(true);
-  s.SetFontItalic(true);
   s.SetForeColor(kBlack);
-  p.TextAt(200 * p.fs, ph + 150, title, true);
-  s.Line(150 * p.fs, ph, s.CurrentX() + 50, ph, kWhite);
-  p.TextAt(200 * p.fs, ph + 150, title, true);
+  PrintCaptionOnEdge(s, title, 200 * p.fs, ph + 150, 150 * p.fs, ph, false);
   s.SetFontName("Microsoft Sans Serif");
 }
 
@@ -187,16 +182,17 @@ void DrawPoints(Plot& p, const TestDiagramAxes& axes) {
 }  // namespace
 
 TestDiagramDrawn DrawTestDataPlot(TestDataSet& set, const UnitSettings& units, float fontScale, Surface& s,
-                                  TestDiagramTarget target, const std::string& title) {
+                                  const std::string& title) {
   const int zoom = set.TestDiagramZoom != 0 ? 1 : 0;
-  Plot p{set, units, s, target, TestDiagramPageFor(target, s.Width(), s.Height(), zoom, fontScale), zoom, 1};
+  const SurfaceKind kind = KindOf(s);
+  Plot p{set, units, s, kind, TestDiagramPageFor(kind, s.Width(), s.Height(), zoom, fontScale), zoom, 1};
   p.fs = p.page.fontFactor;
   TestDiagramDrawn drawn;
 
   // Page coordinates: twips from the page origin, y upwards.
   const double w = s.Width(), h = s.Height();
   s.Scale(-p.page.marginLeft, h - p.page.marginBottom, w - p.page.marginLeft, -p.page.marginBottom);
-  if (p.OnPaper()) {
+  if (p.Paper()) {
     DrawTitle(p, title);
     if (zoom == 0) DrawInformationBox(p);
     s.SetFontItalic(false);
@@ -210,7 +206,7 @@ TestDiagramDrawn DrawTestDataPlot(TestDataSet& set, const UnitSettings& units, f
 
   const TestDiagramPage& pg = p.page;
   s.Scale(pg.windowLeft, pg.windowTop, pg.windowRight, pg.windowBottom);
-  s.Line(pg.frameLeft, -230, pg.frameLeft + 990, 180, p.OnPaper() ? kBlack : kMajorGrid, Surface::kBox);
+  s.Line(pg.frameLeft, -230, pg.frameLeft + 990, 180, p.Paper() ? kBlack : kMajorGrid, Surface::kBox);
   const TestDiagramAxes axes = TestDiagramAxesFor(set, units.StressUnitFactor);
   if (!axes.hasPoints) return drawn;
   drawn.plotted = true;

@@ -14,7 +14,7 @@ struct TestDiagramDrawn {
   double noLabelEnd = 0;   // x where the label "No =  " ended, at y = 125
 };
 
-// Draws the test data diagram on `s` in the layout of `target`: on paper the
+// Draws the test data diagram on `s` in the layout of its kind: on paper the
 // border with the title `title` (the diagram frame's caption) and, when not
 // zoomed, the information box with the set's values and up to 21 points;
 // then the frame, the logarithmic axes of life and displayed stress with
@@ -25,4 +25,4 @@ struct TestDiagramDrawn {
 // page is started or ended. Refreshes the set's axis fields when it has
 // points to draw.
 TestDiagramDrawn DrawTestDataPlot(TestDataSet& set, const UnitSettings& units, float fontScale, Surface& s,
-                                  TestDiagramTarget target, const std::string& title);
+                                  const std::string& title);

@@ -44,7 +44,7 @@ TEST(TestDiagramPage, PrinterRowsByTheShapeOfThePage) {
       {10000, 6999, 0, -330, 1720, -305, 305, 0.76 * 6999 / (0.71 * 1.226)},  // landscape row
   };
   for (const auto& c : cases) {
-    const TestDiagramPage p = TestDiagramPageFor(TestDiagramTarget::Printer, c.w, c.h, c.zoom, 1.3f);
+    const TestDiagramPage p = TestDiagramPageFor(SurfaceKind::Printer, c.w, c.h, c.zoom, 1.3f);
     EXPECT_EQ(p.windowLeft, c.left) << c.h;
     EXPECT_EQ(p.windowRight, c.right) << c.h;
     EXPECT_EQ(p.windowBottom, c.bottom) << c.h;
@@ -54,14 +54,14 @@ TEST(TestDiagramPage, PrinterRowsByTheShapeOfThePage) {
     EXPECT_EQ(p.fitLineWidth, 4);
     EXPECT_EQ(p.frameLeft, -25);
   }
-  const TestDiagramPage pane = TestDiagramPageFor(TestDiagramTarget::Pane, 9000, 7000, 1, 1.3f);
+  const TestDiagramPage pane = TestDiagramPageFor(SurfaceKind::Screen, 9000, 7000, 1, 1.3f);
   EXPECT_EQ(pane.windowLeft, -100);
   EXPECT_EQ(pane.windowTop, 215);
   EXPECT_FLOAT_EQ(pane.fontFactor, 1.3f);
   EXPECT_EQ(pane.textColumn, 800);
   EXPECT_EQ(pane.pointRadius, 6);
   EXPECT_EQ(pane.frameLeft, -30);
-  const TestDiagramPage bitmap = TestDiagramPageFor(TestDiagramTarget::HiddenPicture, 12000, 9000, 0, 1.3f);
+  const TestDiagramPage bitmap = TestDiagramPageFor(SurfaceKind::Bitmap, 12000, 9000, 0, 1.3f);
   EXPECT_EQ(bitmap.windowRight, 1500);
   EXPECT_DOUBLE_EQ(bitmap.pageWidth, 0.72 * 12000);
   EXPECT_EQ(bitmap.fitLineWidth, 2);
@@ -107,7 +107,7 @@ class TestDiagramPlot : public ::testing::Test {
 TEST_F(TestDiagramPlot, LivesAllEqualGiveOneDecadeOverTheWholeAxis) {
   TestDataSet set = SetOf({{95, 5000}, {60, 5000}});
   RecordingSurface pane(9000, 7000);
-  const TestDiagramDrawn drawn = DrawTestDataPlot(set, units, 1, pane, TestDiagramTarget::Pane, "Fatigue Test Data");
+  const TestDiagramDrawn drawn = DrawTestDataPlot(set, units, 1, pane, "Fatigue Test Data");
   EXPECT_TRUE(drawn.plotted);
   EXPECT_FALSE(drawn.fitShown) << "no fit yet";
   EXPECT_TRUE(Printed(pane, "1E+3 "));
@@ -129,7 +129,7 @@ TEST_F(TestDiagramPlot, AFallingFitDrawsItsLineBandAndTexts) {
   FitTestDataSNCurve(set);
   AddPoint(set, {0, 5000});  // not drawable: no logarithm of 0
   RecordingSurface pane(9000, 7000);
-  const TestDiagramDrawn drawn = DrawTestDataPlot(set, units, 1, pane, TestDiagramTarget::Pane, "Fatigue Test Data");
+  const TestDiagramDrawn drawn = DrawTestDataPlot(set, units, 1, pane, "Fatigue Test Data");
   EXPECT_TRUE(drawn.fitShown);
   EXPECT_GT(drawn.noLabelEnd, 770);
   EXPECT_TRUE(Printed(pane, "No =  "));
@@ -144,14 +144,14 @@ TEST_F(TestDiagramPlot, AFallingFitDrawsItsLineBandAndTexts) {
 
   set.TestFitSlope = 0.1f;  // a rising line is not drawn
   RecordingSurface again(9000, 7000);
-  EXPECT_FALSE(DrawTestDataPlot(set, units, 1, again, TestDiagramTarget::Pane, "Fatigue Test Data").fitShown);
+  EXPECT_FALSE(DrawTestDataPlot(set, units, 1, again, "Fatigue Test Data").fitShown);
 }
 
 TEST_F(TestDiagramPlot, NoPointsGiveNoFrameOrAxes) {
   TestDataSet set;
   set.TestAxisDecadeX = 77;
   RecordingSurface pane(9000, 7000);
-  EXPECT_FALSE(DrawTestDataPlot(set, units, 1, pane, TestDiagramTarget::Pane, "Fatigue Test Data").plotted);
+  EXPECT_FALSE(DrawTestDataPlot(set, units, 1, pane, "Fatigue Test Data").plotted);
   EXPECT_EQ(Count(pane, "Line"), 0);
   EXPECT_EQ(set.TestAxisDecadeX, 77) << "the axes of the last drawing stay";
 }
@@ -165,7 +165,7 @@ TEST_F(TestDiagramPlot, PaperCarriesTheTitleAndTheInformationBox) {
   set.TestStressRatio = 0.1f;
   set.TestGridTop = 12;
   RecordingSurface page(11000, 15000, true);
-  DrawTestDataPlot(set, units, 1.3f, page, TestDiagramTarget::Printer, "Fatigue Test Data");
+  DrawTestDataPlot(set, units, 1.3f, page, "Fatigue Test Data");
   const auto texts = Texts(page);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "Fatigue Test Data"), 2) << "printed again over its erased border";
   EXPECT_TRUE(Printed(page, "Material:  Weld_A"));
@@ -182,7 +182,7 @@ TEST_F(TestDiagramPlot, PaperCarriesTheTitleAndTheInformationBox) {
 
   set.TestDiagramZoom = 1;
   RecordingSurface zoomed(11000, 15000, true);
-  DrawTestDataPlot(set, units, 1, zoomed, TestDiagramTarget::Printer, "Fatigue Test Data");
+  DrawTestDataPlot(set, units, 1, zoomed, "Fatigue Test Data");
   EXPECT_FALSE(Printed(zoomed, "No of Points:  25 ")) << "no information box when zoomed";
   EXPECT_TRUE(Printed(zoomed, "Material:  Weld_A")) << "the name above the plot";
 }

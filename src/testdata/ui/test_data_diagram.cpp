@@ -21,12 +21,6 @@ constexpr int16_t kTestDataView = 4;
 constexpr int32_t kCellColour = 0xFFFFFF;
 constexpr int32_t kWhite = 0xFFFFFF;
 
-TestDiagramTarget TargetOf(const Surface& s) {
-  if (s.IsPrinter()) return TestDiagramTarget::Printer;
-  if (s.IsHiddenPicture()) return TestDiagramTarget::HiddenPicture;
-  return TestDiagramTarget::Pane;
-}
-
 // The x of a text column (1, 2, ...) from the surface's left edge. Columns
 // are as wide as the font's average character, 0.44 em in the Arial metrics
 // of the program's sans-serif fonts.
@@ -41,22 +35,22 @@ double TextColumn(const Surface& s, int column) {
 void TestDataEditorPanel::DrawTestDataDiagram(Surface& target) {
   ProgramState& st = state();
   TestDataSet& s = set();
-  const TestDiagramTarget kind = TargetOf(target);
+  const SurfaceKind kind = KindOf(target);
   const float fontScale = st.layoutScales.FontScale;
   DiagramPreamble();
-  if (kind == TestDiagramTarget::Pane) {
+  if (kind == SurfaceKind::Screen) {
     target.Cls();
     target.SetFillStyle(Surface::kFillSolid);
     target.SetFillColor(kWhite);
     LayOutEditor();
   }
-  const double fs = kind == TestDiagramTarget::Printer ? 1.0 : fontScale;
+  const double fs = kind == SurfaceKind::Printer ? 1.0 : fontScale;
   scroll_CLO.SetVisible(true);
   DrawGridHeader(fs);
-  const TestDiagramDrawn drawn = DrawTestDataPlot(s, st.unitSettings, fontScale, target, kind, frm_diag.Caption());
-  if (kind == TestDiagramTarget::Pane && drawn.fitShown) PlaceReferenceLifeBox(target, drawn.noLabelEnd);
+  const TestDiagramDrawn drawn = DrawTestDataPlot(s, st.unitSettings, fontScale, target, frm_diag.Caption());
+  if (kind == SurfaceKind::Screen && drawn.fitShown) PlaceReferenceLifeBox(target, drawn.noLabelEnd);
   target.Refresh();
-  if (kind != TestDiagramTarget::Pane || WholePointCount(s.TestPointCount) == 0) return;
+  if (kind != SurfaceKind::Screen || WholePointCount(s.TestPointCount) == 0) return;
   RefillRowsFromDiagram();
   if (s.TestFitSlope < 0) {
     EnableControl(cmd_CLO_OK);
