@@ -62,6 +62,8 @@ void ParseTestData(SeqReader& in, TestDataSet& set, bool withFlags, Host& host) 
 
 }  // namespace
 
+bool IsOldTestDataFile(const std::string& path) { return EndsWith(path, "SN1") || EndsWith(path, "sn1"); }
+
 std::string PathInFolder(const std::string& folder, const std::string& fileName) {
   if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder + fileName;
   return folder + "/" + fileName;

@@ -39,6 +39,10 @@ bool ReadTestDataFile(TestDataSet& set, const std::string& path, Host& host);
 // file was written.
 bool WriteTestDataFile(TestDataSet& set, const std::string& path, Host& host, const std::string& errorTitle);
 
+// Whether `path` names a file of the older layout (ending in "SN1" or
+// "sn1"), which is not read.
+bool IsOldTestDataFile(const std::string& path);
+
 // The file's text for `set`, as WriteTestDataFile writes it.
 SeqWriter FormatTestDataFile(const TestDataSet& set);
 

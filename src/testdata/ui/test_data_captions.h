@@ -11,5 +11,9 @@ inline constexpr const char* kCaptionFit = "&Fit";         // cmd_CLO_OK
 inline constexpr const char* kCaptionClose = "&Close";     // cmd_CLO_canc
 inline constexpr const char* kCaptionInsert = "&Insert";   // cmd_CLO_open
 
+// The grid's masks: a stress in display units and a life.
+inline constexpr const char* kStressCellMask = "###0.00";
+inline constexpr const char* kLifeCellMask = "0.000E+##";
+
 // The diagram frame's caption while the test data diagram is up.
 inline constexpr const char* kTestDataTitle = "Fatigue Test Data";

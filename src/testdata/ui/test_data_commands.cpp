@@ -1,11 +1,8 @@
 // Opening the test data editor and its four buttons.
 
-#include <algorithm>
-
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/material_commands.h"
-#include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
@@ -15,7 +12,6 @@
 #include "testdata/sn_fit.h"
 #include "testdata/test_data_edit.h"
 #include "testdata/test_data_file.h"
-#include "testdata/test_diagram_geometry.h"
 #include "testdata/ui/test_data_captions.h"
 #include "testdata/ui/test_data_editor_panel.h"
 
@@ -30,11 +26,6 @@ constexpr const char* kEditorTitle = "Crack Loading";
 constexpr const char* kFitTitle = "Fatigue test data";
 
 bool FromDatabase(const TestDataSet& set) { return set.TestDataFromDb.value_or(false); }
-
-bool EndsWith(const std::string& s, const char* tail) {
-  const std::string t(tail);
-  return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
-}
 
 }  // namespace
 
@@ -219,7 +210,7 @@ void TestDataEditorPanel::OpenTestDataFile() {
   dlg.fileName.clear();
   const std::string chosen = host().ShowOpen(dlg);
   if (chosen.empty()) return;
-  if (!EndsWith(chosen, "SN1") && !EndsWith(chosen, "sn1") && !ReadTestDataFile(s, chosen, host())) return;
+  if (!IsOldTestDataFile(chosen) && !ReadTestDataFile(s, chosen, host())) return;
   s.TestFitCoeff = 0;
   s.TestDiagramZoom = 0;
   if (s.TestPointCount == 0) return;
@@ -253,14 +244,7 @@ void TestDataEditorPanel::InsertPoint() {
   txt_points(0).SetText(NumberText(s.TestPointCount));
   SetScrollRange(false, true);
   scroll_CLO_Change();
-  const float f = state().unitSettings.StressUnitFactor;
-  const int last = std::min(s.TestGridTop + 9, WholePointCount(s.TestPointCount));
-  for (int i = s.TestGridTop; i <= last; ++i) {
-    const int r = i - s.TestGridTop;
-    lbl_CLOn(r).SetCaption(NumberText(static_cast<int32_t>(i)));
-    txt_CLOx(r).SetText(Format(DisplayedStress(s.TestStress[i], f), "###0.00"));
-    txt_CLOn(r).SetText(Format(s.TestLife[i], "0.000E+##"));
-  }
+  WriteRowsThroughMasks();
   const int row = k - s.TestGridTop;
   if (row >= 0 && row <= 9) txt_CLOx(row).SetFocus();
   s.TestDataModified = 1;

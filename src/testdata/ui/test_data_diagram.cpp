@@ -51,7 +51,7 @@ void TestDataEditorPanel::DrawTestDataDiagram(Surface& target) {
   if (kind == SurfaceKind::Screen && drawn.fitShown) PlaceReferenceLifeBox(target, drawn.noLabelEnd);
   target.Refresh();
   if (kind != SurfaceKind::Screen || WholePointCount(s.TestPointCount) == 0) return;
-  RefillRowsFromDiagram();
+  WriteRowsThroughMasks();
   if (s.TestFitSlope < 0) {
     EnableControl(cmd_CLO_OK);
   } else if (s.TestFitCoeff > 0) {
@@ -163,18 +163,16 @@ void TestDataEditorPanel::PlaceReferenceLifeBox(Surface& pane, double labelEnd) 
   box.SetVisible(true);
 }
 
-// The grid rows as the diagram leaves them: the points from the top row on,
-// zero values shown through the masks.
-void TestDataEditorPanel::RefillRowsFromDiagram() {
+// The grid rows from the top row to the last point, zero values shown
+// through the masks too.
+void TestDataEditorPanel::WriteRowsThroughMasks() {
   const TestDataSet& s = set();
   const float f = state().unitSettings.StressUnitFactor;
-  const int n = WholePointCount(s.TestPointCount);
-  const int top = s.TestGridTop;
-  const int rows = top + 10 <= n ? 9 : n - top;
-  for (int k = top; k <= top + rows && k <= kTestPointMax; ++k) {
-    const int i = k - top;
+  const int last = std::min(s.TestGridTop + 9, WholePointCount(s.TestPointCount));
+  for (int k = s.TestGridTop; k <= last; ++k) {
+    const int i = k - s.TestGridTop;
     lbl_CLOn(i).SetCaption(NumberText(static_cast<int32_t>(k)));
-    txt_CLOx(i).SetText(Format(DisplayedStress(s.TestStress[k], f), "###0.00"));
-    txt_CLOn(i).SetText(Format(s.TestLife[k], "0.000E+##"));
+    txt_CLOx(i).SetText(Format(DisplayedStress(s.TestStress[k], f), kStressCellMask));
+    txt_CLOn(i).SetText(Format(s.TestLife[k], kLifeCellMask));
   }
 }

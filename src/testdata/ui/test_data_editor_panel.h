@@ -100,6 +100,8 @@ class TestDataEditorPanel {
   void SaveWithDialog();
   void OpenTestDataFile();
   void InsertPoint();
+  // The rows from the grid's top row to the last point, zeros shown too.
+  void WriteRowsThroughMasks();
   void DeletePoint();
   void NewSet();
   void StoreFit();
@@ -120,7 +122,6 @@ class TestDataEditorPanel {
   void LayOutEditor();
   void DrawGridHeader(double fs);
   void PlaceReferenceLifeBox(Surface& pane, double labelEnd);
-  void RefillRowsFromDiagram();
   // The point under (x, y) of the pane, or 0.
   int NearestPoint(float x, float y) const;
   bool OnPointColour(float x, float y) const;

@@ -25,8 +25,6 @@ constexpr int32_t kFocusColour = 4095;  // red 255, green 15
 constexpr int32_t kTextColour = 0;
 constexpr int32_t kCellColour = 0xFFFFFF;
 constexpr int kRows = 10;
-constexpr const char* kStressMask = "###0.00";
-constexpr const char* kLifeMask = "0.000E+##";
 constexpr const char* kPointsTitle = "Number of Data Points";
 
 // A typed stress in display units, in MPa; false when it does not fit a Single.
@@ -42,9 +40,9 @@ bool StressFromText(const std::string& text, float factor, float& stress) {
 bool LifeFromText(const std::string& text, int32_t& life) { return TryCLng(ValSingle(text), life); }
 
 std::string StressText(float stress, float factor) {
-  return stress > 0 ? Format(DisplayedStress(stress, factor), kStressMask) : "";
+  return stress > 0 ? Format(DisplayedStress(stress, factor), kStressCellMask) : "";
 }
-std::string LifeText(int32_t life) { return life >= 1 ? Format(life, kLifeMask) : ""; }
+std::string LifeText(int32_t life) { return life >= 1 ? Format(life, kLifeCellMask) : ""; }
 
 }  // namespace
 
@@ -137,10 +135,10 @@ void TestDataEditorPanel::CellLostFocus(Column column, int row) {
     return;
   }
   if (column == Column::Stress) {
-    cell.SetText(Format(ValSingle(typed), kStressMask));
+    cell.SetText(Format(ValSingle(typed), kStressCellMask));
     s.TestStress[k] = stress;
   } else {
-    cell.SetText(Format(ValSingle(typed), kLifeMask));
+    cell.SetText(Format(ValSingle(typed), kLifeCellMask));
     s.TestLife[k] = life;
   }
   s.TestDataModified = 1;
