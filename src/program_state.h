@@ -48,4 +48,6 @@ struct ProgramState {
   LayoutScales layoutScales;
   WizardFlags wizardFlags;
   TestDataSet testDataSet;
+
+  bool operator==(const ProgramState&) const = default;
 };

@@ -25,6 +25,8 @@ struct RandomVariableTable {
   Slots<float> RvParB{};
   Slots<float> RvLastUniform{};
   int16_t CurrentRandomVar = 0;
+
+  bool operator==(const RandomVariableTable&) const = default;
 };
 
 // The working record of the random-variable dialog: the variable being edited
@@ -36,4 +38,6 @@ struct RandomVariablePanel {
   float PanelParB = 0;
   float PanelXmin = 0;  // ends of the density plot
   float PanelXmax = 0;
+
+  bool operator==(const RandomVariablePanel&) const = default;
 };

@@ -33,7 +33,7 @@ void RefuseReferenceLife(FormShow& show, TextBox& box, float previous) {
 
 void Res_probT_GotFocus(FormShow& show, int index) {
   ProgramState& s = show.state();
-  if (s.shellState.UiState != 1 || s.mcsDisplay.ResultsBoxBusy == 1) return;
+  if (s.shellState.UiState != ui_state::kIdle || s.mcsDisplay.ResultsBoxBusy == 1) return;
   show.mnu_prt.SetEnabled(false);
   show.mnu_prt_res.SetEnabled(false);
   PaintForEditing(show.Res_probT(index));

@@ -207,6 +207,7 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
   Res_probT.onKeyDown = [this](int i, int& k, int) { Res_probT_KeyDown(*this, i, k); };
   Res_probT.onLostFocus = [this](int i) { Res_probT_LostFocus(*this, i); };
   testData_ = std::make_unique<TestDataEditorPanel>(*this);
+  pop_aNK.onClick = [this](int i) { testData_->pop_aNK_Click(i); };
 }
 
 FormShow::~FormShow() = default;

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int16_t kTestDataView = 4;
 constexpr int32_t kCellColour = 0xFFFFFF;
 constexpr int32_t kWhite = 0xFFFFFF;
 
@@ -73,7 +72,7 @@ void TestDataEditorPanel::DiagramPreamble() {
   show.sepbar1.SetVisible(false);
   show.mnu_prt1.SetCaption("&Print");
   show.mnu_prt_form.SetEnabled(true);
-  state().shellState.SecondWindowView = kTestDataView;
+  state().shellState.SecondWindowView = second_window_view::kTestData;
   show.SetWidth(main().Width());
   show.SetHeight(main().Height());
 }

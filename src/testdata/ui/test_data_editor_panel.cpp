@@ -45,7 +45,6 @@ TestDataEditorPanel::TestDataEditorPanel(FormShow& s)
 
   pic_diag.onMouseMove = [this](int b, int sh, float x, float y) { pic_diag_MouseMove(b, sh, x, y); };
   pic_diag.onMouseDown = [this](int b, int sh, float x, float y) { pic_diag_MouseDown(b, sh, x, y); };
-  show.pop_aNK.onClick = [this](int i) { pop_aNK_Click(i); };
 }
 
 ProgramState& TestDataEditorPanel::state() const { return show.state(); }

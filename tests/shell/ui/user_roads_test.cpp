@@ -11,7 +11,7 @@
 #include <string>
 
 #include "component/ui/data_box_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
@@ -45,7 +45,7 @@ class UserRoads : public ::testing::Test {
 TEST_F(UserRoads, FromStartUpToALifeOnTheStartValues) {
   Program p;
   FormMain& main = p.main;
-  AnalysisFramePanel& analysis = main.problemDefinition();
+  ProblemDefinitionPanel& analysis = main.problemDefinition();
   MainMenus& menus = main.menus();
 
   // Accept has opened the problem definition on a constant amplitude.
@@ -85,7 +85,7 @@ TEST_F(UserRoads, FromStartUpToALifeOnTheStartValues) {
 TEST_F(UserRoads, DefineProblemThenCalculateFromTheMenus) {
   Program p;
   MainMenus& menus = p.main.menus();
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   // OK instead of Next: the input view is not up yet, so the road to
   // "&Calculate" goes through "Check/Change &Input Data...".
   Press(analysis.cmd_analysis_done);
@@ -597,7 +597,7 @@ double LifeCycles(const std::string& caption) {
 
 TEST_F(UserRoads, NotchOfAPlainSpecimenShortensTheLife) {
   Program p;
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   DataBoxPanel& box = p.main.dataBox();
   Press(analysis.chk_unnotch);
   Press(analysis.chk_ns_account);

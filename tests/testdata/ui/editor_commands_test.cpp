@@ -23,7 +23,7 @@ TEST_F(EditorCommands, ANewSetOpensInTheCommandViewAndLeavesByCancel) {
   EXPECT_TRUE(ed.frm_diag2.Visible());
   EXPECT_FALSE(show.pic_master.Visible());
   EXPECT_EQ(ed.frm_diag.Caption(), "Fatigue Test Data");
-  EXPECT_EQ(state.shellState.SecondWindowView, 4);
+  EXPECT_EQ(state.shellState.SecondWindowView, second_window_view::kTestData);
   EXPECT_TRUE(show.pop_aNK(0).Checked());
   EXPECT_EQ(set.TestDataName, "Data_1");
   EXPECT_EQ(set.TestRefLife, 2000000);
