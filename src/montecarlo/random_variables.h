@@ -29,15 +29,16 @@ struct RandomVariableTable {
   bool operator==(const RandomVariableTable&) const = default;
 };
 
-// The working record of the random-variable dialog: the variable being edited
-// and what the distribution routines computed for it.
+// The random-variable dialog's working record: the variable being edited,
+// the parameters of its mean-1 distribution and the x range of its density
+// plot.
 struct RandomVariablePanel {
   int16_t PanelDistType = 0;
-  float PanelCov = 0;
-  float PanelParA = 0;
-  float PanelParB = 0;
-  float PanelXmin = 0;  // ends of the density plot
-  float PanelXmax = 0;
+  float PanelCov = 0.0f;
+  float PanelParA = 0.0f;
+  float PanelParB = 0.0f;
+  float PanelXmin = 0.0f;
+  float PanelXmax = 0.0f;
 
   bool operator==(const RandomVariablePanel&) const = default;
 };

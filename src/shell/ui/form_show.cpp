@@ -2,12 +2,14 @@
 
 #include "layout/ui/layout_services.h"
 #include "montecarlo/ui/results_boxes.h"
+#include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/ui/control_rows.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/main_menus.h"
 #include "shell/ui/shell_commands.h"
+#include "shell/user_messages.h"
 #include "testdata/ui/test_data_editor_panel.h"
 
 namespace {
@@ -55,6 +57,11 @@ constexpr ControlDef Hidden(ControlDef d) {
   d.visible = false;
   return d;
 }
+constexpr ControlDef Separator(int index, float y) {
+  ControlDef d = Hidden(Colours(LineDef("DMline", index, "pic_master1", 0, y, 2640, y), kColourButtonFace));
+  d.borderWidth = 10;
+  return d;
+}
 constexpr ControlDef ScrollDef(const char* name, const char* parent, float l, float t, float w, float h) {
   ControlDef d = Make(ControlKind::VScrollBar, name, -1, parent, l, t, w, h, "", true);
   d.max = 41;          // ten rows shown over at most 51 points
@@ -75,28 +82,32 @@ constexpr ControlDef RowNumber(int row, float top, const char* number) {
 constexpr ControlDef StressCell(int row, float top) {
   return EditorFont(BoxDef("txt_CLOx", row, "frm_diag2", 636, top, 1075, 330, ""), 8.4f);
 }
+// The life cell ends where the scroll bar begins (2916), not under it.
 constexpr ControlDef LifeCell(int row, float top) {
-  return EditorFont(BoxDef("txt_CLOn", row, "frm_diag2", 1728, top, 1275, 330, ""), 8.4f);
+  return EditorFont(BoxDef("txt_CLOn", row, "frm_diag2", 1728, top, 1188, 330, ""), 8.4f);
 }
 
 // Frames and pictures of the views; their drawings size and place them.
 constexpr ControlDef kShowControls[] = {
     Font(FrameDef("frm_diag", "", 0, 10, 9120, 8040, "Life Distribution", false), 10, true, true),  // chosen
     PictureDef("pic_diag", "frm_diag", 120, 240, 8880, 7680),                                         // chosen
-    LabelDef("Res_prob", 0, "frm_diag", 240, 7560, 1335, 255, "Life [cyc]", false),                 // chosen geometry
-    LabelDef("Res_prob", 1, "frm_diag", 4560, 7560, 1815, 255, "Fit:  ", false),                    // chosen
-    BoxDef("Res_probT", 0, "frm_diag", 1680, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 1, "frm_diag", 2880, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 2, "frm_diag", 6480, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 3, "frm_diag", 7680, 7530, 1095, 285, "", false),                           // chosen
+    LabelDef("Res_prob", 0, "pic_diag", 240, 7320, 1335, 255, "Life [cyc]", false),                 // chosen geometry
+    LabelDef("Res_prob", 1, "pic_diag", 4560, 7320, 1815, 255, "Fit:  ", false),                    // chosen
+    BoxDef("Res_probT", 0, "pic_diag", 1680, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 1, "pic_diag", 2880, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 2, "pic_diag", 6480, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 3, "pic_diag", 7680, 7290, 1095, 285, "", false),                           // chosen
     Font(FrameDef("frm_master", "", 0, 10, 9120, 8040, "Master Curve", false), 10, true, true),     // chosen
     PictureDef("pic_master", "frm_master", 120, 240, 8880, 7680),                                     // chosen
     Font(FrameDef("frm_master1", "", 9120, 10, 2880, 8040, "Input Data", false), 10, true, true),   // chosen
     PictureDef("pic_master1", "frm_master1", 120, 240, 2640, 7680),                                   // chosen
+    // Five separator lines of the input-data panel, 10 pixels wide; their places are chosen.
+    Separator(0, 1440), Separator(1, 2880), Separator(2, 4320), Separator(3, 5760), Separator(4, 7200),
     Font(FrameDef("frm_rand", "", 2400, 1200, 7200, 5400, "Random Variables", false), 10, true),    // chosen
-    ButtonDef("cmd_ok", -1, "frm_rand", 1800, 4800, 1095, 375, "&OK"),                              // chosen
-    ButtonDef("cmd_cancel", -1, "frm_rand", 4200, 4800, 1095, 375, "&Cancel"),                      // chosen
-    ButtonDef("cmd_draw", -1, "frm_rand", 3000, 4800, 1095, 375, "&Draw", false),                   // chosen
+    // The random-variable dialog's buttons lie on the window below its frame; it shows them.
+    ButtonDef("cmd_ok", -1, "", 4057, 7470, 1095, 375, "&OK", false),                              // chosen
+    ButtonDef("cmd_cancel", -1, "", 5452, 7470, 1095, 375, "&Cancel", false),                      // chosen
+    ButtonDef("cmd_draw", -1, "", 6847, 7470, 1095, 375, "&Draw", false),                          // chosen
     // The random-variable dialog.
     Indexed(OptionDef("chk_distr", "frm_rand", 240, 600, 1935, 300, "None"), 1),  // chosen geometry
     Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 930, 1935, 300, "Normal"), 2), "pdf=1/B/sqrt(2pi)exp[-(X-A)^2/2/B^2]"),  // chosen geometry
@@ -107,6 +118,8 @@ constexpr ControlDef kShowControls[] = {
     Hidden(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2580, 1935, 300, "Correlated"), 0)),  // chosen geometry
     LabelDef("Distr_Type", 0, "frm_rand", 240, 300, 1935, 255, "Scaling distribution:"),  // chosen geometry
     LabelDef("Distr_Type", 1, "frm_rand", 2640, 300, 1935, 255, "Parameters:"),  // chosen geometry
+    LabelDef("Distr_Type", 2, "frm_rand", 4920, 300, 1935, 255, ""),  // chosen
+    Hidden(CheckDef("chk_corr", -1, "frm_rand", 2640, 2580, 1935, 300, "Correlated")),  // chosen geometry
     LabelDef("Distr_Var", -1, "frm_rand", 240, 3120, 6600, 255, "Variability of the "),  // chosen
     LabelDef("Distr_par", 0, "frm_rand", 2640, 600, 1215 + 0, 255, "C.O.V. = "),  // chosen geometry
     LabelDef("Distr_par", 1, "frm_rand", 2640, 1680, 1215 + 720, 255, "STDV:     B = "),  // chosen geometry
@@ -197,6 +210,19 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
       Distr_par(array<Label>("Distr_par")),
       txt_distr(array<TextBox>("txt_distr")),
       pic_rand(picture("pic_rand")),
+      frm_diag2(frame("frm_diag2")),
+      txt_label(array<TextBox>("txt_label")),
+      txt_points(array<TextBox>("txt_points")),
+      txt_Name(textBox("txt_Name")),
+      pic_CLO(picture("pic_CLO")),
+      lbl_CLOn(array<Label>("lbl_CLOn")),
+      txt_CLOx(array<TextBox>("txt_CLOx")),
+      txt_CLOn(array<TextBox>("txt_CLOn")),
+      scroll_CLO(scrollBar("scroll_CLO")),
+      cmd_CLO_open(button("cmd_CLO_open")),
+      cmd_CLO_Del(button("cmd_CLO_Del")),
+      cmd_CLO_OK(button("cmd_CLO_OK")),
+      cmd_CLO_canc(button("cmd_CLO_canc")),
       state_(state),
       main_(main) {
   onLoad = [this] { Form_Load(); };
@@ -218,7 +244,15 @@ void FormShow::Form_Load() {
   SetTop(main_.Top());
   SetLeft(main_.Left());
   const LayoutScales& scales = state_.layoutScales;
-  if (scales.ScaleX != 1.0f && scales.ScaleY != 1.0f) LayoutShowForm(*this);
+  if (scales.ScaleX == 1.0f || scales.ScaleY == 1.0f) return;
+  try {
+    LayoutShowForm(*this);
+  } catch (const RuntimeError& e) {
+    // The layout ends at the step that failed and keeps what it did before;
+    // the command that brought the window up goes on.
+    AlertBox(state_.shellState, host(), RuntimeErrorText(e.code()), MsgButtons::OKOnly, MsgIcon::Critical, 1,
+             Caption());
+  }
 }
 
 void FormShow::Form_Unload(int& /*cancel*/) {

@@ -150,13 +150,13 @@ void TestDataEditorPanel::DrawGridHeader(double fs) {
   strip.Refresh();
 }
 
-// The box of the reference life No, after its label on the pane.
+// The box of the reference life No, after its label on the pane: its top at
+// y = 125 and its left edge where the label ended, in the pane's diagram
+// units turned into the twips in which the pane places its controls.
 void TestDataEditorPanel::PlaceReferenceLifeBox(Surface& pane, double labelEnd) {
   TextBox& box = show.Res_probT(3);
-  const double unitsX = pane.Width() / pane.ScaleWidth();
-  const double unitsY = pane.Height() / pane.ScaleHeight();
-  box.SetLeft(static_cast<float>(pic_diag.Left() + (labelEnd - pane.ScaleLeft()) * unitsX));
-  box.SetTop(static_cast<float>(pic_diag.Top() + (125 - pane.ScaleTop()) * unitsY));
+  box.SetLeft(static_cast<float>((labelEnd - pane.ScaleLeft()) * pane.Width() / pane.ScaleWidth()));
+  box.SetTop(static_cast<float>((125 - pane.ScaleTop()) * pane.Height() / pane.ScaleHeight()));
   box.SetText(Format(set().TestRefLife, "0.0E+## "));
   box.SetFontObjectSize(9.0 * state().layoutScales.FontScale);
   box.SetVisible(true);

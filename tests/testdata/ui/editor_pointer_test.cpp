@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include <QWidget>
 #include <cmath>
 
 #include "platform/draw/surface.h"
@@ -134,6 +136,14 @@ TEST_F(EditorPointer, TheReferenceLifeBoxRefitsAtTheLifeTyped) {
   OpenWith(WeldSeries());
   TextBox& box = show.Res_probT(3);
   ASSERT_TRUE(box.IsShowing());
+  // On the pane right after its label "No =  ", its top at y = 125.
+  Surface& pane = ed.pic_diag.surface();
+  pane.SetFontSize(9 * state.layoutScales.FontScale);
+  pane.SetFontBold(false);
+  const double labelEnd = 770 + pane.TextWidth("No =  ");
+  const QRect placed = box.widget()->geometry();
+  EXPECT_NEAR(placed.x(), pane.ScaleXToPixels(labelEnd - pane.ScaleLeft()), 2);
+  EXPECT_NEAR(placed.y(), std::abs(pane.ScaleYToPixels(125 - pane.ScaleTop())), 2);
   Enter(box, "1e7");
   EXPECT_EQ(set.TestRefLife, 1e7f);
   EXPECT_NEAR(set.TestFitSe, 155.859, 0.001);
