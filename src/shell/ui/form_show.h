@@ -79,19 +79,6 @@ class FormShow : public Form {
   ControlArray<Label>& Distr_par;
   ControlArray<TextBox>& txt_distr;
   PictureBox& pic_rand;
-  Frame& frm_diag2;
-  ControlArray<TextBox>& txt_label;  // captions: 0 name, 1 count, 2 Sy, 3 Su, 4 R
-  ControlArray<TextBox>& txt_points;  // 0 count, 1 Sy, 2 Su, 3 R
-  TextBox& txt_Name;
-  PictureBox& pic_CLO;
-  ControlArray<Label>& lbl_CLOn;  // rows 0 .. 9
-  ControlArray<TextBox>& txt_CLOx;
-  ControlArray<TextBox>& txt_CLOn;
-  ScrollBar& scroll_CLO;
-  CommandButton& cmd_CLO_open;
-  CommandButton& cmd_CLO_Del;
-  CommandButton& cmd_CLO_OK;
-  CommandButton& cmd_CLO_canc;
 
  private:
   ProgramState& state_;
