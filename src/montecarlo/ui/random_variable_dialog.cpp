@@ -61,6 +61,7 @@ void RandomVariableDialog::txt_distr_GotFocus(int index) {
 }
 
 void RandomVariableDialog::txt_distr_LostFocus(int index) {
+  if (closing_) return;
   refusedOnLeaving_ = false;
   if (index == 0) CheckCov();
   if (index == 1) CheckXmin(BoxNumber(txt_distr(1)));
@@ -191,10 +192,14 @@ void RandomVariableDialog::cmd_ok_Click() {
 
 void RandomVariableDialog::cmd_cancel_Click() { Close(); }
 
-// Hiding the window ends the modal dialog. The buttons go with it, and the
-// window goes back to the main window's place, where its other views expect
-// it.
+// Hiding the window ends the modal dialog. A box that kept the focus after a
+// refusal gives it up unchecked, so that the next opening does not check it
+// against another variable. The buttons go with the dialog, and the window
+// goes back to the main window's place, where its other views expect it.
 void RandomVariableDialog::Close() {
+  closing_ = true;
+  show.MoveFocus(nullptr);
+  closing_ = false;
   for (CommandButton* b : {&cmd_ok, &cmd_cancel, &cmd_draw}) b->SetVisible(false);
   show.Hide();
   show.SetLeft(main.Left());

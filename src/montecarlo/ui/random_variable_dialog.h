@@ -78,7 +78,8 @@ class RandomVariableDialog {
   // a box holds a value its rule does not take.
   bool BoundsCommittable(int16_t type, float xmin, float xmax);
 
-  bool opening_ = false;
+  bool opening_ = false;  // the option's choice moves no focus while the dialog is filled
+  bool closing_ = false;  // no box is checked as the closing dialog drops the focus
   bool committed_ = false;
   // A box refused its value as the focus left it: the OK click that moved
   // the focus is not carried out.
