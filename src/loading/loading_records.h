@@ -93,6 +93,9 @@ struct LoadingData {
   std::string BatchMseText = "DMSE(-)  ";
   std::string BatchMseText2 = "DMSE(-)  ";
   std::string HistMaxCaption;
+  // -1 (true) while the levels of the block spectrum drawn last never rise;
+  // the spectrum diagram's display popup acts only then.
+  int16_t SpectrumDescending = 0;
 };
 
 struct LoadingUnits {

@@ -1,0 +1,80 @@
+// The labels and value boxes lying on the history diagram: the extremes of
+// the scaled history and the scaling-factor rows, placed in the diagram's
+// coordinates at every screen drawing. Their input handlers belong to the
+// loading frames' panel.
+
+#include <string>
+
+#include "loading/diagram_axes.h"
+#include "loading/ui/history_diagram.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "platform/draw/surface.h"
+#include "platform/runtime/format.h"
+#include "platform/runtime/sng.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+
+namespace {
+
+constexpr const char* kFactorMask = "##0.0##";
+
+// A scaling-factor row: the label with its prefix, the box right after it,
+// then the value appended to the label and put in the box.
+void FillFactorRow(LoadingFramesPanel& lf, int index, const std::string& prefix,
+                   float left, float top, float value) {
+  Label& label = lf.SHscal(index);
+  TextBox& box = lf.SHscalt(index);
+  label.SetCaption(prefix);
+  label.SetLeft(left);
+  label.SetTop(top);
+  box.SetLeft(label.Left() + label.Width());
+  box.SetTop(top);
+  const std::string text = Format(value, kFactorMask);
+  label.SetCaption(prefix + text);
+  box.SetText(text);
+}
+
+}  // namespace
+
+void PlaceHistoryControls(FormMain& main, Surface& surface, const HistoryGeometry& g) {
+  ProgramState& s = main.state();
+  const AnalysisOptions& a = s.analysisOptions;
+  const LayoutScales& sc = s.layoutScales;
+  const LoadingUnits& u = s.loadingUnits;
+  LoadingData& l = s.loadingData;
+  LoadingFramesPanel& lf = main.loadingFrames();
+
+  std::string& caption = s.shellState.CaptionBuf;
+  caption = "Smax = " + Format(l.LoadSmax * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit +
+            ",  Smin = " + Format(l.LoadSmin * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit;
+  lf.SHSmax.SetLeft(g.Xc - 1050 * sc.ScaleX);
+  lf.SHSmax.SetTop(g.Yt + 50 * sc.ScaleY);
+  lf.SHSmax.SetCaption(caption);
+  if (l.ScalingFactor == 1) l.HistMaxCaption = caption;
+  lf.SHSmax.SetVisible(true);
+
+  const bool probabilistic = a.AnalysisKind == 2;
+  const bool loadLevel = a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
+  if (probabilistic) {
+    lf.SHscal(0).SetVisible(true);
+    lf.load_distr(0).SetVisible(true);
+  } else if (loadLevel) {
+    for (int i = 0; i <= 1; ++i) {
+      lf.SHscal(i).SetVisible(true);
+      lf.SHscalt(i).SetVisible(true);
+    }
+  }
+  const float left = g.Xc - 550 * sc.ScaleX;
+  const float top0 = g.Yt - 150 * sc.ScaleY;
+  FillFactorRow(lf, 0, "  Max. Scaling Factor = ", left, top0, l.ScalingFactorMax);
+  FillFactorRow(lf, 1, "  Min.  Scaling Factor = ", left, g.Yt - 380 * sc.ScaleY, l.ScalingFactorMin);
+  if (probabilistic) {
+    FillFactorRow(lf, 0, "Scaling Factor  k = ", left, top0, 1.0f);
+    lf.load_distr(0).SetLeft(lf.SHscalt(0).Left() + lf.SHscalt(0).Width());
+    lf.load_distr(0).SetTop(lf.SHscalt(0).Top());
+  }
+
+  const float end = Sng(g.Xr / 1.045);
+  surface.Line(g.X0, g.Yb, end, g.Yb, kDiagramBlack);
+  surface.Line(end, g.Yb - 20, end, g.Yz, kDiagramBlack);
+}

@@ -1,0 +1,50 @@
+#include "loading/ui/loading_diagram_parts.h"
+
+#include "loading/loading_records.h"
+#include "platform/draw/surface.h"
+#include "platform/runtime/sng.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+
+void PlaceLoadingFrame(FormMain& main, Frame& frame) {
+  const float w = main.ScaleWidth(), h = main.ScaleHeight();
+  frame.SetLeft(w / 2);
+  frame.SetTop(10);
+  frame.SetWidth(w / 2);
+  frame.SetHeight(h / 2);
+}
+
+DiagramPlace PlaceLoadingDiagram(FormMain& main, Surface& surface, const PlacementTable& table, Frame& frame,
+                                 PictureBox& picture, double& width, double& height) {
+  const LayoutScales& scales = main.state().layoutScales;
+  const DiagramSurface kind = DiagramSurfaceOf(surface);
+  const DiagramPlace place =
+      PlaceDiagram(table, kind, surface.Width(), surface.Height(), frame.Width(), frame.Height(), scales);
+  if (OnPaper(kind)) {
+    width = surface.Width();
+    height = surface.Height();
+    return place;
+  }
+  picture.SetHeight(place.H);
+  picture.SetLeft(Sng(frame.Width() * 0.02));
+  picture.SetTop(Sng(frame.Height() * 0.07 / scales.ScaleY));
+  picture.SetWidth(place.W);
+  width = picture.Width();
+  height = picture.Height();
+  return place;
+}
+
+int BatchRow(int batch) { return batch >= 0 && batch <= kLoadingBatchMax ? batch : 0; }
+
+void TakeDiagramColour(TextBox& box, const Surface& surface) {
+  const int32_t colour = surface.Point(box.Left(), box.Top());
+  box.SetBackColor(colour == -1 ? surface.BackColor() : colour);
+}
+
+void SetTip(Control& control, const std::string& tip, const ProgramState& s) {
+  control.SetToolTipText(s.shellState.ToolTipMode == 1 ? std::string() : tip);
+}
+
+float ValueBoxWidth(const std::string& text, const ProgramState& s) {
+  return static_cast<float>(text.size()) * 100 * s.layoutScales.FontScale;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "loading/diagram_placement.h"
+
+class FormMain;
+class Frame;
+class PictureBox;
+class Surface;
+class TextBox;
+class Control;
+struct ProgramState;
+
+// Pieces the three loading diagrams share on the main window.
+
+// The loading frame in the upper right quarter of the window's inner area.
+void PlaceLoadingFrame(FormMain& main, Frame& frame);
+
+// Works out the diagram's place on `surface`. On the screen picture (after
+// the frame has been placed) the picture gets the plot's size (Height H,
+// Width W) inside it (Left 0.02, Top 0.07 / ScaleY of the frame's size).
+// `width` and `height` receive the surface size the diagram's scale spans:
+// the picture's on the screen, the surface's own on paper.
+DiagramPlace PlaceLoadingDiagram(FormMain& main, Surface& surface, const PlacementTable& table, Frame& frame,
+                                 PictureBox& picture, double& width, double& height);
+
+// A database row: `batch` when it names one (0 .. 20), else 0 (typed in).
+int BatchRow(int batch);
+
+// A value box lying on a diagram takes the colour of the diagram at its upper
+// left corner, or the picture's back colour where that corner lies outside it.
+void TakeDiagramColour(TextBox& box, const Surface& surface);
+
+// The tool tip, emptied while tool tips are hidden (ToolTipMode 1).
+void SetTip(Control& control, const std::string& tip, const ProgramState& s);
+
+// Width of a value box sized to its text: 100 x FontScale twips a character.
+float ValueBoxWidth(const std::string& text, const ProgramState& s);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+class FormMain;
+class Surface;
+
+// The spectrum diagram's frame values (twips of the diagram, Singles).
+struct SpectrumGeometry {
+  float x0, x1, y0, y1;  // ends of the plot: cycles axis at y0, top at y1
+  float xc;              // anchor of the mean-stress and scaling-factor texts
+  float Sref;            // reference stress: a stress of Sref reaches 1/1.22 of the plot
+  int32_t N;             // cycles per block
+  int L;                 // levels drawn
+  float ys, xs;          // twips per stress, twips per cycle
+  bool drawable;         // false where Sref or N is 0: the diagram has no scale
+  int batch;             // the database row drawn (0 = typed in)
+};
+
+// The mouse pointers and tool tips of the SS labels and the E label and box
+// of the S-N frame, set at every drawing.
+void SetSpectrumEntryControls(FormMain& main);
+
+// Places and fills the labels and value boxes lying on Pic_Spectr after a
+// drawing on the screen; `pictureWidth` is the picture's width in the
+// diagram's units.
+void PlaceSpectrumControls(FormMain& main, const Surface& surface, const SpectrumGeometry& g, double pictureWidth);

@@ -1,0 +1,133 @@
+// The labels and value boxes lying on the spectrum diagram: placed in the
+// diagram's coordinates and filled at every screen drawing. Their input
+// handlers belong to the loading frames' panel.
+
+#include <string>
+
+#include "loading/ui/loading_diagram_parts.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/spectrum_diagram.h"
+#include "material/ui/sn_frame_panel.h"
+#include "platform/draw/surface.h"
+#include "platform/host.h"
+#include "platform/runtime/format.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+
+namespace {
+
+constexpr const char* kValueMask = "####0.0#";
+constexpr const char* kCaptionMask = "####0.0#  ";
+
+bool LoadLevelMasterCurve(const AnalysisOptions& a) { return a.AnalysisMode == 2 && a.MasterCurveParameter == 1; }
+
+// A stress row: the label shows the value with its unit, the box the value
+// alone, lying over the number and as wide as it.
+void FillStressRow(FormMain& main, const Surface& surface, int index, float range, float left, float top) {
+  const ProgramState& s = main.state();
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
+  Label& label = lf.SSmax(index);
+  TextBox& box = lf.SSmaxt(index);
+  label.SetLeft(left);
+  label.SetTop(top);
+  label.SetCaption(Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
+  box.SetLeft(left);
+  box.SetTop(top);
+  box.SetText(Format(v, kValueMask));
+  box.SetWidth(ValueBoxWidth(box.Text(), s));
+  TakeDiagramColour(box, surface);
+}
+
+void ShowRow(LoadingFramesPanel& lf, int index, bool on) {
+  lf.SSmax(index).SetVisible(on);
+  lf.SSmaxt(index).SetVisible(on);
+  lf.SSrng(index).SetVisible(on);
+}
+
+void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry& g) {
+  ProgramState& s = main.state();
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const LayoutScales& sc = s.layoutScales;
+  SetTip(lf.SSmean,
+         s.loadingData.StressInputMode == 1 ? "Click for Symetric Loading" : "Click for Asymetric Loading", s);
+  lf.SSmean.SetMousePointer(kPointerUpArrow);
+  lf.SSmean.SetVisible(true);
+  lf.SSmeant.SetVisible(true);
+  const std::string prefix =
+      (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
+  const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
+  lf.SSmean.SetLeft(g.xc + 700 * sc.ScaleX);
+  lf.SSmean.SetTop(g.y1 - 200 * sc.ScaleY);
+  lf.SSmean.SetCaption(prefix);
+  lf.SSmeant.SetLeft(lf.SSmean.Left() + lf.SSmean.Width());
+  lf.SSmeant.SetTop(lf.SSmean.Top());
+  lf.SSmeant.SetText(Format(v, kValueMask));
+  lf.SSmeant.SetWidth(ValueBoxWidth(lf.SSmeant.Text(), s));
+  TakeDiagramColour(lf.SSmeant, surface);
+  lf.SSmean.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
+}
+
+}  // namespace
+
+void SetSpectrumEntryControls(FormMain& main) {
+  const ProgramState& s = main.state();
+  LoadingFramesPanel& lf = main.loadingFrames();
+  const bool constant = s.analysisOptions.LoadingType == 3;
+  for (int i = 0; i <= 1; ++i) {
+    lf.SSmax(i).SetMousePointer(constant ? kPointerUpArrow : kPointerDefault);
+    SetTip(lf.SSmax(i), constant ? "Right click for Stress/Strain change" : "", s);
+  }
+  const bool strain = s.loadingUnits.LoadQuantity == "Strain ";
+  main.snInputs().SNE.SetVisible(strain);
+  main.snInputs().SNEt.SetVisible(strain);
+}
+
+void PlaceSpectrumControls(FormMain& main, const Surface& surface, const SpectrumGeometry& g, double pictureWidth) {
+  ProgramState& s = main.state();
+  const AnalysisOptions& a = s.analysisOptions;
+  const LayoutScales& sc = s.layoutScales;
+  LoadingFramesPanel& lf = main.loadingFrames();
+
+  const bool descending = a.LoadingType == 2 && s.loadingData.SpectrumDescending != 0;
+  lf.Pic_Spectr.SetMousePointer(descending ? kPointerCross : kPointerDefault);
+  SetTip(lf.Pic_Spectr, descending ? "Right click to change the display" : "", s);
+
+  const bool twoRows = LoadLevelMasterCurve(a);
+  ShowRow(lf, 0, true);
+  ShowRow(lf, 1, twoRows);
+  const float d = twoRows ? 210.0f : 0.0f;
+  if (a.AnalysisMode == 1 || a.MasterCurveParameter == 2) {
+    lf.SSrng(0).SetCaption("");
+  } else if (twoRows) {
+    lf.SSrng(0).SetCaption("(Max)");
+    lf.SSrng(1).SetCaption("(Min)");
+  }
+
+  const float left = g.x0 + 100 * sc.ScaleX;
+  const float top0 = g.y1 - (200 - d) * sc.ScaleY;
+  const float top1 = g.y1 - 200 * sc.ScaleY;
+  FillStressRow(main, surface, 0, s.loadingData.StressRangeTo, left, top0);
+  FillStressRow(main, surface, 1, s.loadingData.StressRangeFrom, left, top1);
+  lf.SSrng(0).SetLeft(lf.SSmax(0).Left() + lf.SSmax(0).Width() + 100 * sc.ScaleX);
+  lf.SSrng(0).SetTop(top0);
+  lf.SSrng(1).SetLeft(lf.SSmax(1).Left() + lf.SSmax(1).Width() + 100 * sc.ScaleX);
+  lf.SSrng(1).SetTop(top1);
+  PlaceMeanRow(main, surface, g);
+
+  const std::string& tag = s.loadingData.BatchMseText;
+  lf.SSmse.SetCaption(tag);
+  lf.SSmse.SetTop(g.y1 + 200 * sc.ScaleY);
+  lf.SSmse.SetLeft(static_cast<float>(pictureWidth - static_cast<double>(tag.size()) * 90 * sc.FontScale));
+  if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && a.LoadingType != 3) lf.SSmse.SetVisible(true);
+
+  Label& scaling = lf.SHscal(2);
+  scaling.SetCaption("Scaling Factor  k = 1.0   ");
+  scaling.SetLeft(g.xc - 550 * sc.ScaleX);
+  scaling.SetTop(g.y1);
+  lf.load_distr(1).SetLeft(scaling.Left() + scaling.Width());
+  lf.load_distr(1).SetTop(scaling.Top());
+  const bool probabilistic = a.AnalysisKind == 2;
+  scaling.SetVisible(probabilistic);
+  lf.load_distr(1).SetVisible(probabilistic);
+}
