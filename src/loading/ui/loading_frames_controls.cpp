@@ -49,7 +49,7 @@ constexpr ControlDef kLoadingFrames[] = {
     Font(BoxDef("DTmeant", -1, "Pic_Distr", 2580, 1470, 615, 255, "", false), 9),                // chosen
     Font(LabelDef("DTmse", -1, "Pic_Distr", 240, 1800, 1095, 216, "DMSE(-)"), 7.8f),             // chosen
     AutoSize(Font(LabelDef("DTvolume", -1, "Pic_Distr", 240, 2100, 2295, 216, "Block volume  = 1000  cyc"), 9)),  // chosen geometry
-    Font(BoxDef("DTvolumet", -1, "Pic_Distr", 2580, 2070, 615, 255, "", false), 9),              // chosen
+    Font(BoxDef("DTvolumet", -1, "Pic_Distr", 2580, 2070, 615, 255, ""), 9),                     // chosen
     AutoSize(Font(LabelDef("SHscal", 3, "Pic_Distr", 240, 2880, 2175, 255, "Scaling Factor  k = 1.0   ", false), 9)),  // chosen
     Font(LabelDef("load_distr", 2, "Pic_Distr", 2420, 2880, 495, 255, "{--}", false), 9),       // chosen
 };
