@@ -45,7 +45,7 @@ constexpr ControlDef kLoadingFrames[] = {
     AutoSize(Font(LabelDef("DTSmax", 1, "Pic_Distr", 1980, 1200, 1095, 216, ""), 9)),                      // chosen
     Font(BoxDef("DTSmaxt", 0, "Pic_Distr", 1980, 870, 615, 255, "", false), 9),                  // chosen
     Font(BoxDef("DTSmaxt", 1, "Pic_Distr", 1980, 1170, 615, 255, "", false), 9),                 // chosen
-    AutoSize(Font(LabelDef("DTmean", -1, "Pic_Distr", 240, 1500, 2295, 216, ""), 9)),                      // chosen
+    AutoSize(Font(LabelDef("DTmean", -1, "Pic_Distr", 240, 1500, 2295, 216, "", false), 9)),                      // chosen
     Font(BoxDef("DTmeant", -1, "Pic_Distr", 2580, 1470, 615, 255, "", false), 9),                // chosen
     Font(LabelDef("DTmse", -1, "Pic_Distr", 240, 1800, 1095, 216, "DMSE(-)"), 7.8f),             // chosen
     AutoSize(Font(LabelDef("DTvolume", -1, "Pic_Distr", 240, 2100, 2295, 216, "Block volume  = 1000  cyc"), 9)),  // chosen geometry
