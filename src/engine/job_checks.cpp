@@ -32,7 +32,7 @@ bool LoadingReadyFor(int type, const ProgramState& s) {
   if (type == 3) return true;
   // A batch number outside the database names no data: only constant amplitude fits.
   const int b = s.loadingDbState.SelectedLoadingBatch;
-  if (b < 0 || b > kLoadingBatchMax) return false;
+  if (!BatchInRecords(b)) return false;
   const LoadingDatabase& db = s.loadingDatabase;
   switch (type) {
     case 1:

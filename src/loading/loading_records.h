@@ -8,6 +8,8 @@
 // Loading database rows: batches 1 .. 20 (row 0 unused); some arrays have a
 // further unused row 21.
 inline constexpr int kLoadingBatchMax = 20;
+// Whether a batch number names a row of the database (0 = typed in).
+inline bool BatchInRecords(int batch) { return batch >= 0 && batch <= kLoadingBatchMax; }
 // Spectrum levels 1 .. 500 (element 0 unused).
 inline constexpr int kLevelMax = 500;
 // Blocks of a cut distribution 1 .. 10.
@@ -90,12 +92,12 @@ struct LoadingData {
   std::vector<float> RainflowRanges;
   int16_t HistoryStartFlag = 1;
   int16_t HistoryLoaded = 0;
+  // No level stress of the spectrum batch on show exceeds the one before it
+  // (set by each drawing of the spectrum diagram).
+  bool SpectrumDescending = false;
   std::string BatchMseText = "DMSE(-)  ";
   std::string BatchMseText2 = "DMSE(-)  ";
   std::string HistMaxCaption;
-  // -1 (true) while the levels of the block spectrum drawn last never rise;
-  // the spectrum diagram's display popup acts only then.
-  int16_t SpectrumDescending = 0;
 };
 
 struct LoadingUnits {

@@ -19,9 +19,9 @@ constexpr ControlDef kResultFrames[] = {
     AutoSize(Font(LabelDef("Lifelab", 0, "pic_master", 1440, 3600, 900, 216, "Fatigue Life"), 9)),
     Font(FrameDef("frm_master1", "", 9120, 10, 2880, 8040, "Input Data", false), 10, true, true),      // chosen geometry
     PictureDef("pic_master1", "frm_master1", 120, 240, 2640, 7680),                                      // chosen
-    LineDef("DMline", 0, "pic_master1", 0, 1920, 3000, 1920),
-    LineDef("DMline", 1, "pic_master1", 15, 4905, 3015, 4905),
-    LineDef("DMline", 2, "pic_master1", 0, 6720, 3000, 6720),
+    Colours(LineDef("DMline", 0, "pic_master1", 0, 1920, 3000, 1920), kColourButtonFace),
+    Colours(LineDef("DMline", 1, "pic_master1", 15, 4905, 3015, 4905), kColourButtonFace),
+    Colours(LineDef("DMline", 2, "pic_master1", 0, 6720, 3000, 6720), kColourButtonFace),
 };
 }  // namespace
 

@@ -137,7 +137,7 @@ void mnu_calculate_Click(FormMain& main) {
   if (ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1 && (ao.LoadingType == 2 || ao.LoadingType == 3))
     DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
   if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == 4 && lf.Pic_Distr.MousePointer() == kPointerCross)
-    lf.Pic_Distr_Click();
+    main.results().Pic_Distr_Click();
   if (ao.AnalysisMode == 2 && MasterRangeRefused(main)) return;
   const std::string word = MeanStressQuestionWord(s);
   if (!word.empty()) {

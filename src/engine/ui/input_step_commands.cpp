@@ -3,6 +3,7 @@
 #include <string>
 
 #include "component/ui/data_box_panel.h"
+#include "diagrams/ui/damage_frame.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/analysis_frame_panel.h"
@@ -99,17 +100,6 @@ void SettleEnduranceLimitRange(FormMain& main) {
   } else {
     m.SeTo = m.SeFrom;
   }
-}
-
-// The damage frame takes the lower left quarter of the window's inner area.
-void PlaceDamageFrame(FormMain& main) {
-  Frame& dam = main.results().frm_Dam;
-  const float w = main.ScaleWidth();
-  const float h = main.ScaleHeight();
-  dam.SetHeight(h / 2);
-  dam.SetTop(h / 2);
-  dam.SetWidth(w / 2);
-  dam.SetLeft(0);
 }
 
 void ShowDistributionDiagram(FormMain& main) {

@@ -1,8 +1,5 @@
 #include "layout/ui/layout_services.h"
 
-void LayoutTextBoxes(FormMain&) {}
-void LayoutLabels(FormMain&) {}
-void LayoutSpectrumLabels(FormMain&) {}
 void LayoutDataBoxLabels(FormMain&) {}
 void LayoutCommandButtons(FormMain&) {}
 void LayoutOptionControls(FormMain&) {}

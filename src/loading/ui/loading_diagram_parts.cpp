@@ -34,7 +34,7 @@ DiagramPlace PlaceLoadingDiagram(FormMain& main, Surface& surface, const Placeme
   return place;
 }
 
-int BatchRow(int batch) { return batch >= 0 && batch <= kLoadingBatchMax ? batch : 0; }
+int BatchRow(int batch) { return BatchInRecords(batch) ? batch : 0; }
 
 void TakeDiagramColour(TextBox& box, const Surface& surface) {
   const int32_t colour = surface.Point(box.Left(), box.Top());

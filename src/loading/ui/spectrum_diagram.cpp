@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int16_t kTrue = -1;  // SpectrumDescending
 
 // A Single taken as a 32-bit count, 0 where it does not fit.
 int32_t WholeCount(float v) {
@@ -129,14 +128,13 @@ Level LevelOf(const LoadingDatabase& db, const SpectrumGeometry& g, bool block, 
   return {db.BatchLevelStress[g.batch][k], WholeCount(db.BatchLevelCycles[g.batch][k])};
 }
 
-// True (-1) while no level of a block spectrum has a stress above the one
-// before it.
-int16_t DescendingOf(const LoadingDatabase& db, const SpectrumGeometry& g, bool block) {
-  if (!block) return kTrue;
+// Whether no level of a block spectrum has a stress above the one before it.
+bool DescendingOf(const LoadingDatabase& db, const SpectrumGeometry& g, bool block) {
+  if (!block) return true;
   for (int k = 2; k <= g.L; ++k) {
-    if (db.BatchLevelStress[g.batch][k] > db.BatchLevelStress[g.batch][k - 1]) return 0;
+    if (db.BatchLevelStress[g.batch][k] > db.BatchLevelStress[g.batch][k - 1]) return false;
   }
-  return kTrue;
+  return true;
 }
 
 double XOf(const SpectrumGeometry& g, int64_t cycles) {

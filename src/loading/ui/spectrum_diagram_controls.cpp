@@ -89,7 +89,7 @@ void PlaceSpectrumControls(FormMain& main, const Surface& surface, const Spectru
   const LayoutScales& sc = s.layoutScales;
   LoadingFramesPanel& lf = main.loadingFrames();
 
-  const bool descending = a.LoadingType == 2 && s.loadingData.SpectrumDescending != 0;
+  const bool descending = a.LoadingType == 2 && s.loadingData.SpectrumDescending;
   lf.Pic_Spectr.SetMousePointer(descending ? kPointerCross : kPointerDefault);
   SetTip(lf.Pic_Spectr, descending ? "Right click to change the display" : "", s);
 

@@ -104,14 +104,14 @@ TEST_F(DistributionDiagram, BetaKeepsItsTypedRangeAndPeaksAtTheSameHeight) {
     EXPECT_EQ(l.StressRangeTo, 180.0f);
     EXPECT_EQ(l.DistQ, q);
     EXPECT_EQ(ui.lf().DTSmaxt(1).ToolTipText(), "P(DS > 180. MPa) = " + Format(0.0, "#.0#e+##"));
-    const auto lines = Lines(s);
+    const auto lines = RecordedLines(s);
     double top = 0;
-    for (const Seg& g : lines) {
+    for (const RecordedLine& g : lines) {
       if (g.colour == kPurple) top = std::max(top, g.y2);
     }
     EXPECT_NEAR(top, p.yB + p.H / 1.65, 0.01) << q << " " << r;
     EXPECT_EQ(CountColour(lines, kPurple), 499);
-    EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, "BF"), 499) << "the area on the screen";
+    EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, Surface::kFilledBox), 499) << "the area on the screen";
     const float xk = Sng((p.xR - p.xL) / 1.05);
     EXPECT_TRUE(HasSeg(lines, p.xL + xk, p.yB - 50, p.xL + xk, p.yB, 0)) << "the tick at s = 1";
     ExpectUpwardAxis(lines, p.xL, p.yB, p.yT, 0);
@@ -128,8 +128,8 @@ TEST_F(DistributionDiagram, OnPaperTheAreaIsNotFilledAndTheCaptionsArePrinted) {
   RecordingSurface page(kPageWidth, 8640, true);
   DrawDistributionDiagram(ui.main, page, 0);
   const Plot p = PlotOf(Sng(kPageWidth / 2.5), Sng(8640 / 2.6));
-  const auto lines = Lines(page);
-  EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, "BF"), 0);
+  const auto lines = RecordedLines(page);
+  EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, Surface::kFilledBox), 0);
   EXPECT_EQ(CountColour(lines, kPurple), 499);
   EXPECT_TRUE(Logged(page, "DrawWidth=5"));
   const auto* parameters = FindText(page, "Q = 3.0,    R = 3.0");
@@ -183,7 +183,7 @@ TEST_F(DistributionDiagram, TypedWeibullOrLogNormalWithoutShapeDrawsOnlyTheAxes)
     for (const bool paper : {false, true}) {
       RecordingSurface s(kPageWidth, 9000, paper);
       DrawDistributionDiagram(ui.main, s, 0);
-      const auto lines = Lines(s);
+      const auto lines = RecordedLines(s);
       EXPECT_EQ(CountColour(lines, kPurple), 0) << type;
       EXPECT_EQ(s.LogText().find("nan"), std::string::npos) << type;
       EXPECT_GE(CountColour(lines, 0), 8) << type;
@@ -199,14 +199,14 @@ TEST_F(DistributionDiagram, SpectrumViewOfA500LevelBatchLeavesTheDatabaseAsItWas
   for (const bool paper : {false, true}) {
     RecordingSurface s(kPageWidth, 9000, paper);
     DrawDistributionDiagram(ui.main, s, 1);
-    const auto lines = Lines(s);
-    EXPECT_EQ(CountColour(lines, kPurple, "B"), kLevelMax) << paper;
+    const auto lines = RecordedLines(s);
+    EXPECT_EQ(CountColour(lines, kPurple, Surface::kBox), kLevelMax) << paper;
     // The last bar runs from the lowest level down one level width.
     const Plot p = paper ? PlotOf(Sng(kPageWidth / 2.45), Sng(Sng(kPageWidth / 2.45) * 0.7))
                          : PlotOf(ui.lf().Pic_Distr.Width(), ui.lf().Pic_Distr.Height());
     const float xk = Sng((p.xR - p.xL) / 1.05);
     const float w = 150.0f / (kLevelMax - 1);
-    const Seg& last = lines[lines.size() - 1 - 8 - 1];
+    const RecordedLine& last = lines[lines.size() - 1 - 8 - 1];
     EXPECT_NEAR(last.x1, p.xL + 50.0f / 200 * xk, 0.01) << paper;
     EXPECT_NEAR(last.x2, p.xL + (50.0f - w) / 200 * xk, 0.01) << paper;
     EXPECT_NEAR(last.y2, p.yB + p.H / 1.65, 0.01) << "the largest cycles reach H / 1.65";
@@ -229,8 +229,8 @@ TEST_F(DistributionDiagram, SpectrumViewWithoutAScaleDrawsOnlyTheAxes) {
     SelectSpectrumBatch(c.levels, c.cycles);
     RecordingSurface s;
     DrawOnScreen(s);
-    const auto lines = Lines(s);
-    EXPECT_EQ(CountColour(lines, kPurple, "B"), 0) << c.what;
+    const auto lines = RecordedLines(s);
+    EXPECT_EQ(CountColour(lines, kPurple, Surface::kBox), 0) << c.what;
     EXPECT_EQ(s.LogText().find("inf"), std::string::npos) << c.what;
     EXPECT_GE(CountColour(lines, 0), 9) << c.what;
   }

@@ -67,7 +67,7 @@ TEST_F(HistoryDiagram, NegativeScalingFactorDrawsTheHistoryUpsideDown) {
   EXPECT_EQ(l.HistMaxCaption, "before") << "only a factor of exactly 1 sets it";
   // 5 points over a wide picture: a polyline; the highest point drawn is
   // point 2 (-20 x -1) at 0.81 H, the lowest point 5 at 0.185 H.
-  const auto lines = Lines(s);
+  const auto lines = RecordedLines(s);
   ASSERT_EQ(CountColour(lines, kCurve), 4) << s.LogText();
   const float ky = Sng(p.H / 60.0f / 1.6);
   const float yz = Sng(0.9 * p.Yt - 20 * ky);
@@ -95,7 +95,7 @@ TEST_F(HistoryDiagram, AHistoryAboveZeroStartsItsRangeAtZero) {
   EXPECT_NEAR(yz, 0.185 * p.H, 0.05);
   EXPECT_TRUE(Logged(s, "PSet " + ShortNumber(p.X0) + "," + ShortNumber(10 * ky + yz) + " c=0")) << s.LogText();
   // Texts: the quantity down the axis, "1", "POINTS" and the count.
-  EXPECT_EQ(Texts(s), (std::vector<std::string>{"S", "T", "R", "E", "S", "S", "1", "POINTS", " 3 "}));
+  EXPECT_EQ(PrintedTexts(s), (std::vector<std::string>{"S", "T", "R", "E", "S", "S", "1", "POINTS", " 3 "}));
   const float kx = Sng((p.Xr - p.X0) / 2.0 / 1.05);
   EXPECT_NEAR(FindText(s, " 3 ")->x, p.X0 + kx * 2 - 50 * 2, 0.01);
 }
@@ -152,7 +152,7 @@ TEST_F(HistoryDiagram, PaperPrintsThePointAxisAndTheCaptions) {
   DrawHistoryDiagram(ui.main, page, 2);
   const float W = Sng(kPageWidth / 2.5), H = Sng(8400 / 2.6);
   const Plot p = PlotOf(W, H);
-  const auto lines = Lines(page);
+  const auto lines = RecordedLines(page);
   const float end = Sng(p.Xr / 1.045);
   EXPECT_TRUE(HasSeg(lines, p.X0, p.Yb, end, p.Yb, 0));
   EXPECT_TRUE(HasSeg(lines, end, p.Yb - 20, end, p.Yb, 0)) << "a 20-twip end tick on paper";
@@ -182,7 +182,7 @@ TEST_F(HistoryDiagram, EmptyRangeOrOnePointDrawsOnlyTheAxes) {
       } else {
         DrawOnScreen(s);
       }
-      const auto lines = Lines(s);
+      const auto lines = RecordedLines(s);
       EXPECT_EQ(CountColour(lines, kCurve), 0) << c.what;
       EXPECT_EQ(s.LogText().find("PSet"), std::string::npos) << c.what;
       EXPECT_GE(CountColour(lines, 0), 8) << c.what << ": the axes with their arrowheads";

@@ -62,8 +62,8 @@ class LoadingDiagramPlacement : public ::testing::Test {
   // The black frame of the diagram area, and its title printed twice in bold
   // italic over a white gap.
   void ExpectPaperFrame(const RecordingSurface& s, const Diagram& d, const Place& p, const char* what) {
-    const auto lines = Lines(s);
-    EXPECT_TRUE(HasSeg(lines, 0, 0, p.W, p.H, 0, "B")) << what;
+    const auto lines = RecordedLines(s);
+    EXPECT_TRUE(HasSeg(lines, 0, 0, p.W, p.H, 0, Surface::kBox)) << what;
     const std::string title = ui.main.frame(d.frameName).Caption();
     int printed = 0;
     for (const auto& t : s.texts) {
@@ -101,7 +101,7 @@ TEST_F(LoadingDiagramPlacement, ScreenPictureFillsItsFrameInTheUpperRightQuarter
     ExpectScale(s, p.W, p.H, p, d.name);
     EXPECT_EQ(s.log.front(), "FontName=Arial") << d.name;
     EXPECT_TRUE(Logged(s, "Cls")) << d.name;
-    EXPECT_EQ(CountColour(Lines(s), 0, "B"), 0) << d.name << ": no frame on the screen";
+    EXPECT_EQ(CountColour(RecordedLines(s), 0, Surface::kBox), 0) << d.name << ": no frame on the screen";
   }
 }
 

@@ -63,18 +63,18 @@ class SpectrumDiagram : public ::testing::Test {
 TEST_F(SpectrumDiagram, ConstantAmplitudeIsOneBarWithASawTooth) {
   RecordingSurface s;
   const Plot p = DrawOnScreen(s);
-  const auto lines = Lines(s);
+  const auto lines = RecordedLines(s);
   const double end = p.x0 + (p.x1 - p.x0) / 1.05;
-  EXPECT_TRUE(HasSeg(lines, p.x0, p.y0, end, p.y0 + (p.y1 - p.y0) / 1.22, kPurple, "B")) << s.LogText();
+  EXPECT_TRUE(HasSeg(lines, p.x0, p.y0, end, p.y0 + (p.y1 - p.y0) / 1.22, kPurple, Surface::kBox)) << s.LogText();
   EXPECT_TRUE(Logged(s, "FillStyle=0"));
   EXPECT_TRUE(Logged(s, "FillColor=" + std::to_string(ui.state.colourSettings.InvalidFieldColour)));
   int teeth = 0;
-  for (const Seg& g : lines) teeth += g.colour == kPurple && Near(g.y2, p.y1 / 1.18);
+  for (const RecordedLine& g : lines) teeth += g.colour == kPurple && Near(g.y2, p.y1 / 1.18);
   EXPECT_EQ(teeth, 15);
   EXPECT_TRUE(HasSeg(lines, end - (p.x1 - p.x0) / 30 / 1.05, p.y1 / 1.18, end, p.y0, kPurple)) << "ends at the bar's edge";
   // The end tick carries no number for constant amplitude.
   EXPECT_TRUE(HasSeg(lines, end, p.y0 - 30, end, p.y0, 0));
-  EXPECT_EQ(Texts(s), (std::vector<std::string>{"S", "T", "R", "E", "S", "S", " ", "A", "M", "P", "L", " ", "CYCLES"}));
+  EXPECT_EQ(PrintedTexts(s), (std::vector<std::string>{"S", "T", "R", "E", "S", "S", " ", "A", "M", "P", "L", " ", "CYCLES"}));
   ExpectUpwardAxis(lines, p.x0, p.y0, p.y1, 0);
   ExpectRightwardAxis(lines, p.x0, p.y0, p.x1, 0);
   // The stress labels offer the stress/strain popup.
@@ -90,9 +90,9 @@ TEST_F(SpectrumDiagram, ConstantAmplitudeIsOneBarWithASawTooth) {
 TEST_F(SpectrumDiagram, ConstantAmplitudeOnPaperIsAnOutline) {
   RecordingSurface page(kPageWidth, 9000, true);
   const Plot p = DrawOnPage(page);
-  const auto lines = Lines(page);
+  const auto lines = RecordedLines(page);
   const double top = p.y0 + (p.y1 - p.y0) / 1.22, end = p.x0 + (p.x1 - p.x0) / 1.05;
-  EXPECT_EQ(CountColour(lines, kPurple, "B"), 0);
+  EXPECT_EQ(CountColour(lines, kPurple, Surface::kBox), 0);
   EXPECT_TRUE(HasSeg(lines, p.x0, top, end, top, kPurple));
   EXPECT_TRUE(HasSeg(lines, end, top, end, p.y0, kPurple));
   EXPECT_TRUE(Logged(page, "DrawWidth=5"));
@@ -111,7 +111,7 @@ TEST_F(SpectrumDiagram, FallingLevelsOfferTheDisplayMenuAndARisingOneTakesItAway
     ui.state.shellState.ToolTipMode = c.toolTipMode;
     RecordingSurface s;
     DrawOnScreen(s);
-    EXPECT_EQ(ui.state.loadingData.SpectrumDescending, c.descending ? -1 : 0) << c.third;
+    EXPECT_EQ(ui.state.loadingData.SpectrumDescending, c.descending) << c.third;
     EXPECT_EQ(ui.lf().Pic_Spectr.MousePointer(), c.descending ? kPointerCross : kPointerDefault) << c.third;
     EXPECT_EQ(ui.lf().Pic_Spectr.ToolTipText(), c.tip) << c.third;
     EXPECT_EQ(ui.lf().SSmax(0).ToolTipText(), "") << "a block spectrum has no unit popup";
@@ -123,7 +123,7 @@ TEST_F(SpectrumDiagram, ALevelWithoutCyclesHasNoBoxOnTheScreenAndAZeroWidthStepO
   SelectLevels({{1, 10}, {0.8f, 0}, {0.6f, 10}, {0.5f, 10}});
   RecordingSurface s;
   const Plot p = DrawOnScreen(s);
-  EXPECT_EQ(CountColour(Lines(s), kPurple, "B"), 3);
+  EXPECT_EQ(CountColour(RecordedLines(s), kPurple, Surface::kBox), 3);
   // The cycles per block are printed under the end tick.
   const float xs = Sng((p.x1 - p.x0) / 30.0 / 1.05);
   const auto* n = FindText(s, " 30 ");
@@ -132,7 +132,7 @@ TEST_F(SpectrumDiagram, ALevelWithoutCyclesHasNoBoxOnTheScreenAndAZeroWidthStepO
 
   RecordingSurface page(kPageWidth, 9000, true);
   const Plot q = DrawOnPage(page);
-  const auto lines = Lines(page);
+  const auto lines = RecordedLines(page);
   const float ys = Sng((q.y1 - q.y0) / 1.0 / 1.22), xq = Sng((q.x1 - q.x0) / 30.0 / 1.05);
   const double x10 = q.x0 + static_cast<double>(xq) * 10, y08 = 0.8f * ys + q.y0;
   EXPECT_EQ(CountColour(lines, kPurple), 12);
@@ -222,8 +222,8 @@ TEST_F(SpectrumDiagram, WithoutAScaleOnlyTheAxesAreDrawn) {
     for (const bool paper : {false, true}) {
       RecordingSurface s(kPageWidth, 9000, paper);
       const Plot p = paper ? DrawOnPage(s) : DrawOnScreen(s);
-      const auto lines = Lines(s);
-      EXPECT_EQ(CountColour(lines, kPurple) + CountColour(lines, kPurple, "B"), 0) << c.what << s.LogText();
+      const auto lines = RecordedLines(s);
+      EXPECT_EQ(CountColour(lines, kPurple) + CountColour(lines, kPurple, Surface::kBox), 0) << c.what << s.LogText();
       EXPECT_EQ(s.LogText().find("PSet"), std::string::npos) << c.what;
       ExpectUpwardAxis(lines, p.x0, p.y0, p.y1, 0);
       ExpectRightwardAxis(lines, p.x0, p.y0, p.x1, 0);

@@ -25,47 +25,9 @@
 #include "support/fake_host.h"
 #include "support/message_trace.h"
 #include "support/scoped_folder.h"
+#include "support/user_road.h"
 
 namespace {
-
-// One run of the program: its records, its host and its main window, started
-// with the warranty accepted.
-struct Program {
-  ProgramState state;
-  FakeHost host;
-  MessagesOnFailure trace{host};
-  FormMain main{state, host};
-  int programEnds = 0;
-
-  Program() {
-    main.onProgramEnd = [this] { ++programEnds; };
-    host.onModal = [this] { main.dialog().Dialog_OKButton.click(); };
-    main.Load();
-  }
-};
-
-// A press the user can make: the control shows and can be reached.
-void Press(Control& c) {
-  ASSERT_TRUE(c.IsShowing()) << c.Name() << " is not on show";
-  ASSERT_TRUE(c.IsEnabledInForm()) << c.Name() << " is disabled";
-  c.click();
-}
-
-// A menu command the user can choose: the item and its menus are enabled.
-void Choose(MenuItem& item) {
-  ASSERT_TRUE(item.Visible()) << item.Caption() << " is not in the menu";
-  ASSERT_TRUE(item.IsEnabledInMenu()) << item.Caption() << " is disabled";
-  item.click();
-}
-
-// Types a value into a box on show and moves on, as the user would.
-void Enter(TextBox& box, const std::string& text) {
-  ASSERT_TRUE(box.IsShowing()) << box.Name() << " is not on show";
-  ASSERT_TRUE(box.IsEnabledInForm()) << box.Name() << " is disabled";
-  box.SetFocus();
-  box.typeText(text);
-  box.leave();
-}
 
 void ExpectStep(const CommandButton& b, const char* caption, const char* tip) {
   EXPECT_EQ(b.Caption(), caption) << b.Name();
@@ -601,6 +563,20 @@ TEST_F(UserRoads, DistributionLoadingIsDrawnAndRedrawnInNewUnits) {
   EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
   Choose(menus.mnu_SI);
   EXPECT_EQ(lf.DTSmax(1).Caption(), "100.0  MPa");
+
+  // The problem definition's OK over the input view redraws the diagrams.
+  lf.Pic_Distr.surface().Cls();
+  Choose(menus.mnu_target);
+  Press(p.main.problemDefinition().cmd_analysis_done);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+
+  // Another law from the diagram's menu: the Weibull fitted to the Beta is
+  // placed at its range exceeded with probability 0.0002.
+  RightClick(p.host, lf.Pic_Distr, "&Weibull Distribution");
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Weibull Distribution");
+  EXPECT_EQ(lf.DTSmaxt(1).ToolTipText().substr(lf.DTSmaxt(1).ToolTipText().size() - 6), "2.0e-4");
+  EXPECT_NE(p.state.loadingData.StressRangeTo, 100.0f);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
   Choose(menus.mnu_calculate);
   EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 }
