@@ -1,6 +1,7 @@
 #include "loading/diagram_axes.h"
 
 #include "platform/draw/surface.h"
+#include "platform/runtime/whole_numbers.h"
 
 void DrawUpwardAxis(Surface& surface, float x, float yFrom, float yTop, int32_t colour) {
   surface.Line(x, yFrom, x, yTop + 100, colour);
@@ -18,27 +19,39 @@ void DrawRightwardAxis(Surface& surface, float xFrom, float y, float xRight, int
 
 void PrintDownwards(Surface& surface, const std::string& text, float x, float yTop, float step) {
   for (size_t i = 1; i <= text.size(); ++i) {
-    PrintAt(surface, x, yTop - step * static_cast<float>(i), text.substr(i - 1, 1));
+    PlaceText(surface, x, yTop - step * static_cast<float>(i), text.substr(i - 1, 1));
   }
 }
 
+void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
+                        double edgeY, bool wholePen) {
+  target.SetFontBold(true);
+  target.SetFontItalic(true);
+  target.SetCurrentX(x);
+  target.SetCurrentY(y);
+  target.Print(caption, true);
+  double end = target.CurrentX();
+  int32_t whole = 0;
+  if (wholePen && TryCLng(end, whole)) end = whole;
+  target.Line(cutFrom, edgeY, end + 50, edgeY, kDiagramWhite);
+  target.SetCurrentX(x);
+  target.SetCurrentY(y);
+  target.Print(caption, true);
+  target.SetForeColor(kDiagramBlack);
+  target.SetFontBold(false);
+  target.SetFontItalic(false);
+}
+
 void DrawPaperFrame(Surface& surface, const std::string& caption, float W, float H, float xTitle, float xGap,
-                    double fontSize, bool lineEnd) {
+                    double fontSize) {
   surface.Line(0, 0, W, H, kDiagramBlack, Surface::kBox);
   surface.SetFontName("Arial");
   surface.SetFontSize(fontSize);
-  surface.SetFontItalic(true);
-  surface.SetFontBold(true);
   surface.SetForeColor(kDiagramBlack);
-  PrintAt(surface, xTitle, H + 100, caption);
-  const double end = surface.CurrentX();
-  surface.Line(xGap, H, end + 50, H, kDiagramWhite);
-  surface.SetCurrentX(xTitle);
-  surface.SetCurrentY(H + 100);
-  surface.Print(caption, !lineEnd);
+  PrintCaptionOnEdge(surface, caption, xTitle, H + 100, xGap, H, false);
 }
 
-void PrintAt(Surface& surface, double x, double y, const std::string& text) {
+void PlaceText(Surface& surface, double x, double y, const std::string& text) {
   surface.SetCurrentX(x);
   surface.SetCurrentY(y);
   surface.Print(text, true);

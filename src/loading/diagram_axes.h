@@ -27,16 +27,22 @@ void DrawRightwardAxis(Surface& surface, float xFrom, float y, float xRight, int
 // (x, yTop - step * i).
 void PrintDownwards(Surface& surface, const std::string& text, float x, float yTop, float step);
 
-// The frame of a diagram on paper: a black box (0, 0)-(W, H), the caption in
-// bold italic "Arial" of `fontSize` at (xTitle, H + 100), and behind it a
-// white line from (xGap, H) to 50 beyond the caption's end that cuts the
-// box's top edge; the caption is printed again over the gap (with a line end
-// when `lineEnd`). Leaves bold and italic on.
-void DrawPaperFrame(Surface& surface, const std::string& caption, float W, float H, float xTitle, float xGap,
-                    double fontSize, bool lineEnd);
+// The caption of a frame drawn on paper: printed bold italic at (x, y) with
+// the pen kept behind it, the frame's edge at `edgeY` cut white from `cutFrom`
+// to 50 units past the end of the caption, and the caption printed again over
+// the cut. With `wholePen` the end of the caption is taken as a whole number.
+// Fore colour, bold and italic are left black and off.
+void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
+                        double edgeY, bool wholePen);
 
-// Text at (x, y) without a line end.
-void PrintAt(Surface& surface, double x, double y, const std::string& text);
+// The frame of a loading diagram on paper: a black box (0, 0)-(W, H) and the
+// caption in "Arial" of `fontSize` on its top edge at xTitle (PrintCaptionOnEdge,
+// the cut from xGap).
+void DrawPaperFrame(Surface& surface, const std::string& caption, float W, float H, float xTitle, float xGap,
+                    double fontSize);
+
+// Text at (x, y); the pen stays behind it.
+void PlaceText(Surface& surface, double x, double y, const std::string& text);
 
 // The surface set to the diagrams' start: "Arial", black, neither bold nor
 // italic, lines one pixel wide and solid.

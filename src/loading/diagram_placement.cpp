@@ -76,13 +76,23 @@ const PlacementTable kHistoryPlacement{WithLineWidth(kScreenRow, 1), kHistoryPri
 const PlacementTable kDistributionPlacement{kDistributionScreenRow, kPrinter2Row, kPrinterTallRow,
                                             kPrinterMiddleRow, kPrinterWideRow};
 
+PageBand PageBandOf(double pageWidth, double pageHeight) {
+  if (!(pageWidth > 0)) return PageBand::Tall;
+  const float ratio = Sng(pageHeight / pageWidth);
+  if (ratio > 0.72f) return PageBand::Tall;
+  if (ratio < 0.7f) return PageBand::Wide;
+  return PageBand::Middle;
+}
+
 DiagramSurface DiagramSurfaceOf(const Surface& surface) {
   if (surface.IsHiddenPicture()) return DiagramSurface::kPrinter2;
   if (!surface.IsPrinter()) return DiagramSurface::kScreen;
-  const float ratio = surface.Width() != 0 ? Sng(surface.Height() / surface.Width()) : 0.0f;
-  if (ratio > 0.72f) return DiagramSurface::kPrinterTall;
-  if (ratio >= 0.7f) return DiagramSurface::kPrinterMiddle;
-  return DiagramSurface::kPrinterWide;
+  switch (PageBandOf(surface.Width(), surface.Height())) {
+    case PageBand::Tall: return DiagramSurface::kPrinterTall;
+    case PageBand::Middle: return DiagramSurface::kPrinterMiddle;
+    case PageBand::Wide: return DiagramSurface::kPrinterWide;
+  }
+  return DiagramSurface::kPrinterTall;
 }
 
 DiagramPlace PlaceDiagram(const PlacementTable& table, DiagramSurface kind, double width, double height,
@@ -100,6 +110,16 @@ DiagramPlace PlaceDiagram(const PlacementTable& table, DiagramSurface kind, doub
   p.ox = Evaluate(row.ox, width, height, frameWidth, frameHeight, p.W, p.H);
   p.oy = Evaluate(row.oy, width, height, frameWidth, frameHeight, p.W, p.H);
   return p;
+}
+
+PlotFrame PlotFrameOf(float W, float H, double rightFraction) {
+  PlotFrame f{};
+  f.x0 = Sng(0.1 * W);
+  f.x1 = Sng(rightFraction * W);
+  f.y0 = Sng(0.15 * H);
+  f.y1 = Sng(0.9 * H);
+  f.xc = Sng((f.x0 + f.x1) / 2.5);
+  return f;
 }
 
 void ScaleToDiagram(Surface& surface, double width, double height, const DiagramPlace& place) {

@@ -5,15 +5,20 @@
 class Surface;
 struct LayoutScales;
 
+// The three layouts of a diagram on a printer page, chosen by the page's
+// height-to-width ratio taken as a Single: above 0.72, from 0.7 to 0.72
+// (both ends included), below 0.7. A page without a width counts as tall.
+enum class PageBand { Tall, Middle, Wide };
+PageBand PageBandOf(double pageWidth, double pageHeight);
+
 // Where a loading diagram lies on its surface. The screen picture sits in its
 // frame; the hidden print picture (Printer2) and the printer hold the diagram
 // at a fixed place of the page, the printer in three bands of the page's
 // height-to-width ratio.
 enum class DiagramSurface : int { kScreen, kPrinter2, kPrinterTall, kPrinterMiddle, kPrinterWide };
 
-// The surface kind: the printer by its page's Height / Width compared in
-// single precision (above 0.72 tall, 0.7 to 0.72 middle, below 0.7 wide), the
-// hidden picture, anything else the screen picture.
+// The surface kind: the printer by its page's band, the hidden picture,
+// anything else the screen picture.
 DiagramSurface DiagramSurfaceOf(const Surface& surface);
 inline bool OnPaper(DiagramSurface kind) { return kind != DiagramSurface::kScreen; }
 
@@ -56,6 +61,15 @@ struct DiagramPlace {
 // page for the printer), the frame's size serves the screen picture.
 DiagramPlace PlaceDiagram(const PlacementTable& table, DiagramSurface kind, double width, double height,
                           float frameWidth, float frameHeight, const LayoutScales& scales);
+
+// The plot inside a diagram area of W x H (twips of the diagram, y up):
+// the vertical axis at x0 = 0.1 W, the right end x1, the horizontal axis at
+// y0 = 0.15 H, the top y1 = 0.9 H, and xc = (x0 + x1) / 2.5, the anchor of
+// the texts above the plot.
+struct PlotFrame {
+  float x0, x1, y0, y1, xc;
+};
+PlotFrame PlotFrameOf(float W, float H, double rightFraction);
 
 // Scale (0, height)-(width, 0) with the origin moved to (ox, oy): twips of
 // the surface, x to the right, y upward.

@@ -21,6 +21,7 @@ TEST(DiagramSurfaceOf, PrinterBandsCompareTheRatioInSinglePrecision) {
     RecordingSurface page(12000, c.height, true);
     EXPECT_EQ(DiagramSurfaceOf(page), c.kind) << c.height;
   }
+  EXPECT_EQ(DiagramSurfaceOf(RecordingSurface(0, 9000, true)), DiagramSurface::kPrinterTall) << "no page width";
   EXPECT_EQ(DiagramSurfaceOf(RecordingSurface(6000, 4000, false, true)), DiagramSurface::kPrinter2);
   EXPECT_EQ(DiagramSurfaceOf(RecordingSurface(6000, 4000)), DiagramSurface::kScreen);
 }

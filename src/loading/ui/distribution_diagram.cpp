@@ -33,20 +33,16 @@ constexpr int kDistributionLoading = 4;
 
 DistributionGeometry GeometryOf(float W, float H, float FK, int batch) {
   DistributionGeometry g{};
+  static_cast<PlotFrame&>(g) = PlotFrameOf(W, H, 0.9);
   g.W = W;
   g.H = H;
-  g.xL = Sng(0.1 * W);
-  g.xR = Sng(0.9 * W);
-  g.yB = Sng(0.15 * H);
-  g.yT = Sng(0.9 * H);
-  g.xM = Sng((g.xL + g.xR) / 2.5);
   g.FK = FK;
   g.batch = batch;
   return g;
 }
 
 // s = 1 lies this far right of the density axis.
-float UnitSpan(const DistributionGeometry& g) { return Sng((g.xR - g.xL) / 1.05); }
+float UnitSpan(const DistributionGeometry& g) { return Sng((g.x1 - g.x0) / 1.05); }
 
 // On paper: the frame with its title, and the captions that the screen shows
 // in labels.
@@ -55,28 +51,25 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const DistributionGeome
   const AnalysisOptions& a = s.analysisOptions;
   LoadingFramesPanel& lf = main.loadingFrames();
   const float fk = g.FK;
-  DrawPaperFrame(surface, lf.frm_Distr.Caption(), g.W, g.H, g.xL - 300 * fk, g.xL - 350 * fk, 9 * fk, true);
-  surface.SetFontBold(false);
-  surface.SetFontItalic(false);
-  surface.SetForeColor(kDiagramBlack);
+  DrawPaperFrame(surface, lf.frm_Distr.Caption(), g.W, g.H, g.x0 - 300 * fk, g.x0 - 350 * fk, 9 * fk);
   surface.SetFontName("Microsoft Sans Serif");
   if (a.LoadingType == kDistributionLoading) {
-    PrintAt(surface, g.xM - 550 * fk, g.yT - 200 * fk, lf.DT(0).Caption() + ",    " + lf.DT(1).Caption());
+    PlaceText(surface, g.xc - 550 * fk, g.y1 - 200 * fk, lf.DT(0).Caption() + ",    " + lf.DT(1).Caption());
   } else if (a.LoadingType == 2 && a.MeanStressOption == 2) {
-    PrintAt(surface, g.xM - 550 * fk, g.yT - 200 * fk, lf.SSmean.Caption());
+    PlaceText(surface, g.xc - 550 * fk, g.y1 - 200 * fk, lf.SSmean.Caption());
   }
   if (a.AnalysisKind == 2) {
-    PrintAt(surface, g.xM - 550 * fk, g.yT + 50 * fk, lf.SHscal(3).Caption() + "  " + lf.load_distr(2).Caption());
+    PlaceText(surface, g.xc - 550 * fk, g.y1 + 50 * fk, lf.SHscal(3).Caption() + "  " + lf.load_distr(2).Caption());
   }
   if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && a.LoadingType != 3) {
     const std::string& tag = s.loadingData.BatchMseText;
     surface.SetFontSize(7 * fk);
-    PrintAt(surface, g.W - fk * 100 * static_cast<float>(tag.size()), g.yT + 300 * fk, tag);
+    PlaceText(surface, g.W - fk * 100 * static_cast<float>(tag.size()), g.y1 + 300 * fk, tag);
   }
   surface.SetFontSize(9 * fk);
-  PrintAt(surface, g.xR - lf.DTSmax(1).Width() + 100, g.yB - 50, lf.DTSmax(1).Caption());
+  PlaceText(surface, g.x1 - lf.DTSmax(1).Width() + 100, g.y0 - 50, lf.DTSmax(1).Caption());
   surface.SetFontSize(6.5 * fk);
-  PrintAt(surface, g.xR - 3400 * fk, g.yB - 80, lf.DTrng(1).Caption());
+  PlaceText(surface, g.x1 - 3400 * fk, g.y0 - 80, lf.DTrng(1).Caption());
 }
 
 // The density curve from the origin through the samples.
@@ -116,16 +109,16 @@ void DrawDensityView(FormMain& main, Surface& surface, const DistributionGeometr
   if (fmax == 0) return;
   const double yk = (g.H / fmax) / 1.65;
   const float xk = UnitSpan(g);
-  surface.Line(g.xL + xk, g.yB - 50, g.xL + xk, g.yB, kDiagramBlack);
-  surface.PSet(g.xL, g.yB, kDiagramBlack);
+  surface.Line(g.x0 + xk, g.y0 - 50, g.x0 + xk, g.y0, kDiagramBlack);
+  surface.PSet(g.x0, g.y0, kDiagramBlack);
   surface.SetDrawWidth(p.lineWidth);
   if (!OnPaper(p.kind)) {
     for (const DensitySample& d : samples) {
-      surface.Line(g.xL + (d.s - 0.005) * xk, g.yB, g.xL + d.s * xk, g.yB + d.f * yk,
+      surface.Line(g.x0 + (d.s - 0.005) * xk, g.y0, g.x0 + d.s * xk, g.y0 + d.f * yk,
                    s.colourSettings.InvalidFieldColour, Surface::kFilledBox);
     }
   }
-  DrawDensityCurve(surface, samples, g.xL, g.yB, xk, yk, kDiagramPurple);
+  DrawDensityCurve(surface, samples, g.x0, g.y0, xk, yk, kDiagramPurple);
 }
 
 // Another loading type: the selected batch's levels as bars over s, each
@@ -158,7 +151,7 @@ void DrawSpectrumView(FormMain& main, Surface& surface, const DistributionGeomet
   const float upper = db.BatchUpper[b];
   for (int i = 1; i <= n; ++i) {
     const float next = i < n ? stress[static_cast<size_t>(i) + 1] : lastLower;
-    surface.Line(g.xL + stress[i] / upper * xk, g.yB, g.xL + next / upper * xk, g.yB + yk * cycles[i],
+    surface.Line(g.x0 + stress[i] / upper * xk, g.y0, g.x0 + next / upper * xk, g.y0 + yk * cycles[i],
                  kDiagramPurple, Surface::kBox);
   }
 }
@@ -166,9 +159,9 @@ void DrawSpectrumView(FormMain& main, Surface& surface, const DistributionGeomet
 void DrawDistributionAxes(Surface& surface, const DistributionGeometry& g) {
   const float xk = UnitSpan(g);
   surface.SetDrawWidth(1);
-  surface.Line(g.xL + xk, g.yB, g.xL + xk, g.yB - 30, kDiagramBlack);
-  DrawUpwardAxis(surface, g.xL, g.yB, g.yT, kDiagramBlack);
-  DrawRightwardAxis(surface, g.xL, g.yB, g.xR, kDiagramBlack);
+  surface.Line(g.x0 + xk, g.y0, g.x0 + xk, g.y0 - 30, kDiagramBlack);
+  DrawUpwardAxis(surface, g.x0, g.y0, g.y1, kDiagramBlack);
+  DrawRightwardAxis(surface, g.x0, g.y0, g.x1, kDiagramBlack);
 }
 
 }  // namespace
@@ -193,7 +186,7 @@ void DrawDistributionDiagram(FormMain& main, Surface& target, int batch) {
   if (!screen) PrintPaperHeading(main, target, g);
   target.SetFontName("Microsoft Sans Serif");
   target.SetFontSize(6.5 * g.FK);
-  PrintDownwards(target, "PDF", g.xL - 220 * g.FK, g.yT, 200 * g.FK);
+  PrintDownwards(target, "PDF", g.x0 - 220 * g.FK, g.y1, 200 * g.FK);
   if (s.analysisOptions.LoadingType == kDistributionLoading) {
     lf.Pic_Distr.SetMousePointer(kPointerCross);
     SetTip(lf.Pic_Distr, "Right click to change the Distribution Type", s);
@@ -224,12 +217,12 @@ void DrawDistributionPreview(FormMain& main, int batch) {
   const DistributionGeometry g = GeometryOf(w, h, 1.0f, i);
   surface.SetDrawWidth(1);
   surface.SetDrawStyle(Surface::kSolid);
-  DrawUpwardAxis(surface, g.xL, g.yB, g.yT, kPreviewGrey);
-  DrawRightwardAxis(surface, g.xL, g.yB, g.xR, kPreviewGrey);
+  DrawUpwardAxis(surface, g.x0, g.y0, g.y1, kPreviewGrey);
+  DrawRightwardAxis(surface, g.x0, g.y0, g.x1, kPreviewGrey);
   const std::vector<DensitySample> samples = DensitySamples(DistributionTypeOfBatch(db.BatchDistType[i]),
                                                             s.loadingData.DistQ, s.loadingData.DistR, 0.005f, 0.005f,
                                                             0.995f);
   const double fmax = DrawablePeak(samples);
   if (fmax == 0) return;
-  DrawDensityCurve(surface, samples, g.xL, g.yB, UnitSpan(g), (h / fmax) / 1.65, kCurveMagenta);
+  DrawDensityCurve(surface, samples, g.x0, g.y0, UnitSpan(g), (h / fmax) / 1.65, kCurveMagenta);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "loading/diagram_placement.h"
+
 class FormMain;
 class Surface;
 
-// The distribution diagram's frame values (twips of the diagram, Singles).
-struct DistributionGeometry {
+// The distribution diagram's values (twips of the diagram, Singles): the plot
+// from the density axis x0 to x1 and from the s axis y0 to y1 in an area of
+// W x H.
+struct DistributionGeometry : PlotFrame {
   float W, H;
-  float xL, xR, yB, yT, xM;  // density axis, right end, s axis, top, text anchor
   float FK;                  // font factor
   int batch;                 // the batch passed (whether it holds a history)
 };

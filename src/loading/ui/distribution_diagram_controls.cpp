@@ -20,8 +20,6 @@
 namespace {
 
 constexpr const char* kParameterMask = "##0.0##";
-constexpr const char* kValueMask = "####0.0#";
-constexpr const char* kCaptionMask = "####0.0#  ";
 
 constexpr const char* kDensityFormula[] = {
     "f(S)=S^(Q-1)*(1-S)^(R-1)",
@@ -66,22 +64,13 @@ void FillParameterRow(FormMain& main, int index, float left, float top, float va
   label.SetCaption(name + text);
 }
 
-// A stress row at the s axis: the label with the value and unit, the box with
-// the value over it.
+// A stress row at the s axis, its box in the pictures' colour.
 void FillStressRow(FormMain& main, int index, float left, float top, float range) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-  Label& label = lf.DTSmax(index);
-  TextBox& box = lf.DTSmaxt(index);
-  label.SetLeft(left);
-  label.SetTop(top);
-  label.SetCaption(Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
-  box.SetLeft(left);
-  box.SetTop(top);
-  box.SetText(Format(v, kValueMask));
-  box.SetWidth(ValueBoxWidth(box.Text(), s));
-  box.SetBackColor(s.colourSettings.ColourLoading);
+  FillValueRow(s, lf.DTSmax(index), lf.DTSmaxt(index), v, left, top);
+  lf.DTSmaxt(index).SetBackColor(s.colourSettings.ColourLoading);
 }
 
 void PlaceBlockVolume(FormMain& main, const DistributionGeometry& g) {
@@ -90,10 +79,10 @@ void PlaceBlockVolume(FormMain& main, const DistributionGeometry& g) {
   const LayoutScales& sc = s.layoutScales;
   const float after = s.analysisOptions.LoadingType == 4 ? RightEdge(lf.DT(1)) : RightEdge(lf.DTmean);
   lf.DTvolume.SetLeft(after + 400 * sc.ScaleX);
-  lf.DTvolume.SetTop(g.yT - 200 * sc.ScaleY);
+  lf.DTvolume.SetTop(g.y1 - 200 * sc.ScaleY);
   lf.DTvolume.SetCaption("n = ");
   lf.DTvolumet.SetLeft(RightEdge(lf.DTvolume));
-  lf.DTvolumet.SetTop(g.yT - 200 * sc.ScaleY);
+  lf.DTvolumet.SetTop(g.y1 - 200 * sc.ScaleY);
   const std::string digits = NumberText(s.loadingData.CyclesPerBlock);
   lf.DTvolumet.SetText(digits);
   lf.DTvolumet.SetWidth(ValueBoxWidth(digits, s));
@@ -136,28 +125,17 @@ void PlaceAxisCaptions(FormMain& main, const DistributionGeometry& g, const std:
   const std::string quantity = s.loadingUnits.LoadQuantity == "Stress " ? "STRESS  " : "STRAIN  ";
   lf.DTrng(0).SetCaption("MIN. " + quantity + rangeWord);
   lf.DTrng(1).SetCaption(maxWord + quantity + rangeWord);
-  lf.DTrng(0).SetLeft(g.xR - 3330 * g.FK);
-  lf.DTrng(0).SetTop(g.yB - 280 * g.FK);
-  lf.DTrng(1).SetLeft(g.xR - 3330 * g.FK);
-  lf.DTrng(1).SetTop(g.yB - 80 * g.FK);
+  lf.DTrng(0).SetLeft(g.x1 - 3330 * g.FK);
+  lf.DTrng(0).SetTop(g.y0 - 280 * g.FK);
+  lf.DTrng(1).SetLeft(g.x1 - 3330 * g.FK);
+  lf.DTrng(1).SetTop(g.y0 - 80 * g.FK);
 }
 
 void PlaceMeanRow(FormMain& main, const Surface& surface, const DistributionGeometry& g) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
-  const std::string prefix =
-      (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
-  const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
-  lf.DTmean.SetLeft(g.xM - 450 * sc.ScaleX);
-  lf.DTmean.SetTop(g.yT - 200 * sc.ScaleY);
-  lf.DTmean.SetCaption(prefix);
-  lf.DTmeant.SetLeft(RightEdge(lf.DTmean));
-  lf.DTmeant.SetTop(lf.DTmean.Top());
-  lf.DTmeant.SetText(Format(v, kValueMask));
-  lf.DTmeant.SetWidth(ValueBoxWidth(lf.DTmeant.Text(), s));
-  TakeDiagramColour(lf.DTmeant, surface);
-  lf.DTmean.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
+  FillMeanRow(s, surface, lf.DTmean, lf.DTmeant, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
   lf.DTmeant.SetForeColor(0);
 }
 
@@ -178,7 +156,7 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
   lf.DTmse.SetVisible(false);
   if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && s.loadingDbState.LoadingSource == 1) {
     lf.DTmse.SetCaption(l.BatchMseText);
-    lf.DTmse.SetTop(g.yT + 200 * sc.ScaleY);
+    lf.DTmse.SetTop(g.y1 + 200 * sc.ScaleY);
     lf.DTmse.SetLeft(static_cast<float>(pictureWidth - sc.FontScale * 90.0 * static_cast<double>(l.BatchMseText.size())));
     lf.DTmse.SetVisible(true);
   }
@@ -194,8 +172,8 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
     lf.DTt(i).SetVisible(distribution);
     if (distribution) lf.DTt(i).SetForeColor(0);
   }
-  FillParameterRow(main, 0, g.xM - 450 * sc.ScaleX, g.yT - 200 * sc.ScaleY, ShownQ(s));
-  FillParameterRow(main, 1, g.xM + 670 * sc.ScaleX, g.yT - 200 * sc.ScaleY, l.DistR);
+  FillParameterRow(main, 0, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, ShownQ(s));
+  FillParameterRow(main, 1, g.xc + 670 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, l.DistR);
   PlaceBlockVolume(main, g);
 
   const std::string rangeWord = RangeWord(main);
@@ -207,14 +185,14 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
     lf.Pic_Distr.SetToolTipText("");
   }
   PlaceAxisCaptions(main, g, rangeWord);
-  FillStressRow(main, 1, g.xR - 830 * sc.ScaleX, g.yB - 50 * sc.ScaleY, l.StressRangeTo);
+  FillStressRow(main, 1, g.x1 - 830 * sc.ScaleX, g.y0 - 50 * sc.ScaleY, l.StressRangeTo);
   PlaceMeanRow(main, surface, g);
-  FillStressRow(main, 0, g.xR - 830 * sc.ScaleX, g.yB - 260 * sc.ScaleY, l.StressRangeFrom);
+  FillStressRow(main, 0, g.x1 - 830 * sc.ScaleX, g.y0 - 260 * sc.ScaleY, l.StressRangeFrom);
 
   Label& scaling = lf.SHscal(3);
   scaling.SetCaption("Scaling Factor  k = 1.0   ");
-  scaling.SetLeft(g.xM - 450 * sc.ScaleX);
-  scaling.SetTop(g.yT);
+  scaling.SetLeft(g.xc - 450 * sc.ScaleX);
+  scaling.SetTop(g.y1);
   lf.load_distr(2).SetLeft(RightEdge(scaling));
   lf.load_distr(2).SetTop(scaling.Top());
   const bool probabilistic = a.AnalysisKind != 1;

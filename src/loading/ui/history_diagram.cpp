@@ -32,24 +32,20 @@ namespace {
 // zero line then lies at 0.9 of the stress axis and no curve is drawn.
 HistoryGeometry GeometryOf(float W, float H, float smax, float smin, int32_t n) {
   HistoryGeometry g{};
-  g.X0 = Sng(0.1 * W);
-  g.Xr = Sng(0.95 * W);
-  g.Yb = Sng(0.15 * H);
-  g.Yt = Sng(0.9 * H);
-  g.Xc = Sng((g.X0 + g.Xr) / 2.5);
+  static_cast<PlotFrame&>(g) = PlotFrameOf(W, H, 0.95);
   g.n = n;
   const float ymin = smin <= 0 ? smin : 0.0f;
   const float range = smax - ymin;
   if (range > 0 && std::isfinite(range)) g.ky = Sng(H / range / 1.6);
-  if (n > 1) g.kx = Sng((g.Xr - g.X0) / static_cast<double>(n - 1) / 1.05);
+  if (n > 1) g.kx = Sng((g.x1 - g.x0) / static_cast<double>(n - 1) / 1.05);
   g.drawable = g.ky > 0 && g.kx > 0;
-  g.Yz = Sng(0.9 * g.Yt - smax * g.ky);
+  g.Yz = Sng(0.9 * g.y1 - smax * g.ky);
   return g;
 }
 
 void DrawHistoryAxes(Surface& surface, const HistoryGeometry& g, int32_t colour) {
-  DrawUpwardAxis(surface, g.X0, g.Yb - 20, g.Yt, colour);
-  DrawRightwardAxis(surface, g.X0, g.Yz, g.Xr, colour);
+  DrawUpwardAxis(surface, g.x0, g.y0 - 20, g.y1, colour);
+  DrawRightwardAxis(surface, g.x0, g.Yz, g.x1, colour);
 }
 
 // On paper: the frame with its title, the point axis with its end tick, and
@@ -57,17 +53,15 @@ void DrawHistoryAxes(Surface& surface, const HistoryGeometry& g, int32_t colour)
 void PrintPaperHeading(FormMain& main, Surface& surface, const HistoryGeometry& g, const DiagramPlace& p) {
   LoadingFramesPanel& lf = main.loadingFrames();
   const float fs = p.f;
-  DrawPaperFrame(surface, lf.frm_Hist.Caption(), p.W, p.H, g.X0 - 300 * fs, g.X0 - 350 * fs, 10 * fs, false);
-  surface.SetFontItalic(false);
-  surface.SetFontBold(false);
+  DrawPaperFrame(surface, lf.frm_Hist.Caption(), p.W, p.H, g.x0 - 300 * fs, g.x0 - 350 * fs, 10 * fs);
   surface.SetFontName("Microsoft Sans Serif");
   surface.SetFontSize(9 * fs);
-  const float end = Sng(g.Xr / 1.045);
-  surface.Line(g.X0, g.Yb, end, g.Yb, kDiagramBlack);
-  surface.Line(end, g.Yb - 20, end, g.Yb, kDiagramBlack);
-  PrintAt(surface, g.Xc - 850 * fs, g.Yt + 50, lf.SHSmax.Caption());
+  const float end = Sng(g.x1 / 1.045);
+  surface.Line(g.x0, g.y0, end, g.y0, kDiagramBlack);
+  surface.Line(end, g.y0 - 20, end, g.y0, kDiagramBlack);
+  PlaceText(surface, g.xc - 850 * fs, g.y1 + 50, lf.SHSmax.Caption());
   if (main.state().analysisOptions.AnalysisKind == 2) {
-    PrintAt(surface, g.Xc - 550 * fs, g.Yt - 200 * fs, lf.SHscal(0).Caption() + "  " + lf.load_distr(0).Caption());
+    PlaceText(surface, g.xc - 550 * fs, g.y1 - 200 * fs, lf.SHscal(0).Caption() + "  " + lf.load_distr(0).Caption());
   }
 }
 
@@ -78,14 +72,14 @@ void DrawAxisTexts(ProgramState& s, Surface& surface, const HistoryGeometry& g, 
   std::string& word = s.shellState.CaptionBuf;
   word = s.loadingUnits.LoadQuantity != "Stress " ? "STRAIN" : "STRESS";
   surface.SetFontSize(6.5 * s.layoutScales.FontScale);
-  PrintDownwards(surface, word, g.X0 - 220 * fs, g.Yt, 200 * fs);
+  PrintDownwards(surface, word, g.x0 - 220 * fs, g.y1, 200 * fs);
   surface.SetFontSize(9 * fs);
-  PrintAt(surface, g.X0 - 20 * fs, g.Yb - 50 * fs, "1");
+  PlaceText(surface, g.x0 - 20 * fs, g.y0 - 50 * fs, "1");
   surface.SetFontSize(6.5 * fs);
-  PrintAt(surface, (g.X0 + g.Xr) / 2.4, g.Yb - 80 * fs, "POINTS");
+  PlaceText(surface, (g.x0 + g.x1) / 2.4, g.y0 - 80 * fs, "POINTS");
   surface.SetFontSize(9 * fs);
   const float c = static_cast<float>(StrInteger(g.n).size());
-  PrintAt(surface, g.X0 + g.kx * static_cast<float>(g.n - 1) - 50 * fs * c, g.Yb - 50 * fs, PrintInteger(g.n));
+  PlaceText(surface, g.x0 + g.kx * static_cast<float>(g.n - 1) - 50 * fs * c, g.y0 - 50 * fs, PrintInteger(g.n));
 }
 
 // LoadSmax and LoadSmin: the scaled extremes of the batch, the larger first.
@@ -131,7 +125,7 @@ void DrawHistoryDiagram(FormMain& main, Surface& target, int batch) {
   target.SetDrawWidth(1);
   DrawHistoryAxes(target, g, kDiagramBlack);
   if (g.drawable) {
-    DrawDecimatedHistory(target, g.X0, g.Yz, g.kx, g.ky, kCurveMagenta, 1, g.n, s.loadingData.ScalingFactor,
+    DrawDecimatedHistory(target, g.x0, g.Yz, g.kx, g.ky, kCurveMagenta, 1, g.n, s.loadingData.ScalingFactor,
                          s.loadingData.HistoryPoints);
   }
   if (!screen) return;
@@ -156,7 +150,7 @@ void DrawHistoryPreview(FormMain& main, int batch, const std::vector<float>& poi
     surface.SetDrawWidth(1);
     surface.SetDrawStyle(Surface::kSolid);
     DrawHistoryAxes(surface, g, kPreviewGrey);
-    if (g.drawable) DrawDecimatedHistory(surface, g.X0, g.Yz, g.kx, g.ky, kCurveMagenta, 1, n, 1.0f, points);
+    if (g.drawable) DrawDecimatedHistory(surface, g.x0, g.Yz, g.kx, g.ky, kCurveMagenta, 1, n, 1.0f, points);
   }
   main.host().SetMousePointer(kPointerDefault);
 }

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
+#include "loading/diagram_placement.h"
+
 class FormMain;
 class Surface;
 
-// The history diagram's frame values (twips of the diagram, Singles).
-struct HistoryGeometry {
-  float X0, Xr, Yb, Yt, Xc;  // stress axis, right end, point axis, top, text anchor
+// The history diagram's values (twips of the diagram, Singles): the plot from
+// the stress axis x0 to x1 (0.95 W) and from the point axis y0 to y1.
+struct HistoryGeometry : PlotFrame {
   int32_t n;                  // points
   float ky, kx;               // twips per stress, twips per point
   float Yz;                   // the zero line

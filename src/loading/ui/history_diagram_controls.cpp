@@ -47,8 +47,8 @@ void PlaceHistoryControls(FormMain& main, Surface& surface, const HistoryGeometr
   std::string& caption = s.shellState.CaptionBuf;
   caption = "Smax = " + Format(l.LoadSmax * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit +
             ",  Smin = " + Format(l.LoadSmin * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit;
-  lf.SHSmax.SetLeft(g.Xc - 1050 * sc.ScaleX);
-  lf.SHSmax.SetTop(g.Yt + 50 * sc.ScaleY);
+  lf.SHSmax.SetLeft(g.xc - 1050 * sc.ScaleX);
+  lf.SHSmax.SetTop(g.y1 + 50 * sc.ScaleY);
   lf.SHSmax.SetCaption(caption);
   if (l.ScalingFactor == 1) l.HistMaxCaption = caption;
   lf.SHSmax.SetVisible(true);
@@ -64,17 +64,17 @@ void PlaceHistoryControls(FormMain& main, Surface& surface, const HistoryGeometr
       lf.SHscalt(i).SetVisible(true);
     }
   }
-  const float left = g.Xc - 550 * sc.ScaleX;
-  const float top0 = g.Yt - 150 * sc.ScaleY;
+  const float left = g.xc - 550 * sc.ScaleX;
+  const float top0 = g.y1 - 150 * sc.ScaleY;
   FillFactorRow(lf, 0, "  Max. Scaling Factor = ", left, top0, l.ScalingFactorMax);
-  FillFactorRow(lf, 1, "  Min.  Scaling Factor = ", left, g.Yt - 380 * sc.ScaleY, l.ScalingFactorMin);
+  FillFactorRow(lf, 1, "  Min.  Scaling Factor = ", left, g.y1 - 380 * sc.ScaleY, l.ScalingFactorMin);
   if (probabilistic) {
     FillFactorRow(lf, 0, "Scaling Factor  k = ", left, top0, 1.0f);
     lf.load_distr(0).SetLeft(lf.SHscalt(0).Left() + lf.SHscalt(0).Width());
     lf.load_distr(0).SetTop(lf.SHscalt(0).Top());
   }
 
-  const float end = Sng(g.Xr / 1.045);
-  surface.Line(g.X0, g.Yb, end, g.Yb, kDiagramBlack);
-  surface.Line(end, g.Yb - 20, end, g.Yz, kDiagramBlack);
+  const float end = Sng(g.x1 / 1.045);
+  surface.Line(g.x0, g.y0, end, g.y0, kDiagramBlack);
+  surface.Line(end, g.y0 - 20, end, g.Yz, kDiagramBlack);
 }

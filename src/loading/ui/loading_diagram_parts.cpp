@@ -2,6 +2,7 @@
 
 #include "loading/loading_records.h"
 #include "platform/draw/surface.h"
+#include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
@@ -34,6 +35,11 @@ DiagramPlace PlaceLoadingDiagram(FormMain& main, Surface& surface, const Placeme
   return place;
 }
 
+namespace {
+constexpr const char* kValueMask = "####0.0#";
+constexpr const char* kCaptionMask = "####0.0#  ";
+}  // namespace
+
 int BatchRow(int batch) { return BatchInRecords(batch) ? batch : 0; }
 
 void TakeDiagramColour(TextBox& box, const Surface& surface) {
@@ -47,4 +53,29 @@ void SetTip(Control& control, const std::string& tip, const ProgramState& s) {
 
 float ValueBoxWidth(const std::string& text, const ProgramState& s) {
   return static_cast<float>(text.size()) * 100 * s.layoutScales.FontScale;
+}
+
+void FillValueRow(const ProgramState& s, Label& label, TextBox& box, float value, float left, float top) {
+  label.SetLeft(left);
+  label.SetTop(top);
+  label.SetCaption(Format(value, kCaptionMask) + s.loadingUnits.LoadUnit);
+  box.SetLeft(left);
+  box.SetTop(top);
+  box.SetText(Format(value, kValueMask));
+  box.SetWidth(ValueBoxWidth(box.Text(), s));
+}
+
+void FillMeanRow(const ProgramState& s, const Surface& surface, Label& label, TextBox& box, float left, float top) {
+  const std::string prefix =
+      (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
+  const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
+  label.SetLeft(left);
+  label.SetTop(top);
+  label.SetCaption(prefix);
+  box.SetLeft(label.Left() + label.Width());
+  box.SetTop(label.Top());
+  box.SetText(Format(v, kValueMask));
+  box.SetWidth(ValueBoxWidth(box.Text(), s));
+  TakeDiagramColour(box, surface);
+  label.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
 }

@@ -10,6 +10,7 @@ class PictureBox;
 class Surface;
 class TextBox;
 class Control;
+class Label;
 struct ProgramState;
 
 // Pieces the three loading diagrams share on the main window.
@@ -37,3 +38,14 @@ void SetTip(Control& control, const std::string& tip, const ProgramState& s);
 
 // Width of a value box sized to its text: 100 x FontScale twips a character.
 float ValueBoxWidth(const std::string& text, const ProgramState& s);
+
+// A stress value lying on a diagram: the label shows it with its unit, the
+// box the number alone over the label's number and as wide as it, both with
+// their upper left corner at (left, top). The box's back colour is the
+// caller's.
+void FillValueRow(const ProgramState& s, Label& label, TextBox& box, float value, float left, float top);
+
+// The mean or minimum stress row: the label "Mean Stress =  " (or "Min. ")
+// at (left, top), the box with the value right after it in the diagram's
+// colour under its corner, then the value and unit appended to the label.
+void FillMeanRow(const ProgramState& s, const Surface& surface, Label& label, TextBox& box, float left, float top);

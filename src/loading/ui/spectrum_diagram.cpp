@@ -41,11 +41,7 @@ int LevelCountOf(float count) {
 // The ends of the plot in a diagram area of W x H.
 SpectrumGeometry FrameOf(float W, float H) {
   SpectrumGeometry g{};
-  g.x0 = Sng(0.1 * W);
-  g.x1 = Sng(0.9 * W);
-  g.y0 = Sng(0.15 * H);
-  g.y1 = Sng(0.9 * H);
-  g.xc = Sng((g.x0 + g.x1) / 2.5);
+  static_cast<PlotFrame&>(g) = PlotFrameOf(W, H, 0.9);
   return g;
 }
 
@@ -76,23 +72,21 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const SpectrumGeometry&
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const float f = p.f;
-  DrawPaperFrame(surface, lf.frm_Spectr.Caption(), p.W, p.H, g.x0 - 300 * f, g.x0 - 350 * f, 10 * f, false);
-  surface.SetFontItalic(false);
-  surface.SetFontBold(false);
+  DrawPaperFrame(surface, lf.frm_Spectr.Caption(), p.W, p.H, g.x0 - 300 * f, g.x0 - 350 * f, 10 * f);
   surface.SetFontSize(9 * f);
-  if (s.analysisOptions.MeanStressOption == 2) PrintAt(surface, g.x0 + 2600 * f, g.y1 - 300 * f, lf.SSmean.Caption());
+  if (s.analysisOptions.MeanStressOption == 2) PlaceText(surface, g.x0 + 2600 * f, g.y1 - 300 * f, lf.SSmean.Caption());
   if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && s.analysisOptions.LoadingType != 3) {
     const std::string& tag = s.loadingData.BatchMseText;
     surface.SetFontSize(7 * f);
-    PrintAt(surface, p.W - f * 90 * static_cast<float>(tag.size()), g.y1 + 200 * f, tag);
+    PlaceText(surface, p.W - f * 90 * static_cast<float>(tag.size()), g.y1 + 200 * f, tag);
   }
   surface.SetFontSize(9 * f);
   surface.SetFontName("Microsoft Sans Serif");
-  PrintAt(surface, g.x0 + 100 * f, g.y1 - 300 * f, lf.SSmax(0).Caption());
+  PlaceText(surface, g.x0 + 100 * f, g.y1 - 300 * f, lf.SSmax(0).Caption());
   surface.SetCurrentX(g.x0 + 1300 * f);
   surface.Print(lf.SSrng(0).Caption(), true);
   if (s.analysisOptions.AnalysisKind == 2) {
-    PrintAt(surface, g.xc - 550 * f, g.y1 - 50 * f, lf.SHscal(2).Caption() + lf.load_distr(1).Caption());
+    PlaceText(surface, g.xc - 550 * f, g.y1 - 50 * f, lf.SHscal(2).Caption() + lf.load_distr(1).Caption());
   }
 }
 
@@ -105,14 +99,14 @@ void DrawAxisTexts(ProgramState& s, Surface& surface, const SpectrumGeometry& g,
   title = s.loadingUnits.LoadQuantity == "Stress " ? "STRESS" : "STRAIN";
   title += s.loadingData.StressInputMode == 1 ? " RANGE" : " AMPL ";
   PrintDownwards(surface, title, g.x0 - 220 * f, g.y1, 200 * f);
-  PrintAt(surface, (g.x0 + g.x1) * 0.56, g.y0 - 80 * f, "CYCLES");
+  PlaceText(surface, (g.x0 + g.x1) * 0.56, g.y0 - 80 * f, "CYCLES");
   if (!g.drawable) return;
   const float xe = g.x0 + g.xs * static_cast<float>(g.N);
   surface.Line(xe, g.y0 - 30, xe, g.y0, kDiagramBlack);
   surface.SetFontSize(9 * f);
   if (s.analysisOptions.LoadingType == 2) {
     const std::string n = StrInteger(g.N);
-    PrintAt(surface, xe - f * 50 * static_cast<float>(n.size()), g.y0 - 50 * f, PrintInteger(g.N));
+    PlaceText(surface, xe - f * 50 * static_cast<float>(n.size()), g.y0 - 50 * f, PrintInteger(g.N));
   }
 }
 

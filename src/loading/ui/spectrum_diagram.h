@@ -2,13 +2,14 @@
 
 #include <cstdint>
 
+#include "loading/diagram_placement.h"
+
 class FormMain;
 class Surface;
 
-// The spectrum diagram's frame values (twips of the diagram, Singles).
-struct SpectrumGeometry {
-  float x0, x1, y0, y1;  // ends of the plot: cycles axis at y0, top at y1
-  float xc;              // anchor of the mean-stress and scaling-factor texts
+// The spectrum diagram's values (twips of the diagram, Singles): the plot
+// from the stress axis x0 to x1 and from the cycles axis y0 to y1.
+struct SpectrumGeometry : PlotFrame {
   float Sref;            // reference stress: a stress of Sref reaches 1/1.22 of the plot
   int32_t N;             // cycles per block
   int L;                 // levels drawn

@@ -10,33 +10,20 @@
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
 #include "platform/host.h"
-#include "platform/runtime/format.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 
 namespace {
 
-constexpr const char* kValueMask = "####0.0#";
-constexpr const char* kCaptionMask = "####0.0#  ";
-
 bool LoadLevelMasterCurve(const AnalysisOptions& a) { return a.AnalysisMode == 2 && a.MasterCurveParameter == 1; }
 
-// A stress row: the label shows the value with its unit, the box the value
-// alone, lying over the number and as wide as it.
+// A stress row; the box takes the diagram's colour under its corner.
 void FillStressRow(FormMain& main, const Surface& surface, int index, float range, float left, float top) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-  Label& label = lf.SSmax(index);
-  TextBox& box = lf.SSmaxt(index);
-  label.SetLeft(left);
-  label.SetTop(top);
-  label.SetCaption(Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
-  box.SetLeft(left);
-  box.SetTop(top);
-  box.SetText(Format(v, kValueMask));
-  box.SetWidth(ValueBoxWidth(box.Text(), s));
-  TakeDiagramColour(box, surface);
+  FillValueRow(s, lf.SSmax(index), lf.SSmaxt(index), v, left, top);
+  TakeDiagramColour(lf.SSmaxt(index), surface);
 }
 
 void ShowRow(LoadingFramesPanel& lf, int index, bool on) {
@@ -46,7 +33,7 @@ void ShowRow(LoadingFramesPanel& lf, int index, bool on) {
 }
 
 void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry& g) {
-  ProgramState& s = main.state();
+  const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
   SetTip(lf.SSmean,
@@ -54,18 +41,7 @@ void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry
   lf.SSmean.SetMousePointer(kPointerUpArrow);
   lf.SSmean.SetVisible(true);
   lf.SSmeant.SetVisible(true);
-  const std::string prefix =
-      (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
-  const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
-  lf.SSmean.SetLeft(g.xc + 700 * sc.ScaleX);
-  lf.SSmean.SetTop(g.y1 - 200 * sc.ScaleY);
-  lf.SSmean.SetCaption(prefix);
-  lf.SSmeant.SetLeft(lf.SSmean.Left() + lf.SSmean.Width());
-  lf.SSmeant.SetTop(lf.SSmean.Top());
-  lf.SSmeant.SetText(Format(v, kValueMask));
-  lf.SSmeant.SetWidth(ValueBoxWidth(lf.SSmeant.Text(), s));
-  TakeDiagramColour(lf.SSmeant, surface);
-  lf.SSmean.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
+  FillMeanRow(s, surface, lf.SSmean, lf.SSmeant, g.xc + 700 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
 }
 
 }  // namespace
