@@ -121,8 +121,8 @@ int64_t DrawingCalls(const RecordingSurface& s) {
 void Report(benchmark::State& state, int64_t calls, double columns) {
   state.counters["calls"] = static_cast<double>(calls);
   state.counters["columns"] = columns;
-  state.counters["points/s"] = benchmark::Counter(static_cast<double>(state.range(0)) * state.iterations(),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["points/s"] =
+      benchmark::Counter(static_cast<double>(state.range(0)) * state.iterations(), benchmark::Counter::kIsRate);
 }
 
 void BM_HistoryDiagramOnThePicture(benchmark::State& state) {

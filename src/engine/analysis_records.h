@@ -28,6 +28,11 @@ struct AnalysisOptions {
   std::string NotchSensitivityTag, NotchSensitivityText;
 };
 
+// A master curve over the load level (the stress range or scaling factor varies).
+inline bool LoadLevelMasterCurve(const AnalysisOptions& a) {
+  return a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
+}
+
 // The last calculation's damage and life, and the work values the damage
 // routines leave for the display, the reports and the next calculation.
 struct Results {

@@ -41,8 +41,8 @@ void Extremes(const float* from, const float* to, float& lo, float& hi) {
   hi = *std::max_element(h, h + kLanes);
 }
 
-void DrawPointByPoint(Surface& surface, float x0, float yZero, float xStep, float yScale, int32_t colour,
-                      int32_t first, int32_t last, float factor, const std::vector<float>& points) {
+void DrawPointByPoint(Surface& surface, float x0, float yZero, float xStep, float yScale, int32_t colour, int32_t first,
+                      int32_t last, float factor, const std::vector<float>& points) {
   surface.PSet(x0, points[first] * factor * yScale + yZero);
   for (int32_t j = first + 1; j <= last; ++j) {
     const float x = x0 + xStep * static_cast<float>(j - first);

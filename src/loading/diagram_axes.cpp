@@ -23,8 +23,8 @@ void PrintDownwards(Surface& surface, const std::string& text, float x, float yT
   }
 }
 
-void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
-                        double edgeY, bool wholePen) {
+void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom, double edgeY,
+                        bool wholePen) {
   target.SetFontBold(true);
   target.SetFontItalic(true);
   target.SetCurrentX(x);

@@ -32,8 +32,8 @@ void PrintDownwards(Surface& surface, const std::string& text, float x, float yT
 // to 50 units past the end of the caption, and the caption printed again over
 // the cut. With `wholePen` the end of the caption is taken as a whole number.
 // Fore colour, bold and italic are left black and off.
-void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
-                        double edgeY, bool wholePen);
+void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom, double edgeY,
+                        bool wholePen);
 
 // The frame of a loading diagram on paper: a black box (0, 0)-(W, H) and the
 // caption in "Arial" of `fontSize` on its top edge at xTitle (PrintCaptionOnEdge,

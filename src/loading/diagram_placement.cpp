@@ -15,37 +15,48 @@ constexpr T kNone{T::kZero, false, 0};
 // The rows that every loading diagram shares.
 constexpr PlacementRow kScreenRow{Times(T::kFrameWidth, 0.96), Times(T::kFrameHeight, 0.92), kNone, kNone, 1,
                                   FontFactor::kFontScale};
-constexpr PlacementRow kPrinter2Row{Over(T::kWidth, 2.04), Over(T::kHeight, 2.09), Times(T::kWidth, 0.5051),
-                                    Over(T::kHeight, 2), 2, FontFactor::kFontScale};
-constexpr PlacementRow kPrinterTallRow{Over(T::kWidth, 2.45), Times(T::kPlotWidth, 0.7), Times(T::kWidth, 0.52),
-                                       Times(T::kHeight, 0.485), 5, FontFactor::kOne};
-constexpr PlacementRow kPrinterMiddleRow{Over(T::kWidth, 2.5), Over(T::kHeight, 2.6), Times(T::kWidth, 0.51),
-                                         Over(T::kHeight, 2), 5, FontFactor::kOne};
-constexpr PlacementRow kPrinterWideRow{Over(T::kPlotHeight, 0.7), Over(T::kHeight, 2.6), Times(T::kWidth, 0.442),
-                                       Times(T::kHeight, 0.5), 5, FontFactor::kOne};
+constexpr PlacementRow kPrinter2Row{
+    Over(T::kWidth, 2.04), Over(T::kHeight, 2.09), Times(T::kWidth, 0.5051), Over(T::kHeight, 2), 2,
+    FontFactor::kFontScale};
+constexpr PlacementRow kPrinterTallRow{
+    Over(T::kWidth, 2.45), Times(T::kPlotWidth, 0.7), Times(T::kWidth, 0.52), Times(T::kHeight, 0.485), 5,
+    FontFactor::kOne};
+constexpr PlacementRow kPrinterMiddleRow{
+    Over(T::kWidth, 2.5), Over(T::kHeight, 2.6), Times(T::kWidth, 0.51), Over(T::kHeight, 2), 5, FontFactor::kOne};
+constexpr PlacementRow kPrinterWideRow{
+    Over(T::kPlotHeight, 0.7), Over(T::kHeight, 2.6), Times(T::kWidth, 0.442), Times(T::kHeight, 0.5), 5,
+    FontFactor::kOne};
 
 // The history diagram's origin on Printer2 lies a little higher; its curve
 // is always one pixel wide.
-constexpr PlacementRow kHistoryPrinter2Row{Over(T::kWidth, 2.04), Over(T::kHeight, 2.09), Times(T::kWidth, 0.5051),
-                                           Over(T::kHeight, 2.005), 1, FontFactor::kFontScale};
+constexpr PlacementRow kHistoryPrinter2Row{
+    Over(T::kWidth, 2.04), Over(T::kHeight, 2.09), Times(T::kWidth, 0.5051), Over(T::kHeight, 2.005), 1,
+    FontFactor::kFontScale};
 constexpr PlacementRow WithLineWidth(PlacementRow row, int width) {
   row.lineWidth = width;
   return row;
 }
 
 // The distribution diagram's fonts follow the horizontal scale on the screen.
-constexpr PlacementRow kDistributionScreenRow{Times(T::kFrameWidth, 0.96), Times(T::kFrameHeight, 0.92), kNone,
-                                              kNone, 1, FontFactor::kScaleX};
+constexpr PlacementRow kDistributionScreenRow{
+    Times(T::kFrameWidth, 0.96), Times(T::kFrameHeight, 0.92), kNone, kNone, 1, FontFactor::kScaleX};
 
 double Basis(T::Basis b, double width, double height, float fw, float fh, float plotW, float plotH) {
   switch (b) {
-    case T::kWidth: return width;
-    case T::kHeight: return height;
-    case T::kFrameWidth: return fw;
-    case T::kFrameHeight: return fh;
-    case T::kPlotWidth: return plotW;
-    case T::kPlotHeight: return plotH;
-    case T::kZero: return 0;
+    case T::kWidth:
+      return width;
+    case T::kHeight:
+      return height;
+    case T::kFrameWidth:
+      return fw;
+    case T::kFrameHeight:
+      return fh;
+    case T::kPlotWidth:
+      return plotW;
+    case T::kPlotHeight:
+      return plotH;
+    case T::kZero:
+      return 0;
   }
   return 0;
 }
@@ -59,22 +70,24 @@ bool Uses(const T& t, T::Basis b) { return t.basis == b; }
 
 float FactorOf(FontFactor f, const LayoutScales& scales) {
   switch (f) {
-    case FontFactor::kOne: return 1.0f;
-    case FontFactor::kFontScale: return scales.FontScale;
-    case FontFactor::kScaleX: return scales.ScaleX;
+    case FontFactor::kOne:
+      return 1.0f;
+    case FontFactor::kFontScale:
+      return scales.FontScale;
+    case FontFactor::kScaleX:
+      return scales.ScaleX;
   }
   return 1.0f;
 }
 
 }  // namespace
 
-const PlacementTable kSpectrumPlacement{kScreenRow, kPrinter2Row, kPrinterTallRow, kPrinterMiddleRow,
-                                        kPrinterWideRow};
+const PlacementTable kSpectrumPlacement{kScreenRow, kPrinter2Row, kPrinterTallRow, kPrinterMiddleRow, kPrinterWideRow};
 const PlacementTable kHistoryPlacement{WithLineWidth(kScreenRow, 1), kHistoryPrinter2Row,
                                        WithLineWidth(kPrinterTallRow, 1), WithLineWidth(kPrinterMiddleRow, 1),
                                        WithLineWidth(kPrinterWideRow, 1)};
-const PlacementTable kDistributionPlacement{kDistributionScreenRow, kPrinter2Row, kPrinterTallRow,
-                                            kPrinterMiddleRow, kPrinterWideRow};
+const PlacementTable kDistributionPlacement{kDistributionScreenRow, kPrinter2Row, kPrinterTallRow, kPrinterMiddleRow,
+                                            kPrinterWideRow};
 
 PageBand PageBandOf(double pageWidth, double pageHeight) {
   if (!(pageWidth > 0)) return PageBand::Tall;
@@ -88,9 +101,12 @@ DiagramSurface DiagramSurfaceOf(const Surface& surface) {
   if (surface.IsHiddenPicture()) return DiagramSurface::kPrinter2;
   if (!surface.IsPrinter()) return DiagramSurface::kScreen;
   switch (PageBandOf(surface.Width(), surface.Height())) {
-    case PageBand::Tall: return DiagramSurface::kPrinterTall;
-    case PageBand::Middle: return DiagramSurface::kPrinterMiddle;
-    case PageBand::Wide: return DiagramSurface::kPrinterWide;
+    case PageBand::Tall:
+      return DiagramSurface::kPrinterTall;
+    case PageBand::Middle:
+      return DiagramSurface::kPrinterMiddle;
+    case PageBand::Wide:
+      return DiagramSurface::kPrinterWide;
   }
   return DiagramSurface::kPrinterTall;
 }

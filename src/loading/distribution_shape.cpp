@@ -67,8 +67,7 @@ double DistributionExceedance(int distributionType, float q, float r) {
   return 1.0 - sum;
 }
 
-std::vector<DensitySample> DensitySamples(int distributionType, float q, float r, float first, float step,
-                                          float last) {
+std::vector<DensitySample> DensitySamples(int distributionType, float q, float r, float first, float step, float last) {
   std::vector<DensitySample> samples;
   if (!(step > 0)) return samples;
   for (float s = first; s <= last; s += step) samples.push_back({s, LoadingDensity(distributionType, s, q, r)});
@@ -88,6 +87,12 @@ double DrawablePeak(const std::vector<DensitySample>& samples) {
     if (!std::isfinite(d.f)) return 0.0;
   }
   return LargestDensity(samples);
+}
+
+std::string DistributionNameOf(int distributionType) {
+  if (distributionType == kBeta) return "Beta ";
+  if (distributionType == kWeibull) return "Weibull ";
+  return "Log-norm ";
 }
 
 int DistributionTypeOfBatch(int batchDistType) {

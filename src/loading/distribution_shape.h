@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 struct LoadingData;
@@ -41,8 +42,7 @@ struct DensitySample {
 
 // The density at s = first, first + step, ... while s <= last, with s
 // advancing by step in single precision.
-std::vector<DensitySample> DensitySamples(int distributionType, float q, float r, float first, float step,
-                                          float last);
+std::vector<DensitySample> DensitySamples(int distributionType, float q, float r, float first, float step, float last);
 
 // The largest density of the samples (a later sample replaces it only when it
 // is strictly greater; 0 when there is none above 0).
@@ -51,6 +51,10 @@ double LargestDensity(const std::vector<DensitySample>& samples);
 // The peak that scales a density curve: LargestDensity, or 0 where the curve
 // cannot be drawn (no sample above 0, or a sample that is not a finite number).
 double DrawablePeak(const std::vector<DensitySample>& samples);
+
+// The name of a distribution type: "Beta ", "Weibull " or "Log-norm " (any
+// other value).
+std::string DistributionNameOf(int distributionType);
 
 // The distribution type (1 Beta, 2 Weibull, 3 log-normal) of a database
 // batch's kind code (0 Beta, -1 Weibull, any other value log-normal).

@@ -42,7 +42,8 @@ TEST(DrawDecimatedHistory, ManyPointsPerPixelGiveOneVerticalLinePerColumn) {
   // The first column starts at index 0 (its value 0 is in the range), one
   // step left of x0; the points after index 1000 (none) are not drawn.
   EXPECT_EQ(s.log.front(), "Line " + ShortNumber(10 - 0.1f) + ",20-" + ShortNumber(10 - 0.1f) + ",30 c=12583104");
-  EXPECT_EQ(s.log.back(), "Line " + ShortNumber(10 + 0.1f * 989) + ",22-" + ShortNumber(10 + 0.1f * 989) + ",30 c=12583104");
+  EXPECT_EQ(s.log.back(),
+            "Line " + ShortNumber(10 + 0.1f * 989) + ",22-" + ShortNumber(10 + 0.1f * 989) + ",30 c=12583104");
 }
 
 TEST(DrawDecimatedHistory, FewPointsPerPixelGiveADotThenAPolyline) {
@@ -53,8 +54,8 @@ TEST(DrawDecimatedHistory, FewPointsPerPixelGiveADotThenAPolyline) {
   const auto h = History(5, [](int32_t j) { return static_cast<float>(j); });
   DrawDecimatedHistory(s, 10, 0, 2, 3, 0xC000C0, 1, 5, 1, h);
   const std::vector<std::string> expected = {
-      "PSet 10,3 c=1193046",          "Line 10,3-12,6 c=12583104",  "Line 12,6-14,9 c=12583104",
-      "Line 14,9-16,12 c=12583104",   "Line 16,12-18,15 c=12583104",
+      "PSet 10,3 c=1193046",        "Line 10,3-12,6 c=12583104",   "Line 12,6-14,9 c=12583104",
+      "Line 14,9-16,12 c=12583104", "Line 16,12-18,15 c=12583104",
   };
   EXPECT_EQ(s.log, expected);
 }
@@ -81,8 +82,8 @@ TEST(DrawDecimatedHistory, FiftyThousandPointsPerColumnDoNotOverflowTheCount) {
   h[77777] = -300.0f;  // a single valley in column 1
   DrawDecimatedHistory(s, 0, 0, 4.0f / 200000, 0.1f, 0xC000C0, 1, 200000, 1, h);
   ASSERT_EQ(s.log.size(), 4u) << s.LogText();
-  EXPECT_EQ(s.log[1], "Line " + ShortNumber(4.0f / 200000 * 49999) + ",-30-" +
-                          ShortNumber(4.0f / 200000 * 49999) + "," + ShortNumber(99 * 0.1f) + " c=12583104");
+  EXPECT_EQ(s.log[1], "Line " + ShortNumber(4.0f / 200000 * 49999) + ",-30-" + ShortNumber(4.0f / 200000 * 49999) +
+                          "," + ShortNumber(99 * 0.1f) + " c=12583104");
   EXPECT_NE(s.log[2].find("," + ShortNumber(900 * 0.1f) + " c="), std::string::npos) << s.log[2];
 }
 

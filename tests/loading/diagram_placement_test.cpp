@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "layout/layout_scales.h"
-#include "loading/stress_pair.h"
 #include "loading/loading_records.h"
+#include "loading/stress_pair.h"
 #include "platform/runtime/sng.h"
 #include "support/recording_surface.h"
 

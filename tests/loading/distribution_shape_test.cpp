@@ -80,6 +80,13 @@ TEST(DrawablePeak, NoPeakOrAnUnboundedSampleLeavesNothingToDraw) {
   EXPECT_EQ(DrawablePeak({{0.1f, 2.0}, {0.2f, 3.0}, {0.3f, 3.0}}), 3.0);
 }
 
+TEST(DistributionNameOf, EveryTypeBeyondWeibullIsLogNormal) {
+  EXPECT_EQ(DistributionNameOf(1), "Beta ");
+  EXPECT_EQ(DistributionNameOf(2), "Weibull ");
+  EXPECT_EQ(DistributionNameOf(3), "Log-norm ");
+  EXPECT_EQ(DistributionNameOf(0), "Log-norm ");
+}
+
 TEST(DistributionTypeOfBatch, KindCodesOfTheDatabase) {
   EXPECT_EQ(DistributionTypeOfBatch(0), 1);
   EXPECT_EQ(DistributionTypeOfBatch(-1), 2);

@@ -37,11 +37,6 @@ bool Idle(FormMain& main) {
   return false;
 }
 
-// A master curve over the load level (the stress range or scaling factor varies).
-bool LoadLevelMasterCurve(const AnalysisOptions& a) {
-  return a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
-}
-
 // Points the folder lists at the database's folder. A folder that is not set
 // or no longer exists leaves the lists where they are.
 void PointFolderListsAt(DataServicePanel& ds, const std::string& folder) {

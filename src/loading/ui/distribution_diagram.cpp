@@ -151,8 +151,8 @@ void DrawSpectrumView(FormMain& main, Surface& surface, const DistributionGeomet
   const float upper = db.BatchUpper[b];
   for (int i = 1; i <= n; ++i) {
     const float next = i < n ? stress[static_cast<size_t>(i) + 1] : lastLower;
-    surface.Line(g.x0 + stress[i] / upper * xk, g.y0, g.x0 + next / upper * xk, g.y0 + yk * cycles[i],
-                 kDiagramPurple, Surface::kBox);
+    surface.Line(g.x0 + stress[i] / upper * xk, g.y0, g.x0 + next / upper * xk, g.y0 + yk * cycles[i], kDiagramPurple,
+                 Surface::kBox);
   }
 }
 
@@ -219,9 +219,8 @@ void DrawDistributionPreview(FormMain& main, int batch) {
   surface.SetDrawStyle(Surface::kSolid);
   DrawUpwardAxis(surface, g.x0, g.y0, g.y1, kPreviewGrey);
   DrawRightwardAxis(surface, g.x0, g.y0, g.x1, kPreviewGrey);
-  const std::vector<DensitySample> samples = DensitySamples(DistributionTypeOfBatch(db.BatchDistType[i]),
-                                                            s.loadingData.DistQ, s.loadingData.DistR, 0.005f, 0.005f,
-                                                            0.995f);
+  const std::vector<DensitySample> samples = DensitySamples(
+      DistributionTypeOfBatch(db.BatchDistType[i]), s.loadingData.DistQ, s.loadingData.DistR, 0.005f, 0.005f, 0.995f);
   const double fmax = DrawablePeak(samples);
   if (fmax == 0) return;
   DrawDensityCurve(surface, samples, g.x0, g.y0, UnitSpan(g), (h / fmax) / 1.65, kCurveMagenta);

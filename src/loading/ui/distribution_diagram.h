@@ -10,8 +10,8 @@ class Surface;
 // W x H.
 struct DistributionGeometry : PlotFrame {
   float W, H;
-  float FK;                  // font factor
-  int batch;                 // the batch passed (whether it holds a history)
+  float FK;   // font factor
+  int batch;  // the batch passed (whether it holds a history)
 };
 
 // Places and fills the labels and value boxes lying on Pic_Distr after a

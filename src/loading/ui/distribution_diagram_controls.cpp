@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "loading/distribution_shape.h"
 #include "loading/ui/distribution_diagram.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -37,9 +38,12 @@ float ShownQ(const ProgramState& s) {
   const LoadingData& l = s.loadingData;
   const float smax = l.StressRangeTo * s.loadingUnits.LoadUnitFactor;
   switch (TypeIndex(l.DistributionType)) {
-    case 0: return l.DistQ;
-    case 1: return l.DistQ * smax;
-    default: return smax > 0 ? static_cast<float>(l.DistQ + std::log(smax)) : l.DistQ;
+    case 0:
+      return l.DistQ;
+    case 1:
+      return l.DistQ * smax;
+    default:
+      return smax > 0 ? static_cast<float>(l.DistQ + std::log(smax)) : l.DistQ;
   }
 }
 
@@ -119,7 +123,7 @@ void PlaceAxisCaptions(FormMain& main, const DistributionGeometry& g, const std:
   const ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   LoadingFramesPanel& lf = main.loadingFrames();
-  const bool single = a.AnalysisMode == 1 || a.MasterCurveParameter == 2;
+  const bool single = OneStressRange(a);
   lf.DTrng(0).SetVisible(!single);
   const std::string maxWord = single ? "        " : "MAX. ";
   const std::string quantity = s.loadingUnits.LoadQuantity == "Stress " ? "STRESS  " : "STRAIN  ";
@@ -149,7 +153,7 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
   LoadingData& l = s.loadingData;
   LoadingFramesPanel& lf = main.loadingFrames();
 
-  l.DistributionName = l.DistributionType == 1 ? "Beta " : l.DistributionType == 2 ? "Weibull " : "Log-norm ";
+  l.DistributionName = DistributionNameOf(l.DistributionType);
   lf.frm_Distr.SetCaption(a.LoadingType > 2 ? "Loading: " + l.DistributionName + "Distribution"
                                             : "Loading: Distribution");
 
@@ -157,11 +161,12 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
   if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && s.loadingDbState.LoadingSource == 1) {
     lf.DTmse.SetCaption(l.BatchMseText);
     lf.DTmse.SetTop(g.y1 + 200 * sc.ScaleY);
-    lf.DTmse.SetLeft(static_cast<float>(pictureWidth - sc.FontScale * 90.0 * static_cast<double>(l.BatchMseText.size())));
+    lf.DTmse.SetLeft(
+        static_cast<float>(pictureWidth - sc.FontScale * 90.0 * static_cast<double>(l.BatchMseText.size())));
     lf.DTmse.SetVisible(true);
   }
 
-  const bool single = a.AnalysisMode == 1 || a.MasterCurveParameter == 2;
+  const bool single = OneStressRange(a);
   for (int i = 0; i <= 1; ++i) {
     lf.DTSmax(i).SetVisible(i == 1 || !single);
     lf.DTSmaxt(i).SetVisible(i == 1 || !single);

@@ -20,8 +20,7 @@ constexpr const char* kFactorMask = "##0.0##";
 
 // A scaling-factor row: the label with its prefix, the box right after it,
 // then the value appended to the label and put in the box.
-void FillFactorRow(LoadingFramesPanel& lf, int index, const std::string& prefix,
-                   float left, float top, float value) {
+void FillFactorRow(LoadingFramesPanel& lf, int index, const std::string& prefix, float left, float top, float value) {
   Label& label = lf.SHscal(index);
   TextBox& box = lf.SHscalt(index);
   label.SetCaption(prefix);
@@ -54,7 +53,7 @@ void PlaceHistoryControls(FormMain& main, Surface& surface, const HistoryGeometr
   lf.SHSmax.SetVisible(true);
 
   const bool probabilistic = a.AnalysisKind == 2;
-  const bool loadLevel = a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
+  const bool loadLevel = LoadLevelMasterCurve(a);
   if (probabilistic) {
     lf.SHscal(0).SetVisible(true);
     lf.load_distr(0).SetVisible(true);

@@ -40,6 +40,8 @@ constexpr const char* kValueMask = "####0.0#";
 constexpr const char* kCaptionMask = "####0.0#  ";
 }  // namespace
 
+bool OneStressRange(const AnalysisOptions& a) { return a.AnalysisMode == 1 || a.MasterCurveParameter == 2; }
+
 int BatchRow(int batch) { return BatchInRecords(batch) ? batch : 0; }
 
 void TakeDiagramColour(TextBox& box, const Surface& surface) {

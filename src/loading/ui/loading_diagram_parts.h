@@ -12,6 +12,7 @@ class TextBox;
 class Control;
 class Label;
 struct ProgramState;
+struct AnalysisOptions;
 
 // Pieces the three loading diagrams share on the main window.
 
@@ -25,6 +26,10 @@ void PlaceLoadingFrame(FormMain& main, Frame& frame);
 // the picture's on the screen, the surface's own on paper.
 DiagramPlace PlaceLoadingDiagram(FormMain& main, Surface& surface, const PlacementTable& table, Frame& frame,
                                  PictureBox& picture, double& width, double& height);
+
+// A single case or a master curve over the endurance limit: the loading has
+// one stress range, no lower end.
+bool OneStressRange(const AnalysisOptions& a);
 
 // A database row: `batch` when it names one (0 .. 20), else 0 (typed in).
 int BatchRow(int batch);

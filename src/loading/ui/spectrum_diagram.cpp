@@ -12,8 +12,8 @@
 #include "loading/diagram_axes.h"
 #include "loading/diagram_placement.h"
 #include "loading/stress_pair.h"
-#include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "platform/draw/surface.h"
@@ -24,7 +24,6 @@
 #include "shell/ui/form_main.h"
 
 namespace {
-
 
 // A Single taken as a 32-bit count, 0 where it does not fit.
 int32_t WholeCount(float v) {

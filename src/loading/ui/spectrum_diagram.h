@@ -10,12 +10,12 @@ class Surface;
 // The spectrum diagram's values (twips of the diagram, Singles): the plot
 // from the stress axis x0 to x1 and from the cycles axis y0 to y1.
 struct SpectrumGeometry : PlotFrame {
-  float Sref;            // reference stress: a stress of Sref reaches 1/1.22 of the plot
-  int32_t N;             // cycles per block
-  int L;                 // levels drawn
-  float ys, xs;          // twips per stress, twips per cycle
-  bool drawable;         // false where Sref or N is 0: the diagram has no scale
-  int batch;             // the database row drawn (0 = typed in)
+  float Sref;     // reference stress: a stress of Sref reaches 1/1.22 of the plot
+  int32_t N;      // cycles per block
+  int L;          // levels drawn
+  float ys, xs;   // twips per stress, twips per cycle
+  bool drawable;  // false where Sref or N is 0: the diagram has no scale
+  int batch;      // the database row drawn (0 = typed in)
 };
 
 // The mouse pointers and tool tips of the SS labels and the E label and box

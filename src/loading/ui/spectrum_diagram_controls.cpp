@@ -15,8 +15,6 @@
 
 namespace {
 
-bool LoadLevelMasterCurve(const AnalysisOptions& a) { return a.AnalysisMode == 2 && a.MasterCurveParameter == 1; }
-
 // A stress row; the box takes the diagram's colour under its corner.
 void FillStressRow(FormMain& main, const Surface& surface, int index, float range, float left, float top) {
   const ProgramState& s = main.state();
@@ -36,8 +34,8 @@ void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
-  SetTip(lf.SSmean,
-         s.loadingData.StressInputMode == 1 ? "Click for Symetric Loading" : "Click for Asymetric Loading", s);
+  SetTip(lf.SSmean, s.loadingData.StressInputMode == 1 ? "Click for Symetric Loading" : "Click for Asymetric Loading",
+         s);
   lf.SSmean.SetMousePointer(kPointerUpArrow);
   lf.SSmean.SetVisible(true);
   lf.SSmeant.SetVisible(true);
@@ -73,7 +71,7 @@ void PlaceSpectrumControls(FormMain& main, const Surface& surface, const Spectru
   ShowRow(lf, 0, true);
   ShowRow(lf, 1, twoRows);
   const float d = twoRows ? 210.0f : 0.0f;
-  if (a.AnalysisMode == 1 || a.MasterCurveParameter == 2) {
+  if (OneStressRange(a)) {
     lf.SSrng(0).SetCaption("");
   } else if (twoRows) {
     lf.SSrng(0).SetCaption("(Max)");

@@ -111,7 +111,8 @@ TEST_F(DistributionDiagram, BetaKeepsItsTypedRangeAndPeaksAtTheSameHeight) {
     }
     EXPECT_NEAR(top, p.yB + p.H / 1.65, 0.01) << q << " " << r;
     EXPECT_EQ(CountColour(lines, kPurple), 499);
-    EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, Surface::kFilledBox), 499) << "the area on the screen";
+    EXPECT_EQ(CountColour(lines, ui.state.colourSettings.InvalidFieldColour, Surface::kFilledBox), 499)
+        << "the area on the screen";
     const float xk = Sng((p.xR - p.xL) / 1.05);
     EXPECT_TRUE(HasSeg(lines, p.xL + xk, p.yB - 50, p.xL + xk, p.yB, 0)) << "the tick at s = 1";
     ExpectUpwardAxis(lines, p.xL, p.yB, p.yT, 0);

@@ -171,8 +171,8 @@ TEST_F(HistoryDiagram, EmptyRangeOrOnePointDrawsOnlyTheAxes) {
     std::vector<float> points;
     int batch;
   };
-  for (const Case& c : {Case{"flat zero history", {0, 0, 0, 0}, 2}, Case{"one point", {25}, 2},
-                        Case{"no batch", {5, 7}, 0}}) {
+  for (const Case& c :
+       {Case{"flat zero history", {0, 0, 0, 0}, 2}, Case{"one point", {25}, 2}, Case{"no batch", {5, 7}, 0}}) {
     SelectHistory(c.points);
     ui.state.loadingDbState.SelectedLoadingBatch = static_cast<int16_t>(c.batch);
     for (const bool paper : {false, true}) {
@@ -212,7 +212,8 @@ TEST_F(HistoryDiagram, PreviewPlotsTheBrowsedHistoryUnscaledInGrey) {
   const float kx = Sng((Sng(0.95 * W) - Sng(0.1 * W)) / 3.0 / 1.05);
   bool peak = false;
   for (int dx = -2; dx <= 2; ++dx) {
-    for (int dy = -2; dy <= 2; ++dy) peak = peak || s.Point(Sng(0.1 * W) + 2 * kx + 15 * dx, yz + 30 * ky + 15 * dy) == 0xC000C0;
+    for (int dy = -2; dy <= 2; ++dy)
+      peak = peak || s.Point(Sng(0.1 * W) + 2 * kx + 15 * dx, yz + 30 * ky + 15 * dy) == 0xC000C0;
   }
   EXPECT_TRUE(peak) << "the curve passes point 3";
   EXPECT_EQ(ui.host.pointerHistory.back(), kPointerDefault);

@@ -35,8 +35,8 @@ inline constexpr double kPageHeights[] = {9000, 8640, 8400, 7200};
 
 inline bool Near(double a, double b) { return std::abs(a - b) < 0.01; }
 
-inline bool HasSeg(const std::vector<RecordedLine>& lines, double x1, double y1, double x2, double y2,
-                   int32_t colour, Surface::LineKind kind = Surface::kSegment) {
+inline bool HasSeg(const std::vector<RecordedLine>& lines, double x1, double y1, double x2, double y2, int32_t colour,
+                   Surface::LineKind kind = Surface::kSegment) {
   for (const RecordedLine& g : lines) {
     if (Near(g.x1, x1) && Near(g.y1, y1) && Near(g.x2, x2) && Near(g.y2, y2) && g.colour == colour && g.kind == kind)
       return true;

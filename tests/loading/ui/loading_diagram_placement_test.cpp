@@ -18,8 +18,8 @@ struct Diagram {
   const char* name;
   DrawFn draw;
   int16_t loadingType;
-  double printer2Oy;    // Printer2's origin is Height / this above the bottom
-  double titleSize;     // title font size before the font factor
+  double printer2Oy;  // Printer2's origin is Height / this above the bottom
+  double titleSize;   // title font size before the font factor
   const char* frameName;
   const char* pictureName;
 };

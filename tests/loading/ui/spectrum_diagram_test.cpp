@@ -20,9 +20,7 @@ struct Plot {
   float W, H, x0, x1, y0, y1, f;
 };
 
-Plot PlotOf(float W, float H, float f) {
-  return {W, H, Sng(0.1 * W), Sng(0.9 * W), Sng(0.15 * H), Sng(0.9 * H), f};
-}
+Plot PlotOf(float W, float H, float f) { return {W, H, Sng(0.1 * W), Sng(0.9 * W), Sng(0.15 * H), Sng(0.9 * H), f}; }
 
 class SpectrumDiagram : public ::testing::Test {
  protected:
@@ -71,10 +69,12 @@ TEST_F(SpectrumDiagram, ConstantAmplitudeIsOneBarWithASawTooth) {
   int teeth = 0;
   for (const RecordedLine& g : lines) teeth += g.colour == kPurple && Near(g.y2, p.y1 / 1.18);
   EXPECT_EQ(teeth, 15);
-  EXPECT_TRUE(HasSeg(lines, end - (p.x1 - p.x0) / 30 / 1.05, p.y1 / 1.18, end, p.y0, kPurple)) << "ends at the bar's edge";
+  EXPECT_TRUE(HasSeg(lines, end - (p.x1 - p.x0) / 30 / 1.05, p.y1 / 1.18, end, p.y0, kPurple))
+      << "ends at the bar's edge";
   // The end tick carries no number for constant amplitude.
   EXPECT_TRUE(HasSeg(lines, end, p.y0 - 30, end, p.y0, 0));
-  EXPECT_EQ(PrintedTexts(s), (std::vector<std::string>{"S", "T", "R", "E", "S", "S", " ", "A", "M", "P", "L", " ", "CYCLES"}));
+  EXPECT_EQ(PrintedTexts(s),
+            (std::vector<std::string>{"S", "T", "R", "E", "S", "S", " ", "A", "M", "P", "L", " ", "CYCLES"}));
   ExpectUpwardAxis(lines, p.x0, p.y0, p.y1, 0);
   ExpectRightwardAxis(lines, p.x0, p.y0, p.x1, 0);
   // The stress labels offer the stress/strain popup.
@@ -105,8 +105,8 @@ TEST_F(SpectrumDiagram, FallingLevelsOfferTheDisplayMenuAndARisingOneTakesItAway
     bool descending;
     const char* tip;
   };
-  for (const Case c : {Case{0.8f, 0, true, "Right click to change the display"}, Case{0.8f, 1, true, ""},
-                       Case{0.9f, 0, false, ""}}) {
+  for (const Case c :
+       {Case{0.8f, 0, true, "Right click to change the display"}, Case{0.8f, 1, true, ""}, Case{0.9f, 0, false, ""}}) {
     SelectLevels({{1, 10}, {0.8f, 10}, {c.third, 10}, {0.5f, 10}});
     ui.state.shellState.ToolTipMode = c.toolTipMode;
     RecordingSurface s;
