@@ -11,11 +11,11 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
-#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
 #include "engine/rainflow.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 
@@ -159,7 +159,7 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   rule.mExt = md.SNExtensionExponent;
   const float smR = DataMeanStress(md, hp.seN);
   const float extension = hp.seN * md.SNExtensionRatio;
-  rule.accountMean = s.analysisOptions.MeanStressOption == 2;
+  rule.accountMean = s.analysisOptions.MeanStressOption == mean_stress_option::kAccount;
   if (rule.accountMean) {
     if (!WholeHistoryFactor(s, c, hp)) {
       RefuseOverload(s, host);
@@ -225,14 +225,15 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   const int points = MasterPointCount(ao);
   for (int p = 1; p <= points; ++p) {
     if (p > 1) {
-      if (ao.MasterCurveParameter == 2) res.NotchedEnduranceRange += step;
-      if (ao.MasterCurveParameter == 1) ld.HistoryScaleUsed += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) res.NotchedEnduranceRange += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel) ld.HistoryScaleUsed += step;
       AdvanceProgressBar(res, progress);
     }
     if (!CalcHistoryPoint(s, host, c, p == points)) return;
     StoreMasterPoint(s, p, ld.HistoryScaleUsed);
   }
   AnalysisOptions& opts = s.analysisOptions;
-  if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;
-  if (opts.AnalysisKind == 1) ld.ScalingFactor = ld.ScalingFactorMin;
+  if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == life_unit::kHours)
+    opts.LifeUnit = life_unit::kBlocks;
+  if (opts.AnalysisKind == analysis_kind::kDeterministic) ld.ScalingFactor = ld.ScalingFactorMin;
 }

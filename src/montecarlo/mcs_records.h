@@ -24,6 +24,8 @@ struct McsSettings {
   double SeedK = 0.0;
   int16_t NumRandomVars = 0;
   float SeNotched = 0.0f;
+
+  bool operator==(const McsSettings&) const = default;
 };
 
 inline constexpr int kLifeClassMax = 51;
@@ -62,6 +64,8 @@ struct McsResults {
   int16_t LivesSorted = 0;
   int16_t SummaryShown = 0;
   int16_t ResultsReadStatus = 0;
+
+  bool operator==(const McsResults&) const = default;
 };
 
 // Choices of the simulation results view.
@@ -71,4 +75,6 @@ struct McsDisplay {
   int16_t ReliabilityInputMode = 0;
   int16_t ResultsPopupContext = 0;
   int16_t ResultsBoxBusy = 0;
+
+  bool operator==(const McsDisplay&) const = default;
 };

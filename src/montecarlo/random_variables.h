@@ -25,4 +25,6 @@ struct RandomVariableTable {
   Slots<float> RvParB{};
   Slots<float> RvLastUniform{};
   int16_t CurrentRandomVar = 0;
+
+  bool operator==(const RandomVariableTable&) const = default;
 };

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/job_checks.h"
 #include "loading/diagram_axes.h"
 #include "loading/diagram_placement.h"
 #include "loading/distribution_shape.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -197,7 +197,7 @@ void DrawDistributionDiagram(FormMain& main, Surface& target, int batch) {
   }
   DrawDistributionAxes(target, g);
   if (!screen) return;
-  PlaceDistributionControls(main, target, g, width);
+  PlaceDistributionControls(main, PictureSpot{target, width, height}, g);
 }
 
 void DrawDistributionPreview(FormMain& main, int batch) {

@@ -3,7 +3,7 @@
 #include "loading/diagram_placement.h"
 
 class FormMain;
-class Surface;
+struct PictureSpot;
 
 // The distribution diagram's values (twips of the diagram, Singles): the plot
 // from the density axis x0 to x1 and from the s axis y0 to y1 in an area of
@@ -15,7 +15,5 @@ struct DistributionGeometry : PlotFrame {
 };
 
 // Places and fills the labels and value boxes lying on Pic_Distr after a
-// drawing on the screen; `pictureWidth` is the picture's width in the
-// diagram's units.
-void PlaceDistributionControls(FormMain& main, const Surface& surface, const DistributionGeometry& g,
-                               double pictureWidth);
+// drawing on the screen.
+void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const DistributionGeometry& g);

@@ -1,7 +1,7 @@
 // The labels and value boxes lying on the distribution diagram: Q, R, the
 // block volume, Smax, the mean or minimum stress, the lower master-curve
 // stress, the axis captions and the batch's and the scaling factor's tags,
-// placed in the diagram's coordinates at every screen drawing. Their input
+// placed at points of the diagram at every screen drawing. Their input
 // handlers belong to the loading frames' panel.
 
 #include <cmath>
@@ -49,17 +49,17 @@ float ShownQ(const ProgramState& s) {
 
 // A parameter row: "Q = " or "R = " with its box right after it, then the
 // value appended to the label.
-void FillParameterRow(FormMain& main, int index, float left, float top, float value) {
+void FillParameterRow(FormMain& main, const PictureSpot& spot, int index, float x, float y, float value) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   Label& label = lf.DT(index);
   TextBox& box = lf.DTt(index);
   const std::string name = index == 0 ? "Q = " : "R = ";
-  label.SetLeft(left);
-  label.SetTop(top);
+  label.SetLeft(spot.Left(x));
+  label.SetTop(spot.Top(y));
   label.SetCaption(name);
   box.SetLeft(RightEdge(label));
-  box.SetTop(top);
+  box.SetTop(label.Top());
   box.SetBackColor(s.colourSettings.ColourLoading);
   box.SetWidth(600 * s.layoutScales.ScaleX);
   const std::string text = Format(value, kParameterMask);
@@ -69,24 +69,24 @@ void FillParameterRow(FormMain& main, int index, float left, float top, float va
 }
 
 // A stress row at the s axis, its box in the pictures' colour.
-void FillStressRow(FormMain& main, int index, float left, float top, float range) {
+void FillStressRow(FormMain& main, const PictureSpot& spot, int index, float x, float y, float range) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-  FillValueRow(s, lf.DTSmax(index), lf.DTSmaxt(index), v, left, top);
+  FillValueRow(s, spot, lf.DTSmax(index), lf.DTSmaxt(index), v, x, y);
   lf.DTSmaxt(index).SetBackColor(s.colourSettings.ColourLoading);
 }
 
-void PlaceBlockVolume(FormMain& main, const DistributionGeometry& g) {
+void PlaceBlockVolume(FormMain& main, const PictureSpot& spot, const DistributionGeometry& g) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
   const float after = s.analysisOptions.LoadingType == 4 ? RightEdge(lf.DT(1)) : RightEdge(lf.DTmean);
   lf.DTvolume.SetLeft(after + 400 * sc.ScaleX);
-  lf.DTvolume.SetTop(g.y1 - 200 * sc.ScaleY);
+  lf.DTvolume.SetTop(spot.Top(g.y1 - 200 * sc.ScaleY));
   lf.DTvolume.SetCaption("n = ");
   lf.DTvolumet.SetLeft(RightEdge(lf.DTvolume));
-  lf.DTvolumet.SetTop(g.y1 - 200 * sc.ScaleY);
+  lf.DTvolumet.SetTop(lf.DTvolume.Top());
   const std::string digits = NumberText(s.loadingData.CyclesPerBlock);
   lf.DTvolumet.SetText(digits);
   lf.DTvolumet.SetWidth(ValueBoxWidth(digits, s));
@@ -119,7 +119,8 @@ std::string RangeWord(FormMain& main) {
   return "";
 }
 
-void PlaceAxisCaptions(FormMain& main, const DistributionGeometry& g, const std::string& rangeWord) {
+void PlaceAxisCaptions(FormMain& main, const PictureSpot& spot, const DistributionGeometry& g,
+                       const std::string& rangeWord) {
   const ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   LoadingFramesPanel& lf = main.loadingFrames();
@@ -129,24 +130,23 @@ void PlaceAxisCaptions(FormMain& main, const DistributionGeometry& g, const std:
   const std::string quantity = s.loadingUnits.LoadQuantity == "Stress " ? "STRESS  " : "STRAIN  ";
   lf.DTrng(0).SetCaption("MIN. " + quantity + rangeWord);
   lf.DTrng(1).SetCaption(maxWord + quantity + rangeWord);
-  lf.DTrng(0).SetLeft(g.x1 - 3330 * g.FK);
-  lf.DTrng(0).SetTop(g.y0 - 280 * g.FK);
-  lf.DTrng(1).SetLeft(g.x1 - 3330 * g.FK);
-  lf.DTrng(1).SetTop(g.y0 - 80 * g.FK);
+  lf.DTrng(0).SetLeft(spot.Left(g.x1 - 3330 * g.FK));
+  lf.DTrng(0).SetTop(spot.Top(g.y0 - 280 * g.FK));
+  lf.DTrng(1).SetLeft(spot.Left(g.x1 - 3330 * g.FK));
+  lf.DTrng(1).SetTop(spot.Top(g.y0 - 80 * g.FK));
 }
 
-void PlaceMeanRow(FormMain& main, const Surface& surface, const DistributionGeometry& g) {
+void PlaceMeanRow(FormMain& main, const PictureSpot& spot, const DistributionGeometry& g) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
-  FillMeanRow(s, surface, lf.DTmean, lf.DTmeant, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
+  FillMeanRow(s, spot, lf.DTmean, lf.DTmeant, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
   lf.DTmeant.SetForeColor(0);
 }
 
 }  // namespace
 
-void PlaceDistributionControls(FormMain& main, const Surface& surface, const DistributionGeometry& g,
-                               double pictureWidth) {
+void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const DistributionGeometry& g) {
   ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   const LayoutScales& sc = s.layoutScales;
@@ -160,9 +160,8 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
   lf.DTmse.SetVisible(false);
   if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && s.loadingDbState.LoadingSource == 1) {
     lf.DTmse.SetCaption(l.BatchMseText);
-    lf.DTmse.SetTop(g.y1 + 200 * sc.ScaleY);
-    lf.DTmse.SetLeft(
-        static_cast<float>(pictureWidth - sc.FontScale * 90.0 * static_cast<double>(l.BatchMseText.size())));
+    lf.DTmse.SetTop(spot.Top(g.y1 + 200 * sc.ScaleY));
+    lf.DTmse.SetLeft(spot.Left(spot.width - sc.FontScale * 90.0 * static_cast<double>(l.BatchMseText.size())));
     lf.DTmse.SetVisible(true);
   }
 
@@ -177,9 +176,9 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
     lf.DTt(i).SetVisible(distribution);
     if (distribution) lf.DTt(i).SetForeColor(0);
   }
-  FillParameterRow(main, 0, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, ShownQ(s));
-  FillParameterRow(main, 1, g.xc + 670 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, l.DistR);
-  PlaceBlockVolume(main, g);
+  FillParameterRow(main, spot, 0, g.xc - 450 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, ShownQ(s));
+  FillParameterRow(main, spot, 1, g.xc + 670 * sc.ScaleX, g.y1 - 200 * sc.ScaleY, l.DistR);
+  PlaceBlockVolume(main, spot, g);
 
   const std::string rangeWord = RangeWord(main);
   if (a.LoadingType == 2) {
@@ -189,15 +188,15 @@ void PlaceDistributionControls(FormMain& main, const Surface& surface, const Dis
     lf.Pic_Distr.SetMousePointer(kPointerDefault);
     lf.Pic_Distr.SetToolTipText("");
   }
-  PlaceAxisCaptions(main, g, rangeWord);
-  FillStressRow(main, 1, g.x1 - 830 * sc.ScaleX, g.y0 - 50 * sc.ScaleY, l.StressRangeTo);
-  PlaceMeanRow(main, surface, g);
-  FillStressRow(main, 0, g.x1 - 830 * sc.ScaleX, g.y0 - 260 * sc.ScaleY, l.StressRangeFrom);
+  PlaceAxisCaptions(main, spot, g, rangeWord);
+  FillStressRow(main, spot, 1, g.x1 - 830 * sc.ScaleX, g.y0 - 50 * sc.ScaleY, l.StressRangeTo);
+  PlaceMeanRow(main, spot, g);
+  FillStressRow(main, spot, 0, g.x1 - 830 * sc.ScaleX, g.y0 - 260 * sc.ScaleY, l.StressRangeFrom);
 
   Label& scaling = lf.SHscal(3);
   scaling.SetCaption("Scaling Factor  k = 1.0   ");
-  scaling.SetLeft(g.xc - 450 * sc.ScaleX);
-  scaling.SetTop(g.y1);
+  scaling.SetLeft(spot.Left(g.xc - 450 * sc.ScaleX));
+  scaling.SetTop(spot.Top(g.y1));
   lf.load_distr(2).SetLeft(RightEdge(scaling));
   lf.load_distr(2).SetTop(scaling.Top());
   const bool probabilistic = a.AnalysisKind != 1;

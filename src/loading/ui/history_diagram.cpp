@@ -48,6 +48,14 @@ void DrawHistoryAxes(Surface& surface, const HistoryGeometry& g, int32_t colour)
   DrawRightwardAxis(surface, g.x0, g.Yz, g.x1, colour);
 }
 
+// The point axis from the stress axis to the last point, with an end line
+// from 20 below it up to `endTop`.
+void DrawPointAxis(Surface& surface, const HistoryGeometry& g, float endTop) {
+  const float end = Sng(g.x1 / 1.045);
+  surface.Line(g.x0, g.y0, end, g.y0, kDiagramBlack);
+  surface.Line(end, g.y0 - 20, end, endTop, kDiagramBlack);
+}
+
 // On paper: the frame with its title, the point axis with its end tick, and
 // the captions that the screen shows in labels.
 void PrintPaperHeading(FormMain& main, Surface& surface, const HistoryGeometry& g, const DiagramPlace& p) {
@@ -56,9 +64,7 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const HistoryGeometry& 
   DrawPaperFrame(surface, lf.frm_Hist.Caption(), p.W, p.H, g.x0 - 300 * fs, g.x0 - 350 * fs, 10 * fs);
   surface.SetFontName("Microsoft Sans Serif");
   surface.SetFontSize(9 * fs);
-  const float end = Sng(g.x1 / 1.045);
-  surface.Line(g.x0, g.y0, end, g.y0, kDiagramBlack);
-  surface.Line(end, g.y0 - 20, end, g.y0, kDiagramBlack);
+  DrawPointAxis(surface, g, g.y0);
   PlaceText(surface, g.xc - 850 * fs, g.y1 + 50, lf.SHSmax.Caption());
   if (main.state().analysisOptions.AnalysisKind == 2) {
     PlaceText(surface, g.xc - 550 * fs, g.y1 - 200 * fs, lf.SHscal(0).Caption() + "  " + lf.load_distr(0).Caption());
@@ -129,7 +135,8 @@ void DrawHistoryDiagram(FormMain& main, Surface& target, int batch) {
                          s.loadingData.HistoryPoints);
   }
   if (!screen) return;
-  PlaceHistoryControls(main, target, g);
+  PlaceHistoryControls(main, PictureSpot{target, width, height}, g);
+  DrawPointAxis(target, g, g.Yz);  // on the screen its end runs up to the zero line
   main.host().SetMousePointer(kPointerDefault);
 }
 

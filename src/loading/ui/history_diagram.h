@@ -5,7 +5,7 @@
 #include "loading/diagram_placement.h"
 
 class FormMain;
-class Surface;
+struct PictureSpot;
 
 // The history diagram's values (twips of the diagram, Singles): the plot from
 // the stress axis x0 to x1 (0.95 W) and from the point axis y0 to y1.
@@ -17,5 +17,5 @@ struct HistoryGeometry : PlotFrame {
 };
 
 // Places and fills the labels and value boxes lying on Pic_Hist after a
-// drawing on the screen, and draws the screen's end of the point axis.
-void PlaceHistoryControls(FormMain& main, Surface& surface, const HistoryGeometry& g);
+// drawing on the screen.
+void PlaceHistoryControls(FormMain& main, const PictureSpot& spot, const HistoryGeometry& g);

@@ -1,6 +1,7 @@
 #include "loading/ui/loading_diagram_parts.h"
 
 #include "loading/loading_records.h"
+#include "platform/draw/child_position.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
@@ -44,9 +45,14 @@ bool OneStressRange(const AnalysisOptions& a) { return a.AnalysisMode == 1 || a.
 
 int BatchRow(int batch) { return BatchInRecords(batch) ? batch : 0; }
 
-void TakeDiagramColour(TextBox& box, const Surface& surface) {
-  const int32_t colour = surface.Point(box.Left(), box.Top());
-  box.SetBackColor(colour == -1 ? surface.BackColor() : colour);
+float PictureSpot::Left(double x) const { return Sng(TwipsFromLeft(surface, x, width)); }
+float PictureSpot::Top(double y) const { return Sng(TwipsFromTop(surface, y, height)); }
+double PictureSpot::X(float left) const { return UserXAt(surface, left, width); }
+double PictureSpot::Y(float top) const { return UserYAt(surface, top, height); }
+
+void TakeDiagramColour(TextBox& box, const PictureSpot& spot) {
+  const int32_t colour = spot.surface.Point(spot.X(box.Left()), spot.Y(box.Top()));
+  box.SetBackColor(colour == -1 ? spot.surface.BackColor() : colour);
 }
 
 void SetTip(Control& control, const std::string& tip, const ProgramState& s) {
@@ -57,27 +63,28 @@ float ValueBoxWidth(const std::string& text, const ProgramState& s) {
   return static_cast<float>(text.size()) * 100 * s.layoutScales.FontScale;
 }
 
-void FillValueRow(const ProgramState& s, Label& label, TextBox& box, float value, float left, float top) {
-  label.SetLeft(left);
-  label.SetTop(top);
+void FillValueRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float value, float x,
+                  float y) {
+  label.SetLeft(spot.Left(x));
+  label.SetTop(spot.Top(y));
   label.SetCaption(Format(value, kCaptionMask) + s.loadingUnits.LoadUnit);
-  box.SetLeft(left);
-  box.SetTop(top);
+  box.SetLeft(label.Left());
+  box.SetTop(label.Top());
   box.SetText(Format(value, kValueMask));
   box.SetWidth(ValueBoxWidth(box.Text(), s));
 }
 
-void FillMeanRow(const ProgramState& s, const Surface& surface, Label& label, TextBox& box, float left, float top) {
+void FillMeanRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float x, float y) {
   const std::string prefix =
       (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
   const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
-  label.SetLeft(left);
-  label.SetTop(top);
+  label.SetLeft(spot.Left(x));
+  label.SetTop(spot.Top(y));
   label.SetCaption(prefix);
   box.SetLeft(label.Left() + label.Width());
   box.SetTop(label.Top());
   box.SetText(Format(v, kValueMask));
   box.SetWidth(ValueBoxWidth(box.Text(), s));
-  TakeDiagramColour(box, surface);
+  TakeDiagramColour(box, spot);
   label.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
 }

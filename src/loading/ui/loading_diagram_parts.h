@@ -34,9 +34,22 @@ bool OneStressRange(const AnalysisOptions& a);
 // A database row: `batch` when it names one (0 .. 20), else 0 (typed in).
 int BatchRow(int batch);
 
+// Where the controls lying on a diagram picture go. Controls inside a
+// picture are placed in twips from its top left corner; the diagram's places
+// are points of its scale (y upward), spanning the picture's width x height.
+struct PictureSpot {
+  const Surface& surface;
+  double width, height;
+
+  float Left(double x) const;  // the Left of a control whose left edge is at x
+  float Top(double y) const;   // the Top of a control whose upper edge is at y
+  double X(float left) const;  // and back
+  double Y(float top) const;
+};
+
 // A value box lying on a diagram takes the colour of the diagram at its upper
 // left corner, or the picture's back colour where that corner lies outside it.
-void TakeDiagramColour(TextBox& box, const Surface& surface);
+void TakeDiagramColour(TextBox& box, const PictureSpot& spot);
 
 // The tool tip, emptied while tool tips are hidden (ToolTipMode 1).
 void SetTip(Control& control, const std::string& tip, const ProgramState& s);
@@ -46,11 +59,13 @@ float ValueBoxWidth(const std::string& text, const ProgramState& s);
 
 // A stress value lying on a diagram: the label shows it with its unit, the
 // box the number alone over the label's number and as wide as it, both with
-// their upper left corner at (left, top). The box's back colour is the
-// caller's.
-void FillValueRow(const ProgramState& s, Label& label, TextBox& box, float value, float left, float top);
+// their upper left corner at the diagram's point (x, y). The box's back
+// colour is the caller's.
+void FillValueRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float value, float x,
+                  float y);
 
 // The mean or minimum stress row: the label "Mean Stress =  " (or "Min. ")
-// at (left, top), the box with the value right after it in the diagram's
-// colour under its corner, then the value and unit appended to the label.
-void FillMeanRow(const ProgramState& s, const Surface& surface, Label& label, TextBox& box, float left, float top);
+// at the diagram's point (x, y), the box with the value right after it in the
+// diagram's colour under its corner, then the value and unit appended to the
+// label.
+void FillMeanRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float x, float y);

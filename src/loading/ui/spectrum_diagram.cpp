@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/job_checks.h"
 #include "loading/diagram_axes.h"
 #include "loading/diagram_placement.h"
+#include "loading/selected_batch.h"
 #include "loading/stress_pair.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_diagram_parts.h"
@@ -215,7 +215,7 @@ void DrawSpectrumDiagram(FormMain& main, Surface& target, int /*batch*/) {
   target.SetDrawWidth(1);
   DrawSpectrumAxes(target, g, kDiagramBlack);
   if (!screen) return;
-  PlaceSpectrumControls(main, target, g, width);
+  PlaceSpectrumControls(main, PictureSpot{target, width, height}, g);
 }
 
 void DrawSpectrumPreview(FormMain& main, int batch) {

@@ -5,7 +5,7 @@
 #include "loading/diagram_placement.h"
 
 class FormMain;
-class Surface;
+struct PictureSpot;
 
 // The spectrum diagram's values (twips of the diagram, Singles): the plot
 // from the stress axis x0 to x1 and from the cycles axis y0 to y1.
@@ -23,6 +23,5 @@ struct SpectrumGeometry : PlotFrame {
 void SetSpectrumEntryControls(FormMain& main);
 
 // Places and fills the labels and value boxes lying on Pic_Spectr after a
-// drawing on the screen; `pictureWidth` is the picture's width in the
-// diagram's units.
-void PlaceSpectrumControls(FormMain& main, const Surface& surface, const SpectrumGeometry& g, double pictureWidth);
+// drawing on the screen.
+void PlaceSpectrumControls(FormMain& main, const PictureSpot& spot, const SpectrumGeometry& g);

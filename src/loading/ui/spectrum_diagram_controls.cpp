@@ -1,5 +1,5 @@
-// The labels and value boxes lying on the spectrum diagram: placed in the
-// diagram's coordinates and filled at every screen drawing. Their input
+// The labels and value boxes lying on the spectrum diagram: placed at points
+// of the diagram and filled at every screen drawing. Their input
 // handlers belong to the loading frames' panel.
 
 #include <string>
@@ -8,7 +8,6 @@
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/spectrum_diagram.h"
 #include "material/ui/sn_frame_panel.h"
-#include "platform/draw/surface.h"
 #include "platform/host.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
@@ -16,12 +15,12 @@
 namespace {
 
 // A stress row; the box takes the diagram's colour under its corner.
-void FillStressRow(FormMain& main, const Surface& surface, int index, float range, float left, float top) {
+void FillStressRow(FormMain& main, const PictureSpot& spot, int index, float range, float x, float y) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-  FillValueRow(s, lf.SSmax(index), lf.SSmaxt(index), v, left, top);
-  TakeDiagramColour(lf.SSmaxt(index), surface);
+  FillValueRow(s, spot, lf.SSmax(index), lf.SSmaxt(index), v, x, y);
+  TakeDiagramColour(lf.SSmaxt(index), spot);
 }
 
 void ShowRow(LoadingFramesPanel& lf, int index, bool on) {
@@ -30,7 +29,7 @@ void ShowRow(LoadingFramesPanel& lf, int index, bool on) {
   lf.SSrng(index).SetVisible(on);
 }
 
-void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry& g) {
+void PlaceMeanRow(FormMain& main, const PictureSpot& spot, const SpectrumGeometry& g) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
@@ -39,7 +38,7 @@ void PlaceMeanRow(FormMain& main, const Surface& surface, const SpectrumGeometry
   lf.SSmean.SetMousePointer(kPointerUpArrow);
   lf.SSmean.SetVisible(true);
   lf.SSmeant.SetVisible(true);
-  FillMeanRow(s, surface, lf.SSmean, lf.SSmeant, g.xc + 700 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
+  FillMeanRow(s, spot, lf.SSmean, lf.SSmeant, g.xc + 700 * sc.ScaleX, g.y1 - 200 * sc.ScaleY);
 }
 
 }  // namespace
@@ -57,7 +56,7 @@ void SetSpectrumEntryControls(FormMain& main) {
   main.snInputs().SNEt.SetVisible(strain);
 }
 
-void PlaceSpectrumControls(FormMain& main, const Surface& surface, const SpectrumGeometry& g, double pictureWidth) {
+void PlaceSpectrumControls(FormMain& main, const PictureSpot& spot, const SpectrumGeometry& g) {
   ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   const LayoutScales& sc = s.layoutScales;
@@ -81,24 +80,24 @@ void PlaceSpectrumControls(FormMain& main, const Surface& surface, const Spectru
   const float left = g.x0 + 100 * sc.ScaleX;
   const float top0 = g.y1 - (200 - d) * sc.ScaleY;
   const float top1 = g.y1 - 200 * sc.ScaleY;
-  FillStressRow(main, surface, 0, s.loadingData.StressRangeTo, left, top0);
-  FillStressRow(main, surface, 1, s.loadingData.StressRangeFrom, left, top1);
-  lf.SSrng(0).SetLeft(lf.SSmax(0).Left() + lf.SSmax(0).Width() + 100 * sc.ScaleX);
-  lf.SSrng(0).SetTop(top0);
-  lf.SSrng(1).SetLeft(lf.SSmax(1).Left() + lf.SSmax(1).Width() + 100 * sc.ScaleX);
-  lf.SSrng(1).SetTop(top1);
-  PlaceMeanRow(main, surface, g);
+  FillStressRow(main, spot, 0, s.loadingData.StressRangeTo, left, top0);
+  FillStressRow(main, spot, 1, s.loadingData.StressRangeFrom, left, top1);
+  for (int i = 0; i <= 1; ++i) {
+    lf.SSrng(i).SetLeft(lf.SSmax(i).Left() + lf.SSmax(i).Width() + 100 * sc.ScaleX);
+    lf.SSrng(i).SetTop(lf.SSmax(i).Top());
+  }
+  PlaceMeanRow(main, spot, g);
 
   const std::string& tag = s.loadingData.BatchMseText;
   lf.SSmse.SetCaption(tag);
-  lf.SSmse.SetTop(g.y1 + 200 * sc.ScaleY);
-  lf.SSmse.SetLeft(static_cast<float>(pictureWidth - static_cast<double>(tag.size()) * 90 * sc.FontScale));
+  lf.SSmse.SetTop(spot.Top(g.y1 + 200 * sc.ScaleY));
+  lf.SSmse.SetLeft(spot.Left(spot.width - static_cast<double>(tag.size()) * 90 * sc.FontScale));
   if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && a.LoadingType != 3) lf.SSmse.SetVisible(true);
 
   Label& scaling = lf.SHscal(2);
   scaling.SetCaption("Scaling Factor  k = 1.0   ");
-  scaling.SetLeft(g.xc - 550 * sc.ScaleX);
-  scaling.SetTop(g.y1);
+  scaling.SetLeft(spot.Left(g.xc - 550 * sc.ScaleX));
+  scaling.SetTop(spot.Top(g.y1));
   lf.load_distr(1).SetLeft(scaling.Left() + scaling.Width());
   lf.load_distr(1).SetTop(scaling.Top());
   const bool probabilistic = a.AnalysisKind == 2;

@@ -63,14 +63,10 @@ void Control::Move(float left, float top, float width, float height) {
 
 void Control::GeometryChanged() {
   if (!widget_) return;
-  PixelRect r{};
-  if (!(container_ && container_->ChildToPixels(left_, top_, width_, height_, r))) {
-    r.x = TwipsToPixelsX(left_);
-    r.y = TwipsToPixelsY(top_);
-    r.width = std::max(0, TwipsToPixelsX(left_ + width_) - r.x);
-    r.height = std::max(0, TwipsToPixelsY(top_ + height_) - r.y);
-  }
-  widget_->setGeometry(r.x, r.y, r.width, r.height);
+  const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
+  const int w = std::max(0, TwipsToPixelsX(left_ + width_) - x);
+  const int h = std::max(0, TwipsToPixelsY(top_ + height_) - y);
+  widget_->setGeometry(x, y, w, h);
 }
 
 // Hiding or disabling the widget that has Qt's focus makes Qt pass the focus

@@ -120,18 +120,6 @@ class Control {
   // Where the control's children go (frames and pictures); nullptr otherwise.
   virtual QWidget* childArea() const { return nullptr; }
 
-  // A child's place in device pixels within childArea().
-  struct PixelRect {
-    int x, y, width, height;
-  };
-  // Where a child with this geometry (in this container's scale) lies, when
-  // the container has a scale of its own; false: the child is placed in
-  // twips from the container's top left.
-  virtual bool ChildToPixels(float /*left*/, float /*top*/, float /*width*/, float /*height*/,
-                             PixelRect& /*out*/) const {
-    return false;
-  }
-
  protected:
   Control(Form& form, Control* container, ControlKind kind, std::string name, int index);
   // Takes the widget made by the derived class, puts it into its container,

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QPainter>
-#include <cmath>
 
 #include "platform/draw/surface.h"
 #include "platform/qt/image_surface.h"
@@ -47,21 +46,6 @@ QWidget* PictureBox::childArea() const { return picture_; }
 void PictureBox::ApplyColours() {
   Control::ApplyColours();
   if (surface_ && BackColor() != kDefaultColour) surface_->SetBackColor(BackColor());
-}
-
-bool PictureBox::ChildToPixels(float left, float top, float width, float height, PixelRect& out) const {
-  if (!surface_) return false;
-  const Surface& s = *surface_;
-  const bool twipsFromTopLeft = s.ScaleLeft() == 0 && s.ScaleTop() == 0 && s.ScaleWidth() == s.Width() &&
-                                s.ScaleHeight() == s.Height();
-  const double perX = s.ScaleXToPixels(1.0), perY = s.ScaleYToPixels(1.0);
-  if (twipsFromTopLeft || perX == 0 || perY == 0) return false;
-  const QPoint inside = picture_->contentsRect().topLeft();
-  out.x = inside.x() + static_cast<int>(std::lround((left - s.ScaleLeft()) * perX));
-  out.y = inside.y() + static_cast<int>(std::lround((top - s.ScaleTop()) * perY));
-  out.width = static_cast<int>(std::lround(std::abs(width * perX)));
-  out.height = static_cast<int>(std::lround(std::abs(height * perY)));
-  return true;
 }
 
 // The widget reports positions from its outer corner; the surface's scale

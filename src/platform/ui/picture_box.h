@@ -21,12 +21,6 @@ class PictureBox : public Control {
   void SetBorderStyle(int style);
   bool CanTakeFocus() const override { return true; }
   QWidget* childArea() const override;
-  // Once the surface has a user scale (Scale, ScaleLeft, ...), the controls
-  // inside the picture are placed in it: Left and Top are the user
-  // coordinates of a child's upper left corner (with y growing upwards, Top
-  // is the y of its upper edge), Width and Height lengths in user units. A
-  // child keeps its place when the scale changes later, until it is moved.
-  bool ChildToPixels(float left, float top, float width, float height, PixelRect& out) const override;
 
  protected:
   void PixelsToScale(double px, double py, float& x, float& y) const override;

@@ -154,25 +154,26 @@ TEST_F(DistributionDiagram, ValueBoxesLieOverTheNumbersOfTheirLabels) {
   const Plot p = DrawOnScreen(s);
   LoadingFramesPanel& lf = ui.lf();
   EXPECT_TRUE(lf.DT(0).Visible() && lf.DTt(0).Visible() && lf.DT(1).Visible() && lf.DTt(1).Visible());
-  EXPECT_EQ(lf.DT(0).Left(), p.xM - 450 * 1.25f);
-  EXPECT_EQ(lf.DT(0).Top(), p.yT - 200 * 1.2f);
+  EXPECT_FLOAT_EQ(lf.DT(0).Left(), p.xM - 450 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.DT(0).Top(), TopOnPicture(lf.Pic_Distr, p.yT - 200 * 1.2f));
+  EXPECT_EQ(lf.DTt(0).Top(), lf.DT(0).Top());
   EXPECT_GT(lf.DTt(0).Left(), lf.DT(0).Left());
   EXPECT_LT(lf.DTt(0).Left(), lf.DT(0).Left() + lf.DT(0).Width()) << "the box covers the number";
   EXPECT_EQ(lf.DTt(0).Text(), "3.0");
   EXPECT_EQ(lf.DTt(0).Width(), 600 * 1.25f);
   EXPECT_EQ(lf.DTt(0).BackColor(), ui.state.colourSettings.ColourLoading);
-  EXPECT_EQ(lf.DT(1).Left(), p.xM + 670 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.DT(1).Left(), p.xM + 670 * 1.25f);
   EXPECT_EQ(lf.DTvolume.Caption(), "n = 5000 cyc");
   EXPECT_EQ(lf.DTvolumet.Text(), "5000");
   EXPECT_EQ(lf.DTvolumet.Width(), 4 * 100 * 1.1f);
-  EXPECT_EQ(lf.DTvolume.Left(), lf.DT(1).Left() + lf.DT(1).Width() + 400 * 1.25f);
-  EXPECT_EQ(lf.DTSmax(1).Left(), p.xR - 830 * 1.25f);
-  EXPECT_EQ(lf.DTSmax(1).Top(), p.yB - 50 * 1.2f);
+  EXPECT_FLOAT_EQ(lf.DTvolume.Left(), lf.DT(1).Left() + lf.DT(1).Width() + 400 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.DTSmax(1).Left(), p.xR - 830 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.DTSmax(1).Top(), TopOnPicture(lf.Pic_Distr, p.yB - 50 * 1.2f));
   EXPECT_EQ(lf.DTSmaxt(1).Text(), "50.0");
   // A single case with the mean stress neglected: ranges, no mean row, no
   // lower stress.
   EXPECT_EQ(lf.DTrng(1).Caption(), "        STRESS  RANGE     ");
-  EXPECT_EQ(lf.DTrng(1).Left(), p.xR - 3330 * 1.25f) << "placed by the font factor ScaleX";
+  EXPECT_FLOAT_EQ(lf.DTrng(1).Left(), p.xR - 3330 * 1.25f) << "placed by the font factor ScaleX";
   EXPECT_FALSE(lf.DTrng(0).Visible() || lf.DTSmax(0).Visible() || lf.DTmean.Visible());
   EXPECT_FALSE(lf.SHscal(3).Visible() || lf.load_distr(2).Visible());
 }

@@ -113,8 +113,8 @@ TEST_F(HistoryDiagram, ScreenLabelsFollowTheAnalysis) {
   Plot p = DrawOnScreen(s);
   const float xc = Sng((p.X0 + p.Xr) / 2.5);
   EXPECT_TRUE(lf.SHSmax.Visible());
-  EXPECT_EQ(lf.SHSmax.Left(), xc - 1050 * 1.25f);
-  EXPECT_EQ(lf.SHSmax.Top(), p.Yt + 50 * 1.2f);
+  EXPECT_FLOAT_EQ(lf.SHSmax.Left(), xc - 1050 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.SHSmax.Top(), TopOnPicture(lf.Pic_Hist, p.Yt + 50 * 1.2f));
   EXPECT_FALSE(lf.SHscal(0).Visible() || lf.SHscalt(0).Visible() || lf.load_distr(0).Visible());
 
   // A master curve over the load level: both rows with their boxes.
@@ -125,8 +125,8 @@ TEST_F(HistoryDiagram, ScreenLabelsFollowTheAnalysis) {
   EXPECT_EQ(lf.SHscal(0).Caption(), "  Max. Scaling Factor = 2.0");
   EXPECT_EQ(lf.SHscalt(0).Text(), "2.0");
   EXPECT_EQ(lf.SHscal(1).Caption(), "  Min.  Scaling Factor = 0.5");
-  EXPECT_EQ(lf.SHscal(1).Top(), p.Yt - 380 * 1.2f);
-  EXPECT_EQ(lf.SHscalt(0).Top(), p.Yt - 150 * 1.2f);
+  EXPECT_FLOAT_EQ(lf.SHscal(1).Top(), TopOnPicture(lf.Pic_Hist, p.Yt - 380 * 1.2f));
+  EXPECT_FLOAT_EQ(lf.SHscalt(0).Top(), TopOnPicture(lf.Pic_Hist, p.Yt - 150 * 1.2f));
   EXPECT_GT(lf.SHscalt(0).Left(), lf.SHscal(0).Left());
 
   // Probabilistic: the factor 1 with the random-variable tag after its box.

@@ -33,6 +33,11 @@ struct LoadingUi {
 inline constexpr double kPageWidth = 12000;
 inline constexpr double kPageHeights[] = {9000, 8640, 8400, 7200};
 
+// Controls on a diagram picture are placed in twips from its top left corner:
+// on the screen, where the diagram's scale spans the picture from its lower
+// left corner, x stays and y is counted down from the picture's height.
+inline float TopOnPicture(const PictureBox& pic, double y) { return static_cast<float>(pic.Height() - y); }
+
 inline bool Near(double a, double b) { return std::abs(a - b) < 0.01; }
 
 inline bool HasSeg(const std::vector<RecordedLine>& lines, double x1, double y1, double x2, double y2, int32_t colour,

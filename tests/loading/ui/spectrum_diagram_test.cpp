@@ -151,21 +151,23 @@ TEST_F(SpectrumDiagram, MasterCurveOverTheLoadLevelShowsTwoValueRows) {
   EXPECT_TRUE(lf.SSmax(1).Visible() && lf.SSmaxt(1).Visible() && lf.SSrng(1).Visible());
   EXPECT_EQ(lf.SSrng(0).Caption(), "(Max)");
   EXPECT_EQ(lf.SSrng(1).Caption(), "(Min)");
-  EXPECT_EQ(lf.SSmax(0).Top(), p.y1 - (200 - 210) * 1.2f);
-  EXPECT_EQ(lf.SSmax(1).Top(), p.y1 - 200 * 1.2f);
-  EXPECT_EQ(lf.SSmax(0).Left(), p.x0 + 100 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.SSmax(0).Top(), TopOnPicture(lf.Pic_Spectr, p.y1 - (200 - 210) * 1.2f));
+  EXPECT_FLOAT_EQ(lf.SSmax(1).Top(), TopOnPicture(lf.Pic_Spectr, p.y1 - 200 * 1.2f));
+  EXPECT_LT(lf.SSmax(0).Top(), lf.SSmax(1).Top()) << "the upper end above the lower";
+  EXPECT_FLOAT_EQ(lf.SSmax(0).Left(), p.x0 + 100 * 1.25f);
   EXPECT_EQ(lf.SSmax(0).Caption(), "50.0  MPa");
   EXPECT_EQ(lf.SSmax(1).Caption(), "30.0  MPa");
   EXPECT_EQ(lf.SSmaxt(1).Text(), "30.0");
   EXPECT_EQ(lf.SSmaxt(1).Width(), 4 * 100 * 1.1f);
-  EXPECT_EQ(lf.SSrng(1).Left(), lf.SSmax(1).Left() + lf.SSmax(1).Width() + 100 * 1.25f);
+  EXPECT_FLOAT_EQ(lf.SSrng(1).Left(), lf.SSmax(1).Left() + lf.SSmax(1).Width() + 100 * 1.25f);
+  EXPECT_EQ(lf.SSrng(1).Top(), lf.SSmax(1).Top());
 
   ui.state.analysisOptions.AnalysisMode = 1;
   lf.SSrng(0).SetCaption("(range)");
   DrawOnScreen(s);
   EXPECT_EQ(lf.SSrng(0).Caption(), "") << "a single case has no tag";
   EXPECT_FALSE(lf.SSmax(1).Visible() || lf.SSmaxt(1).Visible() || lf.SSrng(1).Visible());
-  EXPECT_EQ(lf.SSmax(0).Top(), p.y1 - 200 * 1.2f);
+  EXPECT_FLOAT_EQ(lf.SSmax(0).Top(), TopOnPicture(lf.Pic_Spectr, p.y1 - 200 * 1.2f));
 }
 
 TEST_F(SpectrumDiagram, MeanRowAndTheBatchTagLieOnThePicture) {
@@ -182,12 +184,14 @@ TEST_F(SpectrumDiagram, MeanRowAndTheBatchTagLieOnThePicture) {
   EXPECT_EQ(lf.SSmean.ToolTipText(), "Click for Asymetric Loading");
   EXPECT_EQ(lf.SSmean.MousePointer(), kPointerUpArrow);
   EXPECT_EQ(lf.SSmeant.Text(), "20.0");
-  EXPECT_EQ(lf.SSmean.Left(), Sng((p.x0 + p.x1) / 2.5) + 700);
+  EXPECT_FLOAT_EQ(lf.SSmean.Left(), Sng((p.x0 + p.x1) / 2.5) + 700);
+  EXPECT_FLOAT_EQ(lf.SSmean.Top(), TopOnPicture(lf.Pic_Spectr, p.y1 - 200));
+  EXPECT_EQ(lf.SSmeant.Top(), lf.SSmean.Top());
   EXPECT_GT(lf.SSmeant.Left(), lf.SSmean.Left());
   EXPECT_TRUE(lf.SSmse.Visible());
   EXPECT_EQ(lf.SSmse.Caption(), "DMSE(+): Su=500");
-  EXPECT_EQ(lf.SSmse.Left(), p.W - 15 * 90);
-  EXPECT_EQ(lf.SSmse.Top(), p.y1 + 200);
+  EXPECT_FLOAT_EQ(lf.SSmse.Left(), p.W - 15 * 90);
+  EXPECT_FLOAT_EQ(lf.SSmse.Top(), TopOnPicture(lf.Pic_Spectr, p.y1 + 200));
   EXPECT_FALSE(lf.SHscal(2).Visible()) << "deterministic";
 }
 

@@ -62,24 +62,4 @@ TEST_F(PictureBoxTest, MouseEventsReportTheUserScale) {
   form.Hide();
 }
 
-TEST_F(PictureBoxTest, ControlsInsideAreInTwipsUntilTheSurfaceHasAUserScale) {
-  const ControlDef rows[] = {{.name = "lbl", .kind = ControlKind::Label, .parent = "Pic_Dam", .left = 300,
-                              .top = 150, .width = 600, .height = 300}};
-  form.Build(rows);
-  Label& label = form.label("lbl");
-  EXPECT_EQ(label.widget()->geometry(), QRect(20, 10, 40, 20)) << "twips from the picture's corner";
-  // y upwards, 20 x 10 units over the 200 x 100 pixels inside the border:
-  // Left and Top are the user coordinates of the upper left corner.
-  pic().surface().Scale(0, 10, 20, 0);
-  label.Move(5, 8, 2, 1);
-  EXPECT_EQ(label.widget()->geometry(), QRect(1 + 50, 1 + 20, 20, 10));
-  EXPECT_EQ(label.Left(), 5.0f) << "reads return what was written";
-  EXPECT_EQ(label.Top(), 8.0f);
-  // A later change of scale leaves the control where it is until it moves.
-  pic().surface().Scale(0, 0, 200, 100);
-  EXPECT_EQ(label.widget()->geometry(), QRect(1 + 50, 1 + 20, 20, 10));
-  label.SetTop(30);
-  EXPECT_EQ(label.widget()->geometry(), QRect(1 + 5, 1 + 30, 2, 1)) << "moved in the scale of the time";
-}
-
 }  // namespace

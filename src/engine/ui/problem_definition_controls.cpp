@@ -1,4 +1,4 @@
-#include "engine/ui/analysis_frame_controls.h"
+#include "engine/ui/problem_definition_controls.h"
 
 #include "shell/ui/control_rows.h"
 
@@ -6,7 +6,7 @@ namespace {
 using namespace rows;
 
 // Option buttons in the sub-frames: geometry chosen (120 twips in, 360 apart).
-constexpr ControlDef kAnalysisFrame[] = {
+constexpr ControlDef kProblemDefinitionFrame[] = {
     FrameDef("frm_analysis", "", 360, 3840, 3612, 372, "Analysis Options", false),
     FrameDef("frm_anal_target", "frm_analysis", 360, 600, 2005, 1215, "Target"),
     FrameDef("frm_anal_parameter", "frm_analysis", 360, 1920, 2005, 1215, "Parameter"),
@@ -39,4 +39,4 @@ constexpr ControlDef kAnalysisFrame[] = {
 };
 }  // namespace
 
-std::span<const ControlDef> AnalysisFrameControls() { return kAnalysisFrame; }
+std::span<const ControlDef> ProblemDefinitionControls() { return kProblemDefinitionFrame; }
