@@ -105,6 +105,10 @@ struct Results {
   int16_t LocalOverloadAnswer = 0;
   std::string MasterMseLabel;
   float HistoryProgress = 0.0f;
+  // Largest and smallest range of the last rainflow counting (0 and 10000
+  // when no cycle was counted).
+  float CountedRangeMax = 0.0f;
+  float CountedRangeMin = 0.0f;
   float FastSimReferenceLife = 0.0f;
 
   bool operator==(const Results&) const = default;

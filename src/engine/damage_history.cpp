@@ -39,15 +39,15 @@ int32_t CountHistory(ProgramState& s, Host& host) {
   return counter.Cycles();
 }
 
-void SetSampleExtremes(ProgramState& s, int32_t c) {
+void SetCountedExtremes(ProgramState& s, int32_t c) {
   const std::vector<float>& ranges = s.loadingData.RainflowRanges;
   float mx = 0.0f, mn = 10000.0f;
   for (int32_t j = 1; j <= c; ++j) {
     if (ranges[j] > mx) mx = ranges[j];
     if (ranges[j] < mn) mn = ranges[j];
   }
-  s.mcsResults.SampleMax = mx;
-  s.mcsResults.SampleMin = mn;
+  s.results.CountedRangeMax = mx;
+  s.results.CountedRangeMin = mn;
 }
 
 // What one point of the cycle loop works with.
@@ -172,7 +172,7 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   rule.numerator = tf * hp.fR * hp.seN;
   LoopTotals t;
   const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
-                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.mcsResults.SampleMax);
+                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.results.CountedRangeMax);
   if (shortcut) {
     t.damage = calc::kBelowLimitDamage;
   } else if (!CycleLoop(s, host, c, hp, t)) {
@@ -216,7 +216,7 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   res.InfiniteLifeFlag = 1;
   res.HistoryProgress = 0.0f;
   const int32_t c = CountHistory(s, host);
-  SetSampleExtremes(s, c);
+  SetCountedExtremes(s, c);
   if (s.mcsSettings.SimulationsDone == 0 && res.LevelDamage.size() < static_cast<size_t>(c) + 1) {
     res.LevelDamage.resize(static_cast<size_t>(c) + 1, 0.0f);
   }

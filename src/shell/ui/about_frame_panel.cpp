@@ -22,7 +22,7 @@ constexpr const char* kLoadingDbDiagrams[] = {"frm_Hist", "frm_Spectr", "frm_Dis
 AboutFramePanel::AboutFramePanel(FormMain& m)
     : main(m),
       frm_about(m.frame("frm_about")),
-      lbl_about(m.array<Label>("lbl_about")),
+      info_about(m.array<Label>("info_about")),
       cmd_about(m.button("cmd_about")),
       Label1(m.label("Label1")),
       Label2(m.label("Label2")),
