@@ -29,8 +29,6 @@
 
 namespace {
 
-constexpr int kDistributionLoading = 4;
-
 DistributionGeometry GeometryOf(float W, float H, float FK, int batch) {
   DistributionGeometry g{};
   static_cast<PlotFrame&>(g) = PlotFrameOf(W, H, 0.9);
@@ -53,15 +51,15 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const DistributionGeome
   const float fk = g.FK;
   DrawPaperFrame(surface, lf.frm_Distr.Caption(), g.W, g.H, g.x0 - 300 * fk, g.x0 - 350 * fk, 9 * fk);
   surface.SetFontName("Microsoft Sans Serif");
-  if (a.LoadingType == kDistributionLoading) {
+  if (a.LoadingType == loading_type::kDistribution) {
     PlaceText(surface, g.xc - 550 * fk, g.y1 - 200 * fk, lf.DT(0).Caption() + ",    " + lf.DT(1).Caption());
-  } else if (a.LoadingType == 2 && a.MeanStressOption == 2) {
+  } else if (a.LoadingType == loading_type::kSpectrum && a.MeanStressOption == mean_stress_option::kAccount) {
     PlaceText(surface, g.xc - 550 * fk, g.y1 - 200 * fk, lf.SSmean.Caption());
   }
-  if (a.AnalysisKind == 2) {
+  if (a.AnalysisKind == analysis_kind::kProbabilistic) {
     PlaceText(surface, g.xc - 550 * fk, g.y1 + 50 * fk, lf.SHscal(3).Caption() + "  " + lf.load_distr(2).Caption());
   }
-  if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && a.LoadingType != 3) {
+  if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && a.LoadingType != loading_type::kConstantAmplitude) {
     const std::string& tag = s.loadingData.BatchMseText;
     surface.SetFontSize(7 * fk);
     PlaceText(surface, g.W - fk * 100 * static_cast<float>(tag.size()), g.y1 + 300 * fk, tag);
@@ -187,7 +185,7 @@ void DrawDistributionDiagram(FormMain& main, Surface& target, int batch) {
   target.SetFontName("Microsoft Sans Serif");
   target.SetFontSize(6.5 * g.FK);
   PrintDownwards(target, "PDF", g.x0 - 220 * g.FK, g.y1, 200 * g.FK);
-  if (s.analysisOptions.LoadingType == kDistributionLoading) {
+  if (s.analysisOptions.LoadingType == loading_type::kDistribution) {
     lf.Pic_Distr.SetMousePointer(kPointerCross);
     SetTip(lf.Pic_Distr, "Right click to change the Distribution Type", s);
     DrawDensityView(main, target, g, p);

@@ -81,7 +81,8 @@ void PlaceBlockVolume(FormMain& main, const PictureSpot& spot, const Distributio
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
   const LayoutScales& sc = s.layoutScales;
-  const float after = s.analysisOptions.LoadingType == 4 ? RightEdge(lf.DT(1)) : RightEdge(lf.DTmean);
+  const float after =
+      s.analysisOptions.LoadingType == loading_type::kDistribution ? RightEdge(lf.DT(1)) : RightEdge(lf.DTmean);
   lf.DTvolume.SetLeft(after + 400 * sc.ScaleX);
   lf.DTvolume.SetTop(spot.Top(g.y1 - 200 * sc.ScaleY));
   lf.DTvolume.SetCaption("n = ");
@@ -99,16 +100,16 @@ std::string RangeWord(FormMain& main) {
   const ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   LoadingFramesPanel& lf = main.loadingFrames();
-  if (a.MeanStressOption == 1) {
+  if (a.MeanStressOption == mean_stress_option::kNeglect) {
     lf.DTmean.SetVisible(false);
     lf.DTmeant.SetVisible(false);
     for (int i = 0; i <= 1; ++i) {
       lf.DTrng(i).SetMousePointer(kPointerDefault);
-      if (a.LoadingType < 4) lf.DTrng(i).SetToolTipText("");
+      if (a.LoadingType < loading_type::kDistribution) lf.DTrng(i).SetToolTipText("");
     }
     return "RANGE     ";
   }
-  if (a.MeanStressOption == 2 && a.LoadingType == 2) {
+  if (a.MeanStressOption == mean_stress_option::kAccount && a.LoadingType == loading_type::kSpectrum) {
     lf.DTmean.SetVisible(true);
     lf.DTmeant.SetVisible(true);
     lf.DTmean.SetMousePointer(kPointerUpArrow);
@@ -154,8 +155,8 @@ void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const Di
   LoadingFramesPanel& lf = main.loadingFrames();
 
   l.DistributionName = DistributionNameOf(l.DistributionType);
-  lf.frm_Distr.SetCaption(a.LoadingType > 2 ? "Loading: " + l.DistributionName + "Distribution"
-                                            : "Loading: Distribution");
+  lf.frm_Distr.SetCaption(a.LoadingType > loading_type::kSpectrum ? "Loading: " + l.DistributionName + "Distribution"
+                                                                  : "Loading: Distribution");
 
   lf.DTmse.SetVisible(false);
   if (s.loadingDatabase.BatchPointCount[g.batch] > 0 && s.loadingDbState.LoadingSource == 1) {
@@ -170,7 +171,7 @@ void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const Di
     lf.DTSmax(i).SetVisible(i == 1 || !single);
     lf.DTSmaxt(i).SetVisible(i == 1 || !single);
   }
-  const bool distribution = a.LoadingType == 4;
+  const bool distribution = a.LoadingType == loading_type::kDistribution;
   for (int i = 0; i <= 1; ++i) {
     lf.DT(i).SetVisible(distribution);
     lf.DTt(i).SetVisible(distribution);
@@ -181,10 +182,10 @@ void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const Di
   PlaceBlockVolume(main, spot, g);
 
   const std::string rangeWord = RangeWord(main);
-  if (a.LoadingType == 2) {
+  if (a.LoadingType == loading_type::kSpectrum) {
     lf.Pic_Distr.SetMousePointer(kPointerCross);
     SetTip(lf.Pic_Distr, "Right click to change the display", s);
-  } else if (a.LoadingType != 4) {
+  } else if (a.LoadingType != loading_type::kDistribution) {
     lf.Pic_Distr.SetMousePointer(kPointerDefault);
     lf.Pic_Distr.SetToolTipText("");
   }
@@ -199,7 +200,7 @@ void PlaceDistributionControls(FormMain& main, const PictureSpot& spot, const Di
   scaling.SetTop(spot.Top(g.y1));
   lf.load_distr(2).SetLeft(RightEdge(scaling));
   lf.load_distr(2).SetTop(scaling.Top());
-  const bool probabilistic = a.AnalysisKind != 1;
+  const bool probabilistic = a.AnalysisKind != analysis_kind::kDeterministic;
   scaling.SetVisible(probabilistic);
   lf.load_distr(2).SetVisible(probabilistic);
 }

@@ -66,7 +66,7 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const HistoryGeometry& 
   surface.SetFontSize(9 * fs);
   DrawPointAxis(surface, g, g.y0);
   PlaceText(surface, g.xc - 850 * fs, g.y1 + 50, lf.SHSmax.Caption());
-  if (main.state().analysisOptions.AnalysisKind == 2) {
+  if (main.state().analysisOptions.AnalysisKind == analysis_kind::kProbabilistic) {
     PlaceText(surface, g.xc - 550 * fs, g.y1 - 200 * fs, lf.SHscal(0).Caption() + "  " + lf.load_distr(0).Caption());
   }
 }

@@ -51,7 +51,7 @@ void PlaceHistoryControls(FormMain& main, const PictureSpot& spot, const History
   if (l.ScalingFactor == 1) l.HistMaxCaption = caption;
   lf.SHSmax.SetVisible(true);
 
-  const bool probabilistic = a.AnalysisKind == 2;
+  const bool probabilistic = a.AnalysisKind == analysis_kind::kProbabilistic;
   const bool loadLevel = LoadLevelMasterCurve(a);
   if (probabilistic) {
     lf.SHscal(0).SetVisible(true);

@@ -41,7 +41,10 @@ constexpr const char* kValueMask = "####0.0#";
 constexpr const char* kCaptionMask = "####0.0#  ";
 }  // namespace
 
-bool OneStressRange(const AnalysisOptions& a) { return a.AnalysisMode == 1 || a.MasterCurveParameter == 2; }
+bool OneStressRange(const AnalysisOptions& a) {
+  return a.AnalysisMode == analysis_mode::kSingleCase ||
+         a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit;
+}
 
 int BatchRow(int batch) { return BatchInRecords(batch) ? batch : 0; }
 

@@ -50,7 +50,7 @@ SpectrumGeometry GeometryOf(const ProgramState& s, int b, const DiagramPlace& p)
   g.batch = b;
   const bool levels = b != 0 && db.BatchLevelCount[b] != 0;
   g.Sref = levels ? db.BatchUpper[b] : s.loadingData.StressRangeTo;
-  if (s.analysisOptions.LoadingType == 3) {
+  if (s.analysisOptions.LoadingType == loading_type::kConstantAmplitude) {
     g.N = 1;
     g.L = 1;
   } else {
@@ -73,8 +73,10 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const SpectrumGeometry&
   const float f = p.f;
   DrawPaperFrame(surface, lf.frm_Spectr.Caption(), p.W, p.H, g.x0 - 300 * f, g.x0 - 350 * f, 10 * f);
   surface.SetFontSize(9 * f);
-  if (s.analysisOptions.MeanStressOption == 2) PlaceText(surface, g.x0 + 2600 * f, g.y1 - 300 * f, lf.SSmean.Caption());
-  if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && s.analysisOptions.LoadingType != 3) {
+  if (s.analysisOptions.MeanStressOption == mean_stress_option::kAccount)
+    PlaceText(surface, g.x0 + 2600 * f, g.y1 - 300 * f, lf.SSmean.Caption());
+  if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 &&
+      s.analysisOptions.LoadingType != loading_type::kConstantAmplitude) {
     const std::string& tag = s.loadingData.BatchMseText;
     surface.SetFontSize(7 * f);
     PlaceText(surface, p.W - f * 90 * static_cast<float>(tag.size()), g.y1 + 200 * f, tag);
@@ -84,7 +86,7 @@ void PrintPaperHeading(FormMain& main, Surface& surface, const SpectrumGeometry&
   PlaceText(surface, g.x0 + 100 * f, g.y1 - 300 * f, lf.SSmax(0).Caption());
   surface.SetCurrentX(g.x0 + 1300 * f);
   surface.Print(lf.SSrng(0).Caption(), true);
-  if (s.analysisOptions.AnalysisKind == 2) {
+  if (s.analysisOptions.AnalysisKind == analysis_kind::kProbabilistic) {
     PlaceText(surface, g.xc - 550 * f, g.y1 - 50 * f, lf.SHscal(2).Caption() + lf.load_distr(1).Caption());
   }
 }
@@ -103,7 +105,7 @@ void DrawAxisTexts(ProgramState& s, Surface& surface, const SpectrumGeometry& g,
   const float xe = g.x0 + g.xs * static_cast<float>(g.N);
   surface.Line(xe, g.y0 - 30, xe, g.y0, kDiagramBlack);
   surface.SetFontSize(9 * f);
-  if (s.analysisOptions.LoadingType == 2) {
+  if (s.analysisOptions.LoadingType == loading_type::kSpectrum) {
     const std::string n = StrInteger(g.N);
     PlaceText(surface, xe - f * 50 * static_cast<float>(n.size()), g.y0 - 50 * f, PrintInteger(g.N));
   }
@@ -158,7 +160,7 @@ void DrawSawTooth(Surface& surface, const SpectrumGeometry& g) {
 // saw-tooth of constant amplitude. A diagram without a scale has none.
 void DrawBars(const ProgramState& s, Surface& surface, const SpectrumGeometry& g, const DiagramPlace& p) {
   if (!g.drawable) return;
-  const bool block = s.analysisOptions.LoadingType == 2;
+  const bool block = s.analysisOptions.LoadingType == loading_type::kSpectrum;
   const LoadingDatabase& db = s.loadingDatabase;
   surface.PSet(g.x0, g.Sref * g.ys + g.y0, kDiagramPurple);
   surface.SetDrawWidth(p.lineWidth);
@@ -176,7 +178,7 @@ void DrawBars(const ProgramState& s, Surface& surface, const SpectrumGeometry& g
     } else {
       OutlineLevel(surface, g, c, level, kDiagramPurple);
     }
-    if (s.analysisOptions.LoadingType == 3) DrawSawTooth(surface, g);
+    if (s.analysisOptions.LoadingType == loading_type::kConstantAmplitude) DrawSawTooth(surface, g);
   }
 }
 
@@ -207,7 +209,8 @@ void DrawSpectrumDiagram(FormMain& main, Surface& target, int /*batch*/) {
       PlaceLoadingDiagram(main, target, kSpectrumPlacement, lf.frm_Spectr, lf.Pic_Spectr, width, height);
   ScaleToDiagram(target, width, height, p);
   const SpectrumGeometry g = GeometryOf(s, b, p);
-  s.loadingData.SpectrumDescending = DescendingOf(s.loadingDatabase, g, s.analysisOptions.LoadingType == 2);
+  s.loadingData.SpectrumDescending =
+      DescendingOf(s.loadingDatabase, g, s.analysisOptions.LoadingType == loading_type::kSpectrum);
   if (!screen) PrintPaperHeading(main, target, g, p);
   DrawAxisTexts(s, target, g, p.f);
   DrawBars(s, target, g, p);

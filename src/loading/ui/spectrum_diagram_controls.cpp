@@ -46,7 +46,7 @@ void PlaceMeanRow(FormMain& main, const PictureSpot& spot, const SpectrumGeometr
 void SetSpectrumEntryControls(FormMain& main) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
-  const bool constant = s.analysisOptions.LoadingType == 3;
+  const bool constant = s.analysisOptions.LoadingType == loading_type::kConstantAmplitude;
   for (int i = 0; i <= 1; ++i) {
     lf.SSmax(i).SetMousePointer(constant ? kPointerUpArrow : kPointerDefault);
     SetTip(lf.SSmax(i), constant ? "Right click for Stress/Strain change" : "", s);
@@ -62,7 +62,7 @@ void PlaceSpectrumControls(FormMain& main, const PictureSpot& spot, const Spectr
   const LayoutScales& sc = s.layoutScales;
   LoadingFramesPanel& lf = main.loadingFrames();
 
-  const bool descending = a.LoadingType == 2 && s.loadingData.SpectrumDescending;
+  const bool descending = a.LoadingType == loading_type::kSpectrum && s.loadingData.SpectrumDescending;
   lf.Pic_Spectr.SetMousePointer(descending ? kPointerCross : kPointerDefault);
   SetTip(lf.Pic_Spectr, descending ? "Right click to change the display" : "", s);
 
@@ -92,7 +92,8 @@ void PlaceSpectrumControls(FormMain& main, const PictureSpot& spot, const Spectr
   lf.SSmse.SetCaption(tag);
   lf.SSmse.SetTop(spot.Top(g.y1 + 200 * sc.ScaleY));
   lf.SSmse.SetLeft(spot.Left(spot.width - static_cast<double>(tag.size()) * 90 * sc.FontScale));
-  if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && a.LoadingType != 3) lf.SSmse.SetVisible(true);
+  if (s.loadingDatabase.BatchPointCount[g.batch] >= 1 && a.LoadingType != loading_type::kConstantAmplitude)
+    lf.SSmse.SetVisible(true);
 
   Label& scaling = lf.SHscal(2);
   scaling.SetCaption("Scaling Factor  k = 1.0   ");
@@ -100,7 +101,7 @@ void PlaceSpectrumControls(FormMain& main, const PictureSpot& spot, const Spectr
   scaling.SetTop(spot.Top(g.y1));
   lf.load_distr(1).SetLeft(scaling.Left() + scaling.Width());
   lf.load_distr(1).SetTop(scaling.Top());
-  const bool probabilistic = a.AnalysisKind == 2;
+  const bool probabilistic = a.AnalysisKind == analysis_kind::kProbabilistic;
   scaling.SetVisible(probabilistic);
   lf.load_distr(1).SetVisible(probabilistic);
 }
