@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "loading/diagram_axes.h"
 #include "montecarlo/random_math.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/sng.h"
 
 namespace {
 
-constexpr int32_t kPurple = 0x800080;
-constexpr int32_t kBlack = 0;
+constexpr int32_t kPurple = kDiagramPurple;
+constexpr int32_t kBlack = kDiagramBlack;
 // The samples are steps of 0.005 of the plot's right end: up to 1.02 of it
 // for the vertical scale, up to 1.1 of it for the curve.
 constexpr double kSampleStep = 0.005;
@@ -21,53 +22,27 @@ constexpr double kRowHeights[] = {0.85, 0.8, 0.75, 0.7, 0.65};
 
 float SampleX(double xm, int k) { return Sng(k * kSampleStep * xm); }
 
-void PrintAt(Surface& t, double x, double y, const std::string& text) {
-  t.SetCurrentX(x);
-  t.SetCurrentY(y);
-  t.Print(text);
-}
-
-void ResetPen(Surface& t) {
-  t.SetFontName("Arial");
-  t.SetForeColor(kBlack);
-  t.SetFontBold(false);
-  t.SetFontItalic(false);
-  t.SetDrawWidth(1);
-  t.SetDrawStyle(Surface::kSolid);
-}
-
 // The frame, its title in the gap of the top edge, and the dialog's texts.
 void DrawPaperTexts(Surface& t, const DensityPlotView& v, const DensityPlotRegion& r, const DensityPlotFrame& f) {
-  const double s = r.textScale;
-  t.SetForeColor(kBlack);
-  t.SetFontSize(Sng(12.0 * s));
-  t.Line(0, 0, r.width, r.height, kBlack, Surface::kBox);
-  PrintCaptionOnEdge(t, v.title, f.x0 - 300.0 * s, r.height + 100.0, f.x0 - 350.0 * s, r.height, false);
+  const float s = r.textScale;
+  DrawPaperFrame(t, v.title, r.width, r.height, f.x0 - 300 * s, f.x0 - 350 * s, Sng(12.0 * s));
   t.SetFontSize(Sng(10.0 * s));
   t.SetFontBold(true);
-  PrintAt(t, f.x0, 0.92 * r.height, v.variable);
+  PlaceText(t, f.x0, 0.92 * r.height, v.variable);
   t.SetFontBold(false);
-  for (size_t i = 0; i < v.rows.size(); ++i) PrintAt(t, f.x0, kRowHeights[i] * r.height, v.rows[i]);
+  for (size_t i = 0; i < v.rows.size(); ++i) PlaceText(t, f.x0, kRowHeights[i] * r.height, v.rows[i]);
 }
 
 void DrawAxes(Surface& t, const DensityPlotView& v, const DensityPlotRegion& r, const DensityPlotFrame& f) {
-  const double s = r.textScale;
+  const float s = r.textScale;
   t.SetFontSize(Sng(7.0 * v.fontScale));
-  const std::string pdf = "PDF";
-  for (int i = 1; i <= 3; ++i) PrintAt(t, f.x0 - 200.0 * s, f.yTop - 200.0 * i * s, pdf.substr(i - 1, 1));
-  PrintAt(t, f.x1, f.y0 - 85.0 * s, "X");
+  PrintDownwards(t, "PDF", f.x0 - 200 * s, f.yTop, 200 * s);
+  PlaceText(t, f.x1, f.y0 - 85 * s, "X");
   t.SetFillStyle(Surface::kFillTransparent);
   t.SetDrawWidth(1);
   t.SetForeColor(kBlack);
-  const double yTip = f.yTop + 100.0, xTip = f.x1 + 100.0;
-  t.Line(f.x0, f.y0, f.x0, yTip);
-  t.Line(f.x0, yTip, f.x0 + 30.0, f.yTop);
-  t.LineTo(f.x0 - 30.0, f.yTop);
-  t.LineTo(f.x0, yTip);
-  t.Line(f.x0, f.y0, xTip, f.y0);
-  t.Line(xTip, f.y0, f.x1 + 10.0, f.y0 + 30.0);
-  t.LineTo(f.x1 + 10.0, f.y0 - 30.0);
-  t.LineTo(xTip, f.y0);
+  DrawUpwardAxis(t, f.x0, f.y0, f.yTop, kBlack);
+  DrawRightwardAxis(t, f.x0, f.y0, f.x1, kBlack);
 }
 
 }  // namespace
@@ -107,7 +82,7 @@ DensityPlotFrame DensityPlotFrameOf(const DensityPlotRegion& r, bool onPaper, in
 }
 
 void DrawDensityPlot(Surface& t, const DensityPlotView& v, int16_t type, float a, float b) {
-  ResetPen(t);
+  ResetDiagramPen(t);
   if (v.kind == SurfaceKind::Screen) t.Cls();
   if (v.kind == SurfaceKind::Printer) t.SetFontSize(9);
   const DensityPlotRegion r = DensityPlotRegionOf(v.kind, t.Width(), t.Height(), v.fontScale);
@@ -142,6 +117,6 @@ void DrawDensityPlot(Surface& t, const DensityPlotView& v, int16_t type, float a
   }
 
   const double labelY = f.y0 - 70.0 * r.textScale;
-  PrintAt(t, f.x0, labelY, "0");
-  PrintAt(t, f.x0 + f.sx, labelY, "1");
+  PlaceText(t, f.x0, labelY, "0");
+  PlaceText(t, f.x0 + f.sx, labelY, "1");
 }

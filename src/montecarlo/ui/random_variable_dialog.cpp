@@ -63,9 +63,10 @@ void RandomVariableDialog::txt_distr_GotFocus(int index) {
 void RandomVariableDialog::txt_distr_LostFocus(int index) {
   if (closing_) return;
   refusedOnLeaving_ = false;
-  if (index == 0) CheckCov();
-  if (index == 1) CheckXmin(BoxNumber(txt_distr(1)));
-  if (index == 2) CheckXmax(BoxNumber(txt_distr(2)));
+  if (index == 0)
+    CheckCov();
+  else
+    CheckBound(index);
 }
 
 // The dialog's refusals come without a beep.
@@ -101,28 +102,22 @@ void RandomVariableDialog::CheckCov() {
   AcceptedBox(0);
 }
 
-void RandomVariableDialog::CheckXmin(float v) {
+// Box 1 (Xmin) or 2 (Xmax): an accepted bound is stored and shown by the mask.
+void RandomVariableDialog::CheckBound(int index) {
   RandomVariablePanel& p = state().randomVariablePanel;
-  if (const EntryRefusal r = XminRefusal(p.PanelDistType, v, p.PanelXmax); r.refused()) {
-    Refuse(1, r.text, r.title, Format(p.PanelXmin, kBoundsMask));
+  const bool lower = index == 1;
+  float& bound = lower ? p.PanelXmin : p.PanelXmax;
+  const float v = BoxNumber(txt_distr(index));
+  const EntryRefusal r =
+      lower ? XminRefusal(p.PanelDistType, v, p.PanelXmax) : XmaxRefusal(p.PanelDistType, v, p.PanelXmin);
+  if (r.refused()) {
+    Refuse(index, r.text, r.title, Format(bound, kBoundsMask));
     refusedOnLeaving_ = true;
     return;
   }
-  p.PanelXmin = v;
-  txt_distr(1).SetText(Format(p.PanelXmin, kBoundsMask));
-  AcceptedBox(1);
-}
-
-void RandomVariableDialog::CheckXmax(float v) {
-  RandomVariablePanel& p = state().randomVariablePanel;
-  if (const EntryRefusal r = XmaxRefusal(p.PanelDistType, v, p.PanelXmin); r.refused()) {
-    Refuse(2, r.text, r.title, Format(p.PanelXmax, kBoundsMask));
-    refusedOnLeaving_ = true;
-    return;
-  }
-  p.PanelXmax = v;
-  txt_distr(2).SetText(Format(p.PanelXmax, kBoundsMask));
-  AcceptedBox(2);
+  bound = v;
+  txt_distr(index).SetText(Format(bound, kBoundsMask));
+  AcceptedBox(index);
 }
 
 void RandomVariableDialog::AcceptedBox(int index) {

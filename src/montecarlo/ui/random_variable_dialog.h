@@ -70,8 +70,7 @@ class RandomVariableDialog {
   // Box checks: the box's message (no beep), the box reset, the focus back.
   void Refuse(int index, const std::string& text, const std::string& title, const std::string& restore);
   void CheckCov();
-  void CheckXmin(float v);
-  void CheckXmax(float v);
+  void CheckBound(int index);
   // After an accepted value: the plot redrawn, the box in its resting colours.
   void AcceptedBox(int index);
   // OK's check of the bounds it stores: false (with the box's refusal) when
