@@ -31,15 +31,15 @@ void SnFramePanel::dN_distr_Click(int index) {
   }
   SetRandomVariableDialogEditable(main, SeVariableEditable(s, set, browserShown, ds.chk_Edit_Dbase.Value()));
   const bool stored = ShowRandomVariablePanel(main, kMaterialCaller, static_cast<int16_t>(index));
-  // What OK stored goes back into the browser's set, when the set may change.
-  if (!stored || !fdb.frm_Fatigue_Dbase.Visible() || !ds.chk_Edit_Dbase.Value() ||
-      !FatigueSetWithoutTestData(s, set))
-    return;
-  const RandomVariableTable& t = s.randomVariableTable;
-  const int16_t c = t.CurrentRandomVar;
-  if (index == 3) CopyFatigueSetVariableBack(s, set, c);
-  if (dN_distr.Exists(index)) dN_distr(index).SetCaption(FormatDistributionTag(t.RvType[c], t.RvCov[c]));
-  if (index == 3) fdb.PlaceSeTag();
+  if (!fdb.frm_Fatigue_Dbase.Visible() || !ds.chk_Edit_Dbase.Value() || !FatigueSetWithoutTestData(s, set)) return;
+  // Editing the database: what OK stored goes back into the browser's set.
+  if (stored) {
+    const RandomVariableTable& t = s.randomVariableTable;
+    const int16_t c = t.CurrentRandomVar;
+    if (index == 3) CopyFatigueSetVariableBack(s, set, c);
+    if (dN_distr.Exists(index)) dN_distr(index).SetCaption(FormatDistributionTag(t.RvType[c], t.RvCov[c]));
+    if (index == 3) fdb.PlaceSeTag();
+  }
   SetRandomVariableDialogEditable(main, true);
   ds.frm_data_serv.SetVisible(true);
 }

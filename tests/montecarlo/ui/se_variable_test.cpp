@@ -95,6 +95,7 @@ TEST_F(SeVariableTest, CancelWhileEditingChangesNoSet) {
   EXPECT_EQ(db, before);
   EXPECT_EQ(state.fatigueDbState.FatigueDbModified, 0);
   EXPECT_EQ(browserTag.Caption(), "{N8}");
+  EXPECT_TRUE(ds.frm_data_serv.Visible());  // the editor's services come back
 }
 
 TEST_F(SeVariableTest, SetWithoutAVariableOpensOnlyWithAYieldStrength) {
