@@ -38,6 +38,7 @@ struct ProgramState {
   McsResults mcsResults;
   McsDisplay mcsDisplay;
   RandomVariableTable randomVariableTable;
+  RandomVariablePanel randomVariablePanel;
   ResultsDisplay resultsDisplay;
   ShellState shellState;
   ColourSettings colourSettings;

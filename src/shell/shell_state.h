@@ -15,4 +15,7 @@ struct ShellState {
   // The UiState the About box found when it opened; closing it gives it back.
   int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
+  // What the second window shows: 4 the test data diagram, 5 the simulation
+  // results, 6 the random-variable panel.
+  int16_t SecondWindowView = 0;
 };

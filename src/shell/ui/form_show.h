@@ -14,6 +14,11 @@ class FormShow : public Form {
   FormShow(ProgramState& state, Host& host, FormMain& main);
 
   ProgramState& state() const { return state_; }
+  FormMain& main() const { return main_; }
+
+  // The window's common dialog: its save dialogs and the copy count of its
+  // own print setup, kept from one use to the next.
+  CommonDialog PrintDlg;
 
   // Load: the diagram pictures take the diagrams colour, the window the main
   // window's place; its layout runs unless a layout scale is 1.
