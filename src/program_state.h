@@ -46,4 +46,6 @@ struct ProgramState {
   JobTexts jobTexts;
   LayoutScales layoutScales;
   WizardFlags wizardFlags;
+
+  bool operator==(const ProgramState&) const = default;
 };

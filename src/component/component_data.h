@@ -10,7 +10,6 @@ struct ComponentData {
   float Kf = 3.0f;                   // fatigue notch factor in use
   float MseNotchFactor = 3.0f;
   float NotchRadius = 1.0f;          // mm, above 0
-  // The notch-factor value as last entered (the summary box's notch box or
-  // the Kt box); start-up sets it to Kf.
-  float NotchFactorEntry = 3.0f;
+
+  bool operator==(const ComponentData&) const = default;
 };

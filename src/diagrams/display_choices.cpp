@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "loading/distribution_blocks.h"
+#include "loading/loading_units.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
-#include "shell/unit_texts.h"
 
 void SettleMasterCurveEnds(ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
@@ -34,7 +34,7 @@ void AbandonBatchForQuantityChange(ProgramState& s) {
 
 void SetLoadQuantity(ProgramState& s, bool strain) {
   s.loadingUnits.LoadQuantity = strain ? "Strain " : "Stress ";
-  FollowStressUnits(s);
+  FollowLoadingUnits(s);
   if (!strain) s.loadingUnits.LoadToStressFactor = 1;
 }
 

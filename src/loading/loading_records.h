@@ -21,6 +21,8 @@ struct LoadingDbState {
   int16_t BrowsedLoadingBatch = 0;
   int16_t PreviewShown = 0;
   int16_t LoadingSource = 2;         // 1 database batch, 2 typed in
+
+  bool operator==(const LoadingDbState&) const = default;
 };
 
 struct LoadingDatabase {
@@ -48,6 +50,8 @@ struct LoadingDatabase {
   Rows22<float> BatchSu{};
   Rows22<float> BatchSy{};
   Rows22<float> BatchKf{};
+
+  bool operator==(const LoadingDatabase&) const = default;
 };
 
 // The loading in use. Stresses in MPa (a strain history in micro-strain).
@@ -98,6 +102,8 @@ struct LoadingData {
   std::string BatchMseText = "DMSE(-)  ";
   std::string BatchMseText2 = "DMSE(-)  ";
   std::string HistMaxCaption;
+
+  bool operator==(const LoadingData&) const = default;
 };
 
 struct LoadingUnits {
@@ -106,6 +112,8 @@ struct LoadingUnits {
   float LoadUnitFactor = 1.0f;  // the stress display factor (SI at start)
   std::string LoadUnitBracket = "[MPa]";
   std::string LoadUnit = "MPa";
+
+  bool operator==(const LoadingUnits&) const = default;
 };
 
 // A loading distribution cut into at most ten blocks.
@@ -115,4 +123,6 @@ struct LoadingDistributionBlocks {
   int16_t DistBlockCount = 0;
   double DistLowestLevel = 0.0;
   float DistKindCode = 0.0f;
+
+  bool operator==(const LoadingDistributionBlocks&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_writer.h"
@@ -80,8 +81,6 @@ void ReadSet(ReadContext& c, int i, int j) {
   ReadSeDistribution(c, i, j);
   db.FdbNo[i][j] = CLng(lifeMillions * 1000000.0);
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The batch trailer: the number 0 and the batch name, on one line. The name
 // is the rest of the line without its leading and trailing blanks, so that an

@@ -25,6 +25,8 @@ struct RandomVariableTable {
   Slots<float> RvParB{};
   Slots<float> RvLastUniform{};
   int16_t CurrentRandomVar = 0;
+
+  bool operator==(const RandomVariableTable&) const = default;
 };
 
 // The random-variable dialog's working record: the variable being edited,
@@ -37,4 +39,6 @@ struct RandomVariablePanel {
   float PanelParB = 0.0f;
   float PanelXmin = 0.0f;
   float PanelXmax = 0.0f;
+
+  bool operator==(const RandomVariablePanel&) const = default;
 };

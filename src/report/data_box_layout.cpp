@@ -42,18 +42,20 @@ namespace {
 // data are of a feature, or of a plain specimen used locally without notch
 // sensitivity.
 bool NotchLineShown(const AnalysisOptions& a) {
-  if (a.SNDataSpecimen == 1) return false;
-  return !(a.SNDataSpecimen == 2 && a.StressApproach == 2 && a.NotchSensitivityMode == 1);
+  if (a.SNDataSpecimen == sn_data_specimen::kFeature) return false;
+  return !(a.SNDataSpecimen == sn_data_specimen::kPlain && a.StressApproach == stress_approach::kLocal &&
+           a.NotchSensitivityMode == notch_sensitivity::kNeglect);
 }
 
 DataBoxLine NotchLine(const ProgramState& s, const DataBoxTexts& t, float x0, float y) {
   const AnalysisOptions& a = s.analysisOptions;
   DataBoxLine line{x0, y, {t.notchLabel, t.notchText, "  "}, false};
-  if (a.StressApproach == 2 && a.NotchSensitivityMode == 2) {
+  if (a.StressApproach == stress_approach::kLocal && a.NotchSensitivityMode == notch_sensitivity::kAccount) {
     line.items.push_back("(NS");
-    line.items.push_back(a.MeanStressOption == 2 ? " & MSE)" : ")");
+    line.items.push_back(a.MeanStressOption == mean_stress_option::kAccount ? " & MSE)" : ")");
     line.ended = true;
-  } else if (a.AnalysisKind == 2 && a.SNDataSpecimen == 2 && a.StressApproach == 1) {
+  } else if (a.AnalysisKind == analysis_kind::kProbabilistic && a.SNDataSpecimen == sn_data_specimen::kPlain &&
+             a.StressApproach == stress_approach::kNominal) {
     line.items.push_back(t.notchTag);
     line.ended = true;
   }
@@ -63,7 +65,8 @@ DataBoxLine NotchLine(const ProgramState& s, const DataBoxTexts& t, float x0, fl
 DataBoxLine MeanStressLine(const ProgramState& s, const DataBoxTexts& t, float x0, float y) {
   const AnalysisOptions& a = s.analysisOptions;
   DataBoxLine line{x0, y, {t.mseLabel, s.resultsDisplay.MseTag}, false};
-  if (a.MeanStressOption == 2 && a.SNDataSpecimen == 1 && a.NotchSensitivityMode == 1) {
+  if (a.MeanStressOption == mean_stress_option::kAccount && a.SNDataSpecimen == sn_data_specimen::kFeature &&
+      a.NotchSensitivityMode == notch_sensitivity::kNeglect) {
     line.items.push_back(t.notchQuantityLabel);
     line.items.push_back(t.notchQuantityText);
     line.ended = true;
@@ -80,23 +83,24 @@ std::vector<DataBoxLine> DataBoxLines(const ProgramState& s, const DataBoxTexts&
   const float H = g.H;
   const float x0 = Sng(g.W / 12.0);
   const auto at = [H](double fraction) { return Sng(fraction * H); };
-  const float f = a.LoadingType == 3 ? 0.58f : 0.49f;
+  const float f = a.LoadingType == loading_type::kConstantAmplitude ? 0.58f : 0.49f;
 
   std::vector<DataBoxLine> lines{
       {x0, at(0.9), {t.subject, job.JobSubject}},
       {x0, at(0.81), {t.load, job.LoadingName}},
       {x0, at(0.72), {t.material, job.MaterialName}},
   };
-  if (a.LoadingType != 3) {
+  if (a.LoadingType != loading_type::kConstantAmplitude) {
     lines.push_back({x0, at(0.63), {t.extLabel[0], t.extText[0]}});
     lines.push_back({Sng(x0 + (printer ? 1500.0 : 1800.0)), at(0.58), {t.extLabel[1], t.extText[1]}});
   }
   if (NotchLineShown(a)) {
     lines.push_back(NotchLine(s, t, x0, at(f)));
-    if (s.componentData.Kt > 1.0f && a.NotchSensitivityMode == 2)
+    if (s.componentData.Kt > 1.0f && a.NotchSensitivityMode == notch_sensitivity::kAccount)
       lines.push_back({x0, at(f - 0.09), {t.radiusLabel, t.radiusText}});
   }
-  if (a.SNDataSpecimen == 1) lines.push_back({x0, at(f - 0.09), {t.thicknessLabel[0], t.thicknessLabel[1]}});
+  if (a.SNDataSpecimen == sn_data_specimen::kFeature)
+    lines.push_back({x0, at(f - 0.09), {t.thicknessLabel[0], t.thicknessLabel[1]}});
   lines.push_back(MeanStressLine(s, t, x0, at(f - 0.18)));
   lines.push_back({x0, at(f - 0.27), {t.damageLabel, t.damageText}});
   lines.push_back({x0, at(0.13), {t.life}, true, true});

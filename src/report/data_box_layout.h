@@ -23,18 +23,18 @@ DataBoxGeometry DataBoxGeometryOf(bool printer, float width, float height, bool 
 
 // The captions and texts of the summary box as it shows them.
 struct DataBoxTexts {
-  std::string title;                     // frm_DBox
-  std::string subject, load, material;   // Subj, Load, Material
-  std::string extLabel[2], extText[2];   // ExtSN(0..1), ExtSNt(0..1)
-  std::string notchLabel, notchText;     // SCF(0), SCFt(0)
-  std::string notchTag;                  // SCF_distr
-  std::string radiusLabel, radiusText;   // Reliab, Reliabt
-  std::string thicknessLabel[2];         // SNth(0), SNth(1)
-  std::string mseLabel;                  // DBmse(0)
-  std::string notchQuantityLabel;        // DDBmse(2)
-  std::string notchQuantityText;         // DBmset(2)
-  std::string damageLabel, damageText;   // DTFf, DTFft
-  std::string life;                      // Result
+  std::string title;                    // frm_DBox
+  std::string subject, load, material;  // Subj, Load, Material
+  std::string extLabel[2], extText[2];  // ExtSN(0..1), ExtSNt(0..1)
+  std::string notchLabel, notchText;    // SCF(0), SCFt(0)
+  std::string notchTag;                 // SCF_distr
+  std::string radiusLabel, radiusText;  // Reliab, Reliabt
+  std::string thicknessLabel[2];        // SNth(0), SNth(1)
+  std::string mseLabel;                 // DBmse(0)
+  std::string notchQuantityLabel;       // DDBmse(2)
+  std::string notchQuantityText;        // DBmset(2)
+  std::string damageLabel, damageText;  // DTFf, DTFft
+  std::string life;                     // Result
 };
 
 // One line of the box: its items printed one after the other from (x, y),

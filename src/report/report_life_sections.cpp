@@ -8,21 +8,24 @@ void WriteComponentSection(ReportBuilder& r, const ProgramState& s, const Report
   const AnalysisOptions& a = s.analysisOptions;
   const ComponentData& cd = s.componentData;
   r.EmptyLines(1);
-  if (a.StressApproach == 2 && a.NotchSensitivityMode == 1) return;
+  if (a.StressApproach == stress_approach::kLocal && a.NotchSensitivityMode == notch_sensitivity::kNeglect) return;
   r.Line("COMPONENT: ");
   r.Line("----------");
-  const bool localWithNotchSensitivity = a.StressApproach == 2 && a.NotchSensitivityMode == 2;
-  if (a.SNDataSpecimen == 2 && !localWithNotchSensitivity)
-    r.Line(captions.notchFactorLabel, Format(cd.Kt, "#0.0## "), a.AnalysisKind != 1 ? RandomVariableTag(s, 3) : "");
-  if (a.SNDataSpecimen == 2 && localWithNotchSensitivity)
-    r.Line(captions.notchFactorLabel, Format(cd.NotchFactorEntry, "#0.0## "), "(NS",
-           a.MeanStressOption == 2 ? " & MSE)" : ")");
-  if (cd.Kt > 1 && a.NotchSensitivityMode == 2) r.Line("Notch Radius:  r =  ", Format(cd.NotchRadius, "##0.0#"));
-  if (a.StressApproach == 1 && a.SNDataSpecimen == 1) {
+  const bool localWithNotchSensitivity =
+      a.StressApproach == stress_approach::kLocal && a.NotchSensitivityMode == notch_sensitivity::kAccount;
+  if (a.SNDataSpecimen == sn_data_specimen::kPlain && !localWithNotchSensitivity)
+    r.Line(captions.notchFactorLabel, Format(cd.Kt, "#0.0## "),
+           a.AnalysisKind != analysis_kind::kDeterministic ? RandomVariableTag(s, 3) : "");
+  if (a.SNDataSpecimen == sn_data_specimen::kPlain && localWithNotchSensitivity)
+    r.Line(captions.notchFactorLabel, Format(cd.MseNotchFactor, "#0.0## "), "(NS",
+           a.MeanStressOption == mean_stress_option::kAccount ? " & MSE)" : ")");
+  if (cd.Kt > 1 && a.NotchSensitivityMode == notch_sensitivity::kAccount)
+    r.Line("Notch Radius:  r =  ", Format(cd.NotchRadius, "##0.0#"));
+  if (a.StressApproach == stress_approach::kNominal && a.SNDataSpecimen == sn_data_specimen::kFeature) {
     const MaterialData& m = s.materialData;
     const UnitSettings& u = s.unitSettings;
-    r.Line("Hot Spot Thickness [", u.SmallLengthUnit, "]        t =  ",
-           Format(ReportProduct(m.Thickness, u.LengthUnitFactor), "###0.0"));
+    r.Line("Hot Spot Thickness [", u.SmallLengthUnit,
+           "]        t =  ", Format(ReportProduct(m.Thickness, u.LengthUnitFactor), "###0.0"));
     r.Line(r.Printed() ? "Thickness Effect Exponent      k =  " : "Thickenss Effect Exponent      k =  ",
            Format(m.ThicknessExponent, "0.0#"));
   }
@@ -36,11 +39,12 @@ void WriteOptionsSection(ReportBuilder& r, const ProgramState& s, const ReportCa
   r.Line(r.Printed() ? "Analysis Options:  " : "Analysis Options:    ", a.NotchSensitivityText);
   const std::string indent(r.Printed() ? 19 : 21, ' ');
   std::string notch;
-  if (a.NotchSensitivityMode == 1 && a.SNDataSpecimen == 1)
+  if (a.NotchSensitivityMode == notch_sensitivity::kNeglect && a.SNDataSpecimen == sn_data_specimen::kFeature)
     notch = captions.notchQuantityLabel +
-            (r.Printed() ? Format(s.componentData.NotchFactorEntry, "#0.0## ") : captions.notchBoxText);
+            (r.Printed() ? Format(s.componentData.MseNotchFactor, "#0.0## ") : captions.notchBoxText);
   r.Line(indent, s.resultsDisplay.MseTag, notch);
-  if (a.LoadingType != 3) r.Line("Damage to Failure:  d =  ", Format(a.DamageToFailure, "#0.0#"));
+  if (a.LoadingType != loading_type::kConstantAmplitude)
+    r.Line("Damage to Failure:  d =  ", Format(a.DamageToFailure, "#0.0#"));
   r.EmptyLines(1);
 }
 
@@ -59,8 +63,7 @@ void WriteSimulationMeasures(ReportBuilder& r, ProgramState& s, const ReportCapt
   const int batch = s.loadingDbState.SelectedLoadingBatch;
   CheckBatchRow(batch);
   const float cycles = CSng(static_cast<double>(mr.LifeAtReliability) * s.loadingData.CyclesPerBlock);
-  const float hours =
-      ReportQuotient(ReportProduct(mr.LifeAtReliability, s.loadingDatabase.BatchBlockTime[batch]), 60);
+  const float hours = ReportQuotient(ReportProduct(mr.LifeAtReliability, s.loadingDatabase.BatchBlockTime[batch]), 60);
   std::array<float, 4>& life = s.lifeResults.LifeByUnit;
   life[1] = cycles;
   life[2] = mr.LifeAtReliability;
@@ -69,7 +72,7 @@ void WriteSimulationMeasures(ReportBuilder& r, ProgramState& s, const ReportCapt
 
 void WriteSingleCaseLife(ReportBuilder& r, ProgramState& s, const ReportCaptions& captions) {
   const AnalysisOptions& a = s.analysisOptions;
-  if (a.AnalysisKind == 2) WriteSimulationMeasures(r, s, captions);
+  if (a.AnalysisKind == analysis_kind::kProbabilistic) WriteSimulationMeasures(r, s, captions);
   r.EmptyLines(1);
   if (s.results.InfiniteLifeFlag == 1) {
     r.Line("No. of Cycles:   N = ", " INFINITE...");
@@ -83,10 +86,11 @@ void WriteSingleCaseLife(ReportBuilder& r, ProgramState& s, const ReportCaptions
     CheckBatchRow(batch);
     return s.loadingDatabase.BatchPointCount[batch];
   };
-  if (a.LoadingType < 3 || (a.LoadingType == 4 && ldb.LoadingSource == 1 && pointCount() > 0))
+  if (a.LoadingType < loading_type::kConstantAmplitude ||
+      (a.LoadingType == loading_type::kDistribution && ldb.LoadingSource == 1 && pointCount() > 0))
     r.Line("No. of Blocks:  BL = ", Format(life[2], "0.0###0E+##"));
   CheckBatchRow(batch);
-  if (s.loadingDatabase.BatchBlockTime[batch] > 0 && a.LoadingType < 3)
+  if (s.loadingDatabase.BatchBlockTime[batch] > 0 && a.LoadingType < loading_type::kConstantAmplitude)
     r.Line("No. of Hours:    T = ", Format(life[3], "0.0###0E+##"));
 }
 
@@ -96,10 +100,13 @@ void WriteSingleCaseLife(ReportBuilder& r, ProgramState& s, const ReportCaptions
 std::string ParameterHeading(const ReportBuilder& r, const ProgramState& s) {
   const AnalysisOptions& a = s.analysisOptions;
   std::string heading = r.Printed() ? " PAR " : " PAR";
-  if (a.MasterCurveParameter == 1 && a.LoadingType == 1) return heading;
+  if (a.MasterCurveParameter == master_curve_parameter::kLoadLevel && a.LoadingType == loading_type::kHistory)
+    return heading;
   heading += r.Printed() ? s.loadingUnits.LoadUnitBracket : s.unitSettings.StressUnitBracket;
-  if (a.MasterCurveParameter != 2)
-    heading += a.LoadingType == 4 || a.MeanStressOption == 1 ? " (range)" : " (ampl.)";
+  if (a.MasterCurveParameter != master_curve_parameter::kEnduranceLimit)
+    heading += a.LoadingType == loading_type::kDistribution || a.MeanStressOption == mean_stress_option::kNeglect
+                   ? " (range)"
+                   : " (ampl.)";
   return heading;
 }
 
@@ -132,9 +139,10 @@ void WriteLifeSection(ReportBuilder& r, ProgramState& s, const ReportCaptions& c
   const AnalysisOptions& a = s.analysisOptions;
   r.Line("FATIGUE LIFE:");
   r.Line("-------------");
-  if (a.AnalysisMode != 2 && a.LoadingType != 4 && a.AnalysisKind != 2)
+  if (a.AnalysisMode != analysis_mode::kMasterCurve && a.LoadingType != loading_type::kDistribution &&
+      a.AnalysisKind != analysis_kind::kProbabilistic)
     r.Line("Total Damage:    D = ", Format(s.results.TotalDamage, "0.0####E+##"));
-  if (a.AnalysisMode != 2)
+  if (a.AnalysisMode != analysis_mode::kMasterCurve)
     WriteSingleCaseLife(r, s, captions);
   else
     WriteMasterCurveTable(r, s);

@@ -8,15 +8,22 @@
 
 namespace {
 
-bool MasterCurveOverLoad(const AnalysisOptions& a) { return a.AnalysisMode == 2 && a.MasterCurveParameter == 1; }
+bool MasterCurveOverLoad(const AnalysisOptions& a) {
+  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
+}
 
 std::string LoadingWord(const ProgramState& s) {
   switch (s.analysisOptions.LoadingType) {
-    case 1: return "History";
-    case 2: return "Spectrum";
-    case 3: return "Const.Ampl.";
-    case 4: return "Distr." + s.loadingData.DistributionName;
-    default: return "";
+    case loading_type::kHistory:
+      return "History";
+    case loading_type::kSpectrum:
+      return "Spectrum";
+    case loading_type::kConstantAmplitude:
+      return "Const.Ampl.";
+    case loading_type::kDistribution:
+      return "Distr." + s.loadingData.DistributionName;
+    default:
+      return "";
   }
 }
 
@@ -34,10 +41,10 @@ void WriteHistory(ReportBuilder& r, const ProgramState& s) {
   float smax = ReportProduct(f, db.BatchHistoryMax[batch]);
   float smin = ReportProduct(f, db.BatchHistoryMin[batch]);
   if (f < 0) SwapValues(smax, smin);
-  r.Line(lu.LoadQuantity, "MAX ", lu.LoadUnitBracket, Tab{c.historyLabel}, "Smax =  ",
-         Format(ReportProduct(smax, lu.LoadUnitFactor), "####0.0"));
-  r.Line(lu.LoadQuantity, "MIN ", lu.LoadUnitBracket, Tab{c.historyLabel}, "Smin =  ",
-         Format(ReportProduct(smin, lu.LoadUnitFactor), "####0.0"));
+  r.Line(lu.LoadQuantity, "MAX ", lu.LoadUnitBracket, Tab{c.historyLabel},
+         "Smax =  ", Format(ReportProduct(smax, lu.LoadUnitFactor), "####0.0"));
+  r.Line(lu.LoadQuantity, "MIN ", lu.LoadUnitBracket, Tab{c.historyLabel},
+         "Smin =  ", Format(ReportProduct(smin, lu.LoadUnitFactor), "####0.0"));
   if (MasterCurveOverLoad(s.analysisOptions))
     r.Line(r.Printed() ? "RESCALE FACTOR" : "Rescale Factor", Tab{c.historyLabel}, " RSF =  PAR");
 }
@@ -51,7 +58,7 @@ void WriteStress(ReportBuilder& r, const ProgramState& s) {
   const LoadingUnits& lu = s.loadingUnits;
   const bool rangeInput = ld.StressInputMode == 1;
   std::string value = "PAR";
-  if (a.AnalysisMode == 1 || a.MasterCurveParameter == 2)
+  if (a.AnalysisMode == analysis_mode::kSingleCase || a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
     value = Format(ReportQuotient(ReportProduct(ld.StressRange, lu.LoadUnitFactor), ld.StressInputMode), "####0.0");
   r.Line(lu.LoadQuantity, rangeInput ? "Range" : "Amplitude", " ", lu.LoadUnitBracket, Tab{c.stressLabel},
          "SSmax =  ", value);
@@ -68,8 +75,10 @@ double DistributionQ(const ProgramState& s) {
   const LoadingData& ld = s.loadingData;
   const float scale = ReportProduct(ld.StressRangeTo, s.loadingUnits.LoadUnitFactor);
   switch (ld.DistributionType) {
-    case 1: return ld.DistQ;
-    case 2: return ReportProduct(ld.DistQ, scale);
+    case 1:
+      return ld.DistQ;
+    case 2:
+      return ReportProduct(ld.DistQ, scale);
     default:
       if (!(scale > 0)) throw RuntimeError(kErrInvalidCall);
       return ld.DistQ + std::log(static_cast<double>(scale));
@@ -91,15 +100,16 @@ void WriteLoadingSection(ReportBuilder& r, const ProgramState& s) {
   r.Line("LOADING DATA: ", s.jobTexts.LoadingName);
   r.Line("-------------");
   r.Line("Type: ", a.StressApproachText, " - ", LoadingWord(s));
-  if (a.AnalysisKind == 2) r.Line("Scaling factor", Tab{c.scaling}, "    k =  1.0 ", RandomVariableTag(s, 2));
-  if (a.LoadingType == 1) WriteHistory(r, s);
-  if (a.LoadingType == 2) {
+  if (a.AnalysisKind == analysis_kind::kProbabilistic)
+    r.Line("Scaling factor", Tab{c.scaling}, "    k =  1.0 ", RandomVariableTag(s, 2));
+  if (a.LoadingType == loading_type::kHistory) WriteHistory(r, s);
+  if (a.LoadingType == loading_type::kSpectrum) {
     r.Line("No. of Cycles", Tab{c.historyLabel}, "   N =  ", Format(ld.CyclesPerBlock, "######"));
     r.Line("No. of Levels", Tab{c.historyLabel}, "  NL =  ", Format(ld.LevelCount, "######"));
   }
-  if (a.LoadingType == 2 || a.LoadingType == 3) WriteStress(r, s);
-  if (a.LoadingType == 4) WriteDistribution(r, s);
-  if (a.LoadingType != 1) {
+  if (a.LoadingType == loading_type::kSpectrum || a.LoadingType == loading_type::kConstantAmplitude) WriteStress(r, s);
+  if (a.LoadingType == loading_type::kDistribution) WriteDistribution(r, s);
+  if (a.LoadingType != loading_type::kHistory) {
     const int batch = s.loadingDbState.SelectedLoadingBatch;
     CheckBatchRow(batch);
     if (s.loadingDatabase.BatchPointCount[batch] >= 1 && s.loadingDbState.LoadingSource == 1)

@@ -10,7 +10,7 @@ std::string RandomVariableTag(const ProgramState& s, int k) {
 
 void WriteBannerSection(ReportBuilder& r, const ProgramState& s, const std::string& date) {
   const int gap = r.Printed() ? 1 : 2;
-  if (s.analysisOptions.AnalysisMode == 1) r.EmptyLines(2);
+  if (s.analysisOptions.AnalysisMode == analysis_mode::kSingleCase) r.EmptyLines(2);
   r.Line(s.shellState.OwnerName, Tab{r.Columns().date}, date);
   r.EmptyLines(gap);
   r.Line(kReportRule);
@@ -27,23 +27,23 @@ void WriteEnduranceLimit(ReportBuilder& r, const ProgramState& s) {
   const AnalysisOptions& a = s.analysisOptions;
   const UnitSettings& u = s.unitSettings;
   const std::string label = "Endurance Limit (ampl.)" + u.StressUnitBracket + "  Se =  ";
-  if (a.AnalysisMode != 1 && a.MasterCurveParameter != 1) {
+  if (a.AnalysisMode != analysis_mode::kSingleCase && a.MasterCurveParameter != master_curve_parameter::kLoadLevel) {
     r.Line(label, " PAR");
     return;
   }
   const float se = ReportQuotient(ReportProduct(s.materialData.SeFrom, u.StressUnitFactor), 2);
-  r.Line(label, Format(se, "####.0 "), a.AnalysisKind == 2 ? RandomVariableTag(s, 1) : "");
+  r.Line(label, Format(se, "####.0 "), a.AnalysisKind == analysis_kind::kProbabilistic ? RandomVariableTag(s, 1) : "");
 }
 
 void WriteSNExtension(ReportBuilder& r, const ProgramState& s) {
   const MaterialData& m = s.materialData;
   const int16_t loading = s.analysisOptions.LoadingType;
-  if (!(m.SNExtensionRatio < 1) || loading == 3) return;
+  if (!(m.SNExtensionRatio < 1) || loading == loading_type::kConstantAmplitude) return;
   if (m.SNExtensionDisplay != 0)
     r.Line("SN-Extention: [cyc]          No' =  ", Format(m.SNExtensionCycles, "0E+0# "));
   else
     r.Line("SN-Extention:             Se'/Se =  ", Format(m.SNExtensionRatio, "#0.0#"));
-  const float exponent = loading == 4 ? m.SNExponent : m.SNExtensionExponent;
+  const float exponent = loading == loading_type::kDistribution ? m.SNExponent : m.SNExtensionExponent;
   r.Line("                              m' =  ", Format(exponent, "#0.0"));
 }
 
@@ -51,14 +51,14 @@ void WriteStrengths(ReportBuilder& r, const ProgramState& s) {
   const MaterialData& m = s.materialData;
   const UnitSettings& u = s.unitSettings;
   if (m.DataSu > 0) {
-    r.Line("Ultimate Strength ", u.StressUnitBracket, "       Su =  ",
-           Format(ReportProduct(m.DataSu, u.StressUnitFactor), "####.#"));
-    r.Line("Yield Strength ", u.StressUnitBracket, "          Sy =  ",
-           Format(ReportProduct(m.DataSy, u.StressUnitFactor), "####.#"));
+    r.Line("Ultimate Strength ", u.StressUnitBracket,
+           "       Su =  ", Format(ReportProduct(m.DataSu, u.StressUnitFactor), "####.#"));
+    r.Line("Yield Strength ", u.StressUnitBracket,
+           "          Sy =  ", Format(ReportProduct(m.DataSy, u.StressUnitFactor), "####.#"));
   }
   if (s.loadingUnits.LoadQuantity == "Strain ")
-    r.Line("Young's Modulus ", u.StressUnitBracket, "          E =  ",
-           Format(ReportProduct(m.YoungModulus, u.StressUnitFactor), "#######"));
+    r.Line("Young's Modulus ", u.StressUnitBracket,
+           "          E =  ", Format(ReportProduct(m.YoungModulus, u.StressUnitFactor), "#######"));
 }
 
 }  // namespace

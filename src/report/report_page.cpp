@@ -1,5 +1,6 @@
 #include "report/report_page.h"
 
+#include "engine/analysis_records.h"
 #include "platform/draw/surface.h"
 
 void PrintReportPage(Surface& page, const std::vector<std::string>& lines, int16_t analysisMode) {
@@ -12,6 +13,6 @@ void PrintReportPage(Surface& page, const std::vector<std::string>& lines, int16
   page.SetFontUnderline(false);
   page.SetFontSize(10);
   page.SetFontName("Courier");
-  page.SetCurrentY(analysisMode == 1 ? 40 : 20);
+  page.SetCurrentY(analysisMode == analysis_mode::kSingleCase ? 40 : 20);
   for (const std::string& line : lines) page.Print(line);
 }

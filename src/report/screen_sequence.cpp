@@ -4,21 +4,28 @@
 
 std::vector<ScreenDrawing> MainScreenDrawings(const AnalysisOptions& options, bool spectrumFrameVisible) {
   using enum ScreenDrawing;
-  if (options.AnalysisMode != 1) return {MasterCurve};
+  if (options.AnalysisMode != analysis_mode::kSingleCase) return {MasterCurve};
   std::vector<ScreenDrawing> drawings{SNCurve};
   switch (options.LoadingType) {
-    case 1: drawings.push_back(History); break;
-    case 2:
-    case 3: drawings.push_back(spectrumFrameVisible ? Spectrum : Distribution); break;
-    case 4: drawings.push_back(Distribution); break;
-    default: break;
+    case loading_type::kHistory:
+      drawings.push_back(History);
+      break;
+    case loading_type::kSpectrum:
+    case loading_type::kConstantAmplitude:
+      drawings.push_back(spectrumFrameVisible ? Spectrum : Distribution);
+      break;
+    case loading_type::kDistribution:
+      drawings.push_back(Distribution);
+      break;
+    default:
+      break;
   }
-  if (options.LoadingType != 4) drawings.push_back(Damage);
+  if (options.LoadingType != loading_type::kDistribution) drawings.push_back(Damage);
   drawings.push_back(DataBox);
   return drawings;
 }
 
 std::vector<ScreenDrawing> SecondWindowMainScreenDrawings(const AnalysisOptions& options) {
   using enum ScreenDrawing;
-  return {options.LoadingType > 1 ? Spectrum : History, Damage, SNCurve, DataBox};
+  return {options.LoadingType > loading_type::kHistory ? Spectrum : History, Damage, SNCurve, DataBox};
 }

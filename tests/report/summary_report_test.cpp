@@ -275,7 +275,7 @@ const LineCase kLineCases[] = {
        s.analysisOptions.SNDataSpecimen = 2;
        s.analysisOptions.StressApproach = 2;
        s.analysisOptions.NotchSensitivityMode = 2;
-       s.componentData.NotchFactorEntry = 2.125f;
+       s.componentData.MseNotchFactor = 2.125f;
      },
      {At(15, "Stress Conc. Factor:  Kt = 2.125 (NS & MSE)"), At(36, "MSE(+)")}},
 };

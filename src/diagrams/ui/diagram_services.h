@@ -6,8 +6,8 @@
 class FormMain;
 class Surface;
 
-// Will draw the S-N curve diagram on `target` (Pic_SN or the printer) and, on
-// Pic_SN, place and fill the S-N labels and boxes.
+// Draws the S-N curve diagram on `target` (Pic_SN, Printer2 or the printer)
+// and, on Pic_SN, places and fills the S-N labels and boxes.
 void DrawSNCurve(FormMain& main, Surface& target);
 // The damage bar diagram of the last analysis, per spectrum level or
 // rainflow cycle, alone or cumulative, on `target` (Pic_Dam, the hidden

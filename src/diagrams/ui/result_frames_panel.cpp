@@ -19,11 +19,8 @@ ResultFramesPanel::ResultFramesPanel(FormMain& m)
       frm_master1(m.frame("frm_master1")),
       pic_master1(m.picture("pic_master1")),
       DMline(m.array<LineControl>("DMline")) {
-  // Lifelab's MouseDown is wired with the engine's commands.
-  MainMenus& menus = m.menus();
-  menus.pop_disp1.onClick = [this](int i) { pop_disp1_Click(i); };
-  menus.pop_res1.onClick = [this](int i) { pop_res1_Click(i); };
-  menus.pop_SN1.onClick = [this](int i) { pop_SN1_Click(i); };
+  // Lifelab's MouseDown is wired with the engine's commands, the popup
+  // menus' items by WireMainMenus.
   Pic_Dam.onMouseDown = [this](int b, int s, float x, float y) { Pic_Dam_MouseDown(b, s, x, y); };
   PictureBox& spectrum = m.picture("Pic_Spectr");
   spectrum.onMouseDown = [this](int b, int s, float x, float y) { Pic_Spectr_MouseDown(b, s, x, y); };

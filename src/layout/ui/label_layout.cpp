@@ -13,10 +13,10 @@ using namespace layout_steps;
 
 constexpr LayoutRow kRows[] = {
     // The title block (resizing the window centres it again).
-    Row("Label1", kLabelByFontObject),
-    Row("Label2", kLabelByFontObject),
-    Row("Label3", kLabelByFontObject),
-    Row("Label4", kLabelByFontObject),
+    Row("Label1", kRule),
+    Row("Label2", kRule),
+    Row("Label3", kRule),
+    Row("Label4", kRule),
     // The stress-history rows of the loading database and the fatigue database's batch counter.
     Row("Label8", Each(0, 3), kLabel),
     In("Label9", Each(0, 3), kLabel),

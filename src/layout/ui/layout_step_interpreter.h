@@ -94,9 +94,13 @@ inline constexpr LayoutStep X2 = Scaled(LayoutProp::X2, LayoutFactor::ScaleX);
 inline constexpr LayoutStep Y2 = Scaled(LayoutProp::Y2, LayoutFactor::ScaleY);
 inline constexpr LayoutStep BW = Scaled(LayoutProp::BorderWidth, LayoutFactor::ScaleY);
 
-// The font size := points x FontScale.
+// The font size := points x FontScale, as a Single (FontOf) or through the
+// font object, worked in double (FontObjectOf).
 constexpr LayoutStep FontOf(double points) {
   return {LayoutStepKind::Base, LayoutProp::FontSize, LayoutFactor::FontScale, points};
+}
+constexpr LayoutStep FontObjectOf(double points) {
+  return {LayoutStepKind::Base, LayoutProp::FontObjectSize, LayoutFactor::FontScale, points};
 }
 // The property := that of the leading control `source` (same element).
 constexpr LayoutStep CopyOf(LayoutProp p, const char* source) {
@@ -122,9 +126,12 @@ constexpr LayoutRow Row(const char* name, LayoutSteps steps) { return {name, One
 constexpr LayoutRow Row(const char* name, LayoutElements e, LayoutSteps steps) { return {name, e, steps}; }
 constexpr LayoutRow In(const char* name, LayoutElements e, LayoutSteps steps) { return {name, e, steps, true}; }
 
-// The label statements: font, Width, Top, Left, Height.
+// The rule: the font through the font object, Width, Top, Left, Height; and
+// the same with the font last.
+inline constexpr LayoutSteps kRule = Steps(F, W, T, L, H);
+inline constexpr LayoutSteps kRuleFontLast = Steps(W, T, L, H, F);
+// The label statements with the control's own font size.
 inline constexpr LayoutSteps kLabel = Steps(S, W, T, L, H);
-inline constexpr LayoutSteps kLabelByFontObject = Steps(F, W, T, L, H);
 inline constexpr LayoutSteps kLine = Steps(X1, Y1, X2, Y2);
 
 }  // namespace layout_steps

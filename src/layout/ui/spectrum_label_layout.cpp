@@ -13,14 +13,14 @@ using namespace layout_steps;
 constexpr LayoutRow kRows[] = {
     // The master-curve drawing sets X2, Y1 and Y2 anew each time it draws.
     Row("DMline", Each(0, 2), Steps(X1, Y1, X2, Y2, BW)),
-    Row("SHSmax", kLabelByFontObject),
+    Row("SHSmax", kRule),
     // The stress inputs of the spectrum diagram; the two boxes keep their height.
-    Row("SSmax", Each(0, 1), kLabelByFontObject),
+    Row("SSmax", Each(0, 1), kRule),
     In("SSmaxt", Each(0, 1), Steps(W, T, L, F)),
-    In("SSrng", Each(0, 1), kLabelByFontObject),
-    Row("SSmean", kLabelByFontObject),
+    In("SSrng", Each(0, 1), kRule),
+    Row("SSmean", kRule),
     Row("SSmeant", Steps(W, T, L, H, F)),
-    Row("SSmse", kLabelByFontObject),
+    Row("SSmse", kRule),
 };
 
 }  // namespace

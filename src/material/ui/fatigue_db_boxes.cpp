@@ -3,6 +3,7 @@
 #include <string>
 
 #include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
@@ -17,7 +18,6 @@ const std::string& ReferenceTemplate() {
   return text;
 }
 bool IsNoReference(const std::string& text) { return text.empty() || text == kReferenceHeading; }
-bool OnlyBlanks(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 }  // namespace
 
 void FatigueDbPanel::txt_Fatigue_Db_Click() { state().fatigueDbEditState.CellPairCheck = 0; }

@@ -95,7 +95,6 @@ class SnFramePanel {
   void EnableRunWhenReady();
   void DrawSN();
   void UpdateDataBox();
-  void RescaleStrainLoading(float oldE, float newE);
   // Applies an accepted m' with the derived field of the extension.
   void ApplyExtensionExponent(float mPrime);
 };

@@ -50,7 +50,7 @@ void mnu_CopyScreen_Click(FormMain& main) { CopyScreenToPrinter(main, main, main
 void mnu_CopyScreen_Click(FormShow& show) { CopyScreenToPrinter(show.main(), show, show.PrintDlg); }
 
 void mnu_propt_Click(FormMain& main) {
-  if (main.state().shellState.UiState == 1) ShowPrintSetup(main.host(), main.PrintDlg);
+  if (main.state().shellState.UiState == ui_state::kIdle) ShowPrintSetup(main.host(), main.PrintDlg);
 }
 
 void mnu_prtopt_Click(FormShow& show) { ShowPrintSetup(show.host(), show.PrintDlg); }

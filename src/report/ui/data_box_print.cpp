@@ -56,8 +56,7 @@ void PrintLine(Surface& s, const DataBoxLine& line) {
   s.SetFontBold(line.bold);
   s.SetCurrentX(line.x);
   s.SetCurrentY(line.y);
-  for (std::size_t i = 0; i < line.items.size(); ++i)
-    s.Print(line.items[i], i + 1 < line.items.size() || !line.ended);
+  for (std::size_t i = 0; i < line.items.size(); ++i) s.Print(line.items[i], i + 1 < line.items.size() || !line.ended);
 }
 
 }  // namespace
@@ -67,8 +66,9 @@ void PrintDataBox(FormMain& main, Surface& target) {
   const DataBoxTexts texts = TextsOf(main.dataBox());
   const bool printer = target.IsPrinter();
   const float width = Sng(target.Width()), height = Sng(target.Height());
-  const DataBoxGeometry g = DataBoxGeometryOf(printer, width, height, state.analysisOptions.LoadingType == 4,
-                                              state.layoutScales.FontScale);
+  const DataBoxGeometry g =
+      DataBoxGeometryOf(printer, width, height, state.analysisOptions.LoadingType == loading_type::kDistribution,
+                        state.layoutScales.FontScale);
   SetDrawingState(target);
   SetBoxScale(target, width, height, g);
   target.SetFontSize(10 * g.fs);

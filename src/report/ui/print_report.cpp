@@ -21,7 +21,7 @@ void ShowPrintFailure(FormMain& main, const std::string& text, const std::string
 
 bool MainViewIdleElseBeep(FormMain& main) {
   const ShellState& shell = main.state().shellState;
-  if (shell.UiState == 1) return true;
+  if (shell.UiState == ui_state::kIdle) return true;
   BeepIfEnabled(shell, main.host());
   return false;
 }
@@ -33,8 +33,7 @@ int CopiesToPrint(CommonDialog& dialog) {
 
 ReportCaptions ReportCaptionsOf(FormMain& main) {
   DataBoxPanel& box = main.dataBox();
-  return {box.SCF(0).Caption(), box.DDBmse(2).Caption(), box.DBmset(2).Text(),
-          main.formShow().Res_prob(1).Caption()};
+  return {box.SCF(0).Caption(), box.DDBmse(2).Caption(), box.DBmset(2).Text(), main.formShow().Res_prob(1).Caption()};
 }
 
 PrintOutcome FinishPrinterDocument(FormMain& main, const std::string& title) {

@@ -2,6 +2,7 @@
 // again on the printer, or on the hidden picture saved as a bitmap.
 
 #include "diagrams/ui/diagram_services.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "platform/draw/hidden_picture.h"
@@ -22,15 +23,29 @@ std::vector<ScreenDrawing> OwnDrawings(FormMain& main) {
 }
 
 void DrawOne(FormMain& main, Surface& target, ScreenDrawing drawing) {
-  const int batch = main.state().loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(main.state());
   switch (drawing) {
-    case ScreenDrawing::SNCurve: DrawSNCurve(main, target); break;
-    case ScreenDrawing::History: DrawHistoryDiagram(main, target, batch); break;
-    case ScreenDrawing::Spectrum: DrawSpectrumDiagram(main, target, batch); break;
-    case ScreenDrawing::Distribution: DrawDistributionDiagram(main, target, batch); break;
-    case ScreenDrawing::Damage: DrawDamageDiagram(main, target); break;
-    case ScreenDrawing::DataBox: PrintDataBox(main, target); break;
-    case ScreenDrawing::MasterCurve: DrawMasterCurve(main, target, target); break;
+    case ScreenDrawing::SNCurve:
+      DrawSNCurve(main, target);
+      break;
+    case ScreenDrawing::History:
+      DrawHistoryDiagram(main, target, batch);
+      break;
+    case ScreenDrawing::Spectrum:
+      DrawSpectrumDiagram(main, target, batch);
+      break;
+    case ScreenDrawing::Distribution:
+      DrawDistributionDiagram(main, target, batch);
+      break;
+    case ScreenDrawing::Damage:
+      DrawDamageDiagram(main, target);
+      break;
+    case ScreenDrawing::DataBox:
+      PrintDataBox(main, target);
+      break;
+    case ScreenDrawing::MasterCurve:
+      DrawMasterCurve(main, target, target);
+      break;
   }
 }
 
@@ -46,7 +61,9 @@ void mnu_pform_Click(FormMain& main) {
   printer.SetOrientation(2);
   const int copies = CopiesToPrint(main.PrintDlg);
   for (int copy = 1; copy <= copies; ++copy)
-    if (!PrintDocument(main, [&] { DrawMainScreen(main, printer, OwnDrawings(main)); }, kToPrinterTitle)) return;
+    if (!PrintDocument(
+            main, [&] { DrawMainScreen(main, printer, OwnDrawings(main)); }, kToPrinterTitle))
+      return;
 }
 
 void mnu_tobmp_Click(FormMain& main) {

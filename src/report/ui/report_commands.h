@@ -45,6 +45,5 @@ void mnu_CopyScreen_Click(FormShow& show);
 // `target` (the printer or the hidden picture).
 void DrawMainScreen(FormMain& main, Surface& target, const std::vector<ScreenDrawing>& drawings);
 
-// Connects the commands to the menus of both windows and gives the printer
-// its PDF name dialog for machines without a printer.
-void WireReportCommands(FormMain& main);
+// Gives the printer its PDF name dialog, for machines without a printer.
+void ConnectPrinterToPdfDialog(FormMain& main);

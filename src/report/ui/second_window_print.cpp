@@ -33,21 +33,26 @@ constexpr int16_t kRandomVariableView = 6;
 int AskForMainScreen(FormShow& show) {
   if (!show.mnu_prt_res.Enabled() || show.state().shellState.SecondWindowView != kResultsView) return kAnswerNo;
   show.Show(false, &show.main());
-  return show.host().MsgBox("Would you like to print also the main screen?  ", MsgButtons::YesNo, MsgIcon::Question,
-                            1, kQuestionTitle);
+  return show.host().MsgBox("Would you like to print also the main screen?  ", MsgButtons::YesNo, MsgIcon::Question, 1,
+                            kQuestionTitle);
 }
 
 // The drawing of the view on show; none for a view that has no picture.
 std::function<void(Surface&)> ViewDrawing(FormMain& main) {
   const ProgramState& s = main.state();
   switch (s.shellState.SecondWindowView) {
-    case kTestDataView: return [&main](Surface& target) { DrawTestDataDiagram(main, target); };
-    case kResultsView: return [&main](Surface& target) { DrawMCSResultsDiagram(main, target, target); };
+    case kTestDataView:
+      return [&main](Surface& target) { DrawTestDataDiagram(main, target); };
+    case kResultsView:
+      return [&main](Surface& target) { DrawMCSResultsDiagram(main, target, target); };
     case kRandomVariableView: {
       const RandomVariablePanel& p = s.randomVariablePanel;
-      return [&main, p](Surface& target) { DrawProbabilityDensity(main, target, p.PanelDistType, p.PanelParA, p.PanelParB); };
+      return [&main, p](Surface& target) {
+        DrawProbabilityDensity(main, target, p.PanelDistType, p.PanelParA, p.PanelParB);
+      };
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -61,10 +66,13 @@ bool PrintViewCopy(FormMain& main, int answer) {
   PrinterSurface& printer = main.Printer();
   const std::function<void(Surface&)> drawing = ViewDrawing(main);
   if (!drawing) return true;
-  if (!PrintDocument(main, [&] { drawing(printer); }, kToPrinterTitle)) return false;
+  if (!PrintDocument(
+          main, [&] { drawing(printer); }, kToPrinterTitle))
+    return false;
   if (main.state().shellState.SecondWindowView != kResultsView || answer != kAnswerYes) return true;
   printer.SetOrientation(2);
-  return PrintDocument(main, [&] { DrawSecondMainScreen(main, printer); }, kToPrinterTitle);
+  return PrintDocument(
+      main, [&] { DrawSecondMainScreen(main, printer); }, kToPrinterTitle);
 }
 
 // Saves the hidden picture; a failure is shown and stops the command.
@@ -91,8 +99,8 @@ void SaveViewBitmaps(FormShow& show, std::string path, int answer) {
     if (!SavePicture(main, path) || answer != kAnswerYes) return;
     path = MainScreenBitmapName(path);
     show.Show(false, &main);
-    show.host().MsgBox("The main screen will be printed to file: " + path, MsgButtons::OKOnly, MsgIcon::Information,
-                       1, kQuestionTitle);
+    show.host().MsgBox("The main screen will be printed to file: " + path, MsgButtons::OKOnly, MsgIcon::Information, 1,
+                       kQuestionTitle);
     SizePicture(picture, main);
     picture.Cls();
     DrawSecondMainScreen(main, picture);

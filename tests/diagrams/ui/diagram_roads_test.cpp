@@ -6,7 +6,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
@@ -24,7 +24,7 @@ class DiagramRoads : public ::testing::Test {
 TEST_F(DiagramRoads, CalculatedSpectrumShowsItsCumulativeDamage) {
   Program p;
   PutSpectrumBatch(p.state);  // as the loading database's batch selection leaves it
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   Press(analysis.chk_spectrum);
   Press(analysis.Cmd_analysis_next);
   ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
@@ -49,7 +49,7 @@ TEST_F(DiagramRoads, CalculatedSpectrumShowsItsCumulativeDamage) {
 
 TEST_F(DiagramRoads, MasterCurveDistributionKeepsItsLawAfterNo) {
   Program p;
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   Press(analysis.chk_master);
   Press(analysis.chk_beta_distrib);
   Press(analysis.Cmd_analysis_next);
@@ -93,7 +93,7 @@ TEST_F(DiagramRoads, MasterCurveDistributionKeepsItsLawAfterNo) {
 
 TEST_F(DiagramRoads, MasterCurveOverviewAndBackToTheInputs) {
   Program p;
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   Press(analysis.chk_master);
   Press(analysis.Cmd_analysis_next);
   ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());

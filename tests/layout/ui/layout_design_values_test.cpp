@@ -1,6 +1,7 @@
 // The main window's design values of every control that the edit-box, label
 // and loading-value passes scale: the window is built with them, and a start
-// at the design size (where the passes do not run) leaves them as they are.
+// at the design size (where no control pass runs) leaves them, and whatever
+// any control pass would write, as they are.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -181,28 +182,27 @@ void ExpectDesignValues(const FormMain& main, bool shown = false) {
   }
 }
 
-// Everything a pass can write, of every control its rows name.
+// Every property a pass writes, as it stands, of every control its rows name.
 struct Snapshot {
   std::string control;
-  float left, top, width, height;
-  double font;
-  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  int borderWidth = 0;
+  std::vector<double> values;
   bool operator==(const Snapshot&) const = default;
 };
 
 std::vector<Snapshot> SnapshotOfThePasses(const FormMain& main) {
   std::vector<Snapshot> all;
-  for (auto rows : {TextBoxLayoutRows(), LabelLayoutRows(), SpectrumLabelLayoutRows()})
+  for (auto rows : {TextBoxLayoutRows(), LabelLayoutRows(), SpectrumLabelLayoutRows(), DataBoxLabelLayoutRows(),
+                    CommandButtonLayoutRows(), OptionControlLayoutRows(), DataEntryLayoutRows(), FrameFontLayoutRows()})
     for (const LayoutRow& r : rows)
       for (int i = r.elements.first + r.elements.shift; i <= r.elements.last + r.elements.shift; ++i) {
-        const Control& c = *main.Find(r.name, i);
-        // The title block's Left belongs to the window's resize.
-        const float left = IsTitleLabel(r.name) ? 0 : c.Left();
-        Snapshot s{Describe(r.name, i), left, c.Top(), c.Width(), c.Height(), c.FontObjectSize()};
-        if (auto* l = dynamic_cast<const LineControl*>(&c)) {
-          s.x1 = l->X1(), s.y1 = l->Y1(), s.x2 = l->X2(), s.y2 = l->Y2();
-          s.borderWidth = l->BorderWidth();
+        Control& c = *main.Find(r.name, i);
+        // The job summary's fill places its controls anew at start-up.
+        if (c.Container() && c.Container()->Name() == "pic_DBox") continue;
+        Snapshot s{Describe(r.name, i), {}};
+        for (uint8_t k = 0; k < r.steps.count; ++k) {
+          const LayoutProp p = r.steps.step[k].prop;
+          // The title block's Left belongs to the window's resize.
+          if (!(IsTitleLabel(r.name) && p == LayoutProp::Left)) s.values.push_back(ReadLayoutProp(c, p));
         }
         all.push_back(s);
       }
@@ -228,7 +228,9 @@ TEST(LayoutDesignValues, AStartAtTheDesignSizeKeepsThem) {
   main.Load();
   ASSERT_EQ(main.Width(), 12000);
   ASSERT_EQ(state.layoutScales.ScaleX, 1.0f);
-  EXPECT_EQ(SnapshotOfThePasses(main), before);
+  const std::vector<Snapshot> after = SnapshotOfThePasses(main);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t k = 0; k < after.size(); ++k) EXPECT_EQ(after[k].values, before[k].values) << after[k].control;
   ExpectDesignValues(main, true);
 }
 

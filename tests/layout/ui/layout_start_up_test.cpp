@@ -39,6 +39,7 @@ TEST_F(LayoutStartUpTest, ThePassesRunOnceInTheirOrder) {
 
 // The third control of each pass cannot be scaled: its first two are, the
 // rest of that pass is not, the next pass runs and the warranty dialog is shown.
+// The last pass ends start-up's layout; only the dialog follows.
 TEST_F(LayoutStartUpTest, AFailingPassEndsAtItsThirdControlAndStartUpGoesOn) {
   struct Case {
     const char* pass;
@@ -74,6 +75,51 @@ TEST_F(LayoutStartUpTest, AFailingPassEndsAtItsThirdControlAndStartUpGoesOn) {
          EXPECT_EQ(m.line("DMline", 2).Y1(), 6720);
          EXPECT_EQ(m.label("SHSmax").Top(), 120);
          EXPECT_EQ(m.textBox("Text2", 0).Left(), 4320);  // the passes before
+       }},
+      {"LayoutDataBoxLabels", [](FormMain& m) { m.button("cmd_MCS_opt", 0).SetWidth(FLT_MAX); },
+       [](const FormMain& m) {
+         // The job summary's fill places its controls anew; it sets no fonts.
+         EXPECT_EQ(m.label("ExtSN", 0).FontObjectSize(), 10.3125);
+         EXPECT_EQ(m.textBox("ExtSNt", 0).FontObjectSize(), 10.3125);
+         EXPECT_EQ(m.button("cmd_MCS_opt", 0).FontSize(), 10.3125f);
+         EXPECT_EQ(m.button("cmd_MCS_opt", 0).Top(), 2400);
+         EXPECT_EQ(m.label("ExtSN", 1).FontObjectSize(), 8.25);
+         EXPECT_EQ(m.button("cmd_about").Left(), 5940);  // the next pass
+       }},
+      {"LayoutCommandButtons", [](FormMain& m) { m.button("cmd_analysis_done").SetWidth(FLT_MAX); },
+       [](const FormMain& m) {
+         EXPECT_EQ(m.button("cmd_about").Top(), 5040);
+         EXPECT_EQ(m.button("cmd_analysis_cancel").Top(), 5940);
+         EXPECT_EQ(m.button("cmd_analysis_done").FontObjectSize(), 9.75);
+         EXPECT_EQ(m.button("cmd_analysis_done").Top(), 3960);
+         EXPECT_EQ(m.button("Cmd_analysis_next").Top(), 3960);
+         EXPECT_EQ(m.option("chk_single").Left(), 180);  // the next pass
+       }},
+      {"LayoutOptionControls", [](FormMain& m) { m.option("chk_notched").SetWidth(FLT_MAX); },
+       [](const FormMain& m) {
+         EXPECT_EQ(m.option("chk_single").Top(), 540);
+         EXPECT_EQ(m.option("chk_master").Top(), 1080);
+         EXPECT_EQ(m.option("chk_notched").FontObjectSize(), 11.25);
+         EXPECT_EQ(m.option("chk_notched").Top(), 360);
+         EXPECT_EQ(m.option("chk_unnotch").Top(), 720);
+         EXPECT_EQ(m.label("SNSe", 0).Top(), 360);  // the next pass
+       }},
+      {"LayoutDataEntryControls", [](FormMain& m) { m.textBox("DTSmaxt", 0).SetTop(FLT_MAX); },
+       [](const FormMain& m) {
+         EXPECT_EQ(m.label("DT", 0).Top(), 360);
+         EXPECT_EQ(m.label("DTSmax", 0).Top(), 1350);
+         EXPECT_EQ(m.textBox("DTSmaxt", 0).Width(), 922.5f);
+         EXPECT_EQ(m.textBox("DTSmaxt", 0).FontObjectSize(), 9);
+         EXPECT_EQ(m.textBox("DTt", 0).Top(), 210);
+         EXPECT_EQ(m.label("SNSe", 0).Top(), 240);
+         EXPECT_EQ(m.frame("frm_about").FontSize(), 15);  // the next pass
+       }},
+      {"ScaleFrameFonts", [](FormMain& m) { m.frame("frm_Fatigue_Dbase").SetFontSize(FLT_MAX); },
+       [](const FormMain& m) {
+         EXPECT_EQ(m.frame("frm_about").FontSize(), 15);
+         EXPECT_EQ(m.frame("frm_Load_Dbase").FontSize(), 15);
+         EXPECT_EQ(m.frame("frm_Fatigue_Dbase").FontSize(), FLT_MAX);
+         EXPECT_EQ(m.frame("frm_data_serv").FontSize(), 12);
        }},
   };
   for (const Case& c : cases) {

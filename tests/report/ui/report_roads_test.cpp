@@ -2,7 +2,7 @@
 // program: a calculated job's summary to a file and to the printer, and its
 // screen to a bitmap.
 
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "platform/draw/printer_surface.h"
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/date_time.h"

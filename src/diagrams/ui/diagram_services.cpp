@@ -1,3 +1,0 @@
-#include "diagrams/ui/diagram_services.h"
-
-void DrawSNCurve(FormMain&, Surface&) {}
