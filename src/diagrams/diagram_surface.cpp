@@ -22,6 +22,22 @@ PageBand PageBandOf(double pageWidth, double pageHeight) {
   return PageBand::Middle;
 }
 
+void ResetPaperPen(Surface& target) {
+  target.SetFontName("Arial");
+  target.SetForeColor(0);
+  target.SetFontBold(false);
+  target.SetFontItalic(false);
+  target.SetDrawWidth(1);
+  target.SetDrawStyle(Surface::kSolid);
+  target.SetFillStyle(Surface::kFillTransparent);
+}
+
+void ScaleUpwardsFrom(Surface& target, double left, double bottom) {
+  target.Scale(0, target.Height(), target.Width(), 0);
+  target.SetScaleLeft(target.ScaleLeft() - left);
+  target.SetScaleTop(target.ScaleTop() - bottom);
+}
+
 void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
                         double edgeY, bool wholePen) {
   target.SetFontBold(true);

@@ -18,6 +18,14 @@ inline bool OnPaper(SurfaceKind kind) { return kind != SurfaceKind::Screen; }
 enum class PageBand { Tall, Middle, Wide };
 PageBand PageBandOf(double pageWidth, double pageHeight);
 
+// The drawing state a diagram starts from: "Arial", black, neither bold nor
+// italic, solid lines one pixel wide, no fill.
+void ResetPaperPen(Surface& target);
+
+// The diagram's own coordinates on the whole surface: y upwards, the origin
+// `left` in from the left edge and `bottom` above the lower edge.
+void ScaleUpwardsFrom(Surface& target, double left, double bottom);
+
 // The caption of a frame drawn on paper: printed bold italic at (x, y) with
 // the pen kept behind it, the frame's edge at `edgeY` cut white from `cutFrom`
 // to 50 units past the end of the caption, and the caption printed again over

@@ -181,6 +181,13 @@ void History(ProgramState& s) {
   s.lifeResults.LifeByUnit = {0, 12345, 4.5f, 6.75f};
 }
 
+// A master curve over the history's load level (one point).
+void HistoryOverTheLoadLevel(ProgramState& s) {
+  History(s);
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveSteps = 0;
+}
+
 const LineCase kLineCases[] = {
     {"US units convert the material's stresses",
      [](ProgramState& s) {
@@ -198,20 +205,12 @@ const LineCase kLineCases[] = {
       At(15, "Damage to Failure:  d =  1.0"), At(15, "No. of Cycles:   N = 1.2345E+4"),
       At(15, "No. of Blocks:  BL = 4.50000E+0"), At(15, "No. of Hours:    T = 6.75000E+0")}},
     {"the history over a load-level master curve: unscaled, PAR rows",
-     [](ProgramState& s) {
-       History(s);
-       s.analysisOptions.AnalysisMode = 2;
-       s.analysisOptions.MasterCurveSteps = 0;
-     },
+     HistoryOverTheLoadLevel,
      {Then(At(15, "Stress MAX [MPa]"), 43, "Smax =  120.0"),
       Then(At(15, "Rescale Factor"), 43, " RSF =  PAR"),
       Then(At(15, " PAR"), 48, "N [cyc] ")}},
     {"printed: the history's rescale line in capitals at 48",
-     [](ProgramState& s) {
-       History(s);
-       s.analysisOptions.AnalysisMode = 2;
-       s.analysisOptions.MasterCurveSteps = 0;
-     },
+     HistoryOverTheLoadLevel,
      {Then(At(20, "RESCALE FACTOR"), 48, " RSF =  PAR"),
       Then(At(20, " PAR "), 54, "N [cyc] ")},
      ReportVariant::Printed},

@@ -34,24 +34,6 @@ DataBoxTexts TextsOf(DataBoxPanel& b) {
   return t;
 }
 
-void SetDrawingState(Surface& s) {
-  s.SetFontName("Arial");
-  s.SetForeColor(0);
-  s.SetFontBold(false);
-  s.SetFontItalic(false);
-  s.SetDrawWidth(1);
-  s.SetDrawStyle(Surface::kSolid);
-  s.SetFillStyle(Surface::kFillTransparent);
-}
-
-// The box's own coordinates: y upwards, the origin at the box's lower left
-// corner, C from the left edge and T above the lower edge.
-void SetBoxScale(Surface& s, float width, float height, const DataBoxGeometry& g) {
-  s.Scale(0, height, width, 0);
-  s.SetScaleLeft(s.ScaleLeft() - g.C);
-  s.SetScaleTop(s.ScaleTop() - g.T);
-}
-
 void PrintLine(Surface& s, const DataBoxLine& line) {
   s.SetFontBold(line.bold);
   s.SetCurrentX(line.x);
@@ -69,8 +51,9 @@ void PrintDataBox(FormMain& main, Surface& target) {
   const DataBoxGeometry g =
       DataBoxGeometryOf(printer, width, height, state.analysisOptions.LoadingType == loading_type::kDistribution,
                         state.layoutScales.FontScale);
-  SetDrawingState(target);
-  SetBoxScale(target, width, height, g);
+  ResetPaperPen(target);
+  // The box's own coordinates: the origin at its lower left corner.
+  ScaleUpwardsFrom(target, g.C, g.T);
   target.SetFontSize(10 * g.fs);
   target.Line(0, 0, g.W, g.H, 0, Surface::kBox);
   const double titleX = 0.1 * g.W - 300 * g.fs;

@@ -31,6 +31,14 @@ int CopiesToPrint(CommonDialog& dialog) {
   return dialog.Copies;
 }
 
+std::string AskSaveName(Host& host, CommonDialog& dialog, const std::string& filter) {
+  dialog.filter = filter;
+  dialog.flags = kSaveDialogFlags;
+  dialog.fileName.clear();
+  dialog.fileName = host.ShowSave(dialog);
+  return dialog.fileName;
+}
+
 ReportCaptions ReportCaptionsOf(FormMain& main) {
   DataBoxPanel& box = main.dataBox();
   return {box.SCF(0).Caption(), box.DDBmse(2).Caption(), box.DBmset(2).Text(), main.formShow().Res_prob(1).Caption()};

@@ -68,12 +68,8 @@ void mnu_pform_Click(FormMain& main) {
 
 void mnu_tobmp_Click(FormMain& main) {
   if (!MainViewIdleElseBeep(main)) return;
-  CommonDialog& dialog = main.PrintDlg;
-  dialog.filter = "DUVAK Results (*.bmp)|*.bmp";
-  dialog.flags = kSaveDialogFlags;
-  dialog.fileName.clear();
-  dialog.fileName = main.host().ShowSave(dialog);
-  if (dialog.fileName.empty()) return;
+  const std::string path = AskSaveName(main.host(), main.PrintDlg, "DUVAK Results (*.bmp)|*.bmp");
+  if (path.empty()) return;
   main.SetMousePointer(kPointerHourglass);
   main.host().DoEvents();
   HiddenPicture& picture = main.Printer2();
@@ -83,7 +79,7 @@ void mnu_tobmp_Click(FormMain& main) {
     picture.SetHeight(main.Height());
     picture.SetWidth(main.Width());
     DrawMainScreen(main, picture, OwnDrawings(main));
-    failure = picture.SaveBitmap(dialog.fileName).errorText;
+    failure = picture.SaveBitmap(path).errorText;
   } catch (const RuntimeError& e) {
     failure = RuntimeErrorText(e.code());
   }

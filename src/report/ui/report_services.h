@@ -9,6 +9,7 @@
 #include "report/summary_report.h"
 
 class FormMain;
+class Host;
 class Surface;
 struct CommonDialog;
 
@@ -30,6 +31,11 @@ int CopiesToPrint(CommonDialog& dialog);
 // The flags of the report and bitmap save dialogs: ask before an existing
 // file is overwritten, hide the read-only box.
 inline constexpr int kSaveDialogFlags = 6;
+
+// The save dialog of a window's common dialog with `filter` and no file name
+// to start from; returns the name chosen (kept in the dialog), "" when the
+// user cancelled.
+std::string AskSaveName(Host& host, CommonDialog& dialog, const std::string& filter);
 
 // The four window texts the summary report copies: the notch captions and
 // box of the main window's summary box and the fit label of the second

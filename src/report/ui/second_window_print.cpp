@@ -122,16 +122,12 @@ void mnu_prt_form_Click(FormShow& show) {
 void mnu_tobmp_Click(FormShow& show) {
   FormMain& main = show.main();
   const int answer = AskForMainScreen(show);
-  CommonDialog& dialog = show.PrintDlg;
-  dialog.filter = "Bitmap (*.bmp)|*.bmp";
-  dialog.flags = kSaveDialogFlags;
-  dialog.fileName.clear();
-  dialog.fileName = show.host().ShowSave(dialog);
-  if (dialog.fileName.empty()) return;
+  const std::string path = AskSaveName(show.host(), show.PrintDlg, "Bitmap (*.bmp)|*.bmp");
+  if (path.empty()) return;
   show.SetMousePointer(kPointerHourglass);
   show.host().DoEvents();
   try {
-    SaveViewBitmaps(show, dialog.fileName, answer);
+    SaveViewBitmaps(show, path, answer);
   } catch (const RuntimeError& e) {
     ShowPrintFailure(main, RuntimeErrorText(e.code()), kToFileTitle);
   }

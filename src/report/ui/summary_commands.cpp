@@ -22,12 +22,8 @@ void PrintReportCopies(FormMain& main, CommonDialog& dialog) {
 // The save dialog of the window's common dialog, then the report in the file
 // named there (used exactly as typed).
 void SaveReport(FormMain& main, CommonDialog& dialog, const char* filter) {
-  dialog.filter = filter;
-  dialog.flags = kSaveDialogFlags;
-  dialog.fileName.clear();
-  dialog.fileName = main.host().ShowSave(dialog);
-  if (dialog.fileName.empty()) return;
-  WriteReportToFile(main.state(), ReportCaptionsOf(main), dialog.fileName, main.host());
+  const std::string path = AskSaveName(main.host(), dialog, filter);
+  if (!path.empty()) WriteReportToFile(main.state(), ReportCaptionsOf(main), path, main.host());
 }
 
 }  // namespace
