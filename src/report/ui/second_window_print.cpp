@@ -22,16 +22,12 @@ constexpr const char* kQuestionTitle = "Printing Results";
 constexpr const char* kToFileTitle = " Print Screen to File";
 constexpr const char* kToPrinterTitle = " Print Screen to Printer";
 
-// The views of the second window.
-constexpr int16_t kTestDataView = 4;
-constexpr int16_t kResultsView = 5;
-constexpr int16_t kRandomVariableView = 6;
-
 // While the simulation results are up and their summary can be printed, the
 // user is asked whether the main screen goes with them; otherwise the answer
 // is No.
 int AskForMainScreen(FormShow& show) {
-  if (!show.mnu_prt_res.Enabled() || show.state().shellState.SecondWindowView != kResultsView) return kAnswerNo;
+  if (!show.mnu_prt_res.Enabled() || show.state().shellState.SecondWindowView != second_window_view::kSimulationResults)
+    return kAnswerNo;
   show.Show(false, &show.main());
   return show.host().MsgBox("Would you like to print also the main screen?  ", MsgButtons::YesNo, MsgIcon::Question, 1,
                             kQuestionTitle);
@@ -41,11 +37,11 @@ int AskForMainScreen(FormShow& show) {
 std::function<void(Surface&)> ViewDrawing(FormMain& main) {
   const ProgramState& s = main.state();
   switch (s.shellState.SecondWindowView) {
-    case kTestDataView:
+    case second_window_view::kTestData:
       return [&main](Surface& target) { DrawTestDataDiagram(main, target); };
-    case kResultsView:
+    case second_window_view::kSimulationResults:
       return [&main](Surface& target) { DrawMCSResultsDiagram(main, target, target); };
-    case kRandomVariableView: {
+    case second_window_view::kRandomVariables: {
       const RandomVariablePanel& p = s.randomVariablePanel;
       return [&main, p](Surface& target) {
         DrawProbabilityDensity(main, target, p.PanelDistType, p.PanelParA, p.PanelParB);
@@ -69,7 +65,8 @@ bool PrintViewCopy(FormMain& main, int answer) {
   if (!PrintDocument(
           main, [&] { drawing(printer); }, kToPrinterTitle))
     return false;
-  if (main.state().shellState.SecondWindowView != kResultsView || answer != kAnswerYes) return true;
+  if (main.state().shellState.SecondWindowView != second_window_view::kSimulationResults || answer != kAnswerYes)
+    return true;
   printer.SetOrientation(2);
   return PrintDocument(
       main, [&] { DrawSecondMainScreen(main, printer); }, kToPrinterTitle);
@@ -95,7 +92,7 @@ void SaveViewBitmaps(FormShow& show, std::string path, int answer) {
   picture.Cls();
   SizePicture(picture, show);
   if (const std::function<void(Surface&)> drawing = ViewDrawing(main)) drawing(picture);
-  if (show.state().shellState.SecondWindowView == kResultsView) {
+  if (show.state().shellState.SecondWindowView == second_window_view::kSimulationResults) {
     if (!SavePicture(main, path) || answer != kAnswerYes) return;
     path = MainScreenBitmapName(path);
     show.Show(false, &main);

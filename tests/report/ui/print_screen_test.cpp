@@ -198,4 +198,17 @@ TEST_F(SecondWindowPrint, OnThePrinterTheMainScreenIsADocumentOfItsOwn) {
   EXPECT_NE(text.find("MSE(+)"), std::string::npos) << text;
 }
 
+TEST_F(SecondWindowPrint, TheTestDataViewGoesOnThePrinterAndIntoABitmap) {
+  state.shellState.SecondWindowView = 4;
+  show.frm_diag.SetCaption("Fatigue Test Data");
+  Answer({"test.pdf", "test.bmp"});
+  mnu_prt_form_Click(show);
+  mnu_tobmp_Click(show);
+  EXPECT_TRUE(host.messages.empty()) << "no question outside the simulation results";
+  ASSERT_TRUE(Exists("test.pdf")) << "the diagram is printed, not an empty page";
+  EXPECT_NE(SingleBlanks(PdfText(Path("test.pdf"))).find("Fatigue Test Data"), std::string::npos)
+      << PdfText(Path("test.pdf"));
+  EXPECT_EQ(BitmapSize(Path("test.bmp")), PixelSize(show));
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -23,8 +24,11 @@
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
+#include "support/recording_surface.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
+#include "testdata/ui/test_data_editor_panel.h"
+#include "testdata/ui/test_data_services.h"
 
 namespace {
 
@@ -488,6 +492,100 @@ TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
   Press(q.main.fatigueDb().cmd_fatigue_Db_OK);
   EXPECT_EQ(q.state.jobTexts.MaterialName, "S355");
   EXPECT_EQ(q.state.materialData.SNExponent, 3.5f);
+}
+
+// Fatigue test data typed into the editor on the second window, fitted and
+// handed to a new set of the database, then opened again from that set.
+TEST_F(UserRoads, TestDataTypedFittedAndTakenIntoTheDatabase) {
+  const std::filesystem::path dbFolder = folder.path() / "materials";
+  std::filesystem::create_directory(dbFolder);
+  WriteSmallDatabase(dbFolder);
+  Program p;
+  ToTheInputView(p);
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  FormShow& show = p.main.formShow();
+  TestDataEditorPanel& ed = show.testData();
+
+  // Material Data: open the database, then edit it in the browser.
+  Choose(p.main.menus().mnu_fatigue);
+  ds.Dir1.SetPath(dbFolder.string());
+  Press(ds.cmd_data_do);
+  Press(ds.chk_Edit_Dbase);
+  Press(ds.cmd_data_do);
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing()) << p.host.Transcript();
+  p.host.messages.clear();
+
+  // The next free set has no test data: "&Test Data" opens the editor.
+  Press(db.Text2(2));
+  Press(db.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(show.Visible()) << p.host.Transcript();
+  EXPECT_FALSE(p.main.Visible());
+  EXPECT_EQ(ed.frm_diag.Caption(), "Fatigue Test Data");
+
+  // Four points of a falling line with a little scatter.
+  Enter(ed.txt_points(0), "4");
+  Enter(ed.txt_points(1), "355");
+  Enter(ed.txt_points(2), "510");
+  Enter(ed.txt_points(3), "-1");
+  const char* points[][2] = {{"286", "1E+4"}, {"215", "1E+5"}, {"170", "1E+6"}, {"128", "1E+7"}};
+  for (int r = 0; r < 4; ++r) {
+    Press(ed.txt_CLOx(r));
+    ed.txt_CLOx(r).typeText(points[r][0]);
+    Press(ed.txt_CLOn(r));
+    ed.txt_CLOn(r).typeText(points[r][1]);
+    ed.txt_CLOn(r).leave();
+  }
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  Press(ed.cmd_CLO_OK);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+  EXPECT_TRUE(show.Res_probT(3).IsShowing()) << "the reference life beside the fit's texts";
+
+  // The diagram as the pane shows it: the fitted line and its texts.
+  RecordingSurface pane(ed.pic_diag.Width(), ed.pic_diag.Height());
+  DrawTestDataDiagram(p.main, pane);
+  const auto printed = [&](const std::string& start) {
+    return std::any_of(pane.texts.begin(), pane.texts.end(),
+                       [&](const RecordingSurface::PrintedText& t) { return t.text.rfind(start, 0) == 0; });
+  };
+  EXPECT_TRUE(printed("m  =   "));
+  EXPECT_TRUE(printed("Se =  "));
+  EXPECT_TRUE(std::any_of(pane.log.begin(), pane.log.end(),
+                          [](const std::string& l) { return l.find("c=16711935") != std::string::npos; }))
+      << "the fitted line in magenta";
+  ed.DrawTestDataDiagram(ed.pic_diag.surface());
+
+  Enter(ed.txt_Name, "Weld_X");
+  Press(ed.cmd_CLO_OK);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_TRUE(p.main.Visible());
+  EXPECT_FALSE(show.Visible());
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
+  const FatigueDatabase& fdb = p.state.fatigueDatabase;
+  EXPECT_EQ(fdb.FdbTestDataName[1][3], "Weld_X");
+  const TestDataSet& fitted = p.state.testDataSet;
+  EXPECT_FLOAT_EQ(fdb.FdbM[1][3], -1 / fitted.TestFitSlope);
+  EXPECT_NEAR(fdb.FdbM[1][3], 8.70, 0.01);
+  EXPECT_EQ(fdb.FdbSe[1][3], fitted.TestFitSe);
+  EXPECT_EQ(fdb.FdbNo[1][3], 2000000);
+  EXPECT_EQ(db.Text2(2).Text(), "Weld_X");
+  EXPECT_FALSE(db.Text3(2).Text().empty()) << "Se";
+  EXPECT_FALSE(db.Text4(2).Text().empty()) << "No";
+  EXPECT_FALSE(db.Text5(2).Text().empty()) << "m";
+  EXPECT_TRUE(std::filesystem::exists(dbFolder / "Weld_X.sft"));
+
+  // The set has test data now: "&Test Data" opens its file again.
+  EXPECT_FALSE(db.cmd_fatigue_Db_Test.Enabled());
+  Press(db.Text3(2));
+  Press(db.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(show.Visible()) << p.host.Transcript();
+  EXPECT_EQ(p.state.testDataSet.TestDataName, "Weld_X");
+  EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
+  EXPECT_EQ(ed.txt_CLOx(3).Text(), "128.00");
+  EXPECT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+  Press(ed.cmd_CLO_canc);
+  EXPECT_TRUE(p.main.Visible());
 }
 
 // The life of a notched plain-specimen job: Kt and the notch radius typed in
