@@ -19,23 +19,24 @@ constexpr int kPrintSetupFlags = 0x10000C;
 // The window's client area as the screen shows it, on a page on its side:
 // 80 % of the printable height high, a tenth of the page in from the left
 // and from the top. One copy, whatever the count.
+//
+// The copy on the page, in the printer's pixels: scaled by the height alone.
+void DrawWindowImage(PrinterSurface& printer, const WindowImage& image) {
+  printer.ScalePixels();
+  const double pageWidth = printer.ScaleWidth(), pageHeight = printer.ScaleHeight();
+  const double width = image.PixelWidth(), height = image.PixelHeight();
+  if (height == 0) throw RuntimeError(kErrDivisionByZero);
+  const float r = Sng(pageHeight * 0.8 / height);
+  printer.PSet(0, 0, 0);
+  printer.DrawImage(image, CLng(0.1 * pageWidth), CLng(0.1 * pageHeight), CLng(r * width), CLng(r * height));
+}
+
 void CopyScreenToPrinter(FormMain& main, const Form& window, CommonDialog& dialog) {
   PrinterSurface& printer = main.Printer();
   printer.SetOrientation(2);
   CopiesToPrint(dialog);
   const WindowImage image = window.ClientImage();
-  PrintDocument(
-      main,
-      [&] {
-        printer.ScalePixels();
-        const double pageWidth = printer.ScaleWidth(), pageHeight = printer.ScaleHeight();
-        const double width = image.PixelWidth(), height = image.PixelHeight();
-        if (height == 0) throw RuntimeError(kErrDivisionByZero);
-        const float r = Sng(pageHeight * 0.8 / height);
-        printer.PSet(0, 0, 0);
-        printer.DrawImage(image, CLng(0.1 * pageWidth), CLng(0.1 * pageHeight), CLng(r * width), CLng(r * height));
-      },
-      kCopyScreenTitle);
+  PrintDocument(main, [&] { DrawWindowImage(printer, image); }, kCopyScreenTitle);
 }
 
 void ShowPrintSetup(Host& host, CommonDialog& dialog) {

@@ -60,10 +60,9 @@ void mnu_pform_Click(FormMain& main) {
   PrinterSurface& printer = main.Printer();
   printer.SetOrientation(2);
   const int copies = CopiesToPrint(main.PrintDlg);
+  const auto drawScreen = [&] { DrawMainScreen(main, printer, OwnDrawings(main)); };
   for (int copy = 1; copy <= copies; ++copy)
-    if (!PrintDocument(
-            main, [&] { DrawMainScreen(main, printer, OwnDrawings(main)); }, kToPrinterTitle))
-      return;
+    if (!PrintDocument(main, drawScreen, kToPrinterTitle)) return;
 }
 
 void mnu_tobmp_Click(FormMain& main) {

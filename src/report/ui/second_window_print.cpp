@@ -62,14 +62,13 @@ bool PrintViewCopy(FormMain& main, int answer) {
   PrinterSurface& printer = main.Printer();
   const std::function<void(Surface&)> drawing = ViewDrawing(main);
   if (!drawing) return true;
-  if (!PrintDocument(
-          main, [&] { drawing(printer); }, kToPrinterTitle))
-    return false;
+  const auto drawView = [&] { drawing(printer); };
+  if (!PrintDocument(main, drawView, kToPrinterTitle)) return false;
   if (main.state().shellState.SecondWindowView != second_window_view::kSimulationResults || answer != kAnswerYes)
     return true;
   printer.SetOrientation(2);
-  return PrintDocument(
-      main, [&] { DrawSecondMainScreen(main, printer); }, kToPrinterTitle);
+  const auto drawMainScreen = [&] { DrawSecondMainScreen(main, printer); };
+  return PrintDocument(main, drawMainScreen, kToPrinterTitle);
 }
 
 // Saves the hidden picture; a failure is shown and stops the command.

@@ -2,6 +2,8 @@
 // (a PDF here) or on the hidden picture saved as a bitmap, and the summary
 // box on paper.
 
+#include <QImage>
+
 #include "component/ui/data_box_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "platform/runtime/sng.h"
@@ -40,6 +42,8 @@ TEST_F(PrintScreen, ToAFileTheMainWindowAtItsSize) {
   EXPECT_EQ(host.saveRequests[0].flags, 6);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(BitmapSize(Path("screen.bmp")), PixelSize(main));
+  const QImage image(QString::fromStdString(Path("screen.bmp")));
+  EXPECT_EQ(std::make_pair(image.width(), image.height()), PixelSize(main)) << "the bitmap reads back";
   EXPECT_EQ(main.MousePointer(), kPointerDefault);
   EXPECT_GE(host.doEventsCalls, 1);
 }
