@@ -1,6 +1,6 @@
 #include "report/data_box_layout.h"
 
-#include "diagrams/diagram_surface.h"
+#include "loading/diagram_placement.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
 

@@ -1,5 +1,6 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/diagram_surface.h"
+#include "loading/diagram_axes.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"

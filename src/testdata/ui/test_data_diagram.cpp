@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "layout/layout_scales.h"
+#include "platform/draw/child_position.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
@@ -155,8 +156,8 @@ void TestDataEditorPanel::DrawGridHeader(double fs) {
 // units turned into the twips in which the pane places its controls.
 void TestDataEditorPanel::PlaceReferenceLifeBox(Surface& pane, double labelEnd) {
   TextBox& box = show.Res_probT(3);
-  box.SetLeft(static_cast<float>((labelEnd - pane.ScaleLeft()) * pane.Width() / pane.ScaleWidth()));
-  box.SetTop(static_cast<float>((125 - pane.ScaleTop()) * pane.Height() / pane.ScaleHeight()));
+  box.SetLeft(static_cast<float>(TwipsFromLeft(pane, labelEnd, pane.Width())));
+  box.SetTop(static_cast<float>(TwipsFromTop(pane, 125, pane.Height())));
   box.SetText(Format(set().TestRefLife, "0.0E+## "));
   box.SetFontObjectSize(9.0 * state().layoutScales.FontScale);
   box.SetVisible(true);

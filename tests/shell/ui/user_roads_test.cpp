@@ -12,10 +12,12 @@
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "loading/ui/loading_frames_panel.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
@@ -632,6 +634,96 @@ TEST_F(UserRoads, NotchOfAPlainSpecimenShortensTheLife) {
   EXPECT_EQ(box.SCFt(0).Text(), "2.0");
   EXPECT_EQ(box.Reliab.Caption(), "Notch Radius [mm]:  r = ");
   EXPECT_EQ(box.DTFft.Text(), "1.0");
+}
+
+}  // namespace
+
+namespace {
+
+// How many pixels of a picture show `colour`, as drawn.
+int CountColour(PictureBox& pic, int32_t colour) {
+  Surface& s = pic.surface();
+  const double left = s.ScaleLeft(), top = s.ScaleTop(), w = s.ScaleWidth(), h = s.ScaleHeight();
+  s.ScalePixels();
+  int n = 0;
+  for (int y = 0; y < static_cast<int>(s.ScaleHeight()); ++y) {
+    for (int x = 0; x < static_cast<int>(s.ScaleWidth()); ++x) n += s.Point(x + 0.5, y + 0.5) == colour;
+  }
+  s.Scale(left, top, left + w, top + h);
+  return n;
+}
+
+// A control on a picture lies inside it (the picture's scale: y upward).
+void ExpectOnPicture(const Control& c, const PictureBox& pic) {
+  EXPECT_TRUE(c.IsShowing()) << c.Name();
+  EXPECT_GE(c.Left(), 0) << c.Name();
+  EXPECT_LE(c.Left() + c.Width(), pic.Width()) << c.Name();
+  EXPECT_LE(c.Top(), pic.Height()) << c.Name();
+  EXPECT_GE(c.Top(), 0) << c.Name();
+}
+
+// The distribution diagram with its value boxes, drawn on the start values.
+void ExpectStartDistribution(Program& p) {
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.frm_Distr.IsShowing());
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Beta Distribution");
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100) << "the curve";
+  EXPECT_GT(CountColour(lf.Pic_Distr, p.state.colourSettings.InvalidFieldColour), 1000) << "the area under it";
+  EXPECT_EQ(lf.DT(0).Caption(), "Q = 3.0");
+  EXPECT_EQ(lf.DT(1).Caption(), "R = 3.0");
+  EXPECT_EQ(lf.DTvolume.Caption(), "n = 1000 cyc");
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "100.0  MPa") << "a distribution is given by its ranges";
+  for (const Control* c : {static_cast<const Control*>(&lf.DTt(0)), static_cast<const Control*>(&lf.DTt(1)),
+                           static_cast<const Control*>(&lf.DTvolumet), static_cast<const Control*>(&lf.DTSmaxt(1))}) {
+    ExpectOnPicture(*c, lf.Pic_Distr);
+  }
+}
+
+TEST_F(UserRoads, DistributionLoadingIsDrawnAndRedrawnInNewUnits) {
+  {
+    // Next of the problem definition leads to the input view with the diagram.
+    Program p;
+    Press(p.main.problemDefinition().chk_beta_distrib);
+    Press(p.main.problemDefinition().Cmd_analysis_next);
+    ExpectStartDistribution(p);
+    EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  }
+  Program p;
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  MainMenus& menus = p.main.menus();
+  Press(p.main.problemDefinition().chk_beta_distrib);
+  Press(p.main.problemDefinition().cmd_analysis_done);
+  ASSERT_FALSE(lf.frm_Distr.IsShowing());
+  // "Check/Change &Input Data..." draws it.
+  Choose(menus.mnu_calculations);
+  ExpectStartDistribution(p);
+
+  // US units: the texts on the diagram follow, the records stay in MPa.
+  Choose(menus.mnu_US);
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "14.5  ksi");
+  EXPECT_EQ(lf.DTSmaxt(1).Text(), "14.5");
+  EXPECT_EQ(lf.DTSmaxt(1).ToolTipText(), "P(DS > 14.5 ksi) = .0e+0");
+  EXPECT_EQ(p.state.loadingData.StressRangeTo, 100.0f);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+  Choose(menus.mnu_SI);
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "100.0  MPa");
+
+  // The problem definition's OK over the input view redraws the diagrams.
+  lf.Pic_Distr.surface().Cls();
+  Choose(menus.mnu_target);
+  Press(p.main.problemDefinition().cmd_analysis_done);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+
+  // Another law from the diagram's menu: the Weibull fitted to the Beta is
+  // placed at its range exceeded with probability 0.0002.
+  RightClick(p.host, lf.Pic_Distr, "&Weibull Distribution");
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Weibull Distribution");
+  EXPECT_EQ(lf.DTSmaxt(1).ToolTipText().substr(lf.DTSmaxt(1).ToolTipText().size() - 6), "2.0e-4");
+  EXPECT_NE(p.state.loadingData.StressRangeTo, 100.0f);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+  Choose(menus.mnu_calculate);
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 }
 
 }  // namespace
