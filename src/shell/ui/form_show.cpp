@@ -5,6 +5,7 @@
 #include "montecarlo/ui/random_variable_dialog.h"
 #include "platform/runtime/runtime_error.h"
 #include "program_state.h"
+#include "report/ui/report_commands.h"
 #include "shell/ui/control_rows.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -225,6 +226,12 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
   testData_ = std::make_unique<TestDataEditorPanel>(*this);
   pop_aNK.onClick = [this](int i) { testData_->pop_aNK_Click(i); };
   randomVariables_ = std::make_unique<RandomVariableDialog>(*this);
+  mnu_prtopt.onClick = [this] { mnu_prtopt_Click(*this); };
+  mnu_prt_form.onClick = [this] { mnu_prt_form_Click(*this); };
+  mnu_tobmp.onClick = [this] { mnu_tobmp_Click(*this); };
+  mnu_prt_doc.onClick = [this] { mnu_prt_doc_Click(*this); };
+  mnu_prt_file.onClick = [this] { mnu_prt_file_Click(*this); };
+  mnu_CopyScreen.onClick = [this] { mnu_CopyScreen_Click(*this); };
 }
 
 FormShow::~FormShow() = default;

@@ -29,8 +29,9 @@ class FormShow : public Form {
   RandomVariableDialog& randomVariables() const { return *randomVariables_; }  // frm_rand
 
   // The window's common dialog: filter, flags, initial folder and file name
-  // of its open and save dialogs, kept from one use to the next.
-  FileDialogRequest PrintDlg;
+  // of its open and save dialogs, kept from one use to the next, and the copy
+  // count of its own print setup.
+  CommonDialog PrintDlg;
 
   // Load: the diagram pictures take the diagrams colour, the window the main
   // window's place; its layout runs unless a layout scale is 1. A layout that
