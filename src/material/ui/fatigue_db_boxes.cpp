@@ -31,8 +31,9 @@ void FatigueDbPanel::txt_Fatigue_Db_LostFocus() {
     stay = state().fatigueDbEditState.NewSetAnswer == kAnswerNo;
   }
   const int16_t old = st.CurrentFatigueBatch;
-  int16_t n = 0;
-  const bool readable = TryCInt(Val(txt_Fatigue_Db.Text()), n);
+  const std::optional<int16_t> typed = TypedInteger(txt_Fatigue_Db.Text());
+  const bool readable = typed.has_value();
+  const int16_t n = typed.value_or(0);
   const int last = BrowseMode() ? st.FatigueBatchCount : std::min<int>(st.FatigueBatchCount + 1, kFdbMaxBatches);
   const bool accepted = !stay && readable && n >= 1 && n <= last && (BrowseMode() || st.ShownBatchSetCount >= 1);
   if (accepted) {

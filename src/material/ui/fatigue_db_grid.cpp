@@ -90,7 +90,8 @@ void FatigueDbPanel::StoreCellValue(FdbRow row, int index) {
   if (text == settled) return;
   const float factor = IsStressRow(row) ? s.unitSettings.StressUnitFactor : 1.0f;
   const std::string refill = stored > 0 ? NumberText(Sng(stored * factor)) : "";
-  const double v = IsStressRow(row) ? ValSingle(text) / factor : ValSingle(text);
+  const float typed = TypedSingle(text).value_or(kUnfitNumber);
+  const double v = IsStressRow(row) ? typed / factor : typed;
   if (const std::string refusal = FatigueDbCellRefusal(row, v, db, b, set); !refusal.empty()) {
     AlertBox(s.shellState, main.host(), DataIncorrectText(refusal), MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(row));
     cell.SetText(refill);

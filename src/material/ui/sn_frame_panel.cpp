@@ -268,7 +268,7 @@ void SnFramePanel::UpdateDataBox() { main.dataBox().UpdateDataBox(); }
 
 void SnFramePanel::SNmt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNmt.Text());
+  const float v = TypedSingle(SNmt.Text()).value_or(kUnfitNumber);
   if (auto reason = SnExponentRefusal(v); !reason.empty()) {
     Refuse(SNmt, reason, kTitleSnExponent, Format(md.SNExponent, "#0.0#"));
     return;
@@ -289,7 +289,7 @@ void SnFramePanel::SNmt_LostFocus() {
 
 void SnFramePanel::SNNot_LostFocus() {
   auto& md = state().materialData;
-  const double v = Val(SNNot.Text());
+  const double v = TypedDouble(SNNot.Text()).value_or(kUnfitNumber);
   if (auto reason = EnduranceCyclesRefusal(v); !reason.empty()) {
     Refuse(SNNot, reason, kTitleEnduranceCycles, Format(md.EnduranceCycles, "0E+0#"));
     return;
@@ -303,7 +303,7 @@ void SnFramePanel::SNNot_LostFocus() {
 
 void SnFramePanel::SNPnt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNPnt.Text());
+  const float v = TypedSingle(SNPnt.Text()).value_or(kUnfitNumber);
   if (auto reason = SurvivalProbabilityRefusal(v); !reason.empty()) {
     Refuse(SNPnt, reason, kTitleSurvivalProbability, Format(md.SurvivalProbability, "#0.#"));
     return;
@@ -315,7 +315,7 @@ void SnFramePanel::SNPnt_LostFocus() {
 
 void SnFramePanel::SNrt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNrt.Text());
+  const float v = TypedSingle(SNrt.Text()).value_or(kUnfitNumber);
   if (auto reason = StressRatioRefusal(v); !reason.empty()) {
     Refuse(SNrt, reason, kTitleStressRatio, Format(md.SNStressRatio, "#0.0#"));
     return;
@@ -331,7 +331,7 @@ void SnFramePanel::SNset_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
   const float factor = s.unitSettings.StressUnitFactor;
-  const float v = Sng(2.0 * ValSingle(SNset(index).Text()) / factor);
+  const float v = Sng(2.0 * TypedSingle(SNset(index).Text()).value_or(kUnfitNumber) / factor);
   const bool two = TwoSeBoxes();
   if (auto reason = EnduranceLimitRefusal(v, two, index, md.SeFrom, md.SeTo); !reason.empty()) {
     const float kept = index == 1 ? md.SeTo : md.SeFrom;
@@ -357,7 +357,7 @@ void SnFramePanel::SNtht_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
   TextBox& box = SNtht(index);
-  const float typed = ValSingle(box.Text());
+  const float typed = TypedSingle(box.Text()).value_or(kUnfitNumber);
   const float sf = s.unitSettings.StressUnitFactor;
   const float lf = s.unitSettings.LengthUnitFactor;
   struct Rule {
@@ -405,7 +405,7 @@ void SnFramePanel::SNEt_LostFocus() {
   ProgramState& s = state();
   auto& md = s.materialData;
   const float sf = s.unitSettings.StressUnitFactor;
-  const float v = ValSingle(SNEt.Text()) / sf;
+  const float v = TypedSingle(SNEt.Text()).value_or(kUnfitNumber) / sf;
   if (auto reason = YoungModulusRefusal(v); !reason.empty()) {
     Refuse(SNEt, reason, " Young's Modulus (E)", Format(md.YoungModulus * sf, "######0"));
     return;

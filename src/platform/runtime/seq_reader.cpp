@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cfloat>
 #include <cmath>
 
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 
@@ -80,9 +80,11 @@ double ParseNumber(const std::string& token) {
 
 }  // namespace
 
-SeqReader SeqReader::Open(const std::string& path) { return SeqReader(Cp1252ToUtf8(ReadWholeFile(path))); }
+SeqReader SeqReader::Open(const std::string& path) { return FromText(Cp1252ToUtf8(ReadWholeFile(path))); }
 
-SeqReader SeqReader::FromText(std::string text) { return SeqReader(std::move(text)); }
+SeqReader SeqReader::FromText(std::string text) {
+  return SeqReader(WithoutControlCharacters(text, /*keepLineBreaks=*/true));
+}
 
 void SeqReader::SkipBlanks() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
@@ -122,9 +124,9 @@ double SeqReader::ReadNumber() { return ParseNumber(NumberToken()); }
 double SeqReader::ReadDouble() { return ReadNumber(); }
 
 float SeqReader::ReadSingle() {
-  const double v = ReadNumber();
-  if (std::fabs(v) > FLT_MAX) throw RuntimeError(kErrOverflow);
-  return static_cast<float>(v);
+  const std::optional<float> v = SingleOf(ReadNumber());
+  if (!v) throw RuntimeError(kErrOverflow);
+  return *v;
 }
 
 int16_t SeqReader::ReadInteger() { return CInt(ReadNumber()); }

@@ -1,9 +1,12 @@
 #include "platform/runtime/seq_writer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_text.h"
 
 namespace {
 constexpr int kZoneWidth = 14;
@@ -24,15 +27,35 @@ void SeqWriter::PadTo(int column) {
   if (column > column_) Append(std::string(static_cast<std::size_t>(column - column_), ' '));
 }
 
+bool SeqWriter::Writable(double value) {
+  if (std::isfinite(value)) return true;
+  nonFinite_ = true;
+  return false;
+}
+
 void SeqWriter::EndLine() { Append("\r\n"); }
 
-SaveResult SeqWriter::Save(const std::string& path) const { return WriteFileAtomically(path, bytes_); }
+SaveResult SeqWriter::Save(const std::string& path) const {
+  if (nonFinite_) return SaveResult{false, kErrOverflow, RuntimeErrorText(kErrOverflow)};
+  return WriteFileAtomically(path, bytes_);
+}
 
-void SeqWriter::PrintItem(float value) { Append(PrintSingle(value)); }
-void SeqWriter::PrintItem(double value) { Append(PrintDouble(value)); }
+SeqWriter& SeqWriter::PrintText(std::string_view text) {
+  const std::string item = StorableText(text);
+  if (NeedsQuotes(item)) Append("\"" + item + "\"");
+  else Append(item);
+  return *this;
+}
+
+void SeqWriter::PrintItem(float value) {
+  if (Writable(value)) Append(PrintSingle(value));
+}
+void SeqWriter::PrintItem(double value) {
+  if (Writable(value)) Append(PrintDouble(value));
+}
 void SeqWriter::PrintItem(int16_t value) { Append(PrintInteger(value)); }
 void SeqWriter::PrintItem(int32_t value) { Append(PrintInteger(value)); }
-void SeqWriter::PrintItem(std::string_view text) { Append(text); }
+void SeqWriter::PrintItem(std::string_view text) { Append(WithoutControlCharacters(text, /*keepLineBreaks=*/true)); }
 
 void SeqWriter::PrintItem(Tab tab) {
   const int column = tab.column < 1 ? 1 : tab.column;
@@ -42,12 +65,14 @@ void SeqWriter::PrintItem(Tab tab) {
 
 void SeqWriter::PrintItem(NextZone) { PadTo(((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1); }
 
-void SeqWriter::WriteItem(float value) { Append(WriteNumberSingle(value)); }
-void SeqWriter::WriteItem(double value) { Append(WriteNumberDouble(value)); }
+void SeqWriter::WriteItem(float value) {
+  if (Writable(value)) Append(WriteNumberSingle(value));
+}
+void SeqWriter::WriteItem(double value) {
+  if (Writable(value)) Append(WriteNumberDouble(value));
+}
 void SeqWriter::WriteItem(int16_t value) { Append(WriteNumberInteger(value)); }
 void SeqWriter::WriteItem(int32_t value) { Append(WriteNumberInteger(value)); }
 void SeqWriter::WriteItem(std::string_view text) {
-  Append("\"");
-  Append(text);
-  Append("\"");
+  Append("\"" + StorableText(text, TextItemStyle::Write) + "\"");
 }
