@@ -1,4 +1,3 @@
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -67,15 +66,7 @@ void CheckCodes(const JobFile& j) {
   }
 }
 
-// 1 for SI; 1/25.4, written with seven digits, for US.
-void CheckLengthUnitFactor(float factor) {
-  constexpr double kInch = 1.0 / 25.4;
-  if (factor == 1.0f || std::fabs(factor - kInch) <= 1e-6) return;
-  Refuse("length unit factor = " + NumberText(factor) + " (expected 1 or .03937008)");
-}
-
 void CheckNumbers(const JobFile& j) {
-  CheckLengthUnitFactor(j.LengthUnitFactor);
   if (!(j.YoungModulus > 0)) Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected above 0)");
   if (!(j.ProbabilityLevel > 0 && j.ProbabilityLevel < 1)) {
     Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected between 0 and 1)");
