@@ -2,8 +2,10 @@
 // material-database frame.
 #include <string>
 
+#include "material/fatigue_db_format.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
@@ -61,7 +63,7 @@ void FatigueDbPanel::Txt1_Fatigue_DB_LostFocus() {
   const int b = Batch();
   std::string& name = state().fatigueDatabase.FdbBatchName[b];
   const std::string before = name;
-  name = Txt1_Fatigue_DB.Text();
+  name = StorableText(Txt1_Fatigue_DB.Text());  // as the file keeps it
   if (OnlyBlanks(name)) name = "Batch " + NumberText(static_cast<int32_t>(b));
   if (name != before) MarkModified();
   Lab1_fatigue_DB.SetCaption("Description:  " + name);
@@ -70,9 +72,11 @@ void FatigueDbPanel::Txt1_Fatigue_DB_LostFocus() {
 }
 
 namespace {
-// Stores a reference typed into the box; the untouched template stays "no text".
-bool StoreReference(std::string& stored, const std::string& typed) {
-  if (IsNoReference(stored) && (typed == ReferenceTemplate() || IsNoReference(typed))) return false;
+// Stores a reference typed into the box as the file keeps it; the untouched
+// template stays "no text".
+bool StoreReference(std::string& stored, const std::string& text) {
+  const std::string typed = StorableReference(text);
+  if (IsNoReference(stored) && (text == ReferenceTemplate() || IsNoReference(typed))) return false;
   if (stored == typed) return false;
   stored = typed;
   return true;

@@ -6,6 +6,7 @@
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
@@ -59,11 +60,9 @@ void FatigueDbPanel::StoreCellName(int index) {
   TextBox& cell = Text2(index);
   std::string& name = s.fatigueDatabase.FdbSetName[b][set];
   const std::string before = name;
-  name = cell.Text();
-  if (OnlyBlanks(name) && index < s.fatigueDatabase.FdbSetCount[b]) {
-    name = "Set " + NumberText(static_cast<int32_t>(set));
-    cell.SetText(name);
-  }
+  name = StorableText(cell.Text());  // as the file and the job keep it
+  if (OnlyBlanks(name) && index < s.fatigueDatabase.FdbSetCount[b]) name = "Set " + NumberText(static_cast<int32_t>(set));
+  cell.SetText(name);
   settledText_[0][index] = cell.Text();
   if (name != before) MarkModified();
 }
