@@ -3,6 +3,7 @@
 
 #include "loading/loading_records.h"
 #include "material/fatigue_db_records.h"
+#include "material/sn_input_rules.h"
 #include "platform/runtime/number_text.h"
 #include "shell/job_file_format.h"
 
@@ -67,7 +68,9 @@ void CheckCodes(const JobFile& j) {
 }
 
 void CheckNumbers(const JobFile& j) {
-  if (!(j.YoungModulus > 0)) Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected above 0)");
+  // the S-N box's own rule: the strain units divide by it
+  if (!YoungModulusRefusal(j.YoungModulus).empty())
+    Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected 10000 or more)");
   if (!(j.ProbabilityLevel > 0 && j.ProbabilityLevel < 1)) {
     Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected between 0 and 1)");
   }

@@ -217,7 +217,8 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
       {[](JobFile& j) { j.FastSimulation = -1; }, "fast simulation = -1 (expected 0 to 1)"},
       {[](JobFile& j) { j.MaterialSource = 0; }, "material source = 0 (expected 1 to 2)"},
       {[](JobFile& j) { j.ProbabilityLevel = 1; }, "probability level = 1 (expected between 0 and 1)"},
-      {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected above 0)"},
+      {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected 10000 or more)"},
+      {[](JobFile& j) { j.YoungModulus = 9999; }, "Young's modulus = 9999 (expected 10000 or more)"},
       {[](JobFile& j) { j.LoadQuantity = "Force "; }, "loading quantity \"Force \" (expected Stress or Strain)"},
   };
   for (const auto& c : cases) {

@@ -143,7 +143,7 @@ std::string SeqReader::QuotedString() {
   while (pos_ < text_.size() && !At(',') && !AtLineEnd()) ++pos_;
   if (At(',')) ++pos_;
   else SkipLineEnd();
-  return item;
+  return WithoutControlCharacters(item);  // a quoted item may run over line ends, a text holds none
 }
 
 std::string SeqReader::ReadString() {

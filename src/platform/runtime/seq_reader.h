@@ -10,7 +10,8 @@
 //           or a line end (a comma or line end right after it is consumed);
 //   string: leading blanks are skipped; it ends at a comma or a line end and loses
 //           its trailing blanks; one that begins with a double quote runs to the
-//           next double quote and may hold commas; an empty line is one empty item.
+//           next double quote and may hold commas (line ends inside it are
+//           dropped); an empty line is one empty item.
 // Control characters other than Tab, CR and LF are ignored wherever they stand
 // (writers never write them, seq_text.h), so a text item read from a file is
 // in the form that StorableText gives it.
