@@ -184,6 +184,13 @@ TEST(ParseJobFile, NamesTheRecordAndTheRuntimesErrorWhenReadingFails) {
        "Overflow\r(reading record 4: damage to failure and units)"},
       {Replace(kTypedInJob, " 2000000 ", " 1E+40 "),
        "Overflow\r(reading record 12: material strengths)"},
+      // values that do not fit their field: an Integer, a Long, a Single
+      {Replace(kTypedInJob, "\r\n 1  0  3 ", "\r\n 40000  0  3 "),
+       "Overflow\r(reading record 3: analysis options)"},
+      {Replace(kTypedInJob, " 2000000 ", " 3000000000 "),
+       "Overflow\r(reading record 12: material strengths)"},
+      {Replace(kTypedInJob, " 100  3.5 ", " 1E+39  3.5 "), "Overflow\r(reading record 11: S-N curve)"},
+      {Replace(kTypedInJob, " 100  3.5 ", " 1E-50  3.5 "), "Overflow\r(reading record 11: S-N curve)"},
   };
   for (const auto& c : cases) {
     try {

@@ -34,7 +34,7 @@ constexpr ControlDef kDataBox[] = {
     LabelDef("Reliab", -1, "pic_DBox", 120, 2400, 2295, 255, "Notch radius =         0.8", false),
     BoxDef("Reliabt", -1, "pic_DBox", 2520, 2370, 735, 285, "", false),                      // chosen
     LabelDef("DBmse", 0, "pic_DBox", 120, 2760, 2295, 255, "Mean stress effect:"),
-    LabelDef("DBmse", 1, "pic_DBox", 2520, 2760, 1335, 255, "CMSE(-)"),
+    AutoSize(LabelDef("DBmse", 1, "pic_DBox", 1800, 2760, 1335, 255, "CMSE(-)")),          // chosen: as wide as its tag
     LabelDef("DDBmse", 0, "pic_DBox", 120, 3060, 2295, 255, "Ultimate Strength", false),
     BoxDef("DBmset", 0, "pic_DBox", 2520, 3030, 1095, 285, "500 MPa", false),                // chosen geometry
     LabelDef("DDBmse", 1, "pic_DBox", 120, 3360, 2295, 255, "Yield Strength", false),

@@ -81,6 +81,10 @@ void DTFft_LostFocus(FormMain& main) {
   ProgramState& s = main.state();
   DataBoxPanel& box = main.dataBox();
   TextBox& dtf = box.DTFft;
+  if (LeftUntyped(dtf, s.colourSettings.ColourDataBox)) {
+    if (s.wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
+    return;
+  }
   const float v = TypedSingle(dtf.Text()).value_or(kUnfitNumber);
   if (!(v > 0.0f && v < 10.0f)) {
     const std::string reason = !(v > 0.0f) ? "(DTF < 0)" : "(DTF >10)";

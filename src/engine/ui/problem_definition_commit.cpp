@@ -12,6 +12,7 @@
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -215,6 +216,7 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
   if (sn.frm_SN.Visible()) {
     DrawSNCurve(main, sn.Pic_SN.surface());
     main.dataBox().UpdateDataBox();
+    main.dataBox().pic_DBox.surface().Refresh();
   }
   if (!CheckLoadingOnCommit()) return;
   if (!AskMeanStressOnCommit()) return;
@@ -231,6 +233,7 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
 void AnalysisFramePanel::cmd_analysis_cancel_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
+  if (main.snInputs().frm_SN.Visible()) main.dataBox().pic_DBox.surface().Refresh();
   RestoreTags();
   const int16_t type = s.analysisOptions.LoadingType;
   if (!(type == 4 || LoadingReadyFor(type, s))) {

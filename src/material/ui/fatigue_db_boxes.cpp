@@ -26,6 +26,10 @@ void FatigueDbPanel::txt_Fatigue_Db_Click() { state().fatigueDbEditState.CellPai
 
 void FatigueDbPanel::txt_Fatigue_Db_LostFocus() {
   auto& st = state().fatigueDbState;
+  if (!txt_Fatigue_Db.Typed()) {  // left as shown: no jump, nothing refused
+    txt_Fatigue_Db.SetVisible(false);
+    return;
+  }
   bool stay = false;
   if (!BrowseMode()) {
     ConfirmAbandonFatigueDbSet(kFdbMaxSets);

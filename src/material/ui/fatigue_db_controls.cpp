@@ -9,9 +9,9 @@ using namespace rows;
 constexpr ControlDef kFatigueDb[] = {
     FrameDef("frm_Fatigue_Dbase", "", 480, 6360, 3795, 495, "Material Database", false),
     Font(LabelDef("Label20", 0, "frm_Fatigue_Dbase", 150, 840, 945, 330, "Batch No."), 9),
-    Font(LabelDef("Label20", 1, "frm_Fatigue_Dbase", 1200, 840, 375, 330, ""), 9, true),
+    Font(LabelDef("Label20", 1, "frm_Fatigue_Dbase", 2040, 840, 375, 330, ""), 9),
     Font(LabelDef("Label20", 2, "frm_Fatigue_Dbase", 1560, 840, 345, 330, "of"), 9),
-    Font(LabelDef("Label20", 3, "frm_Fatigue_Dbase", 2040, 840, 375, 330, ""), 9),
+    Font(LabelDef("Label20", 3, "frm_Fatigue_Dbase", 1200, 840, 375, 330, ""), 9, true),
     Font(BoxDef("txt_Fatigue_Db", -1, "frm_Fatigue_Dbase", 1200, 840, 375, 255, "", false), 9),
     Font(Align(LabelDef("Lab1_fatigue_DB", -1, "frm_Fatigue_Dbase", 6600, 840, 2775, 360, "Description"), kAlignRight), 9),
     Font(BoxDef("Txt1_Fatigue_DB", -1, "frm_Fatigue_Dbase", 6840, 840, 2775, 255, "Description", false), 9),
@@ -27,54 +27,54 @@ constexpr ControlDef kFatigueDb[] = {
     Font(LabelDef("Label28", 1, "frm_Fatigue_Dbase", 2280, 3560, 615, 255, "[MPa]"), 8.4f),
     Font(LabelDef("Label28", 2, "frm_Fatigue_Dbase", 2280, 3920, 615, 195, "[MPa]"), 8.4f),
     Font(LabelDef("dN_distr", 3, "frm_Fatigue_Dbase", 1800, 1760, 435, 216, "{--}"), 8.4f),  // chosen geometry
-    Font(Align(BoxDef("Text2", 0, "frm_Fatigue_Dbase", 2880, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text2", 1, "frm_Fatigue_Dbase", 3960, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text2", 2, "frm_Fatigue_Dbase", 5040, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text2", 3, "frm_Fatigue_Dbase", 6120, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text2", 4, "frm_Fatigue_Dbase", 7200, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text2", 5, "frm_Fatigue_Dbase", 8280, 1320, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 0, "frm_Fatigue_Dbase", 2880, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 1, "frm_Fatigue_Dbase", 3960, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 2, "frm_Fatigue_Dbase", 5040, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 3, "frm_Fatigue_Dbase", 6120, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 4, "frm_Fatigue_Dbase", 7200, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text3", 5, "frm_Fatigue_Dbase", 8280, 1680, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 0, "frm_Fatigue_Dbase", 2880, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 1, "frm_Fatigue_Dbase", 3960, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 2, "frm_Fatigue_Dbase", 5040, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 3, "frm_Fatigue_Dbase", 6120, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 4, "frm_Fatigue_Dbase", 7200, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text4", 5, "frm_Fatigue_Dbase", 8280, 2040, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 0, "frm_Fatigue_Dbase", 2880, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 1, "frm_Fatigue_Dbase", 3960, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 2, "frm_Fatigue_Dbase", 5040, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 3, "frm_Fatigue_Dbase", 6120, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 4, "frm_Fatigue_Dbase", 7200, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text5", 5, "frm_Fatigue_Dbase", 8280, 2400, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 0, "frm_Fatigue_Dbase", 2880, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 1, "frm_Fatigue_Dbase", 3960, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 2, "frm_Fatigue_Dbase", 5040, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 3, "frm_Fatigue_Dbase", 6120, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 4, "frm_Fatigue_Dbase", 7200, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text6", 5, "frm_Fatigue_Dbase", 8280, 2760, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 0, "frm_Fatigue_Dbase", 2880, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 1, "frm_Fatigue_Dbase", 3960, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 2, "frm_Fatigue_Dbase", 5040, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 3, "frm_Fatigue_Dbase", 6120, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 4, "frm_Fatigue_Dbase", 7200, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text8", 5, "frm_Fatigue_Dbase", 8280, 3120, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 0, "frm_Fatigue_Dbase", 2880, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 1, "frm_Fatigue_Dbase", 3960, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 2, "frm_Fatigue_Dbase", 5040, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 3, "frm_Fatigue_Dbase", 6120, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 4, "frm_Fatigue_Dbase", 7200, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text7", 5, "frm_Fatigue_Dbase", 8280, 3480, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 0, "frm_Fatigue_Dbase", 2880, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 1, "frm_Fatigue_Dbase", 3960, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 2, "frm_Fatigue_Dbase", 5040, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 3, "frm_Fatigue_Dbase", 6120, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 4, "frm_Fatigue_Dbase", 7200, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
-    Font(Align(BoxDef("Text9", 5, "frm_Fatigue_Dbase", 8280, 3840, 1035, 300, ""), kAlignCenter), 8.4f),  // chosen left, width
+    Font(Align(BoxDef("Text2", 0, "frm_Fatigue_Dbase", 2880, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text2", 1, "frm_Fatigue_Dbase", 3960, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text2", 2, "frm_Fatigue_Dbase", 5040, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text2", 3, "frm_Fatigue_Dbase", 6120, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text2", 4, "frm_Fatigue_Dbase", 7200, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text2", 5, "frm_Fatigue_Dbase", 8280, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 0, "frm_Fatigue_Dbase", 2880, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 1, "frm_Fatigue_Dbase", 3960, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 2, "frm_Fatigue_Dbase", 5040, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 3, "frm_Fatigue_Dbase", 6120, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 4, "frm_Fatigue_Dbase", 7200, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text3", 5, "frm_Fatigue_Dbase", 8280, 1680, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 0, "frm_Fatigue_Dbase", 2880, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 1, "frm_Fatigue_Dbase", 3960, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 2, "frm_Fatigue_Dbase", 5040, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 3, "frm_Fatigue_Dbase", 6120, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 4, "frm_Fatigue_Dbase", 7200, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text4", 5, "frm_Fatigue_Dbase", 8280, 2040, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 0, "frm_Fatigue_Dbase", 2880, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 1, "frm_Fatigue_Dbase", 3960, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 2, "frm_Fatigue_Dbase", 5040, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 3, "frm_Fatigue_Dbase", 6120, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 4, "frm_Fatigue_Dbase", 7200, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text5", 5, "frm_Fatigue_Dbase", 8280, 2400, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 0, "frm_Fatigue_Dbase", 2880, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 1, "frm_Fatigue_Dbase", 3960, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 2, "frm_Fatigue_Dbase", 5040, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 3, "frm_Fatigue_Dbase", 6120, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 4, "frm_Fatigue_Dbase", 7200, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text6", 5, "frm_Fatigue_Dbase", 8280, 2760, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 0, "frm_Fatigue_Dbase", 2880, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 1, "frm_Fatigue_Dbase", 3960, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 2, "frm_Fatigue_Dbase", 5040, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 3, "frm_Fatigue_Dbase", 6120, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 4, "frm_Fatigue_Dbase", 7200, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text8", 5, "frm_Fatigue_Dbase", 8280, 3120, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 0, "frm_Fatigue_Dbase", 2880, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 1, "frm_Fatigue_Dbase", 3960, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 2, "frm_Fatigue_Dbase", 5040, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 3, "frm_Fatigue_Dbase", 6120, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 4, "frm_Fatigue_Dbase", 7200, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text7", 5, "frm_Fatigue_Dbase", 8280, 3480, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 0, "frm_Fatigue_Dbase", 2880, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 1, "frm_Fatigue_Dbase", 3960, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 2, "frm_Fatigue_Dbase", 5040, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 3, "frm_Fatigue_Dbase", 6120, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 4, "frm_Fatigue_Dbase", 7200, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
+    Font(Align(BoxDef("Text9", 5, "frm_Fatigue_Dbase", 8280, 3840, 1095, 375, ""), kAlignCenter), 8.4f),
     Make(ControlKind::PictureBox, "refer_pic", 0, "frm_Fatigue_Dbase", 3735, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 1, "frm_Fatigue_Dbase", 4815, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 2, "frm_Fatigue_Dbase", 5895, 1000, 180, 180, "", false),  // chosen

@@ -88,6 +88,7 @@ void SnFramePanel::ExtSNt_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
   TextBox& box = ExtSNt(index);
+  if (KeptUntyped(box, s.colourSettings.ColourDataBox)) return;
   const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
   std::string reason, symbol;
   if (index == 1) {

@@ -41,6 +41,7 @@ void TextBox::ShowText() {
 }
 
 void TextBox::SetText(const std::string& text) {
+  typed_ = false;
   if (text == text_) return;
   text_ = text;
   ShowText();
@@ -49,6 +50,7 @@ void TextBox::SetText(const std::string& text) {
 
 void TextBox::UserEdited(const std::string& text) {
   if (text == text_) return;
+  typed_ = true;
   text_ = text;
   RaiseChange();
 }
@@ -121,6 +123,7 @@ void TextBox::typeText(const std::string& text) {
   }
   if (locked_) return;
   SetText(result);
+  typed_ = true;
   SetSelStart(static_cast<int>(ToQ(text_).size()));
 }
 

@@ -149,7 +149,7 @@ constexpr ControlDef kShowControls[] = {
 };
 
 Form& Built(Form& f) {
-  f.SetCaption(" Fatigue Life Analysis Software");  // chosen
+  f.SetCaption("DUVAK  -  Fatigue Life Analysis Program");
   f.Move(0, 0, 12000, 9000);
   f.BuildMenus(kShowMenus);
   f.Build(kShowControls);

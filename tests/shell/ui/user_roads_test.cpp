@@ -1,6 +1,5 @@
-// The whole program driven as a user drives it: started through its start-up
-// (warranty accepted), then led through the menus, the step buttons and the
-// boxes only where a user can reach them.
+// The whole program driven as a user drives it (support/user_road.h): the
+// menus, the step buttons and the boxes only where a user can reach them.
 
 #include <gtest/gtest.h>
 
@@ -20,50 +19,10 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/settings_frame_panel.h"
 #include "shell/ui/warranty_dialog.h"
-#include "support/fake_host.h"
-#include "support/message_trace.h"
 #include "support/scoped_folder.h"
+#include "support/user_road.h"
 
 namespace {
-
-// One run of the program: its records, its host and its main window, started
-// with the warranty accepted.
-struct Program {
-  ProgramState state;
-  FakeHost host;
-  MessagesOnFailure trace{host};
-  FormMain main{state, host};
-  int programEnds = 0;
-
-  Program() {
-    main.onProgramEnd = [this] { ++programEnds; };
-    host.onModal = [this] { main.dialog().Dialog_OKButton.click(); };
-    main.Load();
-  }
-};
-
-// A press the user can make: the control shows and can be reached.
-void Press(Control& c) {
-  ASSERT_TRUE(c.IsShowing()) << c.Name() << " is not on show";
-  ASSERT_TRUE(c.IsEnabledInForm()) << c.Name() << " is disabled";
-  c.click();
-}
-
-// A menu command the user can choose: the item and its menus are enabled.
-void Choose(MenuItem& item) {
-  ASSERT_TRUE(item.Visible()) << item.Caption() << " is not in the menu";
-  ASSERT_TRUE(item.IsEnabledInMenu()) << item.Caption() << " is disabled";
-  item.click();
-}
-
-// Types a value into a box on show and moves on, as the user would.
-void Enter(TextBox& box, const std::string& text) {
-  ASSERT_TRUE(box.IsShowing()) << box.Name() << " is not on show";
-  ASSERT_TRUE(box.IsEnabledInForm()) << box.Name() << " is disabled";
-  box.SetFocus();
-  box.typeText(text);
-  box.leave();
-}
 
 void ExpectStep(const CommandButton& b, const char* caption, const char* tip) {
   EXPECT_EQ(b.Caption(), caption) << b.Name();
