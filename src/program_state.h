@@ -38,6 +38,7 @@ struct ProgramState {
   McsResults mcsResults;
   McsDisplay mcsDisplay;
   RandomVariableTable randomVariableTable;
+  RandomVariablePanel randomVariablePanel;
   ResultsDisplay resultsDisplay;
   ShellState shellState;
   ColourSettings colourSettings;
@@ -45,4 +46,6 @@ struct ProgramState {
   JobTexts jobTexts;
   LayoutScales layoutScales;
   WizardFlags wizardFlags;
+
+  bool operator==(const ProgramState&) const = default;
 };

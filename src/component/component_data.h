@@ -10,4 +10,6 @@ struct ComponentData {
   float Kf = 3.0f;                   // fatigue notch factor in use
   float MseNotchFactor = 3.0f;
   float NotchRadius = 1.0f;          // mm, above 0
+
+  bool operator==(const ComponentData&) const = default;
 };

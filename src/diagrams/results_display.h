@@ -15,4 +15,6 @@ struct ResultsDisplay {
   // 3 loading quantity, 4 distribution law.
   int16_t PopupContext = 0;
   bool LoadingPopupActive = false;
+
+  bool operator==(const ResultsDisplay&) const = default;
 };

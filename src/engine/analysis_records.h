@@ -5,6 +5,51 @@
 #include <string>
 #include <vector>
 
+// The codes of AnalysisOptions and of the problem definition's working
+// copies (AnalysisDialogState), by name. The records keep the integer
+// codes: the job file stores them.
+namespace analysis_mode {
+inline constexpr int16_t kSingleCase = 1;
+inline constexpr int16_t kMasterCurve = 2;
+}  // namespace analysis_mode
+namespace master_curve_parameter {
+inline constexpr int16_t kNone = 0;  // a single case
+inline constexpr int16_t kLoadLevel = 1;
+inline constexpr int16_t kEnduranceLimit = 2;
+inline constexpr int16_t kKt = 3;
+}  // namespace master_curve_parameter
+namespace loading_type {
+inline constexpr int16_t kHistory = 1;
+inline constexpr int16_t kSpectrum = 2;
+inline constexpr int16_t kConstantAmplitude = 3;
+inline constexpr int16_t kDistribution = 4;
+}  // namespace loading_type
+namespace mean_stress_option {
+inline constexpr int16_t kNeglect = 1;
+inline constexpr int16_t kAccount = 2;
+}  // namespace mean_stress_option
+namespace sn_data_specimen {
+inline constexpr int16_t kFeature = 1;
+inline constexpr int16_t kPlain = 2;
+}  // namespace sn_data_specimen
+namespace stress_approach {
+inline constexpr int16_t kNominal = 1;
+inline constexpr int16_t kLocal = 2;
+}  // namespace stress_approach
+namespace notch_sensitivity {
+inline constexpr int16_t kNeglect = 1;
+inline constexpr int16_t kAccount = 2;
+}  // namespace notch_sensitivity
+namespace analysis_kind {
+inline constexpr int16_t kDeterministic = 1;
+inline constexpr int16_t kProbabilistic = 2;
+}  // namespace analysis_kind
+namespace life_unit {
+inline constexpr int16_t kCycles = 1;
+inline constexpr int16_t kBlocks = 2;
+inline constexpr int16_t kHours = 3;
+}  // namespace life_unit
+
 // What the analysis is asked to do (the committed problem definition and the
 // analysis parameters). Member initialisers are the start-up values.
 struct AnalysisOptions {
@@ -26,6 +71,8 @@ struct AnalysisOptions {
   std::string SpecimenTag, SpecimenText;
   std::string StressApproachTag, StressApproachText;
   std::string NotchSensitivityTag, NotchSensitivityText;
+
+  bool operator==(const AnalysisOptions&) const = default;
 };
 
 // The last calculation's damage and life, and the work values the damage
@@ -53,7 +100,13 @@ struct Results {
   int16_t LocalOverloadAnswer = 0;
   std::string MasterMseLabel;
   float HistoryProgress = 0.0f;
+  // Largest and smallest range of the last rainflow counting (0 and 10000
+  // when no cycle was counted).
+  float CountedRangeMax = 0.0f;
+  float CountedRangeMin = 0.0f;
   float FastSimReferenceLife = 0.0f;
+
+  bool operator==(const Results&) const = default;
 };
 
 // The master-curve arrays have room for 32 points (index 0 unused).
@@ -66,6 +119,8 @@ struct LifeResults {
   std::array<float, 4> LifeByUnit{};
   std::array<float, kMasterPointsMax + 1> MasterLife{};
   std::array<float, kMasterPointsMax + 1> MasterParam{};
+
+  bool operator==(const LifeResults&) const = default;
 };
 
 // The problem-definition dialog's working copies: what its option buttons
@@ -78,4 +133,6 @@ struct AnalysisDialogState {
   int16_t DlgSNDataSpecimen = 0;    // 1 feature, 2 plain; 0 until the first opening
   int16_t DlgStressApproach = 1;    // 1 nominal, 2 local
   int16_t DlgNotchSensitivity = 1;  // 1 neglect, 2 account
+
+  bool operator==(const AnalysisDialogState&) const = default;
 };

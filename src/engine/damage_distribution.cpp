@@ -11,9 +11,9 @@
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
 #include "engine/gamma.h"
-#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
@@ -43,7 +43,8 @@ MaterialPart CalcMaterialPart(ProgramState& s) {
   const float r = md.SNStressRatio;
   const float smR = Sng(static_cast<double>(seN) * 0.5 * (1.0f + r) / (1.0f - r));
   const float denominator = md.SuUsed - smR;
-  if (s.analysisOptions.MeanStressOption == 2 && denominator != 0.0f) mp.fR = md.SuUsed / denominator;
+  if (s.analysisOptions.MeanStressOption == mean_stress_option::kAccount && denominator != 0.0f)
+    mp.fR = md.SuUsed / denominator;
   if (!(mp.fR > 0.0f)) mp.fR = 1.0f;
   if (s.loadingDbState.LoadingSource == 1) {
     const int batch = SelectedBatchOf(s);
@@ -128,16 +129,16 @@ void CalcDamageDistribution(ProgramState& s, Host& host) {
   MaterialPart mp = CalcMaterialPart(s);
   for (int p = 1; p <= points; ++p) {
     if (p > 1) {
-      if (ao.MasterCurveParameter == 2) {
+      if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
         res.NotchedEnduranceRange += step;
         mp = CalcMaterialPart(s);
-      } else if (ao.MasterCurveParameter == 1) {
+      } else if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel) {
         ld.StressRange += step;
       }
     }
     CalcLoadingPart(s, mp);
     StoreMasterPoint(s, p, ld.StressRange);
   }
-  if (ao.AnalysisMode == 2) res.NotchedEnduranceRange = s.materialData.SeFrom / res.KfUsed;
-  s.analysisOptions.LifeUnit = 1;
+  if (ao.AnalysisMode == analysis_mode::kMasterCurve) res.NotchedEnduranceRange = s.materialData.SeFrom / res.KfUsed;
+  s.analysisOptions.LifeUnit = life_unit::kCycles;
 }

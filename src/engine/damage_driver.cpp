@@ -8,7 +8,7 @@
 #include "component/notch_sensitivity.h"
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 
@@ -18,7 +18,9 @@ void PrepareDisplay(ProgramState& s, Host& host, CalcProgress& progress) {
   const AnalysisOptions& ao = s.analysisOptions;
   const bool batchWithData = s.loadingDatabase.BatchPointCount[SelectedBatchOf(s)] > 0;
   s.results.MasterMseLabel =
-      batchWithData && (ao.LoadingType == 2 || ao.LoadingType == 4) ? s.loadingData.BatchMseText2 : "1";
+      batchWithData && (ao.LoadingType == loading_type::kSpectrum || ao.LoadingType == loading_type::kDistribution)
+          ? s.loadingData.BatchMseText2
+          : "1";
   progress.ReadyProgressDisplay(9.0f * s.layoutScales.FontScale);
   host.DoEvents();
 }
@@ -45,7 +47,7 @@ float SettleNotchFactor(ProgramState& s) {
     res.KfUsed = kfNotch / kt;
     return res.KfUsed;
   }
-  if (ao.SNDataSpecimen == 1) {
+  if (ao.SNDataSpecimen == sn_data_specimen::kFeature) {
     res.KfUsed = 1.0f;
     cd.Kf = kt;
   } else {
@@ -67,7 +69,7 @@ void StoreImmediateCrack(Results& res) {
 
 void ShowCrackMessage(ProgramState& s, Host& host) {
   Results& res = s.results;
-  if (s.analysisOptions.AnalysisKind == 1 || res.CrackMessageShown == 0) {
+  if (s.analysisOptions.AnalysisKind == analysis_kind::kDeterministic || res.CrackMessageShown == 0) {
     host.MsgBox("Immidiate crack! (Nominal stress, Smax > Su)", MsgButtons::OKOnly, MsgIcon::Information, 1,
                 "Loading Data");
     res.CrackMessageShown = 1;
@@ -77,7 +79,7 @@ void ShowCrackMessage(ProgramState& s, Host& host) {
 // Asks whether a local overload is to be neglected; true for No (crack).
 bool LocalOverloadCracks(ProgramState& s, Host& host) {
   Results& res = s.results;
-  if (s.analysisOptions.AnalysisKind == 1 || res.CrackMessageShown == 0) {
+  if (s.analysisOptions.AnalysisKind == analysis_kind::kDeterministic || res.CrackMessageShown == 0) {
     res.LocalOverloadAnswer = static_cast<int16_t>(host.MsgBox(
         "Attention! Local stress, Smax > Su. - Neglect?", MsgButtons::YesNo, MsgIcon::Question, 2, "Loading Data"));
     res.CrackMessageShown = 1;
@@ -88,7 +90,7 @@ bool LocalOverloadCracks(ProgramState& s, Host& host) {
 // The overload check; true when the immediate-crack result was stored.
 bool ImmediateCrack(ProgramState& s, Host& host, float c) {
   const AnalysisOptions& ao = s.analysisOptions;
-  if (ao.MeanStressOption == 1) return false;
+  if (ao.MeanStressOption == mean_stress_option::kNeglect) return false;
   const LoadingData& ld = s.loadingData;
   const float L = s.loadingUnits.LoadToStressFactor, su = s.materialData.SuUsed;
   const float mode = ld.StressInputMode == 1 ? 1.0f : 2.0f;
@@ -96,14 +98,14 @@ bool ImmediateCrack(ProgramState& s, Host& host, float c) {
   const float smax = scale * (ld.StressRangeTo / mode + ld.StressMinOrMean);
   const float smin = scale * (ld.StressRangeTo / mode * (1.0f - mode) + ld.StressMinOrMean);
   bool crack = false;
-  if (ao.LoadingType > 1 && (std::fabs(smax * L) > su || std::fabs(smin * L) > su)) {
+  if (ao.LoadingType > loading_type::kHistory && (std::fabs(smax * L) > su || std::fabs(smin * L) > su)) {
     if (ao.StressApproach == 1) {
       ShowCrackMessage(s, host);
       crack = true;
     } else {
       crack = LocalOverloadCracks(s, host);
     }
-  } else if (ao.LoadingType == 1 && ao.StressApproach == 1 && ld.LoadSmax * L > su) {
+  } else if (ao.LoadingType == loading_type::kHistory && ao.StressApproach == 1 && ld.LoadSmax * L > su) {
     ShowCrackMessage(s, host);
     crack = true;
   }
@@ -113,10 +115,10 @@ bool ImmediateCrack(ProgramState& s, Host& host, float c) {
 
 void Dispatch(ProgramState& s, Host& host, CalcProgress& progress) {
   switch (s.analysisOptions.LoadingType) {
-    case 4:
+    case loading_type::kDistribution:
       CalcDamageDistribution(s, host);
       break;
-    case 1:
+    case loading_type::kHistory:
       CalcDamageHistory(s, host, progress);
       break;
     default:
@@ -134,7 +136,7 @@ void FastSimulationEquivalent(ProgramState& s, Host& host) {
   McsResults& mr = s.mcsResults;
   const int16_t savedType = ao.LoadingType;
   const int16_t savedCount = ld.LevelCount;
-  ao.LoadingType = 3;
+  ao.LoadingType = loading_type::kConstantAmplitude;
   if (savedType == 1) {
     ld.StressRangeTo = ld.LoadSmax - ld.LoadSmin;
     ld.StressMinOrMeanInput = (ld.LoadSmax + ld.LoadSmin) / 2.0f;
@@ -173,11 +175,11 @@ void CalcDamage(ProgramState& s, Host& host, CalcProgress& progress) {
   res.LifeCycles = 0.0f;
   res.ImmediateCrackFlag = 0;
   const float c = SettleNotchFactor(s);
-  const bool fast = s.analysisOptions.AnalysisKind == 2 && mcs.FastSimulation == 1;
+  const bool fast = s.analysisOptions.AnalysisKind == analysis_kind::kProbabilistic && mcs.FastSimulation == 1;
   if (!ImmediateCrack(s, host, c) && !(fast && mcs.SimulationsDone > 0)) Dispatch(s, host, progress);
   if (mcs.SimulationsDone == 0) s.mcsResults.DeterministicLife = res.LifeBlocks;
   if (fast) FastSimulationEquivalent(s, host);
-  if (s.analysisOptions.LoadingType == 3) {
+  if (s.analysisOptions.LoadingType == loading_type::kConstantAmplitude) {
     if (res.LevelDamage.size() < 2) res.LevelDamage.resize(2, 0.0f);
     res.LevelDamage[1] = res.MaxLevelDamage;
   }

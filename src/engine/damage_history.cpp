@@ -11,11 +11,11 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
-#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
 #include "engine/rainflow.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 
@@ -39,15 +39,15 @@ int32_t CountHistory(ProgramState& s, Host& host) {
   return counter.Cycles();
 }
 
-void SetSampleExtremes(ProgramState& s, int32_t c) {
+void SetCountedExtremes(ProgramState& s, int32_t c) {
   const std::vector<float>& ranges = s.loadingData.RainflowRanges;
   float mx = 0.0f, mn = 10000.0f;
   for (int32_t j = 1; j <= c; ++j) {
     if (ranges[j] > mx) mx = ranges[j];
     if (ranges[j] < mn) mn = ranges[j];
   }
-  s.mcsResults.SampleMax = mx;
-  s.mcsResults.SampleMin = mn;
+  s.results.CountedRangeMax = mx;
+  s.results.CountedRangeMin = mn;
 }
 
 // What one point of the cycle loop works with.
@@ -159,7 +159,7 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   rule.mExt = md.SNExtensionExponent;
   const float smR = DataMeanStress(md, hp.seN);
   const float extension = hp.seN * md.SNExtensionRatio;
-  rule.accountMean = s.analysisOptions.MeanStressOption == 2;
+  rule.accountMean = s.analysisOptions.MeanStressOption == mean_stress_option::kAccount;
   if (rule.accountMean) {
     if (!WholeHistoryFactor(s, c, hp)) {
       RefuseOverload(s, host);
@@ -172,7 +172,7 @@ bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   rule.numerator = tf * hp.fR * hp.seN;
   LoopTotals t;
   const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
-                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.mcsResults.SampleMax);
+                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.results.CountedRangeMax);
   if (shortcut) {
     t.damage = calc::kBelowLimitDamage;
   } else if (!CycleLoop(s, host, c, hp, t)) {
@@ -216,7 +216,7 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   res.InfiniteLifeFlag = 1;
   res.HistoryProgress = 0.0f;
   const int32_t c = CountHistory(s, host);
-  SetSampleExtremes(s, c);
+  SetCountedExtremes(s, c);
   if (s.mcsSettings.SimulationsDone == 0 && res.LevelDamage.size() < static_cast<size_t>(c) + 1) {
     res.LevelDamage.resize(static_cast<size_t>(c) + 1, 0.0f);
   }
@@ -225,14 +225,15 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   const int points = MasterPointCount(ao);
   for (int p = 1; p <= points; ++p) {
     if (p > 1) {
-      if (ao.MasterCurveParameter == 2) res.NotchedEnduranceRange += step;
-      if (ao.MasterCurveParameter == 1) ld.HistoryScaleUsed += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) res.NotchedEnduranceRange += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel) ld.HistoryScaleUsed += step;
       AdvanceProgressBar(res, progress);
     }
     if (!CalcHistoryPoint(s, host, c, p == points)) return;
     StoreMasterPoint(s, p, ld.HistoryScaleUsed);
   }
   AnalysisOptions& opts = s.analysisOptions;
-  if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == 3) opts.LifeUnit = 2;
-  if (opts.AnalysisKind == 1) ld.ScalingFactor = ld.ScalingFactorMin;
+  if (s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] == 0.0f && opts.LifeUnit == life_unit::kHours)
+    opts.LifeUnit = life_unit::kBlocks;
+  if (opts.AnalysisKind == analysis_kind::kDeterministic) ld.ScalingFactor = ld.ScalingFactorMin;
 }

@@ -8,10 +8,10 @@
 
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
-#include "engine/job_checks.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
+#include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "program_state.h"
 
@@ -34,7 +34,7 @@ bool IsRangeMode(const LoadingData& ld) { return ld.StressInputMode == 1; }
 // when the simulation is not a fast one.
 bool KeepsLevelDamages(const ProgramState& s) {
   return s.mcsSettings.SimulationsDone == 0 &&
-         (s.analysisOptions.LoadingType == 2 || s.mcsSettings.FastSimulation == 0);
+         (s.analysisOptions.LoadingType == loading_type::kSpectrum || s.mcsSettings.FastSimulation == 0);
 }
 
 // Whole-loading factor from the top level. Returns false on a factor that is
@@ -101,7 +101,7 @@ bool LevelDamage(ProgramState& s, Host& host, int i, SpectrumPoint& pt) {
     return false;
   }
   float fMi = 1.0f;
-  if (s.analysisOptions.MeanStressOption == 2 && !LevelFactor(s, smaxI, smI, rel, fMi)) {
+  if (s.analysisOptions.MeanStressOption == mean_stress_option::kAccount && !LevelFactor(s, smaxI, smI, rel, fMi)) {
     RefuseOverload(s, host);
     return false;
   }
@@ -132,14 +132,14 @@ bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
   SpectrumPoint pt;
   const float smR = DataMeanStress(md, seN);
   pt.extensionLimit = seN * md.SNExtensionRatio;
-  if (s.analysisOptions.MeanStressOption == 2) {
+  if (s.analysisOptions.MeanStressOption == mean_stress_option::kAccount) {
     if (!WholeLoadingFactor(s, pt.fM)) {
       RefuseOverload(s, host);
       return false;
     }
     pt.fR = DataMeanStressFactor(md.SuUsed, smR);
   }
-  if (s.analysisOptions.LoadingType == 3) {
+  if (s.analysisOptions.LoadingType == loading_type::kConstantAmplitude) {
     ld.LevelCount = 1;
     ld.LevelStress[1] = std::fabs(ld.StressRange);
     ld.LevelCycles[1] = 1.0f;
@@ -184,24 +184,26 @@ void CalcDamageSpectrum(ProgramState& s, Host& host) {
   res.InfiniteLifeFlag = 1;
   const float step = SetUpMasterCurve(s, host, ld.StressRange, ld.StressRangeTo * ld.ScalingFactorApplied,
                                       ld.StressRangeFrom, ld.StressRangeTo, ld.StressRangeTo);
-  if (ao.AnalysisMode != 2) ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
+  if (ao.AnalysisMode != analysis_mode::kMasterCurve)
+    ld.StressMinOrMean = ld.StressMinOrMeanInput * ld.ScalingFactorApplied;
   const int points = MasterPointCount(ao);
   float largest = 0.0f;
   for (int p = 1; p <= points; ++p) {
     if (p > 1) {
-      if (ao.MasterCurveParameter == 2) res.NotchedEnduranceRange += step;
-      if (ao.MasterCurveParameter == 1) ld.StressRange += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) res.NotchedEnduranceRange += step;
+      if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel) ld.StressRange += step;
     }
     if (!CalcSpectrumPoint(s, host, largest)) return;
     StoreMasterPoint(s, p, ld.StressRange);
   }
   const int batch = SelectedBatchOf(s);
   AnalysisOptions& opts = s.analysisOptions;
-  if (s.loadingDatabase.BatchBlockTime[batch] == 0.0f && opts.LoadingType == 2 && opts.LifeUnit == 3) {
-    opts.LifeUnit = 2;
-  } else if (opts.LoadingType == 3) {
+  if (s.loadingDatabase.BatchBlockTime[batch] == 0.0f && opts.LoadingType == loading_type::kSpectrum &&
+      opts.LifeUnit == life_unit::kHours) {
+    opts.LifeUnit = life_unit::kBlocks;
+  } else if (opts.LoadingType == loading_type::kConstantAmplitude) {
     res.MaxLevelDamage = largest;
     res.TotalDamage = largest;
-    opts.LifeUnit = 1;
+    opts.LifeUnit = life_unit::kCycles;
   }
 }

@@ -14,12 +14,12 @@ void CalcEffectiveStrengths(ProgramState& s, Host& /*host*/, CalcProgress& progr
   md.SuUsed = md.Su;
   md.SyUsed = md.Sy;
   cd.Kf = md.KtInput;
-  if (ao.MeanStressOption == 1) return;
+  if (ao.MeanStressOption == mean_stress_option::kNeglect) return;
   if (ao.NotchSensitivityMode == 2) {
     cd.Kf = NotchFactorFromKt(cd.SpecimenNotchFactor, NotchSensitivity(md.SuUsed, cd.NotchRadius));
   }
   ResultsDisplay& rd = s.resultsDisplay;
-  rd.MseTag = ao.SNDataSpecimen == 1 ? "MSE(+): " : "MSE(+)";
+  rd.MseTag = ao.SNDataSpecimen == sn_data_specimen::kFeature ? "MSE(+): " : "MSE(+)";
   rd.MseTag2 = "MSE(+)";
   progress.ShowMeanStressCaption(rd.MseTag);
 }

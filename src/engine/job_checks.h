@@ -3,15 +3,13 @@
 #include <cstdint>
 #include <string>
 
+class Host;
 struct ProgramState;
 
 // Rules that the Calculate command and the problem definition's OK share:
 // how many cycles make one block, whether the loading in place fits a loading
 // type, and whether the selected loading batch disagrees with the mean-stress
 // option.
-
-// The batch in use, kept within the loading database's rows (0 = typed in).
-int SelectedBatchOf(const ProgramState& s);
 
 // Cycles of one block for the committed loading type: a history of n points
 // gives (n - 1) / 2 (halves to even), a spectrum the batch's block cycles, a
@@ -35,3 +33,10 @@ std::string MeanStressQuestionWord(const ProgramState& s);
 // The question itself: "Data <word> Mean Stress Effect!" and "Continue?".
 std::string MeanStressQuestionText(const std::string& word);
 inline constexpr const char* kMeanStressQuestionTitle = "Current Data Batch";
+
+// Asks the mean-stress question when MeanStressQuestionWord has a word (a
+// beep, Yes/No with No as default, question icon, kMeanStressQuestionTitle).
+// Yes marks it answered for the batch (MseQuestionAnswered 1); No makes the
+// analysis neglect the mean stress (MeanStressOption 1).
+enum class MeanStressAnswer { NotAsked, Yes, No };
+MeanStressAnswer AskMeanStressQuestion(ProgramState& s, Host& host);

@@ -1,6 +1,6 @@
 #include "engine/life_text.h"
 
-#include "engine/job_checks.h"
+#include "loading/selected_batch.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
@@ -17,7 +17,7 @@ std::string LifeIn(const LifeResults& lr, int unit) { return Format(lr.LifeByUni
 void FillLifeByUnit(ProgramState& s, int unit) {
   Results& res = s.results;
   LifeResults& lr = s.lifeResults;
-  if (s.analysisOptions.AnalysisKind == 2) res.LifeBlocks = s.mcsResults.ReferenceLife;
+  if (s.analysisOptions.AnalysisKind == analysis_kind::kProbabilistic) res.LifeBlocks = s.mcsResults.ReferenceLife;
   const float blocks = res.LifeBlocks;
   const float blockTime = s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)];
   lr.LifeByUnit[1] = res.ImmediateCrackFlag == 1
@@ -32,9 +32,9 @@ void FillLifeByUnit(ProgramState& s, int unit) {
 std::string FiniteLifeCaption(const ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
   const LifeResults& lr = s.lifeResults;
-  const bool deterministic = ao.AnalysisKind != 2;
+  const bool deterministic = ao.AnalysisKind != analysis_kind::kProbabilistic;
   std::string text;
-  if (ao.LoadingType == 3 || (deterministic && s.results.ImmediateCrackFlag == 1)) {
+  if (ao.LoadingType == loading_type::kConstantAmplitude || (deterministic && s.results.ImmediateCrackFlag == 1)) {
     text = LifeIn(lr, 1);
   } else {
     text = LifeIn(lr, 2);

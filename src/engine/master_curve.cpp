@@ -8,7 +8,7 @@
 #include "shell/user_messages.h"
 
 int MasterPointCount(const AnalysisOptions& options) {
-  if (options.AnalysisMode != 2) return 1;
+  if (options.AnalysisMode != analysis_mode::kMasterCurve) return 1;
   return std::clamp(options.MasterCurveSteps + 1, 1, kMasterPointsMax);
 }
 
@@ -22,9 +22,9 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
   const AnalysisOptions& ao = s.analysisOptions;
   const MaterialData& md = s.materialData;
   Results& res = s.results;
-  if (ao.AnalysisMode != 2) {
+  if (ao.AnalysisMode != analysis_mode::kMasterCurve) {
     used = singleValue;
-    if (ao.AnalysisKind == 1) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
+    if (ao.AnalysisKind == analysis_kind::kDeterministic) res.NotchedEnduranceRange = md.SeFrom / res.KfUsed;
     return 0.0f;
   }
   const int16_t param = ao.MasterCurveParameter;
@@ -47,7 +47,8 @@ float SetUpMasterCurve(ProgramState& s, Host& host, float& used, float singleVal
 
 void StoreMasterPoint(ProgramState& s, int p, float used) {
   const AnalysisOptions& ao = s.analysisOptions;
-  if (ao.AnalysisMode != 2) return;
+  if (ao.AnalysisMode != analysis_mode::kMasterCurve) return;
   s.lifeResults.MasterLife[p] = s.results.LifeBlocks;
-  s.lifeResults.MasterParam[p] = ao.MasterCurveParameter == 1 ? used : s.results.NotchedEnduranceRange;
+  s.lifeResults.MasterParam[p] =
+      ao.MasterCurveParameter == master_curve_parameter::kLoadLevel ? used : s.results.NotchedEnduranceRange;
 }

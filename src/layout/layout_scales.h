@@ -5,6 +5,8 @@ struct LayoutScales {
   float ScaleX = 1.0f;
   float ScaleY = 1.0f;
   float FontScale = 1.0f;
+
+  bool operator==(const LayoutScales&) const = default;
 };
 
 // The scales from the main window's outer width and height in twips, as

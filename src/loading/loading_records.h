@@ -8,6 +8,8 @@
 // Loading database rows: batches 1 .. 20 (row 0 unused); some arrays have a
 // further unused row 21.
 inline constexpr int kLoadingBatchMax = 20;
+// Whether a batch number names a row of the database (0 = typed in).
+inline bool BatchInRecords(int batch) { return batch >= 0 && batch <= kLoadingBatchMax; }
 // Spectrum levels 1 .. 500 (element 0 unused).
 inline constexpr int kLevelMax = 500;
 // Blocks of a cut distribution 1 .. 10.
@@ -19,6 +21,8 @@ struct LoadingDbState {
   int16_t BrowsedLoadingBatch = 0;
   int16_t PreviewShown = 0;
   int16_t LoadingSource = 2;         // 1 database batch, 2 typed in
+
+  bool operator==(const LoadingDbState&) const = default;
 };
 
 struct LoadingDatabase {
@@ -46,6 +50,8 @@ struct LoadingDatabase {
   Rows22<float> BatchSu{};
   Rows22<float> BatchSy{};
   Rows22<float> BatchKf{};
+
+  bool operator==(const LoadingDatabase&) const = default;
 };
 
 // The loading in use. Stresses in MPa (a strain history in micro-strain).
@@ -90,9 +96,14 @@ struct LoadingData {
   std::vector<float> RainflowRanges;
   int16_t HistoryStartFlag = 1;
   int16_t HistoryLoaded = 0;
+  // No level stress of the spectrum batch on show exceeds the one before it
+  // (set by each drawing of the spectrum diagram).
+  bool SpectrumDescending = false;
   std::string BatchMseText = "DMSE(-)  ";
   std::string BatchMseText2 = "DMSE(-)  ";
   std::string HistMaxCaption;
+
+  bool operator==(const LoadingData&) const = default;
 };
 
 struct LoadingUnits {
@@ -101,6 +112,8 @@ struct LoadingUnits {
   float LoadUnitFactor = 1.0f;  // the stress display factor (SI at start)
   std::string LoadUnitBracket = "[MPa]";
   std::string LoadUnit = "MPa";
+
+  bool operator==(const LoadingUnits&) const = default;
 };
 
 // A loading distribution cut into at most ten blocks.
@@ -110,4 +123,6 @@ struct LoadingDistributionBlocks {
   int16_t DistBlockCount = 0;
   double DistLowestLevel = 0.0;
   float DistKindCode = 0.0f;
+
+  bool operator==(const LoadingDistributionBlocks&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_text.h"
@@ -31,8 +32,6 @@ struct ReadContext {
   FatigueDatabase& db;
   int16_t version;  // 0 for a file without version marker
 };
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Whether a line holds the six numbers of an endurance limit's random
 // variable, as the writer puts them after the test-data name.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Options, seeds and counters of the Monte Carlo simulation.
 struct McsSettings {
@@ -24,6 +25,8 @@ struct McsSettings {
   double SeedK = 0.0;
   int16_t NumRandomVars = 0;
   float SeNotched = 0.0f;
+
+  bool operator==(const McsSettings&) const = default;
 };
 
 inline constexpr int kLifeClassMax = 51;
@@ -61,7 +64,14 @@ struct McsResults {
   std::string SaveAsPath;
   int16_t LivesSorted = 0;
   int16_t SummaryShown = 0;
-  int16_t ResultsReadStatus = 0;
+  int16_t ResultsReadStatus = 0;  // 0 read, -3 not usable
+  // The simulated lives in blocks, elements 1 .. SimulationsDone (element 0
+  // unused), in ascending order once read back: 0 is a 1-cycle life, 9E+29
+  // and more an infinite one. Held here, apart from the loading's work
+  // arrays, so that a later loading calculation leaves the result as it was.
+  std::vector<float> SimulatedLives;
+
+  bool operator==(const McsResults&) const = default;
 };
 
 // Choices of the simulation results view.
@@ -71,4 +81,6 @@ struct McsDisplay {
   int16_t ReliabilityInputMode = 0;
   int16_t ResultsPopupContext = 0;
   int16_t ResultsBoxBusy = 0;
+
+  bool operator==(const McsDisplay&) const = default;
 };

@@ -25,4 +25,20 @@ struct RandomVariableTable {
   Slots<float> RvParB{};
   Slots<float> RvLastUniform{};
   int16_t CurrentRandomVar = 0;
+
+  bool operator==(const RandomVariableTable&) const = default;
+};
+
+// The random-variable dialog's working record: the variable being edited,
+// the parameters of its mean-1 distribution and the x range of its density
+// plot.
+struct RandomVariablePanel {
+  int16_t PanelDistType = 0;
+  float PanelCov = 0.0f;
+  float PanelParA = 0.0f;
+  float PanelParB = 0.0f;
+  float PanelXmin = 0.0f;
+  float PanelXmax = 0.0f;
+
+  bool operator==(const RandomVariablePanel&) const = default;
 };

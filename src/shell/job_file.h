@@ -7,7 +7,6 @@
 #include "shell/job_file_format.h"
 
 class Host;
-struct AnalysisOptions;
 struct FatigueDatabase;
 struct FatigueDbState;
 struct LoadingDbState;
@@ -77,8 +76,8 @@ JobSources JobSourcesOf(const JobFile& job);
 // Records 1 to 12: the options, job texts, units as read, loading units,
 // folders and material; then SuUsed := Su, SyUsed := Sy, SeFrom = SeTo := Se.
 // The job's stress approach and notch sensitivity take effect at once
-// (CommitJobProblemDefinition), so a job calculated straight after Open uses
-// them.
+// (CommitJobProblemDefinition, engine/problem_definition.h), so a job
+// calculated straight after Open uses them.
 void CommitJobMaterial(const JobFile& job, ProgramState& state);
 
 // Records 13 to 19: loading name, source and selected batch, stresses, notch
@@ -97,12 +96,6 @@ void CommitJobLoading(const JobFile& job, ProgramState& state);
 void CommitJobRandomDataAndUnits(const JobFile& job, ProgramState& state);
 
 void CommitJobFile(const JobFile& job, ProgramState& state);
-
-// Makes the job's stress approach and notch sensitivity the committed ones
-// with their tags and texts, as the problem definition's OK does; a 0 (a job
-// saved before any OK) leaves the committed value as it is. The specimen tag
-// and text follow SNDataSpecimen likewise.
-void CommitJobProblemDefinition(AnalysisOptions& options);
 
 // ---- Restoring the database sources (between the commit phases) ----
 

@@ -1,11 +1,10 @@
-#include "platform/runtime/sng.h"
+#include "engine/problem_definition.h"
+#include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "program_state.h"
 #include "shell/job_file.h"
 
 namespace {
-
-// The micro sign (Windows-1252 code 181) of the strain units.
-constexpr const char* kMicro = "\xC2\xB5";
 
 void CommitOptions(const JobFile& j, AnalysisOptions& a) {
   a.AnalysisMode = j.AnalysisMode;
@@ -93,48 +92,7 @@ void CommitSimulation(const JobFile& j, ProgramState& s) {
   s.loadingData.ScalingFactorApplied = j.ScalingFactorMean;
 }
 
-// The loading units after the unit system is set: a stress loading follows
-// the stress unit; a strain loading shows micro-strain, held as such when the
-// selected batch has history points.
-void CommitLoadingUnits(ProgramState& s) {
-  LoadingUnits& u = s.loadingUnits;
-  if (u.LoadQuantity == "Stress ") {
-    u.LoadUnitFactor = s.unitSettings.StressUnitFactor;
-    u.LoadUnitBracket = s.unitSettings.StressUnitBracket;
-    u.LoadUnit = s.unitSettings.StressUnit;
-    return;
-  }
-  u.LoadUnitBracket = std::string("[") + kMicro + "str]";
-  u.LoadUnit = std::string(kMicro) + "str";
-  const double e = s.materialData.YoungModulus;
-  if (s.loadingDatabase.BatchPointCount[s.loadingDbState.SelectedLoadingBatch] != 0) {
-    u.LoadUnitFactor = 1;
-    u.LoadToStressFactor = Sng(e / 1000000.0);
-  } else {
-    u.LoadUnitFactor = Sng(1000000.0 / e);
-    u.LoadToStressFactor = 1;
-  }
-}
-
 }  // namespace
-
-void CommitJobProblemDefinition(AnalysisOptions& a) {
-  if (a.JobStressApproach != 0) {
-    a.StressApproach = a.JobStressApproach;
-    const bool local = a.StressApproach != 1;
-    a.StressApproachTag = local ? "LocS/" : "NomS/";
-    a.StressApproachText = local ? "Local Strs/Strn" : "Nominal Strs/Strn";
-  }
-  if (a.JobNotchSensitivity != 0) {
-    a.NotchSensitivityMode = a.JobNotchSensitivity;
-    const bool account = a.NotchSensitivityMode != 1;
-    a.NotchSensitivityTag = account ? "NS(+)/" : "NS(-)/";
-    a.NotchSensitivityText = account ? "Notch Sensitivity (+)" : "Notch Sensitivity (-)";
-  }
-  const bool plain = a.SNDataSpecimen != 1;
-  a.SpecimenTag = plain ? "PS/" : "FS/";
-  a.SpecimenText = plain ? "Plain Specimen" : "Feature Specimen";
-}
 
 void CommitJobMaterial(const JobFile& j, ProgramState& s) {
   s.jobTexts.JobSubject = j.JobSubject;
@@ -170,12 +128,12 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   s.materialData.KtInput = j.KtInput;
   s.componentData.Kf = j.KtInput;
   s.componentData.SpecimenNotchFactor = j.Kt;
-  s.loadingDatabase.BatchLevelCount[db.SelectedLoadingBatch] = 0;
+  s.loadingDatabase.BatchLevelCount[SelectedBatchOf(s)] = 0;
   if (db.LoadingSource == 2) s.analysisOptions.LoadingType = 3;
 }
 
 void CommitJobRandomDataAndUnits(const JobFile& j, ProgramState& s) {
   CommitSimulation(j, s);
   s.unitSettings = UnitsOf(UnitSystemOf(s.unitSettings.LengthUnitFactor));
-  CommitLoadingUnits(s);
+  FollowLoadingUnits(s);
 }

@@ -3,6 +3,18 @@
 #include <cstdint>
 #include <string>
 
+// The codes of ShellState::UiState, by name: whether the main view takes a
+// new command, and which working frame the About box covers.
+namespace ui_state {
+inline constexpr int16_t kBusy = 0;
+inline constexpr int16_t kIdle = 1;
+inline constexpr int16_t kAboutOverProblemDefinition = 2;
+inline constexpr int16_t kAboutOverSettings = 3;
+inline constexpr int16_t kAboutOverDataServices = 4;
+inline constexpr int16_t kAboutOverLoadingDatabase = 5;
+inline constexpr int16_t kAboutOverFatigueDatabase = 6;
+}  // namespace ui_state
+
 // The application shell's own record.
 struct ShellState {
   int16_t UiState = 1;           // 1 idle; 0 busy; 2..6 the About box covers a frame
@@ -15,4 +27,6 @@ struct ShellState {
   // The UiState the About box found when it opened; closing it gives it back.
   int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
+
+  bool operator==(const ShellState&) const = default;
 };

@@ -12,19 +12,19 @@ StepButtonTexts StepButtonTextsFor(bool loadingReady, bool inputViewUp) {
 
 RangeStep RangeStepFor(const AnalysisOptions& a, const MaterialData& m, const LoadingData& l,
                        bool spectrumFrameUp) {
-  if (a.AnalysisMode != 2) return RangeStep::Calculate;
-  if (a.MasterCurveParameter == 2)
+  if (a.AnalysisMode != analysis_mode::kMasterCurve) return RangeStep::Calculate;
+  if (a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
     return m.SeFrom == m.SeTo ? RangeStep::EnduranceLimitInput : RangeStep::Calculate;
-  if (a.MasterCurveParameter != 1) return RangeStep::Calculate;
+  if (a.MasterCurveParameter != master_curve_parameter::kLoadLevel) return RangeStep::Calculate;
   const bool emptyRange = l.StressRangeTo == l.StressRangeFrom;
   switch (a.LoadingType) {
-    case 1:
+    case loading_type::kHistory:
       return l.ScalingFactorMax == l.ScalingFactorMin ? RangeStep::ScalingFactorInput
                                                       : RangeStep::ScalingFactorInputThenCalculate;
-    case 4:
+    case loading_type::kDistribution:
       return emptyRange ? RangeStep::DistributionStressInput : RangeStep::Calculate;
-    case 2:
-    case 3:
+    case loading_type::kSpectrum:
+    case loading_type::kConstantAmplitude:
       if (!emptyRange) return RangeStep::Calculate;
       return spectrumFrameUp ? RangeStep::SpectrumStressInput : RangeStep::DistributionStressInput;
     default:

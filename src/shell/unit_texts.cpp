@@ -1,44 +1,15 @@
 #include "shell/unit_texts.h"
 
-#include <algorithm>
-
+#include "loading/selected_batch.h"
 #include "platform/runtime/format.h"
 #include "program_state.h"
 
 namespace {
-// The micro sign (Windows-1252 code 181) of the strain units.
-constexpr const char* kMicro = "\xC2\xB5";
-
-int SelectedBatch(const ProgramState& s) {
-  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
-}
-
 std::string Whole(float v) { return Format(v, "####"); }
 }  // namespace
 
-void FollowStressUnits(ProgramState& s) {
-  LoadingUnits& lu = s.loadingUnits;
-  const UnitSettings& us = s.unitSettings;
-  if (lu.LoadQuantity == "Stress ") {
-    lu.LoadUnitFactor = us.StressUnitFactor;
-    lu.LoadUnitBracket = us.StressUnitBracket;
-    lu.LoadUnit = us.StressUnit;
-    return;
-  }
-  const float e = s.materialData.YoungModulus;
-  if (s.loadingDatabase.BatchPointCount[SelectedBatch(s)] != 0) {
-    lu.LoadUnitFactor = 1.0f;
-    lu.LoadToStressFactor = e / 1000000.0f;
-  } else {
-    lu.LoadUnitFactor = 1000000.0f / e;
-    lu.LoadToStressFactor = 1.0f;
-  }
-  lu.LoadUnitBracket = std::string("[") + kMicro + "str]";
-  lu.LoadUnit = std::string(kMicro) + "str";
-}
-
 bool RebuildBatchMeanStressTexts(ProgramState& s) {
-  const int k = SelectedBatch(s);
+  const int k = SelectedBatchOf(s);
   const LoadingDatabase& db = s.loadingDatabase;
   if (!(db.BatchSu[k] > 1.001f)) return false;
   const float f = s.unitSettings.StressUnitFactor;
@@ -50,7 +21,7 @@ bool RebuildBatchMeanStressTexts(ProgramState& s) {
 }
 
 bool RebuildJobMeanStressTag(ProgramState& s) {
-  if (s.analysisOptions.MeanStressOption != 2) return false;
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kAccount) return false;
   const float f = s.unitSettings.StressUnitFactor;
   const MaterialData& md = s.materialData;
   s.resultsDisplay.MseTag = "MSE(+): Su=" + Whole(f * md.SuUsed) + ", Sy=" + Whole(f * md.SyUsed) +

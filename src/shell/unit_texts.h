@@ -7,11 +7,6 @@ struct ProgramState;
 // Texts and factors that follow the unit system. Values stay in MPa and mm;
 // only what is shown changes.
 
-// The loading's unit texts and display factor: a loading given as stress
-// takes the stress unit; one given as strain keeps micro-strain, with the
-// factors that depend on whether the selected batch holds a history.
-void FollowStressUnits(ProgramState& s);
-
 // The selected loading batch's mean-stress texts in the current stress unit,
 // rebuilt only when the batch carries an ultimate strength above 1.001;
 // returns whether they were rebuilt.

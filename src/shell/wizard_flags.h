@@ -8,4 +8,6 @@ struct WizardFlags {
   // False only while the problem definition's OK waits at its mean-stress
   // question or after the user answered No there.
   bool ApplyAccepted = true;
+
+  bool operator==(const WizardFlags&) const = default;
 };

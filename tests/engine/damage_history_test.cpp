@@ -43,6 +43,8 @@ TEST_F(HistoryTest, SumsTheDamageOfTheCountedCycles) {
   ProgramState s = HistoryJob({0, 200, 0, 200, 0});  // two cycles of range 200
   s.analysisOptions.LifeUnit = 3;
   s.loadingData.ScalingFactor = 5.0f;
+  s.mcsResults.SampleMax = 7.0f;  // a simulation result's tail
+  s.mcsResults.SampleMin = 3.0f;
   Run(s);
   const float d = 1.0f / CyclesAt(100, 200, 3.5);
   EXPECT_FLOAT_EQ(s.results.LevelDamage[1], d);
@@ -51,8 +53,10 @@ TEST_F(HistoryTest, SumsTheDamageOfTheCountedCycles) {
   EXPECT_FLOAT_EQ(s.results.LifeBlocks, 1.0f / (d + d));
   EXPECT_FLOAT_EQ(s.results.LifeCycles, s.results.LifeBlocks * 2.0f);
   EXPECT_EQ(s.results.InfiniteLifeFlag, 0);
-  EXPECT_EQ(s.mcsResults.SampleMax, 200.0f);
-  EXPECT_EQ(s.mcsResults.SampleMin, 200.0f);
+  EXPECT_EQ(s.results.CountedRangeMax, 200.0f);
+  EXPECT_EQ(s.results.CountedRangeMin, 200.0f);
+  EXPECT_EQ(s.mcsResults.SampleMax, 7.0f);  // the counting leaves the result's tail alone
+  EXPECT_EQ(s.mcsResults.SampleMin, 3.0f);
   EXPECT_EQ(s.analysisOptions.LifeUnit, 2);         // the batch has no block time
   EXPECT_EQ(s.loadingData.ScalingFactor, 1.0f);     // back to its lower end
   EXPECT_EQ(s.loadingData.HistoryScaleUsed, 1.0f);
@@ -66,7 +70,7 @@ TEST_F(HistoryTest, CyclesBelowTheExtensionCutOffAreDropped) {
   EXPECT_EQ(s.loadingData.RainflowRanges[2], 200.0f);
   EXPECT_EQ(s.results.LevelDamage[1], 0.0f);
   EXPECT_FLOAT_EQ(s.results.TotalDamage, 1.0f / CyclesAt(100, 200, 3.5));
-  EXPECT_EQ(s.mcsResults.SampleMin, 40.0f);
+  EXPECT_EQ(s.results.CountedRangeMin, 40.0f);
 }
 
 TEST_F(HistoryTest, HistoriesWithoutDamagingCyclesHaveInfiniteLife) {
@@ -91,8 +95,8 @@ TEST_F(HistoryTest, HistoriesWithoutDamagingCyclesHaveInfiniteLife) {
   }
   ProgramState s = HistoryJob({5});
   Run(s);
-  EXPECT_EQ(s.mcsResults.SampleMax, 0.0f);
-  EXPECT_EQ(s.mcsResults.SampleMin, 10000.0f);
+  EXPECT_EQ(s.results.CountedRangeMax, 0.0f);
+  EXPECT_EQ(s.results.CountedRangeMin, 10000.0f);
 }
 
 TEST_F(HistoryTest, ScalingValueOfZeroDoesNoDamage) {
@@ -211,8 +215,8 @@ TEST_F(HistoryTest, WorkedFiguresToTheLastBit) {
     EXPECT_EQ(s.results.LevelDamage[2], c.damage2) << c.what;
     EXPECT_EQ(s.results.TotalDamage, c.damage1 + c.damage2) << c.what;
     EXPECT_EQ(s.results.MaxLevelDamage, c.damage2) << c.what;
-    EXPECT_EQ(s.mcsResults.SampleMin, 100.5f) << c.what;
-    EXPECT_EQ(s.mcsResults.SampleMax, 150.0f) << c.what;
+    EXPECT_EQ(s.results.CountedRangeMin, 100.5f) << c.what;
+    EXPECT_EQ(s.results.CountedRangeMax, 150.0f) << c.what;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "program_state.h"
+#include "support/fake_host.h"
 
 namespace {
 
@@ -73,6 +74,40 @@ TEST(CyclesPerBlockFor, RefusesACountBeyondThirtyTwoBits) {
   int32_t cycles = 5;
   EXPECT_FALSE(CyclesPerBlockFor(s, cycles));
   EXPECT_EQ(cycles, 5);
+}
+
+TEST(AskMeanStressQuestion, YesMarksTheBatchNoNeglectsTheMeanStress) {
+  struct Case {
+    float su;
+    int answer;
+    MeanStressAnswer result;
+    int16_t option, answered;
+  };
+  const Case cases[] = {
+      {400.0f, 0, MeanStressAnswer::NotAsked, 2, 0},
+      {0.0f, kAnswerYes, MeanStressAnswer::Yes, 2, 1},
+      {0.0f, kAnswerNo, MeanStressAnswer::No, 1, 0},
+  };
+  for (const Case& c : cases) {
+    ProgramState s;
+    FakeHost host;
+    s.analysisOptions.LoadingType = 2;
+    s.loadingDbState.SelectedLoadingBatch = 1;
+    s.loadingDatabase.BatchSu[1] = c.su;
+    s.loadingDatabase.BatchPointCount[1] = 1;
+    if (c.answer) host.QueueAnswer(c.answer);
+    EXPECT_EQ(AskMeanStressQuestion(s, host), c.result) << c.answer;
+    EXPECT_EQ(s.analysisOptions.MeanStressOption, c.option);
+    EXPECT_EQ(s.results.MseQuestionAnswered, c.answered);
+    ASSERT_EQ(host.messages.size(), c.answer ? 1u : 0u);
+    if (!c.answer) continue;
+    EXPECT_EQ(host.messages[0].text, "Data Without Mean Stress Effect!\r          Continue?");
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Question);
+    EXPECT_EQ(host.messages[0].defaultButton, 2);
+    EXPECT_EQ(host.messages[0].title, "Current Data Batch");
+    EXPECT_EQ(host.beeps, 1);
+  }
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ TEST(FormatDistributionTag, TagsByTypeAndCoefficient) {
       {4, 1.0f, "{E100}"},
       {5, 0.0f, "{U0}"},
       {1, 0.125f, "{N12}"},  // 12.5 rounds to the even 12
+      {3, 0.125f, "{W12}"},
+      {5, 1.0f, "{U100}"},
+      {9, 0.3f, ""},
       {1, 0.135f, "{N14}"},  // the Single 0.135 lies just above 13.5
       {1, 0.145f, "{N14}"},  // and 0.145 just below 14.5
       {2, 3.0f, "{L300}"},

@@ -1,8 +1,8 @@
 #pragma once
 
 // The whole program driven as a user drives it: started through its start-up
-// (warranty accepted), then led through the menus and the boxes only where a
-// user can reach them. For the tests that drive the real windows.
+// (warranty accepted), then led through the menus, the buttons and the boxes
+// only where a user can reach them.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,14 @@ inline void Press(Control& c) {
   ASSERT_TRUE(c.IsShowing()) << c.Name() << " is not on show";
   ASSERT_TRUE(c.IsEnabledInForm()) << c.Name() << " is disabled";
   c.click();
+}
+
+// A right click on a control on show, choosing `choice` from the popup menu
+// it opens ("" chooses nothing).
+inline void RightClick(FakeHost& host, Control& c, const std::string& choice) {
+  ASSERT_TRUE(c.IsShowing()) << c.Name() << " is not on show";
+  if (!choice.empty()) host.QueueMenuChoice(choice);
+  c.mouseDown(kRightButton, 0, 100, 100);
 }
 
 // A menu command the user can choose: the item and its menus are enabled.

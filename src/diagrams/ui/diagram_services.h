@@ -6,12 +6,17 @@
 class FormMain;
 class Surface;
 
-// Will draw the S-N curve diagram on `target` (Pic_SN or the printer) and, on
-// Pic_SN, place and fill the S-N labels and boxes.
+// Draws the S-N curve diagram on `target` (Pic_SN, Printer2 or the printer)
+// and, on Pic_SN, places and fills the S-N labels and boxes.
 void DrawSNCurve(FormMain& main, Surface& target);
-// Will draw the damage bar diagram per level or cycle class on `target`.
+// The damage bar diagram of the last analysis, per spectrum level or
+// rainflow cycle, alone or cumulative, on `target` (Pic_Dam, the hidden
+// print picture or the printer; the surface says which).
 void DrawDamageDiagram(FormMain& main, Surface& target);
-// Will draw the master-curve screen on the graph and data surfaces.
+// The master-curve screen: the life over the varied parameter on `graph`,
+// the job's data on `data` (on the screen pic_master and pic_master1; on
+// paper one surface for both, neither cleared).
 void DrawMasterCurve(FormMain& main, Surface& graph, Surface& data);
-// Will show the frames of the loading type and redraw the loading and damage diagrams.
+// Shows the loading and damage frames of the loading type and redraws their
+// diagrams.
 void RedrawDiagrams(FormMain& main);

@@ -1,8 +1,8 @@
 #include "diagrams/ui/result_frames_panel.h"
 
-#include <algorithm>
-
+#include "component/ui/data_box_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "loading/ui/loading_frames_panel.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 
@@ -19,25 +19,18 @@ ResultFramesPanel::ResultFramesPanel(FormMain& m)
       frm_master1(m.frame("frm_master1")),
       pic_master1(m.picture("pic_master1")),
       DMline(m.array<LineControl>("DMline")) {
-  // Wire pop_SN1 and Pic_Dam's MouseDown here; Lifelab's MouseDown is wired
-  // with the engine's commands.
-  MainMenus& menus = m.menus();
-  menus.pop_disp1.onClick = [this](int i) { pop_disp1_Click(i); };
-  menus.pop_res1.onClick = [this](int i) { pop_res1_Click(i); };
-}
-
-void ResultFramesPanel::pop_disp1_Click(int index) {
-  ProgramState& s = main.state();
-  if (s.resultsDisplay.PopupContext != 2) return;  // the other displays' choices: not built yet
-  // The life unit of the master-curve screen, for a history or a spectrum.
-  if (s.analysisOptions.LoadingType >= 3) return;
-  const int batch = std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
-  MainMenus& menus = main.menus();
-  menus.pop_disp1(1).SetVisible(true);
-  menus.pop_disp1(2).SetVisible(s.loadingDatabase.BatchBlockTime[batch] > 0.0f);
-  for (int i = 0; i < 3; ++i) menus.pop_disp1(i).SetChecked(i == index);
-  s.analysisOptions.LifeUnit = static_cast<int16_t>(index + 1);
-  ShowFatigueLife(main, s.analysisOptions.LifeUnit);
+  // Lifelab's MouseDown is wired with the engine's commands, the popup
+  // menus' items by WireMainMenus.
+  Pic_Dam.onMouseDown = [this](int b, int s, float x, float y) { Pic_Dam_MouseDown(b, s, x, y); };
+  PictureBox& spectrum = m.picture("Pic_Spectr");
+  spectrum.onMouseDown = [this](int b, int s, float x, float y) { Pic_Spectr_MouseDown(b, s, x, y); };
+  PictureBox& distribution = m.picture("Pic_Distr");
+  distribution.onMouseDown = [this](int b, int s, float x, float y) { Pic_Distr_MouseDown(b, s, x, y); };
+  distribution.onClick = [this] { Pic_Distr_Click(); };
+  Label& result = m.label("Result");
+  result.onMouseDown = [this](int b, int s, float x, float y) { Result_MouseDown(b, s, x, y); };
+  result.onClick = [this] { Result_Click(); };
+  Lifelab.onClick = [this](int i) { Lifelab_Click(i); };
 }
 
 void ResultFramesPanel::pop_res1_Click(int index) {
@@ -45,4 +38,12 @@ void ResultFramesPanel::pop_res1_Click(int index) {
   s.analysisOptions.LifeUnit = static_cast<int16_t>(index + 1);
   ShowFatigueLife(main, s.analysisOptions.LifeUnit);
 }
-void ResultFramesPanel::pop_SN1_Click(int) {}
+
+void ResultFramesPanel::pop_SN1_Click(int index) {
+  main.state().materialData.SNExtensionDisplay = static_cast<int16_t>(index);
+  main.dataBox().UpdateDataBox();
+}
+
+void ResultFramesPanel::Result_MouseDown(int, int, float, float) {}
+void ResultFramesPanel::Result_Click() {}
+void ResultFramesPanel::Lifelab_Click(int) {}

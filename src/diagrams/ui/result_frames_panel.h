@@ -5,19 +5,37 @@
 class FormMain;
 
 // The result frames: damage diagram `frm_Dam`, reliability `frm_Rel`, and the
-// master-curve screen `frm_master` / `frm_master1`. The popup items'
-// handlers of the result displays are members here.
+// master-curve screen `frm_master` / `frm_master1`; and the right-click menus
+// of the main window's diagrams: the shared display popup `pop_disp` (damage
+// display, spectrum or distribution display, life unit, loading quantity,
+// distribution law) and the S-N extension popup `pop_SN`.
 class ResultFramesPanel {
  public:
   explicit ResultFramesPanel(FormMain& main);
 
-  // Will carry out the choice of the shared display popup `pop_disp`
-  // (life unit, distribution kind, loading unit, display kind).
+  // Right button on the damage diagram: per-bar or cumulative damage (not
+  // for constant amplitude or a distribution).
+  void Pic_Dam_MouseDown(int button, int shift, float x, float y);
+  // Right button on the spectrum diagram: show the spectrum as a
+  // distribution (a falling block spectrum once the loading is in place).
+  void Pic_Spectr_MouseDown(int button, int shift, float x, float y);
+  // Right button on the distribution diagram: back to the spectrum display,
+  // or the distribution law of a loading distribution.
+  void Pic_Distr_MouseDown(int button, int shift, float x, float y);
+  // Checks the distribution parameter Q and redraws the distribution
+  // diagram, or refuses Q with a message and the focus on its box.
+  void Pic_Distr_Click();
+  // The choice of the shared display popup, by the popup that was opened.
   void pop_disp1_Click(int index);
-  // Will set the life unit from the single-case life popup and show the life.
+  // Sets the life unit from the single-case life popup and shows the life.
   void pop_res1_Click(int index);
-  // Will store the S-N extension display choice and refill the summary box.
+  // Stores the S-N extension display choice and refills the summary box.
   void pop_SN1_Click(int index);
+  // The life label and the master-curve life title take no clicks of their
+  // own (the life-unit menu opens on the right button of `Lifelab`).
+  void Result_MouseDown(int button, int shift, float x, float y);
+  void Result_Click();
+  void Lifelab_Click(int index);
 
   FormMain& main;
   Frame& frm_Dam;
@@ -31,4 +49,13 @@ class ResultFramesPanel {
   Frame& frm_master1;
   PictureBox& pic_master1;
   ControlArray<LineControl>& DMline;
+
+ private:
+  void SwitchLoadingDisplay(int index);
+  void SwitchDamageDisplay(int index);
+  void ChooseLifeUnit(int index);
+  void ChooseLoadQuantity(int index);
+  void ChooseDistributionLaw(int index);
+  bool AbandonBatchForLaw();
+  void OpenDisplaySwitch(bool distributionShown);
 };

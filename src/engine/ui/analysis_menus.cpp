@@ -18,7 +18,7 @@ void ShowMenusOfAnalysisKind(FormMain& main, bool resetSimulation) {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   McsOptionsPanel& mcs = main.mcsOptions();
-  const bool probabilistic = s.analysisOptions.AnalysisKind != 1;
+  const bool probabilistic = s.analysisOptions.AnalysisKind != analysis_kind::kDeterministic;
   for (MenuItem* item : {&m.mnu_propt, &m.sepbar1, &m.mnu_form, &m.mnu_report}) item->SetVisible(!probabilistic);
   m.mnu_MCSres_L.SetVisible(probabilistic);
   m.mnu_MCSres_O.SetVisible(probabilistic);

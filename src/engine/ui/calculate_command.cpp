@@ -7,9 +7,10 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
 #include "engine/job_checks.h"
-#include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/summary_progress.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "material/ui/data_service_panel.h"
@@ -37,7 +38,7 @@ void HideLife(FormMain& main) {
 // Refuses a distribution parameter that is still being typed; true when refused.
 bool DistributionParameterUnfinished(FormMain& main) {
   TextBox& q = main.loadingFrames().DTt(0);
-  if (main.state().analysisOptions.LoadingType != 4 || !IsBeingEdited(q)) return false;
+  if (main.state().analysisOptions.LoadingType != loading_type::kDistribution || !IsBeingEdited(q)) return false;
   main.host().MsgBox(DataIncorrectText(""), MsgButtons::OKOnly, MsgIcon::Critical, 1, " Distribution Parameter");
   q.SetFocus();
   return true;
@@ -54,26 +55,27 @@ bool MasterRangeRefused(FormMain& main) {
   LoadingFramesPanel& lf = main.loadingFrames();
   const char* text = nullptr;
   const char* title = nullptr;
-  if (ao.MasterCurveParameter == 1 && ao.LoadingType == 1) {
+  if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel && ao.LoadingType == loading_type::kHistory) {
     title = " Max & Min Scaling Factor";
     if (Sng(static_cast<double>(ld.ScalingFactorMax) * ld.ScalingFactorMin) < 0.0f)
       text = kSameSign;
     else if (TypedEndsEqual(lf.SHscalt))
       text = kDifferent;
-  } else if (ao.MasterCurveParameter == 1 && ao.LoadingType >= 2 && ao.LoadingType <= 4) {
+  } else if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel &&
+             ao.LoadingType >= loading_type::kSpectrum && ao.LoadingType <= loading_type::kDistribution) {
     title = " Max & Min Stress Range or Amplitude";
     if (ld.StressRangeFrom == ld.StressRangeTo) text = kDifferent;
-  } else if (ao.MasterCurveParameter == 2) {
+  } else if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
     title = " Max & Min Endurance Limit";
     if (TypedEndsEqual(main.snInputs().SNset)) text = kDifferent;
   }
   if (!text) return false;
   AlertBox(s.shellState, main.host(), text, MsgButtons::OKOnly, MsgIcon::Critical, 1, title);
-  if (ao.MasterCurveParameter == 2)
+  if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
     main.snInputs().SNset(0).SetFocus();
-  else if (ao.LoadingType == 1)
+  else if (ao.LoadingType == loading_type::kHistory)
     lf.SHSmax_Click();
-  else if (lf.frm_Spectr.Visible() && ao.LoadingType < 4)
+  else if (lf.frm_Spectr.Visible() && ao.LoadingType < loading_type::kDistribution)
     lf.SSmaxt(0).SetFocus();
   else
     lf.DTSmaxt(0).SetFocus();
@@ -86,9 +88,9 @@ void RunDeterministic(FormMain& main) {
     SummaryProgress progress(main);  // the summary's colours come back when it goes
     CalcDamage(s, main.host(), progress);
   }
-  s.shellState.UiState = 1;
+  s.shellState.UiState = ui_state::kIdle;
   if (s.results.CalcAborted == 0) ShowFatigueLife(main, s.analysisOptions.LifeUnit);
-  if (s.analysisOptions.AnalysisMode != 1 || s.results.CalcAborted != 0) {
+  if (s.analysisOptions.AnalysisMode != analysis_mode::kSingleCase || s.results.CalcAborted != 0) {
     HideLife(main);
     main.results().Pic_Rel.SetVisible(false);
   } else {
@@ -102,12 +104,13 @@ void OpenSimulationOptions(FormMain& main) {
   McsSettings& mcs = s.mcsSettings;
   McsOptionsPanel& opt = main.mcsOptions();
   main.host().SetMousePointer(kPointerDefault);
-  s.shellState.UiState = 0;
+  s.shellState.UiState = ui_state::kBusy;
   main.dataBox().pic_DBox.surface().Refresh();
   opt.cmd_MCS_opt(1).SetCaption("&Cancel");
   opt.Frm_MCS_opt.SetVisible(true);
   // Constant amplitude and distributions have no faster equivalent.
-  const bool fastPossible = s.analysisOptions.LoadingType != 3 && s.analysisOptions.LoadingType != 4;
+  const bool fastPossible = s.analysisOptions.LoadingType != loading_type::kConstantAmplitude &&
+                            s.analysisOptions.LoadingType != loading_type::kDistribution;
   if (!fastPossible) mcs.FastSimulation = 0;
   opt.chk_StartNo(2).SetEnabled(fastPossible);
   opt.chk_StartNo(3).SetEnabled(fastPossible);
@@ -121,7 +124,7 @@ void OpenSimulationOptions(FormMain& main) {
 void mnu_calculate_Click(FormMain& main) {
   ProgramState& s = main.state();
   const AnalysisOptions& ao = s.analysisOptions;
-  if (s.shellState.UiState != 1) {
+  if (s.shellState.UiState != ui_state::kIdle) {
     BeepIfEnabled(s.shellState, main.host());
     return;
   }
@@ -131,36 +134,32 @@ void mnu_calculate_Click(FormMain& main) {
   HideLife(main);
   s.mcsSettings.BrakeRequested = 0;
   CyclesPerBlockFor(s, s.loadingData.CyclesPerBlock);
-  if (ao.LoadingType == 3) s.loadingData.LevelCycles[1] = 1.0f;
-  if (s.materialData.SNStressRatio == -1.0f || ao.MeanStressOption != 2) {
+  if (ao.LoadingType == loading_type::kConstantAmplitude) s.loadingData.LevelCycles[1] = 1.0f;
+  if (s.materialData.SNStressRatio == -1.0f || ao.MeanStressOption != mean_stress_option::kAccount) {
     if (DistributionParameterUnfinished(main)) return;
-    if (ao.MeanStressOption == 2 && ao.SNDataSpecimen == 2) s.componentData.Kf = s.componentData.Kt;
+    if (ao.MeanStressOption == mean_stress_option::kAccount && ao.SNDataSpecimen == sn_data_specimen::kPlain)
+      s.componentData.Kf = s.componentData.Kt;
   }
   LoadingFramesPanel& lf = main.loadingFrames();
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
-  if (ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1 && (ao.LoadingType == 2 || ao.LoadingType == 3))
+  const int batch = SelectedBatchOf(s);
+  if (ao.AnalysisMode == analysis_mode::kMasterCurve && ao.MasterCurveParameter == master_curve_parameter::kLoadLevel &&
+      (ao.LoadingType == loading_type::kSpectrum || ao.LoadingType == loading_type::kConstantAmplitude))
     DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
-  if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == 4 && lf.Pic_Distr.MousePointer() == kPointerCross)
-    lf.Pic_Distr_Click();
-  if (ao.AnalysisMode == 2 && MasterRangeRefused(main)) return;
-  const std::string word = MeanStressQuestionWord(s);
-  if (!word.empty()) {
-    const int answer = AlertBox(s.shellState, main.host(), MeanStressQuestionText(word), MsgButtons::YesNo,
-                                MsgIcon::Question, 2, kMeanStressQuestionTitle);
-    if (answer != kAnswerYes) {
-      s.analysisOptions.MeanStressOption = 1;
-      return;
-    }
-    s.results.MseQuestionAnswered = 1;
-  } else {
-    s.results.CrackMessageShown = 0;  // the overload message may show again
+  if (s.loadingDbState.LoadingSource == 2 && ao.LoadingType == loading_type::kDistribution &&
+      lf.Pic_Distr.MousePointer() == kPointerCross)
+    main.results().Pic_Distr_Click();
+  if (ao.AnalysisMode == analysis_mode::kMasterCurve && MasterRangeRefused(main)) return;
+  switch (AskMeanStressQuestion(s, main.host())) {
+    case MeanStressAnswer::No: return;
+    case MeanStressAnswer::Yes: break;
+    case MeanStressAnswer::NotAsked: s.results.CrackMessageShown = 0; break;  // the overload message may show again
   }
   HideLife(main);
   main.dataService().frm_data_serv.SetVisible(false);
   main.problemDefinition().frm_analysis.SetVisible(false);
   s.results.CalcAborted = 0;
-  s.shellState.UiState = 0;
-  if (ao.AnalysisKind == 2)
+  s.shellState.UiState = ui_state::kBusy;
+  if (ao.AnalysisKind == analysis_kind::kProbabilistic)
     OpenSimulationOptions(main);
   else
     RunDeterministic(main);

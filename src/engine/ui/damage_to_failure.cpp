@@ -38,7 +38,7 @@ void RescaleLifeOnShow(FormMain& main) {
   ProgramState& s = main.state();
   Results& res = s.results;
   DataBoxPanel& box = main.dataBox();
-  if (s.analysisOptions.AnalysisMode == 1 && box.Result.Visible()) {
+  if (s.analysisOptions.AnalysisMode == analysis_mode::kSingleCase && box.Result.Visible()) {
     if (res.TotalDamage != 0.0f && res.InfiniteLifeFlag != 1) {
       res.LifeBlocks = Sng(static_cast<double>(s.analysisOptions.DamageToFailure) / res.TotalDamage);
       res.LifeCycles = Sng(static_cast<double>(res.LifeBlocks) * s.loadingData.CyclesPerBlock);
@@ -70,7 +70,8 @@ void DTFft_KeyDown(FormMain& main, int& keyCode, int /*shift*/) {
       box.Subj.click();
   } else if (keyCode == kKeyUp) {
     if (reliability) ClickSourceLabel(main);
-    if (s.analysisOptions.LoadingType == 1 || s.analysisOptions.LoadingType == 2)
+    if (s.analysisOptions.LoadingType == loading_type::kHistory ||
+        s.analysisOptions.LoadingType == loading_type::kSpectrum)
       box.ExtSN(1).click();
     else
       ClickSourceLabel(main);

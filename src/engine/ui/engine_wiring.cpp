@@ -4,17 +4,11 @@
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/life_display.h"
 #include "shell/ui/form_main.h"
-#include "shell/ui/shell_commands.h"
 
 // The controls exist before any panel is made, so the handlers can be set
 // here by name; they reach the panels only when they run.
 void WireEngineCommands(FormMain& main) {
   FormMain* m = &main;
-  MainMenus& menus = main.menus();
-  menus.mnu_target.onClick = [m] { mnu_target_Click(*m); };
-  menus.mnu_calculate.onClick = [m] { mnu_calculate_Click(*m); };
-  menus.mnu_SI.onClick = [m] { mnu_SI_Click(*m); };
-  menus.mnu_US.onClick = [m] { mnu_US_Click(*m); };
   main.label("DTFf").onClick = [m] { DTFf_Click(*m); };
   TextBox& dtf = main.textBox("DTFft");
   dtf.onGotFocus = [m] { DTFft_GotFocus(*m); };

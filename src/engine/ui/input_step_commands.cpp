@@ -3,9 +3,11 @@
 #include <string>
 
 #include "component/ui/data_box_panel.h"
+#include "diagrams/ui/damage_frame.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
@@ -31,14 +33,14 @@ constexpr float kTagGap = 80;
 // The commands act only on the idle main window; otherwise they only beep.
 bool Idle(FormMain& main) {
   const ProgramState& s = main.state();
-  if (s.shellState.UiState == 1) return true;
+  if (s.shellState.UiState == ui_state::kIdle) return true;
   BeepIfEnabled(s.shellState, main.host());
   return false;
 }
 
 // A master curve over the load level (the stress range or scaling factor varies).
 bool LoadLevelMasterCurve(const AnalysisOptions& a) {
-  return a.AnalysisMode == 2 && a.MasterCurveParameter == 1;
+  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
 }
 
 // Points the folder lists at the database's folder. A folder that is not set
@@ -93,7 +95,8 @@ void HideResultsAndWorkingFrames(FormMain& main) {
 void SettleEnduranceLimitRange(FormMain& main) {
   const AnalysisOptions& a = main.state().analysisOptions;
   MaterialData& m = main.state().materialData;
-  if (a.AnalysisMode == 2 && a.MasterCurveParameter == 2) {
+  if (a.AnalysisMode == analysis_mode::kMasterCurve &&
+      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
     if (m.SeTo < m.SeFrom) m.SeTo = m.SeFrom;
     if (m.SeTo == m.SeFrom) main.snInputs().SNset(0).SetFocus();
   } else {
@@ -101,23 +104,12 @@ void SettleEnduranceLimitRange(FormMain& main) {
   }
 }
 
-// The damage frame takes the lower left quarter of the window's inner area.
-void PlaceDamageFrame(FormMain& main) {
-  Frame& dam = main.results().frm_Dam;
-  const float w = main.ScaleWidth();
-  const float h = main.ScaleHeight();
-  dam.SetHeight(h / 2);
-  dam.SetTop(h / 2);
-  dam.SetWidth(w / 2);
-  dam.SetLeft(0);
-}
-
 void ShowDistributionDiagram(FormMain& main) {
   const bool loadLevel = LoadLevelMasterCurve(main.state().analysisOptions);
   LoadingData& l = main.state().loadingData;
   if (!loadLevel || l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawDistributionDiagram(main, f.Pic_Distr.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawDistributionDiagram(main, f.Pic_Distr.surface(), SelectedBatchOf(main.state()));
   f.frm_Distr.SetVisible(true);
   f.Pic_Distr.SetVisible(true);
   if (loadLevel && l.StressRangeTo == l.StressRangeFrom) f.DTSmaxt(0).SetFocus();
@@ -125,7 +117,7 @@ void ShowDistributionDiagram(FormMain& main) {
 
 void ShowHistoryDiagram(FormMain& main) {
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawHistoryDiagram(main, f.Pic_Hist.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawHistoryDiagram(main, f.Pic_Hist.surface(), SelectedBatchOf(main.state()));
   f.frm_Hist.SetVisible(true);
   f.Pic_Hist.SetVisible(true);
   if (LoadLevelMasterCurve(main.state().analysisOptions)) f.SHSmax_Click();
@@ -137,7 +129,7 @@ void ShowSpectrumDiagram(FormMain& main) {
   LoadingData& l = main.state().loadingData;
   if (loadLevel && l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
-  DrawSpectrumDiagram(main, f.Pic_Spectr.surface(), main.state().loadingDbState.SelectedLoadingBatch);
+  DrawSpectrumDiagram(main, f.Pic_Spectr.surface(), SelectedBatchOf(main.state()));
   f.frm_Spectr.SetVisible(true);
   f.Pic_Spectr.SetVisible(true);
   if (loadLevel && l.StressRangeTo == l.StressRangeFrom) f.SSmaxt(0).SetFocus();
@@ -167,7 +159,7 @@ void ShowDataServiceFrame(FormMain& main, const char* caption) {
 // Whether a press of the data-service step button may go on to the input
 // view or the calculation, as far as the loading goes.
 bool LoadingLetsStepOn(const ProgramState& s) {
-  return s.wizardFlags.LoadingDataReady || s.analysisOptions.LoadingType >= 3;
+  return s.wizardFlags.LoadingDataReady || s.analysisOptions.LoadingType >= loading_type::kConstantAmplitude;
 }
 
 void SetDataNextTexts(FormMain& main, const StepButtonTexts& t) {
@@ -238,7 +230,7 @@ void RebuildInputView(FormMain& main) {
   host.DoEvents();
   SettleEnduranceLimitRange(main);
   PlaceDamageFrame(main);
-  if (main.state().analysisOptions.LoadingType != 4) {
+  if (main.state().analysisOptions.LoadingType != loading_type::kDistribution) {
     main.results().Pic_Dam.SetVisible(false);
     main.results().frm_Dam.SetVisible(true);
   }
@@ -298,11 +290,4 @@ void mnu_fatigue_Click(FormMain& main) {
   ds.cmd_data_next.SetEnabled(true);
   if (inputViewUp) main.dataBox().pic_DBox.surface().Refresh();
   PlaceFatigueTableTag(main);
-}
-
-void WireInputStepCommands(FormMain& main) {
-  MainMenus& menus = main.menus();
-  menus.mnu_calculations.onClick = [&main] { mnu_calculations_Click(main); };
-  menus.mnu_loading.onClick = [&main] { mnu_loading_Click(main); };
-  menus.mnu_fatigue.onClick = [&main] { mnu_fatigue_Click(main); };
 }

@@ -10,6 +10,3 @@ void mnu_calculations_Click(FormMain& main);
 void mnu_loading_Click(FormMain& main);
 // "&Material Data...": the data-service frame for the fatigue database.
 void mnu_fatigue_Click(FormMain& main);
-
-// Connects the three menu items above to their commands.
-void WireInputStepCommands(FormMain& main);

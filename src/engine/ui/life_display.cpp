@@ -8,9 +8,9 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/job_checks.h"
 #include "engine/life_text.h"
 #include "engine/ui/engine_commands.h"
+#include "loading/selected_batch.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -24,15 +24,16 @@ void ShowSingleCaseLife(FormMain& main) {
   PictureBox& damage = main.results().Pic_Dam;
   const bool finite = s.results.InfiniteLifeFlag != 1;
   const bool severalClasses = s.loadingDatabase.BatchLevelCount[SelectedBatchOf(s)] > 1.0f;
-  if (finite && ao.LoadingType >= 3 && (!severalClasses || ao.LoadingType != 4)) {
+  if (finite && ao.LoadingType >= loading_type::kConstantAmplitude &&
+      (!severalClasses || ao.LoadingType != loading_type::kDistribution)) {
     box.Result.SetMousePointer(kPointerDefault);
     box.Result.SetToolTipText("");
   }
-  if (ao.LoadingType != 4) {  // a distribution has no damage diagram
+  if (ao.LoadingType != loading_type::kDistribution) {  // a distribution has no damage diagram
     if (finite) {
       if (!damage.Visible()) DrawDamageDiagram(main, damage.surface());
       damage.SetVisible(true);
-      damage.SetMousePointer(ao.LoadingType <= 2 ? kPointerCross : kPointerDefault);
+      damage.SetMousePointer(ao.LoadingType <= loading_type::kSpectrum ? kPointerCross : kPointerDefault);
     } else {
       damage.SetVisible(false);
     }
@@ -50,10 +51,11 @@ void ShowSingleCaseLife(FormMain& main) {
 bool MasterRangeEmpty(const ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
   const LoadingData& ld = s.loadingData;
-  if (ao.MasterCurveParameter == 1)
-    return ao.LoadingType > 1 ? ld.StressRangeFrom == ld.StressRangeTo
-                              : ld.ScalingFactorMin == ld.ScalingFactorMax;
-  if (ao.MasterCurveParameter == 2) return s.materialData.SeFrom == s.materialData.SeTo;
+  if (ao.MasterCurveParameter == master_curve_parameter::kLoadLevel)
+    return ao.LoadingType > loading_type::kHistory ? ld.StressRangeFrom == ld.StressRangeTo
+                                                   : ld.ScalingFactorMin == ld.ScalingFactorMax;
+  if (ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
+    return s.materialData.SeFrom == s.materialData.SeTo;
   return false;
 }
 
@@ -84,7 +86,7 @@ void ShowFatigueLife(FormMain& main, int unit) {
   for (MenuItem* item : {&m.mnu_report, &m.mnu_form, &m.mnu_sett, &m.mnu_Run, &m.mnu_analysis})
     EnableControl(*item);
   FillLifeByUnit(s, unit);
-  if (s.analysisOptions.AnalysisMode != 2)
+  if (s.analysisOptions.AnalysisMode != analysis_mode::kMasterCurve)
     ShowSingleCaseLife(main);
   else
     ShowMasterCurve(main);
@@ -94,7 +96,7 @@ void Lifelab_MouseDown(FormMain& main, int /*index*/, int button, int /*shift*/,
   ProgramState& s = main.state();
   const int units = s.loadingDatabase.BatchBlockTime[SelectedBatchOf(s)] > 0.0f ? 3 : 2;
   s.resultsDisplay.PopupContext = 2;
-  if (button != kRightButton || s.analysisOptions.LoadingType == 3) return;
+  if (button != kRightButton || s.analysisOptions.LoadingType == loading_type::kConstantAmplitude) return;
   static constexpr std::array<const char*, 3> kCaptions = {"Life in &Cycles", "Life in &Blocks", "Life in &Hours"};
   MainMenus& m = main.menus();
   for (int i = 0; i < 3; ++i) {

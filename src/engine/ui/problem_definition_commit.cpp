@@ -6,9 +6,11 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/job_checks.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/problem_definition.h"
 #include "engine/ui/analysis_menus.h"
 #include "engine/ui/engine_commands.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
@@ -22,79 +24,24 @@
 
 namespace {
 
-void CommitTarget(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  const AnalysisDialogState& d = s.analysisDialogState;
-  ao.AnalysisMode = d.DlgAnalysisMode;
-  if (ao.AnalysisMode != 2) {
-    ao.MasterCurveParameter = 0;
-    ao.AnalysisKind = d.DlgParameter;
-  } else {
-    ao.MasterCurveParameter = d.DlgParameter;
-    ao.AnalysisKind = 1;
-  }
+// The Kt captions of the job summary box for a notch-sensitive analysis.
+void ShowNotchSensitivityCaptions(FormMain& main) {
+  if (main.state().analysisOptions.NotchSensitivityMode == notch_sensitivity::kNeglect) return;
+  main.dataBox().SCF(0).SetCaption("Stress Conc. Factor:  Kt = ");
+  main.dataBox().DDBmse(2).SetCaption("Kt = ");
 }
 
-void CommitSpecimen(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  ComponentData& cd = s.componentData;
-  ao.SNDataSpecimen = s.analysisDialogState.DlgSNDataSpecimen;
-  if (ao.SNDataSpecimen != 1) {
-    cd.SpecimenNotchFactor = cd.Kt;
-    cd.Kf = cd.SpecimenNotchFactor;
-    ao.SpecimenTag = "PS/";
-    ao.SpecimenText = "Plain Specimen";
-  } else {
-    cd.SpecimenNotchFactor = 1.0f;
-    ao.SpecimenTag = "FS/";
-    ao.SpecimenText = "Feature Specimen";
-  }
-}
-
-void CommitNotchAndApproach(FormMain& main) {
-  ProgramState& s = main.state();
-  AnalysisOptions& ao = s.analysisOptions;
-  const AnalysisDialogState& d = s.analysisDialogState;
-  ao.NotchSensitivityMode = d.DlgNotchSensitivity;
-  ao.JobNotchSensitivity = d.DlgNotchSensitivity;
-  if (ao.NotchSensitivityMode != 1) {
-    ao.NotchSensitivityTag = "NS(+)/";
-    ao.NotchSensitivityText = "Notch Sensitivity (+)";
-    main.dataBox().SCF(0).SetCaption("Stress Conc. Factor:  Kt = ");
-    main.dataBox().DDBmse(2).SetCaption("Kt = ");
-  } else {
-    ao.NotchSensitivityTag = "NS(-)/";
-    ao.NotchSensitivityText = "Notch Sensitivity (-)";
-  }
-  ao.StressApproach = d.DlgStressApproach;
-  ao.JobStressApproach = d.DlgStressApproach;
-  const bool local = ao.StressApproach != 1;
-  ao.StressApproachTag = local ? "LocS/" : "NomS/";
-  ao.StressApproachText = local ? "Local Strs/Strn" : "Nominal Strs/Strn";
-}
-
-void CommitLoadingType(ProgramState& s) {
-  AnalysisOptions& ao = s.analysisOptions;
-  ao.LoadingType = s.analysisDialogState.DlgLoadingType;
-  ao.MeanStressOption = s.analysisDialogState.DlgMeanStressOption;
-  if (ao.LoadingType == 4) {
-    s.loadingData.StressInputMode = 1;
-    s.loadingData.CyclesPerBlock = s.loadingData.BlockVolumeEntry;
-  }
-}
-
+// The mean-stress boxes: enabled while the mean stress is accounted; a
+// neglected one (zeroed by the commit) shows in both disabled boxes.
 void SwitchMeanStressBoxes(FormMain& main) {
-  ProgramState& s = main.state();
+  const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
-  if (s.analysisOptions.MeanStressOption != 1) {
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect) {
     EnableControl(lf.SSmeant);
     EnableControl(lf.DTmeant);
     return;
   }
-  LoadingData& ld = s.loadingData;
-  ld.StressMinOrMean = 0.0f;
-  ld.StressMinOrMeanInput = 0.0f;
-  const std::string shown = Format(ld.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor, "####0.0#");
+  const std::string shown = Format(s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor, "####0.0#");
   for (TextBox* box : {&lf.SSmeant, &lf.DTmeant}) {
     DisableControl(*box);
     box->SetText(shown);
@@ -109,65 +56,18 @@ void ShowStrengthInputs(FormMain& main, bool on) {
   }
 }
 
-constexpr const char* kNoDistributionQuestion =
-    "Sorry, There is no Distribution in the Data Batch!\r"
-    "Would you like to abandon the data batch\r"
-    "and input arbitrary parameters through the keyboard?";
-
 }  // namespace
 
-// Step 13 of OK: false when the loading data do not fit the committed type.
-bool AnalysisFramePanel::CheckLoadingOnCommit() {
-  ProgramState& s = main.state();
-  MainMenus& m = main.menus();
-  const int16_t type = s.analysisOptions.LoadingType;
-  bool ready = LoadingReadyFor(type, s);
-  if (!ready && type == 4 && s.loadingDatabase.BatchR[SelectedBatchOf(s)] == 0.0f) {
-    const int answer = AlertBox(s.shellState, main.host(), kNoDistributionQuestion, MsgButtons::YesNo,
-                                MsgIcon::Question, 1, " Loading Data");
-    if (answer == kAnswerYes) {
-      s.loadingData.DistQInput = 3.0f;
-      s.loadingData.DistRInput = 3.0f;
-      s.loadingDbState.SelectedLoadingBatch = 0;
-      s.loadingDbState.LoadingSource = 2;
-      s.jobTexts.LoadingName = "???";
-      ready = true;
-    }
-  }
-  if (ready) return true;
-  DisableControl(m.mnu_Run);
-  DisableControl(m.mnu_calculations);
-  s.wizardFlags.LoadingDataReady = false;
-  return false;
-}
-
-// Step 14 of OK: false when the user declines the mean-stress mismatch.
-bool AnalysisFramePanel::AskMeanStressOnCommit() {
-  ProgramState& s = main.state();
-  const std::string word = MeanStressQuestionWord(s);
-  if (word.empty()) return true;
-  BeepIfEnabled(s.shellState, main.host());
-  s.wizardFlags.ApplyAccepted = false;
-  const int answer = main.host().MsgBox(MeanStressQuestionText(word), MsgButtons::YesNo, MsgIcon::Question, 2,
-                                        kMeanStressQuestionTitle);
-  if (answer != kAnswerYes) {
-    s.analysisOptions.MeanStressOption = 1;
-    return false;
-  }
-  s.wizardFlags.ApplyAccepted = true;
-  s.results.MseQuestionAnswered = 1;
-  return true;
-}
-
-// Step 19 of OK: the main view, when it is up, follows the new definition.
-void AnalysisFramePanel::UpdateMainView() {
+// The end of OK: the main view, when it is up, follows the new definition.
+void ProblemDefinitionPanel::UpdateMainView() {
   ProgramState& s = main.state();
   const AnalysisOptions& ao = s.analysisOptions;
   LoadingData& ld = s.loadingData;
   LoadingFramesPanel& lf = main.loadingFrames();
   ResultFramesPanel& rf = main.results();
   const int b = SelectedBatchOf(s);
-  if (ao.AnalysisMode == 1 || ao.MasterCurveParameter == 2) {
+  if (ao.AnalysisMode == analysis_mode::kSingleCase ||
+      ao.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
     ld.ScalingFactor = ld.ScalingFactorMax;
     const std::string factor = Format(ld.ScalingFactorMax, "##0.0##");
     lf.SHscal(0).SetCaption("Scaling Factor = " + factor);
@@ -181,7 +81,8 @@ void AnalysisFramePanel::UpdateMainView() {
   main.dataBox().UpdateDataBox();
   main.dataBox().Result.SetVisible(false);
   rf.Pic_Dam.SetVisible(false);
-  if (s.loadingDatabase.BatchPointCount[b] >= 1 && ao.LoadingType >= 2 && ao.LoadingType <= 4) {
+  if (s.loadingDatabase.BatchPointCount[b] >= 1 && ao.LoadingType >= loading_type::kSpectrum &&
+      ao.LoadingType <= loading_type::kDistribution) {
     // A history batch used as another loading type: its extremes give the range.
     ld.StressRangeTo = ld.LoadSmax - ld.LoadSmin;
     ld.StressRange = ld.StressRangeTo;
@@ -189,25 +90,24 @@ void AnalysisFramePanel::UpdateMainView() {
   }
   ld.StressMinOrMean = ld.StressMinOrMeanInput;
   main.host().DoEvents();
-  if (ao.LoadingType < 4) rf.frm_Dam.SetVisible(true);
+  if (ao.LoadingType < loading_type::kDistribution) rf.frm_Dam.SetVisible(true);
   RedrawDiagrams(main);
   rf.Pic_Dam.SetVisible(false);
   s.resultsDisplay.DamageDisplayMode = -1;
   rf.frm_Dam.SetCaption("Results:  Damage");
-  if (ao.LoadingType == 1 && ao.AnalysisMode == 2 && ao.MasterCurveParameter == 1) lf.SHSmax_Click();
+  if (ao.LoadingType == loading_type::kHistory && ao.AnalysisMode == analysis_mode::kMasterCurve &&
+      ao.MasterCurveParameter == master_curve_parameter::kLoadLevel)
+    lf.SHSmax_Click();
 }
 
-void AnalysisFramePanel::cmd_analysis_done_Click() {
+void ProblemDefinitionPanel::cmd_analysis_done_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   EnableJobMenus(main);
-  CommitTarget(s);
-  if (s.analysisOptions.AnalysisMode != 2 && !main.formShow().IsLoaded()) main.formShow().Load();
-  s.loadingData.ScalingFactorApplied = s.loadingData.ScalingFactorMean;
-  CommitSpecimen(s);
-  CommitNotchAndApproach(main);
-  CommitLoadingType(s);
-  FollowStressUnits(s);
+  CommitProblemDefinition(s);
+  if (s.analysisOptions.AnalysisMode != analysis_mode::kMasterCurve && !main.formShow().IsLoaded())
+    main.formShow().Load();
+  ShowNotchSensitivityCaptions(main);
   SwitchMeanStressBoxes(main);
   ShowMenusOfAnalysisKind(main, true);
   frm_analysis.SetVisible(false);
@@ -218,10 +118,14 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
     main.dataBox().UpdateDataBox();
     main.dataBox().pic_DBox.surface().Refresh();
   }
-  if (!CheckLoadingOnCommit()) return;
-  if (!AskMeanStressOnCommit()) return;
+  if (!ConfirmLoadingOnCommit(s, main.host())) {
+    DisableControl(m.mnu_Run);
+    DisableControl(m.mnu_calculations);
+    return;
+  }
+  if (!ConfirmMeanStressOnCommit(s, main.host())) return;
   s.wizardFlags.LoadingDataReady = true;
-  if (s.analysisOptions.MeanStressOption != 1) ShowStrengthInputs(main, true);
+  if (s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect) ShowStrengthInputs(main, true);
   EnableControl(m.mnu_Run);
   if (!sn.frm_SN.Visible()) {
     EnableControl(m.mnu_calculations);
@@ -230,7 +134,7 @@ void AnalysisFramePanel::cmd_analysis_done_Click() {
   UpdateMainView();
 }
 
-void AnalysisFramePanel::cmd_analysis_cancel_Click() {
+void ProblemDefinitionPanel::cmd_analysis_cancel_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   if (main.snInputs().frm_SN.Visible()) main.dataBox().pic_DBox.surface().Refresh();
@@ -256,21 +160,13 @@ void AnalysisFramePanel::cmd_analysis_cancel_Click() {
 
 void ApplyAnalysisOptions(FormMain& main) {
   ProgramState& s = main.state();
-  ComponentData& cd = s.componentData;
   EnableJobMenus(main);
-  if (s.analysisOptions.SNDataSpecimen != 1) {
-    cd.SpecimenNotchFactor = cd.Kt;
-    cd.Kf = cd.SpecimenNotchFactor;
-  } else {
-    cd.SpecimenNotchFactor = 1.0f;
-  }
-  const bool account = s.analysisOptions.MeanStressOption != 1;
+  ReapplyProblemDefinition(s);
+  const bool account = s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect;
   LoadingFramesPanel& lf = main.loadingFrames();
   lf.SSmeant.SetEnabled(account);
   lf.DTmeant.SetEnabled(account);
-  if (!account) s.loadingData.StressMinOrMean = 0.0f;
   ShowMenusOfAnalysisKind(main, false);
   ShowStrengthInputs(main, account);
-  s.wizardFlags.LoadingDataReady = true;
   EnableControl(main.menus().mnu_Run);
 }

@@ -3,13 +3,13 @@
 
 #include <vector>
 
-#include "engine/ui/analysis_frame_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
-#include "diagrams/ui/result_frames_panel.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -43,7 +43,7 @@ void Preset(const GroupPreset& g) {
 
 }  // namespace
 
-void AnalysisFramePanel::PresetStepButton() {
+void ProblemDefinitionPanel::PresetStepButton() {
   const ProgramState& s = main.state();
   const int16_t type = s.analysisOptions.LoadingType;
   const bool ready = s.wizardFlags.LoadingDataReady || type == 3 || type == 4;
@@ -57,7 +57,7 @@ void AnalysisFramePanel::PresetStepButton() {
   }
 }
 
-void AnalysisFramePanel::PresetGroups() {
+void ProblemDefinitionPanel::PresetGroups() {
   ProgramState& s = main.state();
   const AnalysisOptions& ao = s.analysisOptions;
   AnalysisDialogState& d = s.analysisDialogState;
@@ -86,7 +86,7 @@ void AnalysisFramePanel::PresetGroups() {
   if (ao.JobNotchSensitivity == 2) Preset({d.DlgNotchSensitivity, 2, 3, &chk_ns_account, {&chk_ns_neglect}});
 }
 
-void AnalysisFramePanel::ShowProblemDefinition() {
+void ProblemDefinitionPanel::ShowProblemDefinition() {
   MainMenus& m = main.menus();
   PresetStepButton();
   DisableControl(m.mnu_calculations);

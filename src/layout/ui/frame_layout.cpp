@@ -3,12 +3,10 @@
 // strips in the window's design; only this pass gives them their working
 // size: design numbers times the layout scales, centred in the window. It runs
 // at every start, also at scale 1, as one fixed sequence of property writes.
-#include <cmath>
-#include <limits>
-
+#include "layout/ui/layout_properties.h"
 #include "layout/ui/layout_services.h"
+#include "platform/runtime/checked_single.h"
 #include "platform/runtime/runtime_error.h"
-#include "platform/runtime/sng.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/warranty_dialog.h"
@@ -16,7 +14,8 @@
 namespace {
 
 enum class Win { Main, Dialog };
-enum class Prop { Left, Top, Width, Height, FontSize };
+// Left, Top, Width, Height and FontSize only.
+using Prop = LayoutProp;
 
 // How a row's value is worked out. sx, sy, fs are the layout scales; the
 // property's own scale is sx for Left and Width, sy for Top and Height and fs
@@ -172,57 +171,35 @@ constexpr Row kRows[] = {
 // One property of a window or of one of its controls.
 class Target {
  public:
-  Target(Form& form, const char* name) : form_(form), control_(*name ? &NamedControl(form, name) : nullptr) {}
+  Target(Form& form, const char* name) : form_(form), control_(*name ? &LayoutControl(form, name) : nullptr) {}
 
   float Get(Prop p) const {
-    if (control_) return Get(*control_, p);
+    if (control_) return static_cast<float>(ReadLayoutProp(*control_, p));
     switch (p) {
       case P::Left: return form_.Left();
       case P::Top: return form_.Top();
       case P::Width: return form_.Width();
       case P::Height: return form_.Height();
       case P::FontSize: return form_.FontSize();
+      default: throw RuntimeError(kErrNoSuchProperty, form_.Name());
     }
-    return 0;
   }
 
-  void Set(Prop p, float v) const {
-    if (control_) return Set(*control_, p, v);
+  // The runtime's Overflow for a value beyond Single or no number.
+  void Set(Prop p, double v) const {
+    if (control_) return WriteLayoutProp(*control_, p, v);
+    const float single = CSng(v);
     switch (p) {
-      case P::Left: return form_.SetLeft(v);
-      case P::Top: return form_.SetTop(v);
-      case P::Width: return form_.SetWidth(v);
-      case P::Height: return form_.SetHeight(v);
-      case P::FontSize: return form_.SetFont(form_.FontName(), v);
+      case P::Left: return form_.SetLeft(single);
+      case P::Top: return form_.SetTop(single);
+      case P::Width: return form_.SetWidth(single);
+      case P::Height: return form_.SetHeight(single);
+      case P::FontSize: return form_.SetFont(form_.FontName(), single);
+      default: throw RuntimeError(kErrNoSuchProperty, form_.Name());
     }
   }
 
  private:
-  static Control& NamedControl(Form& form, const char* name) {
-    Control* c = form.Find(name);
-    if (!c) throw std::logic_error(std::string("No control ") + name + " on form " + form.Name());
-    return *c;
-  }
-  static float Get(const Control& c, Prop p) {
-    switch (p) {
-      case P::Left: return c.Left();
-      case P::Top: return c.Top();
-      case P::Width: return c.Width();
-      case P::Height: return c.Height();
-      case P::FontSize: return c.FontSize();
-    }
-    return 0;
-  }
-  static void Set(Control& c, Prop p, float v) {
-    switch (p) {
-      case P::Left: return c.SetLeft(v);
-      case P::Top: return c.SetTop(v);
-      case P::Width: return c.SetWidth(v);
-      case P::Height: return c.SetHeight(v);
-      case P::FontSize: return c.SetFontSize(v);
-    }
-  }
-
   Form& form_;
   Control* control_;
 };
@@ -234,11 +211,7 @@ class FrameLayout {
   void Write(const Row& row) const {
     Form& form = FormOf(row.win);
     const Target target(form, row.name);
-    const double value = Value(row, form, target);
-    // The runtime's floating-point error: an overflow or a value that is no number.
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
-      throw RuntimeError(kErrOverflow);
-    target.Set(row.prop, Sng(value));
+    target.Set(row.prop, Value(row, form, target));
   }
 
  private:
@@ -251,8 +224,8 @@ class FrameLayout {
       case P::Top:
       case P::Height: return scales_.ScaleY;
       case P::FontSize: return scales_.FontScale;
+      default: return 1;
     }
-    return 1;
   }
 
   double Value(const Row& row, Form& form, const Target& own) const {
@@ -282,6 +255,8 @@ class FrameLayout {
 }  // namespace
 
 void LayoutFrames(FormMain& main) {
+  // Several rows scale the current value: a second run would scale again.
+  if (!main.FirstRunOf("LayoutFrames")) return;
   // The first reference to the warranty dialog loads it (its load fills the text).
   main.dialog().Load();
   const FrameLayout layout(main);

@@ -7,7 +7,7 @@ using namespace rows;
 // The loading-database browser frame and the three small loading previews
 // (these lie in the window itself; their places are chosen).
 constexpr ControlDef kLoadingDb[] = {
-    FrameDef("frm_Load_Dbase", "", 360, 2880, 3432, 372, "Loading Database", false),
+    TitleFont(FrameDef("frm_Load_Dbase", "", 360, 2880, 3432, 372, "Loading Database", false)),
     Font(LabelDef("Label5", 0, "frm_Load_Dbase", 360, 600, 975, 345, "Batch No."), 9),
     Font(LabelDef("Label5", 1, "frm_Load_Dbase", 2040, 600, 495, 345, ""), 9, true),
     Font(LabelDef("Label5", 2, "frm_Load_Dbase", 1680, 600, 255, 345, "of"), 9),
@@ -51,11 +51,11 @@ constexpr ControlDef kLoadingDb[] = {
     Font(Align(LabelDef("Label19", -1, "frm_Load_Dbase", 1560, 5040, 5415, 255, ""), kAlignRight), 9),
     LineDef("Line1", -1, "frm_Load_Dbase", 360, 960, 7080, 960),
     LineDef("Line2", -1, "frm_Load_Dbase", 360, 5400, 7080, 5400),
-    ButtonDef("Cmd_Load_Db_Show", -1, "frm_Load_Dbase", 360, 5640, 1215, 375, "S&how"),         // chosen geometry
-    ButtonDef("Cmd_Load_Db_Prev", -1, "frm_Load_Dbase", 1740, 5640, 1215, 375, "&Previous"),    // chosen geometry
-    ButtonDef("Cmd_Load_Db_Next", -1, "frm_Load_Dbase", 3120, 5640, 1215, 375, "&Next"),        // chosen geometry
-    ButtonDef("Cmd_Load_Db_OK", -1, "frm_Load_Dbase", 4500, 5640, 1215, 375, "&Select"),        // chosen geometry
-    ButtonDef("Cmd_Load_Db_Cancel", -1, "frm_Load_Dbase", 5880, 5640, 1215, 375, "&Close"),     // chosen geometry
+    SansSerif(ButtonDef("Cmd_Load_Db_Show", -1, "frm_Load_Dbase", 3255, 5640, 975, 375, "S&how"), 7.8f),
+    SansSerif(ButtonDef("Cmd_Load_Db_Prev", -1, "frm_Load_Dbase", 480, 5640, 975, 375, "&Previous"), 7.8f),
+    SansSerif(ButtonDef("Cmd_Load_Db_Next", -1, "frm_Load_Dbase", 1680, 5640, 975, 375, "&Next"), 7.8f),
+    SansSerif(ButtonDef("Cmd_Load_Db_OK", -1, "frm_Load_Dbase", 4800, 5640, 975, 375, "&Select"), 7.8f),
+    SansSerif(ButtonDef("Cmd_Load_Db_Cancel", -1, "frm_Load_Dbase", 6000, 5640, 975, 375, "&Close"), 7.8f),
     Font(FrameDef("frm_HistSH", "", 7320, 1200, 4440, 2895, "History", false), 8, true, true),         // chosen
     PictureDef("Pic_HistSH", "frm_HistSH", 120, 240, 4200, 2535),                                       // chosen
     Font(FrameDef("frm_SpectrSH", "", 7320, 1200, 4440, 2895, "Spectrum", false), 8, true, true),      // chosen

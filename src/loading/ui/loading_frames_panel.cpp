@@ -30,10 +30,10 @@ LoadingFramesPanel::LoadingFramesPanel(FormMain& m)
       DTmse(m.label("DTmse")),
       DTvolume(m.label("DTvolume")),
       DTvolumet(m.textBox("DTvolumet")) {
-  // Wire the pictures' Click/MouseDown and the loading inputs' handlers here.
+  // Wire the loading inputs' handlers here; the pictures' Click and
+  // MouseDown open the display menus of the result diagrams (ResultFramesPanel).
 }
 
-void LoadingFramesPanel::Pic_Distr_Click() {}
 void LoadingFramesPanel::SHSmax_Click() {}
 void LoadingFramesPanel::SSmax_Click(int) {}
 void LoadingFramesPanel::DTSmax_Click(int) {}

@@ -11,9 +11,6 @@ class LoadingFramesPanel {
  public:
   explicit LoadingFramesPanel(FormMain& main);
 
-  // Will check the distribution parameter Q, redraw the distribution diagram,
-  // enable "&Run" and hide `Result`.
-  void Pic_Distr_Click();
   // Will open the scaling-factor input of the history (`SHscal`, `SHscalt`).
   void SHSmax_Click();
   // Will move the focus to `SSmaxt(index)`.

@@ -4,6 +4,7 @@
 
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_services.h"
+#include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "platform/runtime/runtime_error.h"
@@ -13,7 +14,6 @@
 #include "shell/user_messages.h"
 
 namespace {
-constexpr const char* kChangesLost = "Changes in Fatigue Database will be lost.";
 }  // namespace
 
 DataServicePanel::DataServicePanel(FormMain& m)
@@ -159,13 +159,10 @@ void DataServicePanel::BrowseDatabase() {
 void DataServicePanel::OpenDatabase() {
   ProgramState& s = state();
   auto& st = s.fatigueDbState;
-  if (Fatigue() && st.FatigueDbModified == 1 && st.FatigueBatchCount >= 1) {
-    if (AlertBox(s.shellState, main.host(), kChangesLost, MsgButtons::OKCancel, MsgIcon::Exclamation, 2,
-                 "Open Fatigue Database") != kAnswerOK) {
-      FoldersBack();
-      SelectOption(chk_Input_Dbase);
-      return;
-    }
+  if (Fatigue() && !MayLoseFatigueDbChanges(s, main.host(), "Open Fatigue Database")) {
+    FoldersBack();
+    SelectOption(chk_Input_Dbase);
+    return;
   }
   if (!Fatigue()) {
     s.loadingDbState.LoadingBatchCount = 0;
@@ -225,13 +222,10 @@ void DataServicePanel::EditDatabase() {
   if (st.DatabaseDir != st.DataDirectory[2] || fresh) st.OverwriteConfirmed = 0;
   if (st.OverwriteConfirmed == 0 && !ConfirmOverwrite()) return;
   st.DbEditStarted = true;
-  if (fresh && st.FatigueDbModified == 1 && loaded) {
-    if (AlertBox(s.shellState, main.host(), kChangesLost, MsgButtons::OKCancel, MsgIcon::Exclamation, 2,
-                 "Edit Fatigue Database") != kAnswerOK) {
-      FoldersBack();
-      SelectOption(chk_Input_Dbase);
-      return;
-    }
+  if (fresh && !MayLoseFatigueDbChanges(s, main.host(), "Edit Fatigue Database")) {
+    FoldersBack();
+    SelectOption(chk_Input_Dbase);
+    return;
   }
   if (fresh && loaded) {
     for (int b = st.FatigueBatchCount; b >= 1; --b) browser.DeleteFatigueDbBatch(b);

@@ -4,6 +4,7 @@
 
 #include "material/fatigue_db_format.h"
 #include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
@@ -19,7 +20,6 @@ const std::string& ReferenceTemplate() {
   return text;
 }
 bool IsNoReference(const std::string& text) { return text.empty() || text == kReferenceHeading; }
-bool OnlyBlanks(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 }  // namespace
 
 void FatigueDbPanel::txt_Fatigue_Db_Click() { state().fatigueDbEditState.CellPairCheck = 0; }

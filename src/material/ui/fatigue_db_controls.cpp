@@ -7,11 +7,11 @@ using namespace rows;
 // The material-database frame: header, the grid of six data sets by eight
 // fields, the reference box and the buttons.
 constexpr ControlDef kFatigueDb[] = {
-    FrameDef("frm_Fatigue_Dbase", "", 480, 6360, 3795, 495, "Material Database", false),
+    TitleFont(FrameDef("frm_Fatigue_Dbase", "", 480, 6360, 3795, 495, "Material Database", false)),
     Font(LabelDef("Label20", 0, "frm_Fatigue_Dbase", 150, 840, 945, 330, "Batch No."), 9),
-    Font(LabelDef("Label20", 1, "frm_Fatigue_Dbase", 2040, 840, 375, 330, ""), 9),
+    Font(LabelDef("Label20", 1, "frm_Fatigue_Dbase", 2040, 840, 375, 330, ""), 9, true),
     Font(LabelDef("Label20", 2, "frm_Fatigue_Dbase", 1560, 840, 345, 330, "of"), 9),
-    Font(LabelDef("Label20", 3, "frm_Fatigue_Dbase", 1200, 840, 375, 330, ""), 9, true),
+    Font(LabelDef("Label20", 3, "frm_Fatigue_Dbase", 1200, 840, 375, 330, ""), 9.6f, true),
     Font(BoxDef("txt_Fatigue_Db", -1, "frm_Fatigue_Dbase", 1200, 840, 375, 255, "", false), 9),
     Font(Align(LabelDef("Lab1_fatigue_DB", -1, "frm_Fatigue_Dbase", 6600, 840, 2775, 360, "Description"), kAlignRight), 9),
     Font(BoxDef("Txt1_Fatigue_DB", -1, "frm_Fatigue_Dbase", 6840, 840, 2775, 255, "Description", false), 9),
@@ -81,7 +81,7 @@ constexpr ControlDef kFatigueDb[] = {
     Make(ControlKind::PictureBox, "refer_pic", 3, "frm_Fatigue_Dbase", 6975, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 4, "frm_Fatigue_Dbase", 8055, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 5, "frm_Fatigue_Dbase", 9135, 1000, 180, 180, "", false),  // chosen
-    Font(BoxDef("refer_txt", -1, "frm_Fatigue_Dbase", 2880, 1260, 3615, 855, "References", false), 8.4f),
+    Font(BoxDef("refer_txt", -1, "frm_Fatigue_Dbase", 2760, 360, 3615, 855, "References", false), 8.4f),
     LineDef("Line6", -1, "frm_Fatigue_Dbase", 120, 1260, 9360, 1260),
     LineDef("Line7", -1, "frm_Fatigue_Dbase", 120, 4260, 9360, 4260),
     LineDef("Line3", 0, "frm_Fatigue_Dbase", 120, 1320, 9360, 1320),
@@ -94,12 +94,13 @@ constexpr ControlDef kFatigueDb[] = {
     LineDef("Line3", 7, "frm_Fatigue_Dbase", 120, 3840, 9360, 3840),
     LineDef("Line3", 8, "frm_Fatigue_Dbase", 120, 4200, 9360, 4200),
     Colours(LineDef("Line5", 0, "frm_Fatigue_Dbase", 120, 1320, 120, 4200), 0x00808080),
-    ButtonDef("cmd_Fatigue_Db_Prev", -1, "frm_Fatigue_Dbase", 480, 4680, 1215, 375, "&Previous"),     // chosen
-    ButtonDef("cmd_fatigue_Db_Next", -1, "frm_Fatigue_Dbase", 1920, 4680, 1215, 375, "&Next"),        // chosen
-    ButtonDef("cmd_Fatigue_Db_Del", -1, "frm_Fatigue_Dbase", 3360, 4680, 1215, 375, "&Delete"),       // chosen
-    ButtonDef("cmd_fatigue_Db_Test", -1, "frm_Fatigue_Dbase", 4800, 4680, 1215, 375, "&Test Data"),   // chosen
-    ButtonDef("cmd_fatigue_Db_OK", -1, "frm_Fatigue_Dbase", 6240, 4680, 1215, 375, "&Select"),        // chosen
-    ButtonDef("cmd_Fatigue_Db_Cancel", -1, "frm_Fatigue_Dbase", 7680, 4680, 1215, 375, "&Close"),     // chosen
+    SansSerif(ButtonDef("cmd_Fatigue_Db_Prev", -1, "frm_Fatigue_Dbase", 2040, 4800, 975, 375, "&Previous"), 7.8f),
+    SansSerif(ButtonDef("cmd_fatigue_Db_Next", -1, "frm_Fatigue_Dbase", 3240, 4800, 975, 375, "&Next"), 7.8f),
+    SansSerif(ButtonDef("cmd_Fatigue_Db_Del", -1, "frm_Fatigue_Dbase", 5520, 4800, 975, 375, "&Delete"), 7.8f),
+    SansSerif(ButtonDef("cmd_fatigue_Db_Test", -1, "frm_Fatigue_Dbase", 4440, 4800, 852, 372, "&Test Data"), 7.8f),
+    Font(ButtonDef("cmd_fatigue_Db_OK", -1, "frm_Fatigue_Dbase", 5520, 4800, 975, 375, "&Select"), 8.4f, false, false,
+         "Arial"),
+    SansSerif(ButtonDef("cmd_Fatigue_Db_Cancel", -1, "frm_Fatigue_Dbase", 6720, 4800, 975, 375, "&Close"), 7.8f),
 };
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/seq_text.h"
 #include "platform/runtime/sng.h"
@@ -18,8 +19,6 @@ constexpr int kRowCount = 8;
 
 bool IsStressRow(FdbRow row) { return row == FdbRow::Se || row == FdbRow::Sy || row == FdbRow::Su; }
 bool IsStrengthRow(FdbRow row) { return row == FdbRow::Sy || row == FdbRow::Su; }
-
-bool OnlyBlanks(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 }  // namespace
 
 void FatigueDbPanel::Text_Click(FdbRow row, int index) {

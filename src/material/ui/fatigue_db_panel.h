@@ -12,7 +12,7 @@ struct ProgramState;
 
 // Colours of the grid cells: the system button face, the set picked in
 // browse mode (light yellow), the set marked in edit mode (light grey).
-inline constexpr int32_t kFdbCellColour = static_cast<int32_t>(0x8000000F);
+inline constexpr int32_t kFdbCellColour = kColourButtonFace;
 inline constexpr int32_t kFdbPickedColour = 0x00C0FFFF;
 inline constexpr int32_t kFdbMarkedColour = 0x00E0E0E0;
 

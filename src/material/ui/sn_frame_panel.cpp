@@ -4,6 +4,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
+#include "loading/loading_units.h"
 #include "material/sn_input_rules.h"
 #include "material/ui/material_commands.h"
 #include "platform/runtime/format.h"
@@ -477,37 +478,6 @@ void SnFramePanel::SNEt_LostFocus() {
   main.results().Pic_Dam.SetVisible(false);
   DisableControl(main.menus().mnu_form);
   DisableControl(main.menus().mnu_report);
-  if (s.loadingUnits.LoadQuantity == "Strain ") RescaleStrainLoading(oldE, v);
+  if (s.loadingUnits.LoadQuantity == "Strain ") RescaleStrainLoading(s, oldE);
   EnableRunWhenReady();
-}
-
-void SnFramePanel::RescaleStrainLoading(float oldE, float newE) {
-  ProgramState& s = state();
-  auto& ld = s.loadingData;
-  auto& lu = s.loadingUnits;
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
-  const bool noHistory = batch < 0 || batch >= static_cast<int>(s.loadingDatabase.BatchPointCount.size()) ||
-                         s.loadingDatabase.BatchPointCount[batch] == 0;
-  if (noHistory) {
-    lu.LoadUnitFactor = Sng(1e6 / newE);
-    lu.LoadToStressFactor = 1;
-  } else {
-    lu.LoadUnitFactor = 1;
-    lu.LoadToStressFactor = Sng(newE / 1e6);
-  }
-  const float ratio = newE / oldE;
-  ld.StressRangeTo *= ratio;
-  ld.StressRangeFrom *= ratio;
-  ld.StressMinOrMean *= ratio;
-  ld.StressRange = ld.StressRangeTo;
-  ld.StressMinOrMeanInput = ld.StressMinOrMean;
-  const float mode = ld.StressInputMode;
-  ld.SpectrumSmax = ld.StressRange / mode + ld.StressMinOrMean;
-  ld.SpectrumSmin = ld.StressRange / mode * (1 - mode) + ld.StressMinOrMean;
-  ld.LoadSmax = ld.SpectrumSmax;
-  ld.LoadSmin = ld.SpectrumSmin;
-  if (ld.SpectrumSmax < ld.SpectrumSmin) {
-    SwapValues(ld.SpectrumSmax, ld.SpectrumSmin);
-    SwapValues(ld.LoadSmax, ld.LoadSmin);
-  }
 }

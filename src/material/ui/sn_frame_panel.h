@@ -108,7 +108,6 @@ class SnFramePanel {
   bool KeptUntyped(TextBox& box, int32_t backColour);
   void DrawSN();
   void UpdateDataBox();
-  void RescaleStrainLoading(float oldE, float newE);
   // Applies an accepted m' with the derived field of the extension.
   void ApplyExtensionExponent(float mPrime);
 };

@@ -4,7 +4,7 @@
 #include <utility>
 
 std::string RuntimeErrorText(int code) {
-  static constexpr std::array<std::pair<int, const char*>, 14> kTexts{{
+  static constexpr std::array<std::pair<int, const char*>, 16> kTexts{{
       {kErrOverflow, "Overflow"},
       {kErrOutOfMemory, "Out of memory"},
       {kErrTypeMismatch, "Type mismatch"},
@@ -19,6 +19,8 @@ std::string RuntimeErrorText(int code) {
       {kErrPermissionDenied, "Permission denied"},
       {kErrPathFileAccess, "Path/File access error"},
       {kErrPathNotFound, "Path not found"},
+      {kErrNoSuchElement, "Control array element doesn't exist"},
+      {kErrNoSuchProperty, "Object doesn't support this property or method"},
   }};
   for (const auto& [c, text] : kTexts)
     if (c == code) return text;

@@ -19,6 +19,8 @@ enum RuntimeErrorCode : int {
   kErrDeviceUnavailable = 68,
   kErrPathFileAccess = 75,
   kErrPathNotFound = 76,
+  kErrNoSuchElement = 340,
+  kErrNoSuchProperty = 438,
 };
 
 // The runtime's own text for an error number ("File not found", ...).

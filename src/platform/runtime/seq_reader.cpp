@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/runtime/atomic_file.h"
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_text.h"
@@ -18,8 +19,6 @@ namespace {
 
 // No file of the program comes near this; a larger one is refused, not loaded.
 constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool FolderExists(const std::string& path) {
   const auto slash = path.rfind('/');

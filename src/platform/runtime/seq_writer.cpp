@@ -13,6 +13,7 @@ constexpr int kZoneWidth = 14;
 }
 
 void SeqWriter::Append(std::string_view utf8) {
+  afterNumber_ = false;
   const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
   const std::size_t start = bytes_.size();
   if (std::all_of(utf8.begin(), utf8.end(), ascii)) bytes_ += utf8;  // the same bytes in both
@@ -42,19 +43,24 @@ SaveResult SeqWriter::Save(const std::string& path) const {
 
 SeqWriter& SeqWriter::PrintText(std::string_view text) {
   const std::string item = StorableText(text);
-  if (NeedsQuotes(item)) Append("\"" + item + "\"");
+  if (NeedsQuotes(item) || (item.empty() && afterNumber_)) Append("\"" + item + "\"");
   else Append(item);
   return *this;
 }
 
+void SeqWriter::PrintNumber(const std::string& text) {
+  Append(text);
+  afterNumber_ = true;
+}
+
 void SeqWriter::PrintItem(float value) {
-  if (Writable(value)) Append(PrintSingle(value));
+  if (Writable(value)) PrintNumber(PrintSingle(value));
 }
 void SeqWriter::PrintItem(double value) {
-  if (Writable(value)) Append(PrintDouble(value));
+  if (Writable(value)) PrintNumber(PrintDouble(value));
 }
-void SeqWriter::PrintItem(int16_t value) { Append(PrintInteger(value)); }
-void SeqWriter::PrintItem(int32_t value) { Append(PrintInteger(value)); }
+void SeqWriter::PrintItem(int16_t value) { PrintNumber(PrintInteger(value)); }
+void SeqWriter::PrintItem(int32_t value) { PrintNumber(PrintInteger(value)); }
 void SeqWriter::PrintItem(std::string_view text) { Append(WithoutControlCharacters(text, /*keepLineBreaks=*/true)); }
 
 void SeqWriter::PrintItem(Tab tab) {

@@ -65,7 +65,9 @@ class SeqWriter {
   void EndLine();
 
   // One text item that SeqReader::ReadString gives back exactly (the text as
-  // StorableText keeps it, in double quotes where it must be).
+  // StorableText keeps it, in double quotes where it must be). An empty text
+  // right after a number on its line is written as "": the reader takes the
+  // line end with the number and would otherwise read the next line.
   SeqWriter& PrintText(std::string_view text);
 
   // Whether a non-finite number was given (and left out): the bytes are then
@@ -107,6 +109,7 @@ class SeqWriter {
  private:
   // Appends UTF-8 text as Windows-1252 and follows the print column.
   void Append(std::string_view utf8);
+  void PrintNumber(const std::string& text);
   void PadTo(int column);
   // Whether a number can be written; marks the writer when it cannot.
   bool Writable(double value);
@@ -114,4 +117,5 @@ class SeqWriter {
   std::string bytes_;
   int column_ = 1;
   bool nonFinite_ = false;
+  bool afterNumber_ = false;  // the last item of the line is a number
 };

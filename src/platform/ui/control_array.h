@@ -9,9 +9,6 @@ class Control;
 class MenuItem;
 class Form;
 
-// Run-time error number of a missing array element.
-inline constexpr int kErrNoSuchElement = 340;
-
 // Handlers shared by all elements of a control array: each receives the
 // element's index.
 struct ControlArrayHandlers {

@@ -61,3 +61,5 @@ enum CheckValue : int { kUnchecked = 0, kChecked = 1, kGrayed = 2 };
 
 // Colour meaning "not set: use the control's default".
 inline constexpr int32_t kDefaultColour = -1;
+// The system's button-face colour.
+inline constexpr int32_t kColourButtonFace = static_cast<int32_t>(0x8000000F);

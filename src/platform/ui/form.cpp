@@ -382,7 +382,10 @@ void Form::Remove(Control& c) {
   std::erase_if(controls_, [&](const auto& p) { return p.get() == &c; });
 }
 
+bool Form::FirstRunOf(const std::string& task) { return tasksRun_.insert(task).second; }
+
 void Form::ResetToDesign() {
+  tasksRun_.clear();
   std::vector<Control*> loadedAtRunTime;
   for (const auto& c : controls_) {
     const bool designed = std::any_of(design_.begin(), design_.end(), [&](const ControlDef& r) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -88,6 +89,12 @@ class Form {
   bool Unload(int unloadMode = kUnloadFormCode);
   // The user closes the window (the close box).
   bool close() { return Unload(kUnloadFormControlMenu); }
+
+  // Work that must be done at most once on the controls as they stand (the
+  // screen layout multiplies their current values): the first call with a
+  // task's name returns true, every later one false, until an unload and a
+  // fresh load put the controls back to their design values.
+  bool FirstRunOf(const std::string& task);
 
   // Controls from a definition table. May be called more than once.
   void Build(std::span<const ControlDef> rows);
@@ -217,6 +224,7 @@ class Form {
   std::map<std::pair<std::string, int>, MenuItem*> menusByName_;
   std::map<std::string, std::unique_ptr<ControlArrayBase>> arrays_;
   std::vector<ControlDef> design_;
+  std::set<std::string> tasksRun_;
   std::vector<MenuDef> menuDesign_;
 
   Control* focus_ = nullptr;

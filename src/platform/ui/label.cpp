@@ -12,6 +12,15 @@ Label::Label(Form& form, Control* container, std::string name, int index)
   AttachWidget(label_);
 }
 
+void Label::SetWidth(float twips) {
+  Control::SetWidth(twips);
+  FitToCaption();
+}
+void Label::SetHeight(float twips) {
+  Control::SetHeight(twips);
+  FitToCaption();
+}
+
 void Label::SetCaption(const std::string& caption) {
   caption_ = caption;
   label_->setText(ToQLines(caption));

@@ -4,10 +4,13 @@
 
 class QLabel;
 
-// A label. With AutoSize its Width and Height follow its caption and font.
+// A label. With AutoSize its Width and Height follow its caption and font:
+// they are fitted again after every change of caption, font, Width or Height.
 class Label : public Control {
  public:
   Label(Form& form, Control* container, std::string name, int index);
+  void SetWidth(float twips) override;
+  void SetHeight(float twips) override;
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   int Alignment() const { return alignment_; }

@@ -22,15 +22,13 @@ constexpr const char* kLoadingDbDiagrams[] = {"frm_Hist", "frm_Spectr", "frm_Dis
 AboutFramePanel::AboutFramePanel(FormMain& m)
     : main(m),
       frm_about(m.frame("frm_about")),
-      lbl_about(m.array<Label>("lbl_about")),
+      info_about(m.array<Label>("info_about")),
       cmd_about(m.button("cmd_about")),
       Label1(m.label("Label1")),
       Label2(m.label("Label2")),
       Label3(m.label("Label3")),
       Label4(m.label("Label4")) {
   cmd_about.onClick = [this] { cmd_about_Click(); };
-  m.menus().mnu_about.onClick = [this] { mnu_about_Click(); };
-  m.menus().mnu_hlp_ind.onClick = [this] { mnu_hlp_ind_Click(); };
 }
 
 void AboutFramePanel::mnu_about_Click() {
@@ -40,7 +38,7 @@ void AboutFramePanel::mnu_about_Click() {
   shell.UiStateBeforeAbout = shell.UiState;
   main.menus().mnu_hlp_ind.SetVisible(false);
   main.menus().sepbar4.SetVisible(false);
-  shell.UiState = 0;
+  shell.UiState = ui_state::kBusy;
   frm_about.SetVisible(true);
   for (const CoveredFrame& c : kCovered) {
     Frame& frame = main.frame(c.frame);
@@ -69,5 +67,5 @@ void AboutFramePanel::cmd_about_Click() {
 }
 
 void AboutFramePanel::mnu_hlp_ind_Click() {
-  if (main.state().shellState.UiState == 1) main.host().ShowHelp("duvak.hlp");
+  if (main.state().shellState.UiState == ui_state::kIdle) main.host().ShowHelp("duvak.hlp");
 }

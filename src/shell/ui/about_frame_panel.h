@@ -19,7 +19,7 @@ class AboutFramePanel {
 
   FormMain& main;
   Frame& frm_about;
-  ControlArray<Label>& lbl_about;
+  ControlArray<Label>& info_about;
   CommandButton& cmd_about;
   Label& Label1;
   Label& Label2;

@@ -71,6 +71,11 @@ constexpr ControlDef Font(ControlDef d, float size, bool bold = false, bool ital
   d.fontName = name;
   return d;
 }
+// The design fonts of the working frames and of the controls in them.
+constexpr ControlDef SansSerif(ControlDef d, float size, bool bold = false) {
+  return Font(d, size, bold, false, "Microsoft Sans Serif");
+}
+constexpr ControlDef TitleFont(ControlDef d) { return Font(d, 12, true, true, "Arial"); }
 constexpr ControlDef Colours(ControlDef d, int32_t fore, int32_t back = kDefaultColour) {
   d.foreColor = fore;
   d.backColor = back;

@@ -2,19 +2,18 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
-#include "engine/ui/input_step_commands.h"
+#include "engine/ui/engine_wiring.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
-#include "platform/draw/hidden_picture.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "platform/draw/hidden_picture.h"
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_show.h"
-#include "shell/ui/job_file_commands.h"
 #include "shell/ui/job_texts_panel.h"
 #include "shell/ui/main_window_tables.h"
 #include "shell/ui/settings_frame_panel.h"
@@ -36,7 +35,7 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   for (std::span<const ControlDef> table : MainWindowTables()) Build(table);
 
   menus_ = std::make_unique<MainMenus>(*this);
-  problemDefinition_ = std::make_unique<AnalysisFramePanel>(*this);
+  problemDefinition_ = std::make_unique<ProblemDefinitionPanel>(*this);
   settings_ = std::make_unique<SettingsFramePanel>(*this);
   about_ = std::make_unique<AboutFramePanel>(*this);
   snInputs_ = std::make_unique<SnFramePanel>(*this);
@@ -51,8 +50,8 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   formShow_ = std::make_unique<FormShow>(state, host, *this);
   dialog_ = std::make_unique<WarrantyDialog>(host, *this);
   printer2_ = std::make_unique<HiddenPicture>();
-  WireJobFileCommands(*this);
-  WireInputStepCommands(*this);
+  WireMainMenus(*this);
+  WireEngineCommands(*this);
   WireStepButtons(*this);
 
   onLoad = [this] { form_main::Form_Load(*this); };

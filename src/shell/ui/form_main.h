@@ -7,7 +7,7 @@
 #include "shell/ui/main_menus.h"
 
 struct ProgramState;
-class AnalysisFramePanel;
+class ProblemDefinitionPanel;
 class SettingsFramePanel;
 class AboutFramePanel;
 class SnFramePanel;
@@ -41,7 +41,7 @@ class FormMain : public Form {
 
   MainMenus& menus() const { return *menus_; }
 
-  AnalysisFramePanel& problemDefinition() const { return *problemDefinition_; }  // frm_analysis
+  ProblemDefinitionPanel& problemDefinition() const { return *problemDefinition_; }  // frm_analysis
   SettingsFramePanel& settings() const { return *settings_; }                   // frm_settings
   AboutFramePanel& about() const { return *about_; }                            // frm_about, title
   SnFramePanel& snInputs() const { return *snInputs_; }                         // frm_SN
@@ -63,7 +63,7 @@ class FormMain : public Form {
  private:
   ProgramState& state_;
   std::unique_ptr<MainMenus> menus_;
-  std::unique_ptr<AnalysisFramePanel> problemDefinition_;
+  std::unique_ptr<ProblemDefinitionPanel> problemDefinition_;
   std::unique_ptr<SettingsFramePanel> settings_;
   std::unique_ptr<AboutFramePanel> about_;
   std::unique_ptr<SnFramePanel> snInputs_;

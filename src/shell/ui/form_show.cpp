@@ -1,12 +1,14 @@
 #include "shell/ui/form_show.h"
 
 #include "layout/ui/layout_services.h"
+#include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/ui/control_rows.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/main_menus.h"
 #include "shell/ui/shell_commands.h"
+#include "shell/user_messages.h"
 
 namespace {
 
@@ -53,31 +55,57 @@ constexpr ControlDef Hidden(ControlDef d) {
   d.visible = false;
   return d;
 }
-constexpr ControlDef ScrollDef(const char* name, const char* parent, float l, float t, float w, float h) {
-  ControlDef d = Make(ControlKind::HScrollBar, name, -1, parent, l, t, w, h, "", true);
-  d.max = 41;  // ten rows shown over at most 51 points
-  d.largeChange = 10;
+constexpr ControlDef Separator(int index, float y) {
+  ControlDef d = Hidden(Colours(LineDef("DMline", index, "pic_master1", 0, y, 2640, y), kColourButtonFace));
+  d.borderWidth = 10;
   return d;
+}
+constexpr ControlDef ScrollDef(const char* name, const char* parent, float l, float t, float w, float h) {
+  ControlDef d = Make(ControlKind::VScrollBar, name, -1, parent, l, t, w, h, "", true);
+  d.max = 41;          // ten rows shown over at most 51 points
+  d.largeChange = 10;  // chosen
+  return d;
+}
+constexpr ControlDef EditorFont(ControlDef d, float size) { return Font(d, size, false, false, "Microsoft Sans Serif"); }
+// A caption box: a text box that shows a caption and takes no typing.
+constexpr ControlDef Caption(ControlDef d) {
+  d.locked = true;
+  d.borderStyle = kBorderNone;  // chosen
+  return d;
+}
+// A row of the test point grid: its number, stress cell and life cell.
+constexpr ControlDef RowNumber(int row, float top, const char* number) {
+  return EditorFont(LabelDef("lbl_CLOn", row, "frm_diag2", 360, top, 336, 336, number), 8.4f);
+}
+constexpr ControlDef StressCell(int row, float top) {
+  return EditorFont(BoxDef("txt_CLOx", row, "frm_diag2", 636, top, 1075, 330, ""), 8.4f);
+}
+// The life cell ends where the scroll bar begins (2916), not under it.
+constexpr ControlDef LifeCell(int row, float top) {
+  return EditorFont(BoxDef("txt_CLOn", row, "frm_diag2", 1728, top, 1188, 330, ""), 8.4f);
 }
 
 // Frames and pictures of the views; their drawings size and place them.
 constexpr ControlDef kShowControls[] = {
     Font(FrameDef("frm_diag", "", 0, 10, 9120, 8040, "Life Distribution", false), 10, true, true),  // chosen
     PictureDef("pic_diag", "frm_diag", 120, 240, 8880, 7680),                                         // chosen
-    LabelDef("Res_prob", 0, "frm_diag", 240, 7560, 1335, 255, "Life [cyc]", false),                 // chosen geometry
-    LabelDef("Res_prob", 1, "frm_diag", 4560, 7560, 1815, 255, "Fit:  ", false),                    // chosen
-    BoxDef("Res_probT", 0, "frm_diag", 1680, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 1, "frm_diag", 2880, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 2, "frm_diag", 6480, 7530, 1095, 285, "", false),                           // chosen
-    BoxDef("Res_probT", 3, "frm_diag", 7680, 7530, 1095, 285, "", false),                           // chosen
+    LabelDef("Res_prob", 0, "pic_diag", 240, 7320, 1335, 255, "Life [cyc]", false),                 // chosen geometry
+    LabelDef("Res_prob", 1, "pic_diag", 4560, 7320, 1815, 255, "Fit:  ", false),                    // chosen
+    BoxDef("Res_probT", 0, "pic_diag", 1680, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 1, "pic_diag", 2880, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 2, "pic_diag", 6480, 7290, 1095, 285, "", false),                           // chosen
+    BoxDef("Res_probT", 3, "pic_diag", 7680, 7290, 1095, 285, "", false),                           // chosen
     Font(FrameDef("frm_master", "", 0, 10, 9120, 8040, "Master Curve", false), 10, true, true),     // chosen
     PictureDef("pic_master", "frm_master", 120, 240, 8880, 7680),                                     // chosen
     Font(FrameDef("frm_master1", "", 9120, 10, 2880, 8040, "Input Data", false), 10, true, true),   // chosen
     PictureDef("pic_master1", "frm_master1", 120, 240, 2640, 7680),                                   // chosen
+    // Five separator lines of the input-data panel, 10 pixels wide; their places are chosen.
+    Separator(0, 1440), Separator(1, 2880), Separator(2, 4320), Separator(3, 5760), Separator(4, 7200),
     Font(FrameDef("frm_rand", "", 2400, 1200, 7200, 5400, "Random Variables", false), 10, true),    // chosen
-    ButtonDef("cmd_ok", -1, "frm_rand", 1800, 4800, 1095, 375, "&OK"),                              // chosen
-    ButtonDef("cmd_cancel", -1, "frm_rand", 4200, 4800, 1095, 375, "&Cancel"),                      // chosen
-    ButtonDef("cmd_draw", -1, "frm_rand", 3000, 4800, 1095, 375, "&Draw", false),                   // chosen
+    // The random-variable dialog's buttons lie on the window below its frame; it shows them.
+    ButtonDef("cmd_ok", -1, "", 4057, 7470, 1095, 375, "&OK", false),                              // chosen
+    ButtonDef("cmd_cancel", -1, "", 5452, 7470, 1095, 375, "&Cancel", false),                      // chosen
+    ButtonDef("cmd_draw", -1, "", 6847, 7470, 1095, 375, "&Draw", false),                          // chosen
     // The random-variable dialog.
     Indexed(OptionDef("chk_distr", "frm_rand", 240, 600, 1935, 300, "None"), 1),  // chosen geometry
     Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 930, 1935, 300, "Normal"), 2), "pdf=1/B/sqrt(2pi)exp[-(X-A)^2/2/B^2]"),  // chosen geometry
@@ -88,6 +116,8 @@ constexpr ControlDef kShowControls[] = {
     Hidden(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2580, 1935, 300, "Correlated"), 0)),  // chosen geometry
     LabelDef("Distr_Type", 0, "frm_rand", 240, 300, 1935, 255, "Scaling distribution:"),  // chosen geometry
     LabelDef("Distr_Type", 1, "frm_rand", 2640, 300, 1935, 255, "Parameters:"),  // chosen geometry
+    LabelDef("Distr_Type", 2, "frm_rand", 4920, 300, 1935, 255, ""),  // chosen
+    Hidden(CheckDef("chk_corr", -1, "frm_rand", 2640, 2580, 1935, 300, "Correlated")),  // chosen geometry
     LabelDef("Distr_Var", -1, "frm_rand", 240, 3120, 6600, 255, "Variability of the "),  // chosen
     LabelDef("Distr_par", 0, "frm_rand", 2640, 600, 1215 + 0, 255, "C.O.V. = "),  // chosen geometry
     LabelDef("Distr_par", 1, "frm_rand", 2640, 1680, 1215 + 720, 255, "STDV:     B = "),  // chosen geometry
@@ -98,54 +128,36 @@ constexpr ControlDef kShowControls[] = {
     BoxDef("txt_distr", 1, "frm_rand", 3840, 930, 855, 285, "0"),  // chosen geometry
     BoxDef("txt_distr", 2, "frm_rand", 3840, 1290, 855, 285, "0"),  // chosen geometry
     PictureDef("pic_rand", "frm_rand", 4920, 600, 2040, 2160),  // chosen
-    // The fatigue test data editor.
-    Font(FrameDef("frm_diag2", "", 9240, 10, 2700, 8040, "Test Data", false), 9, true),  // chosen
-    LabelDef("lbl_points", 0, "frm_diag2", 120, 360, 1575, 255, "No of Points:"),  // chosen name and geometry
-    BoxDef("txt_points", 0, "frm_diag2", 1800, 330, 735, 285, ""),  // chosen geometry
-    LabelDef("lbl_points", 1, "frm_diag2", 120, 690, 1575, 255, "Yield Strength [MPa]:"),  // chosen name and geometry
-    BoxDef("txt_points", 1, "frm_diag2", 1800, 660, 735, 285, ""),  // chosen geometry
-    LabelDef("lbl_points", 2, "frm_diag2", 120, 1020, 1575, 255, "Ultimate Strength [MPa]"),  // chosen name and geometry
-    BoxDef("txt_points", 2, "frm_diag2", 1800, 990, 735, 285, ""),  // chosen geometry
-    LabelDef("lbl_points", 3, "frm_diag2", 120, 1350, 1575, 255, "Stress ratio:"),  // chosen name and geometry
-    BoxDef("txt_points", 3, "frm_diag2", 1800, 1320, 735, 285, ""),  // chosen geometry
-    LabelDef("lbl_Name", -1, "frm_diag2", 120, 1800, 735, 255, "Material:"),  // chosen name and geometry
-    BoxDef("txt_Name", -1, "frm_diag2", 960, 1770, 1575, 285, ""),  // chosen geometry
-    PictureDef("pic_CLO", "frm_diag2", 120, 2280, 2460, 3150),  // chosen
-    LabelDef("lbl_CLOn", 0, "pic_CLO", 60, 75, 420, 255, "1"),  // chosen
-    BoxDef("txt_CLOx", 0, "pic_CLO", 540, 60, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 0, "pic_CLO", 1470, 60, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 1, "pic_CLO", 60, 375, 420, 255, "2"),  // chosen
-    BoxDef("txt_CLOx", 1, "pic_CLO", 540, 360, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 1, "pic_CLO", 1470, 360, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 2, "pic_CLO", 60, 675, 420, 255, "3"),  // chosen
-    BoxDef("txt_CLOx", 2, "pic_CLO", 540, 660, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 2, "pic_CLO", 1470, 660, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 3, "pic_CLO", 60, 975, 420, 255, "4"),  // chosen
-    BoxDef("txt_CLOx", 3, "pic_CLO", 540, 960, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 3, "pic_CLO", 1470, 960, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 4, "pic_CLO", 60, 1275, 420, 255, "5"),  // chosen
-    BoxDef("txt_CLOx", 4, "pic_CLO", 540, 1260, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 4, "pic_CLO", 1470, 1260, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 5, "pic_CLO", 60, 1575, 420, 255, "6"),  // chosen
-    BoxDef("txt_CLOx", 5, "pic_CLO", 540, 1560, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 5, "pic_CLO", 1470, 1560, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 6, "pic_CLO", 60, 1875, 420, 255, "7"),  // chosen
-    BoxDef("txt_CLOx", 6, "pic_CLO", 540, 1860, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 6, "pic_CLO", 1470, 1860, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 7, "pic_CLO", 60, 2175, 420, 255, "8"),  // chosen
-    BoxDef("txt_CLOx", 7, "pic_CLO", 540, 2160, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 7, "pic_CLO", 1470, 2160, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 8, "pic_CLO", 60, 2475, 420, 255, "9"),  // chosen
-    BoxDef("txt_CLOx", 8, "pic_CLO", 540, 2460, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 8, "pic_CLO", 1470, 2460, 900, 285, ""),  // chosen
-    LabelDef("lbl_CLOn", 9, "pic_CLO", 60, 2775, 420, 255, "10"),  // chosen
-    BoxDef("txt_CLOx", 9, "pic_CLO", 540, 2760, 855, 285, ""),  // chosen
-    BoxDef("txt_CLOn", 9, "pic_CLO", 1470, 2760, 900, 285, ""),  // chosen
-    ScrollDef("scroll_CLO", "frm_diag2", 120, 5460, 2460, 255),  // chosen
-    ButtonDef("cmd_CLO_open", -1, "frm_diag2", 120, 5940, 1200, 375, "O&pen"),  // chosen geometry
-    ButtonDef("cmd_CLO_Del", -1, "frm_diag2", 1380, 5940, 1200, 375, "&New"),  // chosen geometry
-    ButtonDef("cmd_CLO_OK", -1, "frm_diag2", 120, 6420, 1200, 375, "&OK"),  // chosen geometry
-    ButtonDef("cmd_CLO_canc", -1, "frm_diag2", 1380, 6420, 1200, 375, "&Cancel"),  // chosen geometry
+    // The fatigue test data editor: design values relative to frm_diag2,
+    // fonts "Microsoft Sans Serif"; the caption boxes txt_label stand beside
+    // the name box and the value boxes. The diagram lays out the frame itself.
+    Font(FrameDef("frm_diag2", "", 9240, 10, 3600, 8040, "Test Data", false), 9, true),  // chosen
+    EditorFont(BoxDef("txt_Name", -1, "frm_diag2", 1440, 420, 1692, 330, ""), 9),
+    Caption(EditorFont(BoxDef("txt_label", 0, "frm_diag2", 240, 480, 780, 285, "Material:"), 9)),
+    Caption(EditorFont(BoxDef("txt_label", 1, "frm_diag2", 240, 960, 1125, 285, "No of Points:"), 9)),
+    Caption(EditorFont(BoxDef("txt_label", 2, "frm_diag2", 240, 1470, 1932, 285, "Yield Strength [MPa]:"), 9)),
+    Caption(EditorFont(BoxDef("txt_label", 3, "frm_diag2", 240, 1940, 1932, 285, "Ultimate Strength [MPa]"), 9)),
+    Caption(EditorFont(BoxDef("txt_label", 4, "frm_diag2", 240, 2500, 1932, 285, "Stress ratio:"), 9)),
+    EditorFont(BoxDef("txt_points", 0, "frm_diag2", 2244, 914, 872, 330, ""), 9),
+    EditorFont(BoxDef("txt_points", 1, "frm_diag2", 2244, 1416, 872, 330, ""), 9),
+    EditorFont(BoxDef("txt_points", 2, "frm_diag2", 2244, 1916, 872, 330, ""), 9),
+    EditorFont(BoxDef("txt_points", 3, "frm_diag2", 2244, 2400, 872, 330, ""), 9),
+    EditorFont(PictureDef("pic_CLO", "frm_diag2", 360, 3072, 2736, 330), 8.4f),
+    RowNumber(0, 3396, "1"), StressCell(0, 3396), LifeCell(0, 3396),
+    RowNumber(1, 3708, "2"), StressCell(1, 3708), LifeCell(1, 3708),
+    RowNumber(2, 4020, "3"), StressCell(2, 4020), LifeCell(2, 4020),
+    RowNumber(3, 4332, "4"), StressCell(3, 4332), LifeCell(3, 4332),
+    RowNumber(4, 4656, "5"), StressCell(4, 4656), LifeCell(4, 4656),
+    RowNumber(5, 4968, "6"), StressCell(5, 4968), LifeCell(5, 4968),
+    RowNumber(6, 5280, "7"), StressCell(6, 5280), LifeCell(6, 5280),
+    RowNumber(7, 5592, "8"), StressCell(7, 5592), LifeCell(7, 5592),
+    RowNumber(8, 5916, "9"), StressCell(8, 5916), LifeCell(8, 5916),
+    RowNumber(9, 6228, "10"), StressCell(9, 6228), LifeCell(9, 6228),
+    ScrollDef("scroll_CLO", "frm_diag2", 2916, 3396, 215, 3165),
+    EditorFont(ButtonDef("cmd_CLO_open", -1, "frm_diag2", 480, 6960, 1092, 372, "&Open"), 7.8f),
+    EditorFont(ButtonDef("cmd_CLO_Del", -1, "frm_diag2", 1800, 6960, 1095, 375, "&New"), 7.8f),
+    EditorFont(ButtonDef("cmd_CLO_OK", -1, "frm_diag2", 480, 7440, 1095, 375, "&OK"), 7.8f),
+    EditorFont(ButtonDef("cmd_CLO_canc", -1, "frm_diag2", 1800, 7440, 1095, 375, "&Cancel"), 7.8f),
 };
 
 Form& Built(Form& f) {
@@ -197,9 +209,8 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
       txt_distr(array<TextBox>("txt_distr")),
       pic_rand(picture("pic_rand")),
       frm_diag2(frame("frm_diag2")),
-      lbl_points(array<Label>("lbl_points")),
+      txt_label(array<TextBox>("txt_label")),
       txt_points(array<TextBox>("txt_points")),
-      lbl_Name(label("lbl_Name")),
       txt_Name(textBox("txt_Name")),
       pic_CLO(picture("pic_CLO")),
       lbl_CLOn(array<Label>("lbl_CLOn")),
@@ -224,7 +235,15 @@ void FormShow::Form_Load() {
   SetTop(main_.Top());
   SetLeft(main_.Left());
   const LayoutScales& scales = state_.layoutScales;
-  if (scales.ScaleX != 1.0f && scales.ScaleY != 1.0f) LayoutShowForm(*this);
+  if (scales.ScaleX == 1.0f || scales.ScaleY == 1.0f) return;
+  try {
+    LayoutShowForm(*this);
+  } catch (const RuntimeError& e) {
+    // The layout ends at the step that failed and keeps what it did before;
+    // the command that brought the window up goes on.
+    AlertBox(state_.shellState, host(), RuntimeErrorText(e.code()), MsgButtons::OKOnly, MsgIcon::Critical, 1,
+             Caption());
+  }
 }
 
 void FormShow::Form_Unload(int& /*cancel*/) {

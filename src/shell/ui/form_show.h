@@ -16,7 +16,8 @@ class FormShow : public Form {
   ProgramState& state() const { return state_; }
 
   // Load: the diagram pictures take the diagrams colour, the window the main
-  // window's place; its layout runs unless a layout scale is 1.
+  // window's place; its layout runs unless a layout scale is 1. A layout that
+  // fails is reported with the runtime's text, and the load goes on.
   void Form_Load();
   // Unload: back to the main window, which is idle again.
   void Form_Unload(int& cancel);
@@ -64,9 +65,8 @@ class FormShow : public Form {
   ControlArray<TextBox>& txt_distr;
   PictureBox& pic_rand;
   Frame& frm_diag2;
-  ControlArray<Label>& lbl_points;
+  ControlArray<TextBox>& txt_label;  // captions: 0 name, 1 count, 2 Sy, 3 Su, 4 R
   ControlArray<TextBox>& txt_points;  // 0 count, 1 Sy, 2 Su, 3 R
-  Label& lbl_Name;
   TextBox& txt_Name;
   PictureBox& pic_CLO;
   ControlArray<Label>& lbl_CLOn;  // rows 0 .. 9

@@ -6,11 +6,13 @@
 #include <system_error>
 
 #include "component/ui/data_box_panel.h"
+#include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
+#include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/material_commands.h"
 #include "material/ui/sn_frame_panel.h"
@@ -22,8 +24,6 @@
 #include "shell/user_messages.h"
 
 namespace {
-
-constexpr const char* kDatabaseChangesLost = "Changes in Fatigue Database will be lost.";
 
 // The common dialog's request for a job file: the filter, the flags, no file
 // name and the current folder.
@@ -47,27 +47,7 @@ void SaveJob(FormMain& main) {
 // unsaved edits are lost unless the user keeps them (then the job is not
 // opened). Returns whether the job may be opened.
 bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
-  const ProgramState& s = main.state();
-  const FatigueDbState& fdb = s.fatigueDbState;
-  if (!sources.materialFromDatabase || fdb.FatigueDbModified != 1 || fdb.FatigueBatchCount < 1)
-    return true;
-  return AlertBox(s.shellState, main.host(), kDatabaseChangesLost, MsgButtons::OKCancel,
-                  MsgIcon::Exclamation, 2, kOpenJobTitle) == kAnswerOK;
-}
-
-// The problem definition's working copies follow the job just read.
-void PresetDialogFromOptions(ProgramState& s) {
-  const AnalysisOptions& a = s.analysisOptions;
-  AnalysisDialogState& d = s.analysisDialogState;
-  d.DlgAnalysisMode = a.AnalysisMode;
-  d.DlgParameter = a.MasterCurveParameter;
-  d.DlgLoadingType = a.LoadingType;
-  d.DlgMeanStressOption = a.MeanStressOption;
-  d.DlgSNDataSpecimen = a.SNDataSpecimen;
-  // Open commits the job's stress approach and notch sensitivity; the working
-  // copies follow them so that the next OK keeps them.
-  if (a.StressApproach != 0) d.DlgStressApproach = a.StressApproach;
-  if (a.NotchSensitivityMode != 0) d.DlgNotchSensitivity = a.NotchSensitivityMode;
+  return !sources.materialFromDatabase || MayLoseFatigueDbChanges(main.state(), main.host(), kOpenJobTitle);
 }
 
 // The job's S-N data come from its set of the fatigue database, read again
@@ -155,8 +135,4 @@ void mnu_start_Click(FormMain& main, int Index) {
     case 2: main.Unload(); break;
     default: break;
   }
-}
-
-void WireJobFileCommands(FormMain& main) {
-  main.menus().mnu_start.onClick = [&main](int i) { mnu_start_Click(main, i); };
 }

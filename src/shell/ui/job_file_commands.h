@@ -7,6 +7,3 @@ class FormMain;
 // `mnu_start(Index)`: 0 "&Open..." reads a job file and restores its database
 // sources, 1 "&Save..." writes the job, 2 "E&xit" unloads the main window.
 void mnu_start_Click(FormMain& main, int Index);
-
-// Connects the three items of `mnu_start` to mnu_start_Click.
-void WireJobFileCommands(FormMain& main);

@@ -53,10 +53,10 @@ constexpr MenuDef kMainMenus[] = {
 
     // Popup menus: invisible top-level menus shown at the pointer. The
     // handlers set the items' captions, check marks and visibility first.
-    {"pop_disp", -1, "", -1, "Display", false, true, false},  // chosen caption
-    {"pop_disp1", 0, "pop_disp", -1, "Life in &Cycles"},
-    {"pop_disp1", 1, "pop_disp", -1, "Life in &Blocks"},
-    {"pop_disp1", 2, "pop_disp", -1, "Life in &Hours"},
+    {"pop_disp", -1, "", -1, "DispDamage", false, true, false},
+    {"pop_disp1", 0, "pop_disp", -1, "Display Damage"},
+    {"pop_disp1", 1, "pop_disp", -1, "Dislpay Cumulative Damage"},
+    {"pop_disp1", 2, "pop_disp", -1, "&Log-normal Distribution"},
     {"pop_res", -1, "", -1, "Result", false, true, false},  // chosen caption
     {"pop_res1", 0, "pop_res", -1, "Life in &Cycles"},
     {"pop_res1", 1, "pop_res", -1, "Life in &Blocks"},

@@ -7,9 +7,13 @@
 #include "platform/ui/menu_item.h"
 
 class Form;
+class FormMain;
 
 // The main window's menu table: the menu bar and the invisible popup menus.
 std::span<const MenuDef> MainMenuDefs();
+
+// Connects each menu item to the handler it runs (main_menu_handlers.cpp).
+void WireMainMenus(FormMain& main);
 
 // Typed references to the main window's menu items, named as the handlers
 // use them. Items made of a control array are reached through the array

@@ -2,7 +2,7 @@
 
 #include "component/ui/data_box_controls.h"
 #include "diagrams/ui/result_frames_controls.h"
-#include "engine/ui/analysis_frame_controls.h"
+#include "engine/ui/problem_definition_controls.h"
 #include "loading/ui/loading_controls.h"
 #include "material/ui/material_controls.h"
 #include "montecarlo/ui/mcs_options_controls.h"
@@ -12,6 +12,6 @@ std::vector<std::span<const ControlDef>> MainWindowTables() {
   // The diagram frames first (they lie under the working frames), then the
   // working frames, which cover them when open.
   return {TitleLabelControls(),    DataBoxControls(),     SnFrameControls(),       LoadingFrameControls(),
-          ResultFrameControls(),   AnalysisFrameControls(), DataServiceControls(), LoadingDbControls(),
+          ResultFrameControls(),   ProblemDefinitionControls(), DataServiceControls(), LoadingDbControls(),
           FatigueDbControls(),     McsOptionsControls(),  SettingsFrameControls(), AboutFrameControls()};
 }

@@ -9,9 +9,10 @@ constexpr int32_t kWhite = 0x00FFFFFF;
 // narrow strips; the frame layout gives them their working size.
 constexpr ControlDef kSettingsFrame[] = {
     {.name = "frm_settings", .kind = K::Frame, .left = 360, .top = 1920, .width = 2160, .height = 372,
-     .caption = "Colors", .visible = false},
+     .caption = "Colors", .fontName = "Arial", .fontSize = 12, .bold = true, .italic = true, .visible = false},
     {.name = "frm_set_graphics", .kind = K::Frame, .parent = "frm_settings", .left = 1320, .top = 735,
-     .width = 2775, .height = 1905, .caption = "Windows "},
+     .width = 2775, .height = 1905, .caption = "Windows ", .fontName = "Microsoft Sans Serif", .fontSize = 10.8f,
+     .bold = true},
     // chosen: the six colour labels stacked in the sub-frame
     {.name = "Graphics", .index = 1, .kind = K::Label, .parent = "frm_set_graphics", .left = 240, .top = 300,
      .width = 2295, .height = 225, .caption = "Material", .foreColor = 0, .alignment = kAlignCenter,
@@ -31,12 +32,13 @@ constexpr ControlDef kSettingsFrame[] = {
     {.name = "Graphics", .index = 6, .kind = K::Label, .parent = "frm_set_graphics", .left = 240, .top = 1320,
      .width = 2295, .height = 225, .caption = "Diagrams", .foreColor = 0, .alignment = kAlignCenter,
      .borderStyle = kBorderFixedSingle},  // chosen geometry
-    {.name = "Select_settings_option", .kind = K::Label, .parent = "frm_settings", .left = 1200, .top = 3000,
-     .width = 3015, .height = 270, .caption = "Select the desired color ...", .alignment = kAlignCenter},  // chosen geometry
-    {.name = "cmd_settings_done", .kind = K::CommandButton, .parent = "frm_settings", .left = 1440, .top = 3720,
-     .width = 1095, .height = 375, .caption = "&OK"},  // chosen geometry
-    {.name = "cmd_settings_cancel", .kind = K::CommandButton, .parent = "frm_settings", .left = 2880, .top = 3720,
-     .width = 1095, .height = 375, .caption = "&Cancel"},  // chosen geometry
+    {.name = "Select_settings_option", .kind = K::Label, .parent = "frm_settings", .left = 960, .top = 3120,
+     .width = 3495, .height = 270, .caption = "Select the desired color ...", .fontName = "Microsoft Sans Serif",
+     .fontSize = 7.8f, .alignment = kAlignCenter},
+    {.name = "cmd_settings_done", .kind = K::CommandButton, .parent = "frm_settings", .left = 1500, .top = 3720,
+     .width = 1095, .height = 375, .caption = "&OK", .fontName = "Microsoft Sans Serif", .fontSize = 7.8f},
+    {.name = "cmd_settings_cancel", .kind = K::CommandButton, .parent = "frm_settings", .left = 2800, .top = 3720,
+     .width = 1095, .height = 375, .caption = "&Cancel", .fontName = "Microsoft Sans Serif", .fontSize = 7.8f},
 };
 }  // namespace
 

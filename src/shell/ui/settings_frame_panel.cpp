@@ -5,6 +5,7 @@
 
 #include "diagrams/ui/diagram_services.h"
 #include "engine/ui/input_step_commands.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_services.h"
 #include "component/ui/data_box_panel.h"
 #include "platform/draw/surface.h"
@@ -53,10 +54,6 @@ SettingsFramePanel::SettingsFramePanel(FormMain& m)
   Graphics.onClick = [this](int i) { Graphics_Click(i); };
   cmd_settings_cancel.onClick = [this] { cmd_settings_cancel_Click(); };
   cmd_settings_done.onClick = [this] { cmd_settings_done_Click(); };
-  MainMenus& menus = m.menus();
-  menus.mnu_settings.onClick = [this] { mnu_settings_Click(); };
-  menus.mnu_tool.onClick = [this](int i) { mnu_tool_Click(i); };
-  menus.mnu_Settings_save.onClick = [this] { mnu_Settings_save_Click(); };
 }
 
 void SettingsFramePanel::mnu_settings_Click() {
@@ -133,7 +130,7 @@ void SettingsFramePanel::mnu_tool_Click(int Index) {
   s.shellState.ToolTipMode = static_cast<int16_t>(Index);
   main.menus().mnu_tool(Index).SetChecked(true);
   main.menus().mnu_tool(1 - Index).SetChecked(false);
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(s);
   if (main.frame("frm_Spectr").Visible()) DrawSpectrumDiagram(main, main.picture("Pic_Spectr").surface(), batch);
   if (main.frame("frm_Distr").Visible()) DrawDistributionDiagram(main, main.picture("Pic_Distr").surface(), batch);
   if (main.frame("frm_Hist").Visible()) DrawHistoryDiagram(main, main.picture("Pic_Hist").surface(), batch);

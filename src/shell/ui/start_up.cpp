@@ -9,6 +9,7 @@
 #include "layout/layout_scales.h"
 #include "material/fatigue_db_file.h"
 #include "layout/ui/layout_services.h"
+#include "material/fatigue_db_changes.h"
 #include "montecarlo/distribution_tag.h"
 #include "platform/runtime/atomic_file.h"
 #include "program_state.h"
@@ -316,12 +317,8 @@ void Form_Resize(FormMain& main) {
 
 void Form_Unload(FormMain& main, int& cancel) {
   ProgramState& s = main.state();
-  const FatigueDbState& db = s.fatigueDbState;
-  if (db.FatigueDbModified == 1 && db.FatigueBatchCount >= 1) {
-    const int answer = AlertBox(s.shellState, main.host(), "Changes in the Fatigue Database will be lost!  ",
-                                MsgButtons::OKCancel, MsgIcon::Exclamation, 2, "Exit Program");
-    if (answer == kAnswerCancel) cancel = 1;
-  }
+  if (!MayLoseFatigueDbChanges(s, main.host(), "Exit Program", "Changes in the Fatigue Database will be lost!  "))
+    cancel = 1;
   if (cancel) {
     UnloadSecondWindowKeepingTheMainView(main);
     return;

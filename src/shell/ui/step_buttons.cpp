@@ -4,9 +4,9 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/job_checks.h"
-#include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/material_commands.h"
@@ -35,7 +35,8 @@ void CheckRangesAndCalculate(FormMain& main, StepFrom from) {
   LoadingFramesPanel& frames = main.loadingFrames();
   const RangeStep step = RangeStepFor(a, s.materialData, s.loadingData, frames.frm_Spectr.Visible());
   const bool fromProblemDefinition = from == StepFrom::ProblemDefinition;
-  if (fromProblemDefinition && a.AnalysisMode == 2 && a.MasterCurveParameter == 2)
+  if (fromProblemDefinition && a.AnalysisMode == analysis_mode::kMasterCurve &&
+      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
     DrawSNCurveOnScreen(main);
   if (step == RangeStep::EnduranceLimitInput) {
     SNSe_Click(main, 0);
@@ -111,7 +112,7 @@ void cmd_data_next_Click(FormMain& main) {
     mnu_calculations_Click(main);
     return;
   }
-  if (main.state().analysisOptions.LoadingType < 4) main.results().Pic_Dam.SetVisible(false);
+  if (main.state().analysisOptions.LoadingType < loading_type::kDistribution) main.results().Pic_Dam.SetVisible(false);
   main.dataBox().UpdateDataBox();
   RedrawDiagrams(main);
   main.dataService().frm_data_serv.SetVisible(false);

@@ -6,7 +6,7 @@ using K = ControlKind;
 // The title block of the empty main view: product name, version, owner notice.
 constexpr ControlDef kTitleLabels[] = {
     {.name = "Label1", .kind = K::Label, .left = 3120, .top = 480, .width = 5352, .height = 1392,
-     .caption = "DUVAK", .fontName = "Arial", .fontSize = 60, .bold = true, .italic = true,  // chosen style
+     .caption = "DUVAK", .fontName = "Arial", .fontSize = 60, .italic = true,  // chosen italic
      .alignment = kAlignCenter},
     {.name = "Label2", .kind = K::Label, .left = 3480, .top = 1680, .width = 4005, .height = 255,
      .caption = "ver. 6.7", .fontSize = 7.8f, .bold = true, .alignment = kAlignCenter},

@@ -4,6 +4,8 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
@@ -21,19 +23,19 @@ void RedrawInNewUnits(FormMain& main) {
   ProgramState& s = main.state();
   ResultFramesPanel& rf = main.results();
   LoadingFramesPanel& lf = main.loadingFrames();
-  const int batch = s.loadingDbState.SelectedLoadingBatch;
+  const int batch = SelectedBatchOf(s);
   if (rf.pic_master.IsShowing()) DrawMasterCurve(main, rf.pic_master.surface(), rf.pic_master1.surface());
   DrawSNCurve(main, main.snInputs().Pic_SN.surface());
   switch (s.analysisOptions.LoadingType) {
-    case 1:
+    case loading_type::kHistory:
       s.loadingData.HistMaxCaption = HistoryExtremesCaption(s, "####.0# ");
       lf.SHSmax.SetCaption(s.loadingData.HistMaxCaption);
       break;
-    case 4:
+    case loading_type::kDistribution:
       DrawDistributionDiagram(main, lf.Pic_Distr.surface(), batch);
       break;
-    case 2:
-    case 3:
+    case loading_type::kSpectrum:
+    case loading_type::kConstantAmplitude:
       DrawSpectrumDiagram(main, lf.Pic_Spectr.surface(), batch);
       break;
     default:
@@ -44,7 +46,7 @@ void RedrawInNewUnits(FormMain& main) {
 void SwitchUnits(FormMain& main, UnitSystem system) {
   ProgramState& s = main.state();
   if (main.loadingDb().frm_Load_Dbase.Visible() || main.fatigueDb().frm_Fatigue_Dbase.Visible() ||
-      s.shellState.UiState != 1) {
+      s.shellState.UiState != ui_state::kIdle) {
     BeepIfEnabled(s.shellState, main.host());
     return;
   }
@@ -52,7 +54,7 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
   m.mnu_SI.SetChecked(system == UnitSystem::SI);
   m.mnu_US.SetChecked(system == UnitSystem::US);
   s.unitSettings = UnitsOf(system);
-  FollowStressUnits(s);
+  FollowLoadingUnits(s);
   main.fatigueDb().Label28.ForEach([&](Label& l) { l.SetCaption(s.unitSettings.StressUnitBracket); });
   if (RebuildBatchMeanStressTexts(s)) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);

@@ -4,8 +4,8 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"

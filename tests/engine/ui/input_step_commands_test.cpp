@@ -8,7 +8,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
@@ -105,10 +105,15 @@ TEST_F(InputStepTest, RebuildingTheInputViewHidesTheResultsAndPlacesTheDamageFra
   EXPECT_FALSE(box.Result.Visible());
   EXPECT_FALSE(box.ScattFact.Visible());
   EXPECT_FALSE(results.Pic_Dam.Visible());
-  for (int i = 0; i <= 2; ++i) {
+  for (int i = 0; i <= 1; ++i) {
     EXPECT_FALSE(box.DBmset(i).Enabled()) << i;
     EXPECT_FALSE(box.DDBmse(i).Visible()) << i;
   }
+  // The refreshed summary shows the notch factor of the mean-stress effect
+  // again (mean stress accounted, feature specimen), ready to be typed.
+  EXPECT_TRUE(box.DDBmse(2).Visible());
+  EXPECT_TRUE(box.DBmset(2).Visible());
+  EXPECT_TRUE(box.DBmset(2).Enabled());
   EXPECT_FALSE(ds.frm_data_serv.Visible());
   EXPECT_FALSE(main.problemDefinition().frm_analysis.Visible());
   EXPECT_FALSE(menus.mnu_form.Enabled());

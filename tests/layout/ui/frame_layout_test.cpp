@@ -129,6 +129,14 @@ TEST_F(FrameLayoutTest, AtScaleOneAndAHalfEverythingScales) {
   EXPECT_EQ(d.Dialog_Text.FontSize(), Sng(7.5 * 1.25));
 }
 
+TEST_F(FrameLayoutTest, ASecondCallDoesNothing) {
+  LayOut(1.5f, 18000, 13500);
+  LayoutFrames(main);
+  EXPECT_EQ(Left("frm_anal_loading"), 3855);
+  EXPECT_EQ(Height("frm_anal_loading"), 2898);
+  EXPECT_EQ(main.dialog().Dialog_Text.FontSize(), Sng(7.5 * 1.25));
+}
+
 TEST_F(FrameLayoutTest, AFailingStepKeepsTheRowsBeforeIt) {
   main.Move(0, 0, 12000, 9000);
   // The font of the simulation-options frame is the first value that overflows.

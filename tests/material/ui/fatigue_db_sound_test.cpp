@@ -117,7 +117,9 @@ TEST_F(FatigueDbSound, TheHeaderReadsInOrderAndTheCellsHaveTheirSize) {
   const char* captions[] = {"Batch No.", "1", "of", "3"};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(inOrder[i]->Caption(), captions[i]);
-    if (i > 0) EXPECT_GT(inOrder[i]->Left(), inOrder[i - 1]->Left()) << captions[i];
+    if (i > 0) {
+      EXPECT_GT(inOrder[i]->Left(), inOrder[i - 1]->Left()) << captions[i];
+    }
   }
   EXPECT_EQ(db.Label20(3).Left(), db.txt_Fatigue_Db.Left());
   EXPECT_EQ(db.Label20(3).Left(), 1200.0f);

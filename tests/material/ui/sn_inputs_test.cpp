@@ -188,6 +188,7 @@ TEST_F(SnInputs, DatabaseSetAsksBeforeTypedValues) {
 }
 
 TEST_F(SnInputs, ArrowKeysFollowTheLabels) {
+  state.loadingUnits.LoadQuantity = "Strain ";  // the S-N diagram shows E for a strain loading only
   sn.SNmt.SetFocus();
   sn.SNmt.keyDown(40);
   EXPECT_TRUE(sn.SNrt.HasFocus());

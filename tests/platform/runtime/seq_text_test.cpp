@@ -101,3 +101,18 @@ TEST(SeqWriter, ANonFiniteNumberIsNeverWritten) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(saved.errorText, "Overflow");
 }
+
+// An empty text right after a number on its line reads back as one item.
+TEST(SeqText, AnEmptyTextAfterANumberIsWrittenAsTwoQuotes) {
+  for (const char* text : {"", "MSE(+)", "St 52"}) {
+    SeqWriter w;
+    w.Print(2.5f).PrintText(text).EndLine();
+    w.PrintLine(7.0f);
+    SeqReader r = SeqReader::FromText(w.Bytes());
+    EXPECT_EQ(r.ReadSingle(), 2.5f);
+    EXPECT_EQ(r.ReadString(), text);
+    EXPECT_EQ(r.ReadSingle(), 7.0f) << '"' << text << '"';
+  }
+  EXPECT_EQ(SeqWriter().Print(int16_t{0}).PrintText("").Bytes(), " 0 \"\"");
+  EXPECT_EQ(SeqWriter().PrintText("").Bytes(), "");  // an empty line is an empty item already
+}

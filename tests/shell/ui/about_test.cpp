@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/settings_frame_panel.h"

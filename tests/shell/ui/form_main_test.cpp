@@ -7,7 +7,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/hidden_picture.h"
 #include "program_state.h"
@@ -286,7 +286,7 @@ TEST_F(FormMainTest, ControlsTheHandlersUseExist) {
 }
 
 TEST_F(FormMainTest, DesignCaptionsAndSelections) {
-  AnalysisFramePanel& p = main.problemDefinition();
+  ProblemDefinitionPanel& p = main.problemDefinition();
   EXPECT_EQ(p.frm_analysis.Caption(), "Analysis Options");
   EXPECT_EQ(p.chk_end_limit.Caption(), "Endurance Limit");
   for (OptionButton* o : {&p.chk_single, &p.chk_load, &p.chk_history, &p.chk_neglect, &p.chk_notched,
@@ -301,7 +301,7 @@ TEST_F(FormMainTest, DesignCaptionsAndSelections) {
 }
 
 TEST_F(FormMainTest, PanelsKeepTheirControlsAcrossUnloadAndLoad) {
-  AnalysisFramePanel& p = main.problemDefinition();
+  ProblemDefinitionPanel& p = main.problemDefinition();
   p.frm_analysis.SetCaption("Changed");
   main.menus().mnu_Run.SetEnabled(true);
   main.Load();

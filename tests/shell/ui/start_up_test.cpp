@@ -125,6 +125,53 @@ TEST_F(StartUpTest, EveryRecordAtItsStartValue) {
   EXPECT_EQ(state.fatigueDbState.FatigueDbModified, 0);
 }
 
+// Start-up leaves a fresh state but for the fields it takes from the machine
+// (folders, screen, colours), the accepted warranty, and the working copies
+// of the option buttons the window is made with selected (their Click ran).
+TEST_F(StartUpTest, StartUpLeavesAFreshStateButForTheMachine) {
+  StartUp();
+  ProgramState expected;
+  expected.shellState.WarrantyAccepted = 1;
+  expected.analysisDialogState.DlgLoadingType = 3;     // chk_constant
+  expected.analysisDialogState.DlgSNDataSpecimen = 1;  // chk_notched
+  expected.colourSettings = StartColours(-1);
+  expected.layoutScales = state.layoutScales;
+  const std::string cwd = std::filesystem::current_path().string();
+  expected.mcsSettings.WorkDir = cwd + "/";
+  expected.fatigueDbState.DatabaseDir = cwd;
+  expected.fatigueDbState.DataDirectory[1] = cwd;
+  expected.fatigueDbState.DataDirectory[2] = cwd;
+  expected.fatigueDbState.DataServiceMode = 1;
+#define EXPECT_RECORD(r) EXPECT_TRUE(state.r == expected.r) << #r
+  EXPECT_RECORD(analysisOptions);
+  EXPECT_RECORD(analysisDialogState);
+  EXPECT_RECORD(results);
+  EXPECT_RECORD(lifeResults);
+  EXPECT_RECORD(materialData);
+  EXPECT_RECORD(fatigueDatabase);
+  EXPECT_RECORD(fatigueDbState);
+  EXPECT_RECORD(fatigueDbEditState);
+  EXPECT_RECORD(loadingData);
+  EXPECT_RECORD(loadingUnits);
+  EXPECT_RECORD(loadingDbState);
+  EXPECT_RECORD(loadingDatabase);
+  EXPECT_RECORD(loadingDistributionBlocks);
+  EXPECT_RECORD(componentData);
+  EXPECT_RECORD(mcsSettings);
+  EXPECT_RECORD(mcsResults);
+  EXPECT_RECORD(mcsDisplay);
+  EXPECT_RECORD(randomVariableTable);
+  EXPECT_RECORD(resultsDisplay);
+  EXPECT_RECORD(shellState);
+  EXPECT_RECORD(colourSettings);
+  EXPECT_RECORD(unitSettings);
+  EXPECT_RECORD(jobTexts);
+  EXPECT_RECORD(layoutScales);
+  EXPECT_RECORD(wizardFlags);
+#undef EXPECT_RECORD
+  EXPECT_EQ(state, expected);
+}
+
 TEST_F(StartUpTest, ControlsAtTheirStartState) {
   StartUp();
   MainMenus& m = main->menus();

@@ -4,7 +4,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "program_state.h"
@@ -56,7 +56,7 @@ class StepButtonsTest : public ::testing::Test {
   MessagesOnFailure trace{host};
   FormMain main{state, host};
   MainMenus& menus = main.menus();
-  AnalysisFramePanel& analysis = main.problemDefinition();
+  ProblemDefinitionPanel& analysis = main.problemDefinition();
   DataServicePanel& ds = main.dataService();
   SnFramePanel& sn = main.snInputs();
   int okRuns = 0;

@@ -1,14 +1,16 @@
-// The whole program driven as a user drives it (support/user_road.h): the
-// menus, the step buttons and the boxes only where a user can reach them.
+// The whole program driven as a user drives it: started through its start-up
+// (warranty accepted), then led through the menus, the step buttons and the
+// boxes only where a user can reach them.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
@@ -19,6 +21,8 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/settings_frame_panel.h"
 #include "shell/ui/warranty_dialog.h"
+#include "support/fake_host.h"
+#include "support/message_trace.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -37,7 +41,7 @@ class UserRoads : public ::testing::Test {
 TEST_F(UserRoads, FromStartUpToALifeOnTheStartValues) {
   Program p;
   FormMain& main = p.main;
-  AnalysisFramePanel& analysis = main.problemDefinition();
+  ProblemDefinitionPanel& analysis = main.problemDefinition();
   MainMenus& menus = main.menus();
 
   // Accept has opened the problem definition on a constant amplitude.
@@ -77,7 +81,7 @@ TEST_F(UserRoads, FromStartUpToALifeOnTheStartValues) {
 TEST_F(UserRoads, DefineProblemThenCalculateFromTheMenus) {
   Program p;
   MainMenus& menus = p.main.menus();
-  AnalysisFramePanel& analysis = p.main.problemDefinition();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   // OK instead of Next: the input view is not up yet, so the road to
   // "&Calculate" goes through "Check/Change &Input Data...".
   Press(analysis.cmd_analysis_done);
@@ -484,6 +488,52 @@ TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
   Press(q.main.fatigueDb().cmd_fatigue_Db_OK);
   EXPECT_EQ(q.state.jobTexts.MaterialName, "S355");
   EXPECT_EQ(q.state.materialData.SNExponent, 3.5f);
+}
+
+// The life of a notched plain-specimen job: Kt and the notch radius typed in
+// the summary box give the notch factor by notch sensitivity.
+double LifeCycles(const std::string& caption) {
+  const auto start = caption.find_first_of("0123456789");
+  return std::stod(caption.substr(start));
+}
+
+TEST_F(UserRoads, NotchOfAPlainSpecimenShortensTheLife) {
+  Program p;
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
+  DataBoxPanel& box = p.main.dataBox();
+  Press(analysis.chk_unnotch);
+  Press(analysis.chk_ns_account);
+  Press(analysis.Cmd_analysis_next);
+  ASSERT_TRUE(box.pic_DBox.IsShowing());
+  ASSERT_TRUE(box.SCFt(0).IsShowing());
+
+  Enter(box.SCFt(0), "1");
+  EXPECT_FALSE(box.Reliabt.IsShowing()) << "no notch, no notch radius";
+  const double plain = LifeCycles(CalculatedLife(p));
+
+  Enter(box.SCFt(0), "2");
+  ASSERT_TRUE(box.Reliabt.IsShowing()) << "the notch-radius row appears";
+  Enter(box.Reliabt, "0.5");
+  EXPECT_EQ(box.Reliabt.Text(), "0.5 ");
+  const double notched = LifeCycles(CalculatedLife(p));
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // Kf = (Kt - 1) q + 1 with q = 1 / (1 + a / r), a = (269 / Su)^1.8; the life
+  // on the finite-life line falls with Kf^m.
+  const double a = std::pow(269.0 / p.state.materialData.SuUsed, 1.8);
+  const double kf = 1.0 + 1.0 / (1.0 + a / 0.5);
+  EXPECT_NEAR(plain / notched, std::pow(kf, p.state.materialData.SNExponent), 2e-3 * plain / notched);
+  EXPECT_NEAR(p.state.componentData.Kf, kf, 1e-6);
+
+  // The summary box shows the job.
+  EXPECT_EQ(box.Subjt.Text(), "???");
+  EXPECT_TRUE(box.Subjt.IsShowing());
+  EXPECT_EQ(box.DBmse(0).Caption(), "Analysis Options:   NomS/PS/NS(+)/");
+  EXPECT_EQ(box.DBmse(1).Caption(), "MSE(+)");
+  EXPECT_EQ(box.SCF(0).Caption(), "Stress Conc. Factor:  Kt = ");
+  EXPECT_EQ(box.SCFt(0).Text(), "2.0");
+  EXPECT_EQ(box.Reliab.Caption(), "Notch Radius [mm]:  r = ");
+  EXPECT_EQ(box.DTFft.Text(), "1.0");
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-#include "engine/ui/analysis_frame_panel.h"
+#include "engine/ui/problem_definition_panel.h"
 
-#include "engine/ui/engine_wiring.h"
+#include "engine/problem_definition.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/shell_commands.h"
 
-AnalysisFramePanel::AnalysisFramePanel(FormMain& m)
+ProblemDefinitionPanel::ProblemDefinitionPanel(FormMain& m)
     : main(m),
       frm_analysis(m.frame("frm_analysis")),
       frm_anal_target(m.frame("frm_anal_target")),
@@ -38,27 +38,26 @@ AnalysisFramePanel::AnalysisFramePanel(FormMain& m)
       cmd_analysis_cancel(m.button("cmd_analysis_cancel")) {
   WireHandlers();
   KeepTags();
-  WireEngineCommands(m);
 }
 
-void AnalysisFramePanel::WireHandlers() {
-  const std::pair<OptionButton*, void (AnalysisFramePanel::*)()> clicks[] = {
-      {&chk_single, &AnalysisFramePanel::chk_single_Click},
-      {&chk_master, &AnalysisFramePanel::chk_master_Click},
-      {&chk_load, &AnalysisFramePanel::chk_load_Click},
-      {&chk_end_limit, &AnalysisFramePanel::chk_end_limit_Click},
-      {&chk_nominal, &AnalysisFramePanel::chk_nominal_Click},
-      {&chk_local, &AnalysisFramePanel::chk_local_Click},
-      {&chk_notched, &AnalysisFramePanel::chk_notched_Click},
-      {&chk_unnotch, &AnalysisFramePanel::chk_unnotch_Click},
-      {&chk_ns_neglect, &AnalysisFramePanel::chk_ns_neglect_Click},
-      {&chk_ns_account, &AnalysisFramePanel::chk_ns_account_Click},
-      {&chk_history, &AnalysisFramePanel::chk_history_Click},
-      {&chk_spectrum, &AnalysisFramePanel::chk_spectrum_Click},
-      {&chk_constant, &AnalysisFramePanel::chk_constant_Click},
-      {&chk_beta_distrib, &AnalysisFramePanel::chk_beta_distrib_Click},
-      {&chk_neglect, &AnalysisFramePanel::chk_neglect_Click},
-      {&chk_account, &AnalysisFramePanel::chk_account_Click},
+void ProblemDefinitionPanel::WireHandlers() {
+  const std::pair<OptionButton*, void (ProblemDefinitionPanel::*)()> clicks[] = {
+      {&chk_single, &ProblemDefinitionPanel::chk_single_Click},
+      {&chk_master, &ProblemDefinitionPanel::chk_master_Click},
+      {&chk_load, &ProblemDefinitionPanel::chk_load_Click},
+      {&chk_end_limit, &ProblemDefinitionPanel::chk_end_limit_Click},
+      {&chk_nominal, &ProblemDefinitionPanel::chk_nominal_Click},
+      {&chk_local, &ProblemDefinitionPanel::chk_local_Click},
+      {&chk_notched, &ProblemDefinitionPanel::chk_notched_Click},
+      {&chk_unnotch, &ProblemDefinitionPanel::chk_unnotch_Click},
+      {&chk_ns_neglect, &ProblemDefinitionPanel::chk_ns_neglect_Click},
+      {&chk_ns_account, &ProblemDefinitionPanel::chk_ns_account_Click},
+      {&chk_history, &ProblemDefinitionPanel::chk_history_Click},
+      {&chk_spectrum, &ProblemDefinitionPanel::chk_spectrum_Click},
+      {&chk_constant, &ProblemDefinitionPanel::chk_constant_Click},
+      {&chk_beta_distrib, &ProblemDefinitionPanel::chk_beta_distrib_Click},
+      {&chk_neglect, &ProblemDefinitionPanel::chk_neglect_Click},
+      {&chk_account, &ProblemDefinitionPanel::chk_account_Click},
   };
   for (const auto& [button, handler] : clicks) button->onClick = [this, h = handler] { (this->*h)(); };
   cmd_analysis_done.onClick = [this] { cmd_analysis_done_Click(); };
@@ -69,24 +68,24 @@ void AnalysisFramePanel::WireHandlers() {
 // change at once.
 
 namespace {
-void SwitchNotchSensitivityPair(AnalysisFramePanel& p, bool on) {
+void SwitchNotchSensitivityPair(ProblemDefinitionPanel& p, bool on) {
   for (Control* c : {static_cast<Control*>(&p.frm_anal_ns), static_cast<Control*>(&p.chk_ns_neglect),
                      static_cast<Control*>(&p.chk_ns_account)})
     c->SetEnabled(on);
 }
 }  // namespace
 
-void AnalysisFramePanel::chk_single_Click() {
-  main.state().analysisDialogState.DlgAnalysisMode = 1;
+void ProblemDefinitionPanel::chk_single_Click() {
+  main.state().analysisDialogState.DlgAnalysisMode = analysis_mode::kSingleCase;
   frm_anal_parameter.SetCaption("Analysis");
   chk_load.SetCaption("Deterministic");
   chk_end_limit.SetCaption("Probabilistic");
   chk_load.SetEnabled(true);
 }
 
-void AnalysisFramePanel::chk_master_Click() {
+void ProblemDefinitionPanel::chk_master_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgAnalysisMode = 2;
+  s.analysisDialogState.DlgAnalysisMode = analysis_mode::kMasterCurve;
   EnableControl(frm_anal_parameter);
   EnableControl(chk_load);
   EnableControl(chk_end_limit);
@@ -94,7 +93,7 @@ void AnalysisFramePanel::chk_master_Click() {
   chk_load.SetCaption("Load Level");
   chk_end_limit.SetCaption("Endurace Limit");
   // A typed-in distribution other than Beta cannot be stepped over the load level.
-  if (s.analysisDialogState.DlgLoadingType != 4 || s.loadingDbState.LoadingSource == 1 ||
+  if (s.analysisDialogState.DlgLoadingType != loading_type::kDistribution || s.loadingDbState.LoadingSource == 1 ||
       s.loadingData.DistributionType == 1) {
     chk_load.SetEnabled(true);
   } else {
@@ -104,110 +103,109 @@ void AnalysisFramePanel::chk_master_Click() {
   }
 }
 
-void AnalysisFramePanel::chk_load_Click() {
+void ProblemDefinitionPanel::chk_load_Click() {
   main.state().analysisDialogState.DlgParameter = 1;
   chk_master.SetEnabled(true);
 }
 
-void AnalysisFramePanel::chk_end_limit_Click() {
+void ProblemDefinitionPanel::chk_end_limit_Click() {
   AnalysisDialogState& d = main.state().analysisDialogState;
   d.DlgParameter = 2;
-  if (d.DlgAnalysisMode == 1) {  // probabilistic: single case only
+  if (d.DlgAnalysisMode == analysis_mode::kSingleCase) {  // probabilistic: single case only
     chk_master.SetEnabled(false);
     SelectOption(chk_single);
   }
 }
 
-void AnalysisFramePanel::chk_nominal_Click() {
+void ProblemDefinitionPanel::chk_nominal_Click() {
   ProgramState& s = main.state();
   chk_notched.SetEnabled(true);
-  if (s.analysisDialogState.DlgSNDataSpecimen == 1) SwitchNotchSensitivityPair(*this, false);
-  s.analysisDialogState.DlgStressApproach = 1;
-  s.analysisOptions.StressApproachTag = "NomS/";
+  if (s.analysisDialogState.DlgSNDataSpecimen == sn_data_specimen::kFeature) SwitchNotchSensitivityPair(*this, false);
+  s.analysisDialogState.DlgStressApproach = stress_approach::kNominal;
+  s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kNominal).tag;
 }
 
-void AnalysisFramePanel::chk_local_Click() {
+void ProblemDefinitionPanel::chk_local_Click() {
   ProgramState& s = main.state();
   SelectOption(chk_unnotch);
   chk_notched.SetEnabled(false);
-  if (s.analysisDialogState.DlgSNDataSpecimen == 2) SwitchNotchSensitivityPair(*this, true);
-  s.analysisDialogState.DlgStressApproach = 2;
-  s.analysisOptions.StressApproachTag = "LocS/";
+  if (s.analysisDialogState.DlgSNDataSpecimen == sn_data_specimen::kPlain) SwitchNotchSensitivityPair(*this, true);
+  s.analysisDialogState.DlgStressApproach = stress_approach::kLocal;
+  // The text until OK commits it.
+  s.analysisOptions.StressApproachTag = StressApproachTagsOf(stress_approach::kLocal).tag;
   s.analysisOptions.StressApproachText = "Local Stress";
 }
 
-void AnalysisFramePanel::chk_notched_Click() {
+void ProblemDefinitionPanel::chk_notched_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgSNDataSpecimen = 1;
+  s.analysisDialogState.DlgSNDataSpecimen = sn_data_specimen::kFeature;
   SwitchNotchSensitivityPair(*this, false);
   SelectOption(chk_ns_neglect);
-  s.analysisOptions.SpecimenTag = "FS/";
+  s.analysisOptions.SpecimenTag = SpecimenTagsOf(sn_data_specimen::kFeature).tag;
 }
 
-void AnalysisFramePanel::chk_unnotch_Click() {
+void ProblemDefinitionPanel::chk_unnotch_Click() {
   ProgramState& s = main.state();
   SwitchNotchSensitivityPair(*this, true);
-  s.analysisDialogState.DlgSNDataSpecimen = 2;
-  s.analysisOptions.SpecimenTag = "PS/";
+  s.analysisDialogState.DlgSNDataSpecimen = sn_data_specimen::kPlain;
+  s.analysisOptions.SpecimenTag = SpecimenTagsOf(sn_data_specimen::kPlain).tag;
 }
 
-void AnalysisFramePanel::chk_ns_neglect_Click() {
+void ProblemDefinitionPanel::chk_ns_neglect_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgNotchSensitivity = 1;
-  s.analysisOptions.NotchSensitivityTag = "NS(-)/";
-  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (-)";
+  s.analysisDialogState.DlgNotchSensitivity = notch_sensitivity::kNeglect;
+  SetNotchSensitivityTags(s.analysisOptions, notch_sensitivity::kNeglect);
 }
 
-void AnalysisFramePanel::chk_ns_account_Click() {
+void ProblemDefinitionPanel::chk_ns_account_Click() {
   ProgramState& s = main.state();
-  s.analysisDialogState.DlgNotchSensitivity = 2;
-  s.analysisOptions.NotchSensitivityTag = "NS(+)/";
-  s.analysisOptions.NotchSensitivityText = "Notch Sensitivity (+)";
+  s.analysisDialogState.DlgNotchSensitivity = notch_sensitivity::kAccount;
+  SetNotchSensitivityTags(s.analysisOptions, notch_sensitivity::kAccount);
 }
 
-void AnalysisFramePanel::chk_history_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 1;
+void ProblemDefinitionPanel::chk_history_Click() {
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kHistory;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
   main.state().results.MseQuestionAnswered = 1;
 }
 
-void AnalysisFramePanel::chk_spectrum_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 2;
+void ProblemDefinitionPanel::chk_spectrum_Click() {
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kSpectrum;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
 }
 
-void AnalysisFramePanel::chk_constant_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 3;
+void ProblemDefinitionPanel::chk_constant_Click() {
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kConstantAmplitude;
   chk_account.SetEnabled(true);
   UpdateStepButtons(main);
 }
 
-void AnalysisFramePanel::chk_beta_distrib_Click() {
-  main.state().analysisDialogState.DlgLoadingType = 4;
+void ProblemDefinitionPanel::chk_beta_distrib_Click() {
+  main.state().analysisDialogState.DlgLoadingType = loading_type::kDistribution;
   chk_account.SetEnabled(false);
   SelectOption(chk_neglect);
   UpdateStepButtons(main);
 }
 
-void AnalysisFramePanel::chk_neglect_Click() {
-  main.state().analysisDialogState.DlgMeanStressOption = 1;
+void ProblemDefinitionPanel::chk_neglect_Click() {
+  main.state().analysisDialogState.DlgMeanStressOption = mean_stress_option::kNeglect;
   main.state().results.MseQuestionAnswered = 0;
 }
 
-void AnalysisFramePanel::chk_account_Click() {
-  main.state().analysisDialogState.DlgMeanStressOption = 2;
+void ProblemDefinitionPanel::chk_account_Click() {
+  main.state().analysisDialogState.DlgMeanStressOption = mean_stress_option::kAccount;
   main.state().results.MseQuestionAnswered = 0;
 }
 
-void AnalysisFramePanel::KeepTags() {
+void ProblemDefinitionPanel::KeepTags() {
   const AnalysisOptions& ao = main.state().analysisOptions;
   tagsAtOpening_ = {ao.SpecimenTag, ao.StressApproachTag, ao.StressApproachText, ao.NotchSensitivityTag,
                     ao.NotchSensitivityText};
 }
 
-void AnalysisFramePanel::RestoreTags() {
+void ProblemDefinitionPanel::RestoreTags() {
   AnalysisOptions& ao = main.state().analysisOptions;
   ao.SpecimenTag = tagsAtOpening_.specimen;
   ao.StressApproachTag = tagsAtOpening_.stressApproach;

@@ -5,4 +5,4 @@
 #include "platform/ui/form_definition.h"
 
 // The problem-definition frame `frm_analysis` of the main window.
-std::span<const ControlDef> AnalysisFrameControls();
+std::span<const ControlDef> ProblemDefinitionControls();

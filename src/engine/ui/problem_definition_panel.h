@@ -10,9 +10,9 @@ class FormMain;
 // analysis, the prompt and the Next / OK / Cancel buttons. The option
 // buttons edit the working copies (AnalysisDialogState); OK commits them into
 // AnalysisOptions, Cancel leaves the committed definition as it was.
-class AnalysisFramePanel {
+class ProblemDefinitionPanel {
  public:
-  explicit AnalysisFramePanel(FormMain& main);
+  explicit ProblemDefinitionPanel(FormMain& main);
 
   // Option buttons (they run when the user selects a button and when code
   // selects it).
@@ -73,8 +73,6 @@ class AnalysisFramePanel {
   void WireHandlers();
   void PresetGroups();
   void PresetStepButton();
-  bool CheckLoadingOnCommit();
-  bool AskMeanStressOnCommit();
   void UpdateMainView();
 
   // The committed tags as they were when the frame opened: the option

@@ -1,0 +1,9 @@
+#include "loading/selected_batch.h"
+
+#include <algorithm>
+
+#include "program_state.h"
+
+int SelectedBatchOf(const ProgramState& s) {
+  return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+struct ProgramState;
+
+// The loading batch in use (LoadingDbState::SelectedLoadingBatch; 0 = typed
+// in). Every index into the loading database's batch rows goes through
+// SelectedBatchOf, which keeps it within the rows 0 .. kLoadingBatchMax
+// (whether the number names a row at all: BatchInRecords).
+
+// The selected batch, kept within the loading database's rows.
+int SelectedBatchOf(const ProgramState& s);

@@ -1,0 +1,3 @@
+#include "montecarlo/ui/montecarlo_services.h"
+
+void ShowRandomVariablePanel(FormMain&, const std::string&, int16_t) {}
