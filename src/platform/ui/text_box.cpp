@@ -35,7 +35,12 @@ TextBox::TextBox(Form& form, Control* container, std::string name, int index, bo
 
 void TextBox::ShowText() {
   showing_ = true;
-  if (line_) line_->setText(ToQ(text_));
+  // Text set by code shows from its start (the caret before the first
+  // character), so a box narrower than its text shows the beginning.
+  if (line_) {
+    line_->setText(ToQ(text_));
+    line_->setCursorPosition(0);
+  }
   if (multi_) multi_->setPlainText(ToQLines(text_));
   showing_ = false;
 }

@@ -1,6 +1,7 @@
 #include "shell/ui/form_show.h"
 
 #include "layout/ui/layout_services.h"
+#include "montecarlo/ui/results_boxes.h"
 #include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/ui/control_rows.h"
@@ -9,6 +10,7 @@
 #include "shell/ui/main_menus.h"
 #include "shell/ui/shell_commands.h"
 #include "shell/user_messages.h"
+#include "testdata/ui/test_data_editor_panel.h"
 
 namespace {
 
@@ -208,26 +210,20 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
       Distr_par(array<Label>("Distr_par")),
       txt_distr(array<TextBox>("txt_distr")),
       pic_rand(picture("pic_rand")),
-      frm_diag2(frame("frm_diag2")),
-      txt_label(array<TextBox>("txt_label")),
-      txt_points(array<TextBox>("txt_points")),
-      txt_Name(textBox("txt_Name")),
-      pic_CLO(picture("pic_CLO")),
-      lbl_CLOn(array<Label>("lbl_CLOn")),
-      txt_CLOx(array<TextBox>("txt_CLOx")),
-      txt_CLOn(array<TextBox>("txt_CLOn")),
-      scroll_CLO(scrollBar("scroll_CLO")),
-      cmd_CLO_open(button("cmd_CLO_open")),
-      cmd_CLO_Del(button("cmd_CLO_Del")),
-      cmd_CLO_OK(button("cmd_CLO_OK")),
-      cmd_CLO_canc(button("cmd_CLO_canc")),
       state_(state),
       main_(main) {
   onLoad = [this] { Form_Load(); };
   onUnload = [this](int& cancel) { Form_Unload(cancel); };
   mnu_back.onClick = [this] { mnu_back_Click(); };
   mnu_hlp_ind.onClick = [this] { mnu_hlp_ind_Click(); };
+  Res_probT.onGotFocus = [this](int i) { Res_probT_GotFocus(*this, i); };
+  Res_probT.onKeyDown = [this](int i, int& k, int) { Res_probT_KeyDown(*this, i, k); };
+  Res_probT.onLostFocus = [this](int i) { Res_probT_LostFocus(*this, i); };
+  testData_ = std::make_unique<TestDataEditorPanel>(*this);
+  pop_aNK.onClick = [this](int i) { testData_->pop_aNK_Click(i); };
 }
+
+FormShow::~FormShow() = default;
 
 void FormShow::Form_Load() {
   const int32_t colour = state_.colourSettings.ColourDiagrams;
