@@ -7,6 +7,7 @@
 struct ProgramState;
 class FormMain;
 class TestDataEditorPanel;
+class RandomVariableDialog;
 
 // The second window (simulation results, test data, random variables). Its
 // menus: "&Back" > "to &Main menu", the results/print menu `mnu_prt1`,
@@ -25,6 +26,7 @@ class FormShow : public Form {
   ProgramState& state() const { return state_; }
   FormMain& main() const { return main_; }
   TestDataEditorPanel& testData() const { return *testData_; }
+  RandomVariableDialog& randomVariables() const { return *randomVariables_; }  // frm_rand
 
   // The window's common dialog: filter, flags, initial folder and file name
   // of its open and save dialogs, kept from one use to the next.
@@ -84,4 +86,5 @@ class FormShow : public Form {
   ProgramState& state_;
   FormMain& main_;
   std::unique_ptr<TestDataEditorPanel> testData_;
+  std::unique_ptr<RandomVariableDialog> randomVariables_;
 };
