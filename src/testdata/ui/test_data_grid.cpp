@@ -214,7 +214,7 @@ void TestDataEditorPanel::StoreCount(double typed) {
     BeepIfEnabled(state().shellState, host());
     const std::string question = "Delete the last " + StrDouble(s.TestPointCount - x) + " data points?";
     if (host().MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, 1, kPointsTitle) == kAnswerYes)
-      s.TestPointCount = Sng(std::nearbyint(Val(box.Text())));
+      s.TestPointCount = Sng(x);
     box.SetText(NumberText(s.TestPointCount));
     SetScrollRange(false, true);
     scroll_CLO_Change();
@@ -228,19 +228,20 @@ void TestDataEditorPanel::StoreCount(double typed) {
 
 bool TestDataEditorPanel::StoreHeaderValue(int index, double x) {
   TestDataSet& s = set();
-  const double value = index == 3 ? x : x / state().unitSettings.StressUnitFactor;
-  if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return false;
+  const std::optional<float> value = SingleOf(index == 3 ? x : x / state().unitSettings.StressUnitFactor);
+  if (!value) return false;
   float& field = index == 1 ? s.TestSy : index == 2 ? s.TestSu : s.TestStressRatio;
-  field = Sng(value);
+  field = *value;
   return true;
 }
 
 void TestDataEditorPanel::txt_points_LostFocus(int index) {
   TestDataSet& s = set();
   TextBox& box = txt_points(index);
-  const double x = Val(box.Text());
+  // A number that no Single holds: a count refused as no number, a value refused.
+  const double x = TypedSingle(box.Text()).value_or(kUnfitNumber);
   if (index == 0) {
-    StoreCount(x);
+    StoreCount(std::isnan(x) ? 0.0 : x);
   } else if (!StoreHeaderValue(index, x)) {
     Message(kDataIncorrect, MsgButtons::OKOnly, MsgIcon::Critical, 1, box.Text());
     return;
