@@ -5,11 +5,12 @@
 namespace {
 using namespace rows;
 
-// The job summary: label and box pairs on the picture `pic_DBox`. The summary
-// refresh places them at run time; the design places are chosen, one row of
-// 300 twips each.
+// The job summary: label and box pairs on the picture `pic_DBox`. The frame is
+// hidden until the input view is built, which fills it first. The summary
+// refresh places the pairs at run time; the design places are chosen, one row
+// of 300 twips each.
 constexpr ControlDef kDataBox[] = {
-    Font(FrameDef("frm_DBox", "", 120, 120, 4560, 8040, "Miscellanea"), 10, true, true),    // chosen geometry
+    Font(FrameDef("frm_DBox", "", 120, 120, 4560, 8040, "Miscellanea", false), 10, true, true),    // chosen geometry
     PictureDef("pic_DBox", "frm_DBox", 120, 240, 4320, 7680),                                // chosen
     AutoSize(Font(LabelDef("wait", -1, "pic_DBox", 0, 0, 1092, 216, "Please wait ...", false), 9)),
     // The job texts: a click on the label opens its box over the label's text.
