@@ -4,9 +4,10 @@
 #include <utility>
 
 std::string RuntimeErrorText(int code) {
-  static constexpr std::array<std::pair<int, const char*>, 16> kTexts{{
+  static constexpr std::array<std::pair<int, const char*>, 17> kTexts{{
       {kErrOverflow, "Overflow"},
       {kErrOutOfMemory, "Out of memory"},
+      {kErrSubscriptOutOfRange, "Subscript out of range"},
       {kErrTypeMismatch, "Type mismatch"},
       {kErrBadFileName, "Bad file name or number"},
       {kErrFileNotFound, "File not found"},

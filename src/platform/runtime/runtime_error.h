@@ -7,6 +7,7 @@
 enum RuntimeErrorCode : int {
   kErrOverflow = 6,
   kErrOutOfMemory = 7,
+  kErrSubscriptOutOfRange = 9,
   kErrTypeMismatch = 13,
   kErrBadFileName = 52,
   kErrFileNotFound = 53,
