@@ -197,14 +197,14 @@ float SeqStream::ReadSingle() { return SeqSingleValue(NumberToken()); }
 int16_t SeqStream::ReadInteger() { return CInt(ReadNumber()); }
 int32_t SeqStream::ReadLong() { return CLng(ReadNumber()); }
 
-std::string SeqStream::QuotedString() {
+std::string SeqStream::QuotedString(bool keep) {
   ++pos_;  // opening quote
   std::string item;
   do {
     const char* from = buf_.data() + pos_;
     const void* quote = std::memchr(from, '"', end_ - pos_);
     const std::size_t n = quote ? static_cast<const char*>(quote) - from : end_ - pos_;
-    item.append(from, n);
+    if (keep) item.append(from, n);
     pos_ += n;
   } while (pos_ == end_ && ReadMore());
   if (Have(0)) ++pos_;  // closing quote
@@ -215,22 +215,26 @@ std::string SeqStream::QuotedString() {
   return item;
 }
 
-std::string SeqStream::ReadString() {
+std::string SeqStream::TextItem(bool keep) {
   if (!Have(0)) throw RuntimeError(kErrInputPastEnd);
   SkipBlanks();
-  if (Have(0) && At(0) == '"') return Cp1252ToUtf8(QuotedString());
+  if (Have(0) && At(0) == '"') return QuotedString(keep);
   std::string item;
   do {
     std::size_t i = pos_;
     while (i < end_ && buf_[i] != ',' && !IsLineEnd(buf_[i])) ++i;
-    item.append(buf_.data() + pos_, i - pos_);
+    if (keep) item.append(buf_.data() + pos_, i - pos_);
     pos_ = i;
   } while (pos_ == end_ && ReadMore());
   while (!item.empty() && IsBlank(item.back())) item.pop_back();
   if (Have(0) && At(0) == ',') ++pos_;
   else SkipLineEnd();
-  return Cp1252ToUtf8(item);
+  return item;
 }
+
+std::string SeqStream::ReadString() { return Cp1252ToUtf8(TextItem(true)); }
+
+void SeqStream::SkipString() { TextItem(false); }
 
 // ---- runs of Single items ----
 

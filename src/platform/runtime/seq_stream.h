@@ -47,6 +47,7 @@ class SeqStream {
   int16_t ReadInteger();  // nearest whole number, halves to even
   int32_t ReadLong();
   std::string ReadString();  // decoded to UTF-8
+  void SkipString();         // a string item read and dropped, however long
 
   // Reads `count` Single items into out[0 .. count - 1]. On a failure the
   // RuntimeError of the first item in file order that fails is raised (the
@@ -74,7 +75,9 @@ class SeqStream {
   void SkipLineEnd();
   void SkipItemEnd();
   std::string NumberToken();
-  std::string QuotedString();
+  // A string item's bytes (none when not `keep`).
+  std::string TextItem(bool keep);
+  std::string QuotedString(bool keep);
   // The end of the text that can be cut into pieces: the last place in the
   // buffer where an item surely begins (pos_ when there is none); all of it
   // once the file has been read to its end.
