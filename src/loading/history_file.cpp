@@ -73,7 +73,7 @@ HistoryOutcome ReadWithHourglass(ProgramState& s, Host& host, int k, std::vector
 
 }  // namespace
 
-std::string HistoryFilePath(const std::string& folder, int k) { return PathInFolder(folder, HistoryFileName(k)); }
+std::string HistoryFilePath(const std::string& folder, int k) { return FileInFolder(folder, HistoryFileName(k)); }
 
 int32_t ReadHistoryFile(ProgramState& s, Host& host, int k, std::vector<float>& points) {
   if (ReadWithHourglass(s, host, k, points) == HistoryOutcome::Read) return static_cast<int32_t>(points.size()) - 2;

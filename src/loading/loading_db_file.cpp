@@ -109,7 +109,7 @@ DatabaseRead ReadBatches(const std::string& path, LoadingDatabase& db) {
 
 }  // namespace
 
-std::string LoadingDatabasePath(const std::string& folder) { return PathInFolder(folder, kLoadingDbFileName); }
+std::string LoadingDatabasePath(const std::string& folder) { return FileInFolder(folder, kLoadingDbFileName); }
 
 bool ReadLoadingDatabase(ProgramState& s, Host& host) {
   host.SetMousePointer(kPointerHourglass);

@@ -21,14 +21,14 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string PathInFolder(const std::string& folder, const std::string& name) {
+std::string FileInFolder(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;
   return folder + "/" + name;
 }
 
 std::string CaseBlindPath(const std::string& folder, const std::string& name) {
-  const std::string exact = PathInFolder(folder, name);
+  const std::string exact = FileInFolder(folder, name);
   struct stat st {};
   if (::lstat(exact.c_str(), &st) == 0 || errno != ENOENT) return exact;
   std::error_code ec;
@@ -37,5 +37,5 @@ std::string CaseBlindPath(const std::string& folder, const std::string& name) {
     const std::string entry = it->path().filename().string();
     if (SameIgnoringCase(entry, name) && it->is_regular_file(ec) && (found.empty() || entry < found)) found = entry;
   }
-  return found.empty() ? exact : PathInFolder(folder, found);
+  return found.empty() ? exact : FileInFolder(folder, found);
 }
