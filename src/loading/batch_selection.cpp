@@ -112,10 +112,11 @@ void TakeHistoryOfBatch(ProgramState& s, std::vector<float>&& points, int32_t n)
   s.resultsDisplay.DamageDisplayMode = 0;
   TakeHistory(l, std::move(points), n);
   l.HistoryScaleUsed = l.HistoryScale;
-  const std::size_t size = static_cast<std::size_t>(n) + 2;
-  std::vector<float>(size).swap(l.RainflowWork);
-  std::vector<float>(size).swap(l.RainflowMeans);
-  std::vector<float>(size).swap(l.RainflowRanges);
+  // Created anew, each after the old one is freed (millions of points).
+  for (std::vector<float>* a : {&l.RainflowWork, &l.RainflowMeans, &l.RainflowRanges}) {
+    std::vector<float>().swap(*a);
+    a->assign(static_cast<std::size_t>(n) + 2, 0.0f);
+  }
 }
 
 void TakeLevels(ProgramState& s, int b) {

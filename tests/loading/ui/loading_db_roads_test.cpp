@@ -231,6 +231,21 @@ TEST_F(LoadingDbRoads, ReadingTheDatabaseAgainGivesUpTheSelectedBatch) {
   EXPECT_FALSE(p.state.wizardFlags.LoadingDataReady);
   EXPECT_FALSE(p.main.menus().mnu_Run.Enabled());
   EXPECT_FALSE(ds.cmd_data_next.Enabled());
+
+  // A folder without a database: the reader says so, and the database read
+  // before stays, with its folder, to be browsed.
+  const std::filesystem::path empty = folder.path() / "empty";
+  std::filesystem::create_directory(empty);
+  ds.Dir1.SetPath(empty.string());
+  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
+  Press(ds.cmd_data_do);
+  ASSERT_EQ(p.host.messages.size(), 1u);
+  EXPECT_EQ(p.host.messages[0].text, "File not found");
+  EXPECT_EQ(p.host.messages[0].title, "Loading Database");
+  EXPECT_EQ(p.state.loadingDbState.LoadingBatchCount, 3);
+  EXPECT_EQ(p.state.fatigueDbState.DataDirectory[1], loads.string());
+  EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+  EXPECT_EQ(ds.Dir1.Path(), loads.string());
 }
 
 // Select with the input view up: the job is shown with the batch at once
