@@ -1,7 +1,7 @@
 #include "platform/runtime/seq_items.h"
 
-#include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/runtime/runtime_error.h"
@@ -16,7 +16,7 @@ double SeqNumberValue(std::string_view item) {
 }
 
 float SeqSingleValue(std::string_view item) {
-  const double v = SeqNumberValue(item);
-  if (std::fabs(v) > FLT_MAX) throw RuntimeError(kErrOverflow, std::string(item));
-  return static_cast<float>(v);
+  const std::optional<float> v = SingleOf(SeqNumberValue(item));
+  if (!v) throw RuntimeError(kErrOverflow, std::string(item));
+  return *v;
 }

@@ -11,6 +11,6 @@
 //   a magnitude beyond the Double range raises kErrOverflow.
 double SeqNumberValue(std::string_view item);
 
-// The item as a Single: SeqNumberValue, then kErrOverflow for a magnitude
-// beyond the Single range.
+// The item as a Single: SeqNumberValue, then kErrOverflow for a number no
+// Single holds (SingleOf: beyond the Single range, or not 0 but too small).
 float SeqSingleValue(std::string_view item);

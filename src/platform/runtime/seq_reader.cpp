@@ -11,6 +11,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_input.h"
 #include "platform/runtime/seq_items.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/whole_numbers.h"
 
 namespace {
@@ -52,9 +53,11 @@ std::string ReadWholeFile(const std::string& path) {
 
 }  // namespace
 
-SeqReader SeqReader::Open(const std::string& path) { return SeqReader(Cp1252ToUtf8(ReadWholeFile(path))); }
+SeqReader SeqReader::Open(const std::string& path) { return FromText(Cp1252ToUtf8(ReadWholeFile(path))); }
 
-SeqReader SeqReader::FromText(std::string text) { return SeqReader(std::move(text)); }
+SeqReader SeqReader::FromText(std::string text) {
+  return SeqReader(WithoutControlCharacters(text, /*keepLineBreaks=*/true));
+}
 
 void SeqReader::SkipBlanks() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
@@ -109,7 +112,7 @@ std::string SeqReader::QuotedString() {
   while (pos_ < text_.size() && !At(',') && !AtLineEnd()) ++pos_;
   if (At(',')) ++pos_;
   else SkipLineEnd();
-  return item;
+  return WithoutControlCharacters(item);  // a quoted item may run over line ends, a text holds none
 }
 
 std::string SeqReader::ReadString() {

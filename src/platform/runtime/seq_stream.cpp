@@ -16,6 +16,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_input.h"
 #include "platform/runtime/seq_items.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/whole_numbers.h"
 
 namespace {
@@ -81,6 +82,20 @@ std::uint64_t FileBytes(int fd) {
   return static_cast<std::uint64_t>(st.st_size);
 }
 
+// Drops the control characters of text[0 .. n) that the reader ignores
+// (WithoutControlCharacters of seq_text.h); returns the length left.
+std::size_t DropControlCharacters(char* text, std::size_t n) {
+  bool any = false;
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    any |= c < 32 && c != '\t' && c != '\r' && c != '\n';
+  }
+  if (!any) return n;
+  const std::string kept = WithoutControlCharacters(std::string_view(text, n), /*keepLineBreaks=*/true);
+  std::memcpy(text, kept.data(), kept.size());
+  return kept.size();
+}
+
 }  // namespace
 
 // ---- opening ----
@@ -100,7 +115,7 @@ SeqStream SeqStream::Open(const std::string& path, const Options& options) {
 SeqStream SeqStream::FromBytes(std::string bytes, const Options& options) {
   SeqStream s(-1, 0, options);
   s.buf_.assign(bytes.begin(), bytes.end());
-  s.end_ = s.buf_.size();
+  s.end_ = DropControlCharacters(s.buf_.data(), s.buf_.size());
   return s;
 }
 
@@ -129,7 +144,7 @@ bool SeqStream::ReadMore() {
   }
   if (end_ == buf_.size()) buf_.resize(buf_.size() * 2);  // only a caller holding a whole buffer gets here
   const std::size_t before = end_;
-  while (end_ < buf_.size()) {
+  while (end_ < buf_.size() && fd_ >= 0) {
     const ssize_t n = ::read(fd_, buf_.data() + end_, buf_.size() - end_);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) throw RuntimeError(kErrDeviceIO);
@@ -139,8 +154,8 @@ bool SeqStream::ReadMore() {
       fileLeft_ = 0;
       break;
     }
-    end_ += static_cast<std::size_t>(n);
     fileLeft_ -= std::min<std::uint64_t>(fileLeft_, static_cast<std::uint64_t>(n));
+    end_ += DropControlCharacters(buf_.data() + end_, static_cast<std::size_t>(n));
   }
   return end_ > before;
 }
@@ -208,6 +223,7 @@ std::string SeqStream::QuotedString(bool keep) {
     pos_ += n;
   } while (pos_ == end_ && ReadMore());
   if (Have(0)) ++pos_;  // closing quote
+  if (keep) item = WithoutControlCharacters(item);  // a quoted item may run over line ends, a text holds none
   // anything between the closing quote and the item's end is dropped
   while (Have(0) && At(0) != ',' && !IsLineEnd(At(0))) ++pos_;
   if (Have(0) && At(0) == ',') ++pos_;

@@ -11,8 +11,9 @@ class CoreWorkers;
 // A sequential input file read piece by piece, for files too long to hold
 // whole (stress histories of millions of points). Every item reads exactly as
 // SeqReader reads it (seq_reader.h: the same item rules, the same values and
-// the same errors), while the memory in use stays at a few MiB whatever the
-// file's length: only a single item longer than the buffer makes it grow.
+// the same errors; control characters other than Tab, CR and LF are ignored
+// wherever they stand), while the memory in use stays at a few MiB whatever
+// the file's length.
 //
 // ReadSingles takes a long run of Single items at once: the text is cut at
 // points where an item surely begins (after a comma or a line end, or at a

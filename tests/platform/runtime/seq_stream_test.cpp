@@ -137,6 +137,7 @@ TEST_F(SeqStreamTest, EveryItemFormReadsAsSeqReaderReadsIt) {
       "--1",                          "0x10",               "1d5",                 "\"5\"",
       "",                             "   \r\n  ",          "7",                   "12345678901234567890123",
       "0.000000000000000000000000000000000000000000001", "1 2 3\r\nend",       "4,\r\n,\r\n5",
+      "1e-46",                        "1\x01" "2 3",        "\x02\x03,4",         "5\x7f",
   };
   for (const char* t : texts) ExpectSameAsSeqReader(t);
 }
@@ -156,7 +157,7 @@ TEST_F(SeqStreamTest, RandomTextsReadAsSeqReaderReadsThem) {
 
 TEST_F(SeqStreamTest, StringsAndWholeNumbersReadAsSeqReaderReadsThem) {
   const std::string text =
-      "Title of a history\r\n\"a, quoted\" dropped, plain  ,\r\n\"runs\r\nover lines\"\r\n\r\n"
+      "Title\x01 of a history\r\n\"a, quoted\" dropped, plain  ,\r\n\"runs\r\nover lines\"\r\n\r\n"
       "  12 ,-3.5\r\n40000\r\n7,\"last";
   auto read = [](auto&& r) {
     std::vector<std::string> items;
