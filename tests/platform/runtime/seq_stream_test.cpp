@@ -14,19 +14,11 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_writer.h"
+#include "support/error_code.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-int ErrorCodeOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.code();
-  }
-  return 0;
-}
 
 // Replaces the line that follows `offset` by `item`.
 void ReplaceLine(std::string& text, std::size_t offset, const std::string& item) {
