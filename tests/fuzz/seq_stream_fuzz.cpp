@@ -1,7 +1,7 @@
-// The sequential file read in pieces: whatever a file holds, its items read
+// The sequential file read in chunks: whatever a file holds, its items read
 // as the runtime's whole-file reader reads them (the same Singles bit for
 // bit, the same texts and whole numbers, the same error), item by item
-// through a tiny buffer and in runs cut into pieces on two threads.
+// through a tiny buffer and in runs cut into chunks on two threads.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -45,7 +45,7 @@ std::vector<uint32_t> Singles(Reader&& r, int& error) {
 SeqStream::Options Tiny(unsigned threads) {
   SeqStream::Options o;
   o.bufferBytes = 16;
-  o.pieceBytes = 3;
+  o.chunkBytes = 3;
   o.threads = threads;
   o.parallelFrom = 1;
   return o;

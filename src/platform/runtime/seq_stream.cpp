@@ -36,8 +36,8 @@ bool ItemBeginsAt(const char* text, std::size_t p, std::size_t size) {
   return IsBlank(before) && p < size && !EndsNumber(text[p]);
 }
 
-// The outcome of reading the Single items of a piece of text.
-struct PieceRead {
+// The outcome of reading the Single items of a chunk of text.
+struct ChunkRead {
   std::size_t count = 0;  // items read
   std::size_t stop = 0;   // offset behind the last item read and its end
   int error = 0;          // the RuntimeError code of item `count`, 0 when none failed
@@ -47,8 +47,8 @@ struct PieceRead {
 // `limit`), by the item rules of SeqReader: blanks and line ends before an
 // item are skipped; an item ends at a blank, a comma or a line end; then
 // blanks and one comma or one line end are taken as its end.
-PieceRead ReadPiece(const char* text, std::size_t size, float* out, std::size_t limit) {
-  PieceRead r;
+ChunkRead ReadChunk(const char* text, std::size_t size, float* out, std::size_t limit) {
+  ChunkRead r;
   std::size_t p = 0;
   try {
     while (r.count < limit) {
@@ -103,7 +103,7 @@ std::size_t DropControlCharacters(char* text, std::size_t n) {
 SeqStream::SeqStream(int fd, std::uint64_t fileBytes, const Options& options)
     : fd_(fd), fileLeft_(fileBytes), options_(options) {
   options_.bufferBytes = std::max<std::size_t>(options_.bufferBytes, 16);
-  options_.pieceBytes = std::max<std::size_t>(options_.pieceBytes, 1);
+  options_.chunkBytes = std::max<std::size_t>(options_.chunkBytes, 1);
   buf_.resize(options_.bufferBytes);
 }
 
@@ -264,7 +264,7 @@ std::size_t SeqStream::CutEnd() const {
 }
 
 std::size_t SeqStream::ReadRun(std::size_t stop, float* out, std::size_t limit) {
-  const PieceRead r = ReadPiece(buf_.data() + pos_, stop - pos_, out, limit);
+  const ChunkRead r = ReadChunk(buf_.data() + pos_, stop - pos_, out, limit);
   if (r.error != 0) throw RuntimeError(r.error);
   pos_ += r.stop;
   return r.count;
@@ -282,7 +282,7 @@ void SeqStream::ReadSingles(float* out, std::size_t count) {
       continue;
     }
     const std::size_t limit = count - got;
-    if (threads > 1 && limit >= options_.parallelFrom && stop - pos_ > options_.pieceBytes) {
+    if (threads > 1 && limit >= options_.parallelFrom && stop - pos_ > options_.chunkBytes) {
       if (!workers) workers.emplace(threads);
       got += ReadRunOnCores(*workers, stop, out + got, limit);
     } else {
@@ -294,39 +294,39 @@ void SeqStream::ReadSingles(float* out, std::size_t count) {
 std::size_t SeqStream::ReadRunOnCores(CoreWorkers& workers, std::size_t stop, float* out, std::size_t limit) {
   const char* text = buf_.data() + pos_;
   const std::size_t size = stop - pos_;
-  // Pieces of about pieceBytes, each beginning where an item surely begins.
+  // Chunks of about chunkBytes, each beginning where an item surely begins.
   std::vector<std::size_t> starts{0};
-  for (std::size_t p = options_.pieceBytes; p < size;) {
+  for (std::size_t p = options_.chunkBytes; p < size;) {
     while (p < size && !ItemBeginsAt(text, p, size)) ++p;
     if (p >= size) break;
     starts.push_back(p);
-    p += options_.pieceBytes;
+    p += options_.chunkBytes;
   }
   starts.push_back(size);
-  const std::size_t pieces = starts.size() - 1;
-  // A piece of n bytes holds at most n items: piece k writes from its own
+  const std::size_t chunks = starts.size() - 1;
+  // A chunk of n bytes holds at most n items: chunk k writes from its own
   // start in the scratch space.
   if (scratchSize_ < size) {
     scratch_.reset(new float[size]);
     scratchSize_ = size;
   }
-  std::vector<PieceRead> reads(pieces);
-  workers.Run(pieces, [&](std::size_t k) {
-    reads[k] = ReadPiece(text + starts[k], starts[k + 1] - starts[k], scratch_.get() + starts[k], size);
+  std::vector<ChunkRead> reads(chunks);
+  workers.Run(chunks, [&](std::size_t k) {
+    reads[k] = ReadChunk(text + starts[k], starts[k + 1] - starts[k], scratch_.get() + starts[k], size);
   });
   // In file order: the values up to the limit, and the first failing item
   // that lies within it.
   std::size_t got = 0;
-  for (std::size_t k = 0; k < pieces; ++k) {
-    const PieceRead& r = reads[k];
+  for (std::size_t k = 0; k < chunks; ++k) {
+    const ChunkRead& r = reads[k];
     const std::size_t need = limit - got;
     const std::size_t take = std::min(r.count, need);
     std::copy_n(scratch_.get() + starts[k], take, out + got);
     got += take;
     if (r.error != 0 && r.count < need) throw RuntimeError(r.error);
     if (r.count >= need) {
-      // The limit falls in this piece: the reading ends behind its last item.
-      const PieceRead last = ReadPiece(text + starts[k], starts[k + 1] - starts[k], out + got - take, need);
+      // The limit falls in this chunk: the reading ends behind its last item.
+      const ChunkRead last = ReadChunk(text + starts[k], starts[k + 1] - starts[k], out + got - take, need);
       pos_ += starts[k] + last.stop;
       return got;
     }

@@ -8,7 +8,7 @@
 
 class CoreWorkers;
 
-// A sequential input file read piece by piece, for files too long to hold
+// A sequential input file read chunk by chunk, for files too long to hold
 // whole (stress histories of millions of points). Every item reads exactly as
 // SeqReader reads it (seq_reader.h: the same item rules, the same values and
 // the same errors; control characters other than Tab, CR and LF are ignored
@@ -17,14 +17,14 @@ class CoreWorkers;
 //
 // ReadSingles takes a long run of Single items at once: the text is cut at
 // points where an item surely begins (after a comma or a line end, or at a
-// number after a blank) and the pieces are converted on every core, then put
+// number after a blank) and the chunks are converted on every core, then put
 // in order. The values, and the first error in file order, are those of
 // reading the items one by one.
 class SeqStream {
  public:
   struct Options {
     std::size_t bufferBytes = std::size_t{2} << 20;  // the text held at a time
-    std::size_t pieceBytes = std::size_t{64} << 10;  // the work of one thread at a time
+    std::size_t chunkBytes = std::size_t{64} << 10;  // the work of one thread at a time
     unsigned threads = 0;                            // 0: one per core
     std::size_t parallelFrom = std::size_t{1} << 17;  // fewer items are read on the calling thread
   };
@@ -79,7 +79,7 @@ class SeqStream {
   // A string item's bytes (none when not `keep`).
   std::string TextItem(bool keep);
   std::string QuotedString(bool keep);
-  // The end of the text that can be cut into pieces: the last place in the
+  // The end of the text that can be cut into chunks: the last place in the
   // buffer where an item surely begins (pos_ when there is none); all of it
   // once the file has been read to its end.
   std::size_t CutEnd() const;

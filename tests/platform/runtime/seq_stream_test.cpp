@@ -53,12 +53,12 @@ SinglesRead OneByOne(Reader&& r) {
 
 SinglesRead Reference(const std::string& text) { return OneByOne(SeqReader::FromText(text)); }
 
-// Small buffers and pieces, so that every item meets a buffer's end and the
-// runs are cut into many pieces on several threads.
-SeqStream::Options Tiny(std::size_t buffer, std::size_t piece, unsigned threads) {
+// Small buffers and chunks, so that every item meets a buffer's end and the
+// runs are cut into many chunks on several threads.
+SeqStream::Options Tiny(std::size_t buffer, std::size_t chunk, unsigned threads) {
   SeqStream::Options o;
   o.bufferBytes = buffer;
-  o.pieceBytes = piece;
+  o.chunkBytes = chunk;
   o.threads = threads;
   o.parallelFrom = 1;
   return o;
@@ -98,7 +98,7 @@ class SeqStreamTest : public ::testing::Test {
   // from memory and from a file through a tiny buffer, and in runs: all of
   // the items (then the next item gives the same error) and one more (that
   // error), through tiny buffers on one thread and (`onCores`) in tiny
-  // pieces on several.
+  // chunks on several.
   void ExpectSameAsSeqReader(const std::string& text, bool onCores = true) {
     SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
     const SinglesRead ref = Reference(text);
@@ -111,9 +111,9 @@ class SeqStreamTest : public ::testing::Test {
       EXPECT_EQ(Bulk(Reopen(Tiny(buffer, 1, 1)), n + 1), failed) << "buffer " << buffer;
     }
     if (!onCores) return;
-    for (std::size_t piece : {1, 2, 5}) {
-      EXPECT_EQ(Bulk(SeqStream::FromBytes(text, Tiny(16, piece, 3)), n), ref) << "piece " << piece;
-      EXPECT_EQ(Bulk(SeqStream::FromBytes(text, Tiny(16, piece, 3)), n + 1), failed) << "piece " << piece;
+    for (std::size_t chunk : {1, 2, 5}) {
+      EXPECT_EQ(Bulk(SeqStream::FromBytes(text, Tiny(16, chunk, 3)), n), ref) << "chunk " << chunk;
+      EXPECT_EQ(Bulk(SeqStream::FromBytes(text, Tiny(16, chunk, 3)), n + 1), failed) << "chunk " << chunk;
     }
   }
 
@@ -188,7 +188,7 @@ TEST_F(SeqStreamTest, LongRunsOnEveryCoreKeepTheOrderAndTheFirstError) {
   ASSERT_EQ(ref.bits.size(), 200000u);
   SeqStream::Options o;
   o.bufferBytes = 1 << 16;
-  o.pieceBytes = 1 << 11;
+  o.chunkBytes = 1 << 11;
   o.threads = 8;
   SeqStream s = File(text, o);
   std::vector<float> values(200000);
