@@ -85,12 +85,21 @@ std::uint64_t FileBytes(int fd) {
 // Drops the control characters of text[0 .. n) that the reader ignores
 // (WithoutControlCharacters of seq_text.h); returns the length left.
 std::size_t DropControlCharacters(char* text, std::size_t n) {
-  bool any = false;
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    any |= c < 32 && c != '\t' && c != '\r' && c != '\n';
+  // Blocks of a fixed length without branches, so that the scan runs on vectors.
+  constexpr std::size_t kBlock = 64;
+  const auto control = [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return static_cast<unsigned>(c < 32) & (c != '\t') & (c != '\r') & (c != '\n');
+  };
+  unsigned any = 0;
+  std::size_t i = 0;
+  for (; i + kBlock <= n; i += kBlock) {
+    unsigned block = 0;
+    for (std::size_t j = 0; j < kBlock; ++j) block |= control(text[i + j]);
+    any |= block;
   }
-  if (!any) return n;
+  for (; i < n; ++i) any |= control(text[i]);
+  if (any == 0) return n;
   const std::string kept = WithoutControlCharacters(std::string_view(text, n), /*keepLineBreaks=*/true);
   std::memcpy(text, kept.data(), kept.size());
   return kept.size();
@@ -314,22 +323,30 @@ std::size_t SeqStream::ReadRunOnCores(CoreWorkers& workers, std::size_t stop, fl
   workers.Run(chunks, [&](std::size_t k) {
     reads[k] = ReadChunk(text + starts[k], starts[k + 1] - starts[k], scratch_.get() + starts[k], size);
   });
-  // In file order: the values up to the limit, and the first failing item
-  // that lies within it.
-  std::size_t got = 0;
-  for (std::size_t k = 0; k < chunks; ++k) {
+  // In file order: how many values of each chunk are taken (up to the
+  // limit), and the first failing item that lies within it.
+  std::vector<std::size_t> at(chunks), take(chunks);
+  std::size_t got = 0, used = chunks;
+  int error = 0;
+  bool limitReached = false;
+  for (std::size_t k = 0; k < chunks && used == chunks; ++k) {
     const ChunkRead& r = reads[k];
     const std::size_t need = limit - got;
-    const std::size_t take = std::min(r.count, need);
-    std::copy_n(scratch_.get() + starts[k], take, out + got);
-    got += take;
-    if (r.error != 0 && r.count < need) throw RuntimeError(r.error);
-    if (r.count >= need) {
-      // The limit falls in this chunk: the reading ends behind its last item.
-      const ChunkRead last = ReadChunk(text + starts[k], starts[k + 1] - starts[k], out + got - take, need);
-      pos_ += starts[k] + last.stop;
-      return got;
-    }
+    at[k] = got;
+    take[k] = std::min(r.count, need);
+    got += take[k];
+    if (r.error != 0 && r.count < need) error = r.error;
+    limitReached = error == 0 && r.count >= need;
+    if (error != 0 || limitReached) used = k + 1;
+  }
+  workers.Run(used, [&](std::size_t k) { std::copy_n(scratch_.get() + starts[k], take[k], out + at[k]); });
+  if (error != 0) throw RuntimeError(error);
+  if (limitReached) {
+    // The reading ends behind the last item taken.
+    const std::size_t k = used - 1;
+    const ChunkRead last = ReadChunk(text + starts[k], starts[k + 1] - starts[k], out + at[k], take[k]);
+    pos_ += starts[k] + last.stop;
+    return got;
   }
   pos_ = stop;
   return got;
