@@ -39,4 +39,6 @@ struct RandomVariablePanel {
   float PanelParB = 0.0f;
   float PanelXmin = 0.0f;
   float PanelXmax = 0.0f;
+
+  bool operator==(const RandomVariablePanel&) const = default;
 };
