@@ -15,6 +15,13 @@ inline constexpr int16_t kAboutOverLoadingDatabase = 5;
 inline constexpr int16_t kAboutOverFatigueDatabase = 6;
 }  // namespace ui_state
 
+// The codes of ShellState::SecondWindowView: which view the second window shows.
+namespace second_window_view {
+inline constexpr int16_t kTestData = 4;
+inline constexpr int16_t kSimulationResults = 5;
+inline constexpr int16_t kRandomVariables = 6;
+}  // namespace second_window_view
+
 // The application shell's own record.
 struct ShellState {
   int16_t UiState = 1;           // 1 idle; 0 busy; 2..6 the About box covers a frame
@@ -27,6 +34,7 @@ struct ShellState {
   // The UiState the About box found when it opened; closing it gives it back.
   int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
+  int16_t SecondWindowView = 0;  // second_window_view: 4 test data, 5 results, 6 random variables
 
   bool operator==(const ShellState&) const = default;
 };

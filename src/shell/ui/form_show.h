@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/form.h"
 
 struct ProgramState;
 class FormMain;
+class McsResultsView;
 
 // The second window (simulation results, test data, random variables). Its
 // menus: "&Back" > "to &Main menu", the results/print menu `mnu_prt1`,
@@ -12,8 +15,11 @@ class FormMain;
 class FormShow : public Form {
  public:
   FormShow(ProgramState& state, Host& host, FormMain& main);
+  ~FormShow() override;
 
   ProgramState& state() const { return state_; }
+  FormMain& main() const { return main_; }
+  McsResultsView& mcsResults() const { return *mcsResults_; }
 
   // Load: the diagram pictures take the diagrams colour, the window the main
   // window's place; its layout runs unless a layout scale is 1. A layout that
@@ -81,4 +87,5 @@ class FormShow : public Form {
  private:
   ProgramState& state_;
   FormMain& main_;
+  std::unique_ptr<McsResultsView> mcsResults_;
 };

@@ -8,6 +8,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
+#include "montecarlo/ui/mcs_results_view.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/job_file_commands.h"
@@ -39,6 +40,9 @@ constexpr MenuHandler kMainMenuHandlers[] = {
     // Run
     {"mnu_calculations", [](FormMain& m, int) { mnu_calculations_Click(m); }},
     {"mnu_calculate", [](FormMain& m, int) { mnu_calculate_Click(m); }},
+    // Results
+    {"mnu_MCSres_L", [](FormMain& m, int) { mnu_MCSres_L_Click(m); }},
+    {"mnu_MCSres_O", [](FormMain& m, int) { mnu_MCSres_O_Click(m); }},
     // Help
     {"mnu_hlp_ind", [](FormMain& m, int) { m.about().mnu_hlp_ind_Click(); }},
     {"mnu_about", [](FormMain& m, int) { m.about().mnu_about_Click(); }},
