@@ -119,7 +119,7 @@ void CheckLives(benchmark::State& state, const ProgramState& job) {
   double largest = simulated.size() == recounted.size() ? 0.0 : 1.0;
   double largestAsKept = largest;
   for (std::size_t i = 0; i < std::min(simulated.size(), recounted.size()); ++i) {
-    const double asKept = ValSingle(NumberText(recounted[i]));
+    const double asKept = TypedSingle(NumberText(recounted[i])).value();
     largest = std::max(largest, std::fabs(static_cast<double>(simulated[i]) / recounted[i] - 1.0));
     largestAsKept = std::max(largestAsKept, std::fabs(simulated[i] / asKept - 1.0));
   }

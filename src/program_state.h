@@ -18,6 +18,7 @@
 #include "shell/shell_state.h"
 #include "shell/unit_settings.h"
 #include "shell/wizard_flags.h"
+#include "testdata/test_data_records.h"
 
 struct ProgramState {
   AnalysisOptions analysisOptions;
@@ -46,6 +47,7 @@ struct ProgramState {
   JobTexts jobTexts;
   LayoutScales layoutScales;
   WizardFlags wizardFlags;
+  TestDataSet testDataSet;
 
   bool operator==(const ProgramState&) const = default;
 };

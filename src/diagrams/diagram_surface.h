@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "loading/diagram_axes.h"
+#include "loading/diagram_placement.h"
 
 class Surface;
 
@@ -12,16 +13,16 @@ enum class SurfaceKind { Screen, Bitmap, Printer };
 SurfaceKind KindOf(const Surface& target);
 inline bool OnPaper(SurfaceKind kind) { return kind != SurfaceKind::Screen; }
 
-// The three printer page layouts, chosen by the page's height-to-width ratio
-// taken as a Single: above 0.72, from 0.7 to 0.72, below 0.7. A page without
-// a width counts as tall.
-enum class PageBand { Tall, Middle, Wide };
-PageBand PageBandOf(double pageWidth, double pageHeight);
+// The printer's page bands (PageBand, PageBandOf) are the loading
+// diagrams' rule: loading/diagram_placement.h.
 
-// The caption of a frame drawn on paper: printed bold italic at (x, y) with
-// the pen kept behind it, the frame's edge at `edgeY` cut white from `cutFrom`
-// to 50 units past the end of the caption, and the caption printed again over
-// the cut. With `wholePen` the end of the caption is taken as a whole number.
-// Fore colour, bold and italic are left black and off.
-void PrintCaptionOnEdge(Surface& target, const std::string& caption, double x, double y, double cutFrom,
-                        double edgeY, bool wholePen);
+// The drawing state a diagram starts from: "Arial", black, neither bold nor
+// italic, solid lines one pixel wide, no fill.
+void ResetPaperPen(Surface& target);
+
+// The diagram's own coordinates on the whole surface: y upwards, the origin
+// `left` in from the left edge and `bottom` above the lower edge.
+void ScaleUpwardsFrom(Surface& target, double left, double bottom);
+
+// The caption of a frame drawn on paper (PrintCaptionOnEdge) is the loading
+// diagrams' rule as well: loading/diagram_axes.h.

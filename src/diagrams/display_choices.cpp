@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "loading/distribution_blocks.h"
+#include "loading/distribution_shape.h"
 #include "loading/loading_units.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
@@ -51,19 +52,6 @@ void RestoreDistributionLaw(ProgramState& s, const DistributionLaw& law) {
   ld.DistR = law.r;
   ld.DistQInput = law.qInput;
   ld.DistRInput = law.rInput;
-}
-
-std::string DistributionNameOf(int type) {
-  switch (type) {
-    case 1:
-      return "Beta ";
-    case 2:
-      return "Weibull ";
-    case 3:
-      return "Log-norm ";
-    default:
-      return "";
-  }
 }
 
 void ChangeDistributionLaw(ProgramState& s, int type) {

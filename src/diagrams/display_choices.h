@@ -32,8 +32,7 @@ struct DistributionLaw {
 DistributionLaw DistributionLawOf(const ProgramState& s);
 void RestoreDistributionLaw(ProgramState& s, const DistributionLaw& law);
 
-// "Beta ", "Weibull " or "Log-norm " for laws 1 to 3.
-std::string DistributionNameOf(int type);
+// The law's name: DistributionNameOf (loading/distribution_shape.h).
 // Makes `type` the law in use; a distribution with parameters is converted
 // to it through its blocks (Q back to stress for Weibull and log-normal),
 // and the converted parameters become the typed ones. A fit that cannot be

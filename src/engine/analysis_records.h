@@ -75,6 +75,11 @@ struct AnalysisOptions {
   bool operator==(const AnalysisOptions&) const = default;
 };
 
+// A master curve over the load level (the stress range or scaling factor varies).
+inline bool LoadLevelMasterCurve(const AnalysisOptions& a) {
+  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
+}
+
 // The last calculation's damage and life, and the work values the damage
 // routines leave for the display, the reports and the next calculation.
 struct Results {

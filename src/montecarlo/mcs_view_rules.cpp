@@ -10,8 +10,8 @@
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
-#include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
+#include "shell/user_messages.h"
 
 namespace {
 
@@ -19,8 +19,6 @@ constexpr const char* kPfMask = "0.00#E+##";
 constexpr const char* kLifeMask = "0.0##E+##";
 constexpr int32_t kFittedColour = 0xC00000;
 constexpr const char* kOutOfRange = "Data out-of-range!\rInput corrected. ";
-// The results boxes' refusal, the reason following at once.
-constexpr const char* kRefusal = "Sorry, Data Incorrect!";
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -40,8 +38,8 @@ ResultsBoxEntry Accepted(const std::string& text, int32_t colour) {
 // the box shows the corrected value (a text through a mask) as a Single.
 ResultsBoxEntry Refused(const std::string& reason, const std::string& correctedThroughMask, const char* title) {
   ResultsBoxEntry e;
-  e.text = SingleBoxText(ValSingle(correctedThroughMask));
-  e.message = kRefusal + reason;
+  e.text = SingleBoxText(TypedSingle(correctedThroughMask).value_or(0.0f));
+  e.message = kDataIncorrect + reason;
   e.title = title;
   e.icon = MsgIcon::Critical;
   e.beep = true;
@@ -127,7 +125,8 @@ ResultsBoxEntry EnterFailureProbability(ProgramState& s, float x) {
     s.mcsDisplay.ReliabilityInputMode = 0;
     return Accepted(Format(1.0 - R, kPfMask), kFittedColour);
   }
-  if (noFit && x < least) {
+  // The refusals in order; a number that does not fit (NaN) takes the first.
+  if (noFit && !(x >= least)) {
     R = 1.0 - 1.0 / n;
     ResultsBoxEntry e;
     e.text = Format(1.0 - R, kPfMask);
@@ -136,13 +135,13 @@ ResultsBoxEntry EnterFailureProbability(ProgramState& s, float x) {
     e.icon = MsgIcon::Exclamation;
     return e;
   }
-  if (x > share) {
+  if (!(x <= share)) {
     std::string reason = " (Pf > " + Format(law.n / n, "0.00#E+##)");
     if (law.n < r.UsableLifeCount) reason += "\rChange input or increase Le.Tail ...";
     R = 1.0 - law.n / n + 0.001;
     return Refused(reason, Format(1.0 - R, kPfMask), kTitle);
   }
-  if (x < 1e-6f) {
+  if (!(x >= 1e-6f)) {
     R = 1.0 - 1e-6;
     return Refused(" (Pf < 1E-6)", "1E-6", kTitle);
   }
@@ -163,8 +162,8 @@ ResultsBoxEntry EnterReliableLife(ProgramState& s, float x) {
   if (!(x > 0.0f) || !(f > 0)) return Refused("", Format(previous * f, kLifeMask), kTitle);
   const float least = Sng(r.SampleMin * f);
   const float largest = Sng(LawLivesOf(r).largest * 0.999 * f);
-  if (x < least) return Refused(" (Tr < " + Format(least, kLifeMask) + ")", Format(r.SampleMin * 1.001 * f, kLifeMask), kTitle);
-  if (x > largest) {
+  if (!(x >= least)) return Refused(" (Tr < " + Format(least, kLifeMask) + ")", Format(r.SampleMin * 1.001 * f, kLifeMask), kTitle);
+  if (!(x <= largest)) {
     return Refused(" (Tr > " + Format(largest, kLifeMask) + ")",
                    Format(LawLivesOf(r).largest * 0.998 * f, kLifeMask), kTitle);
   }
@@ -197,8 +196,8 @@ ResultsBoxEntry EnterLowerTailLife(ProgramState& s, Host& host, float x) {
 std::optional<int32_t> TypedSimulationCount(std::string_view text, std::string& refusal) {
   refusal = "Sorry, Data is Incorrect! ";
   double value = 0;
-  int32_t count = 0;
-  if (!ParseWholeNumber(Trimmed(text), value) || !TryCLng(value, count)) return std::nullopt;
+  const std::optional<int32_t> count = TypedLong(text);  // nothing beyond the Long range
+  if (!ParseWholeNumber(Trimmed(text), value) || !count) return std::nullopt;
   if (value < 100) {
     refusal += "(No<100)";
     return std::nullopt;

@@ -49,13 +49,26 @@ enum MousePointer : int {
 };
 
 // A request to the open or save dialog. The filter has the form
-// "Name (*.ext)|*.ext|Other (*.x;*.y)|*.x;*.y".
+// "Name (*.ext)|*.ext|Other (*.x;*.y)|*.x;*.y". A save dialog whose filter has
+// one pattern "*.ext" gives a name typed without extension that extension
+// (WithDefaultExtension).
+// The flag of the save dialog that asks before an existing file is replaced.
+inline constexpr int kFileDialogOverwritePrompt = 2;
+
 struct FileDialogRequest {
   std::string filter;
   int flags = 0;
   std::string initDir;
   std::string fileName;
   std::string title;
+};
+
+// A window's common dialog control: the request its open and save dialogs
+// show, kept from one use to the next, and the copy count that its print
+// setup chooses and the window's print commands read (0 until one of them
+// sets it).
+struct CommonDialog : FileDialogRequest {
+  int Copies = 0;
 };
 
 // An item of a popup menu as the user sees it.

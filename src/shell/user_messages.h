@@ -22,5 +22,7 @@ inline int AlertBox(const ShellState& shell, Host& host, const std::string& text
   return host.MsgBox(text, buttons, icon, defaultButton, title);
 }
 
+// The refusal of data that cannot be taken, alone or followed by its reason.
+inline constexpr const char* kDataIncorrect = "Sorry, Data Incorrect!";
 // The text of a refused input: "Sorry, Data Incorrect! " followed by the reason.
-inline std::string DataIncorrectText(const std::string& reason) { return "Sorry, Data Incorrect! " + reason; }
+inline std::string DataIncorrectText(const std::string& reason) { return std::string(kDataIncorrect) + " " + reason; }

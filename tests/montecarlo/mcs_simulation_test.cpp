@@ -110,7 +110,7 @@ std::vector<float> OneCalculationPerRun(ProgramState s, int32_t runs) {
 }
 
 // A life as the work file keeps it (seven digits).
-float AsKept(float life) { return ValSingle(NumberText(life)); }
+float AsKept(float life) { return TypedSingle(NumberText(life)).value(); }
 
 // The items of a work file after its header: the lives and last the
 // reference life.

@@ -4,6 +4,7 @@
 
 #include "diagrams/sn_curve_geometry.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/draw/child_position.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
@@ -125,14 +126,8 @@ class Placer {
   // A control's place in the picture, in twips from its top left corner,
   // for a point of the diagram's scale (y upwards). A picture without area
   // has no scale to convert by.
-  float LeftInPicture(float x) const {
-    const double sw = pic_.ScaleWidth();
-    return sw == 0 ? x : Sng((x - pic_.ScaleLeft()) / sw * pic_.Width());
-  }
-  float TopInPicture(float y) const {
-    const double sh = pic_.ScaleHeight();
-    return sh == 0 ? y : Sng((y - pic_.ScaleTop()) / sh * pic_.Height());
-  }
+  float LeftInPicture(float x) const { return Sng(TwipsFromLeft(pic_, x, pic_.Width())); }
+  float TopInPicture(float y) const { return Sng(TwipsFromTop(pic_, y, pic_.Height())); }
   std::string PrefixText(Prefix p) const {
     if (p == Prefix::None) return "";
     return MasterCurveOverSe(s_) ? " Min.  " : std::string(10, ' ');

@@ -38,11 +38,6 @@ bool Idle(FormMain& main) {
   return false;
 }
 
-// A master curve over the load level (the stress range or scaling factor varies).
-bool LoadLevelMasterCurve(const AnalysisOptions& a) {
-  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
-}
-
 // Points the folder lists at the database's folder. A folder that is not set
 // or no longer exists leaves the lists where they are.
 void PointFolderListsAt(DataServicePanel& ds, const std::string& folder) {

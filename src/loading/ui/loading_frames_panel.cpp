@@ -1,6 +1,10 @@
 #include "loading/ui/loading_frames_panel.h"
 
+#include "montecarlo/random_variable_edit.h"
+#include "montecarlo/ui/montecarlo_services.h"
+#include "program_state.h"
 #include "shell/ui/form_main.h"
+#include "shell/user_messages.h"
 
 LoadingFramesPanel::LoadingFramesPanel(FormMain& m)
     : main(m),
@@ -30,8 +34,20 @@ LoadingFramesPanel::LoadingFramesPanel(FormMain& m)
       DTmse(m.label("DTmse")),
       DTvolume(m.label("DTvolume")),
       DTvolumet(m.textBox("DTvolumet")) {
+  load_distr.onClick = [this](int i) { load_distr_Click(i); };
   // Wire the loading inputs' handlers here; the pictures' Click and
   // MouseDown open the display menus of the result diagrams (ResultFramesPanel).
+}
+
+void LoadingFramesPanel::load_distr_Click(int index) {
+  const ShellState& shell = main.state().shellState;
+  if (shell.UiState != ui_state::kIdle) {
+    BeepIfEnabled(shell, main.host());
+    return;
+  }
+  // The dialog may have been left view-only by the endurance limit's caller.
+  SetRandomVariableDialogEditable(main, true);
+  ShowRandomVariablePanel(main, kLoadingCaller, static_cast<int16_t>(index));
 }
 
 void LoadingFramesPanel::SHSmax_Click() {}

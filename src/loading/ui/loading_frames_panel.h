@@ -11,6 +11,9 @@ class LoadingFramesPanel {
  public:
   explicit LoadingFramesPanel(FormMain& main);
 
+  // The scaling factor's tag on each loading frame: opens the
+  // random-variable dialog while the main view is idle.
+  void load_distr_Click(int index);
   // Will open the scaling-factor input of the history (`SHscal`, `SHscalt`).
   void SHSmax_Click();
   // Will move the focus to `SSmaxt(index)`.

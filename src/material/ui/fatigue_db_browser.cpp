@@ -229,16 +229,7 @@ void FatigueDbPanel::SelectFatigueDbSet(int column) {
                                    marked == st.ShownBatchSetCount);
 }
 
-void FatigueDbPanel::cmd_fatigue_Db_Test_Click() {
-  ProgramState& s = state();
-  const int marked = s.fatigueDbState.MarkedFatigueSet;
-  if (marked >= 0 && marked < kFdbMaxSets &&
-      s.fatigueDatabase.FdbTestDataName[Batch()][marked + 1] == kNoFatigueData) {
-    ConfirmAbandonFatigueDbSet(marked + 1);
-    if (s.fatigueDbEditState.NewSetAnswer == kAnswerStay) return;
-  }
-  ::cmd_fatigue_Db_Test_Click(main);
-}
+void FatigueDbPanel::cmd_fatigue_Db_Test_Click() { ::cmd_fatigue_Db_Test_Click(main); }
 
 void FatigueDbPanel::cmd_Fatigue_Db_Cancel_Click() {
   ProgramState& s = state();

@@ -14,6 +14,7 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/numeric_box.h"
 #include "shell/ui/shell_commands.h"
+#include "testdata/ui/test_data_editor_panel.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void McsOptionsPanel::cmd_MCS_opt_Click(int index) {
   const bool running = cmd_MCS_opt(1).Caption() == kBrakeCaption;
   if (index == 0) {
     if (running) return;
-    main.formShow().frm_diag2.SetVisible(false);
+    main.formShow().testData().frm_diag2.SetVisible(false);
     cmd_MCS_opt(1).SetCaption(kBrakeCaption);
     RunMonteCarloSimulation();
     Frm_MCS_opt.SetVisible(false);

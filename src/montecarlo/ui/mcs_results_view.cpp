@@ -13,23 +13,24 @@
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
-#include "shell/ui/numeric_box.h"
+#include "testdata/ui/test_data_editor_panel.h"
 #include "shell/user_messages.h"
 
 namespace {
 
 
-FileDialogRequest ResultsDialog() {
-  FileDialogRequest request;
-  request.filter = kMcsResultsFilter;
-  request.flags = 6;  // overwrite prompt, no read-only box
-  return request;
+// The second window's common dialog set for results files.
+const CommonDialog& ResultsDialog(FormShow& show) {
+  show.PrintDlg.filter = kMcsResultsFilter;
+  show.PrintDlg.flags = 6;  // overwrite prompt, no read-only box
+  show.PrintDlg.fileName.clear();
+  return show.PrintDlg;
 }
 
 // Opens a chosen results file and shows it; true when it was shown.
 bool OpenAndShow(FormMain& main) {
   FormShow& show = main.formShow();
-  const std::string path = main.host().ShowOpen(ResultsDialog());
+  const std::string path = main.host().ShowOpen(ResultsDialog(show));
   if (path.empty()) return false;
   const std::string fitCaption = show.Res_prob(1).Caption();
   show.Res_prob(1).SetCaption("Fit:  No Fit");
@@ -49,7 +50,7 @@ void ShowMCSResults(FormMain& main) {
   FormShow& show = main.formShow();
   for (Control* c : {static_cast<Control*>(&show.frm_rand), static_cast<Control*>(&show.frm_master),
                      static_cast<Control*>(&show.cmd_ok), static_cast<Control*>(&show.cmd_cancel),
-                     static_cast<Control*>(&show.frm_diag2)})
+                     static_cast<Control*>(&show.testData().frm_diag2)})
     c->SetVisible(false);
   for (MenuItem* m : {&show.mnu_prt, &show.mnu_return, &show.sepbar1, &show.mnu_an_show, &show.mnu_an_list})
     m->SetVisible(true);
@@ -96,11 +97,6 @@ McsResultsView::McsResultsView(FormShow& s) : show(s) {
   show.mnu_an_list.onClick = [this] { mnu_an_list_Click(); };
   show.Res_prob.onMouseDown = [this](int i, int button, int, float, float) { Res_prob_MouseDown(i, button); };
   show.pop_dispR.onClick = [this](int i) { pop_dispR_Click(i); };
-  show.Res_probT.onGotFocus = [this](int i) { Res_probT_GotFocus(i); };
-  show.Res_probT.onKeyDown = [this](int i, int& key, int) { Res_probT_KeyDown(i, key); };
-  show.Res_probT.onLostFocus = [this](int i) { Res_probT_LostFocus(i); };
-  show.pic_diag.onMouseDown = [this](int button, int, float, float) { pic_diag_MouseDown(button); };
-  show.pop_aNK.onClick = [this](int i) { pop_aNK_Click(i); };
 }
 
 void McsResultsView::mnu_an_show_Click() {
@@ -111,7 +107,7 @@ void McsResultsView::mnu_an_show_Click() {
 
 void McsResultsView::mnu_an_list_Click() {
   ProgramState& s = show.state();
-  const std::string path = show.host().ShowSave(ResultsDialog());
+  const std::string path = show.host().ShowSave(ResultsDialog(show));
   if (path.empty()) return;
   s.mcsResults.SaveAsPath = path;
   SaveMCSResultsAs(s, show.host());
@@ -175,26 +171,13 @@ void McsResultsView::pop_dispR_Click(int index) {
   show.SetMousePointer(kPointerDefault);
 }
 
-void McsResultsView::Res_probT_GotFocus(int index) {
-  ProgramState& s = show.state();
-  if (index > 2 || s.shellState.UiState != ui_state::kIdle || s.mcsDisplay.ResultsBoxBusy == 1) return;
-  DisableControl(show.mnu_prt);
-  DisableControl(show.mnu_prt_res);
-  PaintForEditing(show.Res_probT(index));
-  show.host().DoEvents();
-}
-
-void McsResultsView::Res_probT_KeyDown(int, int& keyCode) {
-  if (keyCode == kKeyReturn) show.pic_diag.SetFocus();
-}
-
 void McsResultsView::Res_probT_LostFocus(int index) {
   ProgramState& s = show.state();
   McsDisplay& d = s.mcsDisplay;
   if (index > 2 || d.ResultsBoxBusy == 1) return;
   d.ResultsBoxBusy = 1;
   TextBox& box = show.Res_probT(index);
-  const float x = ValSingle(box.Text());
+  const float x = TypedSingle(box.Text()).value_or(kUnfitNumber);
   const ResultsBoxEntry entry = index == 0   ? EnterFailureProbability(s, x)
                                 : index == 1 ? EnterReliableLife(s, x)
                                              : EnterLowerTailLife(s, show.host(), x);
@@ -219,35 +202,4 @@ void McsResultsView::RefuseBox(TextBox& box, const std::string& text, const std:
   show.host().MsgBox(message, MsgButtons::OKOnly, icon, 1, title);
   box.SetText(text);
   box.SetFocus();
-}
-
-void McsResultsView::pic_diag_MouseDown(int button) {
-  ProgramState& s = show.state();
-  if (show.frm_diag2.Visible() || button != kRightButton) return;
-  ControlArray<MenuItem>& items = show.pop_aNK;
-  const bool noFit = s.mcsResults.LifeFitKind == 1;
-  items(0).SetCaption("Life Distribution");
-  items(1).SetCaption(noFit ? "Probab.Plot: Log-norm" : "Probability Plot");
-  items(2).SetCaption("Probab.Plot: Weibull");
-  items(2).SetVisible(noFit);
-  const McsDisplay& d = s.mcsDisplay;
-  if (d.McsPlotKind == 0) {
-    items(0).SetChecked(true);
-    items(1).SetChecked(false);
-  } else {
-    items(0).SetChecked(false);
-    items(1).SetChecked(d.McsPlotPaper == 0);
-    items(2).SetChecked(d.McsPlotPaper != 0);
-  }
-  show.PopupMenu(show.pop_disp);
-}
-
-void McsResultsView::pop_aNK_Click(int index) {
-  ProgramState& s = show.state();
-  if (show.frm_diag2.Visible()) return;
-  McsDisplay& d = s.mcsDisplay;
-  d.McsPlotKind = static_cast<int16_t>(index == 2 ? 1 : index);
-  d.McsPlotPaper = static_cast<int16_t>(index - 1);
-  show.frm_diag.SetCaption(d.McsPlotKind == 1 ? "Probability Plot " : "Life Distribution");
-  ShowMCSResults(show.main());
 }

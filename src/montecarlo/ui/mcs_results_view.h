@@ -1,16 +1,18 @@
 #pragma once
 
+#include "montecarlo/ui/mcs_print_services.h"
 #include "platform/ui/form.h"
 
 class FormMain;
 class FormShow;
-class Surface;
 
 // The simulation results view of the second window (SecondWindowView 5):
 // the diagram on `pic_diag` with the job's data on `pic_master1`, the two
 // labels that open the life-unit and fit popup `pop_rand`, the results
-// boxes Pf, Tr and Le.Tail, the diagram's own popup of plots, and the file
-// commands of its "&Results" menu.
+// boxes Pf, Tr and Le.Tail (their focus and Enter are the boxes' shared
+// handlers, results_boxes.h), and the file commands of its "&Results" menu.
+// The diagram's own popup of plots is the test data editor's, which serves
+// this view while the test data frame is hidden.
 class McsResultsView {
  public:
   explicit McsResultsView(FormShow& show);
@@ -24,14 +26,9 @@ class McsResultsView {
   // their popup.
   void Res_prob_MouseDown(int index, int button);
   void pop_dispR_Click(int index);
-  void Res_probT_GotFocus(int index);
-  // Enter moves the focus to the diagram, which commits the box.
-  void Res_probT_KeyDown(int index, int& keyCode);
+  // Box 0 Pf, 1 Tr or 2 Le.Tail left: the entry validated and committed, or
+  // refused with its message and the corrected value.
   void Res_probT_LostFocus(int index);
-  // The diagram's popup of plots while the results view is up (the test
-  // data frame hidden): life distribution or probability plot.
-  void pic_diag_MouseDown(int button);
-  void pop_aNK_Click(int index);
 
   FormShow& show;
 
@@ -45,10 +42,9 @@ class McsResultsView {
 // Switches the second window to the results view and redraws it from the
 // records (and the header of the results file).
 void ShowMCSResults(FormMain& main);
-// The simulation results diagram on `target`, its header block on `side`:
-// on the screen `pic_diag` and `pic_master1` (the view's frames, boxes and
-// labels placed and filled), on paper one surface for both.
-void DrawMCSResultsDiagram(FormMain& main, Surface& target, Surface& side);
+// DrawMCSResultsDiagram (mcs_print_services.h) draws the diagram: on the
+// screen on `pic_diag` and `pic_master1`, placing and filling the view's
+// frames, boxes and labels; on paper one surface for both.
 // The main window's "Show &Last" and "&Open File..." of its results menu.
 void mnu_MCSres_L_Click(FormMain& main);
 void mnu_MCSres_O_Click(FormMain& main);

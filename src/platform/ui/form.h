@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/draw/window_image.h"
 #include "platform/host.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/command_button.h"
@@ -71,6 +72,9 @@ class Form {
   const std::string& FontName() const { return fontName_; }
   float FontSize() const { return fontSize_; }
   void SetFont(const std::string& name, float size);
+  // A pixel copy of the client area (below the menu bar) as the screen shows
+  // it, controls and all; a hidden window is rendered as it would show.
+  WindowImage ClientImage() const;
 
   // Life cycle. Load runs onLoad once (Show loads first); after an Unload the
   // next Load starts again from the design values of the definition table.
@@ -147,8 +151,17 @@ class Form {
   Control* ActiveControl() const { return focus_; }
   // Moves the focus (nullptr: to no control). See the class comment.
   void MoveFocus(Control* to);
-  // Next control in tab order that can take the focus (wrapping).
+  // Next control in tab order that can take the focus (wrapping). A frame on
+  // the form that lies over controls that could take the focus (made before
+  // it) is a working frame: from inside it, Tab cycles within it. Tab never
+  // reaches a control that a visible frame made later covers.
   Control* NextInTabOrder(Control* from, bool backwards = false) const;
+  // The visible frames on the form, made after `c`'s own top-level control,
+  // that overlap `c`: the frames that lie over it.
+  std::vector<const Control*> FramesInFront(const Control* c) const;
+  // Whether a frame on the form lies over a visible control made before it
+  // that could take the focus.
+  bool CoversOthers(const Control* frame) const;
 
   CommandButton* DefaultButton() const { return defaultButton_; }
   CommandButton* CancelButton() const { return cancelButton_; }

@@ -35,12 +35,18 @@ TextBox::TextBox(Form& form, Control* container, std::string name, int index, bo
 
 void TextBox::ShowText() {
   showing_ = true;
-  if (line_) line_->setText(ToQ(text_));
+  // Text set by code shows from its start (the caret before the first
+  // character), so a box narrower than its text shows the beginning.
+  if (line_) {
+    line_->setText(ToQ(text_));
+    line_->setCursorPosition(0);
+  }
   if (multi_) multi_->setPlainText(ToQLines(text_));
   showing_ = false;
 }
 
 void TextBox::SetText(const std::string& text) {
+  typed_ = false;
   if (text == text_) return;
   text_ = text;
   ShowText();
@@ -49,6 +55,7 @@ void TextBox::SetText(const std::string& text) {
 
 void TextBox::UserEdited(const std::string& text) {
   if (text == text_) return;
+  typed_ = true;
   text_ = text;
   RaiseChange();
 }
@@ -121,6 +128,7 @@ void TextBox::typeText(const std::string& text) {
   }
   if (locked_) return;
   SetText(result);
+  typed_ = true;
   SetSelStart(static_cast<int>(ToQ(text_).size()));
 }
 

@@ -7,11 +7,18 @@
 struct ProgramState;
 class FormMain;
 class McsResultsView;
+class TestDataEditorPanel;
+class RandomVariableDialog;
 
 // The second window (simulation results, test data, random variables). Its
 // menus: "&Back" > "to &Main menu", the results/print menu `mnu_prt1`,
 // "&Screen", "&Help", and the popups `pop_disp` (items `pop_aNK`) and
 // `pop_rand` (items `pop_dispR`).
+//
+// It serves one view at a time, each a panel of its own that shows and hides
+// the frames it needs: the fatigue test data editor (`frm_diag2` beside the
+// diagram on `pic_diag`), the simulation results and the random-variable
+// dialog; ShellState::SecondWindowView says which one is up.
 class FormShow : public Form {
  public:
   FormShow(ProgramState& state, Host& host, FormMain& main);
@@ -20,6 +27,13 @@ class FormShow : public Form {
   ProgramState& state() const { return state_; }
   FormMain& main() const { return main_; }
   McsResultsView& mcsResults() const { return *mcsResults_; }
+  TestDataEditorPanel& testData() const { return *testData_; }
+  RandomVariableDialog& randomVariables() const { return *randomVariables_; }  // frm_rand
+
+  // The window's common dialog: filter, flags, initial folder and file name
+  // of its open and save dialogs, kept from one use to the next, and the copy
+  // count of its own print setup.
+  CommonDialog PrintDlg;
 
   // Load: the diagram pictures take the diagrams colour, the window the main
   // window's place; its layout runs unless a layout scale is 1. A layout that
@@ -70,22 +84,11 @@ class FormShow : public Form {
   ControlArray<Label>& Distr_par;
   ControlArray<TextBox>& txt_distr;
   PictureBox& pic_rand;
-  Frame& frm_diag2;
-  ControlArray<TextBox>& txt_label;  // captions: 0 name, 1 count, 2 Sy, 3 Su, 4 R
-  ControlArray<TextBox>& txt_points;  // 0 count, 1 Sy, 2 Su, 3 R
-  TextBox& txt_Name;
-  PictureBox& pic_CLO;
-  ControlArray<Label>& lbl_CLOn;  // rows 0 .. 9
-  ControlArray<TextBox>& txt_CLOx;
-  ControlArray<TextBox>& txt_CLOn;
-  ScrollBar& scroll_CLO;
-  CommandButton& cmd_CLO_open;
-  CommandButton& cmd_CLO_Del;
-  CommandButton& cmd_CLO_OK;
-  CommandButton& cmd_CLO_canc;
 
  private:
   ProgramState& state_;
   FormMain& main_;
   std::unique_ptr<McsResultsView> mcsResults_;
+  std::unique_ptr<TestDataEditorPanel> testData_;
+  std::unique_ptr<RandomVariableDialog> randomVariables_;
 };

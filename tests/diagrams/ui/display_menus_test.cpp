@@ -153,7 +153,11 @@ TEST_F(DisplayMenus, LawChangeOfAnEditedBatchAsksFirst) {
   state.loadingDbState.LoadingSource = 1;
   lf.DTt(0).SetText("2");
   RightClick(lf.Pic_Distr, "&Beta Distribution");
-  EXPECT_EQ(host.messages.size(), 2u);
+  // No further question (the redraw may refuse the parameters it was left
+  // with: the log-normal drawn last was placed on s with the typed Q and R).
+  int questions = 0;
+  for (const auto& m : host.messages) questions += m.title == " Loading Data";
+  EXPECT_EQ(questions, 2);
   EXPECT_EQ(state.loadingData.DistributionType, 1);
 }
 

@@ -151,7 +151,7 @@ TEST_F(McsResultsViewTest, TheLifeBoxKeepsTheStoredLifeOnARefusal) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text.rfind("Sorry, Data Incorrect! (Tr < ", 0), 0u);
   EXPECT_EQ(r.LifeAtReliability, before) << "the record keeps its value";
-  EXPECT_EQ(ValSingle(show.Res_probT(1).Text()), ValSingle(Format(r.SampleMin * 1.001 * f, "0.0##E+##")));
+  EXPECT_EQ(TypedSingle(show.Res_probT(1).Text()), TypedSingle(Format(r.SampleMin * 1.001 * f, "0.0##E+##")));
 }
 
 TEST_F(McsResultsViewTest, TheLowerTailBox) {
@@ -159,13 +159,13 @@ TEST_F(McsResultsViewTest, TheLowerTailBox) {
   const std::string upper = Format(r.MaxFiniteLife * 0.999 * f, "0.0##E+##");
   Type(2, "1E+30");
   ExpectMessage("Sorry, Data Incorrect! (Le.Teil > " + upper + ")", "Fatigue Life", MsgIcon::Critical);
-  EXPECT_EQ(ValSingle(show.Res_probT(2).Text()), ValSingle(upper));
+  EXPECT_EQ(TypedSingle(show.Res_probT(2).Text()), TypedSingle(upper));
 
   const std::string middle = Format((r.SampleMin + r.MaxFiniteLife) / 2 * f, "0.0##E+##");
   Type(2, middle);
   EXPECT_TRUE(host.messages.empty()) << host.Transcript();
   EXPECT_EQ(show.Res_probT(2).Text(), middle);
-  EXPECT_FLOAT_EQ(r.LowerTailLife * f, ValSingle(middle));
+  EXPECT_FLOAT_EQ(r.LowerTailLife * f, TypedSingle(middle).value());
   EXPECT_LT(r.TailLifeCount, r.UsableLifeCount) << "the tail was read again";
 }
 

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "engine/ui/problem_definition_panel.h"
-#include "montecarlo/random_math.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/ui/random_variable_dialog.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
@@ -19,18 +20,17 @@
 namespace {
 
 // A log-normal scatter of the endurance limit with a coefficient of
-// variation of 0.1 (the random-variable dialog would give it; its own
-// window is not part of this road).
-void GiveSeAScatter(ProgramState& s) {
-  RandomVariableTable& t = s.randomVariableTable;
-  RandomVariablePanel p;
-  CalcDistributionParams(p, 2, 0.1f);
-  t.RvType[1] = 2;
-  t.RvCov[1] = 0.1f;
-  t.RvParA[1] = p.PanelParA;
-  t.RvParB[1] = p.PanelParB;
-  t.RvXmin[1] = 0.5f;
-  t.RvXmax[1] = 2.0f;
+// variation of 0.1, through its tag and the random-variable dialog.
+void GiveSeAScatter(Program& p) {
+  RandomVariableDialog& dlg = p.main.formShow().randomVariables();
+  p.host.onModal = [&] {
+    Press(dlg.chk_distr(3));
+    Enter(dlg.txt_distr(0), "0.1");
+    Press(dlg.cmd_ok);
+  };
+  Press(p.main.snInputs().dN_distr(0));
+  p.host.onModal = nullptr;
+  EXPECT_EQ(p.main.snInputs().dN_distr(0).Caption(), "{L10}");
 }
 
 // What the results view shows in its boxes and labels.
@@ -66,7 +66,7 @@ TEST(McsUserRoad, SimulateFitSaveOpenAndBack) {
   Press(analysis.chk_end_limit);
   Press(analysis.Cmd_analysis_next);
   ASSERT_EQ(p.state.analysisOptions.AnalysisKind, 2);
-  GiveSeAScatter(p.state);
+  GiveSeAScatter(p);
 
   Choose(main.menus().mnu_calculate);
   ASSERT_TRUE(options.Frm_MCS_opt.IsShowing());

@@ -14,6 +14,7 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
+#include "testdata/ui/test_data_editor_panel.h"
 
 namespace {
 
@@ -325,9 +326,12 @@ TEST_F(FormMainTest, SecondWindowMenus) {
   EXPECT_FALSE(show.chk_distr(0).Visible());
   EXPECT_EQ(show.chk_distr(2).Caption(), "Normal");
   EXPECT_EQ(show.txt_distr(0).Text(), "0.1");
-  EXPECT_EQ(show.txt_CLOx.Count(), 10);
-  EXPECT_EQ(show.txt_points.UBound(), 3);
-  EXPECT_EQ(show.cmd_CLO_Del.Container(), &show.frm_diag2);
+  TestDataEditorPanel& editor = show.testData();
+  EXPECT_EQ(editor.txt_CLOx.Count(), 10);
+  EXPECT_EQ(editor.txt_points.UBound(), 3);
+  EXPECT_EQ(editor.txt_label.UBound(), 4);
+  EXPECT_EQ(editor.cmd_CLO_Del.Container(), &editor.frm_diag2);
+  EXPECT_EQ(editor.scroll_CLO.Kind(), ControlKind::VScrollBar);
   EXPECT_EQ(show.pop_aNK.Count(), 3);
 }
 

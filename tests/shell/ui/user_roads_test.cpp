@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -11,10 +12,12 @@
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "loading/ui/loading_frames_panel.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
@@ -23,8 +26,11 @@
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
+#include "support/recording_surface.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
+#include "testdata/ui/test_data_editor_panel.h"
+#include "testdata/ui/test_data_services.h"
 
 namespace {
 
@@ -490,6 +496,100 @@ TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
   EXPECT_EQ(q.state.materialData.SNExponent, 3.5f);
 }
 
+// Fatigue test data typed into the editor on the second window, fitted and
+// handed to a new set of the database, then opened again from that set.
+TEST_F(UserRoads, TestDataTypedFittedAndTakenIntoTheDatabase) {
+  const std::filesystem::path dbFolder = folder.path() / "materials";
+  std::filesystem::create_directory(dbFolder);
+  WriteSmallDatabase(dbFolder);
+  Program p;
+  ToTheInputView(p);
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  FormShow& show = p.main.formShow();
+  TestDataEditorPanel& ed = show.testData();
+
+  // Material Data: open the database, then edit it in the browser.
+  Choose(p.main.menus().mnu_fatigue);
+  ds.Dir1.SetPath(dbFolder.string());
+  Press(ds.cmd_data_do);
+  Press(ds.chk_Edit_Dbase);
+  Press(ds.cmd_data_do);
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing()) << p.host.Transcript();
+  p.host.messages.clear();
+
+  // The next free set has no test data: "&Test Data" opens the editor.
+  Press(db.Text2(2));
+  Press(db.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(show.Visible()) << p.host.Transcript();
+  EXPECT_FALSE(p.main.Visible());
+  EXPECT_EQ(ed.frm_diag.Caption(), "Fatigue Test Data");
+
+  // Four points of a falling line with a little scatter.
+  Enter(ed.txt_points(0), "4");
+  Enter(ed.txt_points(1), "355");
+  Enter(ed.txt_points(2), "510");
+  Enter(ed.txt_points(3), "-1");
+  const char* points[][2] = {{"286", "1E+4"}, {"215", "1E+5"}, {"170", "1E+6"}, {"128", "1E+7"}};
+  for (int r = 0; r < 4; ++r) {
+    Press(ed.txt_CLOx(r));
+    ed.txt_CLOx(r).typeText(points[r][0]);
+    Press(ed.txt_CLOn(r));
+    ed.txt_CLOn(r).typeText(points[r][1]);
+    ed.txt_CLOn(r).leave();
+  }
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  Press(ed.cmd_CLO_OK);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+  EXPECT_TRUE(show.Res_probT(3).IsShowing()) << "the reference life beside the fit's texts";
+
+  // The diagram as the pane shows it: the fitted line and its texts.
+  RecordingSurface pane(ed.pic_diag.Width(), ed.pic_diag.Height());
+  DrawTestDataDiagram(p.main, pane);
+  const auto printed = [&](const std::string& start) {
+    return std::any_of(pane.texts.begin(), pane.texts.end(),
+                       [&](const RecordingSurface::PrintedText& t) { return t.text.rfind(start, 0) == 0; });
+  };
+  EXPECT_TRUE(printed("m  =   "));
+  EXPECT_TRUE(printed("Se =  "));
+  EXPECT_TRUE(std::any_of(pane.log.begin(), pane.log.end(),
+                          [](const std::string& l) { return l.find("c=16711935") != std::string::npos; }))
+      << "the fitted line in magenta";
+  ed.DrawTestDataDiagram(ed.pic_diag.surface());
+
+  Enter(ed.txt_Name, "Weld_X");
+  Press(ed.cmd_CLO_OK);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_TRUE(p.main.Visible());
+  EXPECT_FALSE(show.Visible());
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
+  const FatigueDatabase& fdb = p.state.fatigueDatabase;
+  EXPECT_EQ(fdb.FdbTestDataName[1][3], "Weld_X");
+  const TestDataSet& fitted = p.state.testDataSet;
+  EXPECT_FLOAT_EQ(fdb.FdbM[1][3], -1 / fitted.TestFitSlope);
+  EXPECT_NEAR(fdb.FdbM[1][3], 8.70, 0.01);
+  EXPECT_EQ(fdb.FdbSe[1][3], fitted.TestFitSe);
+  EXPECT_EQ(fdb.FdbNo[1][3], 2000000);
+  EXPECT_EQ(db.Text2(2).Text(), "Weld_X");
+  EXPECT_FALSE(db.Text3(2).Text().empty()) << "Se";
+  EXPECT_FALSE(db.Text4(2).Text().empty()) << "No";
+  EXPECT_FALSE(db.Text5(2).Text().empty()) << "m";
+  EXPECT_TRUE(std::filesystem::exists(dbFolder / "Weld_X.sft"));
+
+  // The set has test data now: "&Test Data" opens its file again.
+  EXPECT_FALSE(db.cmd_fatigue_Db_Test.Enabled());
+  Press(db.Text3(2));
+  Press(db.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(show.Visible()) << p.host.Transcript();
+  EXPECT_EQ(p.state.testDataSet.TestDataName, "Weld_X");
+  EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
+  EXPECT_EQ(ed.txt_CLOx(3).Text(), "128.00");
+  EXPECT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+  Press(ed.cmd_CLO_canc);
+  EXPECT_TRUE(p.main.Visible());
+}
+
 // The life of a notched plain-specimen job: Kt and the notch radius typed in
 // the summary box give the notch factor by notch sensitivity.
 double LifeCycles(const std::string& caption) {
@@ -534,6 +634,96 @@ TEST_F(UserRoads, NotchOfAPlainSpecimenShortensTheLife) {
   EXPECT_EQ(box.SCFt(0).Text(), "2.0");
   EXPECT_EQ(box.Reliab.Caption(), "Notch Radius [mm]:  r = ");
   EXPECT_EQ(box.DTFft.Text(), "1.0");
+}
+
+}  // namespace
+
+namespace {
+
+// How many pixels of a picture show `colour`, as drawn.
+int CountColour(PictureBox& pic, int32_t colour) {
+  Surface& s = pic.surface();
+  const double left = s.ScaleLeft(), top = s.ScaleTop(), w = s.ScaleWidth(), h = s.ScaleHeight();
+  s.ScalePixels();
+  int n = 0;
+  for (int y = 0; y < static_cast<int>(s.ScaleHeight()); ++y) {
+    for (int x = 0; x < static_cast<int>(s.ScaleWidth()); ++x) n += s.Point(x + 0.5, y + 0.5) == colour;
+  }
+  s.Scale(left, top, left + w, top + h);
+  return n;
+}
+
+// A control on a picture lies inside it (the picture's scale: y upward).
+void ExpectOnPicture(const Control& c, const PictureBox& pic) {
+  EXPECT_TRUE(c.IsShowing()) << c.Name();
+  EXPECT_GE(c.Left(), 0) << c.Name();
+  EXPECT_LE(c.Left() + c.Width(), pic.Width()) << c.Name();
+  EXPECT_LE(c.Top(), pic.Height()) << c.Name();
+  EXPECT_GE(c.Top(), 0) << c.Name();
+}
+
+// The distribution diagram with its value boxes, drawn on the start values.
+void ExpectStartDistribution(Program& p) {
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.frm_Distr.IsShowing());
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Beta Distribution");
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100) << "the curve";
+  EXPECT_GT(CountColour(lf.Pic_Distr, p.state.colourSettings.InvalidFieldColour), 1000) << "the area under it";
+  EXPECT_EQ(lf.DT(0).Caption(), "Q = 3.0");
+  EXPECT_EQ(lf.DT(1).Caption(), "R = 3.0");
+  EXPECT_EQ(lf.DTvolume.Caption(), "n = 1000 cyc");
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "100.0  MPa") << "a distribution is given by its ranges";
+  for (const Control* c : {static_cast<const Control*>(&lf.DTt(0)), static_cast<const Control*>(&lf.DTt(1)),
+                           static_cast<const Control*>(&lf.DTvolumet), static_cast<const Control*>(&lf.DTSmaxt(1))}) {
+    ExpectOnPicture(*c, lf.Pic_Distr);
+  }
+}
+
+TEST_F(UserRoads, DistributionLoadingIsDrawnAndRedrawnInNewUnits) {
+  {
+    // Next of the problem definition leads to the input view with the diagram.
+    Program p;
+    Press(p.main.problemDefinition().chk_beta_distrib);
+    Press(p.main.problemDefinition().Cmd_analysis_next);
+    ExpectStartDistribution(p);
+    EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  }
+  Program p;
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  MainMenus& menus = p.main.menus();
+  Press(p.main.problemDefinition().chk_beta_distrib);
+  Press(p.main.problemDefinition().cmd_analysis_done);
+  ASSERT_FALSE(lf.frm_Distr.IsShowing());
+  // "Check/Change &Input Data..." draws it.
+  Choose(menus.mnu_calculations);
+  ExpectStartDistribution(p);
+
+  // US units: the texts on the diagram follow, the records stay in MPa.
+  Choose(menus.mnu_US);
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "14.5  ksi");
+  EXPECT_EQ(lf.DTSmaxt(1).Text(), "14.5");
+  EXPECT_EQ(lf.DTSmaxt(1).ToolTipText(), "P(DS > 14.5 ksi) = .0e+0");
+  EXPECT_EQ(p.state.loadingData.StressRangeTo, 100.0f);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+  Choose(menus.mnu_SI);
+  EXPECT_EQ(lf.DTSmax(1).Caption(), "100.0  MPa");
+
+  // The problem definition's OK over the input view redraws the diagrams.
+  lf.Pic_Distr.surface().Cls();
+  Choose(menus.mnu_target);
+  Press(p.main.problemDefinition().cmd_analysis_done);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+
+  // Another law from the diagram's menu: the Weibull fitted to the Beta is
+  // placed at its range exceeded with probability 0.0002.
+  RightClick(p.host, lf.Pic_Distr, "&Weibull Distribution");
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Weibull Distribution");
+  EXPECT_EQ(lf.DTSmaxt(1).ToolTipText().substr(lf.DTSmaxt(1).ToolTipText().size() - 6), "2.0e-4");
+  EXPECT_NE(p.state.loadingData.StressRangeTo, 100.0f);
+  EXPECT_GT(CountColour(lf.Pic_Distr, 0x800080), 100);
+  Choose(menus.mnu_calculate);
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 }
 
 }  // namespace
