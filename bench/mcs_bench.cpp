@@ -20,29 +20,18 @@
 #include "montecarlo/mcs_run_inputs.h"
 #include "montecarlo/mcs_simulation.h"
 #include "montecarlo/ordered_parallel_runs.h"
-#include "montecarlo/random_math.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
 #include "quiet_host.h"
 #include "random_walk.h"
+#include "support/mcs_replay.h"
 
 namespace {
 
 constexpr int32_t kPoints = 1000000;
 constexpr int32_t kRuns = 10000;
 constexpr int32_t kCheckedRuns = 200;
-
-void SetRandomVariable(RandomVariableTable& t, int slot, int16_t type, float cov) {
-  RandomVariablePanel p;
-  CalcDistributionParams(p, type, cov);
-  t.RvType[slot] = type;
-  t.RvCov[slot] = cov;
-  t.RvParA[slot] = p.PanelParA;
-  t.RvParB[slot] = p.PanelParB;
-  t.RvXmin[slot] = 0.5f;
-  t.RvXmax[slot] = 2.0f;
-}
 
 ProgramState SimulationJob(int16_t meanStressOption, const std::filesystem::path& folder) {
   ProgramState s;
@@ -74,31 +63,6 @@ ProgramState SimulationJob(int16_t meanStressOption, const std::filesystem::path
   return s;
 }
 
-// The lives of the first `runs` runs as the driver draws them, each from the
-// damage calculation with the history counted again: the runs' seeds, the
-// header values the driver sets before its first run, then one run after the
-// other.
-std::vector<float> RecountedLives(ProgramState s, int32_t runs, float& deterministic) {
-  QuietHost host;
-  McsSettings& m = s.mcsSettings;
-  m.SeedSe = 3413432.0;
-  m.SeedKt = 10335225.45346;
-  m.SeedK = 17423431.453546;
-  m.SimulationsDone = 0;
-  m.SimulationsTarget = runs;
-  s.loadingData.LoadSmax = 200.0f;
-  s.loadingData.LoadSmin = -100.0f;
-  std::vector<float> lives;
-  for (int32_t i = 0; i < runs; ++i) {
-    ApplyRunInputs(s, DrawRunInputs(s, i == 0));
-    CalcDamage(s, host);
-    if (i == 0) deterministic = s.mcsResults.DeterministicLife;
-    lives.push_back(i == 0 ? deterministic : s.results.LifeBlocks);
-    ++m.SimulationsDone;
-  }
-  return lives;
-}
-
 // The lives of a simulation of `runs` runs, sorted as it reads them back.
 std::vector<float> SimulatedLives(ProgramState s, int32_t runs) {
   QuietHost host;
@@ -109,9 +73,13 @@ std::vector<float> SimulatedLives(ProgramState s, int32_t runs) {
 }
 
 void CheckLives(benchmark::State& state, const ProgramState& job) {
-  float deterministic = 0.0f;
-  std::vector<float> recounted = RecountedLives(job, kCheckedRuns, deterministic);
-  const bool firstIsDeterministic = recounted.front() == deterministic;
+  QuietHost host;
+  std::vector<float> recounted = OneCalculationPerRun(job, host, kCheckedRuns);
+  ProgramState first = job;
+  ApplyRunInputs(first, DrawRunInputs(first, true));
+  first.analysisOptions.AnalysisKind = 1;  // the job's deterministic life
+  CalcDamage(first, host);
+  const bool firstIsDeterministic = recounted.front() == first.results.LifeBlocks;
   std::sort(recounted.begin(), recounted.end());
   const std::vector<float> simulated = SimulatedLives(job, kCheckedRuns);
   // The lives come back through the work file, which keeps seven digits; as

@@ -179,14 +179,18 @@ std::string ReferenceLifeCaption(const ProgramState& s) {
   return kCaption + Format(s.lifeResults.LifeByUnit[unit], "0.0###E+##") + s.lifeResults.LifeUnitLabel[unit];
 }
 
+void PrepareSimulationRuns(ProgramState& s) {
+  ResetResultsState(s);
+  SeedStreams(s);
+  SetHeaderValues(s);
+}
+
 McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress) {
   if (s.analysisOptions.AnalysisKind != analysis_kind::kProbabilistic) return McsOutcome::Refused;
   if (RefuseUndrawableVariables(s, host)) return Idle(s, McsOutcome::Refused);
   McsSettings& m = s.mcsSettings;
   McsResults& r = s.mcsResults;
-  ResetResultsState(s);
-  SeedStreams(s);
-  SetHeaderValues(s);
+  PrepareSimulationRuns(s);
   r.ResultsPath = m.WorkDir + kMcsWorkFileName;
   SeqWriter work;
   WriteMcsWorkFileHeader(work,

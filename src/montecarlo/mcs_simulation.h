@@ -45,6 +45,13 @@ enum class McsOutcome {
 // idle again at the end whatever the outcome.
 McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress);
 
+// What a simulation sets before its first run: the results state reset (no
+// fit, no lower tail, the required reliability for SimulationCount runs),
+// the seeds of the three streams (moved by the clock for a random start) with
+// the antithetic memory cleared, the run counters, and the loading's extremes
+// and cycles per block that the results file keeps.
+void PrepareSimulationRuns(ProgramState& s);
+
 // The required reliability of a simulation of `simulations` runs: 0.999, or
 // 1 - 1 / simulations when that is smaller (fewer than 1000 runs).
 double SimulationProbabilityLevel(int32_t simulations);

@@ -14,27 +14,19 @@
 #include "engine/engine_jobs.h"
 #include "montecarlo/mcs_results_file.h"
 #include "montecarlo/mcs_run_inputs.h"
-#include "montecarlo/random_math.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/typed_number.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
+#include "support/mcs_replay.h"
 #include "support/scoped_folder.h"
 
 namespace {
 
 void SetVariable(ProgramState& s, int slot, int16_t type, float cov, float xmin = 0.5f, float xmax = 2.0f) {
-  RandomVariableTable& t = s.randomVariableTable;
-  RandomVariablePanel p;
-  CalcDistributionParams(p, type, cov);
-  t.RvType[slot] = type;
-  t.RvCov[slot] = cov;
-  t.RvParA[slot] = p.PanelParA;
-  t.RvParB[slot] = p.PanelParB;
-  t.RvXmin[slot] = xmin;
-  t.RvXmax[slot] = xmax;
+  SetRandomVariable(s.randomVariableTable, slot, type, cov, xmin, xmax);
 }
 
 void MakeProbabilistic(ProgramState& s, const ScopedTempFolder& folder, int32_t runs) {
@@ -82,31 +74,9 @@ ProgramState HistoryMcsJob(const ScopedTempFolder& folder, int32_t runs, int poi
   return s;
 }
 
-// The lives of the first `runs` runs with one damage calculation each (the
-// history counted again every run), drawn as the driver draws them with fixed
-// seeds; they end before a run whose calculation stops.
-std::vector<float> OneCalculationPerRun(ProgramState s, int32_t runs) {
+std::vector<float> OneCalculationPerRun(const ProgramState& s, int32_t runs) {
   FakeHost host;
-  McsSettings& m = s.mcsSettings;
-  m.SeedSe = 3413432.0;
-  m.SeedKt = 10335225.45346;
-  m.SeedK = 17423431.453546;
-  m.SimulationsDone = 0;
-  m.SimulationsTarget = runs;
-  s.randomVariableTable.RvLastUniform.fill(0.0f);
-  if (s.analysisOptions.LoadingType == 1) {
-    s.loadingData.LoadSmax = s.loadingData.ScalingFactor * s.loadingDatabase.BatchHistoryMax[1];
-    s.loadingData.LoadSmin = s.loadingData.ScalingFactor * s.loadingDatabase.BatchHistoryMin[1];
-  }
-  std::vector<float> lives;
-  for (int32_t i = 0; i < runs; ++i) {
-    ApplyRunInputs(s, DrawRunInputs(s, i == 0));
-    CalcDamage(s, host);
-    if (s.results.CalcAborted == 1) break;
-    lives.push_back(i == 0 ? s.mcsResults.DeterministicLife : s.results.LifeBlocks);
-    ++m.SimulationsDone;
-  }
-  return lives;
+  return OneCalculationPerRun(s, host, runs);
 }
 
 // A life as the work file keeps it (seven digits).

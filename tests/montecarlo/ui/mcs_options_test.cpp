@@ -9,10 +9,10 @@
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
-#include "montecarlo/random_math.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
+#include "support/mcs_replay.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -24,14 +24,7 @@ class McsOptionsTest : public ::testing::Test {
   void SetUp() override {
     Press(main.problemDefinition().chk_end_limit);
     Press(main.problemDefinition().Cmd_analysis_next);
-    RandomVariablePanel p;
-    CalcDistributionParams(p, 1, 0.1f);
-    RandomVariableTable& t = state.randomVariableTable;
-    t.RvType[1] = 1;
-    t.RvParA[1] = p.PanelParA;
-    t.RvParB[1] = p.PanelParB;
-    t.RvXmin[1] = 0.5f;
-    t.RvXmax[1] = 2.0f;
+    SetRandomVariable(state.randomVariableTable, 1, 1, 0.1f);
     Choose(main.menus().mnu_calculate);
     ASSERT_TRUE(opt.Frm_MCS_opt.IsShowing());
   }

@@ -11,13 +11,13 @@
 
 #include "engine/ui/problem_definition_panel.h"
 #include "montecarlo/mcs_simulation.h"
-#include "montecarlo/random_math.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
+#include "support/mcs_replay.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -52,15 +52,7 @@ class McsResultsViewTest : public ::testing::Test {
     s.mcsSettings.SimulationCount = runs;
     s.mcsSettings.RandomStart = 0;
     s.mcsSettings.WorkDir = folder.path().string() + "/";
-    RandomVariablePanel p;
-    CalcDistributionParams(p, 2, 0.1f);
-    RandomVariableTable& t = s.randomVariableTable;
-    t.RvType[1] = 2;
-    t.RvCov[1] = 0.1f;
-    t.RvParA[1] = p.PanelParA;
-    t.RvParB[1] = p.PanelParB;
-    t.RvXmin[1] = 0.5f;
-    t.RvXmax[1] = 2.0f;
+    SetRandomVariable(s.randomVariableTable, 1, 2, 0.1f);
     McsProgress progress;
     ASSERT_EQ(RunMonteCarloCore(s, host, progress), McsOutcome::Completed) << host.Transcript();
     ShowMCSResults(main);
