@@ -82,7 +82,7 @@ void ResultFramesPanel::ChooseDistributionLaw(int index) {
   LoadingFramesPanel& lf = main.loadingFrames();
   const DistributionLaw before = DistributionLawOf(s);
   const std::string caption = lf.frm_Distr.Caption();
-  ChangeDistributionLaw(s, index + 1);
+  if (!ChangeDistributionLaw(s, index + 1)) return;  // nothing converted: the law stays, nothing is drawn
   lf.frm_Distr.SetCaption("Loading: " + s.loadingData.DistributionName + "Distribution");
   if (s.analysisOptions.AnalysisMode == 2 && index + 1 >= 2) {
     const int answer = main.host().MsgBox(kNoMasterCurve, MsgButtons::YesNo, MsgIcon::Question, 1, kLoadingTitle);
@@ -108,6 +108,7 @@ void ResultFramesPanel::Pic_Distr_Click() {
     return;
   }
   DrawDistributionDiagram(main, lf.Pic_Distr.surface(), s.loadingDbState.SelectedLoadingBatch);
+  lf.Pic_Distr.SetFocus();
   lf.Pic_Distr.surface().Refresh();
   main.host().DoEvents();
   EnableControl(main.menus().mnu_Run);

@@ -53,10 +53,12 @@ float PictureSpot::Top(double y) const { return Sng(TwipsFromTop(surface, y, hei
 double PictureSpot::X(float left) const { return UserXAt(surface, left, width); }
 double PictureSpot::Y(float top) const { return UserYAt(surface, top, height); }
 
-void TakeDiagramColour(TextBox& box, const PictureSpot& spot) {
+int32_t DiagramColourUnder(const TextBox& box, const PictureSpot& spot) {
   const int32_t colour = spot.surface.Point(spot.X(box.Left()), spot.Y(box.Top()));
-  box.SetBackColor(colour == -1 ? spot.surface.BackColor() : colour);
+  return colour == -1 ? spot.surface.BackColor() : colour;
 }
+
+void TakeDiagramColour(TextBox& box, const PictureSpot& spot) { box.SetBackColor(DiagramColourUnder(box, spot)); }
 
 void SetTip(Control& control, const std::string& tip, const ProgramState& s) {
   control.SetToolTipText(s.shellState.ToolTipMode == 1 ? std::string() : tip);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "loading/diagram_placement.h"
@@ -50,6 +51,7 @@ struct PictureSpot {
 // A value box lying on a diagram takes the colour of the diagram at its upper
 // left corner, or the picture's back colour where that corner lies outside it.
 void TakeDiagramColour(TextBox& box, const PictureSpot& spot);
+int32_t DiagramColourUnder(const TextBox& box, const PictureSpot& spot);
 
 // The tool tip, emptied while tool tips are hidden (ToolTipMode 1).
 void SetTip(Control& control, const std::string& tip, const ProgramState& s);
