@@ -111,6 +111,13 @@ TEST(FitLoadingDistribution, KeepsTheParametersWhereNoFitCanBeMade) {
     EXPECT_EQ(s.loadingData.DistR, 2.0f);
   }
 
+  // A Weibull with no density at the top midpoint leaves block 1 all the
+  // weight and a trace in the next: no Beta within the inputs' range fits.
+  ProgramState steep = Cut(2, 0.2f, 8, 1);
+  EXPECT_EQ(steep.loadingDistributionBlocks.DistBlockCount, 2);
+  EXPECT_FALSE(FitLoadingDistribution(steep));
+  EXPECT_EQ(steep.loadingData.DistQ, 0.2f);
+
   // Blocks without spread: one level holds all the weight, the next none.
   struct Case {
     int16_t to;
