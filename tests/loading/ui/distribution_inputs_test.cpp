@@ -341,4 +341,22 @@ TEST_F(DistributionInputs, UpAndDownRunTheRing) {
   EXPECT_EQ(main.ActiveControl(), &lf.DTmeant) << "Down goes to the lower end, which a single case lacks";
 }
 
+TEST_F(DistributionInputs, ALawThatCannotBeFittedIsKept) {
+  // A Weibull whose weight all lies in the top block (as its parameters stand
+  // in use, relative to Smax): no Beta can be fitted to it.
+  state.loadingData.DistributionType = 2;
+  Show(4);
+  state.loadingData.DistQ = 0.01f;
+  state.loadingData.DistR = 2;
+  const LoadingData before = state.loadingData;
+  const std::string caption = lf.frm_Distr.Caption();
+  const int drawings = host.doEventsCalls;
+  host.QueueMenuChoice("&Beta Distribution");
+  lf.Pic_Distr.mouseDown(kRightButton, 0, 100, 100);
+  EXPECT_EQ(state.loadingData, before) << "the law in use and its parameters stay";
+  EXPECT_EQ(lf.frm_Distr.Caption(), caption);
+  EXPECT_EQ(host.doEventsCalls, drawings) << "nothing is drawn";
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
