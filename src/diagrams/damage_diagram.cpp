@@ -22,22 +22,6 @@ struct PlotBox {
   float x0, x1, y0, yt;
 };
 
-void ResetPen(Surface& t) {
-  t.SetFontName("Arial");
-  t.SetForeColor(0);
-  t.SetFontBold(false);
-  t.SetFontItalic(false);
-  t.SetDrawWidth(1);
-  t.SetDrawStyle(Surface::kSolid);
-  t.SetFillStyle(Surface::kFillTransparent);
-}
-
-// User scale with y upwards and the origin moved in by the offsets.
-void ScaleFor(Surface& t, const DamageGeometry& g) {
-  t.Scale(0, t.Height(), t.Width(), 0);
-  t.SetScaleLeft(t.ScaleLeft() - g.left);
-  t.SetScaleTop(t.ScaleTop() - g.bottom);
-}
 
 void PrintAt(Surface& t, double x, double y, const std::string& text) {
   t.SetCurrentX(x);
@@ -147,11 +131,11 @@ void DrawHistoryBars(ProgramState& s, Surface& t, const PlotBox& b, float ky) {
 }  // namespace
 
 void DrawDamageBars(ProgramState& s, Surface& t, const DamageDiagramView& view) {
-  ResetPen(t);
+  ResetPaperPen(t);
   const float fs = s.layoutScales.FontScale;
   const DamageGeometry g = DamageGeometryFor(view.kind, t.Width(), t.Height(), view.frameWidth, view.frameHeight, fs);
   if (view.kind == SurfaceKind::Screen) t.Cls();
-  ScaleFor(t, g);
+  ScaleUpwardsFrom(t, g.left, g.bottom);
   PlotBox b{Sng(0.1 * g.W), Sng(0.9 * g.W), Sng(0.15 * g.H), Sng(0.9 * g.H)};
   if (OnPaper(view.kind)) {
     if (view.distributionShown) std::swap(b.x0, b.x1);

@@ -58,6 +58,14 @@ struct FileDialogRequest {
   std::string title;
 };
 
+// A window's common dialog control: the request its open and save dialogs
+// show, kept from one use to the next, and the copy count that its print
+// setup chooses and the window's print commands read (0 until one of them
+// sets it).
+struct CommonDialog : FileDialogRequest {
+  int Copies = 0;
+};
+
 // An item of a popup menu as the user sees it.
 struct PopupMenuItem {
   std::string caption;  // with '&' before the access key

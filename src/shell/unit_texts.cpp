@@ -31,8 +31,10 @@ bool RebuildJobMeanStressTag(ProgramState& s) {
 }
 
 std::string HistoryExtremesCaption(const ProgramState& s, const char* mask) {
-  const float f = s.unitSettings.StressUnitFactor;
-  const std::string& unit = s.unitSettings.StressUnit;
-  return "Smax = " + Format(f * s.loadingData.LoadSmax, mask) + unit + ",  Smin = " +
-         Format(f * s.loadingData.LoadSmin, mask) + unit;
+  return HistoryExtremesCaption(s, mask, s.unitSettings.StressUnitFactor, s.unitSettings.StressUnit);
+}
+
+std::string HistoryExtremesCaption(const ProgramState& s, const char* mask, float factor, const std::string& unit) {
+  return "Smax = " + Format(factor * s.loadingData.LoadSmax, mask) + unit + ",  Smin = " +
+         Format(factor * s.loadingData.LoadSmin, mask) + unit;
 }

@@ -19,3 +19,6 @@ bool RebuildJobMeanStressTag(ProgramState& s);
 // "Smax = <max> <unit>,  Smin = <min> <unit>" of the history in the current
 // stress unit, with the given number mask.
 std::string HistoryExtremesCaption(const ProgramState& s, const char* mask);
+// The same with the loading's own display factor and unit (micro-strain for
+// a strain history).
+std::string HistoryExtremesCaption(const ProgramState& s, const char* mask, float factor, const std::string& unit);

@@ -9,6 +9,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
 #include "engine/ui/engine_commands.h"
+#include "montecarlo/random_variable_edit.h"
 #include "montecarlo/ui/montecarlo_services.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
@@ -77,10 +78,13 @@ void DataBoxPanel::SCF_Click(int index) {
 
 void DataBoxPanel::SCF_distr_Click() {
   const ProgramState& s = state();
-  if (s.shellState.UiState == 1)
-    ShowRandomVariablePanel(main, "Component Geometry", 0);
-  else
+  if (s.shellState.UiState != ui_state::kIdle) {
     BeepIfEnabled(s.shellState, main.host());
+    return;
+  }
+  // The dialog may have been left view-only by the endurance limit's caller.
+  SetRandomVariableDialogEditable(main, true);
+  ShowRandomVariablePanel(main, kComponentCaller, 0);
 }
 
 void DataBoxPanel::SCFt_GotFocus(int index) { BeginEditing(SCFt(index)); }

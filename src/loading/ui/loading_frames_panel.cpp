@@ -4,6 +4,8 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_services.h"
+#include "montecarlo/random_variable_edit.h"
+#include "montecarlo/ui/montecarlo_services.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
@@ -40,9 +42,21 @@ LoadingFramesPanel::LoadingFramesPanel(FormMain& m)
       DTmse(m.label("DTmse")),
       DTvolume(m.label("DTvolume")),
       DTvolumet(m.textBox("DTvolumet")) {
+  load_distr.onClick = [this](int i) { load_distr_Click(i); };
   WireHistoryInputs();
   WireSpectrumInputs();
   WireDistributionInputs();
+}
+
+void LoadingFramesPanel::load_distr_Click(int index) {
+  const ShellState& shell = main.state().shellState;
+  if (shell.UiState != ui_state::kIdle) {
+    BeepIfEnabled(shell, main.host());
+    return;
+  }
+  // The dialog may have been left view-only by the endurance limit's caller.
+  SetRandomVariableDialogEditable(main, true);
+  ShowRandomVariablePanel(main, kLoadingCaller, static_cast<int16_t>(index));
 }
 
 void LoadingFramesPanel::WireHistoryInputs() {

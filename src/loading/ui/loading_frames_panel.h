@@ -17,6 +17,10 @@ class LoadingFramesPanel {
  public:
   explicit LoadingFramesPanel(FormMain& main);
 
+  // The scaling factor's tag on each loading frame: opens the
+  // random-variable dialog while the main view is idle.
+  void load_distr_Click(int index);
+
   // ---- the history's scaling factor (SHSmax, SHscal, SHscalt)
 
   // Opens the factor's box (box 0) for editing.

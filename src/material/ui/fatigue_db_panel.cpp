@@ -137,8 +137,13 @@ void FatigueDbPanel::PaintColumns(int b, int column, int32_t colour) {
   TryCInt(s.fatigueDatabase.FdbSeDistType[b][set], type);
   Label& tag = dN_distr(3);
   tag.SetCaption(FormatDistributionTag(type, s.fatigueDatabase.FdbSeCov[b][set]));
-  tag.SetLeft(Label28(0).Left() - tag.Width() - 40.0f * s.layoutScales.FontScale);
+  PlaceSeTag();
   tag.SetVisible(true);
+}
+
+void FatigueDbPanel::PlaceSeTag() {
+  Label& tag = dN_distr(3);
+  tag.SetLeft(Label28(0).Left() - tag.Width() - 40.0f * state().layoutScales.FontScale);
 }
 
 void FatigueDbPanel::ShowCells(int b, int column) {

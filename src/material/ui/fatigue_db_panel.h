@@ -57,6 +57,8 @@ class FatigueDbPanel {
   void refer_pic_Click(int index);
   void refer_txt_LostFocus();
 
+  // The Se row's distribution tag `dN_distr`(3), left of its unit label.
+  void PlaceSeTag();
   // The cell of `row` in column `index`.
   TextBox& Cell(FdbRow row, int index) const;
 

@@ -46,6 +46,7 @@ SnFramePanel::SnFramePanel(FormMain& m)
   SNE.onClick = [this] { SNE_Click(); };
   SNSe.onClick = [this](int i) { SNSe_Click(i); };
   SNth.onClick = [this](int i) { SNth_Click(i); };
+  dN_distr.onClick = [this](int i) { dN_distr_Click(i); };
 
   SNmt.onGotFocus = [this] { SNmt_GotFocus(); };
   SNNot.onGotFocus = [this] { SNNot_GotFocus(); };

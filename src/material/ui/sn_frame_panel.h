@@ -47,6 +47,10 @@ class SnFramePanel {
   void SNtht_LostFocus(int index);
   void SNEt_LostFocus();
 
+  // The endurance limit's tag (0 on the S-N frame, 3 on the database
+  // browser): opens the random-variable dialog while the main view is idle.
+  void dN_distr_Click(int index);
+
   // Asks whether the database set in use is to be given up for typed values.
   void ConfirmAbandonMaterialBatch();
 

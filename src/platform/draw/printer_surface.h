@@ -57,6 +57,8 @@ class PrinterSurface : public ForwardingSurface {
   bool InDocument() const;
   // Why the last document failed or was cancelled; "" after a good one.
   std::string LastError() const;
+  // Whether the last document was dropped because no PDF name was given.
+  bool LastDocCancelled() const;
 
   // Draws an image scaled into the box (x, y)-(x + w, y + h) in user units
   // (as StretchBlt with a source copy).

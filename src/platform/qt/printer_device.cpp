@@ -68,6 +68,7 @@ bool PrinterDevice::EnsureStarted() {
   if (state_ == State::kActive) return true;
   if (state_ == State::kCancelled) return false;
   lastError_.clear();
+  cancelled_ = false;
   bool started = false;
   if (!fixedPdfFile.empty()) {
     started = BeginOnPdf(fixedPdfFile);
@@ -77,6 +78,7 @@ bool PrinterDevice::EnsureStarted() {
     const std::string name = pdfNameSource ? pdfNameSource() : std::string();
     if (name.empty()) {
       lastError_ = "Printing cancelled";
+      cancelled_ = true;
     } else {
       started = BeginOnPdf(name);
     }

@@ -34,6 +34,7 @@ class PrinterDevice : public PainterSurface {
   void KillDoc();
   bool InDocument() const { return state_ == State::kActive; }
   const std::string& LastError() const { return lastError_; }
+  bool Cancelled() const { return cancelled_; }
   void DrawImage(const QImage& image, double x, double y, double w, double h);
 
  protected:
@@ -60,4 +61,5 @@ class PrinterDevice : public PainterSurface {
   std::string pdfTarget_;     // the PDF being written, "" on a printer
   std::string pdfTemporary_;  // where it is written until EndDoc
   std::string lastError_;
+  bool cancelled_ = false;  // the last document got no PDF name
 };

@@ -29,6 +29,7 @@ bool PrinterSurface::EndDoc() { return impl_->device.EndDoc(); }
 void PrinterSurface::KillDoc() { impl_->device.KillDoc(); }
 bool PrinterSurface::InDocument() const { return impl_->device.InDocument(); }
 std::string PrinterSurface::LastError() const { return impl_->device.LastError(); }
+bool PrinterSurface::LastDocCancelled() const { return impl_->device.Cancelled(); }
 
 void PrinterSurface::DrawImage(const WindowImage& image, double x, double y, double w, double h) {
   impl_->device.DrawImage(QImageOf(image), x, y, w, h);

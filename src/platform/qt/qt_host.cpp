@@ -121,6 +121,9 @@ bool QtHost::ShowPrinter(int& copies) {
   QPrinter printer;
   printer.setCopyCount(std::max(1, copies));
   QPrintDialog dialog(&printer, parent_);
+  // The program's print setup: no print-to-file box, no page range and no
+  // selection (each print command prints whole pages of its own).
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
   if (dialog.exec() != QDialog::Accepted) return false;
   copies = std::max(1, printer.copyCount());
   return true;

@@ -4,9 +4,12 @@
 #include <utility>
 
 std::string RuntimeErrorText(int code) {
-  static constexpr std::array<std::pair<int, const char*>, 16> kTexts{{
+  static constexpr std::array<std::pair<int, const char*>, 19> kTexts{{
+      {kErrInvalidCall, "Invalid procedure call or argument"},
       {kErrOverflow, "Overflow"},
       {kErrOutOfMemory, "Out of memory"},
+      {kErrSubscriptOutOfRange, "Subscript out of range"},
+      {kErrDivisionByZero, "Division by zero"},
       {kErrTypeMismatch, "Type mismatch"},
       {kErrBadFileName, "Bad file name or number"},
       {kErrFileNotFound, "File not found"},

@@ -5,8 +5,11 @@
 
 // Error numbers of the runtime, as the file routines and conversions raise them.
 enum RuntimeErrorCode : int {
+  kErrInvalidCall = 5,
   kErrOverflow = 6,
   kErrOutOfMemory = 7,
+  kErrSubscriptOutOfRange = 9,
+  kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
   kErrBadFileName = 52,
   kErrFileNotFound = 53,

@@ -7,6 +7,7 @@
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/window_grab.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ Form::~Form() {
 
 QWidget* Form::widget() const { return window_.get(); }
 QWidget* Form::clientArea() const { return window_->client(); }
+WindowImage Form::ClientImage() const { return GrabWindowImage(*clientArea()); }
 QMenuBar* Form::menuBar() const { return window_->menuBar(); }
 void Form::Relayout() { window_->Relayout(); }
 void Form::RaiseResize() {

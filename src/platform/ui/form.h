@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/draw/window_image.h"
 #include "platform/host.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/command_button.h"
@@ -71,6 +72,9 @@ class Form {
   const std::string& FontName() const { return fontName_; }
   float FontSize() const { return fontSize_; }
   void SetFont(const std::string& name, float size);
+  // A pixel copy of the client area (below the menu bar) as the screen shows
+  // it, controls and all; a hidden window is rendered as it would show.
+  WindowImage ClientImage() const;
 
   // Life cycle. Load runs onLoad once (Show loads first); after an Unload the
   // next Load starts again from the design values of the definition table.

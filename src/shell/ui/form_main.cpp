@@ -11,7 +11,9 @@
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "platform/draw/hidden_picture.h"
+#include "platform/draw/printer_surface.h"
 #include "program_state.h"
+#include "report/ui/report_commands.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/job_texts_panel.h"
@@ -50,9 +52,11 @@ FormMain::FormMain(ProgramState& state, Host& host) : Form(host, "form_main"), s
   formShow_ = std::make_unique<FormShow>(state, host, *this);
   dialog_ = std::make_unique<WarrantyDialog>(host, *this);
   printer2_ = std::make_unique<HiddenPicture>();
+  printer_ = std::make_unique<PrinterSurface>();
   WireMainMenus(*this);
   WireEngineCommands(*this);
   WireStepButtons(*this);
+  ConnectPrinterToPdfDialog(*this);
 
   onLoad = [this] { form_main::Form_Load(*this); };
   onResize = [this] { form_main::Form_Resize(*this); };

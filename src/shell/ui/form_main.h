@@ -21,6 +21,7 @@ class McsOptionsPanel;
 class FormShow;
 class JobTextsPanel;
 class HiddenPicture;
+class PrinterSurface;
 class WarrantyDialog;
 
 // The main window. It builds its menus and controls from the definition
@@ -59,6 +60,11 @@ class FormMain : public Form {
   WarrantyDialog& dialog() const { return *dialog_; }
   // The hidden print picture on which the print commands compose bitmaps.
   HiddenPicture& Printer2() const { return *printer2_; }
+  // The printer, shared by both windows' print commands.
+  PrinterSurface& Printer() const { return *printer_; }
+  // The main window's common dialog: the report and bitmap save dialogs and
+  // the copy count of its print setup.
+  CommonDialog PrintDlg;
 
  private:
   ProgramState& state_;
@@ -78,4 +84,5 @@ class FormMain : public Form {
   std::unique_ptr<FormShow> formShow_;
   std::unique_ptr<WarrantyDialog> dialog_;
   std::unique_ptr<HiddenPicture> printer2_;
+  std::unique_ptr<PrinterSurface> printer_;
 };

@@ -2,8 +2,10 @@
 
 #include "layout/ui/layout_services.h"
 #include "montecarlo/ui/results_boxes.h"
+#include "montecarlo/ui/random_variable_dialog.h"
 #include "platform/runtime/runtime_error.h"
 #include "program_state.h"
+#include "report/ui/report_commands.h"
 #include "shell/ui/control_rows.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -103,33 +105,35 @@ constexpr ControlDef kShowControls[] = {
     PictureDef("pic_master1", "frm_master1", 120, 240, 2640, 7680),                                   // chosen
     // Five separator lines of the input-data panel, 10 pixels wide; their places are chosen.
     Separator(0, 1440), Separator(1, 2880), Separator(2, 4320), Separator(3, 5760), Separator(4, 7200),
-    Font(FrameDef("frm_rand", "", 2400, 1200, 7200, 5400, "Random Variables", false), 10, true),    // chosen
-    // The random-variable dialog's buttons lie on the window below its frame; it shows them.
-    ButtonDef("cmd_ok", -1, "", 4057, 7470, 1095, 375, "&OK", false),                              // chosen
-    ButtonDef("cmd_cancel", -1, "", 5452, 7470, 1095, 375, "&Cancel", false),                      // chosen
-    ButtonDef("cmd_draw", -1, "", 6847, 7470, 1095, 375, "&Draw", false),                          // chosen
-    // The random-variable dialog.
-    Indexed(OptionDef("chk_distr", "frm_rand", 240, 600, 1935, 300, "None"), 1),  // chosen geometry
-    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 930, 1935, 300, "Normal"), 2), "pdf=1/B/sqrt(2pi)exp[-(X-A)^2/2/B^2]"),  // chosen geometry
-    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1260, 1935, 300, "Log-normal"), 3), "pdf=1/B/X/sqrt(2pi)exp[-(logX-A)^2/2/B^2]"),  // chosen geometry
-    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1590, 1935, 300, "Weibull"), 4), "pdf=B/A[X/A)^(B-1)exp[-(X/A)^B]"),  // chosen geometry
-    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1920, 1935, 300, "Exponential"), 5), "pdf=Bexp[-B(X-A)]"),  // chosen geometry
-    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2250, 1935, 300, "Uniform"), 6), "pdf=1/(Xmax-Xmin)"),  // chosen geometry
-    Hidden(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2580, 1935, 300, "Correlated"), 0)),  // chosen geometry
-    LabelDef("Distr_Type", 0, "frm_rand", 240, 300, 1935, 255, "Scaling distribution:"),  // chosen geometry
-    LabelDef("Distr_Type", 1, "frm_rand", 2640, 300, 1935, 255, "Parameters:"),  // chosen geometry
-    LabelDef("Distr_Type", 2, "frm_rand", 4920, 300, 1935, 255, ""),  // chosen
-    Hidden(CheckDef("chk_corr", -1, "frm_rand", 2640, 2580, 1935, 300, "Correlated")),  // chosen geometry
-    LabelDef("Distr_Var", -1, "frm_rand", 240, 3120, 6600, 255, "Variability of the "),  // chosen
-    LabelDef("Distr_par", 0, "frm_rand", 2640, 600, 1215 + 0, 255, "C.O.V. = "),  // chosen geometry
-    LabelDef("Distr_par", 1, "frm_rand", 2640, 1680, 1215 + 720, 255, "STDV:     B = "),  // chosen geometry
-    LabelDef("Distr_par", 2, "frm_rand", 2640, 1980, 1215 + 720, 255, "Mean:     A = "),  // chosen geometry
-    LabelDef("Distr_par", 3, "frm_rand", 2640, 960, 1215 + 0, 255, "Xmin  =  "),  // chosen geometry
-    LabelDef("Distr_par", 4, "frm_rand", 2640, 1320, 1215 + 0, 255, "Xmax =  "),  // chosen geometry
-    BoxDef("txt_distr", 0, "frm_rand", 3840, 570, 855, 285, "0.1"),  // chosen geometry
-    BoxDef("txt_distr", 1, "frm_rand", 3840, 930, 855, 285, "0"),  // chosen geometry
-    BoxDef("txt_distr", 2, "frm_rand", 3840, 1290, 855, 285, "0"),  // chosen geometry
-    PictureDef("pic_rand", "frm_rand", 4920, 600, 2040, 2160),  // chosen
+    // The random-variable dialog. It places its frame, picture and buttons
+    // itself each time it opens; the rest keeps these design values (chosen).
+    Font(FrameDef("frm_rand", "", 594, 60, 5412, 5405, "Random Variables", false), 10, true),
+    // Its buttons lie on the window below its frame; the dialog shows them.
+    ButtonDef("cmd_ok", -1, "", 4057, 7470, 1095, 375, "&OK", false),
+    ButtonDef("cmd_cancel", -1, "", 5452, 7470, 1095, 375, "&Cancel", false),
+    ButtonDef("cmd_draw", -1, "", 6847, 7470, 1095, 375, "&Draw", false),
+    LabelDef("Distr_Var", -1, "frm_rand", 240, 300, 4920, 255, "Variability of the "),
+    LabelDef("Distr_Type", 0, "frm_rand", 240, 660, 2175, 255, "Scaling distribution:"),
+    LabelDef("Distr_Type", 1, "frm_rand", 2640, 660, 1935, 255, "Parameters:"),
+    LabelDef("Distr_Type", 2, "frm_rand", 4680, 660, 480, 255, ""),
+    Indexed(OptionDef("chk_distr", "frm_rand", 240, 960, 1935, 285, "None"), 1),
+    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1245, 1935, 285, "Normal"), 2), "pdf=1/B/sqrt(2pi)exp[-(X-A)^2/2/B^2]"),
+    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1530, 1935, 285, "Log-normal"), 3), "pdf=1/B/X/sqrt(2pi)exp[-(logX-A)^2/2/B^2]"),
+    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 1815, 1935, 285, "Weibull"), 4), "pdf=B/A[X/A)^(B-1)exp[-(X/A)^B]"),
+    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2100, 1935, 285, "Exponential"), 5), "pdf=Bexp[-B(X-A)]"),
+    Tip(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2385, 1935, 285, "Uniform"), 6), "pdf=1/(Xmax-Xmin)"),
+    Hidden(Indexed(OptionDef("chk_distr", "frm_rand", 240, 2670, 1935, 285, "Correlated"), 0)),
+    Hidden(CheckDef("chk_corr", -1, "frm_rand", 2640, 2700, 1935, 285, "Correlated")),
+    LabelDef("Distr_par", 0, "frm_rand", 2640, 990, 1215, 255, "C.O.V. = "),
+    LabelDef("Distr_par", 3, "frm_rand", 2640, 1350, 1215, 255, "Xmin  =  "),
+    LabelDef("Distr_par", 4, "frm_rand", 2640, 1710, 1215, 255, "Xmax =  "),
+    LabelDef("Distr_par", 1, "frm_rand", 2640, 2100, 2535, 255, "STDV:     B = "),
+    LabelDef("Distr_par", 2, "frm_rand", 2640, 2400, 2535, 255, "Mean:     A = "),
+    // The boxes rest in the button-face colour; editing paints them white.
+    Colours(BoxDef("txt_distr", 0, "frm_rand", 3840, 960, 855, 285, "0.1"), 0, kColourButtonFace),
+    Colours(BoxDef("txt_distr", 1, "frm_rand", 3840, 1320, 855, 285, "0"), 0, kColourButtonFace),
+    Colours(BoxDef("txt_distr", 2, "frm_rand", 3840, 1680, 855, 285, "0"), 0, kColourButtonFace),
+    PictureDef("pic_rand", "frm_rand", 270, 3027, 4871, 2162),
     // The fatigue test data editor: design values relative to frm_diag2,
     // fonts "Microsoft Sans Serif"; the caption boxes txt_label stand beside
     // the name box and the value boxes. The diagram lays out the frame itself.
@@ -221,6 +225,13 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
   Res_probT.onLostFocus = [this](int i) { Res_probT_LostFocus(*this, i); };
   testData_ = std::make_unique<TestDataEditorPanel>(*this);
   pop_aNK.onClick = [this](int i) { testData_->pop_aNK_Click(i); };
+  randomVariables_ = std::make_unique<RandomVariableDialog>(*this);
+  mnu_prtopt.onClick = [this] { mnu_prtopt_Click(*this); };
+  mnu_prt_form.onClick = [this] { mnu_prt_form_Click(*this); };
+  mnu_tobmp.onClick = [this] { mnu_tobmp_Click(*this); };
+  mnu_prt_doc.onClick = [this] { mnu_prt_doc_Click(*this); };
+  mnu_prt_file.onClick = [this] { mnu_prt_file_Click(*this); };
+  mnu_CopyScreen.onClick = [this] { mnu_CopyScreen_Click(*this); };
 }
 
 FormShow::~FormShow() = default;

@@ -7,6 +7,7 @@
 struct ProgramState;
 class FormMain;
 class TestDataEditorPanel;
+class RandomVariableDialog;
 
 // The second window (simulation results, test data, random variables). Its
 // menus: "&Back" > "to &Main menu", the results/print menu `mnu_prt1`,
@@ -25,10 +26,12 @@ class FormShow : public Form {
   ProgramState& state() const { return state_; }
   FormMain& main() const { return main_; }
   TestDataEditorPanel& testData() const { return *testData_; }
+  RandomVariableDialog& randomVariables() const { return *randomVariables_; }  // frm_rand
 
   // The window's common dialog: filter, flags, initial folder and file name
-  // of its open and save dialogs, kept from one use to the next.
-  FileDialogRequest PrintDlg;
+  // of its open and save dialogs, kept from one use to the next, and the copy
+  // count of its own print setup.
+  CommonDialog PrintDlg;
 
   // Load: the diagram pictures take the diagrams colour, the window the main
   // window's place; its layout runs unless a layout scale is 1. A layout that
@@ -84,4 +87,5 @@ class FormShow : public Form {
   ProgramState& state_;
   FormMain& main_;
   std::unique_ptr<TestDataEditorPanel> testData_;
+  std::unique_ptr<RandomVariableDialog> randomVariables_;
 };

@@ -5,19 +5,16 @@
 #include <string>
 #include <system_error>
 
-#include "component/ui/data_box_panel.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
 #include "loading/ui/loading_db_panel.h"
-#include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/material_commands.h"
-#include "material/ui/sn_frame_panel.h"
-#include "montecarlo/distribution_tag.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
 #include "shell/job_file.h"
 #include "shell/ui/form_main.h"
@@ -97,11 +94,7 @@ void RestoreLoading(FormMain& main, const JobSources& sources) {
 void ShowJobSettings(FormMain& main) {
   const ProgramState& s = main.state();
   main.mcsOptions().No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
-  const RandomVariableTable& t = s.randomVariableTable;
-  const auto tagOf = [&t](int i) { return FormatDistributionTag(t.RvType[i], t.RvCov[i]); };
-  main.snInputs().dN_distr(0).SetCaption(tagOf(1));
-  main.dataBox().SCF_distr.SetCaption(tagOf(3));
-  for (int i = 0; i <= 2; ++i) main.loadingFrames().load_distr(i).SetCaption(tagOf(2));
+  ShowRandomVariableTags(main);
   const bool si = s.unitSettings.LengthUnitFactor == 1.0f;
   main.menus().mnu_SI.SetChecked(si);
   main.menus().mnu_US.SetChecked(!si);

@@ -8,6 +8,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
+#include "report/ui/report_commands.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/job_file_commands.h"
@@ -39,6 +40,14 @@ constexpr MenuHandler kMainMenuHandlers[] = {
     // Run
     {"mnu_calculations", [](FormMain& m, int) { mnu_calculations_Click(m); }},
     {"mnu_calculate", [](FormMain& m, int) { mnu_calculate_Click(m); }},
+    // Results
+    {"mnu_propt", [](FormMain& m, int) { mnu_propt_Click(m); }},
+    {"mnu_pform", [](FormMain& m, int) { mnu_pform_Click(m); }},
+    {"mnu_tobmp", [](FormMain& m, int) { mnu_tobmp_Click(m); }},
+    {"mnu_pdoc", [](FormMain& m, int) { mnu_pdoc_Click(m); }},
+    {"mnu_pfile", [](FormMain& m, int) { mnu_pfile_Click(m); }},
+    // Screen
+    {"mnu_CopyScreen", [](FormMain& m, int) { mnu_CopyScreen_Click(m); }},
     // Help
     {"mnu_hlp_ind", [](FormMain& m, int) { m.about().mnu_hlp_ind_Click(); }},
     {"mnu_about", [](FormMain& m, int) { m.about().mnu_about_Click(); }},

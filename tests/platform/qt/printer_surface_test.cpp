@@ -11,20 +11,12 @@
 #include <string>
 
 #include "platform/qt/window_grab.h"
+#include "support/pdf_tools.h"
 #include "support/scoped_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string RunCommand(const std::string& command) {
-  std::string out;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return out;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
-  return out;
-}
 
 class PrinterSurfaceTest : public ::testing::Test {
  protected:
@@ -33,9 +25,7 @@ class PrinterSurfaceTest : public ::testing::Test {
 
   // The first page at 50 dpi.
   QImage RenderFirstPage(const fs::path& pdf) const {
-    const fs::path stem = dir / "page";
-    RunCommand("pdftoppm -png -r 50 -f 1 -l 1 -singlefile '" + pdf.string() + "' '" + stem.string() + "'");
-    return QImage(QString::fromStdString(stem.string() + ".png"));
+    return QImage(QString::fromStdString(RenderPdfFirstPage(pdf, dir / "page", 50).string()));
   }
 
   static int CountPixels(const QImage& page, QRect area, bool (*match)(QColor)) {

@@ -98,7 +98,8 @@ TEST(RuntimeErrorText, TheTableOfTexts) {
       {kErrOverflow, "Overflow"},                    {kErrPermissionDenied, "Permission denied"},
       {kErrDiskFull, "Disk full"},                   {kErrDeviceUnavailable, "Device unavailable"},
       {kErrDeviceIO, "Device I/O error"},            {kErrPathFileAccess, "Path/File access error"},
-      {kErrOutOfMemory, "Out of memory"},
+      {kErrOutOfMemory, "Out of memory"},            {kErrSubscriptOutOfRange, "Subscript out of range"},
+      {kErrDivisionByZero, "Division by zero"},      {kErrInvalidCall, "Invalid procedure call or argument"},
   };
   for (const auto& c : cases) EXPECT_EQ(RuntimeErrorText(c.code), c.text);
   EXPECT_EQ(RuntimeError(kErrTypeMismatch, "abc").code(), kErrTypeMismatch);

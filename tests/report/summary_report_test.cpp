@@ -1,0 +1,324 @@
+#include "report/summary_report.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "platform/runtime/date_time.h"
+#include "report_jobs.h"
+#include "support/fake_host.h"
+#include "support/scoped_folder.h"
+
+namespace {
+
+const std::string kRule(43, '-');
+
+ReportLines Report(ProgramState& s, ReportVariant variant = ReportVariant::File) {
+  return SummaryReportLines(s, ConstantAmplitudeCaptions(), "01-02-2025", variant);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class SummaryReport : public ::testing::Test {
+ protected:
+  SummaryReport() { PutConstantAmplitudeJob(s); }
+  ProgramState s;
+};
+
+TEST_F(SummaryReport, FileLinesOfAConstantAmplitudeJob) {
+  const ReportLines r = Report(s);
+  ASSERT_EQ(r.error, "");
+  const std::vector<std::string>& l = r.lines;
+  ASSERT_GE(l.size(), 7u);
+  EXPECT_EQ(l[0], "");
+  EXPECT_EQ(l[1], "");
+  EXPECT_EQ(l[2], Then(At(15, "Tester"), 48, "01-02-2025"));
+  EXPECT_EQ(l[6], At(23, "PROGRAM  >>> D U V A K <<< "));
+  EXPECT_TRUE(HasInOrder(l, {At(15, "Endurance Limit (ampl.)[MPa]  Se =  100.0 "),
+                             Then(At(15, "Stress Amplitude [MPa]"), 42, "SSmax =  100.0"),
+                             At(36, "MSE(+)Kt = 3.0"), At(15, "Total Damage:    D = 1.25E-4")}));
+  EXPECT_EQ(l[l.size() - 2], "");
+  EXPECT_EQ(l.back(), At(15, "No. of Cycles:   N = 1.2345E+4"));
+}
+
+TEST_F(SummaryReport, FileMatchesTheFixtureByteForByte) {
+  ScopedTempFolder folder("summary_report");
+  const std::string path = (folder.path() / "job.txt").string();
+  FakeHost host;
+  const std::string today = DateText(LocalTimeNow());
+  ASSERT_TRUE(WriteReportToFile(s, ConstantAmplitudeCaptions(), path, host));
+  EXPECT_TRUE(host.messages.empty());
+  std::string expected = ReadFile(std::filesystem::path(FLA_TESTS_DIR) / "report" / "constant_amplitude_report.txt");
+  ASSERT_FALSE(expected.empty());
+  expected.replace(expected.find("01-02-2025"), 10, today);
+  EXPECT_EQ(ReadFile(path), expected);
+}
+
+TEST_F(SummaryReport, PrintedVariantColumnsAndWordings) {
+  const ReportLines r = Report(s, ReportVariant::Printed);
+  ASSERT_EQ(r.error, "");
+  const std::vector<std::string>& l = r.lines;
+  ASSERT_GE(l.size(), 6u);
+  EXPECT_EQ(l[2], Then(At(20, "Tester"), 53, "01-02-2025"));
+  EXPECT_EQ(l[3], "") << "one empty line after the owner";
+  EXPECT_EQ(l[4], At(20, kRule));
+  EXPECT_EQ(l[5], At(29, "PROGRAM  >>> D U V A K <<< "));
+  EXPECT_TRUE(HasInOrder(l, {At(20, "SUBJECT:   Bracket"), "", At(20, "MATERIAL DATA: S355")}));
+  EXPECT_TRUE(HasInOrder(l, {Then(At(20, "Stress Amplitude [MPa]"), 47, "SSmax =  100.0"),
+                             At(20, "Thickness Effect Exponent      k =  0.25"),
+                             At(20, "Analysis Options:  Notch Sensitivity (-)"), At(39, "MSE(+)Kt = 3.0 ")}));
+}
+
+TEST_F(SummaryReport, MasterCurveBeginsWithTheOwnerAndEndsWithTheTable) {
+  AnalysisOptions& a = s.analysisOptions;
+  a.AnalysisMode = 2;
+  a.MasterCurveParameter = 2;
+  a.MasterCurveSteps = 2;
+  a.LifeUnit = 2;
+  s.lifeResults.MasterParam = {0, 100, 150, 200};
+  s.lifeResults.MasterLife = {0, 2.5e6f, 1.25e5f, 9.9e29f};
+  s.resultsDisplay.LifeUnitFactor = 1;
+  s.resultsDisplay.LifeUnitFactor2 = 1;
+  const ReportLines r = Report(s);
+  ASSERT_EQ(r.error, "");
+  const std::vector<std::string>& l = r.lines;
+  EXPECT_EQ(l[0], Then(At(15, "Tester"), 48, "01-02-2025"));
+  EXPECT_TRUE(HasInOrder(l, {At(15, "Endurance Limit (ampl.)[MPa]  Se =   PAR"), At(15, "FATIGUE LIFE:")}));
+  const std::vector<std::string> table(l.end() - 7, l.end());
+  EXPECT_EQ(table, (std::vector<std::string>{
+                       At(15, kRule), Then(At(15, " PAR[MPa]"), 48, "N [blk] "), At(15, kRule),
+                       Then(At(15, " 50.0"), 47, "2.5000E+6"),
+                       Then(At(15, " 75.0"), 47, "1.2500E+5"),
+                       Then(At(15, " 100.0"), 47, " infinite"), At(15, kRule)}));
+  EXPECT_EQ(std::count(l.begin(), l.end(), At(15, "Total Damage:    D = 1.25E-4")), 0);
+}
+
+TEST_F(SummaryReport, InfiniteLifeEndsTheReport) {
+  s.results.InfiniteLifeFlag = 1;
+  s.analysisOptions.LoadingType = 2;  // a spectrum would have a blocks line
+  const ReportLines r = Report(s);
+  EXPECT_EQ(r.lines.back(), At(15, "No. of Cycles:   N =  INFINITE..."));
+}
+
+TEST_F(SummaryReport, ProbabilisticSingleCaseStoresTheLifeAtTheRequiredReliability) {
+  s.analysisOptions.AnalysisKind = 2;
+  s.randomVariableTable.RvType[1] = 2;
+  s.randomVariableTable.RvCov[1] = 0.1f;
+  s.randomVariableTable.RvType[2] = 0;
+  s.mcsSettings.SimulationsDone = 1000;
+  s.mcsResults.ProbabilityLevel = 0.999;
+  s.mcsResults.ReferenceLife = 2000;
+  s.mcsResults.LifeAtReliability = 800;
+  s.loadingData.CyclesPerBlock = 1000;
+  s.loadingDatabase.BatchBlockTime[0] = 30;
+  const ReportLines r = Report(s);
+  ASSERT_EQ(r.error, "");
+  EXPECT_TRUE(HasInOrder(r.lines, {At(15, "Endurance Limit (ampl.)[MPa]  Se =  100.0 {L10}"),
+                                   Then(At(15, "Scaling factor"), 42, "    k =  1.0 {\u2013}"),
+                                   At(15, "MCS: NoFL/FSA"), At(15, "Sampling: S = 1000 "), At(15, "Fit:  Log-normal"),
+                                   At(15, "Failure Probability: Pf = 1.00E-3"),
+                                   At(15, "Scatter Factor:      SF = 2.50"), "",
+                                   At(15, "No. of Cycles:   N = 8.0000E+5")}));
+  EXPECT_EQ(std::count_if(r.lines.begin(), r.lines.end(),
+                          [](const std::string& x) { return x.find("Total Damage") != std::string::npos; }),
+            0);
+  EXPECT_EQ(s.lifeResults.LifeByUnit, (std::array<float, 4>{0, 800000, 800, 400}));
+}
+
+TEST_F(SummaryReport, ZeroLifeAtReliabilityStopsBeforeTheScatterFactor) {
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsResults.ReferenceLife = 2000;
+  s.mcsResults.LifeAtReliability = 0;
+  const std::array<float, 4> before = s.lifeResults.LifeByUnit;
+  const ReportLines r = Report(s);
+  EXPECT_EQ(r.error, "Division by zero");
+  ASSERT_FALSE(r.lines.empty());
+  EXPECT_EQ(r.lines.back(), At(15, "Failure Probability: Pf = 1.00E-3"));
+  EXPECT_EQ(s.lifeResults.LifeByUnit, before);
+}
+
+TEST_F(SummaryReport, RowsBeyondTheMasterCurveArraysStopTheReport) {
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveSteps = 40;
+  s.resultsDisplay.LifeUnitFactor2 = 1;
+  const ReportLines r = Report(s);
+  EXPECT_EQ(r.error, "Subscript out of range");
+  const auto firstRow = std::find(r.lines.rbegin(), r.lines.rend(), At(15, kRule)).base();
+  EXPECT_EQ(r.lines.end() - firstRow, kMasterPointsMax);
+}
+
+TEST_F(SummaryReport, ABatchBeyondTheDatabaseStopsTheReport) {
+  s.analysisOptions.LoadingType = 1;
+  s.loadingDbState.SelectedLoadingBatch = 21;
+  const ReportLines r = Report(s);
+  EXPECT_EQ(r.error, "Subscript out of range");
+  EXPECT_EQ(r.lines.back(), At(15, "Type: Nominal Strs/Strn - History"));
+}
+
+// Lines that appear or change with the job's options.
+struct LineCase {
+  const char* name;
+  std::function<void(ProgramState&)> change;
+  std::vector<std::string> lines;  // in this order
+  ReportVariant variant = ReportVariant::File;
+};
+
+void History(ProgramState& s) {
+  s.analysisOptions.LoadingType = 1;
+  s.loadingDbState.SelectedLoadingBatch = 3;
+  s.loadingDbState.LoadingSource = 1;
+  s.loadingDatabase.BatchPointCount[3] = 5000;
+  s.loadingDatabase.BatchHistoryMax[3] = 120;
+  s.loadingDatabase.BatchHistoryMin[3] = -80;
+  s.loadingDatabase.BatchBlockTime[3] = 90;
+  s.loadingData.HistoryScaleUsed = -0.5f;
+  s.lifeResults.LifeByUnit = {0, 12345, 4.5f, 6.75f};
+}
+
+// A master curve over the history's load level (one point).
+void HistoryOverTheLoadLevel(ProgramState& s) {
+  History(s);
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveSteps = 0;
+}
+
+const LineCase kLineCases[] = {
+    {"US units convert the material's stresses",
+     [](ProgramState& s) {
+       s.unitSettings = UnitsOf(UnitSystem::US);
+       s.loadingUnits.LoadQuantity = "Strain ";
+     },
+     {At(15, "Endurance Limit (ampl.)[ksi]  Se =  14.5 "), At(15, "Ultimate Strength [ksi]       Su =  72.6"),
+      At(15, "Young's Modulus [ksi]          E =  30457"), At(15, "Hot Spot Thickness [in]        t =  1.0")}},
+    {"a negative history scale swaps the extremes; blocks and hours follow",
+     History,
+     {At(15, "SN-Extention:             Se'/Se =  0.0"), At(15, "                              m' =  3.5"),
+      Then(At(15, "No. of Points"), 43, " NOP =  5000"),
+      Then(At(15, "Stress MAX [MPa]"), 43, "Smax =  40.0"),
+      Then(At(15, "Stress MIN [MPa]"), 43, "Smin =  -60.0"),
+      At(15, "Damage to Failure:  d =  1.0"), At(15, "No. of Cycles:   N = 1.2345E+4"),
+      At(15, "No. of Blocks:  BL = 4.50000E+0"), At(15, "No. of Hours:    T = 6.75000E+0")}},
+    {"the history over a load-level master curve: unscaled, PAR rows",
+     HistoryOverTheLoadLevel,
+     {Then(At(15, "Stress MAX [MPa]"), 43, "Smax =  120.0"),
+      Then(At(15, "Rescale Factor"), 43, " RSF =  PAR"),
+      Then(At(15, " PAR"), 48, "N [cyc] ")}},
+    {"printed: the history's rescale line in capitals at 48",
+     HistoryOverTheLoadLevel,
+     {Then(At(20, "RESCALE FACTOR"), 48, " RSF =  PAR"),
+      Then(At(20, " PAR "), 54, "N [cyc] ")},
+     ReportVariant::Printed},
+    {"a Weibull distribution from a database batch with a history",
+     [](ProgramState& s) {
+       s.analysisOptions.LoadingType = 4;
+       LoadingData& ld = s.loadingData;
+       ld.DistributionType = 2;
+       ld.DistributionName = "Weibull ";
+       ld.DistQ = 0.5f;
+       ld.StressRangeTo = 300;
+       ld.DistR = 1.25f;
+       ld.BatchMseText = "DMSE(+)  ";
+       s.loadingDbState.SelectedLoadingBatch = 2;
+       s.loadingDbState.LoadingSource = 1;
+       s.loadingDatabase.BatchPointCount[2] = 10;
+     },
+     {At(15, "Type: Nominal Strs/Strn - Distr.Weibull "), At(15, "              PARAMETERS:      Q =  150.0"),
+      At(15, "                               R =  1.25"), At(15, "Rainflow MSE:  DMSE(+)  "), "",
+      At(15, "No. of Cycles:   N = 1.2345E+4"), At(15, "No. of Blocks:  BL = 1.23450E+4")}},
+    {"a log-normal distribution shifts Q by the log of the range",
+     [](ProgramState& s) {
+       s.analysisOptions.LoadingType = 4;
+       s.loadingData.DistributionType = 3;
+       s.loadingData.DistQ = 1;
+       s.loadingData.StressRangeTo = 100;
+       s.loadingData.DistRInput = 0.5f;
+     },
+     {At(20, "              PARAMETERS:      Q =  5.61"), At(20, "                               R =  0.5")},
+     ReportVariant::Printed},
+    {"a spectrum typed as range and minimum",
+     [](ProgramState& s) {
+       s.analysisOptions.LoadingType = 2;
+       s.loadingData.StressInputMode = 1;
+       s.loadingData.CyclesPerBlock = 1110;
+       s.loadingData.LevelCount = 3;
+       s.loadingData.StressMinOrMean = -20;
+     },
+     {Then(At(15, "No. of Cycles"), 43, "   N =  1110"),
+      Then(At(15, "No. of Levels"), 43, "  NL =  3"),
+      Then(At(15, "Stress Range [MPa]"), 42, "SSmax =  200.0"),
+      At(15, "Stress Min [MPa]           Smin =  -20.0")}},
+    {"local stress without notch sensitivity: one empty line for the component",
+     [](ProgramState& s) { s.analysisOptions.StressApproach = 2; },
+     {At(15, "Stress Mean [MPa]          Smean =  50.0"), "", At(15, "OPTIONS: ")}},
+    {"a plain specimen with notch sensitivity: Kt, its tag, the notch radius",
+     [](ProgramState& s) {
+       s.analysisOptions.SNDataSpecimen = 2;
+       s.analysisOptions.NotchSensitivityMode = 2;
+       s.analysisOptions.AnalysisKind = 2;
+       s.randomVariableTable.RvType[3] = 1;
+       s.randomVariableTable.RvCov[3] = 0.05f;
+       s.mcsResults.LifeAtReliability = 1;
+       s.componentData.Kt = 2.5f;
+       s.componentData.NotchRadius = 0.75f;
+     },
+     {At(15, "COMPONENT: "), At(15, "----------"), At(15, "Stress Conc. Factor:  Kt = 2.5 {N5}"),
+      At(15, "Notch Radius:  r =  0.75"), "", At(15, "OPTIONS: ")}},
+    {"local stress with notch sensitivity: the entered notch factor and its mean-stress mark",
+     [](ProgramState& s) {
+       s.analysisOptions.SNDataSpecimen = 2;
+       s.analysisOptions.StressApproach = 2;
+       s.analysisOptions.NotchSensitivityMode = 2;
+       s.componentData.MseNotchFactor = 2.125f;
+     },
+     {At(15, "Stress Conc. Factor:  Kt = 2.125 (NS & MSE)"), At(36, "MSE(+)")}},
+};
+
+TEST_F(SummaryReport, LinesFollowTheJobsOptions) {
+  for (const LineCase& c : kLineCases) {
+    ProgramState job;
+    PutConstantAmplitudeJob(job);
+    c.change(job);
+    const ReportLines r = Report(job, c.variant);
+    EXPECT_EQ(r.error, "") << c.name;
+    std::string text;
+    for (const std::string& line : r.lines) text += "|" + line + "|\n";
+    EXPECT_TRUE(HasInOrder(r.lines, c.lines)) << c.name << "\n" << text;
+  }
+}
+
+TEST_F(SummaryReport, AFailedReportLeavesTheFileThatWasThere) {
+  ScopedTempFolder folder("summary_report");
+  const std::string path = (folder.path() / "old.txt").string();
+  folder.Write("old.txt", "the old report\r\n");
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsResults.ReferenceLife = 2000;
+  s.mcsResults.LifeAtReliability = 0;
+  FakeHost host;
+  EXPECT_FALSE(WriteReportToFile(s, ConstantAmplitudeCaptions(), path, host));
+  EXPECT_EQ(folder.Read("old.txt"), "the old report\r\n");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Division by zero");
+  EXPECT_EQ(host.messages[0].title, "Printing to File ...");
+  EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(host.events.front(), "Beep");
+}
+
+TEST_F(SummaryReport, AMissingFolderIsReportedAndLeavesNoFile) {
+  ScopedTempFolder folder("summary_report");
+  const std::filesystem::path path = folder.path() / "no" / "job.txt";
+  FakeHost host;
+  s.shellState.BeepEnabled = 0;
+  EXPECT_FALSE(WriteReportToFile(s, ConstantAmplitudeCaptions(), path.string(), host));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Path not found");
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 0);
+}
+
+}  // namespace
