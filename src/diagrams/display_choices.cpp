@@ -5,6 +5,7 @@
 #include "loading/distribution_blocks.h"
 #include "loading/distribution_shape.h"
 #include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
 
@@ -20,9 +21,7 @@ void SettleMasterCurveEnds(ProgramState& s) {
 }
 
 void AbandonBatchForQuantityChange(ProgramState& s) {
-  s.loadingDbState.LoadingSource = 2;
-  s.jobTexts.LoadingName = "???";
-  s.loadingDbState.SelectedLoadingBatch = 0;
+  LeaveBatchForKeyboard(s);
   if (s.loadingUnits.LoadQuantity != "Strain ") return;
   LoadingData& ld = s.loadingData;
   const double toStress = s.materialData.YoungModulus / 1e6;

@@ -27,6 +27,10 @@ float TypedStressRange(const ProgramState& s, const std::string& text) {
   return ValSingle(text) / s.loadingUnits.LoadUnitFactor * s.loadingData.StressInputMode;
 }
 
+float ShownStressRange(const ProgramState& s, float range) {
+  return range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
+}
+
 float TypedStress(const ProgramState& s, const std::string& text) {
   return ValSingle(text) / s.loadingUnits.LoadUnitFactor;
 }

@@ -18,6 +18,8 @@ struct ProgramState;
 // The stored range of a typed range or amplitude: the text's leading number
 // / LoadUnitFactor x StressInputMode, as a Single.
 float TypedStressRange(const ProgramState& s, const std::string& text);
+// A stored range as its box shows it: range x LoadUnitFactor / StressInputMode.
+float ShownStressRange(const ProgramState& s, float range);
 // The stored stress of a typed mean or minimum: leading number / LoadUnitFactor.
 float TypedStress(const ProgramState& s, const std::string& text);
 

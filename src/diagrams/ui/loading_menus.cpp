@@ -8,6 +8,7 @@
 #include "diagrams/display_choices.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "loading/ui/batch_question.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "platform/draw/surface.h"
@@ -22,9 +23,6 @@ namespace {
 constexpr const char* kCannotConvert =
     "The current Data Batch cannot be converted.\r"
     "Do you want to abandon the data?  ";
-constexpr const char* kAbandonForLaw =
-    "Would you like to abandon the data batch\r"
-    "and input arbitrary parameters through the keyboard?";
 constexpr const char* kNoMasterCurve =
     "Master Curve cannot be determined for Load parameter if Weibull or Log-normal distribution is selected.\r"
     "Would you lie to continue?";
@@ -63,14 +61,7 @@ bool ResultFramesPanel::AbandonBatchForLaw() {
   const LoadingFramesPanel& lf = main.loadingFrames();
   if (ValSingle(lf.DTt(0).Text()) == db.BatchQ[batch] && ValSingle(lf.DTt(1).Text()) == db.BatchR[batch])
     return true;
-  const int answer =
-      AlertBox(s.shellState, main.host(), kAbandonForLaw, MsgButtons::YesNo, MsgIcon::Question, 1, kLoadingTitle);
-  if (answer != kAnswerYes) return false;
-  s.loadingDbState.SelectedLoadingBatch = 0;
-  s.loadingDbState.LoadingSource = 2;
-  s.jobTexts.LoadingName = "???";
-  main.dataBox().Loadt.SetText(s.jobTexts.LoadingName);
-  return true;
+  return AskToLeaveLoadingBatch(main);
 }
 
 // Item k is law k + 1. A master curve cannot take Weibull or log-normal: No

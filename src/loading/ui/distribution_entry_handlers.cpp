@@ -9,9 +9,9 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "loading/distribution_entries.h"
 #include "loading/stress_entries.h"
+#include "loading/ui/batch_question.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
-#include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
@@ -21,17 +21,7 @@
 
 namespace {
 
-constexpr const char* kValueMask = "####0.0#";
-constexpr const char* kCaptionMask = "####0.0#  ";
-constexpr const char* kAbandonBatch =
-    "Would you like to abandon the data batch\r"
-    "and input arbitrary parameters through the keyboard?";
-
 bool FromBatch(const ProgramState& s) { return s.loadingDbState.LoadingSource == 1; }
-
-float ShownRange(const ProgramState& s, float range) {
-  return range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-}
 
 }  // namespace
 
@@ -50,24 +40,14 @@ void LoadingFramesPanel::DTvolume_Click() {
   if (!FromBatch(state())) DTvolumet.SetFocus();
 }
 
-bool LoadingFramesPanel::AbandonBatchForKeyboard() {
-  ProgramState& s = state();
-  const int answer =
-      AlertBox(s.shellState, main.host(), kAbandonBatch, MsgButtons::YesNo, MsgIcon::Question, 1, " Loading Data");
-  if (answer != kAnswerYes) {
+// A Q or R box of a database batch asks first; No sends the focus to the
+// job summary and leaves everything as it was.
+void LoadingFramesPanel::DTt_GotFocus(int index) {
+  if (state().loadingDbState.LoadingSource != 2 && !AskToLeaveLoadingBatch(main)) {
     main.dataBox().pic_DBox.SetFocus();
     main.host().DoEvents();
-    return false;
+    return;
   }
-  s.loadingDbState.SelectedLoadingBatch = 0;
-  s.loadingDbState.LoadingSource = 2;
-  s.jobTexts.LoadingName = "???";
-  main.dataBox().Loadt.SetText(s.jobTexts.LoadingName);
-  return true;
-}
-
-void LoadingFramesPanel::DTt_GotFocus(int index) {
-  if (state().loadingDbState.LoadingSource != 2 && !AbandonBatchForKeyboard()) return;
   BeginEditing(DTt(index));
 }
 
@@ -153,13 +133,13 @@ void LoadingFramesPanel::DTSmaxt_LostFocus(int index) {
   const float v = TypedStressRange(s, box.Text());
   if (const auto reason = DistributionRangeRefusal(s, index, v)) {
     RefuseInput(s.shellState, main.host(), Pic_Distr, box, kDataIncorrect + *reason, DistributionRangeTitle(s),
-                Format(ShownRange(s, kept), kValueMask));
+                StressValueText(ShownStressRange(s, kept)));
     return;
   }
   StoreDistributionRange(s, index, v);
-  const float shown = ShownRange(s, v);
-  DTSmax(index).SetCaption(Format(shown, kCaptionMask) + s.loadingUnits.LoadUnit);
-  ShowAccepted(box, Format(shown, kValueMask), s.colourSettings.ColourLoading);
+  const float shown = ShownStressRange(s, v);
+  DTSmax(index).SetCaption(StressCaption(s, shown));
+  ShowAccepted(box, StressValueText(shown), s.colourSettings.ColourLoading);
   WithdrawResults(true, true);
 }
 
@@ -174,14 +154,13 @@ void LoadingFramesPanel::DTmeant_LostFocus() {
   if (v < 0 || refused) BeepIfEnabled(s.shellState, main.host());
   if (refused) {
     main.host().MsgBox(kNoMeanStressEffect, MsgButtons::OKOnly, MsgIcon::Information, 1, kMeanStressTitle);
-    DTmeant.SetText(Format(l.StressMinOrMean * unit, kValueMask));
+    DTmeant.SetText(StressValueText(l.StressMinOrMean * unit));
     DTmeant.SetFocus();
     return;
   }
   StoreStressMinOrMean(s, v);
-  const std::string prefix = (l.StressInputMode == 1 ? "Min. " : "Mean ") + s.loadingUnits.LoadQuantity + "=  ";
-  DTmean.SetCaption(prefix + Format(v * unit, kCaptionMask) + s.loadingUnits.LoadUnit);
-  ShowAccepted(DTmeant, Format(v * unit, kValueMask), DiagramColourAt(Pic_Distr, DTmeant));
+  DTmean.SetCaption(MeanRowPrefix(s) + StressCaption(s, v * unit));
+  ShowAccepted(DTmeant, StressValueText(v * unit), DiagramColourAt(Pic_Distr, DTmeant));
   WithdrawResults(false, true);
 }
 

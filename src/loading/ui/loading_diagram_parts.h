@@ -59,6 +59,14 @@ void SetTip(Control& control, const std::string& tip, const ProgramState& s);
 // Width of a value box sized to its text: 100 x FontScale twips a character.
 float ValueBoxWidth(const std::string& text, const ProgramState& s);
 
+// A stress as the value rows show it: the number alone ("####0.0#") in a
+// box, with two blanks and the loading unit in a label.
+std::string StressValueText(float v);
+std::string StressCaption(const ProgramState& s, float v);
+// The mean row's label before its value: "Mean " (amplitude and mean) or
+// "Min. " (range and minimum), the loading quantity and "=  ".
+std::string MeanRowPrefix(const ProgramState& s);
+
 // A stress value lying on a diagram: the label shows it with its unit, the
 // box the number alone over the label's number and as wide as it, both with
 // their upper left corner at the diagram's point (x, y). The box's back

@@ -123,7 +123,4 @@ class LoadingFramesPanel {
   void DrawSpectrum();
   void DrawDistribution();
   void DrawHistory();
-  // Asks whether to leave the database batch for keyboard input; false
-  // (the focus sent to the job summary) when the user keeps the batch.
-  bool AbandonBatchForKeyboard();
 };

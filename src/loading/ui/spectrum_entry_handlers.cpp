@@ -8,21 +8,12 @@
 #include "loading/stress_entries.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
-#include "platform/runtime/format.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/numeric_box.h"
 #include "shell/user_messages.h"
 
 namespace {
-
-constexpr const char* kValueMask = "####0.0#";
-constexpr const char* kCaptionMask = "####0.0#  ";
-
-// A range as its SS box shows it: range x LoadUnitFactor / StressInputMode.
-float ShownRange(const ProgramState& s, float range) {
-  return range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
-}
 
 }  // namespace
 
@@ -76,14 +67,14 @@ void LoadingFramesPanel::SSmaxt_LostFocus(int index) {
   const float v = TypedStressRange(s, box.Text());
   if (const auto reason = SpectrumRangeRefusal(s, index, v)) {
     RefuseInput(s.shellState, main.host(), Pic_Spectr, box, DataIncorrectText(*reason), SpectrumRangeTitle(s),
-                Format(ShownRange(s, kept), kValueMask));
+                StressValueText(ShownStressRange(s, kept)));
     return;
   }
   const std::string tag = StoreSpectrumRange(s, index, v);
-  const float shown = ShownRange(s, s.loadingData.MaxStressInput);
-  SSmax(index).SetCaption(Format(shown, kCaptionMask) + s.loadingUnits.LoadUnit);
+  const float shown = ShownStressRange(s, s.loadingData.MaxStressInput);
+  SSmax(index).SetCaption(StressCaption(s, shown));
   SSrng(index).SetCaption(tag);
-  ShowAccepted(box, Format(shown, kValueMask), DiagramColourAt(Pic_Spectr, box));
+  ShowAccepted(box, StressValueText(shown), DiagramColourAt(Pic_Spectr, box));
   if (OneStressRange(s.analysisOptions)) DrawSpectrum();
   WithdrawResults(true, true);
 }
@@ -97,16 +88,15 @@ void LoadingFramesPanel::SSmeant_LostFocus() {
   if (SpectrumMeanRefused(s, v)) {
     AlertBox(s.shellState, main.host(), kNoMeanStressEffect, MsgButtons::OKOnly, MsgIcon::Information, 1,
              kMeanStressTitle);
-    SSmeant.SetText(Format(l.StressMinOrMean * unit, kValueMask));
+    SSmeant.SetText(StressValueText(l.StressMinOrMean * unit));
     SSmeant.SetFocus();
     return;
   }
   StoreStressMinOrMean(s, v);
-  const std::string prefix = (l.StressInputMode != 2 ? "Min. " : "Mean ") + s.loadingUnits.LoadQuantity + "=  ";
   std::string& caption = s.shellState.CaptionBuf;
-  caption = prefix + Format(l.StressMinOrMean * unit, kCaptionMask) + s.loadingUnits.LoadUnit;
+  caption = MeanRowPrefix(s) + StressCaption(s, l.StressMinOrMean * unit);
   SSmean.SetCaption(caption);
-  ShowAccepted(SSmeant, Format(l.StressMinOrMean * unit, kValueMask), DiagramColourAt(Pic_Spectr, SSmeant));
+  ShowAccepted(SSmeant, StressValueText(l.StressMinOrMean * unit), DiagramColourAt(Pic_Spectr, SSmeant));
   WithdrawResults(true, false);
 }
 
