@@ -12,7 +12,7 @@ constexpr float kHighest = 20.0f;
 // " (Kt < 1)" or " (Kt > 20)" for a value outside 1 to 20; "" inside.
 std::string RangeRefusal(float v, bool ktWording) {
   if (v >= kLowest && v <= kHighest) return "";
-  return " (" + NotchWord(ktWording) + (v < kLowest ? " < 1)" : " > 20)");
+  return " (" + NotchWord(ktWording) + (!(v >= kLowest) ? " < 1)" : " > 20)");  // NaN: as no number
 }
 
 }  // namespace

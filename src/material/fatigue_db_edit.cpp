@@ -99,25 +99,25 @@ std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db
     case FdbRow::Name:
       return "";
     case FdbRow::Se:
-      return (v > 0 && !(su > 0 && v > su)) ? "" : "(Se > Su)";
+      return (std::isfinite(v) && v > 0 && !(su > 0 && v > su)) ? "" : "(Se > Su)";
     case FdbRow::No:
       if (!(v >= 100000)) return " (No < 1e5)";
       // A count of cycles is held in 32 bits.
       if (std::nearbyint(v) > std::numeric_limits<int32_t>::max()) return " (No > 2147483647)";
       return "";
     case FdbRow::M:
-      return v > 1 ? "" : " (m < 1) ";
+      return std::isfinite(v) && v > 1 ? "" : " (m < 1) ";
     case FdbRow::R:
       return (v >= -1 && v < 1) ? "" : "(|r| > 1)";
     case FdbRow::Pn:
-      if (v <= 0) return "(Pn < 0)";
+      if (!(v > 0)) return "(Pn < 0)";
       return v < 100 ? "" : "(Pn > 100)";
     case FdbRow::Sy:
-      if (v <= 0) return "(Sy <= 0)";
+      if (!(v > 0) || !std::isfinite(v)) return "(Sy <= 0)";
       return (su == 0 || v < su) ? "" : "(Sy >= Su)";
     case FdbRow::Su: {
       const double bound = std::max(se > 0 ? se : 0.0, sy > 0 ? sy : 0.0);
-      return v > bound ? "" : "(Su <= Se)";
+      return std::isfinite(v) && v > bound ? "" : "(Su <= Se)";
     }
   }
   return "";

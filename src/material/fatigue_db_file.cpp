@@ -54,7 +54,7 @@ std::string FatigueDatabasePath(const std::string& folder) {
   return folder + "/" + kFatigueDbFileName;
 }
 
-bool ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host, bool beepEnabled) {
+FatigueDbRead ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host, bool beepEnabled) {
   host.SetMousePointer(kPointerHourglass);
   auto staging = std::make_unique<FatigueDatabase>();
   const FatigueDbParseResult result = ParseFile(FatigueDatabasePath(state.DatabaseDir), *staging);
@@ -62,10 +62,12 @@ bool ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
   switch (result.status) {
     case FatigueDbParseStatus::Corrupted:
       Report(host, beepEnabled, kCorruptedText, kCorruptedTitle);
-      return false;
+      // the batches before the one that broke off are kept, as after a read
+      if (result.batchCount < 1) return kFdbNotRead;
+      break;
     case FatigueDbParseStatus::Error:
       Report(host, beepEnabled, result.errorText, kErrorTitle);
-      return false;
+      return kFdbNotRead;
     case FatigueDbParseStatus::Ok:
       break;
   }
@@ -73,7 +75,7 @@ bool ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
   state.FatigueBatchCount = result.batchCount;
   state.DataDirectory[2] = state.DatabaseDir;
   state.FatigueDbModified = 0;
-  return true;
+  return result.status == FatigueDbParseStatus::Ok ? kFdbRead : kFdbReadInPart;
 }
 
 bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host, bool beepEnabled) {

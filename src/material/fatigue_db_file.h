@@ -14,18 +14,26 @@ inline constexpr const char* kFatigueDbFileName = "duvak.dat";
 std::string FatigueDatabasePath(const std::string& folder);
 
 // Reads "duvak.dat" from state.DatabaseDir. The file is read into a staging
-// copy; only a complete read replaces `db` and state.FatigueBatchCount, sets
+// copy; a read replaces `db` and state.FatigueBatchCount, sets
 // state.DataDirectory[2] to the folder and clears state.FatigueDbModified.
-// A missing, truncated or corrupt file, or counts beyond 20 batches or 6 sets,
-// leave `db` and `state` unchanged and are reported through `host` (after a
-// beep when `beepEnabled`):
-//   the file ends early or holds counts beyond the limits:
+// Failures are reported through `host` (after a beep when `beepEnabled`):
+//   the file ends early or holds a count beyond 20 batches or below 0:
 //     "The Material Data-Base is corrupted!", OK, exclamation, "Material Data-Base";
-//   any other error: the runtime's text, OK, exclamation, "Material Database".
-// Shows the hourglass pointer while the file is read. Returns whether the
-// database was read. The caller sets the data-service options for browsing.
-bool ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
-                         bool beepEnabled = true);
+//     the batches read whole before the one that broke off are taken as a
+//     read; when there are none, `db` and `state` stay unchanged;
+//   any other error (a missing file, an item that is not a number or does
+//   not fit): the runtime's text, OK, exclamation, "Material Database";
+//   `db` and `state` stay unchanged.
+// Shows the hourglass pointer while the file is read. Returns whether a
+// database was taken (true for kFdbRead and kFdbReadInPart), and whether the
+// whole file was. The caller sets the data-service options for browsing.
+enum FatigueDbRead : int {
+  kFdbNotRead = 0,     // nothing taken
+  kFdbRead = 1,        // the whole file
+  kFdbReadInPart = 2,  // the batches before a corrupted one
+};
+FatigueDbRead ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
+                                  bool beepEnabled = true);
 
 // Writes batches 1..state.FatigueBatchCount of `db` to "duvak.dat" in
 // state.DatabaseDir by atomic replacement (a failed save keeps the old file).

@@ -24,8 +24,8 @@ using FdbPerSetRv = std::array<std::array<T, kFdbMaxSets + 1>, kFdbMaxBatches + 
 
 // Fills every element of a per-set array with one value.
 template <typename Outer, typename T>
-constexpr Outer FdbFilled(const T& value) {
-  Outer out{};
+Outer FdbFilled(const T& value) {
+  Outer out;
   for (auto& row : out) row.fill(value);
   return out;
 }

@@ -6,7 +6,7 @@
 
 #include "platform/runtime/sng.h"
 
-std::string SnExponentRefusal(double m) { return m > 1 ? "" : "(m < 1)"; }
+std::string SnExponentRefusal(double m) { return std::isfinite(m) && m > 1 ? "" : "(m < 1)"; }
 
 std::string EnduranceCyclesRefusal(double no) {
   const double low = static_cast<float>(1e5);
@@ -19,40 +19,40 @@ std::string EnduranceCyclesRefusal(double no) {
 }
 
 std::string SurvivalProbabilityRefusal(double pn) {
-  if (pn <= 0) return "(Pn <= 0)";
-  if (pn >= 100) return "(Pn >=100)";
+  if (!(pn > 0)) return "(Pn <= 0)";
+  if (!(pn < 100)) return "(Pn >=100)";
   return "";
 }
 
 std::string StressRatioRefusal(double r) { return (r >= -1 && r < 1) ? "" : "(| r | > 1) "; }
 
 std::string EnduranceLimitRefusal(double se, bool twoBoxes, int index, double seFrom, double seTo) {
-  if (se <= 0) return " (Se < 0)";
-  if (twoBoxes && ((index == 0 && se > seTo) || (index == 1 && se < seFrom))) return " (Semax < Semin)";
+  if (!(se > 0) || !std::isfinite(se)) return " (Se < 0)";
+  if (twoBoxes && ((index == 0 && !(se <= seTo)) || (index == 1 && !(se >= seFrom)))) return " (Semax < Semin)";
   return "";
 }
 
-std::string ThicknessRefusal(double t) { return t > 0 ? "" : "(t < 0)"; }
+std::string ThicknessRefusal(double t) { return std::isfinite(t) && t > 0 ? "" : "(t < 0)"; }
 
 std::string ThicknessExponentRefusal(double k) {
-  if (k <= 0) return "(k < 0)";
-  if (k >= 1) return "(k > 1)";
+  if (!(k > 0)) return "(k < 0)";
+  if (!(k < 1)) return "(k > 1)";
   return "";
 }
 
 std::string YieldStrengthRefusal(double sy, double su) {
-  if (sy <= 0) return "(Sy < 0)";
-  if (sy >= su) return "(Sy > Su)";
+  if (!(sy > 0) || !std::isfinite(sy)) return "(Sy < 0)";
+  if (!(sy < su)) return "(Sy > Su)";
   return "";
 }
 
 std::string UltimateStrengthRefusal(double su, double sy) {
-  if (su <= 0) return "(Su < 0)";
-  if (su <= sy) return "(Sy > Su)";
+  if (!(su > 0) || !std::isfinite(su)) return "(Su < 0)";
+  if (!(su > sy)) return "(Sy > Su)";
   return "";
 }
 
-std::string YoungModulusRefusal(double e) { return e >= 10000 ? "" : "(E <10000)"; }
+std::string YoungModulusRefusal(double e) { return std::isfinite(e) && e >= 10000 ? "" : "(E <10000)"; }
 
 float ThicknessFactorOf(float t, float k) {
   if (t > 25.0f) return Sng(std::pow(25.0 / static_cast<double>(t), static_cast<double>(k)));

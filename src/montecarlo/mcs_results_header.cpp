@@ -1,7 +1,6 @@
 #include "montecarlo/mcs_results_header.h"
 
 #include "loading/selected_batch.h"
-#include "platform/runtime/print_text.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_writer.h"
@@ -14,7 +13,7 @@ constexpr int16_t kCurrentMarker = -3;
 constexpr const char* kCr = "\r";  // a lone carriage return between two texts
 
 // One text item of the file.
-void Text(SeqWriter& w, const std::string& text) { PrintTextItem(w, text); }
+void Text(SeqWriter& w, const std::string& text) { w.PrintText(text); }
 
 // The last n characters of a text (the whole text when it is shorter).
 std::string Right(const std::string& text, std::size_t n) {

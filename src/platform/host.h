@@ -49,7 +49,12 @@ enum MousePointer : int {
 };
 
 // A request to the open or save dialog. The filter has the form
-// "Name (*.ext)|*.ext|Other (*.x;*.y)|*.x;*.y".
+// "Name (*.ext)|*.ext|Other (*.x;*.y)|*.x;*.y". A save dialog whose filter has
+// one pattern "*.ext" gives a name typed without extension that extension
+// (WithDefaultExtension).
+// The flag of the save dialog that asks before an existing file is replaced.
+inline constexpr int kFileDialogOverwritePrompt = 2;
+
 struct FileDialogRequest {
   std::string filter;
   int flags = 0;

@@ -7,7 +7,7 @@
 #include "program_state.h"
 
 SaveResult WriteJobFile(const std::string& path, const ProgramState& state) {
-  return WriteFileAtomically(path, JobFileBytes(JobFileOf(state)));
+  return JobFileWriter(JobFileOf(state)).Save(path);
 }
 
 bool SaveJobFile(const std::string& path, const ProgramState& state, Host& host) {

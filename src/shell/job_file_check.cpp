@@ -1,9 +1,9 @@
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "loading/loading_records.h"
 #include "material/fatigue_db_records.h"
+#include "material/sn_input_rules.h"
 #include "platform/runtime/number_text.h"
 #include "shell/job_file_format.h"
 
@@ -67,16 +67,10 @@ void CheckCodes(const JobFile& j) {
   }
 }
 
-// 1 for SI; 1/25.4, written with seven digits, for US.
-void CheckLengthUnitFactor(float factor) {
-  constexpr double kInch = 1.0 / 25.4;
-  if (factor == 1.0f || std::fabs(factor - kInch) <= 1e-6) return;
-  Refuse("length unit factor = " + NumberText(factor) + " (expected 1 or .03937008)");
-}
-
 void CheckNumbers(const JobFile& j) {
-  CheckLengthUnitFactor(j.LengthUnitFactor);
-  if (!(j.YoungModulus > 0)) Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected above 0)");
+  // the S-N box's own rule: the strain units divide by it
+  if (!YoungModulusRefusal(j.YoungModulus).empty())
+    Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected 10000 or more)");
   if (!(j.ProbabilityLevel > 0 && j.ProbabilityLevel < 1)) {
     Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected between 0 and 1)");
   }

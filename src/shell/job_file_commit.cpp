@@ -97,7 +97,8 @@ void CommitSimulation(const JobFile& j, ProgramState& s) {
 void CommitJobMaterial(const JobFile& j, ProgramState& s) {
   s.jobTexts.JobSubject = j.JobSubject;
   CommitOptions(j, s.analysisOptions);
-  s.unitSettings.LengthUnitFactor = j.LengthUnitFactor;
+  // exactly 1 is SI, any other value US (the units follow after the restores)
+  s.unitSettings.LengthUnitFactor = UnitsOf(UnitSystemOf(j.LengthUnitFactor)).LengthUnitFactor;
   s.resultsDisplay.DamageDisplayMode = j.DamageDisplayMode;
   LoadingUnits& u = s.loadingUnits;
   u.LoadUnitBracket = j.LoadUnitBracket;

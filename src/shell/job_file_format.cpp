@@ -1,9 +1,8 @@
 #include "shell/job_file_format.h"
 
-#include <algorithm>
-
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/seq_writer.h"
 #include "program_state.h"
 
@@ -25,6 +24,14 @@ struct WholeLine {
 template <typename S>
 WholeLine(S&) -> WholeLine<S>;
 
+// A text whose trailing blank the reader gives back (LoadQuantity).
+template <typename S>
+struct TrailingBlank {
+  S& text;
+};
+template <typename S>
+TrailingBlank(S&) -> TrailingBlank<S>;
+
 // The records in file order. `io` either writes the items of a const JobFile
 // or reads them into a JobFile, so the order and types live in one place.
 template <typename Io, typename Job>
@@ -36,7 +43,7 @@ void VisitRecords(Io& io, Job& j) {
             j.JobNotchSensitivity);
   io.Record(4, "damage to failure and units", j.DamageToFailure, j.LengthUnitFactor, j.LifeUnit,
             j.DamageDisplayMode);
-  io.Record(5, "loading units", j.LoadUnitBracket, kCr, j.LoadUnit, kCr, j.LoadQuantity, kCr,
+  io.Record(5, "loading units", j.LoadUnitBracket, kCr, j.LoadUnit, kCr, TrailingBlank{j.LoadQuantity}, kCr,
             j.LoadToStressFactor, j.LoadUnitFactor);
   io.Record(6, "loading database folder", j.LoadingDbFolder);
   io.Record(7, "fatigue database folder", j.FatigueDbFolder);
@@ -72,14 +79,11 @@ void VisitRecords(Io& io, Job& j) {
             j.NeglectFatigueLimitCopy, j.SimulationOptionN, j.FastSimulation);
 }
 
-// A text as the file keeps it: on one line, quoted when it holds a comma.
-std::string TextItem(const std::string& text) {
-  std::string item = text;
-  std::replace_if(item.begin(), item.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-  if (item.find(',') != std::string::npos && item.find('"') == std::string::npos) {
-    return '"' + item + '"';
-  }
-  return item;
+std::string TrimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
 }
 
 class RecordWriter {
@@ -92,24 +96,24 @@ class RecordWriter {
     out_.EndLine();
   }
 
-  std::string Bytes() const { return out_.Bytes(); }
+  const SeqWriter& Writer() const { return out_; }
 
  private:
   template <typename T>
   void Put(const T& number) { out_.Print(number); }
-  void Put(const std::string& text) { out_.Print(TextItem(text)); }
+  void Put(const std::string& text) { out_.PrintText(text); }
   void Put(LoneCr) { out_.Print("\r"); }
-  void Put(WholeLine<const std::string> line) { Put(line.text); }
+  // Written without its outer blanks and with the one blank that the reader
+  // adds back, as files always held it ("Stress ").
+  void Put(TrailingBlank<const std::string> quantity) { out_.PrintText(TrimBlanks(quantity.text)).Print(" "); }
+  // The start text keeps its two blanks unquoted, as files always held it.
+  void Put(WholeLine<const std::string> line) {
+    if (line.text == kNoBatchMseTextHeld) out_.Print(line.text);
+    else out_.PrintText(line.text);
+  }
 
   SeqWriter out_;
 };
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 class RecordReader {
  public:
@@ -149,13 +153,16 @@ class RecordReader {
   void Get(double& v) { v = in_.ReadDouble(); }
   void Get(std::string& v) { v = in_.ReadString(); }
   void Get(const LoneCr&) {}
+  void Get(TrailingBlank<std::string>& quantity) { quantity.text = TrimBlanks(in_.ReadString()) + " "; }
+  // The whole line, quoted or (in older files) not; taken by the rule of the
+  // file's texts, as the writer would keep it.
   void Get(WholeLine<std::string>& line) {
     std::string text = TrimBlanks(in_.LineInput());
     if (text.size() >= 2 && text.front() == '"') {
       const auto close = text.find('"', 1);
       text = close == std::string::npos ? text.substr(1) : text.substr(1, close - 1);
     }
-    line.text = text;
+    line.text = StorableText(text);
   }
 
   SeqReader& in_;
@@ -253,18 +260,19 @@ JobFile JobFileOf(const ProgramState& s) {
   return j;
 }
 
-std::string JobFileBytes(const JobFile& job) {
+SeqWriter JobFileWriter(const JobFile& job) {
   RecordWriter out;
   VisitRecords(out, job);
-  return out.Bytes();
+  return out.Writer();
 }
+
+std::string JobFileBytes(const JobFile& job) { return JobFileWriter(job).Bytes(); }
 
 JobFile ParseJobFile(SeqReader& in) {
   JobFile job;
   RecordReader reader(in);
   reader.Guard([&] { VisitRecords(reader, job); });
-  // the reader drops the trailing blanks that these texts carry in memory
-  job.LoadQuantity = TrimBlanks(job.LoadQuantity) + " ";
+  // the reader drops the trailing blanks that the start text carries in memory
   if (job.BatchMseText == kNoBatchMseText) job.BatchMseText = kNoBatchMseTextHeld;
   return job;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "montecarlo/random_variables.h"
+#include "platform/runtime/seq_writer.h"
 
 class SeqReader;
 struct ProgramState;
@@ -73,10 +74,14 @@ struct JobFile {
 // loading batch is the selected one, the batch in use).
 JobFile JobFileOf(const ProgramState& state);
 
-// The file's bytes: records 1 to 32, each a print statement ended by CR LF;
-// record 5 separates its three texts by a lone CR. A text holding a comma is
-// written in double quotes so that it reads back whole (a line break inside a
-// text becomes a blank, as the file keeps one text per line).
+// The file: records 1 to 32, each a print statement ended by CR LF; record 5
+// separates its three texts by a lone CR. Texts follow the rule of the
+// program's files (seq_text.h): in double quotes where the reader would not
+// take them back whole, without control characters. LoadQuantity is written
+// without its trailing blank and the start text "DMSE(-)  " as it stands, as
+// the reader gives both back. A writer that was given a non-finite number
+// refuses to save.
+SeqWriter JobFileWriter(const JobFile& job);
 std::string JobFileBytes(const JobFile& job);
 
 // A job file that cannot be read: the runtime's error text with the record
@@ -87,13 +92,16 @@ class JobFileError : public std::runtime_error {
 };
 
 // Reads records 1 to 32 in order, whatever the line breaks: numbers end at a
-// blank, comma or line end, texts at a comma or line end; record 19, the
-// loading batch's mean-stress text, runs to its line end, as it holds commas
-// in files that wrote it unquoted. LoadQuantity gets its trailing blank back,
-// and the mean-stress text of a batch without strengths its two ("DMSE(-)  ").
+// blank, comma or line end, texts at a comma or line end (a quoted text at its
+// closing quote); record 19, the loading batch's mean-stress text, runs to its
+// line end, as it holds commas in files that wrote it unquoted, and is taken
+// in the form the writer keeps (StorableText). LoadQuantity gets its trailing
+// blank back, and the mean-stress text of a batch without strengths its two
+// ("DMSE(-)  ").
 // Throws JobFileError naming the record when an item is missing or malformed.
 JobFile ParseJobFile(SeqReader& in);
 
 // Throws JobFileError for the first value outside what the program can hold:
-// an option or kind code, a batch or set number, a unit factor, a count.
+// an option or kind code, a batch or set number, a count. (The length unit
+// factor is not checked: exactly 1 opens as SI, any other value as US.)
 void CheckJobFile(const JobFile& job);

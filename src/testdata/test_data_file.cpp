@@ -1,6 +1,5 @@
 #include "testdata/test_data_file.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "platform/host.h"
@@ -24,12 +23,6 @@ std::string NameFromPath(const std::string& path) {
   const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
   const std::size_t end = path.size() >= start + 4 ? path.size() - 4 : start;
   return path.substr(start, end - start);
-}
-
-// A header text as the file can hold it: its double quotes become single ones.
-std::string QuotableText(std::string text) {
-  std::replace(text.begin(), text.end(), '"', '\'');
-  return text;
 }
 
 // Reads the file's items into `set`; a failure raises RuntimeError.
@@ -86,11 +79,11 @@ bool ReadTestDataFile(TestDataSet& set, const std::string& path, Host& host) {
 SeqWriter FormatTestDataFile(const TestDataSet& set) {
   const auto& h = set.TestHeaderLines;
   SeqWriter out;
-  out.WriteLine(QuotableText(h[1]));
+  out.WriteLine(h[1]);  // a quoted item: its double quotes are written as single ones
   out.WriteLine(kTestDataMarker);
   out.WriteLine(set.TestPointCount, set.TestSy, set.TestSu, set.TestStressRatio);
   out.WriteLine();
-  for (int i = 2; i <= 5; ++i) out.WriteLine(QuotableText(h[i]));
+  for (int i = 2; i <= 5; ++i) out.WriteLine(h[i]);
   const int n = WholePointCount(set.TestPointCount);
   for (int k = 1; k <= n; ++k) out.WriteLine(set.TestStress[k], set.TestLife[k], set.TestPointUsed[k]);
   return out;

@@ -111,12 +111,28 @@ TEST_F(FatigueDbFile, MissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(host.mousePointer, kPointerDefault);
 }
 
-TEST_F(FatigueDbFile, TruncatedFileIsCorruptedAndChangesNothing) {
+// A file cut inside batch 3 of 3: batches 1 and 2 are taken, as after a
+// read, with the message; one cut inside batch 1 changes nothing.
+TEST_F(FatigueDbFile, ATruncatedFileKeepsTheBatchesReadWhole) {
   FatigueDatabase three = fdb_fixture::ThreeBatches();
   FillFatigueDbSaveTexts(three, 3);
   const std::string bytes = FormatFatigueDatabase(three, 3).Bytes();
   WriteBytes(File(), bytes.substr(0, bytes.find("Al 3\r\n")));
   LoadSomething();
+  EXPECT_TRUE(ReadFatigueDatabase(db, state, host));
+  ExpectMessage("The Material Data-Base is corrupted!", "Material Data-Base");
+  EXPECT_EQ(state.FatigueBatchCount, 2);
+  EXPECT_EQ(state.FatigueDbModified, 0);
+  EXPECT_EQ(state.DataDirectory[2], dir.string());
+  EXPECT_EQ(db.FdbBatchName[1], "Steels");
+  EXPECT_EQ(db.FdbSetName[1][2], "Set 2");
+  EXPECT_EQ(db.FdbSetCount[3], 0.0f);
+  EXPECT_EQ(db.FdbSetName[3][1], "");
+
+  WriteBytes(File(), bytes.substr(0, bytes.find("Set 2\r\n")));
+  LoadSomething();
+  host.messages.clear();
+  host.beeps = 0;
   const FatigueDatabase before = db;
   const FatigueDbState stateBefore = state;
   EXPECT_FALSE(ReadFatigueDatabase(db, state, host));

@@ -89,7 +89,7 @@ TEST(FatigueDbFormat, SevenDigitSinglesAndExponentFormsByteForByte) {
       "\r\n"
       "Weld 50\r\n"
       " 0  .1  0  0  0  0 \r\n"
-      " 0 Structural steels, EN 10025\r\n";
+      " 0 \"Structural steels, EN 10025\"\r\n";  // quoted: it holds a comma
   FillFatigueDbSaveTexts(db, 1);
   EXPECT_EQ(Bytes(db, 1), expected);
 
@@ -212,8 +212,6 @@ TEST(FatigueDbFormat, CountsBeyondTheArraysAreRefused) {
   const std::string three = Bytes(Filled(ThreeBatches(), 3), 3);
   const std::string cases[] = {
       Replaced(three, VersionLine(3), VersionLine(21)),
-      Replaced(three, "\r\n 6 \r\n", "\r\n 7 \r\n"),
-      Replaced(three, "\r\n 6 \r\n", "\r\n 6.6 \r\n"),
       Replaced(three, "\r\n 0 \r\n", "\r\n-1 \r\n"),  // set count of the empty batch
       Replaced(three, VersionLine(3), "-2 -3 \r\n"),
   };
@@ -223,9 +221,24 @@ TEST(FatigueDbFormat, CountsBeyondTheArraysAreRefused) {
   }
 }
 
+// A set count of 7 or more keeps six sets and reads on: the batch trailer
+// follows the sixth set.
+TEST(FatigueDbFormat, ASetCountOfSevenOrMoreKeepsSixSets) {
+  const FatigueDatabase original = Filled(ThreeBatches(), 3);
+  const std::string three = Bytes(original, 3);
+  for (const char* count : {" 7 ", " 6.6 ", " 99 ", " 32767 "}) {
+    FatigueDatabase db;
+    const FatigueDbParseResult r = Parse(Replaced(three, "\r\n 6 \r\n", std::string("\r\n") + count + "\r\n"), db);
+    ASSERT_EQ(r.status, FatigueDbParseStatus::Ok) << count << r.errorText;
+    EXPECT_EQ(r.batchCount, 3);
+    EXPECT_EQ(db.FdbSetCount[3], 6.0f) << count;
+    EXPECT_TRUE(db == original) << count;
+  }
+}
+
 TEST(FatigueDbFormat, EveryTruncationBeforeTheLastTrailerFails) {
   const std::string bytes = Bytes(Filled(ThreeBatches(), 3), 3);
-  const std::size_t lastTrailer = bytes.rfind("\r\n 0 Aluminium") + 2;
+  const std::size_t lastTrailer = bytes.rfind("\r\n 0 \"Aluminium") + 2;
   for (std::size_t n = 0; n < lastTrailer; ++n) {
     FatigueDatabase db;
     const FatigueDbParseResult r = Parse(bytes.substr(0, n), db);
@@ -233,11 +246,42 @@ TEST(FatigueDbFormat, EveryTruncationBeforeTheLastTrailerFails) {
   }
 }
 
-TEST(FatigueDbFormat, TruncationAtALineEndIsACorruptedFile) {
-  const std::string bytes = Bytes(Filled(ThreeBatches(), 3), 3);
-  const std::size_t insideBatch3 = bytes.find("Al 3\r\n");
+// A file that ends inside batch 3 keeps batches 1 and 2 whole, and nothing of
+// batch 3; one that ends inside batch 1 keeps nothing.
+TEST(FatigueDbFormat, ATruncatedFileKeepsTheBatchesReadWhole) {
+  const FatigueDatabase original = Filled(ThreeBatches(), 3);
+  const std::string bytes = Bytes(original, 3);
   FatigueDatabase db;
-  EXPECT_EQ(Parse(bytes.substr(0, insideBatch3), db).status, FatigueDbParseStatus::Corrupted);
+  FatigueDbParseResult r = Parse(bytes.substr(0, bytes.find("Al 3\r\n")), db);
+  EXPECT_EQ(r.status, FatigueDbParseStatus::Corrupted);
+  EXPECT_EQ(r.batchCount, 2);
+  const FatigueDatabase fresh;
+  FatigueDatabase kept = original;  // batch 3 at its start values
+  kept.FdbSetCount[3] = fresh.FdbSetCount[3];
+  kept.FdbBatchName[3] = fresh.FdbBatchName[3];
+  kept.FdbSetName[3] = fresh.FdbSetName[3];
+  kept.FdbSe[3] = fresh.FdbSe[3];
+  kept.FdbNo[3] = fresh.FdbNo[3];
+  kept.FdbM[3] = fresh.FdbM[3];
+  kept.FdbPn[3] = fresh.FdbPn[3];
+  kept.FdbR[3] = fresh.FdbR[3];
+  kept.FdbSu[3] = fresh.FdbSu[3];
+  kept.FdbSy[3] = fresh.FdbSy[3];
+  kept.FdbReference[3] = fresh.FdbReference[3];
+  kept.FdbTestDataName[3] = fresh.FdbTestDataName[3];
+  kept.FdbSeDistType[3] = fresh.FdbSeDistType[3];
+  kept.FdbSeCov[3] = fresh.FdbSeCov[3];
+  kept.FdbSeParA[3] = fresh.FdbSeParA[3];
+  kept.FdbSeParB[3] = fresh.FdbSeParB[3];
+  kept.FdbSeXmin[3] = fresh.FdbSeXmin[3];
+  kept.FdbSeXmax[3] = fresh.FdbSeXmax[3];
+  EXPECT_TRUE(db == kept);
+
+  FatigueDatabase none;
+  r = Parse(bytes.substr(0, bytes.find("Set 2\r\n")), none);
+  EXPECT_EQ(r.status, FatigueDbParseStatus::Corrupted);
+  EXPECT_EQ(r.batchCount, 0);
+  EXPECT_TRUE(none == FatigueDatabase{});
 }
 
 TEST(FatigueDbFormat, TestDataNameOtherThanTheSetNameRunsToTheEnd) {

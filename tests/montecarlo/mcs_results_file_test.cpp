@@ -274,7 +274,7 @@ TEST_F(McsResultsFileTest, OlderVersionsReadWithDefaultsAndCopyAsTheCurrentOne) 
     const McsResultsHeader full = ReadMcsResultsHeader(copy);
     EXPECT_EQ(full.Marker, -3);
     EXPECT_EQ(full.NotchRadius, 1.0f);
-    EXPECT_EQ(full.NotchText, "Kf =");  // read back without its trailing blank
+    EXPECT_EQ(full.NotchText, "Kf = ");  // its trailing blank kept: written quoted
     EXPECT_EQ(full.NeglectFatigueLimit, c.without12 ? -1 : 1);
     EXPECT_EQ(full.FastSimulation, c.without12 ? -1 : 1);
   }

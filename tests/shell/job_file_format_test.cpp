@@ -122,7 +122,7 @@ TEST(JobFileBytes, UsUnitsSelectedBatchAndTextsHoldingCommas) {
 TEST(JobFileBytes, TextsStayOnTheirLine) {
   auto s = TypedInConstantAmplitudeJob();
   s->jobTexts.JobSubject = "two\r\nlines";
-  EXPECT_EQ(JobFileBytes(JobFileOf(*s)).substr(0, 28), "Analysis options\r\ntwo  lines");
+  EXPECT_EQ(JobFileBytes(JobFileOf(*s)).substr(0, 28), "Analysis options\r\ntwolines\r\n");
 }
 
 TEST(ParseJobFile, ReadsBackWhatWasWrittenWhateverTheLineBreaks) {
@@ -184,6 +184,13 @@ TEST(ParseJobFile, NamesTheRecordAndTheRuntimesErrorWhenReadingFails) {
        "Overflow\r(reading record 4: damage to failure and units)"},
       {Replace(kTypedInJob, " 2000000 ", " 1E+40 "),
        "Overflow\r(reading record 12: material strengths)"},
+      // values that do not fit their field: an Integer, a Long, a Single
+      {Replace(kTypedInJob, "\r\n 1  0  3 ", "\r\n 40000  0  3 "),
+       "Overflow\r(reading record 3: analysis options)"},
+      {Replace(kTypedInJob, " 2000000 ", " 3000000000 "),
+       "Overflow\r(reading record 12: material strengths)"},
+      {Replace(kTypedInJob, " 100  3.5 ", " 1E+39  3.5 "), "Overflow\r(reading record 11: S-N curve)"},
+      {Replace(kTypedInJob, " 100  3.5 ", " 1E-50  3.5 "), "Overflow\r(reading record 11: S-N curve)"},
   };
   for (const auto& c : cases) {
     try {
@@ -208,7 +215,6 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
       {[](JobFile& j) { j.LoadingBatch = 0; }, "loading batch = 0 (expected 1 to 20)"},
       {[](JobFile& j) { j.UsedFatigueBatch = -1; }, "fatigue database batch = -1 (expected 1 to 20)"},
       {[](JobFile& j) { j.UsedFatigueSet = 6; }, "fatigue database set = 6 (expected 0 to 5)"},
-      {[](JobFile& j) { j.LengthUnitFactor = 7; }, "length unit factor = 7 (expected 1 or .03937008)"},
       {[](JobFile& j) { j.LifeUnit = 0; }, "life unit = 0 (expected 1 to 3)"},
       {[](JobFile& j) { j.MasterCurveParameter = 4; }, "master-curve parameter = 4 (expected 0 to 3)"},
       {[](JobFile& j) { j.JobStressApproach = 3; }, "stress approach = 3 (expected 0 to 2)"},
@@ -218,7 +224,8 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
       {[](JobFile& j) { j.FastSimulation = -1; }, "fast simulation = -1 (expected 0 to 1)"},
       {[](JobFile& j) { j.MaterialSource = 0; }, "material source = 0 (expected 1 to 2)"},
       {[](JobFile& j) { j.ProbabilityLevel = 1; }, "probability level = 1 (expected between 0 and 1)"},
-      {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected above 0)"},
+      {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected 10000 or more)"},
+      {[](JobFile& j) { j.YoungModulus = 9999; }, "Young's modulus = 9999 (expected 10000 or more)"},
       {[](JobFile& j) { j.LoadQuantity = "Force "; }, "loading quantity \"Force \" (expected Stress or Strain)"},
   };
   for (const auto& c : cases) {

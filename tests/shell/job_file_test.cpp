@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include "shell/job_fixtures.h"
@@ -144,8 +145,8 @@ TEST_F(JobFileTest, TruncatedOrHostileFilesAreRefusedAndChangeNothing) {
        "The job file holds an invalid value:\rloading type = 9 (expected 1 to 4)"},
       {replaced("Crane runway\r\n 1  4 ", "Crane runway\r\n 1  25 "),
        "The job file holds an invalid value:\rloading batch = 25 (expected 1 to 20)"},
-      {replaced(" .03937008 ", " 7 "),
-       "The job file holds an invalid value:\rlength unit factor = 7 (expected 1 or .03937008)"},
+      // an S-N value beyond the Single range (no writer of the program writes one)
+      {replaced(" 160  5 ", " 1E+40  5 "), "Overflow\r(reading record 11: S-N curve)"},
   };
   for (const auto& c : cases) {
     Put(c.bytes);
@@ -244,3 +245,38 @@ TEST(JobRestore, AFailedRestoreLeavesTypedInData) {
 }
 
 }  // namespace
+
+// Record 4's length factor is the unit flag: exactly 1 opens as SI, any other
+// value as US (with the US factors, whatever the file held).
+TEST_F(JobFileTest, ALengthFactorOtherThanOneOpensAsUs) {
+  const std::string good = JobFileBytes(JobFileOf(*TypedInConstantAmplitudeJob()));
+  const std::string record4 = "\r\n 1  1  1 -1 \r\n";
+  ASSERT_NE(good.find(record4), std::string::npos);
+  const struct {
+    const char* factor;
+    UnitSystem system;
+  } cases[] = {{" 1 ", UnitSystem::SI}, {" .03937008 ", UnitSystem::US}, {" .0393701 ", UnitSystem::US},
+               {" 7 ", UnitSystem::US},  {" 0 ", UnitSystem::US},         {"-1 ", UnitSystem::US},
+               {" .9999999 ", UnitSystem::US}};
+  for (const auto& c : cases) {
+    std::string bytes = good;
+    bytes.replace(bytes.find(record4), record4.size(), std::string("\r\n 1 ") + c.factor + " 1 -1 \r\n");
+    Put(bytes);
+    auto state = std::make_unique<ProgramState>();
+    ASSERT_TRUE(Open(*state)) << c.factor << host.Transcript();
+    EXPECT_TRUE(state->unitSettings == UnitsOf(c.system)) << c.factor;
+  }
+}
+
+// A value that no file may hold (an infinity computed somewhere) is not
+// written: the save is refused and the old file stays as it was.
+TEST_F(JobFileTest, ANonFiniteValueIsNeverSaved) {
+  Put("old job");
+  auto state = TypedInConstantAmplitudeJob();
+  state->materialData.ThicknessFactor = std::numeric_limits<float>::infinity();
+  EXPECT_FALSE(SaveJobFile(path, *state, host));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Overflow");
+  EXPECT_EQ(host.messages[0].title, " Saving the Job");
+  EXPECT_EQ(Get(), "old job");
+}

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "platform/runtime/save_name.h"
+
 int FakeHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
                      const std::string& title) {
   Message m{text, buttons, icon, defaultButton, title, 0};
@@ -37,7 +39,8 @@ std::string FakeHost::ShowSave(const FileDialogRequest& request) {
   if (saveAnswers.empty()) return "";
   std::string a = saveAnswers.front();
   saveAnswers.pop_front();
-  return a;
+  // the dialog's own default extension, as the program's save dialog adds it
+  return a.empty() ? a : WithDefaultExtension(a, request.filter);
 }
 
 int32_t FakeHost::ShowColor(int32_t /*colour*/) {

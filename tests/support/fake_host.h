@@ -69,7 +69,9 @@ class FakeHost : public Host {
 
   // Scripted answers and facts.
   std::deque<int> answers;
-  std::deque<std::string> openAnswers, saveAnswers;  // empty string = cancelled
+  // The names the user picks or types; empty = cancelled. A typed save name
+  // gets the filter's default extension as the real dialog gives it.
+  std::deque<std::string> openAnswers, saveAnswers;
   std::deque<int32_t> colourAnswers;                  // 0 = cancelled
   bool printerAnswer = true;
   int printerCopies = 1;

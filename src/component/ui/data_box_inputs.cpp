@@ -62,6 +62,12 @@ void DataBoxPanel::ShowAccepted(TextBox& box, const std::string& text, float twi
   PaintAccepted(box, state().colourSettings.ColourDataBox);
 }
 
+bool DataBoxPanel::KeptUntyped(TextBox& box) {
+  if (!LeftUntyped(box, state().colourSettings.ColourDataBox)) return false;
+  EnableRunWhenReady();
+  return true;
+}
+
 bool DataBoxPanel::Refuse(TextBox& box, const std::string& reason, const std::string& title,
                           const std::string& restore) {
   return RefuseInput(state().shellState, main.host(), pic_DBox, box, DataIncorrectText(reason), title, restore);
@@ -92,7 +98,8 @@ void DataBoxPanel::SCFt_GotFocus(int index) { BeginEditing(SCFt(index)); }
 void DataBoxPanel::SCFt_LostFocus(int index) {
   ProgramState& s = state();
   TextBox& box = SCFt(index);
-  const float v = ValSingle(box.Text());
+  if (KeptUntyped(box)) return;
+  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
   const bool ktWording = KtWording();
   if (const std::string reason = KtEntryRefusal(s, index, v, ktWording); !reason.empty()) {
     const float kept = index == 1 ? s.componentData.KtFrom : s.componentData.KtTo;
@@ -124,7 +131,8 @@ void DataBoxPanel::Reliabt_LostFocus() {
   ProgramState& s = state();
   ComponentData& cd = s.componentData;
   const float lengthFactor = s.unitSettings.LengthUnitFactor;
-  const float r = ValSingle(Reliabt.Text()) / lengthFactor;
+  if (KeptUntyped(Reliabt)) return;
+  const float r = TypedSingle(Reliabt.Text()).value_or(kUnfitNumber) / lengthFactor;
   if (const std::string reason = NotchRadiusRefusal(r); !reason.empty()) {
     Refuse(Reliabt, reason, kNotchRadiusTitle, Format(Sng(cd.NotchRadius * lengthFactor), kRadiusMask));
     return;
@@ -181,7 +189,8 @@ void DataBoxPanel::DBmset_LostFocus(int index) {
   if (index != 2) return;
   ProgramState& s = state();
   TextBox& box = DBmset(2);
-  const float v = ValSingle(box.Text());
+  if (KeptUntyped(box)) return;
+  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
   const bool ktWording = MseKtWording();
   if (const std::string reason = MeanStressNotchFactorRefusal(v, ktWording); !reason.empty()) {
     if (!pic_DBox.IsShowing()) return;

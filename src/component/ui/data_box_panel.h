@@ -79,6 +79,8 @@ class DataBoxPanel {
   void ShowAccepted(TextBox& box, const std::string& text, float twipsPerChar);
   // A value refused while the summary box is on show: message, text back.
   bool Refuse(TextBox& box, const std::string& reason, const std::string& title, const std::string& restore);
+  // A box left without typing keeps its value (LeftUntyped) and Run comes back.
+  bool KeptUntyped(TextBox& box);
   void BeginEditing(TextBox& box);
   void EnableRunWhenReady();
   void HideLifeAndDamage();

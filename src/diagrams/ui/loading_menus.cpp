@@ -59,7 +59,7 @@ bool ResultFramesPanel::AbandonBatchForLaw() {
   const LoadingDatabase& db = s.loadingDatabase;
   if (db.BatchQ[batch] == 0) return true;
   const LoadingFramesPanel& lf = main.loadingFrames();
-  if (ValSingle(lf.DTt(0).Text()) == db.BatchQ[batch] && ValSingle(lf.DTt(1).Text()) == db.BatchR[batch])
+  if (TypedSingle(lf.DTt(0).Text()) == db.BatchQ[batch] && TypedSingle(lf.DTt(1).Text()) == db.BatchR[batch])
     return true;
   return AskToLeaveLoadingBatch(main);
 }

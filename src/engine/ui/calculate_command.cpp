@@ -18,6 +18,7 @@
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
@@ -83,8 +84,10 @@ bool MasterRangeRefused(FormMain& main) {
 
 void RunDeterministic(FormMain& main) {
   ProgramState& s = main.state();
-  SummaryProgress progress(main);
-  CalcDamage(s, main.host(), progress);
+  {
+    SummaryProgress progress(main);  // the summary's colours come back when it goes
+    CalcDamage(s, main.host(), progress);
+  }
   s.shellState.UiState = ui_state::kIdle;
   if (s.results.CalcAborted == 0) ShowFatigueLife(main, s.analysisOptions.LifeUnit);
   if (s.analysisOptions.AnalysisMode != analysis_mode::kSingleCase || s.results.CalcAborted != 0) {
@@ -102,6 +105,7 @@ void OpenSimulationOptions(FormMain& main) {
   McsOptionsPanel& opt = main.mcsOptions();
   main.host().SetMousePointer(kPointerDefault);
   s.shellState.UiState = ui_state::kBusy;
+  main.dataBox().pic_DBox.surface().Refresh();
   opt.cmd_MCS_opt(1).SetCaption("&Cancel");
   opt.Frm_MCS_opt.SetVisible(true);
   // Constant amplitude and distributions have no faster equivalent.

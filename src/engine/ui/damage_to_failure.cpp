@@ -82,9 +82,13 @@ void DTFft_LostFocus(FormMain& main) {
   ProgramState& s = main.state();
   DataBoxPanel& box = main.dataBox();
   TextBox& dtf = box.DTFft;
-  const float v = ValSingle(dtf.Text());
+  if (LeftUntyped(dtf, s.colourSettings.ColourDataBox)) {
+    if (s.wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
+    return;
+  }
+  const float v = TypedSingle(dtf.Text()).value_or(kUnfitNumber);
   if (!(v > 0.0f && v < 10.0f)) {
-    const std::string reason = v <= 0.0f ? "(DTF < 0)" : "(DTF >10)";
+    const std::string reason = !(v > 0.0f) ? "(DTF < 0)" : "(DTF >10)";
     RefuseInput(s.shellState, main.host(), box.pic_DBox, dtf, DataIncorrectText(reason),
                 " Damage to Failure (DTF)", Format(s.analysisOptions.DamageToFailure, kMask));
     return;

@@ -14,6 +14,7 @@
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -115,6 +116,7 @@ void ProblemDefinitionPanel::cmd_analysis_done_Click() {
   if (sn.frm_SN.Visible()) {
     DrawSNCurve(main, sn.Pic_SN.surface());
     main.dataBox().UpdateDataBox();
+    main.dataBox().pic_DBox.surface().Refresh();
   }
   if (!ConfirmLoadingOnCommit(s, main.host())) {
     DisableControl(m.mnu_Run);
@@ -135,6 +137,7 @@ void ProblemDefinitionPanel::cmd_analysis_done_Click() {
 void ProblemDefinitionPanel::cmd_analysis_cancel_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
+  if (main.snInputs().frm_SN.Visible()) main.dataBox().pic_DBox.surface().Refresh();
   RestoreTags();
   const int16_t type = s.analysisOptions.LoadingType;
   if (!(type == 4 || LoadingReadyFor(type, s))) {

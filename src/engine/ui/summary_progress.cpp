@@ -2,6 +2,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "platform/draw/surface.h"
+#include "program_state.h"
 #include "shell/ui/form_main.h"
 
 namespace {
@@ -10,8 +11,17 @@ constexpr int32_t kWhite = 0xFFFFFF;
 
 void SummaryProgress::ReadyProgressDisplay(float fontSize) {
   PictureBox& pic = main_.dataBox().pic_DBox;
+  if (!readied_) fontSizeBefore_ = pic.FontSize();
+  readied_ = true;
   pic.SetBackColor(kWhite);
   pic.SetFontSize(fontSize);
+}
+
+SummaryProgress::~SummaryProgress() {
+  if (!readied_) return;
+  PictureBox& pic = main_.dataBox().pic_DBox;
+  pic.SetBackColor(main_.state().colourSettings.ColourDataBox);
+  pic.SetFontSize(fontSizeBefore_);
 }
 
 float SummaryProgress::ProgressScaleWidth() {

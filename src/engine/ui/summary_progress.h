@@ -6,10 +6,14 @@ class FormMain;
 
 // What the damage calculation shows while it runs, on the job summary: the
 // picture `pic_DBox` as the progress display and the mean-stress label
-// `DDBmse(1)`.
+// `DDBmse(1)`. When the calculation is over (the object goes), the picture
+// gets back the job summary's colour in force and its font size.
 class SummaryProgress : public CalcProgress {
  public:
   explicit SummaryProgress(FormMain& main) : main_(main) {}
+  ~SummaryProgress() override;
+  SummaryProgress(const SummaryProgress&) = delete;
+  SummaryProgress& operator=(const SummaryProgress&) = delete;
 
   void ReadyProgressDisplay(float fontSize) override;
   float ProgressScaleWidth() override;
@@ -19,4 +23,6 @@ class SummaryProgress : public CalcProgress {
 
  private:
   FormMain& main_;
+  bool readied_ = false;
+  float fontSizeBefore_ = 0;
 };

@@ -173,7 +173,7 @@ void DataServicePanel::OpenDatabase() {
     }
     return;
   }
-  const bool read = ReadFatigueDatabase(s.fatigueDatabase, st, main.host(), s.shellState.BeepEnabled == 1);
+  const FatigueDbRead read = ReadFatigueDatabase(s.fatigueDatabase, st, main.host(), s.shellState.BeepEnabled == 1);
   if (!read) return;
   EnableControl(chk_new_Dbase);
   chk_new_Dbase.SetValue(0);
@@ -181,7 +181,8 @@ void DataServicePanel::OpenDatabase() {
   EnableControl(chk_Input_Dbase);
   SelectOption(chk_Input_Dbase);
   EnableControl(chk_Save_Dbase);
-  st.OverwriteConfirmed = 1;
+  // Saving over a file read only in part asks first: its later batches would go.
+  st.OverwriteConfirmed = read == kFdbRead ? 1 : 0;
 }
 
 bool DataServicePanel::ConfirmOverwrite() {

@@ -2,9 +2,11 @@
 // material-database frame.
 #include <string>
 
+#include "material/fatigue_db_format.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "platform/runtime/blanks.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
@@ -24,6 +26,10 @@ void FatigueDbPanel::txt_Fatigue_Db_Click() { state().fatigueDbEditState.CellPai
 
 void FatigueDbPanel::txt_Fatigue_Db_LostFocus() {
   auto& st = state().fatigueDbState;
+  if (!txt_Fatigue_Db.Typed()) {  // left as shown: no jump, nothing refused
+    txt_Fatigue_Db.SetVisible(false);
+    return;
+  }
   bool stay = false;
   if (!BrowseMode()) {
     ConfirmAbandonFatigueDbSet(kFdbMaxSets);
@@ -31,8 +37,9 @@ void FatigueDbPanel::txt_Fatigue_Db_LostFocus() {
     stay = state().fatigueDbEditState.NewSetAnswer == kAnswerNo;
   }
   const int16_t old = st.CurrentFatigueBatch;
-  int16_t n = 0;
-  const bool readable = TryCInt(Val(txt_Fatigue_Db.Text()), n);
+  const std::optional<int16_t> typed = TypedInteger(txt_Fatigue_Db.Text());
+  const bool readable = typed.has_value();
+  const int16_t n = typed.value_or(0);
   const int last = BrowseMode() ? st.FatigueBatchCount : std::min<int>(st.FatigueBatchCount + 1, kFdbMaxBatches);
   const bool accepted = !stay && readable && n >= 1 && n <= last && (BrowseMode() || st.ShownBatchSetCount >= 1);
   if (accepted) {
@@ -60,7 +67,7 @@ void FatigueDbPanel::Txt1_Fatigue_DB_LostFocus() {
   const int b = Batch();
   std::string& name = state().fatigueDatabase.FdbBatchName[b];
   const std::string before = name;
-  name = Txt1_Fatigue_DB.Text();
+  name = StorableText(Txt1_Fatigue_DB.Text());  // as the file keeps it
   if (OnlyBlanks(name)) name = "Batch " + NumberText(static_cast<int32_t>(b));
   if (name != before) MarkModified();
   Lab1_fatigue_DB.SetCaption("Description:  " + name);
@@ -69,9 +76,11 @@ void FatigueDbPanel::Txt1_Fatigue_DB_LostFocus() {
 }
 
 namespace {
-// Stores a reference typed into the box; the untouched template stays "no text".
-bool StoreReference(std::string& stored, const std::string& typed) {
-  if (IsNoReference(stored) && (typed == ReferenceTemplate() || IsNoReference(typed))) return false;
+// Stores a reference typed into the box as the file keeps it; the untouched
+// template stays "no text".
+bool StoreReference(std::string& stored, const std::string& text) {
+  const std::string typed = StorableReference(text);
+  if (IsNoReference(stored) && (text == ReferenceTemplate() || IsNoReference(typed))) return false;
   if (stored == typed) return false;
   stored = typed;
   return true;

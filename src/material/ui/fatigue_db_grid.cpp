@@ -7,6 +7,7 @@
 #include "material/ui/fatigue_db_panel.h"
 #include "platform/runtime/blanks.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
@@ -58,11 +59,9 @@ void FatigueDbPanel::StoreCellName(int index) {
   TextBox& cell = Text2(index);
   std::string& name = s.fatigueDatabase.FdbSetName[b][set];
   const std::string before = name;
-  name = cell.Text();
-  if (OnlyBlanks(name) && index < s.fatigueDatabase.FdbSetCount[b]) {
-    name = "Set " + NumberText(static_cast<int32_t>(set));
-    cell.SetText(name);
-  }
+  name = StorableText(cell.Text());  // as the file and the job keep it
+  if (OnlyBlanks(name) && index < s.fatigueDatabase.FdbSetCount[b]) name = "Set " + NumberText(static_cast<int32_t>(set));
+  cell.SetText(name);
   settledText_[0][index] = cell.Text();
   if (name != before) MarkModified();
 }
@@ -89,7 +88,8 @@ void FatigueDbPanel::StoreCellValue(FdbRow row, int index) {
   if (text == settled) return;
   const float factor = IsStressRow(row) ? s.unitSettings.StressUnitFactor : 1.0f;
   const std::string refill = stored > 0 ? NumberText(Sng(stored * factor)) : "";
-  const double v = IsStressRow(row) ? ValSingle(text) / factor : ValSingle(text);
+  const float typed = TypedSingle(text).value_or(kUnfitNumber);
+  const double v = IsStressRow(row) ? typed / factor : typed;
   if (const std::string refusal = FatigueDbCellRefusal(row, v, db, b, set); !refusal.empty()) {
     AlertBox(s.shellState, main.host(), DataIncorrectText(refusal), MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(row));
     cell.SetText(refill);

@@ -26,7 +26,7 @@ void SnFramePanel::dN_distr_Click(int index) {
   const bool browserShown = fdb.frm_Fatigue_Dbase.Visible();
   if (browserShown && index == 3) {
     // The yield strength of the set the tag stands for, as its cell shows it.
-    const float yield = set.valid ? static_cast<float>(Val(fdb.Text7(set.column).Text())) : 0.0f;
+    const float yield = set.valid ? TypedSingle(fdb.Text7(set.column).Text()).value_or(0.0f) : 0.0f;
     if (!CopyFatigueSetVariableIn(s, set, yield)) return;
   }
   SetRandomVariableDialogEditable(main, SeVariableEditable(s, set, browserShown, ds.chk_Edit_Dbase.Value()));

@@ -88,19 +88,20 @@ void SnFramePanel::ExtSNt_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
   TextBox& box = ExtSNt(index);
-  const float v = ValSingle(box.Text());
+  if (KeptUntyped(box, s.colourSettings.ColourDataBox)) return;
+  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
   std::string reason, symbol;
   if (index == 1) {
-    if (!(v >= md.SNExponent)) reason = "(m' < m)";
+    if (!(v >= md.SNExponent) || !std::isfinite(v)) reason = "(m' < m)";
     symbol = "(m')";
   } else if (md.SNExtensionDisplay == 0) {
-    if (v < 0) reason = "(Se'/Se < 0)";
-    else if (v > 1) reason = "(Se'/Se > 1)";
+    if (!(v >= 0)) reason = "(Se'/Se < 0)";
+    else if (!(v <= 1)) reason = "(Se'/Se > 1)";
     symbol = "(Se')";
   } else {
     const float nmax = Sng(md.EnduranceCycles * std::pow(static_cast<double>(md.Se), md.SNExtensionExponent));
-    if (v < md.EnduranceCycles) reason = "(No' < No)";
-    else if (v > nmax) reason = "(No' > Nmax)";
+    if (!(v >= md.EnduranceCycles)) reason = "(No' < No)";
+    else if (!(v <= nmax) || !std::isfinite(v)) reason = "(No' > Nmax)";
     symbol = "(No')";
   }
   if (!reason.empty()) {

@@ -154,7 +154,9 @@ bool SnFramePanel::BeginEditing(TextBox& box, bool ask, bool keepRun) {
   return true;
 }
 
-void SnFramePanel::SNmt_GotFocus() { BeginEditing(SNmt, true); }
+void SnFramePanel::SNmt_GotFocus() {
+  if (BeginEditing(SNmt, true)) SNmt.SetFocus();  // m takes the focus once more
+}
 void SnFramePanel::SNNot_GotFocus() { BeginEditing(SNNot, true); }
 void SnFramePanel::SNPnt_GotFocus() { BeginEditing(SNPnt, true, true); }
 void SnFramePanel::SNrt_GotFocus() { BeginEditing(SNrt, !state().mcsSettings.BrakeRequested); }
@@ -262,15 +264,68 @@ void SnFramePanel::EnableRunWhenReady() {
   if (state().wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
 }
 
+bool SnFramePanel::KeptUntyped(TextBox& box, int32_t backColour) {
+  if (!LeftUntyped(box, backColour)) return false;
+  EnableRunWhenReady();
+  return true;
+}
+
 void SnFramePanel::DrawSN() { DrawSNCurve(main, Pic_SN.surface()); }
 
 void SnFramePanel::UpdateDataBox() { main.dataBox().UpdateDataBox(); }
+
+// ---- the texts of the values that depend on the units ----
+
+std::string SnFramePanel::SeText(int index) const {
+  const auto& md = state().materialData;
+  return Format((index == 1 ? md.SeTo : md.SeFrom) * state().unitSettings.StressUnitFactor / 2.0, "####.0#");
+}
+
+std::string SnFramePanel::SeCaption(int index) const {
+  const auto& md = state().materialData;
+  const std::string prefix = index == 1 ? " Max. " : (TwoSeBoxes() ? " Min.  " : std::string(10, ' '));
+  const double shown = (index == 1 ? md.SeTo : md.SeFrom) * state().unitSettings.StressUnitFactor / 2.0;
+  return prefix + "Se = " + Format(shown, "####.0#  ") + state().unitSettings.StressUnit;
+}
+
+std::string SnFramePanel::ThicknessText(int index) const {
+  const auto& md = state().materialData;
+  const UnitSettings& u = state().unitSettings;
+  switch (index) {
+    case 0: return Format(md.Thickness * u.LengthUnitFactor, "###0.0");
+    case 1: return Format(md.ThicknessExponent, "##0.0#");
+    case 2: return Format(md.DataSy * u.StressUnitFactor, "###0.0");
+    default: return Format(md.DataSu * u.StressUnitFactor, "###0.0");
+  }
+}
+
+std::string SnFramePanel::YoungText() const {
+  return Format(state().materialData.YoungModulus * state().unitSettings.StressUnitFactor, "######0");
+}
+
+std::string SnFramePanel::YoungCaption() const {
+  const UnitSettings& u = state().unitSettings;
+  return "E = " + Format(state().materialData.YoungModulus * u.StressUnitFactor, "######0  ") + u.StressUnit;
+}
+
+void SnFramePanel::ShowValuesInUnits() {
+  for (int i = 0; i <= 1; ++i) {
+    if (!SNset.Exists(i)) continue;
+    SNset(i).SetText(SeText(i));
+    SNSe(i).SetCaption(SeCaption(i));
+  }
+  for (int i : {0, 2, 3})
+    if (SNtht.Exists(i)) SNtht(i).SetText(ThicknessText(i));
+  SNEt.SetText(YoungText());
+  SNE.SetCaption(YoungCaption());
+}
 
 // ---- LostFocus per box ----
 
 void SnFramePanel::SNmt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNmt.Text());
+  if (KeptUntyped(SNmt, state().colourSettings.ColourSN)) return;
+  const float v = TypedSingle(SNmt.Text()).value_or(kUnfitNumber);
   if (auto reason = SnExponentRefusal(v); !reason.empty()) {
     Refuse(SNmt, reason, kTitleSnExponent, Format(md.SNExponent, "#0.0#"));
     return;
@@ -291,7 +346,8 @@ void SnFramePanel::SNmt_LostFocus() {
 
 void SnFramePanel::SNNot_LostFocus() {
   auto& md = state().materialData;
-  const double v = Val(SNNot.Text());
+  if (KeptUntyped(SNNot, state().colourSettings.ColourSN)) return;
+  const double v = TypedDouble(SNNot.Text()).value_or(kUnfitNumber);
   if (auto reason = EnduranceCyclesRefusal(v); !reason.empty()) {
     Refuse(SNNot, reason, kTitleEnduranceCycles, Format(md.EnduranceCycles, "0E+0#"));
     return;
@@ -305,7 +361,8 @@ void SnFramePanel::SNNot_LostFocus() {
 
 void SnFramePanel::SNPnt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNPnt.Text());
+  if (LeftUntyped(SNPnt, state().colourSettings.ColourSN)) return;  // Pn leaves Run as it was
+  const float v = TypedSingle(SNPnt.Text()).value_or(kUnfitNumber);
   if (auto reason = SurvivalProbabilityRefusal(v); !reason.empty()) {
     Refuse(SNPnt, reason, kTitleSurvivalProbability, Format(md.SurvivalProbability, "#0.#"));
     return;
@@ -317,7 +374,8 @@ void SnFramePanel::SNPnt_LostFocus() {
 
 void SnFramePanel::SNrt_LostFocus() {
   auto& md = state().materialData;
-  const float v = ValSingle(SNrt.Text());
+  if (KeptUntyped(SNrt, state().colourSettings.ColourSN)) return;
+  const float v = TypedSingle(SNrt.Text()).value_or(kUnfitNumber);
   if (auto reason = StressRatioRefusal(v); !reason.empty()) {
     Refuse(SNrt, reason, kTitleStressRatio, Format(md.SNStressRatio, "#0.0#"));
     return;
@@ -332,12 +390,12 @@ void SnFramePanel::SNrt_LostFocus() {
 void SnFramePanel::SNset_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
+  if (KeptUntyped(SNset(index), s.colourSettings.ColourSN)) return;
   const float factor = s.unitSettings.StressUnitFactor;
-  const float v = Sng(2.0 * ValSingle(SNset(index).Text()) / factor);
+  const float v = Sng(2.0 * TypedSingle(SNset(index).Text()).value_or(kUnfitNumber) / factor);
   const bool two = TwoSeBoxes();
   if (auto reason = EnduranceLimitRefusal(v, two, index, md.SeFrom, md.SeTo); !reason.empty()) {
-    const float kept = index == 1 ? md.SeTo : md.SeFrom;
-    Refuse(SNset(index), reason, kTitleEnduranceLimit, Format(kept * factor / 2.0, "####.0#"));
+    Refuse(SNset(index), reason, kTitleEnduranceLimit, SeText(index));
     return;
   }
   md.Se = v;
@@ -345,10 +403,9 @@ void SnFramePanel::SNset_LostFocus(int index) {
     md.SeTo = md.Se;
   else
     md.SeFrom = md.Se;
-  const std::string prefix = index == 1 ? " Max. " : (two ? " Min.  " : std::string(10, ' '));
   Label& label = SNSe(index);
-  label.SetCaption(prefix + "Se = " + Format(md.Se * factor / 2.0, "####.0#  ") + s.unitSettings.StressUnit);
-  Accepted(SNset(index), Format(md.Se * factor / 2.0, "####.0#"), 100, s.colourSettings.ColourSN);
+  label.SetCaption(SeCaption(index));
+  Accepted(SNset(index), SeText(index), 100, s.colourSettings.ColourSN);
   if (dN_distr.Exists(0))
     dN_distr(0).SetLeft(Sng(label.Left() + label.Width() + 100.0 * s.layoutScales.ScaleX));
   HideStaleResults();
@@ -359,7 +416,8 @@ void SnFramePanel::SNtht_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
   TextBox& box = SNtht(index);
-  const float typed = ValSingle(box.Text());
+  if (KeptUntyped(box, index <= 1 ? s.colourSettings.ColourDataBox : s.colourSettings.ColourSN)) return;
+  const float typed = TypedSingle(box.Text()).value_or(kUnfitNumber);
   const float sf = s.unitSettings.StressUnitFactor;
   const float lf = s.unitSettings.LengthUnitFactor;
   struct Rule {
@@ -370,18 +428,18 @@ void SnFramePanel::SNtht_LostFocus(int index) {
   switch (index) {
     case 0:
       v = typed / lf;
-      rule = {ThicknessRefusal(v), " Thickness Effect (t)", Format(md.Thickness * lf, "###0.0")};
+      rule = {ThicknessRefusal(v), " Thickness Effect (t)", ThicknessText(0)};
       break;
     case 1:
-      rule = {ThicknessExponentRefusal(v), " Thickness Effect (k)", Format(md.ThicknessExponent, "##0.0#")};
+      rule = {ThicknessExponentRefusal(v), " Thickness Effect (k)", ThicknessText(1)};
       break;
     case 2:
       v = typed / sf;
-      rule = {YieldStrengthRefusal(v, md.DataSu), " Thickness Effect (Sy)", Format(md.DataSy * sf, "###0.0")};
+      rule = {YieldStrengthRefusal(v, md.DataSu), " Thickness Effect (Sy)", ThicknessText(2)};
       break;
     default:
       v = typed / sf;
-      rule = {UltimateStrengthRefusal(v, md.DataSy), " Thickness Effect (Su)", Format(md.DataSu * sf, "###0.0")};
+      rule = {UltimateStrengthRefusal(v, md.DataSy), " Thickness Effect (Su)", ThicknessText(3)};
       break;
   }
   if (!rule.reason.empty()) {
@@ -406,16 +464,17 @@ void SnFramePanel::SNtht_LostFocus(int index) {
 void SnFramePanel::SNEt_LostFocus() {
   ProgramState& s = state();
   auto& md = s.materialData;
+  if (KeptUntyped(SNEt, s.colourSettings.ColourSN)) return;
   const float sf = s.unitSettings.StressUnitFactor;
-  const float v = ValSingle(SNEt.Text()) / sf;
+  const float v = TypedSingle(SNEt.Text()).value_or(kUnfitNumber) / sf;
   if (auto reason = YoungModulusRefusal(v); !reason.empty()) {
-    Refuse(SNEt, reason, " Young's Modulus (E)", Format(md.YoungModulus * sf, "######0"));
+    Refuse(SNEt, reason, " Young's Modulus (E)", YoungText());
     return;
   }
   const float oldE = md.YoungModulus;
   md.YoungModulus = v;
-  SNE.SetCaption("E = " + Format(md.YoungModulus * sf, "######0  ") + s.unitSettings.StressUnit);
-  Accepted(SNEt, Format(md.YoungModulus * sf, "######0"), 100, s.colourSettings.ColourSN);
+  SNE.SetCaption(YoungCaption());
+  Accepted(SNEt, YoungText(), 100, s.colourSettings.ColourSN);
   main.dataBox().Result.SetVisible(false);
   main.results().Pic_Dam.SetVisible(false);
   DisableControl(main.menus().mnu_form);

@@ -82,8 +82,19 @@ class SnFramePanel {
   ControlArray<Label>& ExtSN;
   ControlArray<TextBox>& ExtSNt;
 
+  // The boxes and labels whose values depend on the units (Se, t, Sy, Su, E)
+  // show the stored values in the units in force, as an accepted value
+  // leaves them.
+  void ShowValuesInUnits();
+
  private:
   ProgramState& state() const;
+  // Texts of the stored values in the units in force, with the boxes' masks.
+  std::string SeText(int index) const;     // SeFrom (0) or SeTo (1) as an amplitude
+  std::string SeCaption(int index) const;  // the label SNSe(index)
+  std::string ThicknessText(int index) const;  // t, k, Sy, Su of SNtht(index)
+  std::string YoungText() const;
+  std::string YoungCaption() const;
   bool TwoSeBoxes() const;
   bool MasterCurveOverSe() const;
   bool MeanStressAccounted() const;
@@ -97,6 +108,8 @@ class SnFramePanel {
   // Results on show are stale after an accepted change.
   void HideStaleResults();
   void EnableRunWhenReady();
+  // A box left without typing keeps its value (LeftUntyped) and Run comes back.
+  bool KeptUntyped(TextBox& box, int32_t backColour);
   void DrawSN();
   void UpdateDataBox();
   // Applies an accepted m' with the derived field of the extension.

@@ -28,12 +28,9 @@ namespace {
 constexpr const char* kBoundsMask = "0.0##";
 constexpr const char* kCovMask = "0.00#";
 
-// The number a box holds, as the Single it is stored in; a number beyond the
-// Single range reads as NaN, which every box rule refuses.
-float BoxNumber(const TextBox& box) {
-  const float v = Sng(Val(box.Text()));
-  return std::isfinite(v) ? v : std::numeric_limits<float>::quiet_NaN();
-}
+// The number a box holds, as the Single it is stored in; a number that no
+// Single holds reads as NaN, which every box rule refuses.
+float BoxNumber(const TextBox& box) { return TypedSingle(box.Text()).value_or(kUnfitNumber); }
 
 }  // namespace
 

@@ -52,8 +52,8 @@ void Res_probT_LostFocus(FormShow& show, int index) {
   d.ResultsBoxBusy = 1;
   TestDataSet& set = s.testDataSet;
   TextBox& box = show.Res_probT(index);
-  const float previous = ValSingle(Format(set.TestRefLife, kReferenceLifeMask));
-  const float x = ValSingle(box.Text());
+  const float previous = TypedSingle(Format(set.TestRefLife, kReferenceLifeMask)).value_or(set.TestRefLife);
+  const float x = TypedSingle(box.Text()).value_or(kUnfitNumber);
   if (!std::isfinite(x) || !(x >= Sng(1.1 * set.TestLife[1]))) {
     RefuseReferenceLife(show, box, previous);
     d.ResultsBoxBusy = 0;

@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "platform/qt/qt_convert.h"
+#include "platform/runtime/save_name.h"
 
 namespace {
 
@@ -109,7 +110,22 @@ std::string QtHost::ShowOpen(const FileDialogRequest& r) {
 }
 
 std::string QtHost::ShowSave(const FileDialogRequest& r) {
-  return FromQ(QFileDialog::getSaveFileName(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
+  QFileDialog dialog(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const std::string extension = DefaultExtension(r.filter);
+  // The dialog adds the extension itself, so that it asks about replacing
+  // the file that will really be written.
+  if (!extension.empty()) dialog.setDefaultSuffix(ToQ(extension.substr(1)));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+  const std::string typed = FromQ(dialog.selectedFiles().first());
+  const std::string named = WithDefaultExtension(typed, r.filter);
+  // A dialog that did not add it (a desktop's own) has not asked about the
+  // file with the extension.
+  const bool ask = (r.flags & kFileDialogOverwritePrompt) != 0 && named != typed && QFileInfo::exists(ToQ(named));
+  if (ask && MsgBox(named + " already exists.\rDo you want to replace it?", MsgButtons::YesNo, MsgIcon::Exclamation, 2,
+                    FromQ(dialog.windowTitle())) != kAnswerYes)
+    return "";
+  return named;
 }
 
 int32_t QtHost::ShowColor(int32_t colour) {

@@ -1,13 +1,17 @@
 #include "platform/runtime/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/runtime/runtime_error.h"
 
@@ -24,9 +28,39 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp";
+
 // The name of the attempt-th temporary file beside `path`.
 std::string TemporaryName(const std::string& path, int attempt) {
-  return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+  return path + std::string(kTemporaryMark) + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+}
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && s.size() <= 18 && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The process id of a temporary file's name "<target name>.tmp<pid>_<n>", or 0
+// when `name` is not one of `targetName`'s temporaries.
+long TemporaryOwner(std::string_view name, std::string_view targetName) {
+  if (name.size() <= targetName.size() + kTemporaryMark.size()) return 0;
+  if (name.substr(0, targetName.size()) != targetName) return 0;
+  name.remove_prefix(targetName.size());
+  if (name.substr(0, kTemporaryMark.size()) != kTemporaryMark) return 0;
+  name.remove_prefix(kTemporaryMark.size());
+  const auto underscore = name.find('_');
+  if (underscore == std::string_view::npos) return 0;
+  const std::string_view pid = name.substr(0, underscore), attempt = name.substr(underscore + 1);
+  if (!AllDigits(pid) || !AllDigits(attempt)) return 0;
+  long owner = 0;
+  std::from_chars(pid.data(), pid.data() + pid.size(), owner);
+  return owner;
+}
+
+// Whether process `pid` still runs (or may: a process of another user answers
+// EPERM, and its file is left alone).
+bool ProcessRuns(long pid) {
+  if (pid <= 0 || pid > INT32_MAX) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
 // Creates a new, empty temporary file beside `path`; returns its descriptor or -1.
@@ -114,7 +148,26 @@ SaveResult WriteFileAtomically(const std::string& name, std::string_view bytes) 
     return Failure(err);
   }
   SyncFolder(path);
+  RemoveStaleTemporaries(path);
   return {};
+}
+
+int RemoveStaleTemporaries(const std::string& target) {
+  namespace fs = std::filesystem;
+  const fs::path path(SaveTarget(target));
+  const std::string targetName = path.filename().string();
+  if (targetName.empty()) return 0;
+  std::error_code ec;
+  fs::directory_iterator it(FolderOf(path.string()), ec), end;
+  int removed = 0;
+  for (; !ec && it != end; it.increment(ec)) {
+    const long owner = TemporaryOwner(it->path().filename().string(), targetName);
+    if (owner == 0 || owner == ::getpid() || ProcessRuns(owner)) continue;
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError) || it->is_symlink(typeError)) continue;
+    if (::unlink(it->path().c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 std::string TemporaryNameBeside(const std::string& target) {
@@ -126,7 +179,10 @@ std::string TemporaryNameBeside(const std::string& target) {
 }
 
 SaveResult ReplaceFile(const std::string& temporary, const std::string& target) {
-  if (std::rename(temporary.c_str(), target.c_str()) == 0) return {};
+  if (std::rename(temporary.c_str(), target.c_str()) == 0) {
+    RemoveStaleTemporaries(target);
+    return {};
+  }
   const int err = errno;
   std::remove(temporary.c_str());
   return Failure(err);

@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cfloat>
 #include <cmath>
 
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/blanks.h"
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 
@@ -79,9 +79,11 @@ double ParseNumber(const std::string& token) {
 
 }  // namespace
 
-SeqReader SeqReader::Open(const std::string& path) { return SeqReader(Cp1252ToUtf8(ReadWholeFile(path))); }
+SeqReader SeqReader::Open(const std::string& path) { return FromText(Cp1252ToUtf8(ReadWholeFile(path))); }
 
-SeqReader SeqReader::FromText(std::string text) { return SeqReader(std::move(text)); }
+SeqReader SeqReader::FromText(std::string text) {
+  return SeqReader(WithoutControlCharacters(text, /*keepLineBreaks=*/true));
+}
 
 void SeqReader::SkipBlanks() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
@@ -121,9 +123,9 @@ double SeqReader::ReadNumber() { return ParseNumber(NumberToken()); }
 double SeqReader::ReadDouble() { return ReadNumber(); }
 
 float SeqReader::ReadSingle() {
-  const double v = ReadNumber();
-  if (std::fabs(v) > FLT_MAX) throw RuntimeError(kErrOverflow);
-  return static_cast<float>(v);
+  const std::optional<float> v = SingleOf(ReadNumber());
+  if (!v) throw RuntimeError(kErrOverflow);
+  return *v;
 }
 
 int16_t SeqReader::ReadInteger() { return CInt(ReadNumber()); }
@@ -140,7 +142,7 @@ std::string SeqReader::QuotedString() {
   while (pos_ < text_.size() && !At(',') && !AtLineEnd()) ++pos_;
   if (At(',')) ++pos_;
   else SkipLineEnd();
-  return item;
+  return WithoutControlCharacters(item);  // a quoted item may run over line ends, a text holds none
 }
 
 std::string SeqReader::ReadString() {

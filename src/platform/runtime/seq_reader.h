@@ -10,10 +10,15 @@
 //           or a line end (a comma or line end right after it is consumed);
 //   string: leading blanks are skipped; it ends at a comma or a line end and loses
 //           its trailing blanks; one that begins with a double quote runs to the
-//           next double quote and may hold commas; an empty line is one empty item.
+//           next double quote and may hold commas (line ends inside it are
+//           dropped); an empty line is one empty item.
+// Control characters other than Tab, CR and LF are ignored wherever they stand
+// (writers never write them, seq_text.h), so a text item read from a file is
+// in the form that StorableText gives it.
 // Failures raise RuntimeError (the runtime's error trap): kErrInputPastEnd when
 // nothing is left, kErrTypeMismatch for an item that is not a number, kErrOverflow
-// for a number too large for its type; opening: kErrFileNotFound, kErrPathNotFound,
+// for a number that does not fit its type (the rule of TypedSingle: also a
+// non-zero number too small for a Single); opening: kErrFileNotFound, kErrPathNotFound,
 // kErrPermissionDenied, kErrPathFileAccess (also for a folder), kErrOutOfMemory
 // (a file beyond 1 GiB, which no file of the program comes near).
 class SeqReader {
@@ -32,6 +37,10 @@ class SeqReader {
   std::string LineInput();  // the rest of the current line, without its line end
 
   bool Eof() const { return pos_ >= text_.size(); }
+
+  // The reading position, to read ahead and come back to it (Seek).
+  std::size_t Tell() const { return pos_; }
+  void Seek(std::size_t position) { pos_ = position < text_.size() ? position : text_.size(); }
 
  private:
   explicit SeqReader(std::string text) : text_(std::move(text)) {}

@@ -23,10 +23,21 @@ inline constexpr NextZone Zone{};
 //   Print #f, Tab(48); d       ->  w.PrintLine(Tab{48}, d);
 // Numbers take the print form by their type (float = Single, double = Double,
 // int16_t = Integer, int32_t = Long): " 1.5 ", "-2 "; strings are unquoted.
+//   Print #f, name             ->  w.PrintText(name);       (one text item)
+// PrintText writes a text that a reader takes as one item (SeqReader::
+// ReadString) so that it reads back exactly: in double quotes where it must
+// be (seq_text.h); Print writes a text as it stands (headers, whole lines).
 //
 // Write style (comma-separated):
 //   Write #f, "x", 1.5         ->  w.WriteLine("x", 1.5f);   =>  "x",1.5
 //   Write #f                   ->  w.WriteLine();            =>  empty line
+// Write-style texts are always quoted, with each '"' in them written as '\''.
+//
+// No text writes a control character other than Tab: PrintText and WriteItem
+// follow seq_text.h; Print keeps the CR and LF of its items (line breaks that
+// are part of the layout) and drops the others. No file may hold
+// a number that cannot be read back: a non-finite number is not written, and
+// Save then fails with "Overflow" and leaves the old file as it was.
 class SeqWriter {
  public:
   template <typename... Items>
@@ -53,13 +64,24 @@ class SeqWriter {
   // Ends the statement: CR LF.
   void EndLine();
 
+  // One text item that SeqReader::ReadString gives back exactly (the text as
+  // StorableText keeps it, in double quotes where it must be). An empty text
+  // right after a number on its line is written as "": the reader takes the
+  // line end with the number and would otherwise read the next line.
+  SeqWriter& PrintText(std::string_view text);
+
+  // Whether a non-finite number was given (and left out): the bytes are then
+  // not a readable file, and Save refuses them.
+  bool HeldNonFinite() const { return nonFinite_; }
+
   // The next print position, counted from 1 on the current line.
   int Column() const { return column_; }
 
   // The file's bytes as they stand (Windows-1252).
   const std::string& Bytes() const { return bytes_; }
 
-  // Writes the bytes to `path`, replacing the file atomically.
+  // Writes the bytes to `path`, replacing the file atomically; fails with
+  // "Overflow" (writing nothing) when a non-finite number was given.
   SaveResult Save(const std::string& path) const;
 
   void PrintItem(float value);
@@ -87,8 +109,13 @@ class SeqWriter {
  private:
   // Appends UTF-8 text as Windows-1252 and follows the print column.
   void Append(std::string_view utf8);
+  void PrintNumber(const std::string& text);
   void PadTo(int column);
+  // Whether a number can be written; marks the writer when it cannot.
+  bool Writable(double value);
 
   std::string bytes_;
   int column_ = 1;
+  bool nonFinite_ = false;
+  bool afterNumber_ = false;  // the last item of the line is a number
 };

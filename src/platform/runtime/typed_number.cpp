@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "platform/runtime/whole_numbers.h"
+
 namespace {
 
 bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -67,36 +69,76 @@ std::size_t LeadingNumberLength(std::string_view s) {
   return i;
 }
 
+// A decimal number's value; `belowRange` tells a non-zero number too small
+// for a double (its value is then 0).
+struct Decimal {
+  double value = 0.0;
+  bool belowRange = false;
+};
+
 // Decimal text to double, independent of the locale (point as separator).
-double DecimalValue(std::string_view number) {
+Decimal DecimalValue(std::string_view number) {
   const bool negative = number[0] == '-';
   if (number[0] == '+' || number[0] == '-') number.remove_prefix(1);
-  double value = 0.0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  Decimal d;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), d.value);
   (void)end;
-  if (ec == std::errc::result_out_of_range)
-    value = LooksHuge(number) ? std::numeric_limits<double>::infinity() : 0.0;
-  return negative ? -value : value;
+  if (ec == std::errc::result_out_of_range) {
+    const bool huge = LooksHuge(number);
+    d.value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+    d.belowRange = !huge;
+  }
+  if (negative) d.value = -d.value;
+  return d;
+}
+
+Decimal LeadingDecimal(std::string_view text) {
+  const std::string s = WithoutIgnored(text);
+  const std::size_t n = LeadingNumberLength(s);
+  if (n == 0) return {};
+  return DecimalValue(std::string_view(s).substr(0, n));
 }
 
 }  // namespace
 
-double Val(std::string_view text) {
-  const std::string s = WithoutIgnored(text);
-  const std::size_t n = LeadingNumberLength(s);
-  if (n == 0) return 0.0;
-  return DecimalValue(s.substr(0, n));
+double Val(std::string_view text) { return LeadingDecimal(text).value; }
+
+std::optional<double> TypedDouble(std::string_view text) {
+  const Decimal d = LeadingDecimal(text);
+  if (!std::isfinite(d.value) || d.belowRange) return std::nullopt;
+  return d.value;
 }
 
-float ValSingle(std::string_view text) {
-  const double v = Val(text);
-  if (std::fabs(v) > std::numeric_limits<float>::max())
-    return v < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
-  return static_cast<float>(v);
+std::optional<float> SingleOf(double value) {
+  // Below this a double rounds to a finite Single (3.4028235E+38 is the
+  // largest Single, written with seven digits): the largest Single and half
+  // its unit in the last place.
+  static const double kSingleLimit = std::numeric_limits<float>::max() + std::ldexp(1.0, 103);
+  if (!(std::fabs(value) < kSingleLimit)) return std::nullopt;
+  const auto single = static_cast<float>(value);
+  if (single == 0.0f && value != 0.0) return std::nullopt;
+  return single;
+}
+
+std::optional<float> TypedSingle(std::string_view text) {
+  const std::optional<double> v = TypedDouble(text);
+  return v ? SingleOf(*v) : std::nullopt;
+}
+
+std::optional<int16_t> TypedInteger(std::string_view text) {
+  int16_t n = 0;
+  if (!TryCInt(Val(text), n)) return std::nullopt;
+  return n;
+}
+
+std::optional<int32_t> TypedLong(std::string_view text) {
+  int32_t n = 0;
+  if (!TryCLng(Val(text), n)) return std::nullopt;
+  return n;
 }
 
 bool ParseWholeNumber(std::string_view text, double& value) {
   if (text.empty() || LeadingNumberLength(text) != text.size()) return false;
-  value = DecimalValue(text);
+  value = DecimalValue(text).value;
   return true;
 }

@@ -502,10 +502,65 @@ void Form::SyncQtFocus() {
     window_->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+// The control's ancestor that lies on the form itself.
+const Control* TopLevelOf(const Control* c) {
+  while (c->Container()) c = c->Container();
+  return c;
+}
+
+struct FormRect {
+  float left, top, right, bottom;
+  bool Overlaps(const FormRect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
+
+// The control's rectangle in the form's own twips.
+FormRect RectOnForm(const Control* c) {
+  float left = c->Left(), top = c->Top();
+  for (const Control* p = c->Container(); p; p = p->Container()) {
+    left += p->Left();
+    top += p->Top();
+  }
+  return {left, top, left + c->Width(), top + c->Height()};
+}
+
+}  // namespace
+
+std::vector<const Control*> Form::FramesInFront(const Control* c) const {
+  const Control* own = TopLevelOf(c);
+  const FormRect rect = RectOnForm(c);
+  std::vector<const Control*> above;
+  bool afterOwn = false;  // frames made later lie on top
+  for (const auto& x : controls_) {
+    if (x.get() == own) afterOwn = true;
+    else if (afterOwn && !x->Container() && x->Kind() == ControlKind::Frame && x->IsShowing() && RectOnForm(x.get()).Overlaps(rect))
+      above.push_back(x.get());
+  }
+  return above;
+}
+
+bool Form::CoversOthers(const Control* frame) const {
+  const FormRect rect = RectOnForm(frame);
+  for (const auto& x : controls_) {
+    if (TopLevelOf(x.get()) == frame) return false;  // only what was made before lies under it
+    if (x->CanTakeFocus() && x->IsShowing() && RectOnForm(x.get()).Overlaps(rect)) return true;
+  }
+  return false;
+}
+
 Control* Form::NextInTabOrder(Control* from, bool backwards) const {
+  // Within a working frame (a frame over other controls, such as the problem
+  // definition or a database frame) the focus stays in it; nowhere does it
+  // reach a control that a frame made later covers.
+  const Control* scope = from ? TopLevelOf(from) : nullptr;
+  if (scope && (scope->Kind() != ControlKind::Frame || !CoversOthers(scope))) scope = nullptr;
   std::vector<Control*> order;
-  for (const auto& c : controls_)
-    if (c->CanTakeFocus() && c->IsEnabledInForm() && c->IsShowing()) order.push_back(c.get());
+  for (const auto& c : controls_) {
+    if (!c->CanTakeFocus() || !c->IsEnabledInForm() || !c->IsShowing()) continue;
+    if ((scope && TopLevelOf(c.get()) != scope) || !FramesInFront(c.get()).empty()) continue;
+    order.push_back(c.get());
+  }
   std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
   if (order.empty()) return nullptr;
   auto it = std::find(order.begin(), order.end(), from);

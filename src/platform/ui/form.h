@@ -151,8 +151,17 @@ class Form {
   Control* ActiveControl() const { return focus_; }
   // Moves the focus (nullptr: to no control). See the class comment.
   void MoveFocus(Control* to);
-  // Next control in tab order that can take the focus (wrapping).
+  // Next control in tab order that can take the focus (wrapping). A frame on
+  // the form that lies over controls that could take the focus (made before
+  // it) is a working frame: from inside it, Tab cycles within it. Tab never
+  // reaches a control that a visible frame made later covers.
   Control* NextInTabOrder(Control* from, bool backwards = false) const;
+  // The visible frames on the form, made after `c`'s own top-level control,
+  // that overlap `c`: the frames that lie over it.
+  std::vector<const Control*> FramesInFront(const Control* c) const;
+  // Whether a frame on the form lies over a visible control made before it
+  // that could take the focus.
+  bool CoversOthers(const Control* frame) const;
 
   CommandButton* DefaultButton() const { return defaultButton_; }
   CommandButton* CancelButton() const { return cancelButton_; }

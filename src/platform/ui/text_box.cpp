@@ -46,6 +46,7 @@ void TextBox::ShowText() {
 }
 
 void TextBox::SetText(const std::string& text) {
+  typed_ = false;
   if (text == text_) return;
   text_ = text;
   ShowText();
@@ -54,6 +55,7 @@ void TextBox::SetText(const std::string& text) {
 
 void TextBox::UserEdited(const std::string& text) {
   if (text == text_) return;
+  typed_ = true;
   text_ = text;
   RaiseChange();
 }
@@ -126,6 +128,7 @@ void TextBox::typeText(const std::string& text) {
   }
   if (locked_) return;
   SetText(result);
+  typed_ = true;
   SetSelStart(static_cast<int>(ToQ(text_).size()));
 }
 

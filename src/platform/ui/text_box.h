@@ -14,6 +14,9 @@ class TextBox : public Control {
   const std::string& Text() const { return text_; }
   // Sets the text; Change runs when it differs from the text before.
   void SetText(const std::string& text);
+  // Whether the user has changed the text since the program last set it: a
+  // box left untyped holds the value the program put there.
+  bool Typed() const { return typed_; }
   bool Locked() const { return locked_; }
   void SetLocked(bool on);
   // Largest number of characters the user may type; 0 = no limit. Text set
@@ -57,4 +60,5 @@ class TextBox : public Control {
   bool multiLine_;
   int borderStyle_ = 1;
   bool showing_ = false;  // set while the widget is being updated by code
+  bool typed_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "platform/runtime/seq_text.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/user_messages.h"
@@ -72,15 +73,18 @@ void JobTextsPanel::Materialt_GotFocus() {
   Materialt.SetForeColor(kEditFore);
 }
 
-// ---- leaving a box stores its text as typed; an empty box gets the stored text back
+// ---- leaving a box stores its text as the job file keeps it (StorableText);
+// an empty box gets the stored text back
 
 void JobTextsPanel::StoreBox(TextBox& box, std::string& text) {
   const ProgramState& s = main.state();
-  if (box.Text().empty()) {
+  const std::string typed = StorableText(box.Text());
+  if (typed.empty()) {
     BeepIfEnabled(s.shellState, main.host());
     box.SetText(text);
   } else {
-    text = box.Text();
+    text = typed;
+    box.SetText(typed);
   }
   box.SetBackColor(s.colourSettings.ColourDataBox);
   box.SetForeColor(0);

@@ -14,6 +14,12 @@ void PaintAccepted(TextBox& box, int32_t backColour) {
 
 bool IsBeingEdited(const TextBox& box) { return box.ForeColor() == kEditForeColour; }
 
+bool LeftUntyped(TextBox& box, int32_t backColour) {
+  if (box.Typed()) return false;
+  PaintAccepted(box, backColour);
+  return true;
+}
+
 bool RefuseInput(const ShellState& shell, Host& host, const Control& shownOn, TextBox& box,
                  const std::string& text, const std::string& title, const std::string& restoreText) {
   if (!shownOn.IsShowing()) return false;

@@ -18,6 +18,12 @@ void PaintForEditing(TextBox& box);
 void PaintAccepted(TextBox& box, int32_t backColour);
 bool IsBeingEdited(const TextBox& box);
 
+// Leaving a box that the user did not type into keeps the value the program
+// put there: the box gets its resting colours back and nothing is checked or
+// stored (a value shown rounded keeps its full stored value). Returns true
+// when so; the handler then only enables what the accepting path enables.
+bool LeftUntyped(TextBox& box, int32_t backColour);
+
 // A refused value. While `shownOn` (the picture or frame that shows the box)
 // is on show: beep (when on), the critical message box with OK, the box text
 // restored to `restoreText`, and the focus back to the box; returns true.

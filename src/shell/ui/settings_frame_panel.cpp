@@ -8,6 +8,7 @@
 #include "loading/selected_batch.h"
 #include "loading/ui/loading_services.h"
 #include "component/ui/data_box_panel.h"
+#include "platform/draw/surface.h"
 #include "program_state.h"
 #include "shell/settings_file.h"
 #include "shell/ui/display_colours.h"
@@ -120,6 +121,7 @@ void SettingsFramePanel::cmd_settings_done_Click() {
     DrawMasterCurve(main, main.picture("pic_master").surface(), main.picture("pic_master1").surface());
   } else if (main.frame("frm_SN").Visible()) {
     mnu_calculations_Click(main);
+    main.dataBox().pic_DBox.surface().Refresh();
   }
 }
 

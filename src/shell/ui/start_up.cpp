@@ -7,9 +7,11 @@
 #include <functional>
 
 #include "layout/layout_scales.h"
+#include "material/fatigue_db_file.h"
 #include "layout/ui/layout_services.h"
 #include "material/fatigue_db_changes.h"
 #include "montecarlo/distribution_tag.h"
+#include "platform/runtime/atomic_file.h"
 #include "program_state.h"
 #include "shell/main_window_size.h"
 #include "shell/settings_file.h"
@@ -108,6 +110,13 @@ void ChooseStartColours(FormMain& main) {
 // Step 10: the settings file; missing, short or unreadable gives SI units.
 void ReadSettings(ProgramState& s) {
   ReadSettingsFile(kSettingsFileName, s.unitSettings.LengthUnitFactor, s.colourSettings, s.shellState.ToolTipMode);
+}
+
+// Saves that were killed half-way (a power cut) left their temporary files
+// beside the two files the program keeps: they go now.
+void RemoveKilledSaves(const ProgramState& s) {
+  RemoveStaleTemporaries(kSettingsFileName);
+  RemoveStaleTemporaries(FatigueDatabasePath(s.fatigueDbState.DatabaseDir));
 }
 
 // Step 11: the tip mode's menu item and the colours of pictures and labels.
@@ -282,6 +291,7 @@ void Form_Load(FormMain& main) {
   SetFoldersAndFlags(main);
   ChooseStartColours(main);
   ReadSettings(s);
+  Step([&] { RemoveKilledSaves(s); });
   const std::function<void()> steps[] = {
       [&] { ApplyTipModeAndColours(main); },
       [&] { ApplyStartUnits(main); },

@@ -62,6 +62,7 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
   }
   if (RebuildJobMeanStressTag(s)) main.dataBox().DBmse(1).SetCaption(s.resultsDisplay.MseTag + "   ");
   RedrawInNewUnits(main);
+  main.snInputs().ShowValuesInUnits();
 }
 
 }  // namespace

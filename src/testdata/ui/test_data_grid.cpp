@@ -6,6 +6,7 @@
 #include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/sng.h"
+#include "platform/runtime/seq_text.h"
 #include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
@@ -29,15 +30,19 @@ constexpr const char* kPointsTitle = "Number of Data Points";
 
 // A typed stress in display units, in MPa; false when it does not fit a Single.
 bool StressFromText(const std::string& text, float factor, float& stress) {
-  const float v = ValSingle(text);
-  const double mpa = static_cast<double>(v) / factor;
-  if (!std::isfinite(v) || !(std::fabs(mpa) <= FLT_MAX)) return false;
+  const std::optional<float> v = TypedSingle(text);
+  if (!v) return false;
+  const double mpa = static_cast<double>(*v) / factor;
+  if (!(std::fabs(mpa) <= FLT_MAX)) return false;
   stress = Sng(mpa);
   return true;
 }
 
 // A typed life, through single precision, rounded; false beyond 32 bits.
-bool LifeFromText(const std::string& text, int32_t& life) { return TryCLng(ValSingle(text), life); }
+bool LifeFromText(const std::string& text, int32_t& life) {
+  const std::optional<float> v = TypedSingle(text);
+  return v && TryCLng(*v, life);
+}
 
 std::string StressText(float stress, float factor) {
   return stress > 0 ? Format(DisplayedStress(stress, factor), kStressCellMask) : "";
@@ -135,10 +140,10 @@ void TestDataEditorPanel::CellLostFocus(Column column, int row) {
     return;
   }
   if (column == Column::Stress) {
-    cell.SetText(Format(ValSingle(typed), kStressCellMask));
+    cell.SetText(Format(TypedSingle(typed).value_or(0.0f), kStressCellMask));
     s.TestStress[k] = stress;
   } else {
-    cell.SetText(Format(ValSingle(typed), kLifeCellMask));
+    cell.SetText(Format(TypedSingle(typed).value_or(0.0f), kLifeCellMask));
     s.TestLife[k] = life;
   }
   s.TestDataModified = 1;
@@ -161,8 +166,8 @@ void TestDataEditorPanel::txt_Name_KeyDown(int keyCode, int) {
 
 void TestDataEditorPanel::txt_Name_LostFocus() {
   TestDataSet& s = set();
-  if (txt_Name.Text().empty()) txt_Name.SetText(s.TestDataName);
-  else s.TestDataName = txt_Name.Text();
+  if (!txt_Name.Text().empty()) s.TestDataName = StorableText(txt_Name.Text());  // as the database's files keep it
+  txt_Name.SetText(s.TestDataName);
   txt_Name.SetForeColor(kTextColour);
 }
 
@@ -209,7 +214,7 @@ void TestDataEditorPanel::StoreCount(double typed) {
     BeepIfEnabled(state().shellState, host());
     const std::string question = "Delete the last " + StrDouble(s.TestPointCount - x) + " data points?";
     if (host().MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, 1, kPointsTitle) == kAnswerYes)
-      s.TestPointCount = Sng(std::nearbyint(Val(box.Text())));
+      s.TestPointCount = Sng(x);
     box.SetText(NumberText(s.TestPointCount));
     SetScrollRange(false, true);
     scroll_CLO_Change();
@@ -223,19 +228,20 @@ void TestDataEditorPanel::StoreCount(double typed) {
 
 bool TestDataEditorPanel::StoreHeaderValue(int index, double x) {
   TestDataSet& s = set();
-  const double value = index == 3 ? x : x / state().unitSettings.StressUnitFactor;
-  if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return false;
+  const std::optional<float> value = SingleOf(index == 3 ? x : x / state().unitSettings.StressUnitFactor);
+  if (!value) return false;
   float& field = index == 1 ? s.TestSy : index == 2 ? s.TestSu : s.TestStressRatio;
-  field = Sng(value);
+  field = *value;
   return true;
 }
 
 void TestDataEditorPanel::txt_points_LostFocus(int index) {
   TestDataSet& s = set();
   TextBox& box = txt_points(index);
-  const double x = Val(box.Text());
+  // A number that no Single holds: a count refused as no number, a value refused.
+  const double x = TypedSingle(box.Text()).value_or(kUnfitNumber);
   if (index == 0) {
-    StoreCount(x);
+    StoreCount(std::isnan(x) ? 0.0 : x);
   } else if (!StoreHeaderValue(index, x)) {
     Message(kDataIncorrect, MsgButtons::OKOnly, MsgIcon::Critical, 1, box.Text());
     return;

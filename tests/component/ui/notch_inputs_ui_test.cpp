@@ -49,7 +49,8 @@ TEST_F(DataBoxTest, KtOutOfRangeIsRefusedInTheLabelsWording) {
   const Refusal kt[] = {
       {"0.5", "Sorry, Data Incorrect!  (Kt < 1)", " Stress Conc. Factor (Kt)"},
       {"25", "Sorry, Data Incorrect!  (Kt > 20)", " Stress Conc. Factor (Kt)"},
-      {"1e400", "Sorry, Data Incorrect!  (Kt > 20)", " Stress Conc. Factor (Kt)"},
+      // a number beyond the Single range is refused as a text without number
+      {"1e400", "Sorry, Data Incorrect!  (Kt < 1)", " Stress Conc. Factor (Kt)"},
   };
   const Refusal kf[] = {
       {"0.5", "Sorry, Data Incorrect!  (Kf < 1)", " Notch Factor (Kf)"},

@@ -108,18 +108,46 @@ TEST_F(DataService, OlderFileVersionReadsWithDefaultRandomVariable) {
   EXPECT_EQ(db.FdbBatchName[1], "Old batch");
 }
 
-TEST_F(DataService, TruncatedFileIsReportedAndTheDatabaseStays) {
+// A file cut inside batch 3: batches 1 and 2 are read, with the message; a
+// save to that folder asks before it replaces the file, whose third batch
+// would go.
+TEST_F(DataService, TruncatedFileKeepsTheWholeBatchesAndSavingOverItAsks) {
   PutThreeBatches(state);
   st.DbEditStarted = true;
   Do(ds.chk_Save_Dbase);
   const std::string bytes = FileBytes();
-  std::ofstream(dir / "duvak.dat", std::ios::binary) << bytes.substr(0, bytes.find("GJS600"));
+  const std::string cut = bytes.substr(0, bytes.find("GJS600"));
+  std::ofstream(dir / "duvak.dat", std::ios::binary) << cut;
+  const FatigueDatabase saved = state.fatigueDatabase;
+  state.fatigueDatabase.FdbBatchName[1] = "In memory";
+  Do(ds.chk_Read_Dbase);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(LastMessage().text, "The Material Data-Base is corrupted!");
+  EXPECT_EQ(LastMessage().title, "Material Data-Base");
+  EXPECT_EQ(st.FatigueBatchCount, 2);
+  ExpectSameBatches(state.fatigueDatabase, saved, 2);
+  EXPECT_EQ(state.fatigueDatabase.FdbSetCount[3], 0.0f);
+  EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+
+  host.QueueAnswer(kAnswerCancel);
+  Do(ds.chk_Save_Dbase);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(LastMessage().text, "Overwrite the existing Fatigue Database?  ");
+  EXPECT_EQ(FileBytes(), cut);
+}
+
+// A file cut inside its first batch gives nothing: the database in memory stays.
+TEST_F(DataService, TruncatedFirstBatchIsReportedAndTheDatabaseStays) {
+  PutThreeBatches(state);
+  st.DbEditStarted = true;
+  Do(ds.chk_Save_Dbase);
+  const std::string bytes = FileBytes();
+  std::ofstream(dir / "duvak.dat", std::ios::binary) << bytes.substr(0, bytes.find("S235"));
   state.fatigueDatabase.FdbBatchName[1] = "In memory";
   const FatigueDatabase before = state.fatigueDatabase;
   Do(ds.chk_Read_Dbase);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(LastMessage().text, "The Material Data-Base is corrupted!");
-  EXPECT_EQ(LastMessage().title, "Material Data-Base");
   EXPECT_TRUE(state.fatigueDatabase == before);
   EXPECT_EQ(st.FatigueBatchCount, 3);
 }

@@ -45,6 +45,21 @@ TEST_F(SnExtension, TypedLifeGivesTheRatio) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// A number that no Single holds is refused as a text without number would be.
+TEST_F(SnExtension, NumbersBeyondASingleAreRefused) {
+  const MaterialData before = md;
+  for (const std::string& typed : {std::string("1e39"), std::string("-1e39"), std::string(400, '9'), std::string("1e-50")}) {
+    for (int i : {0, 1}) {
+      host.messages.clear();
+      Enter(i, typed);
+      ASSERT_EQ(host.messages.size(), 1u) << i << " " << typed.substr(0, 8);
+      EXPECT_EQ(LastMessage().text, i == 0 ? "Sorry, Data Incorrect! (Se'/Se < 0)" : "Sorry, Data Incorrect! (m' < m)");
+      EXPECT_TRUE(md == before);
+      box(i).leave();
+    }
+  }
+}
+
 TEST_F(SnExtension, RefusalsNameTheQuantity) {
   struct Case {
     int display, box;

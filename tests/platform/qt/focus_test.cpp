@@ -118,3 +118,55 @@ TEST_F(FocusTest, QtFocusFollowsTheModelOnAShownForm) {
 }
 
 }  // namespace
+
+namespace {
+
+// A summary frame with two boxes, a box beside it, and a working frame made
+// later that lies over the summary's second box.
+class TabScopeTest : public ::testing::Test {
+ protected:
+  TabScopeTest() {
+    const ControlDef rows[] = {
+        {.name = "frm_DBox", .kind = ControlKind::Frame, .width = 3000, .height = 3000},
+        {.name = "Subjt", .kind = ControlKind::TextBox, .parent = "frm_DBox", .left = 100, .top = 100, .width = 1000, .height = 300, .tabIndex = 1},
+        {.name = "ExtSNt", .kind = ControlKind::TextBox, .parent = "frm_DBox", .left = 100, .top = 2000, .width = 1000, .height = 300, .tabIndex = 2},
+        {.name = "Other", .kind = ControlKind::TextBox, .left = 5000, .width = 1000, .height = 300, .tabIndex = 3},
+        {.name = "frm_analysis", .kind = ControlKind::Frame, .top = 1500, .width = 4000, .height = 1500},
+        {.name = "chk_a", .kind = ControlKind::OptionButton, .parent = "frm_analysis", .left = 100, .top = 100, .width = 1000, .height = 300, .tabIndex = 4},
+        {.name = "cmd_next", .kind = ControlKind::CommandButton, .parent = "frm_analysis", .left = 100, .top = 600, .width = 1000, .height = 300, .tabIndex = 5},
+    };
+    form.Build(rows);
+  }
+  Control* Tab(Control& from, bool back = false) {
+    from.SetFocus();
+    from.keyDown(kKeyTab, back ? kShiftMask : 0);
+    return form.ActiveControl();
+  }
+
+  FakeHost host;
+  Form form{host};
+};
+
+}  // namespace
+
+TEST_F(TabScopeTest, TabCyclesWithinTheWorkingFrameInFront) {
+  Control& option = form.option("chk_a");
+  Control& next = form.button("cmd_next");
+  EXPECT_EQ(Tab(option), &next);
+  EXPECT_EQ(Tab(next), &option);  // round, not out to the summary behind
+  EXPECT_EQ(Tab(option, true), &next);
+  EXPECT_EQ(Tab(next, true), &option);
+}
+
+TEST_F(TabScopeTest, NoTabReachesAControlHiddenBehindAFrame) {
+  Control& subject = form.textBox("Subjt");
+  Control& other = form.textBox("Other");
+  EXPECT_EQ(Tab(subject), &other);  // ExtSNt lies under the working frame
+  EXPECT_EQ(Tab(other), &form.option("chk_a"));
+  EXPECT_EQ(Tab(subject, true), &form.button("cmd_next"));
+  // With the working frame closed, the whole tab order is there again.
+  form.frame("frm_analysis").SetVisible(false);
+  EXPECT_EQ(Tab(subject), &form.textBox("ExtSNt"));
+  EXPECT_EQ(Tab(form.textBox("ExtSNt")), &other);
+  EXPECT_EQ(Tab(other), &subject);
+}

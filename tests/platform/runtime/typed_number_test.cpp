@@ -4,6 +4,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <optional>
+#include <string>
 
 TEST(Val, LeadingNumberRule) {
   const struct { const char* text; double value; } cases[] = {
@@ -19,9 +21,42 @@ TEST(Val, LeadingNumberRule) {
 TEST(Val, HugeValuesAreInfiniteNotErrors) {
   EXPECT_EQ(Val("1e400"), INFINITY);
   EXPECT_EQ(Val("-1e400"), -INFINITY);
-  EXPECT_EQ(ValSingle("1e39"), INFINITY);
-  EXPECT_EQ(ValSingle("-1e39"), -INFINITY);
-  EXPECT_EQ(ValSingle("0.1"), 0.1f);
+}
+
+// A typed number is held only where it fits; otherwise there is nothing to
+// store and the box refuses it.
+TEST(TypedNumber, ANumberThatDoesNotFitItsFieldGivesNothing) {
+  const std::string digits400(400, '7');
+  const struct {
+    std::string text;
+    std::optional<float> single;
+    std::optional<double> dbl;
+  } cases[] = {
+      {"1e39", std::nullopt, 1e39},
+      {"-1e39", std::nullopt, -1e39},
+      {digits400, std::nullopt, std::nullopt},
+      {"1e-50", std::nullopt, 1e-50},
+      {"1e-400", std::nullopt, std::nullopt},
+      {"3.4028235e38", 3.4028235e38f, 3.4028235e38},
+      {"1e-45", 1e-45f, 1e-45},  // the smallest Single there is
+      {"0.1", 0.1f, 0.1},
+      {"-0", 0.0f, 0.0},
+      {"abc", 0.0f, 0.0},  // no number at all reads as 0, as before
+      {"", 0.0f, 0.0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TypedSingle(c.text), c.single) << c.text.substr(0, 20);
+    EXPECT_EQ(TypedDouble(c.text), c.dbl) << c.text.substr(0, 20);
+  }
+  EXPECT_EQ(TypedInteger("32767.4"), int16_t{32767});
+  EXPECT_EQ(TypedInteger("-32768"), int16_t{-32768});
+  EXPECT_EQ(TypedInteger("2.5"), int16_t{2});
+  EXPECT_EQ(TypedInteger("40000"), std::nullopt);
+  EXPECT_EQ(TypedInteger("1e39"), std::nullopt);
+  EXPECT_EQ(TypedLong("2147483647"), int32_t{2147483647});
+  EXPECT_EQ(TypedLong("3000000000"), std::nullopt);
+  EXPECT_EQ(TypedLong(digits400), std::nullopt);
+  EXPECT_TRUE(std::isnan(kUnfitNumber));
 }
 
 TEST(Val, PointIsTheSeparatorWhateverTheLocale) {

@@ -181,10 +181,10 @@ TEST_F(SecondWindowPrint, NoQuestionWhileThePrintSummaryMenuIsDisabled) {
 
 TEST_F(SecondWindowPrint, AShortNameStillFormsTheCompanion) {
   host.QueueAnswer(kAnswerYes);
-  host.saveAnswers.push_back("ab");
+  host.saveAnswers.push_back("a.b");  // an extension of its own is kept
   mnu_tobmp_Click(show);
-  EXPECT_TRUE(std::filesystem::exists(folder.path() / "ab"));
-  EXPECT_TRUE(std::filesystem::exists(folder.path() / "ab_m.bmp"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "a.b"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "a.b_m.bmp"));
 }
 
 TEST_F(SecondWindowPrint, OnThePrinterTheMainScreenIsADocumentOfItsOwn) {

@@ -82,7 +82,7 @@ TEST_F(SummaryCommands, AReportFailureIsShownForEachCopyAndPrintsNothing) {
   EXPECT_TRUE(host.saveRequests.empty()) << "no page was begun";
 }
 
-TEST_F(SummaryCommands, TheFileCommandWritesTheReportUnderTheNameAsTyped) {
+TEST_F(SummaryCommands, TheFileCommandWritesTheReportUnderTheTypedNameWithTheDialogsExtension) {
   Answer({"summary"});
   mnu_pfile_Click(main);
   ASSERT_EQ(host.saveRequests.size(), 1u);
@@ -90,7 +90,7 @@ TEST_F(SummaryCommands, TheFileCommandWritesTheReportUnderTheNameAsTyped) {
   EXPECT_EQ(r.filter, "DUVAK Results (*.txt)|*.txt");
   EXPECT_EQ(r.flags, 6);
   EXPECT_EQ(r.fileName, "");
-  EXPECT_EQ(folder.Read("summary"), FileReport(main));
+  EXPECT_EQ(folder.Read("summary.txt"), FileReport(main));
   EXPECT_TRUE(host.messages.empty());
 }
 

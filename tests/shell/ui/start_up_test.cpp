@@ -12,6 +12,7 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/settings_frame_panel.h"
 #include "shell/ui/warranty_dialog.h"
+#include "support/dead_process.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
 #include "support/scoped_folder.h"
@@ -326,6 +327,20 @@ TEST_F(StartUpTest, SettingsFileFallbacks) {
     EXPECT_TRUE(m.IsLoaded()) << c.what;
     EXPECT_TRUE(h.messages.empty()) << c.what;
   }
+}
+
+// Saves of the settings and of the fatigue database that were killed
+// half-way (a power cut) left their temporary files; start-up removes them
+// and nothing else.
+TEST_F(StartUpTest, TemporariesOfKilledSavesAreRemoved) {
+  const std::string dead = std::to_string(DeadProcessId());
+  const std::string gone[] = {"Duvak.cfg.tmp" + dead + "_0", "duvak.dat.tmp" + dead + "_2"};
+  const std::string kept[] = {"job.sns.tmp" + dead + "_0", "duvak.dat.tmp" + dead, "duvak.dat"};
+  for (const auto& name : gone) folder.Write(name, "partial");
+  for (const auto& name : kept) folder.Write(name, "kept");
+  StartUp();
+  for (const auto& name : gone) EXPECT_FALSE(std::filesystem::exists(folder.path() / name)) << name;
+  for (const auto& name : kept) EXPECT_EQ(folder.Read(name), "kept") << name;
 }
 
 TEST_F(StartUpTest, UnwritableSettingsFileIsReportedAndNothingIsHalfWritten) {
