@@ -7,7 +7,6 @@
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
-#include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
 
 namespace {
@@ -112,9 +111,9 @@ bool DistributionMeanRefused(const ProgramState& s, float v) {
 }
 
 bool TypedBlockVolume(const std::string& text, int32_t& n) {
-  int32_t whole = 0;
-  if (!TryCLng(Val(text), whole) || whole <= 1) return false;
-  n = whole;
+  const std::optional<int32_t> whole = TypedLong(text);
+  if (!whole || *whole <= 1) return false;
+  n = *whole;
   return true;
 }
 

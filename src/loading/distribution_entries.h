@@ -17,7 +17,8 @@ struct ProgramState;
 // for v <= 0; "(Q> 100)" for a Beta or Weibull Q of 1000 or more, "(R> 100)"
 // for R of 100 or more, and the same "> 100)" reason for a Weibull or
 // log-normal Q or R whose largest stress range (the diagram's Smax) would
-// lie beyond the Single range, a value beyond it included. "" when accepted.
+// lie beyond the Single range, or an infinite v. A typed number that no
+// Single holds comes as NaN: "(Q< 0)" or "(R< 0)". "" when accepted.
 std::string DistributionParameterRefusal(const ProgramState& s, int index, float v);
 // Stores an accepted parameter in use and as typed; a Weibull or log-normal
 // Q is turned from display units into MPa.
@@ -33,7 +34,7 @@ std::string DistributionParameterTitle(int index);
 // stress is neglected, else LoadQuantity & "Amplitude".
 std::string DistributionRangeTitle(const ProgramState& s);
 // Whether range `v` (stored form) may go into box `box`: refused when
-// negative or beyond the Single range (reason ""), and for a master curve
+// negative or not a finite number (reason ""), and for a master curve
 // over the load level when the lower end would lie above the upper (reason
 // " (SSmax < SSmin)", to follow "Sorry, Data Incorrect!" directly).
 std::optional<std::string> DistributionRangeRefusal(const ProgramState& s, int box, float v);
@@ -50,7 +51,7 @@ bool DistributionMeanRefused(const ProgramState& s, float v);
 
 // The block volume of a typed text: its leading number to the nearest
 // whole number (halves to even). False for a volume of 1 or less, or one
-// that a 32-bit count cannot hold.
+// that a 32-bit count cannot hold (TypedLong).
 bool TypedBlockVolume(const std::string& text, int32_t& n);
 // Stores an accepted block volume: BlockVolumeEntry and CyclesPerBlock.
 void StoreBlockVolume(ProgramState& s, int32_t n);

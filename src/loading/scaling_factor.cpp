@@ -24,7 +24,8 @@ bool TooBig(float v, float extreme) { return !(std::fabs(Sng(static_cast<double>
 }  // namespace
 
 ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text) {
-  const float v = ValSingle(text);
+  // A number that no Single holds (NaN) fails the first check.
+  const float v = TypedSingle(text).value_or(kUnfitNumber);
   const LoadingDatabase& db = s.loadingDatabase;
   const int b = SelectedBatchOf(s);
   if (TooBig(v, db.BatchHistoryMax[b]) || TooBig(v, db.BatchHistoryMin[b]) || !std::isfinite(v))

@@ -13,8 +13,8 @@ inline constexpr const char* kScalingFactorTitle = " Scaling Factor (RSF)";
 // A typed factor checked: `value` is the text's leading number as a Single;
 // `reason` follows "Sorry, Data Incorrect! " when it is refused: "(RSF = 0)"
 // for 0 (also an empty or non-numeric text), "(|RSF| to big)" when the
-// scaled history would reach 10000 (a factor beyond the Single range
-// included), and for the ends of a master curve over the load level
+// scaled history would reach 10000 (also for a typed number that no Single
+// holds), and for the ends of a master curve over the load level
 // "(RSFmax < RSFmin)" when the lower end would exceed the upper by
 // magnitude. Equal magnitudes pass; signs are not compared.
 struct ScalingFactorEntry {

@@ -24,7 +24,7 @@ float Sign(float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); }
 }  // namespace
 
 float TypedStressRange(const ProgramState& s, const std::string& text) {
-  return ValSingle(text) / s.loadingUnits.LoadUnitFactor * s.loadingData.StressInputMode;
+  return TypedSingle(text).value_or(kUnfitNumber) / s.loadingUnits.LoadUnitFactor * s.loadingData.StressInputMode;
 }
 
 float ShownStressRange(const ProgramState& s, float range) {
@@ -32,7 +32,7 @@ float ShownStressRange(const ProgramState& s, float range) {
 }
 
 float TypedStress(const ProgramState& s, const std::string& text) {
-  return ValSingle(text) / s.loadingUnits.LoadUnitFactor;
+  return TypedSingle(text).value_or(kUnfitNumber) / s.loadingUnits.LoadUnitFactor;
 }
 
 bool SwitchRangeAndAmplitude(ProgramState& s) {
@@ -72,10 +72,12 @@ std::string SpectrumRangeTitle(const ProgramState& s) {
 std::optional<std::string> SpectrumRangeRefusal(const ProgramState& s, int box, float v) {
   const LoadingData& l = s.loadingData;
   std::string reason;
-  if (!std::isfinite(v)) {
-    reason = v < 0 ? "(SS < 0)" : "(SS too big)";
-  } else if (l.StressInputMode == 1 ? v / 2 + l.StressMinOrMean < 0 : v < 0) {
-    reason = v <= 0 ? "(SS < 0)" : "(Sm < 0)";
+  // Written so that a number that does not fit (NaN) fails the first check.
+  const bool negative = l.StressInputMode == 1 ? !(v / 2 + l.StressMinOrMean >= 0) : !(v >= 0);
+  if (negative) {
+    reason = !(v > 0) ? "(SS < 0)" : "(Sm < 0)";
+  } else if (!std::isfinite(v)) {
+    reason = "(SS too big)";
   } else if (EndsTyped(s.analysisOptions)) {
     const float sign = Sign(v), magnitude = std::fabs(v);
     const bool outOfOrder = box == 1 ? l.StressRangeTo * sign < magnitude : l.StressRangeFrom * sign > magnitude;

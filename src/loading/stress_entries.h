@@ -13,10 +13,11 @@ struct ProgramState;
 //
 // A refusal is given as the reason that follows the refusal text (an empty
 // reason refuses too); no reason (nullopt) means accepted. A typed number
-// beyond the Single range is refused like any value out of range.
+// that no Single holds reads as NaN (kUnfitNumber), which fails the first
+// check of its box.
 
 // The stored range of a typed range or amplitude: the text's leading number
-// / LoadUnitFactor x StressInputMode, as a Single.
+// / LoadUnitFactor x StressInputMode, as a Single (NaN when it does not fit).
 float TypedStressRange(const ProgramState& s, const std::string& text);
 // A stored range as its box shows it: range x LoadUnitFactor / StressInputMode.
 float ShownStressRange(const ProgramState& s, float range);
@@ -44,8 +45,9 @@ std::string SpectrumRangeTitle(const ProgramState& s);
 // minimum mode a range whose implied mean (v / 2 + minimum) is negative; for
 // a master curve over the load level an end beyond the other (by magnitude,
 // with the sign of v). Reasons: "" while the mean stress is neglected, else
-// "(SS < 0)" for v <= 0, "(Sm < 0)" for a negative implied mean,
-// "(SSmax < SSmin)" for the order of the ends, "(SS too big)" beyond Single.
+// "(SS < 0)" for v <= 0 or NaN, "(Sm < 0)" for a negative implied mean,
+// "(SSmax < SSmin)" for the order of the ends, "(SS too big)" for an
+// infinite v.
 std::optional<std::string> SpectrumRangeRefusal(const ProgramState& s, int box, float v);
 // Stores an accepted range: MaxStressInput, StressRange and the box's end
 // (StressRangeFrom for box 1, StressRangeTo for box 0), and derives the
@@ -54,7 +56,7 @@ std::optional<std::string> SpectrumRangeRefusal(const ProgramState& s, int box, 
 std::string StoreSpectrumRange(ProgramState& s, int box, float v);
 // Whether a mean or minimum `v` (MPa) is refused: a negative mean; a
 // minimum whose implied mean falls below 0 by more than 0.0015 MPa; a
-// value beyond the Single range.
+// value that is not a finite number.
 bool SpectrumMeanRefused(const ProgramState& s, float v);
 
 // The refusal of a negative mean stress (information icon).

@@ -40,6 +40,8 @@ TEST(DistributionParameterRefusal, LimitsByLaw) {
       {1, 0, kInf, "(Q> 100)"},
       {3, 0, kInf, "(Q> 100)"},
       {1, 1, kInf, "(R> 100)"},
+      {1, 0, std::numeric_limits<float>::quiet_NaN(), "(Q< 0)"},  // a typed number no Single holds
+      {3, 1, std::numeric_limits<float>::quiet_NaN(), "(R< 0)"},
       // A Weibull or log-normal needs a largest stress range within Single.
       {3, 0, 70, ""},  // with R = 3: Smax = exp(70 + 4.5 + 9.9)
       {3, 0, 5000, "(Q> 100)"},
@@ -78,6 +80,7 @@ TEST(DistributionRange, NegativeAndTheOrderOfTheEnds) {
   ProgramState s = Law(1);
   EXPECT_EQ(DistributionRangeRefusal(s, 1, -1), std::string());
   EXPECT_EQ(DistributionRangeRefusal(s, 1, kInf), std::string());
+  EXPECT_EQ(DistributionRangeRefusal(s, 1, std::numeric_limits<float>::quiet_NaN()), std::string());
   EXPECT_EQ(DistributionRangeRefusal(s, 0, 500), std::nullopt) << "a single case has no order";
   s.analysisOptions.AnalysisMode = 2;
   s.loadingData.StressRangeFrom = 50;

@@ -32,7 +32,9 @@ TEST(CheckScalingFactor, TheScaledHistoryStaysBelow10000) {
       {"100", "(|RSF| to big)", 100},
       {"-100", "(|RSF| to big)", -100},
       {"-99.99", "", -99.99f},
-      {"1e400", "(|RSF| to big)", 0},  // beyond the Single range
+      {"1e400", "(|RSF| to big)", 0},  // no Single holds these: refused by the first check
+      {"1e39", "(|RSF| to big)", 0},
+      {"1e-50", "(|RSF| to big)", 0},
       {"0", "(RSF = 0)", 0},
       {"abc", "(RSF = 0)", 0},
       {"", "(RSF = 0)", 0},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -45,7 +47,9 @@ TEST(SpectrumRangeRefusal, SignsImpliedMeanAndTheOrderOfTheEnds) {
       {"range too small for its minimum", {.inputMode = 1, .minOrMean = -60}, 0, 100, "(Sm < 0)"},
       {"negative range with its minimum", {.inputMode = 1, .minOrMean = 30}, 0, -40, kAccepted},
       {"mean stress neglected: no reason", {.meanOption = 1}, 0, -1, ""},
-      {"beyond Single", {}, 0, std::numeric_limits<float>::infinity(), "(SS too big)"},
+      {"infinite", {}, 0, std::numeric_limits<float>::infinity(), "(SS too big)"},
+      {"a typed number no Single holds", {}, 0, std::numeric_limits<float>::quiet_NaN(), "(SS < 0)"},
+      {"the same in range mode", {.inputMode = 1}, 0, std::numeric_limits<float>::quiet_NaN(), "(SS < 0)"},
       {"master curve, equal ends", {.mode = 2}, 1, 100, kAccepted},
       {"master curve, upper below lower", {.mode = 2, .from = 150, .to = 300}, 0, 120, "(SSmax < SSmin)"},
       {"master curve, lower above upper", {.mode = 2, .from = 150, .to = 300}, 1, 320, "(SSmax < SSmin)"},
@@ -126,6 +130,8 @@ TEST(TypedStress, DisplayUnitsAndTheInputMode) {
   s.loadingData.StressInputMode = 1;
   EXPECT_FLOAT_EQ(TypedStressRange(s, "10 ksi"), 68.95f);
   EXPECT_EQ(TypedStressRange(s, "abc"), 0.0f);
+  EXPECT_TRUE(std::isnan(TypedStressRange(s, "1e39"))) << "no Single holds it";
+  EXPECT_TRUE(std::isnan(TypedStress(s, "-1e-50")));
 }
 
 TEST(StressInputSwitches, RangeAndAmplitudeKeepTheStoredValues) {

@@ -112,7 +112,7 @@ void LoadingFramesPanel::DTt_LostFocus(int index) {
   ProgramState& s = state();
   TextBox& box = DTt(index);
   SetTip(Pic_Distr, "Click here to redraw the distribution", s);
-  const float v = ValSingle(box.Text());
+  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
   if (const std::string reason = DistributionParameterRefusal(s, index, v); !reason.empty()) {
     AlertBox(s.shellState, main.host(), DataIncorrectText(reason), MsgButtons::OKOnly, MsgIcon::Critical, 1,
              DistributionParameterTitle(index));

@@ -53,7 +53,8 @@ TEST_F(DistributionInputs, TheParametersByLaw) {
       {1, 0, "-2", "Sorry, Data Incorrect! (Q< 0)", "3.0"},
       {1, 1, "0", "Sorry, Data Incorrect! (R< 0)", "3.0"},
       {1, 1, "99.9", "", ""},
-      {1, 1, "1e400", "Sorry, Data Incorrect! (R> 100)", "3.0"},
+      {1, 1, "1e400", "Sorry, Data Incorrect! (R< 0)", "3.0"},  // no Single holds it: the first check's refusal
+      {2, 0, "1e39", "Sorry, Data Incorrect! (Q< 0)", "3.0"},
       {3, 0, "5000", "Sorry, Data Incorrect! (Q> 100)", "3.0"},  // no largest stress range within Single
   };
   for (const Case& c : cases) {
@@ -172,7 +173,7 @@ TEST_F(DistributionInputs, TheStressRange) {
   EXPECT_FALSE(ReliabilityShown());
   EXPECT_FALSE(PrintMenusOn());
 
-  for (const char* typed : {"-1", "1e400"}) {
+  for (const char* typed : {"-1", "1e400", "1e-50"}) {
     Forget();
     Enter(lf.DTSmaxt(1), typed);
     ASSERT_EQ(host.messages.size(), 1u) << typed;
@@ -256,7 +257,7 @@ TEST_F(DistributionInputs, TheBlockVolume) {
     const char* typed;
     bool accepted;
     const char* caption;
-  } cases[] = {{"1", false, ""}, {"1.4", false, ""}, {"1e10", false, ""}, {"1.6", true, "n = 2 cyc"},
+  } cases[] = {{"1", false, ""}, {"1.4", false, ""}, {"1e10", false, ""}, {"1e39", false, ""}, {"1.6", true, "n = 2 cyc"},
                {"2500", true, "n = 2500 cyc"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);

@@ -81,7 +81,8 @@ TEST_F(SpectrumInputs, RefusedStressesKeepTheStoredRange) {
     const char* restored;
   } cases[] = {
       {"negative amplitude", 2, 2, 0, "-5", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "50.0"},
-      {"beyond Single", 2, 2, 0, "1e400", "Sorry, Data Incorrect! (SS too big)", "Stress Amplitude (SS)", "50.0"},
+      {"beyond Single", 2, 2, 0, "1e39", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "50.0"},
+      {"below Single", 1, 2, 0, "1e-50", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "100.0"},
       {"negative implied mean", 1, 2, -60, "100", "Sorry, Data Incorrect! (Sm < 0)", "Stress Amplitude (SS)", "100.0"},
       {"mean stress neglected", 2, 1, 0, "-5", "Sorry, Data Incorrect! ", "Stress Range (SS)", "50.0"},
   };
@@ -129,6 +130,7 @@ TEST_F(SpectrumInputs, TheMeanOrMinimum) {
       {1, "-50.001", false, 49.999f, -50.001f, "Min. Stress =  -50.0  MPa"},
       {1, "-50.002", true, 0, 0, ""},
       {1, "1e400", true, 0, 0, ""},
+      {2, "-1e39", true, 0, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
