@@ -121,7 +121,7 @@ void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* m
 }
 
 // Built for AVX2 as well where the processor has it (chosen at load time).
-__attribute__((target_clones("avx2,fma", "default")))
+__attribute__((target_clones("avx2", "fma", "default")))
 void ApproxInverseLives(const float* base, const double* e, double no, double* t, int count) {
   const double invNo = 1.0 / no;
   for (int k = 0; k < count; ++k) {
