@@ -110,7 +110,7 @@ inline void DecideCycles(const CycleRule& rule, const float* ranges, const float
 
 }  // namespace
 
-__attribute__((target_clones("avx512f,avx2,default")))
+__attribute__((target_clones("avx512f", "avx2", "default")))
 void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* means, int count, float* base,
                       double* e, uint8_t* verdict) {
   if (rule.accountMean) {
@@ -120,8 +120,9 @@ void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* m
   }
 }
 
-// Built for AVX2 as well where the processor has it (chosen at load time).
-__attribute__((target_clones("avx512f,avx2,fma,default")))
+// Built for AVX-512 and AVX2 as well where the processor has them (chosen at
+// load time).
+__attribute__((target_clones("avx512f", "avx2", "fma", "default")))
 void ApproxInverseLives(const float* base, const double* e, double no, double* t, int count) {
   const double invNo = 1.0 / no;
   for (int k = 0; k < count; ++k) {
@@ -138,7 +139,7 @@ float ExactCycleDamage(double no, float base, double e) {
   return static_cast<float>(1.0 / (no * std::pow(static_cast<double>(base), e)));
 }
 
-__attribute__((target_clones("avx512f,avx2,default")))
+__attribute__((target_clones("avx512f", "avx2", "default")))
 void NearestSingles(const double* t, float* damage, int count) {
   for (int k = 0; k < count; ++k) damage[k] = SafeNearestSingle(t[k]);
 }
@@ -153,7 +154,7 @@ bool PowerFactorsOf(const CycleRule& rule, double no, PowerFactors& f) {
   return std::isnormal(ratio) && std::isnormal(f.cM) && std::isnormal(f.cExt);
 }
 
-__attribute__((target_clones("avx512f,avx2,fma,default")))
+__attribute__((target_clones("avx512f", "avx2", "fma", "default")))
 void InverseLivesFromPowers(const PowerFactors& f, const float* base, const double* e, const float* ranges,
                             const double* powM, const double* powExt, double* t, int count) {
   constexpr double kThird = 1.0 / 3.0, kSixth = 1.0 / 6.0;
