@@ -4,13 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 #include "engine/damage.h"
 #include "engine/rainflow.h"
 #include "program_state.h"
 #include "quiet_host.h"
+#include "random_walk.h"
 
 namespace {
 
@@ -26,21 +26,6 @@ ProgramState BaseJob() {
   s.materialData.SNExtensionRatio = 0.0f;  // no cut-off: every cycle does damage
   s.materialData.SNExtensionExponent = 5.0f;
   return s;
-}
-
-// A random walk of n points with normal steps, centred near 50 MPa, inside
-// +-450 MPa so that no cycle exceeds Su.
-std::vector<float> RandomWalk(int32_t n) {
-  std::mt19937 rng(2024);
-  std::normal_distribution<float> step(0.0f, 10.0f);
-  std::vector<float> h(static_cast<size_t>(n) + 2, 0.0f);
-  float x = 50.0f;
-  for (int32_t j = 1; j <= n; ++j) {
-    x += step(rng);
-    if (x > 200.0f || x < -100.0f) x = 50.0f;
-    h[j] = x;
-  }
-  return h;
 }
 
 ProgramState HistoryJob(int32_t n) {

@@ -5,6 +5,7 @@
 #include "loading/distribution_blocks.h"
 #include "loading/distribution_shape.h"
 #include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "platform/runtime/sng.h"
 #include "program_state.h"
 
@@ -20,9 +21,7 @@ void SettleMasterCurveEnds(ProgramState& s) {
 }
 
 void AbandonBatchForQuantityChange(ProgramState& s) {
-  s.loadingDbState.LoadingSource = 2;
-  s.jobTexts.LoadingName = "???";
-  s.loadingDbState.SelectedLoadingBatch = 0;
+  LeaveBatchForKeyboard(s);
   if (s.loadingUnits.LoadQuantity != "Strain ") return;
   LoadingData& ld = s.loadingData;
   const double toStress = s.materialData.YoungModulus / 1e6;
@@ -54,28 +53,35 @@ void RestoreDistributionLaw(ProgramState& s, const DistributionLaw& law) {
   ld.DistRInput = law.rInput;
 }
 
-void ChangeDistributionLaw(ProgramState& s, int type) {
+bool ChangeDistributionLaw(ProgramState& s, int type) {
   LoadingData& ld = s.loadingData;
   LoadingDistributionBlocks& blocks = s.loadingDistributionBlocks;
   const DistributionLaw before = DistributionLawOf(s);
   blocks.DistKindCode = ld.DistributionType;
   ld.DistributionType = static_cast<int16_t>(type);
   ld.DistributionName = DistributionNameOf(type);
-  if (ld.DistQ == 0) return;
+  if (ld.DistQ == 0) return true;
   blocks.DistLowestLevel = 0.1;
   blocks.DistBlockCount = 10;
   DiscretizeLoadingDistribution(s);
-  const bool fitted = FitLoadingDistribution(s);
   const double top = ld.StressRangeTo;
-  if (!fitted || (type == 3 && !(top > 0))) {
-    ld.DistQ = before.q;  // nothing to convert: the parameters stay
-    ld.DistR = before.r;
-    return;
+  // A Weibull's scale and a log-normal's log-mean are turned back into
+  // stress by the distribution's largest range, which must be above 0.
+  if (!FitLoadingDistribution(s) || (type != 1 && !(top > 0))) {
+    RestoreDistributionLaw(s, before);
+    return false;
   }
-  if (type == 2) ld.DistQ = Sng(ld.DistQ * top);
-  if (type == 3) ld.DistQ = Sng(ld.DistQ + std::log(top));
+  float q = ld.DistQ;
+  if (type == 2) q = Sng(ld.DistQ * top);
+  if (type == 3) q = Sng(ld.DistQ + std::log(top));
+  if (!std::isfinite(q)) {
+    RestoreDistributionLaw(s, before);
+    return false;
+  }
+  ld.DistQ = q;
   ld.DistQInput = ld.DistQ;
   ld.DistRInput = ld.DistR;
+  return true;
 }
 
 std::string DistributionQFault(const ProgramState& s) {

@@ -35,9 +35,10 @@ void RestoreDistributionLaw(ProgramState& s, const DistributionLaw& law);
 // The law's name: DistributionNameOf (loading/distribution_shape.h).
 // Makes `type` the law in use; a distribution with parameters is converted
 // to it through its blocks (Q back to stress for Weibull and log-normal),
-// and the converted parameters become the typed ones. A fit that cannot be
-// made keeps the parameters as they were.
-void ChangeDistributionLaw(ProgramState& s, int type);
+// and the converted parameters become the typed ones. A conversion that
+// cannot be made (no fit, or no stress range to turn Q back) keeps the law
+// in use with its parameters and returns false.
+bool ChangeDistributionLaw(ProgramState& s, int type);
 
 // Why the distribution parameter Q cannot be drawn: "(Q = 0)" for a
 // log-normal law at 0, "(Q < 0)" for another law at 0 or below; "" when it

@@ -110,7 +110,7 @@ inline void DecideCycles(const CycleRule& rule, const float* ranges, const float
 
 }  // namespace
 
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx512f", "avx2", "default")))
 void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* means, int count, float* base,
                       double* e, uint8_t* verdict) {
   if (rule.accountMean) {
@@ -120,8 +120,9 @@ void DecideCycleBatch(const CycleRule& rule, const float* ranges, const float* m
   }
 }
 
-// Built for AVX2 as well where the processor has it (chosen at load time).
-__attribute__((target_clones("avx2,fma", "default")))
+// Built for AVX-512 and AVX2 as well where the processor has them (chosen at
+// load time).
+__attribute__((target_clones("avx512f", "avx2", "fma", "default")))
 void ApproxInverseLives(const float* base, const double* e, double no, double* t, int count) {
   const double invNo = 1.0 / no;
   for (int k = 0; k < count; ++k) {
@@ -136,4 +137,36 @@ void ApproxInverseLives(const float* base, const double* e, double no, double* t
 
 float ExactCycleDamage(double no, float base, double e) {
   return static_cast<float>(1.0 / (no * std::pow(static_cast<double>(base), e)));
+}
+
+__attribute__((target_clones("avx512f", "avx2", "default")))
+void NearestSingles(const double* t, float* damage, int count) {
+  for (int k = 0; k < count; ++k) damage[k] = SafeNearestSingle(t[k]);
+}
+
+bool PowerFactorsOf(const CycleRule& rule, double no, PowerFactors& f) {
+  f.lh = static_cast<double>(rule.L) * rule.absH;  // exact: two Singles
+  f.invNum = 1.0 / rule.numerator;
+  f.m = rule.m;
+  const double ratio = f.lh * f.invNum;
+  f.cM = std::pow(ratio, rule.m) / no;
+  f.cExt = std::pow(ratio, rule.mExt) / no;
+  return std::isnormal(ratio) && std::isnormal(f.cM) && std::isnormal(f.cExt);
+}
+
+__attribute__((target_clones("avx512f", "avx2", "fma", "default")))
+void InverseLivesFromPowers(const PowerFactors& f, const float* base, const double* e, const float* ranges,
+                            const double* powM, const double* powExt, double* t, int count) {
+  constexpr double kThird = 1.0 / 3.0, kSixth = 1.0 / 6.0;
+  for (int k = 0; k < count; ++k) {
+    const double powerM = powM[k], powerExt = powExt[k];  // both read: a select, not a masked load
+    const bool ext = e[k] != f.m;
+    const double power = ext ? powerExt : powerM;
+    const double c = ext ? f.cExt : f.cM;
+    const double delta = static_cast<double>(base[k]) * f.lh * static_cast<double>(ranges[k]) * f.invNum - 1.0;
+    const double u = e[k] * (delta * (1.0 - delta * (0.5 - delta * kThird)));  // e ln(1 + delta)
+    const double correction = 1.0 - u * (1.0 - u * (0.5 - u * kSixth));        // e^-u
+    const bool usable = (power >= DBL_MIN) & (power <= DBL_MAX);
+    t[k] = usable ? c * power * correction : std::numeric_limits<double>::quiet_NaN();
+  }
 }

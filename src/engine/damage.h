@@ -13,6 +13,12 @@ class Host;
 void CalcDamage(ProgramState& state, Host& host);
 void CalcDamage(ProgramState& state, Host& host, CalcProgress& progress);
 
+// The notch factor in use from SpecimenNotchFactor (the S-N data's specimen
+// notch factor; in a simulation the run's Kt): sets KfUsed, and Kf where the
+// notch sensitivity decides it. Returns the factor by which the loading's
+// extremes are scaled for the overload check. Part of CalcDamage.
+float SettleNotchFactor(ProgramState& state);
+
 // Refreshes SuUsed, SyUsed, Kf and the mean-stress tags after an input change.
 void CalcEffectiveStrengths(ProgramState& state, Host& host);
 void CalcEffectiveStrengths(ProgramState& state, Host& host, CalcProgress& progress);

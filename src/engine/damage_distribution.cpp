@@ -10,9 +10,9 @@
 
 #include "engine/calc_numbers.h"
 #include "engine/damage.h"
-#include "engine/gamma.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
+#include "loading/gamma.h"
 #include "loading/selected_batch.h"
 #include "platform/host.h"
 #include "platform/runtime/whole_numbers.h"

@@ -25,8 +25,8 @@ void PrepareDisplay(ProgramState& s, Host& host, CalcProgress& progress) {
   host.DoEvents();
 }
 
-// Sets KfUsed (and Kf where the notch sensitivity decides it); returns the
-// factor c by which the loading's extremes are scaled for the overload check.
+}  // namespace
+
 float SettleNotchFactor(ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
   ComponentData& cd = s.componentData;
@@ -56,6 +56,8 @@ float SettleNotchFactor(ProgramState& s) {
   }
   return 1.0f;
 }
+
+namespace {
 
 void StoreImmediateCrack(Results& res) {
   res.LifeBlocks = 0.0f;

@@ -11,6 +11,7 @@
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
 #include "engine/event_pump.h"
+#include "engine/history_point.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
 #include "engine/overload_message.h"
@@ -26,8 +27,7 @@ using calc::BelowLimit;
 // Counts the history into RainflowRanges and RainflowMeans; returns the cycles.
 int32_t CountHistory(ProgramState& s, Host& host) {
   LoadingData& ld = s.loadingData;
-  const int32_t available = ld.HistoryPoints.empty() ? 0 : static_cast<int32_t>(ld.HistoryPoints.size()) - 1;
-  const int32_t n = std::clamp<int32_t>(s.loadingDatabase.BatchPointCount[SelectedBatchOf(s)], 0, available);
+  const int32_t n = HistoryPointsInUse(s);
   SizeRainflowArrays(n, ld.RainflowWork, ld.RainflowRanges, ld.RainflowMeans);
   RainflowCounter counter(ld.HistoryPoints.data(), n, ld.RainflowWork.data(), ld.RainflowRanges.data(),
                           ld.RainflowMeans.data());
@@ -40,29 +40,14 @@ int32_t CountHistory(ProgramState& s, Host& host) {
 }
 
 void SetCountedExtremes(ProgramState& s, int32_t c) {
-  const std::vector<float>& ranges = s.loadingData.RainflowRanges;
-  float mx = 0.0f, mn = 10000.0f;
-  for (int32_t j = 1; j <= c; ++j) {
-    if (ranges[j] > mx) mx = ranges[j];
-    if (ranges[j] < mn) mn = ranges[j];
-  }
-  s.results.CountedRangeMax = mx;
-  s.results.CountedRangeMin = mn;
+  CountedRangeExtremes(s.loadingData.RainflowRanges.data(), c, s.results.CountedRangeMax, s.results.CountedRangeMin);
 }
 
-// What one point of the cycle loop works with.
-struct HistoryPoint {
-  CycleRule rule;
-  float seN = 0.0f;
-  float fR = 1.0f, fM = 1.0f;
-  bool lastPoint = true;
-};
-
 // Whole-history factor from the last counted cycle; false on an overload.
-bool WholeHistoryFactor(const ProgramState& s, int32_t c, HistoryPoint& hp) {
+bool WholeHistoryFactor(const ProgramState& s, const float* ranges, const float* means, int32_t c, HistoryPoint& hp) {
   hp.fM = 1.0f;
   if (c <= 0) return true;
-  const float range = s.loadingData.RainflowRanges[c], mean = s.loadingData.RainflowMeans[c];
+  const float range = ranges[c], mean = means[c];
   const float kf = s.results.KfUsed, L = s.loadingUnits.LoadToStressFactor;
   const float sy = s.materialData.SyUsed, su = s.materialData.SuUsed;
   const float sm = hp.rule.h * mean;
@@ -74,22 +59,6 @@ bool WholeHistoryFactor(const ProgramState& s, int32_t c, HistoryPoint& hp) {
   }
   return true;
 }
-
-struct LoopTotals {
-  float damage = 0.0f;
-  float largest = 0.0f;
-};
-
-// Cycles are decided a batch at a time, then the powers of the batch are
-// taken together (see cycle_damage.h) and summed in counting order.
-constexpr int kCycleBatch = 512;
-
-struct CycleBatch {
-  float base[kCycleBatch];
-  double e[kCycleBatch];
-  double t[kCycleBatch];
-  uint8_t verdict[kCycleBatch];
-};
 
 // The cycle loop; false when a cycle overloads the material (the cycles
 // before it have been summed as they would be one by one).
@@ -111,87 +80,39 @@ bool CycleLoop(ProgramState& s, Host& host, int32_t c, const HistoryPoint& hp, L
     const int count = static_cast<int>(std::min<int32_t>(kCycleBatch, c - first + 1));
     DecideCycleBatch(rule, ranges + first, means + first, count, batch.base, batch.e, batch.verdict);
     ApproxInverseLives(batch.base, batch.e, no, batch.t, count);
-    for (int k = 0; k < count; ++k) {
-      float dj = 0.0f;
-      switch (batch.verdict[k]) {
-        case kCycleOverload:
-          overload = true;
-          break;
-        case kCycleCutOff:
-          if (hp.lastPoint) ranges[first + k] = 0.0f;  // below the extension's cut-off
-          break;
-        case kCycleDamages:
-          dj = CycleDamageFrom(batch.t[k], no, batch.base[k], batch.e[k]);
-          damaged = true;
-          break;
-        default:
-          break;
-      }
-      if (overload) break;
-      D += dj;
-      if (dj > largest) largest = dj;
-      if (keepCycles) levelDamage[first + k] = dj;
-    }
+    const int summed = SumCycleBatch(batch, count, no, D, largest, damaged,
+                                     [&](int k, uint8_t verdict, float dj) {
+                                       // below the extension's cut-off
+                                       if (verdict == kCycleCutOff && hp.lastPoint) ranges[first + k] = 0.0f;
+                                       if (keepCycles) levelDamage[first + k] = dj;
+                                     });
+    overload = summed < count;
   }
-  if (damaged) res.InfiniteLifeFlag = 0;
   t.damage = D;
   t.largest = largest;
+  t.damaged = damaged;
   return !overload;
 }
 
 // One point: the damage of a pass and the life. False when refused.
 bool CalcHistoryPoint(ProgramState& s, Host& host, int32_t c, bool lastPoint) {
   Results& res = s.results;
-  const MaterialData& md = s.materialData;
-  const float L = s.loadingUnits.LoadToStressFactor, tf = md.ThicknessFactor;
+  const LoadingData& ld = s.loadingData;
   HistoryPoint hp;
-  CycleRule& rule = hp.rule;
-  rule.h = s.loadingData.HistoryScaleUsed;
-  rule.absH = std::fabs(rule.h);
-  rule.L = L;
-  rule.kf = s.componentData.Kf;
-  rule.su = md.SuUsed;
-  rule.sy = md.SyUsed;
-  hp.seN = res.NotchedEnduranceRange;
-  hp.lastPoint = lastPoint;
-  res.SNSlopeUsed = md.SNExponent;
-  rule.m = res.SNSlopeUsed;
-  rule.mExt = md.SNExtensionExponent;
-  const float smR = DataMeanStress(md, hp.seN);
-  const float extension = hp.seN * md.SNExtensionRatio;
-  rule.accountMean = s.analysisOptions.MeanStressOption == mean_stress_option::kAccount;
-  if (rule.accountMean) {
-    if (!WholeHistoryFactor(s, c, hp)) {
-      RefuseOverload(s, host);
-      return false;
-    }
-    hp.fR = DataMeanStressFactor(md.SuUsed, smR);
+  if (!SetUpHistoryPoint(s, ld.RainflowRanges.data(), ld.RainflowMeans.data(), c, res.CountedRangeMax, lastPoint,
+                         hp)) {
+    RefuseOverload(s, host);
+    return false;
   }
-  rule.extensionLimit = extension * hp.fR * tf;
-  rule.enduranceLimit = hp.seN * hp.fR * tf;
-  rule.numerator = tf * hp.fR * hp.seN;
+  res.SNSlopeUsed = s.materialData.SNExponent;
   LoopTotals t;
-  const bool shortcut = s.mcsSettings.NeglectFatigueLimit == 0 &&
-                        BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * s.results.CountedRangeMax);
-  if (shortcut) {
-    t.damage = calc::kBelowLimitDamage;
+  if (hp.belowLimit) {
+    t = BelowLimitTotals();
   } else if (!CycleLoop(s, host, c, hp, t)) {
     RefuseOverload(s, host);
     return false;
   }
-  if (t.damage > 0.0f) {
-    // d / D as Single; a quotient beyond Single (cycles whose damage is
-    // barely above 0) is the infinite life, and so shown.
-    const double quotient = static_cast<double>(s.analysisOptions.DamageToFailure) / t.damage;
-    res.LifeBlocks = calc::StoreLife(quotient);
-    if (!std::isfinite(static_cast<float>(quotient))) res.InfiniteLifeFlag = 1;
-    // With no cycle counted there is nothing to fail: the life in cycles is infinite.
-    res.LifeCycles = c > 0 ? calc::StoreLife(static_cast<double>(res.LifeBlocks) * c) : calc::kInfiniteLife;
-  } else {  // no cycle does damage: the life is infinite
-    res.LifeBlocks = calc::kInfiniteLife;
-    res.LifeCycles = calc::kInfiniteLife;
-    res.InfiniteLifeFlag = 1;
-  }
+  StoreHistoryLife(s, c, t);
   if (s.mcsSettings.SimulationsDone == 0) {
     res.MaxLevelDamage = t.largest;
     res.TotalDamage = t.damage;
@@ -208,6 +129,80 @@ void AdvanceProgressBar(Results& res, CalcProgress& progress) {
 
 }  // namespace
 
+int32_t HistoryPointsInUse(const ProgramState& s) {
+  const LoadingData& ld = s.loadingData;
+  const int32_t available = ld.HistoryPoints.empty() ? 0 : static_cast<int32_t>(ld.HistoryPoints.size()) - 1;
+  return std::clamp<int32_t>(s.loadingDatabase.BatchPointCount[SelectedBatchOf(s)], 0, available);
+}
+
+float SingleCaseHistoryScale(const LoadingData& ld) { return ld.ScalingFactorMax * ld.ScalingFactorApplied; }
+
+void CountedRangeExtremes(const float* ranges, int32_t c, float& largest, float& smallest) {
+  float mx = 0.0f, mn = 10000.0f;
+  for (int32_t j = 1; j <= c; ++j) {
+    if (ranges[j] > mx) mx = ranges[j];
+    if (ranges[j] < mn) mn = ranges[j];
+  }
+  largest = mx;
+  smallest = mn;
+}
+
+bool SetUpHistoryPoint(const ProgramState& s, const float* ranges, const float* means, int32_t c, float rangeMax,
+                       bool lastPoint, HistoryPoint& hp) {
+  const MaterialData& md = s.materialData;
+  const float L = s.loadingUnits.LoadToStressFactor, tf = md.ThicknessFactor;
+  CycleRule& rule = hp.rule;
+  rule.h = s.loadingData.HistoryScaleUsed;
+  rule.absH = std::fabs(rule.h);
+  rule.L = L;
+  rule.kf = s.componentData.Kf;
+  rule.su = md.SuUsed;
+  rule.sy = md.SyUsed;
+  hp.seN = s.results.NotchedEnduranceRange;
+  hp.lastPoint = lastPoint;
+  rule.m = md.SNExponent;
+  rule.mExt = md.SNExtensionExponent;
+  const float smR = DataMeanStress(md, hp.seN);
+  const float extension = hp.seN * md.SNExtensionRatio;
+  rule.accountMean = s.analysisOptions.MeanStressOption == mean_stress_option::kAccount;
+  hp.fR = 1.0f;
+  hp.fM = 1.0f;
+  if (rule.accountMean) {
+    if (!WholeHistoryFactor(s, ranges, means, c, hp)) return false;
+    hp.fR = DataMeanStressFactor(md.SuUsed, smR);
+  }
+  rule.extensionLimit = extension * hp.fR * tf;
+  rule.enduranceLimit = hp.seN * hp.fR * tf;
+  rule.numerator = tf * hp.fR * hp.seN;
+  hp.belowLimit = s.mcsSettings.NeglectFatigueLimit == 0 &&
+                  BelowLimit(rule.enduranceLimit, L * hp.fM * rule.absH * rangeMax);
+  return true;
+}
+
+LoopTotals BelowLimitTotals() {
+  LoopTotals t;
+  t.damage = calc::kBelowLimitDamage;
+  return t;
+}
+
+void StoreHistoryLife(ProgramState& s, int32_t c, const LoopTotals& t) {
+  Results& res = s.results;
+  if (t.damaged) res.InfiniteLifeFlag = 0;
+  if (t.damage > 0.0f) {
+    // d / D as Single; a quotient beyond Single (cycles whose damage is
+    // barely above 0) is the infinite life, and so shown.
+    const double quotient = static_cast<double>(s.analysisOptions.DamageToFailure) / t.damage;
+    res.LifeBlocks = calc::StoreLife(quotient);
+    if (!std::isfinite(static_cast<float>(quotient))) res.InfiniteLifeFlag = 1;
+    // With no cycle counted there is nothing to fail: the life in cycles is infinite.
+    res.LifeCycles = c > 0 ? calc::StoreLife(static_cast<double>(res.LifeBlocks) * c) : calc::kInfiniteLife;
+  } else {  // no cycle does damage: the life is infinite
+    res.LifeBlocks = calc::kInfiniteLife;
+    res.LifeCycles = calc::kInfiniteLife;
+    res.InfiniteLifeFlag = 1;
+  }
+}
+
 void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   LoadingData& ld = s.loadingData;
   Results& res = s.results;
@@ -220,7 +215,7 @@ void CalcDamageHistory(ProgramState& s, Host& host, CalcProgress& progress) {
   if (s.mcsSettings.SimulationsDone == 0 && res.LevelDamage.size() < static_cast<size_t>(c) + 1) {
     res.LevelDamage.resize(static_cast<size_t>(c) + 1, 0.0f);
   }
-  const float step = SetUpMasterCurve(s, host, ld.HistoryScaleUsed, ld.ScalingFactorMax * ld.ScalingFactorApplied,
+  const float step = SetUpMasterCurve(s, host, ld.HistoryScaleUsed, SingleCaseHistoryScale(ld),
                                       ld.ScalingFactorMin, ld.ScalingFactorMax, ld.ScalingFactorMin);
   const int points = MasterPointCount(ao);
   for (int p = 1; p <= points; ++p) {

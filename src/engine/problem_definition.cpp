@@ -121,9 +121,7 @@ bool ConfirmLoadingOnCommit(ProgramState& s, Host& host) {
     if (answer == kAnswerYes) {
       s.loadingData.DistQInput = 3.0f;
       s.loadingData.DistRInput = 3.0f;
-      s.loadingDbState.SelectedLoadingBatch = 0;
-      s.loadingDbState.LoadingSource = 2;
-      s.jobTexts.LoadingName = "???";
+      LeaveBatchForKeyboard(s);
       return true;
     }
   }

@@ -35,11 +35,15 @@ double LoadingDensity(int distributionType, double s, double q, double r) {
   return std::exp(-(d * d / 2.0) / (r * r)) / s / r / std::sqrt(2.0 * kPi);
 }
 
-bool TypedDistributionPlaceable(const LoadingData& loading) {
-  if (loading.DistributionType == kBeta) return true;
-  if (loading.DistR == 0) return false;
-  const float smax = Sng(TypedSmax(loading.DistributionType, loading.DistQ, loading.DistR));
+bool TypedDistributionPlaceable(int distributionType, float q, float r) {
+  if (distributionType == kBeta) return true;
+  if (r == 0) return false;
+  const float smax = Sng(TypedSmax(distributionType, q, r));
   return std::isfinite(smax) && smax > 0;
+}
+
+bool TypedDistributionPlaceable(const LoadingData& loading) {
+  return TypedDistributionPlaceable(loading.DistributionType, loading.DistQ, loading.DistR);
 }
 
 void NormaliseTypedDistribution(LoadingData& loading) {

@@ -19,6 +19,8 @@ double LoadingDensity(int distributionType, double s, double q, double r);
 // be placed on s: its largest stress range is a positive finite Single. A
 // shape of 0 (R = 0) has none. Beta has nothing to place and always can.
 bool TypedDistributionPlaceable(const LoadingData& loading);
+// The same for a distribution of the type with Q = q (in stress) and R = r.
+bool TypedDistributionPlaceable(int distributionType, float q, float r);
 
 // Places a Weibull or log-normal distribution typed with DistQ and DistR (in
 // stress) on s: StressRangeTo := the largest stress range Smax, DistQ := q

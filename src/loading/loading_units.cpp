@@ -1,15 +1,10 @@
 #include "loading/loading_units.h"
 
 #include <string>
-#include <utility>
 
 #include "loading/selected_batch.h"
+#include "loading/stress_pair.h"
 #include "program_state.h"
-
-namespace {
-// The micro sign (Windows-1252 code 181) of the strain units.
-constexpr const char* kMicro = "\xC2\xB5";
-}  // namespace
 
 void FollowLoadingUnits(ProgramState& s) {
   LoadingUnits& lu = s.loadingUnits;
@@ -29,8 +24,8 @@ void FollowLoadingUnits(ProgramState& s) {
     lu.LoadUnitFactor = 1000000.0f / e;
     lu.LoadToStressFactor = 1.0f;
   }
-  lu.LoadUnitBracket = std::string("[") + kMicro + "str]";
-  lu.LoadUnit = std::string(kMicro) + "str";
+  lu.LoadUnitBracket = std::string("[") + kMicroSign + "str]";
+  lu.LoadUnit = std::string(kMicroSign) + "str";
 }
 
 void RescaleStrainLoading(ProgramState& s, float oldE) {
@@ -42,13 +37,5 @@ void RescaleStrainLoading(ProgramState& s, float oldE) {
   ld.StressMinOrMean *= ratio;
   ld.StressRange = ld.StressRangeTo;
   ld.StressMinOrMeanInput = ld.StressMinOrMean;
-  const float mode = ld.StressInputMode;
-  ld.SpectrumSmax = ld.StressRange / mode + ld.StressMinOrMean;
-  ld.SpectrumSmin = ld.StressRange / mode * (1 - mode) + ld.StressMinOrMean;
-  ld.LoadSmax = ld.SpectrumSmax;
-  ld.LoadSmin = ld.SpectrumSmin;
-  if (ld.SpectrumSmax < ld.SpectrumSmin) {
-    std::swap(ld.SpectrumSmax, ld.SpectrumSmin);
-    std::swap(ld.LoadSmax, ld.LoadSmin);
-  }
+  DeriveStressPair(ld);
 }

@@ -2,6 +2,9 @@
 
 struct ProgramState;
 
+// The micro sign (Windows-1252 code 181) of the strain units, in UTF-8.
+inline constexpr const char* kMicroSign = "\xC2\xB5";
+
 // The loading's unit texts and factors (LoadingUnits).
 
 // A loading given as stress (LoadQuantity "Stress ") takes the stress unit of

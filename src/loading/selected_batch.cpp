@@ -7,3 +7,9 @@
 int SelectedBatchOf(const ProgramState& s) {
   return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
 }
+
+void LeaveBatchForKeyboard(ProgramState& s) {
+  s.loadingDbState.SelectedLoadingBatch = 0;
+  s.loadingDbState.LoadingSource = 2;
+  s.jobTexts.LoadingName = "???";
+}

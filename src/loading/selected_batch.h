@@ -9,3 +9,7 @@ struct ProgramState;
 
 // The selected batch, kept within the loading database's rows.
 int SelectedBatchOf(const ProgramState& s);
+
+// The loading is given up as a database batch and taken as typed on the
+// keyboard: no batch selected, LoadingSource 2, the loading name "???".
+void LeaveBatchForKeyboard(ProgramState& s);

@@ -4,10 +4,22 @@
 
 #include "loading/loading_records.h"
 
-void DeriveTypedStressPair(LoadingData& l) {
+namespace {
+
+void SetPair(LoadingData& l, float range, float minOrMean) {
   const float mode = l.StressInputMode;
-  const float part = l.StressRangeTo / mode;
-  l.SpectrumSmax = part + l.StressMinOrMeanInput;
-  l.SpectrumSmin = part * (1 - mode) + l.StressMinOrMeanInput;
+  const float part = range / mode;
+  l.SpectrumSmax = part + minOrMean;
+  l.SpectrumSmin = part * (1 - mode) + minOrMean;
   if (l.SpectrumSmax < l.SpectrumSmin) std::swap(l.SpectrumSmax, l.SpectrumSmin);
 }
+
+}  // namespace
+
+void DeriveStressPair(LoadingData& l) {
+  SetPair(l, l.StressRange, l.StressMinOrMean);
+  l.LoadSmax = l.SpectrumSmax;
+  l.LoadSmin = l.SpectrumSmin;
+}
+
+void DeriveTypedStressPair(LoadingData& l) { SetPair(l, l.StressRangeTo, l.StressMinOrMeanInput); }

@@ -44,6 +44,14 @@ void FitLowerTail(ProgramState& s, Host& host);
 // LifeAtReliability is 0.
 void CalcReliabilityMeasures(ProgramState& s);
 
+// The density of the fitted law (kind LifeFitKind, parameters LifeFitPar1
+// and LifeFitPar2) at the normalised life t = T / SampleMax.
+double FittedDensity(const McsResults& r, float t);
+
+// Its area over 0 .. 1: the trapezoid rule in steps of 1E-04, the density at
+// 0 taken as 0, summed as Single.
+float FittedDensityArea(const McsResults& r);
+
 // The standard-normal quantile of p by interpolation in the program's table
 // of 51 rows (0.0001 .. 0.99999); p outside the table takes its end rows.
 float CalcNormalQuantile(float p);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime/runtime_random.h"
+
 // Options, seeds and counters of the Monte Carlo simulation.
 struct McsSettings {
   int32_t SimulationCount = 10000;
@@ -25,6 +27,9 @@ struct McsSettings {
   double SeedK = 0.0;
   int16_t NumRandomVars = 0;
   float SeNotched = 0.0f;
+  // The runtime's own random function, never reseeded; it varies the seeds
+  // of a simulation with a random start.
+  RuntimeRandom StartRandom;
 
   bool operator==(const McsSettings&) const = default;
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/gamma.h"
+#include "loading/gamma.h"
 #include "platform/runtime/sng.h"
 
 namespace {

@@ -113,12 +113,20 @@ double FittedLevelAt(const McsResults& r, const Density& d, float area, float T)
 
 }  // namespace
 
+double FittedDensity(const McsResults& r, float t) {
+  return CalcProbabilityDensity(r.LifeFitKind, r.LifeFitPar1, r.LifeFitPar2, t);
+}
+
+float FittedDensityArea(const McsResults& r) {
+  return AreaOf([&r](float x) { return FittedDensity(r, x); });
+}
+
 void CalcReliabilityMeasures(ProgramState& s) {
   McsResults& r = s.mcsResults;
   McsDisplay& view = s.mcsDisplay;
   if (r.LifeAtReliability == 0.0f) view.ReliabilityInputMode = 0;
-  const Density d = [&r](float x) { return CalcProbabilityDensity(r.LifeFitKind, r.LifeFitPar1, r.LifeFitPar2, x); };
-  const float area = AreaOf(d);
+  const Density d = [&r](float x) { return FittedDensity(r, x); };
+  const float area = FittedDensityArea(r);
   const bool fitted = r.LifeFitKind == 2 || r.LifeFitKind == 3;
   // A law without area over the tail gives no figures: they stay as they were.
   if (fitted && !(area > 0.0f && std::isfinite(area))) return;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "loading/distribution_blocks.h"
 #include "program_state.h"
 
 namespace {
@@ -84,35 +87,69 @@ TEST(LoadQuantity, AbandonedBatchTurnsStrainsIntoStresses) {
   EXPECT_EQ(stress.loadingData.StressRangeTo, 1000.0f) << "stresses stay";
 }
 
-TEST(DistributionLaw, ChangeNamesTheLawAndKeepsUnfittedParameters) {
+// A Beta of relative Q and R over ranges up to `top` MPa, as typed.
+ProgramState BetaLoading(float q, float r, float top) {
   ProgramState s;
   LoadingData& ld = s.loadingData;
-  ld.DistQ = 2;
-  ld.DistR = 3;
-  ld.DistQInput = 2;
-  ld.DistRInput = 3;
-  const DistributionLaw before = DistributionLawOf(s);
-  ChangeDistributionLaw(s, 2);
-  EXPECT_EQ(ld.DistributionType, 2);
-  EXPECT_EQ(ld.DistributionName, "Weibull ");
-  EXPECT_EQ(s.loadingDistributionBlocks.DistKindCode, 1.0f);
-  EXPECT_EQ(s.loadingDistributionBlocks.DistBlockCount, 10);
-  EXPECT_EQ(s.loadingDistributionBlocks.DistLowestLevel, 0.1);
-  EXPECT_EQ(ld.DistQ, 2.0f) << "no fit made: Q stays";
-  EXPECT_EQ(ld.DistR, 3.0f);
-  ld.DistQ = 7;
-  ld.DistQInput = 7;
-  RestoreDistributionLaw(s, before);
-  EXPECT_EQ(ld.DistributionType, 1);
-  EXPECT_EQ(ld.DistributionName, "Beta ");
-  EXPECT_EQ(ld.DistQ, 2.0f);
-  EXPECT_EQ(ld.DistQInput, 2.0f);
+  ld.DistQ = ld.DistQInput = q;
+  ld.DistR = ld.DistRInput = r;
+  ld.StressRangeTo = top;
+  return s;
+}
 
-  ld.DistQ = 0;  // nothing to convert
-  s.loadingDistributionBlocks.DistBlockCount = 0;
-  ChangeDistributionLaw(s, 3);
-  EXPECT_EQ(ld.DistributionName, "Log-norm ");
+TEST(DistributionLaw, ChangeConvertsThroughTheBlocksWithQBackInStress) {
+  for (int16_t type : {2, 3}) {
+    ProgramState s = BetaLoading(2, 5, 200);
+    // The same cut and fit by themselves give the relative parameters.
+    ProgramState fit = s;
+    fit.loadingDistributionBlocks.DistKindCode = 1;
+    fit.loadingDistributionBlocks.DistBlockCount = 10;
+    fit.loadingDistributionBlocks.DistLowestLevel = 0.1;
+    fit.loadingData.DistributionType = type;
+    DiscretizeLoadingDistribution(fit);
+    ASSERT_TRUE(FitLoadingDistribution(fit));
+
+    ASSERT_TRUE(ChangeDistributionLaw(s, type)) << type;
+    const LoadingData& ld = s.loadingData;
+    EXPECT_EQ(ld.DistributionType, type);
+    EXPECT_EQ(ld.DistributionName, type == 2 ? "Weibull " : "Log-norm ");
+    EXPECT_EQ(s.loadingDistributionBlocks.DistKindCode, 1.0f);
+    const float q = fit.loadingData.DistQ;
+    EXPECT_FLOAT_EQ(ld.DistQ, type == 2 ? q * 200 : q + std::log(200.0f));
+    EXPECT_EQ(ld.DistR, fit.loadingData.DistR);
+    EXPECT_EQ(ld.DistQInput, ld.DistQ);
+    EXPECT_EQ(ld.DistRInput, ld.DistR);
+  }
+}
+
+TEST(DistributionLaw, AConversionThatCannotBeMadeKeepsTheLaw) {
+  // All of a steep Weibull's weight in the top block: no blocks to fit.
+  ProgramState s = BetaLoading(0.01f, 2, 200);
+  s.loadingData.DistributionType = 2;
+  s.loadingData.DistributionName = "Weibull ";
+  const LoadingData kept = s.loadingData;
+  EXPECT_FALSE(ChangeDistributionLaw(s, 1));
+  EXPECT_EQ(s.loadingData, kept);
+  // No stress range to turn a Weibull's scale back into stress.
+  ProgramState flat = BetaLoading(2, 5, 0);
+  const LoadingData flatKept = flat.loadingData;
+  EXPECT_FALSE(ChangeDistributionLaw(flat, 2));
+  EXPECT_EQ(flat.loadingData, flatKept);
+  EXPECT_TRUE(ChangeDistributionLaw(flat, 1)) << "a Beta stays relative";
+}
+
+TEST(DistributionLaw, ChangeWithoutParametersNamesTheLaw) {
+  ProgramState s = BetaLoading(2, 3, 100);
+  const DistributionLaw before = DistributionLawOf(s);
+  s.loadingData.DistQ = 0;  // nothing to convert
+  EXPECT_TRUE(ChangeDistributionLaw(s, 3));
+  EXPECT_EQ(s.loadingData.DistributionName, "Log-norm ");
   EXPECT_EQ(s.loadingDistributionBlocks.DistBlockCount, 0);
+  RestoreDistributionLaw(s, before);
+  EXPECT_EQ(s.loadingData.DistributionType, 1);
+  EXPECT_EQ(s.loadingData.DistributionName, "Beta ");
+  EXPECT_EQ(s.loadingData.DistQ, 2.0f);
+  EXPECT_EQ(s.loadingData.DistQInput, 2.0f);
 }
 
 TEST(DistributionLaw, QFaultByLaw) {

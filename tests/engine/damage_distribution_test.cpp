@@ -4,7 +4,7 @@
 
 #include "engine/damage.h"
 #include "engine/engine_jobs.h"
-#include "engine/gamma.h"
+#include "loading/gamma.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/gamma.h"
+#include "loading/gamma.h"
 
 namespace {
 

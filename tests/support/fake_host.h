@@ -30,7 +30,13 @@ class FakeHost : public Host {
   int MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
              const std::string& title) override;
   void Beep() override { ++beeps; events.push_back("Beep"); }
-  void DoEvents() override { ++doEventsCalls; }
+  // Pending events: onDoEvents, when set, acts as the user would while they
+  // are processed (for example presses a button).
+  void DoEvents() override {
+    ++doEventsCalls;
+    if (onDoEvents) onDoEvents();
+  }
+  std::function<void()> onDoEvents;
 
   std::string ShowOpen(const FileDialogRequest& request) override;
   std::string ShowSave(const FileDialogRequest& request) override;

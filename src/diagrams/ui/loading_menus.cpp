@@ -8,6 +8,7 @@
 #include "diagrams/display_choices.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "loading/ui/batch_question.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "platform/draw/surface.h"
@@ -22,9 +23,6 @@ namespace {
 constexpr const char* kCannotConvert =
     "The current Data Batch cannot be converted.\r"
     "Do you want to abandon the data?  ";
-constexpr const char* kAbandonForLaw =
-    "Would you like to abandon the data batch\r"
-    "and input arbitrary parameters through the keyboard?";
 constexpr const char* kNoMasterCurve =
     "Master Curve cannot be determined for Load parameter if Weibull or Log-normal distribution is selected.\r"
     "Would you lie to continue?";
@@ -63,14 +61,7 @@ bool ResultFramesPanel::AbandonBatchForLaw() {
   const LoadingFramesPanel& lf = main.loadingFrames();
   if (TypedSingle(lf.DTt(0).Text()) == db.BatchQ[batch] && TypedSingle(lf.DTt(1).Text()) == db.BatchR[batch])
     return true;
-  const int answer =
-      AlertBox(s.shellState, main.host(), kAbandonForLaw, MsgButtons::YesNo, MsgIcon::Question, 1, kLoadingTitle);
-  if (answer != kAnswerYes) return false;
-  s.loadingDbState.SelectedLoadingBatch = 0;
-  s.loadingDbState.LoadingSource = 2;
-  s.jobTexts.LoadingName = "???";
-  main.dataBox().Loadt.SetText(s.jobTexts.LoadingName);
-  return true;
+  return AskToLeaveLoadingBatch(main);
 }
 
 // Item k is law k + 1. A master curve cannot take Weibull or log-normal: No
@@ -82,7 +73,7 @@ void ResultFramesPanel::ChooseDistributionLaw(int index) {
   LoadingFramesPanel& lf = main.loadingFrames();
   const DistributionLaw before = DistributionLawOf(s);
   const std::string caption = lf.frm_Distr.Caption();
-  ChangeDistributionLaw(s, index + 1);
+  if (!ChangeDistributionLaw(s, index + 1)) return;  // nothing converted: the law stays, nothing is drawn
   lf.frm_Distr.SetCaption("Loading: " + s.loadingData.DistributionName + "Distribution");
   if (s.analysisOptions.AnalysisMode == 2 && index + 1 >= 2) {
     const int answer = main.host().MsgBox(kNoMasterCurve, MsgButtons::YesNo, MsgIcon::Question, 1, kLoadingTitle);
@@ -108,6 +99,7 @@ void ResultFramesPanel::Pic_Distr_Click() {
     return;
   }
   DrawDistributionDiagram(main, lf.Pic_Distr.surface(), s.loadingDbState.SelectedLoadingBatch);
+  lf.Pic_Distr.SetFocus();
   lf.Pic_Distr.surface().Refresh();
   main.host().DoEvents();
   EnableControl(main.menus().mnu_Run);

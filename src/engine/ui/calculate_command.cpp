@@ -15,6 +15,7 @@
 #include "loading/ui/loading_services.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "montecarlo/mcs_view_rules.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
@@ -111,7 +112,7 @@ void OpenSimulationOptions(FormMain& main) {
   // Constant amplitude and distributions have no faster equivalent.
   const bool fastPossible = s.analysisOptions.LoadingType != loading_type::kConstantAmplitude &&
                             s.analysisOptions.LoadingType != loading_type::kDistribution;
-  if (!fastPossible) mcs.FastSimulation = 0;
+  if (!fastPossible) SetSimulationOption(mcs, 3, 0);  // and with it the tag "/NSA"
   opt.chk_StartNo(2).SetEnabled(fastPossible);
   opt.chk_StartNo(3).SetEnabled(fastPossible);
   opt.chk_StartNo(0).SetValue(mcs.RandomStart);

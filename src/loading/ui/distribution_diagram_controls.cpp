@@ -9,6 +9,7 @@
 
 #include "loading/distribution_shape.h"
 #include "loading/ui/distribution_diagram.h"
+#include "loading/stress_entries.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "platform/draw/surface.h"
@@ -72,7 +73,7 @@ void FillParameterRow(FormMain& main, const PictureSpot& spot, int index, float 
 void FillStressRow(FormMain& main, const PictureSpot& spot, int index, float x, float y, float range) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
-  const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
+  const float v = ShownStressRange(s, range);
   FillValueRow(s, spot, lf.DTSmax(index), lf.DTSmaxt(index), v, x, y);
   lf.DTSmaxt(index).SetBackColor(s.colourSettings.ColourLoading);
 }

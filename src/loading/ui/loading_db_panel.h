@@ -1,18 +1,37 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/form.h"
 
 class FormMain;
 
-// The loading-database browser `frm_Load_Dbase` and the loading previews.
+// The loading-database browser `frm_Load_Dbase` and the loading previews:
+// one batch at a time with its values, stepping through the batches, a jump
+// to a typed batch number, small previews of the batch's history, spectrum
+// and distribution, and Select, which takes the batch into the job.
 class LoadingDbPanel {
  public:
   explicit LoadingDbPanel(FormMain& main);
 
-  // Will take the browsed batch as the job's loading.
-  void Cmd_Load_Db_OK_Click();
-  // Will show the batch `batch` of the loading database in the browser.
+  // Fills the frame with batch `batch` (1 .. LoadingBatchCount) and turns
+  // the Show button back to "S&how"; the preview frames stay as they are.
   void ShowLoadingDbBatch(int batch);
+  // The next batch (after the last the first), the previous one (before the
+  // first the last); both hide the previews.
+  void Cmd_Load_Db_Next_Click();
+  void Cmd_Load_Db_Prev_Click();
+  // A typed batch number (the nearest whole number) is shown; anything else
+  // beeps and the box shows the batch on show again.
+  void txt_Load_Db_LostFocus();
+  // Show: reads the browsed batch's history into the browser's own array
+  // (the job's history stays) and draws the three previews; Hide.
+  void Cmd_Load_Db_Show_Click();
+  // Close: back to the data services, which close as their Cancel does.
+  void Cmd_Load_Db_Cancel_Click();
+  // Select: takes the browsed batch as the job's loading (TakeBrowsedBatch)
+  // and shows the job with it.
+  void Cmd_Load_Db_OK_Click();
 
   FormMain& main;
   Frame& frm_Load_Dbase;
@@ -45,4 +64,18 @@ class LoadingDbPanel {
   PictureBox& Pic_SpectrSH;
   Frame& frm_DistrSH;
   PictureBox& Pic_DistrSh;
+
+ private:
+  void HidePreviewFrames();
+  // The pending events, then whether the browser is still up to go on.
+  bool YieldAndStillUp();
+  void PlacePreviewFrames();
+  void DrawPreviews(int batch);
+  // The screen once a batch has been taken.
+  void ShowYoungModulus();
+  void ShowTakenBatch();
+
+  // The browsed batch's history as the preview draws it.
+  std::vector<float> previewPoints_;
+  bool showing_ = false;  // Show is at work (it yields to events)
 };

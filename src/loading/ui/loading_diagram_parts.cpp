@@ -53,10 +53,12 @@ float PictureSpot::Top(double y) const { return Sng(TwipsFromTop(surface, y, hei
 double PictureSpot::X(float left) const { return UserXAt(surface, left, width); }
 double PictureSpot::Y(float top) const { return UserYAt(surface, top, height); }
 
-void TakeDiagramColour(TextBox& box, const PictureSpot& spot) {
+int32_t DiagramColourUnder(const TextBox& box, const PictureSpot& spot) {
   const int32_t colour = spot.surface.Point(spot.X(box.Left()), spot.Y(box.Top()));
-  box.SetBackColor(colour == -1 ? spot.surface.BackColor() : colour);
+  return colour == -1 ? spot.surface.BackColor() : colour;
 }
+
+void TakeDiagramColour(TextBox& box, const PictureSpot& spot) { box.SetBackColor(DiagramColourUnder(box, spot)); }
 
 void SetTip(Control& control, const std::string& tip, const ProgramState& s) {
   control.SetToolTipText(s.shellState.ToolTipMode == 1 ? std::string() : tip);
@@ -66,28 +68,35 @@ float ValueBoxWidth(const std::string& text, const ProgramState& s) {
   return static_cast<float>(text.size()) * 100 * s.layoutScales.FontScale;
 }
 
+std::string StressValueText(float v) { return Format(v, kValueMask); }
+
+std::string StressCaption(const ProgramState& s, float v) { return Format(v, kCaptionMask) + s.loadingUnits.LoadUnit; }
+
+std::string MeanRowPrefix(const ProgramState& s) {
+  return (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
+}
+
 void FillValueRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float value, float x,
                   float y) {
   label.SetLeft(spot.Left(x));
   label.SetTop(spot.Top(y));
-  label.SetCaption(Format(value, kCaptionMask) + s.loadingUnits.LoadUnit);
+  label.SetCaption(StressCaption(s, value));
   box.SetLeft(label.Left());
   box.SetTop(label.Top());
-  box.SetText(Format(value, kValueMask));
+  box.SetText(StressValueText(value));
   box.SetWidth(ValueBoxWidth(box.Text(), s));
 }
 
 void FillMeanRow(const ProgramState& s, const PictureSpot& spot, Label& label, TextBox& box, float x, float y) {
-  const std::string prefix =
-      (s.loadingData.StressInputMode == 2 ? "Mean " : "Min. ") + s.loadingUnits.LoadQuantity + "=  ";
+  const std::string prefix = MeanRowPrefix(s);
   const float v = s.loadingData.StressMinOrMeanInput * s.loadingUnits.LoadUnitFactor;
   label.SetLeft(spot.Left(x));
   label.SetTop(spot.Top(y));
   label.SetCaption(prefix);
   box.SetLeft(label.Left() + label.Width());
   box.SetTop(label.Top());
-  box.SetText(Format(v, kValueMask));
+  box.SetText(StressValueText(v));
   box.SetWidth(ValueBoxWidth(box.Text(), s));
   TakeDiagramColour(box, spot);
-  label.SetCaption(prefix + Format(v, kCaptionMask) + s.loadingUnits.LoadUnit);
+  label.SetCaption(prefix + StressCaption(s, v));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "loading/diagram_placement.h"
@@ -50,12 +51,21 @@ struct PictureSpot {
 // A value box lying on a diagram takes the colour of the diagram at its upper
 // left corner, or the picture's back colour where that corner lies outside it.
 void TakeDiagramColour(TextBox& box, const PictureSpot& spot);
+int32_t DiagramColourUnder(const TextBox& box, const PictureSpot& spot);
 
 // The tool tip, emptied while tool tips are hidden (ToolTipMode 1).
 void SetTip(Control& control, const std::string& tip, const ProgramState& s);
 
 // Width of a value box sized to its text: 100 x FontScale twips a character.
 float ValueBoxWidth(const std::string& text, const ProgramState& s);
+
+// A stress as the value rows show it: the number alone ("####0.0#") in a
+// box, with two blanks and the loading unit in a label.
+std::string StressValueText(float v);
+std::string StressCaption(const ProgramState& s, float v);
+// The mean row's label before its value: "Mean " (amplitude and mean) or
+// "Min. " (range and minimum), the loading quantity and "=  ".
+std::string MeanRowPrefix(const ProgramState& s);
 
 // A stress value lying on a diagram: the label shows it with its unit, the
 // box the number alone over the label's number and as wide as it, both with

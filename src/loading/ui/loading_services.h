@@ -9,7 +9,9 @@
 class FormMain;
 class Surface;
 
-// Will read the loading database of the data folder into the records.
+// Reads the loading database of the folder DatabaseDir into the records
+// (ReadLoadingDatabase of loading_db_file.h); when that gives up a selected
+// batch, "&Run" and the data services' step button are disabled.
 void ReadLoadingDatabase(FormMain& main);
 
 // The loading diagrams. `target` is the screen picture of the diagram

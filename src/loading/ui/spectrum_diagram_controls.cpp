@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "loading/stress_entries.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/spectrum_diagram.h"
@@ -18,7 +19,7 @@ namespace {
 void FillStressRow(FormMain& main, const PictureSpot& spot, int index, float range, float x, float y) {
   const ProgramState& s = main.state();
   LoadingFramesPanel& lf = main.loadingFrames();
-  const float v = range * s.loadingUnits.LoadUnitFactor / s.loadingData.StressInputMode;
+  const float v = ShownStressRange(s, range);
   FillValueRow(s, spot, lf.SSmax(index), lf.SSmaxt(index), v, x, y);
   TakeDiagramColour(lf.SSmaxt(index), spot);
 }

@@ -165,7 +165,7 @@ void DataServicePanel::OpenDatabase() {
     return;
   }
   if (!Fatigue()) {
-    s.loadingDbState.LoadingBatchCount = 0;
+    // A read that fails keeps the database in memory, with its folder.
     ReadLoadingDatabase(main);
     if (s.loadingDbState.LoadingBatchCount >= 1) {
       EnableControl(chk_Input_Dbase);

@@ -13,7 +13,7 @@ constexpr ControlDef kMcsOptions[] = {
     Font(CheckDef("chk_StartNo", 3, "Frm_MCS_opt", 840, 1200, 2415, 330, "Fast Simulation Algorithm"), 9),
     Font(LabelDef("No_simul", -1, "Frm_MCS_opt", 840, 1680, 1296, 216, "Sample Size  =  ", false), 9),
     Font(BoxDef("No_simult", -1, "Frm_MCS_opt", 2520, 1680, 735, 315, "", false), 9),
-    ButtonDef("cmd_MCS_opt", 0, "Frm_MCS_opt", 720, 2400, 1095, 375, "&Run"),       // chosen
+    ButtonDef("cmd_MCS_opt", 0, "Frm_MCS_opt", 720, 2400, 1095, 375, "O&K"),       // chosen geometry
     ButtonDef("cmd_MCS_opt", 1, "Frm_MCS_opt", 2280, 2400, 1095, 375, "&Cancel"),   // chosen geometry
 };
 }  // namespace

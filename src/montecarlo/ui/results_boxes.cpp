@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "montecarlo/ui/mcs_results_view.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/sng.h"
@@ -45,7 +46,10 @@ void Res_probT_KeyDown(FormShow& show, int, int& keyCode) {
 }
 
 void Res_probT_LostFocus(FormShow& show, int index) {
-  if (index != kReferenceLifeBox) return;
+  if (index != kReferenceLifeBox) {
+    show.mcsResults().Res_probT_LostFocus(index);
+    return;
+  }
   ProgramState& s = show.state();
   McsDisplay& d = s.mcsDisplay;
   if (d.ResultsBoxBusy == 1) return;
@@ -66,5 +70,3 @@ void Res_probT_LostFocus(FormShow& show, int index) {
   show.testData().DrawTestDataDiagram(show.pic_diag.surface());
   d.ResultsBoxBusy = 0;
 }
-
-void ShowMCSResults(FormMain&) {}

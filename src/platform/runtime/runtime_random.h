@@ -13,6 +13,8 @@ class RuntimeRandom {
   // Restarts the sequence from a seed.
   void Randomize(uint32_t seed) { state_ = seed & kMask; }
 
+  bool operator==(const RuntimeRandom&) const = default;
+
  private:
   static constexpr uint32_t kMask = 0xFFFFFF;
   static constexpr uint32_t kStart = 0x2F6B1D;

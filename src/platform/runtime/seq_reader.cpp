@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cmath>
 
-#include "platform/runtime/atomic_file.h"
 #include "platform/runtime/blanks.h"
 #include "platform/runtime/cp1252.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_input.h"
+#include "platform/runtime/seq_items.h"
 #include "platform/runtime/seq_text.h"
-#include "platform/runtime/typed_number.h"
 #include "platform/runtime/whole_numbers.h"
 
 namespace {
@@ -20,28 +19,12 @@ namespace {
 // No file of the program comes near this; a larger one is refused, not loaded.
 constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
-bool FolderExists(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return true;
-  struct stat st {};
-  const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
-  return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-[[noreturn]] void RaiseOpenError(const std::string& path, int err) {
-  if (err == ENOENT) throw RuntimeError(FolderExists(path) ? kErrFileNotFound : kErrPathNotFound, path);
-  throw RuntimeError(RuntimeErrorFromErrno(err), path);
-}
-
 std::string ReadWholeFile(const std::string& path) {
-  // O_NONBLOCK: a named pipe or device in place of the file must be refused
-  // below, not wait for a writer; it does not change reading a regular file.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) RaiseOpenError(path, errno);
+  const int fd = OpenSeqInput(path);
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd, &st) != 0) {
     ::close(fd);
-    throw RuntimeError(kErrPathFileAccess, path);
+    throw RuntimeError(kErrDeviceIO, path);
   }
   if (static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
     ::close(fd);
@@ -66,15 +49,6 @@ std::string ReadWholeFile(const std::string& path) {
   }
   ::close(fd);
   return bytes;
-}
-
-// A whole token as a decimal number; an empty item (between commas) reads as 0.
-double ParseNumber(const std::string& token) {
-  double value = 0.0;
-  if (token.empty()) return value;
-  if (!ParseWholeNumber(token, value)) throw RuntimeError(kErrTypeMismatch, token);
-  if (std::isinf(value)) throw RuntimeError(kErrOverflow, token);
-  return value;
 }
 
 }  // namespace
@@ -118,15 +92,11 @@ std::string SeqReader::NumberToken() {
   return token;
 }
 
-double SeqReader::ReadNumber() { return ParseNumber(NumberToken()); }
+double SeqReader::ReadNumber() { return SeqNumberValue(NumberToken()); }
 
 double SeqReader::ReadDouble() { return ReadNumber(); }
 
-float SeqReader::ReadSingle() {
-  const std::optional<float> v = SingleOf(ReadNumber());
-  if (!v) throw RuntimeError(kErrOverflow);
-  return *v;
-}
+float SeqReader::ReadSingle() { return SeqSingleValue(NumberToken()); }
 
 int16_t SeqReader::ReadInteger() { return CInt(ReadNumber()); }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/form_show.h"
 
 #include "layout/ui/layout_services.h"
+#include "montecarlo/ui/mcs_results_view.h"
 #include "montecarlo/ui/results_boxes.h"
 #include "montecarlo/ui/random_variable_dialog.h"
 #include "platform/runtime/runtime_error.h"
@@ -93,8 +94,10 @@ constexpr ControlDef LifeCell(int row, float top) {
 constexpr ControlDef kShowControls[] = {
     Font(FrameDef("frm_diag", "", 0, 10, 9120, 8040, "Life Distribution", false), 10, true, true),  // chosen
     PictureDef("pic_diag", "frm_diag", 120, 240, 8880, 7680),                                         // chosen
+    // The results view places its labels and boxes beside its statistics.
     LabelDef("Res_prob", 0, "pic_diag", 240, 7320, 1335, 255, "Life [cyc]", false),                 // chosen geometry
-    LabelDef("Res_prob", 1, "pic_diag", 4560, 7320, 1815, 255, "Fit:  ", false),                    // chosen
+    Tip(LabelDef("Res_prob", 1, "pic_diag", 4560, 7320, 1815, 255, "Distrib:  No Fit", false),
+        "Right click to fit a PDF"),                                                                // chosen geometry
     BoxDef("Res_probT", 0, "pic_diag", 1680, 7290, 1095, 285, "", false),                           // chosen
     BoxDef("Res_probT", 1, "pic_diag", 2880, 7290, 1095, 285, "", false),                           // chosen
     BoxDef("Res_probT", 2, "pic_diag", 6480, 7290, 1095, 285, "", false),                           // chosen
@@ -232,6 +235,7 @@ FormShow::FormShow(ProgramState& state, Host& host, FormMain& main)
   mnu_prt_doc.onClick = [this] { mnu_prt_doc_Click(*this); };
   mnu_prt_file.onClick = [this] { mnu_prt_file_Click(*this); };
   mnu_CopyScreen.onClick = [this] { mnu_CopyScreen_Click(*this); };
+  mcsResults_ = std::make_unique<McsResultsView>(*this);
 }
 
 FormShow::~FormShow() = default;

@@ -6,6 +6,7 @@
 
 struct ProgramState;
 class FormMain;
+class McsResultsView;
 class TestDataEditorPanel;
 class RandomVariableDialog;
 
@@ -25,6 +26,7 @@ class FormShow : public Form {
 
   ProgramState& state() const { return state_; }
   FormMain& main() const { return main_; }
+  McsResultsView& mcsResults() const { return *mcsResults_; }
   TestDataEditorPanel& testData() const { return *testData_; }
   RandomVariableDialog& randomVariables() const { return *randomVariables_; }  // frm_rand
 
@@ -86,6 +88,7 @@ class FormShow : public Form {
  private:
   ProgramState& state_;
   FormMain& main_;
+  std::unique_ptr<McsResultsView> mcsResults_;
   std::unique_ptr<TestDataEditorPanel> testData_;
   std::unique_ptr<RandomVariableDialog> randomVariables_;
 };

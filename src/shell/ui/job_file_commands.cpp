@@ -72,8 +72,9 @@ void RestoreMaterial(FormMain& main, const JobSources& sources) {
 }
 
 // The job's loading batch is selected again from the loading database of the
-// job's folder; when it is gone, the job's stresses stay as a typed-in
-// constant amplitude.
+// job's folder, with the checks and questions of the browser's Select; when
+// the batch is gone, or the selection does not take it, the job's stresses
+// stay as a typed-in constant amplitude.
 void RestoreLoading(FormMain& main, const JobSources& sources) {
   ProgramState& s = main.state();
   s.loadingDbState.LoadingBatchCount = 0;
@@ -84,9 +85,9 @@ void RestoreLoading(FormMain& main, const JobSources& sources) {
     s.loadingDbState.BrowsedLoadingBatch = sources.loadingBatch;
     browser.ShowLoadingDbBatch(sources.loadingBatch);
     browser.Cmd_Load_Db_OK_Click();
-  } else {
-    GiveUpLoadingRestore(s, main.host());
+    if (s.loadingDbState.SelectedLoadingBatch == sources.loadingBatch) return;
   }
+  GiveUpLoadingRestore(s, main.host());
 }
 
 // The sample size, the random-variable tags and the unit check marks show

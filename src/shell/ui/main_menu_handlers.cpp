@@ -8,6 +8,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
+#include "montecarlo/ui/mcs_results_view.h"
 #include "report/ui/report_commands.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
@@ -41,6 +42,8 @@ constexpr MenuHandler kMainMenuHandlers[] = {
     {"mnu_calculations", [](FormMain& m, int) { mnu_calculations_Click(m); }},
     {"mnu_calculate", [](FormMain& m, int) { mnu_calculate_Click(m); }},
     // Results
+    {"mnu_MCSres_L", [](FormMain& m, int) { mnu_MCSres_L_Click(m); }},
+    {"mnu_MCSres_O", [](FormMain& m, int) { mnu_MCSres_O_Click(m); }},
     {"mnu_propt", [](FormMain& m, int) { mnu_propt_Click(m); }},
     {"mnu_pform", [](FormMain& m, int) { mnu_pform_Click(m); }},
     {"mnu_tobmp", [](FormMain& m, int) { mnu_tobmp_Click(m); }},

@@ -9,7 +9,7 @@
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
-#include "montecarlo/ui/results_boxes.h"
+#include "montecarlo/ui/mcs_results_view.h"
 #include "testdata/sn_fit.h"
 #include "testdata/test_diagram_geometry.h"
 #include "testdata/ui/test_data_captions.h"

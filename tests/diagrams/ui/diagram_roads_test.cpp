@@ -97,10 +97,14 @@ TEST_F(DiagramRoads, MasterCurveOverviewAndBackToTheInputs) {
   Press(analysis.chk_master);
   Press(analysis.Cmd_analysis_next);
   ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
-  // The ends of the varied range as the loading inputs would take them.
-  p.state.loadingData.StressRangeFrom = 150.0f;
-  p.state.loadingData.StressRangeTo = 400.0f;
-  p.state.loadingData.StressRange = 400.0f;
+  // The ends of the varied range, typed as amplitudes: Next has put the
+  // focus into the upper end's box.
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.SSmaxt(0).HasFocus());
+  Enter(lf.SSmaxt(0), "200");
+  Enter(lf.SSmaxt(1), "75");
+  EXPECT_EQ(p.state.loadingData.StressRangeFrom, 150.0f);
+  EXPECT_EQ(p.state.loadingData.StressRangeTo, 400.0f);
   MainMenus& menus = p.main.menus();
   Choose(menus.mnu_calculate);
   ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();

@@ -152,6 +152,7 @@ TEST_F(DisplayMenus, LawChangeOfAnEditedBatchAsksFirst) {
   state.loadingDbState.SelectedLoadingBatch = 1;
   state.loadingDbState.LoadingSource = 1;
   lf.DTt(0).SetText("2");
+  lf.DTt(1).SetText("3");
   RightClick(lf.Pic_Distr, "&Beta Distribution");
   // No further question (the redraw may refuse the parameters it was left
   // with: the log-normal drawn last was placed on s with the typed Q and R).
@@ -172,6 +173,7 @@ TEST_F(DisplayMenus, DistributionParameterChecks) {
                {3, -1.5f, ""},
                {2, 2, ""}};
   state.analysisOptions.LoadingType = 4;
+  state.loadingDbState.LoadingSource = 2;  // typed in: the Q box opens without a question
   lf.frm_Distr.SetVisible(true);
   lf.DTt(0).SetVisible(true);
   for (const Case& c : cases) {

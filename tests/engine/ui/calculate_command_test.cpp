@@ -307,6 +307,7 @@ TEST_F(CalculateTest, ProbabilisticJobOpensTheSimulationOptions) {
     EXPECT_EQ(opt.cmd_MCS_opt(1).Caption(), "&Cancel");
     EXPECT_EQ(state.shellState.UiState, 0);
     EXPECT_EQ(state.mcsSettings.FastSimulation, c.fast ? 1 : 0) << c.type;
+    EXPECT_EQ(state.mcsSettings.FastSimulationTag, c.fast ? "/FSA" : "/NSA") << c.type;
     EXPECT_EQ(opt.chk_StartNo(2).Enabled(), c.fast);
     EXPECT_EQ(opt.chk_StartNo(3).Enabled(), c.fast);
     EXPECT_EQ(opt.chk_StartNo(0).Value(), 0);

@@ -14,21 +14,9 @@
 
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_writer.h"
+#include "support/error_code.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-int ErrorCodeOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.code();
-  }
-  return 0;
-}
-
-}  // namespace
 
 TEST(SeqReader, SettingsLineWrittenAndReadBack) {
   const fs::path path = fs::temp_directory_path() / "seq_reader_settings_test.cfg";

@@ -211,14 +211,17 @@ TEST_F(JobFileCommandsTest, ADatabaseJobReadsItsMaterialDatabaseAgain) {
   EXPECT_TRUE(w.main.menus().mnu_US.Checked());
   EXPECT_FALSE(w.main.menus().mnu_SI.Checked());
 
-  // The loading folder holds no loading database: the job's stresses stay
-  // as a typed-in constant amplitude.
-  ASSERT_EQ(w.host.messages.size(), 1u);
-  EXPECT_EQ(w.host.messages[0].text, "Can't restore the Loading Data");
-  EXPECT_EQ(w.host.messages[0].title, " Opening an Existing Job");
+  // The loading folder holds no loading database: the reader says so, and
+  // the job's stresses stay as a typed-in constant amplitude.
+  ASSERT_EQ(w.host.messages.size(), 2u);
+  EXPECT_EQ(w.host.messages[0].text, "File not found");
+  EXPECT_EQ(w.host.messages[0].title, "Loading Database");
+  EXPECT_EQ(w.host.messages[1].text, "Can't restore the Loading Data");
+  EXPECT_EQ(w.host.messages[1].title, " Opening an Existing Job");
   JobFile expected = JobFileOf(*saver.state);
   expected.LoadingSource = 2;
   expected.LoadingType = 3;
+  expected.LoadingBatch = 0;  // the database read gives up the selection
   EXPECT_TRUE(JobFileOf(*w.state) == expected);
 }
 

@@ -115,11 +115,11 @@ void ToTheInputView(Program& p) {
   ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
 }
 
-// The constant-amplitude range the loading inputs would take (they are not
-// built yet, so the record is set directly).
+// The constant-amplitude range, typed on the spectrum diagram as its
+// amplitude (the box's start mode).
 void SetConstantAmplitudeRange(Program& p, float range) {
-  p.state.loadingData.StressRangeTo = range;
-  p.state.loadingData.StressRange = range;
+  Enter(p.main.loadingFrames().SSmaxt(0), std::to_string(range / 2));
+  EXPECT_EQ(p.state.loadingData.StressRangeTo, range);
 }
 
 // Types the S-N curve: Se as an amplitude, No, m.

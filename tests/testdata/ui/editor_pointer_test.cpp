@@ -127,7 +127,8 @@ TEST_F(EditorPointer, TheSimulationViewGetsItsPlotChoices) {
   EXPECT_FALSE(host.popups[1][2].visible);
   EXPECT_EQ(state.mcsDisplay.McsPlotKind, 1);
   EXPECT_EQ(state.mcsDisplay.McsPlotPaper, 0);
-  EXPECT_EQ(ed.frm_diag.Caption(), "Probability Plot ");
+  // The choice's caption, then the redrawn diagram's title over it.
+  EXPECT_EQ(ed.frm_diag.Caption(), "Probability Plot  {Log-norm}");
   ed.pic_diag.mouseMove(0, 0, X(1), Y(1));
   EXPECT_EQ(set.TestHoverPoint, 0) << "the pointer has no points in this view";
 }

@@ -1,4 +1,4 @@
-#include "engine/gamma.h"
+#include "loading/gamma.h"
 
 #include <cmath>
 #include <limits>

@@ -1,0 +1,59 @@
+#include "loading/scaling_factor.h"
+
+#include <cmath>
+#include <utility>
+
+#include "loading/selected_batch.h"
+#include "platform/runtime/sng.h"
+#include "platform/runtime/typed_number.h"
+#include "program_state.h"
+
+namespace {
+
+// A scaled history value of this magnitude or more is refused.
+constexpr float kScaledLimit = 10000.0f;
+
+// The master curve over the load level as the problem definition sets it:
+// its two ends are typed in the two boxes.
+bool TwoEnds(const AnalysisOptions& a) {
+  return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
+}
+
+bool TooBig(float v, float extreme) { return !(std::fabs(Sng(static_cast<double>(v) * extreme)) < kScaledLimit); }
+
+}  // namespace
+
+ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text) {
+  // A number that no Single holds (NaN) fails the first check.
+  const float v = TypedSingle(text).value_or(kUnfitNumber);
+  const LoadingDatabase& db = s.loadingDatabase;
+  const int b = SelectedBatchOf(s);
+  if (TooBig(v, db.BatchHistoryMax[b]) || TooBig(v, db.BatchHistoryMin[b]) || !std::isfinite(v))
+    return {false, v, "(|RSF| to big)"};
+  if (v == 0) return {false, v, "(RSF = 0)"};
+  if (TwoEnds(s.analysisOptions)) {
+    const LoadingData& l = s.loadingData;
+    const bool inOrder = box == 1 ? std::fabs(v) <= std::fabs(l.ScalingFactorMax)
+                                  : std::fabs(v) >= std::fabs(l.ScalingFactorMin);
+    if (!inOrder) return {false, v, "(RSFmax < RSFmin)"};
+  }
+  return {true, v, ""};
+}
+
+void StoreScalingFactor(ProgramState& s, int box, float value) {
+  LoadingData& l = s.loadingData;
+  l.ScalingFactor = value;
+  if (!TwoEnds(s.analysisOptions)) {
+    l.ScalingFactorMax = value;
+    l.ScalingFactorMin = value;
+  } else if (box == 1) {
+    l.ScalingFactorMin = value;
+  } else {
+    l.ScalingFactorMax = value;
+  }
+  const LoadingDatabase& db = s.loadingDatabase;
+  const int b = SelectedBatchOf(s);
+  l.LoadSmax = value * db.BatchHistoryMax[b];
+  l.LoadSmin = value * db.BatchHistoryMin[b];
+  if (l.LoadSmax < l.LoadSmin) std::swap(l.LoadSmax, l.LoadSmin);
+}

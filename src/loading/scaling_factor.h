@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+struct ProgramState;
+
+// The scaling factor of a stress history, typed in box 0 (the factor, or the
+// upper end of a master curve over the load level) or box 1 (the lower end).
+
+// The title of a refused factor.
+inline constexpr const char* kScalingFactorTitle = " Scaling Factor (RSF)";
+
+// A typed factor checked: `value` is the text's leading number as a Single;
+// `reason` follows "Sorry, Data Incorrect! " when it is refused: "(RSF = 0)"
+// for 0 (also an empty or non-numeric text), "(|RSF| to big)" when the
+// scaled history would reach 10000 (also for a typed number that no Single
+// holds), and for the ends of a master curve over the load level
+// "(RSFmax < RSFmin)" when the lower end would exceed the upper by
+// magnitude. Equal magnitudes pass; signs are not compared.
+struct ScalingFactorEntry {
+  bool accepted;
+  float value;
+  std::string reason;
+};
+ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text);
+
+// Stores an accepted factor: ScalingFactor and, for a master curve over the
+// load level, the end of the box (else both ends); LoadSmax and LoadSmin
+// become the extremes of the selected batch's history times the factor,
+// the larger first.
+void StoreScalingFactor(ProgramState& s, int box, float value);

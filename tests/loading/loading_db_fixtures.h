@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Loading database and stress history files written item by item as the
+// files lay them out, with the numbers as texts (so that a test can put
+// "2.5" or "abc" where a number stands).
+namespace ldb_fixture {
+
+// One batch of "duvdt.dat".
+struct Batch {
+  std::string quantity = "Stress";  // written only in a file of marker -3
+  std::string time = "10", levels = "0", points = "0", historyMax = "0", historyMin = "0";
+  std::vector<std::pair<std::string, std::string>> pairs;  // level stress, level cycles
+  std::string upper = "0", lower = "0", blockCycles = "0", q = "0", r = "0", su = "0";
+  std::string name = "Batch";
+  std::string kind = "0";  // with two unused numbers before it, in a file of a negative marker
+  std::string sy = "0", kf = "0";  // in a file of marker -2 or lower
+};
+
+inline std::string BatchText(int marker, const Batch& b) {
+  std::string t;
+  if (marker == -3) t += "\"" + b.quantity + "\"\r\n";
+  t += b.time + "," + b.levels + "," + b.points + "," + b.historyMax + "," + b.historyMin + "\r\n";
+  for (const auto& [stress, cycles] : b.pairs) t += stress + "," + cycles + "\r\n";
+  t += b.upper + "," + b.lower + "," + b.blockCycles + "," + b.q + "," + b.r + "," + b.su + ",\"" + b.name + "\"\r\n";
+  if (marker < 0) t += "0,0," + b.kind + "\r\n";
+  if (marker <= -2) t += b.sy + "," + b.kf + "\r\n";
+  return t;
+}
+
+// The whole file: the marker and then the count, or (marker above 0) the
+// count alone; `count` -1 writes the number of batches given.
+inline std::string DatabaseText(int marker, const std::vector<Batch>& batches, int count = -1) {
+  const std::string n = std::to_string(count < 0 ? static_cast<int>(batches.size()) : count);
+  std::string t = marker > 0 ? n + "\r\n" : std::to_string(marker) + "\r\n" + n + "\r\n";
+  for (const Batch& b : batches) t += BatchText(marker, b);
+  return t;
+}
+
+// A history batch of n points (extremes as given), of quantity "Stress".
+inline Batch HistoryBatch(const std::string& name, int n, const std::string& max, const std::string& min) {
+  Batch b;
+  b.name = name;
+  b.points = std::to_string(n);
+  b.historyMax = max;
+  b.historyMin = min;
+  return b;
+}
+
+// A block spectrum of levels (relative stress, cycles) with its upper and
+// lower range and cycles per block.
+inline Batch SpectrumBatch(const std::string& name, std::vector<std::pair<std::string, std::string>> levels,
+                           const std::string& upper, const std::string& lower, const std::string& cycles) {
+  Batch b;
+  b.name = name;
+  b.levels = std::to_string(levels.size());
+  b.pairs = std::move(levels);
+  b.upper = upper;
+  b.lower = lower;
+  b.blockCycles = cycles;
+  return b;
+}
+
+// "duvhs.k": title, count, record time and the values, one a line as the
+// runtime prints them.
+inline std::string HistoryText(const std::string& count, const std::string& time,
+                               const std::vector<std::string>& values, const std::string& title = "History") {
+  std::string t = title + "\r\n " + count + " \r\n " + time + " \r\n";
+  for (const std::string& v : values) t += " " + v + " \r\n";
+  return t;
+}
+
+}  // namespace ldb_fixture

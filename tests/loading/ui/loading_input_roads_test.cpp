@@ -1,0 +1,148 @@
+// The loading inputs as a user reaches them in the running program: a
+// constant amplitude typed on its diagram, a distribution typed and turned
+// into another law, a history's scaling factor.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/distribution_blocks.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "platform/runtime/format.h"
+#include "support/scoped_folder.h"
+#include "support/user_road.h"
+
+namespace {
+
+class LoadingInputRoads : public ::testing::Test {
+ protected:
+  ScopedCurrentFolder folder{"loading_input_roads_test"};
+};
+
+std::string CalculatedLife(Program& p) {
+  Choose(p.main.menus().mnu_calculate);
+  EXPECT_TRUE(p.main.dataBox().Result.IsShowing());
+  return p.main.dataBox().Result.Caption();
+}
+
+TEST_F(LoadingInputRoads, ConstantAmplitudeTypedOnItsDiagram) {
+  Program p;
+  Press(p.main.problemDefinition().Cmd_analysis_next);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.Pic_Spectr.IsShowing());
+
+  // SS as a range: the mean label switches to range and minimum.
+  Press(lf.SSmean);
+  EXPECT_EQ(lf.SSmean.Caption(), "Min. Stress =  -50.0  MPa");
+  Press(lf.SSmax(0));
+  ASSERT_TRUE(lf.SSmaxt(0).HasFocus());
+  Enter(lf.SSmaxt(0), "200");
+  Enter(lf.SSmeant, "-100");
+  Press(lf.SSmean);  // back to the mean of the same loading
+  EXPECT_EQ(lf.SSmean.Caption(), "Mean Stress =  0.0  MPa");
+  EXPECT_EQ(lf.SSmax(0).Caption(), "100.0  MPa") << "the amplitude of the range 200";
+  Enter(lf.SSmeant, "0");
+  EXPECT_EQ(p.state.loadingData.LoadSmax, 100.0f);
+  EXPECT_EQ(p.state.loadingData.LoadSmin, -100.0f);
+
+  EXPECT_EQ(CalculatedLife(p), "Fatigue life:   1.768E+5 [cyc] ");
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // A changed stress withdraws the life on show.
+  Enter(lf.SSmaxt(0), "150");
+  EXPECT_FALSE(p.main.dataBox().Result.Visible());
+}
+
+TEST_F(LoadingInputRoads, DistributionTypedThenTurnedIntoAWeibull) {
+  Program p;
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
+  Press(analysis.chk_beta_distrib);
+  Press(analysis.Cmd_analysis_next);  // no distribution batch: typed on the keyboard
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  p.host.messages.clear();
+
+  Press(lf.DT(0));
+  Enter(lf.DTt(0), "2");
+  Press(lf.DT(1));
+  Enter(lf.DTt(1), "5");
+  Press(lf.DTSmax(1));
+  Enter(lf.DTSmaxt(1), "200");
+  Press(lf.DTvolume);
+  Enter(lf.DTvolumet, "1000");
+  const LoadingData& ld = p.state.loadingData;
+  EXPECT_EQ(ld.DistQInput, 2.0f);
+  EXPECT_EQ(ld.DistRInput, 5.0f);
+  EXPECT_EQ(ld.StressRangeTo, 200.0f);
+  EXPECT_EQ(ld.CyclesPerBlock, 1000);
+  EXPECT_EQ(lf.DTvolume.Caption(), "n = 1000 cyc");
+  const std::string betaLife = CalculatedLife(p);
+  EXPECT_EQ(betaLife.rfind("Fatigue life:", 0), 0u) << betaLife;
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  // The Weibull that the Beta's blocks give, relative to Smax.
+  ProgramState fit;
+  fit.loadingData.DistQ = 2;
+  fit.loadingData.DistR = 5;
+  fit.loadingData.DistributionType = 2;
+  fit.loadingDistributionBlocks.DistKindCode = 1;
+  fit.loadingDistributionBlocks.DistBlockCount = 10;
+  fit.loadingDistributionBlocks.DistLowestLevel = 0.1;
+  DiscretizeLoadingDistribution(fit);
+  ASSERT_TRUE(FitLoadingDistribution(fit));
+
+  RightClick(p.host, lf.Pic_Distr, "&Weibull Distribution");
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_EQ(ld.DistributionType, 2);
+  EXPECT_FLOAT_EQ(ld.DistQInput, fit.loadingData.DistQ * 200) << "the scale in MPa";
+  EXPECT_EQ(ld.DistRInput, fit.loadingData.DistR);
+  EXPECT_EQ(lf.frm_Distr.Caption(), "Loading: Weibull Distribution");
+  EXPECT_EQ(lf.DTt(0).Text(), Format(ld.DistQInput, "##0.0##")) << "redrawn with the new Q";
+  EXPECT_EQ(lf.DTt(1).Text(), Format(ld.DistRInput, "##0.0##"));
+  EXPECT_NE(ld.StressRangeTo, 200.0f) << "a typed Weibull's Smax follows from Q and R";
+
+  const std::string weibullLife = CalculatedLife(p);
+  EXPECT_EQ(weibullLife.rfind("Fatigue life:", 0), 0u) << weibullLife;
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+}
+
+TEST_F(LoadingInputRoads, HistoryScalingFactor) {
+  Program p;
+  // A history batch as the loading database's selection leaves it.
+  ProgramState& s = p.state;
+  LoadingDatabase& db = s.loadingDatabase;
+  db.BatchPointCount[3] = 6;
+  db.BatchHistoryMax[3] = 120;
+  db.BatchHistoryMin[3] = -40;
+  db.BatchName[3] = "Axle";
+  s.loadingDbState.LoadingBatchCount = 3;
+  s.loadingDbState.SelectedLoadingBatch = 3;
+  s.loadingDbState.LoadingSource = 1;
+  s.loadingData.HistoryPoints = {0, 10, -40, 120, 0, 60, -20, 0};
+  s.loadingData.SelectedHistoryLength = 6;
+  s.loadingData.LoadedHistoryLength = 6;
+  s.loadingData.HistoryStartFlag = 0;
+  s.jobTexts.LoadingName = "Axle";
+
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
+  Press(analysis.chk_history);
+  Press(analysis.Cmd_analysis_next);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.Pic_Hist.IsShowing());
+  EXPECT_EQ(lf.SHSmax.Caption(), "Smax = 120.0 MPa,  Smin = -40.0 MPa");
+
+  Press(lf.SHSmax);
+  ASSERT_TRUE(lf.SHscalt(0).IsShowing());
+  ASSERT_TRUE(lf.SHscalt(0).HasFocus());
+  lf.SHscalt(0).typeText("2");
+  lf.SHscalt(0).leave();
+  EXPECT_EQ(lf.SHSmax.Caption(), "Smax = 240.0 MPa,  Smin = -80.0 MPa");
+  EXPECT_FALSE(lf.SHscalt(0).Visible());
+  EXPECT_EQ(s.loadingData.ScalingFactor, 2.0f);
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+}
+
+}  // namespace

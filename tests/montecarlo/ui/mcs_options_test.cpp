@@ -1,0 +1,136 @@
+// The simulation options frame driven headless: its check boxes, the number
+// of simulations, Cancel, O&K and the brake.
+
+#include "montecarlo/ui/mcs_options_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+#include "shell/ui/form_show.h"
+#include "support/mcs_replay.h"
+#include "support/scoped_folder.h"
+#include "support/user_road.h"
+
+namespace {
+
+class McsOptionsTest : public ::testing::Test {
+ protected:
+  // A probabilistic constant amplitude with a random Se, the options up.
+  void SetUp() override {
+    Press(main.problemDefinition().chk_end_limit);
+    Press(main.problemDefinition().Cmd_analysis_next);
+    SetRandomVariable(state.randomVariableTable, 1, 1, 0.1f);
+    Choose(main.menus().mnu_calculate);
+    ASSERT_TRUE(opt.Frm_MCS_opt.IsShowing());
+  }
+
+  ScopedCurrentFolder folder{"mcs_options"};
+  Program program;
+  ProgramState& state = program.state;
+  FakeHost& host = program.host;
+  FormMain& main = program.main;
+  McsOptionsPanel& opt = main.mcsOptions();
+};
+
+TEST_F(McsOptionsTest, TheCheckBoxesSetTheOptionsAndTheirTags) {
+  McsSettings& m = state.mcsSettings;
+  opt.chk_StartNo(1).click();
+  EXPECT_EQ(m.NeglectFatigueLimit, 0);
+  EXPECT_EQ(m.McsNeglectFLCopy, 0);
+  EXPECT_EQ(m.FatigueLimitTag, "FL");
+  opt.chk_StartNo(1).click();
+  EXPECT_EQ(m.FatigueLimitTag, "NoFL");
+  opt.chk_StartNo(0).click();
+  EXPECT_EQ(m.RandomStart, 0);
+  EXPECT_FALSE(opt.chk_StartNo(3).Enabled()) << "no faster algorithm for constant amplitude";
+  EXPECT_EQ(m.FastSimulationTag, "/NSA");
+  opt.chk_StartNo(3).SetValue(1);
+  EXPECT_EQ(m.FastSimulation, 1);
+  EXPECT_EQ(m.FastSimulationTag, "/FSA");
+}
+
+TEST_F(McsOptionsTest, TheNumberOfSimulations) {
+  struct Case {
+    const char* typed;
+    const char* message;
+  };
+  const Case refused[] = {
+      {"abc", "Sorry, Data is Incorrect! "},
+      {"50", "Sorry, Data is Incorrect! (No<100)"},
+      {"3000000000", "Sorry, Data is Incorrect! "},
+  };
+  for (const Case& c : refused) {
+    host.messages.clear();
+    Enter(opt.No_simult, c.typed);
+    ASSERT_EQ(host.messages.size(), 1u) << c.typed;
+    EXPECT_EQ(host.messages[0].text, c.message);
+    EXPECT_EQ(host.messages[0].title, "Number of Simulations");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(opt.No_simult.Text(), "10000");
+    EXPECT_EQ(state.mcsSettings.SimulationCount, 10000);
+  }
+  opt.No_simult.leave();  // the focus left on the box after the last refusal moves on
+  host.messages.clear();
+  state.mcsSettings.BrakeRequested = -1;
+  opt.No_simult.SetFocus();
+  EXPECT_EQ(state.mcsSettings.BrakeRequested, 0);
+  EXPECT_FALSE(main.menus().mnu_Run.Enabled());
+  opt.No_simult.typeText(" 2500 ");
+  opt.No_simult.leave();
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  EXPECT_EQ(state.mcsSettings.SimulationCount, 2500);
+}
+
+TEST_F(McsOptionsTest, CancelClosesTheOptions) {
+  Press(opt.cmd_MCS_opt(1));
+  EXPECT_FALSE(opt.Frm_MCS_opt.Visible());
+  EXPECT_EQ(state.shellState.UiState, 1);
+}
+
+TEST_F(McsOptionsTest, TheBrakeEndsTheSimulationAtTheTickThatNoticesIt) {
+  Enter(opt.No_simult, "500");
+  int ticks = 0;
+  host.onDoEvents = [&] {
+    if (++ticks != 2) return;  // the first tick after the first run's displays
+    ASSERT_EQ(opt.cmd_MCS_opt(1).Caption(), "&Brake");
+    opt.cmd_MCS_opt(0).click();  // O&K while running: nothing
+    Press(opt.cmd_MCS_opt(1));
+  };
+  Press(opt.cmd_MCS_opt(0));
+  host.onDoEvents = nullptr;
+  EXPECT_LT(state.mcsSettings.SimulationsDone, 500);
+  EXPECT_GT(state.mcsSettings.SimulationsDone, 0);
+  EXPECT_FALSE(main.formShow().Visible()) << "no results are shown";
+  EXPECT_FALSE(main.menus().mnu_MCSres_L.Enabled());
+  EXPECT_FALSE(opt.Frm_MCS_opt.Visible());
+  EXPECT_EQ(opt.No_simult.Text(), "500");
+  EXPECT_EQ(state.shellState.UiState, 1);
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+}
+
+TEST_F(McsOptionsTest, WithoutRandomInputTheOptionsClose) {
+  state.randomVariableTable.RvType[1] = 0;
+  Press(opt.cmd_MCS_opt(0));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Sorry, Insufficient number of random variables.");
+  EXPECT_FALSE(opt.Frm_MCS_opt.Visible());
+  EXPECT_FALSE(main.dataBox().wait.Visible());
+  EXPECT_TRUE(main.menus().mnu_Run.Enabled());
+  EXPECT_EQ(state.shellState.UiState, 1);
+  EXPECT_FALSE(main.formShow().Visible());
+}
+
+TEST_F(McsOptionsTest, TheFirstRunShowsTheReferenceLife) {
+  Enter(opt.No_simult, "100");
+  Press(opt.cmd_MCS_opt(0));
+  EXPECT_EQ(main.dataBox().Result.Caption().rfind("Reference Life   To = ", 0), 0u) << main.dataBox().Result.Caption();
+  EXPECT_TRUE(main.formShow().Visible());
+  EXPECT_TRUE(main.formShow().mnu_prt_res.Visible());
+}
+
+}  // namespace
