@@ -29,7 +29,8 @@ constexpr ControlDef kLoadingFrames[] = {
     AutoSize(Font(LabelDef("SSrng", 1, "Pic_Spectr", 1920, 720, 948, 216, "(Min. range)"), 9)),
     AutoSize(Font(LabelDef("SSmean", -1, "Pic_Spectr", 2160, 1440, 2064, 216, ""), 9)),
     Font(BoxDef("SSmeant", -1, "Pic_Spectr", 3480, 1200, 615, 240, "", false), 9),
-    AutoSize(Font(LabelDef("SSmse", -1, "Pic_Spectr", 3120, 120, 612, 192, "DMSE(-)"), 7.8f)),
+    // The batch's mean-stress tag: shown by the drawing for a database batch only.
+    AutoSize(Font(LabelDef("SSmse", -1, "Pic_Spectr", 3120, 120, 612, 192, "DMSE(-)", false), 7.8f)),
     AutoSize(Font(LabelDef("SHscal", 2, "Pic_Spectr", 240, 2880, 2175, 255, "Scaling Factor  k = 1.0   ", false), 9)),  // chosen
     Font(LabelDef("load_distr", 1, "Pic_Spectr", 2420, 2880, 495, 255, "{--}", false), 9),                // chosen
 

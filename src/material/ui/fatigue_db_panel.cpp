@@ -5,6 +5,7 @@
 
 #include "material/ui/data_service_panel.h"
 #include "material/ui/material_commands.h"
+#include "material/ui/reference_glyph.h"
 #include "montecarlo/distribution_tag.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/number_text.h"
@@ -132,6 +133,7 @@ void FatigueDbPanel::PaintColumns(int b, int column, int32_t colour) {
   pic.SetLeft(name.Left());
   pic.SetTop(name.Top() + name.Height() - pic.Height());
   pic.SetVisible(true);
+  DrawReferenceGlyph(pic.surface());
   refer_txt.SetText(s.fatigueDatabase.FdbReference[b][set]);
   int16_t type = 0;
   TryCInt(s.fatigueDatabase.FdbSeDistType[b][set], type);

@@ -36,7 +36,9 @@ double DotsPerInch(bool horizontal) {
 QColor ToQColor(int32_t colour, const QWidget* widget) {
   const auto u = static_cast<uint32_t>(colour);
   if (u & 0x80000000u) {
-    const QPalette pal = widget ? widget->palette() : QApplication::palette();
+    // The desktop's colour for the widget's class, never the widget's own
+    // palette: that one holds the colours the program painted it with.
+    const QPalette pal = widget ? QApplication::palette(widget) : QApplication::palette();
     for (const auto& s : kSystemColours)
       if (static_cast<uint32_t>(s.index) == (u & 0xFFu)) return pal.color(s.role);
     return pal.color(QPalette::Window);

@@ -13,8 +13,9 @@ class QWidget;
 inline QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 inline std::string FromQ(const QString& s) { return s.toStdString(); }
 
-// 0x00BBGGRR (or a system colour 0x800000nn) to a colour on `palette` of
-// `widget` (the application's palette when null).
+// 0x00BBGGRR (or a system colour 0x800000nn) to a colour. A system colour is
+// the application's (the style's) colour for `widget`'s class, whatever
+// colours the program has given the widget itself.
 QColor ToQColor(int32_t colour, const QWidget* widget = nullptr);
 int32_t FromQColor(const QColor& c);
 

@@ -1,9 +1,9 @@
 #include "platform/ui/text_box.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "platform/qt/classic_line_edit.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
@@ -25,7 +25,7 @@ TextBox::TextBox(Form& form, Control* container, std::string name, int index, bo
       if (!showing_) UserEdited(WithCrLf(multi_->toPlainText()));
     });
   } else {
-    line_ = new QLineEdit(ParentWidget());
+    line_ = new ClassicLineEdit(ParentWidget());
     AttachWidget(line_);
     QObject::connect(line_, &QLineEdit::textChanged, line_, [this](const QString& t) {
       if (!showing_) UserEdited(FromQ(t));
@@ -106,12 +106,12 @@ std::string TextBox::SelText() const {
 
 void TextBox::SetAlignment(int alignment) {
   alignment_ = alignment;
-  if (line_) line_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+  if (line_) line_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignTop);
 }
 
 void TextBox::SetBorderStyle(int style) {
   borderStyle_ = style;
-  if (line_) line_->setFrame(style != kBorderNone);
+  if (line_) line_->SetBorder(style != kBorderNone);
   if (multi_) multi_->setFrameShape(style != kBorderNone ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 

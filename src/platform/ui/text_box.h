@@ -2,11 +2,12 @@
 
 #include "platform/ui/control.h"
 
-class QLineEdit;
+class ClassicLineEdit;
 class QPlainTextEdit;
 
 // A text box, one line or (MultiLine, chosen when it is made) several lines
-// separated by CR LF.
+// separated by CR LF. A single-line box looks like a classic edit box: a thin
+// border and the text one pixel inside it, at the top.
 class TextBox : public Control {
  public:
   TextBox(Form& form, Control* container, std::string name, int index, bool multiLine = false);
@@ -51,7 +52,7 @@ class TextBox : public Control {
   void UserEdited(const std::string& text);
   void ShowText();
 
-  QLineEdit* line_ = nullptr;
+  ClassicLineEdit* line_ = nullptr;
   QPlainTextEdit* multi_ = nullptr;
   std::string text_;
   bool locked_ = false;

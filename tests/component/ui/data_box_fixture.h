@@ -19,9 +19,11 @@ class DataBoxTest : public ::testing::Test {
   FormMain main{state, host};
   DataBoxPanel& box = main.dataBox();
 
-  // The captions start-up gives the Kt labels.
+  // The captions start-up gives the Kt labels; the summary shown as the input
+  // view shows it.
   DataBoxTest() {
     main.Move(0, 0, 12000, 9000);
+    box.frm_DBox.SetVisible(true);
     box.SCF(0).SetCaption("Stress Conc. Factor:  Kt = ");
     box.DDBmse(2).SetCaption("Kt = ");
   }

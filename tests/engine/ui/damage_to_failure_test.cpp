@@ -13,7 +13,8 @@
 
 namespace {
 
-// A single-case spectrum life of 1000 blocks of 10 cycles (D = 0.001) on show.
+// A single-case spectrum life of 1000 blocks of 10 cycles (D = 0.001) on show
+// in the job summary.
 class DamageToFailureTest : public ::testing::Test {
  protected:
   ProgramState state;
@@ -29,6 +30,7 @@ class DamageToFailureTest : public ::testing::Test {
     state.results.LifeBlocks = 1000.0f;
     state.results.InfiniteLifeFlag = 0;
     ShowFatigueLife(main, 2);
+    box.frm_DBox.SetVisible(true);
     box.Result.SetVisible(true);
   }
   void Type(const std::string& text) {

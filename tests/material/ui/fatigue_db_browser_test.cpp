@@ -7,6 +7,7 @@
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "material_ui_fixture.h"
+#include "platform/draw/surface.h"
 
 namespace {
 
@@ -88,6 +89,33 @@ TEST_F(FatigueDbBrowser, OkTakesThePickedSetAsARange) {
   EXPECT_EQ(st.UsedFatigueBatch, 1);
   EXPECT_FALSE(db.frm_Fatigue_Dbase.Visible());
   EXPECT_FALSE(ds.frm_data_serv.Visible());
+}
+
+// The picked set's reference button shows a small sheet of writing: a dark
+// edge round a white sheet with grey lines on it, on every side of the button.
+TEST_F(FatigueDbBrowser, ThePickedSetsReferenceButtonShowsASheet) {
+  Browse();
+  for (int column : {1, 0}) {
+    db.Text3(column).click();
+    PictureBox& button = db.refer_pic(column);
+    ASSERT_TRUE(button.Visible());
+    Surface& face = button.surface();
+    face.ScalePixels();
+    const int w = static_cast<int>(face.ScaleWidth()), h = static_cast<int>(face.ScaleHeight());
+    ASSERT_GE(w, 8);
+    int edge = 0, sheet = 0, writing = 0;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const int32_t p = face.Point(x, y);
+        edge += p == 0x404040;
+        sheet += p == 0xFFFFFF;
+        writing += p == 0x808080;
+      }
+    EXPECT_GE(edge, w + h) << column;
+    EXPECT_GE(sheet, w) << column;
+    EXPECT_GE(writing, 3) << column;
+    EXPECT_FALSE(db.refer_pic(1 - column).Visible()) << "one button, the picked set's";
+  }
 }
 
 TEST_F(FatigueDbBrowser, OkFromAnotherBatchFirstReturnsToThePickedOne) {

@@ -22,6 +22,7 @@ class JobTextsTest : public ::testing::Test {
   void SetUp() override {
     host.onModal = [this] { main.dialog().Dialog_OKButton.click(); };
     main.Load();
+    main.dataBox().frm_DBox.SetVisible(true);  // the summary of the input view
     host.beeps = 0;
   }
 };

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "component/ui/data_box_panel.h"
 #include "program_state.h"
@@ -441,3 +443,28 @@ TEST_F(StartUpTest, SecondWindowHelpOnlyWhileIdle) {
 }
 
 }  // namespace
+
+// Under the warranty dialog, and beside the problem definition that Accept
+// opens, the main window shows only its four title labels: every frame of the
+// job, the summary box among them, waits until the input view is built.
+TEST_F(StartUpTest, OnlyTheTitleShowsUntilTheInputView) {
+  std::vector<std::string> underWarranty;
+  const auto showingOnTheWindow = [this] {
+    std::vector<std::string> names;
+    for (const Control* c : main->Controls())
+      if (!c->Container() && c->IsShowing()) names.push_back(c->Name());
+    return names;
+  };
+  main = std::make_unique<FormMain>(state, host);
+  host.onModal = [&] {
+    underWarranty = showingOnTheWindow();
+    main->dialog().Dialog_OKButton.click();
+  };
+  main->Load();
+  const std::vector<std::string> title{"Label1", "Label2", "Label3", "Label4"};
+  EXPECT_EQ(underWarranty, title);
+  std::vector<std::string> withDefinition = title;
+  withDefinition.push_back("frm_analysis");
+  EXPECT_EQ(showingOnTheWindow(), withDefinition);
+  EXPECT_FALSE(main->dataBox().frm_DBox.Visible());
+}
