@@ -38,7 +38,7 @@ ProgramState Job() {
   ao.SpecimenText = "Feature Specimen";
   ao.NotchSensitivityText = "Notch Sensitivity (-)";
   s.loadingData.StressInputMode = 1;
-  s.results.MasterMseLabel = "1";
+  s.results.MasterMseLabel.assign(1, '1');
   s.resultsDisplay.MseTag = "MSE(+): ";
   s.jobTexts.JobSubject = "Crane hook";
   return s;

@@ -318,7 +318,7 @@ TEST_F(McsResultsFileTest, ItemsAreReadWhateverTheLineBreaks) {
                      "1,2,1,2,1,2.5,1,\"Nominal Strs/Strn\",\"Plain Specimen\",\"Notch Sensitivity (-)\",\"Kt\",\"Kt\","
                      "2000000,50,-1,200,3.5,0,3.5,0,25,.25,1,\"NoFL/FSA\",1,1,1,.1,0,.1,0,.1,0,.1,0,.1,0,.1,0,.1,0,.1,"
                      "12,500,1.5";
-  for (int i = 12; i >= 1; --i) line += "," + std::to_string(i);
+  for (int i = 12; i >= 1; --i) line.append(",").append(std::to_string(i));
   line += ",6\r\n";
   ProgramState oneLine = McsJob(), layout = McsJob();
   PutWorkFile(oneLine, line);

@@ -72,7 +72,7 @@ TEST_F(RandomDataFileTest, WrittenTablesReadBack) {
 TEST_F(RandomDataFileTest, OneLongLineReadsLikeEightLines) {
   ASSERT_TRUE(WriteRandomDataFile(Varied(), file.path()));
   std::string bytes = file.Get();
-  for (std::size_t at; (at = bytes.find("\r\n")) != std::string::npos;) bytes.replace(at, 2, " ");
+  for (std::size_t at; (at = bytes.find("\r\n")) != std::string::npos;) bytes.replace(at, 2, 1, ' ');
   file.Put(bytes + "\r\n");
   RandomVariableTable read;
   ASSERT_TRUE(ReadRandomDataFile(read, file.path(), message)) << message;

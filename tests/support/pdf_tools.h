@@ -21,7 +21,9 @@ inline std::string RunCommand(const std::string& command) {
   return out;
 }
 
-inline std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+inline std::string Quoted(const std::filesystem::path& path) {
+  return std::string(1, '\'').append(path.string()).append(1, '\'');
+}
 
 // The text of a PDF, its columns kept by blanks.
 inline std::string PdfText(const std::filesystem::path& pdf) {

@@ -22,7 +22,7 @@ DecimalDigits ToSignificantDigits(double value, int significant) {
 
 void RoundDigitsHalfAway(DecimalDigits& d, int keep) {
   if (d.IsZero()) {
-    d.digits = "0";
+    d.digits.assign(1, '0');
     d.exponent = 0;
     return;
   }
@@ -30,7 +30,7 @@ void RoundDigitsHalfAway(DecimalDigits& d, int keep) {
   if (keep <= 0) {
     const bool up = keep == 0 && d.digits[0] >= '5';
     d.exponent += 1 - keep;  // position of the kept (rounded) unit
-    d.digits = up ? "1" : "0";
+    d.digits.assign(1, up ? '1' : '0');
     if (!up) d.exponent = 0;
     return;
   }

@@ -147,7 +147,10 @@ std::string FormatFixed(double value, const MaskParts& m) {
   const int minInt = MinimumLeadingDigits(m.integer);
   if (static_cast<int>(integer.size()) < minInt) integer.insert(0, minInt - integer.size(), '0');
   std::string out = FillInteger(m.integer, integer);
-  if (m.hasPoint) out += "." + FillDecimals(m.decimals, f.decimals);
+  if (m.hasPoint) {
+    out += '.';
+    out += FillDecimals(m.decimals, f.decimals);
+  }
   return Sign(d.negative, f.integer + f.decimals) + out;
 }
 
@@ -179,7 +182,10 @@ std::string FormatScientific(double value, const MaskParts& m) {
   const int minInt = MinimumLeadingDigits(m.integer);
   if (static_cast<int>(integer.size()) < minInt) integer.insert(0, minInt - integer.size(), '0');
   std::string out = FillInteger(m.integer, integer);
-  if (m.hasPoint) out += "." + FillDecimals(m.decimals, f.decimals);
+  if (m.hasPoint) {
+    out += '.';
+    out += FillDecimals(m.decimals, f.decimals);
+  }
   return Sign(d.negative, f.integer + f.decimals) + out + ExponentDigits(m, shift);
 }
 

@@ -19,7 +19,10 @@ std::string NonFiniteText(double value) {
 
 std::string ExponentText(const DecimalDigits& d) {
   std::string s = d.digits.substr(0, 1);
-  if (d.digits.size() > 1) s += "." + d.digits.substr(1);
+  if (d.digits.size() > 1) {
+    s += '.';
+    s.append(d.digits, 1);
+  }
   const int e = std::abs(d.exponent);
   s += d.exponent < 0 ? "E-" : "E+";
   if (e < 10) s += '0';
@@ -28,10 +31,16 @@ std::string ExponentText(const DecimalDigits& d) {
 
 std::string FixedText(const DecimalDigits& d) {
   const int intDigits = d.exponent + 1;  // digits before the point (may be <= 0)
-  if (intDigits <= 0) return "." + std::string(-intDigits, '0') + d.digits;
-  std::string s = d.digits;
-  if (static_cast<int>(s.size()) <= intDigits) return s + std::string(intDigits - s.size(), '0');
-  s.insert(static_cast<std::size_t>(intDigits), ".");
+  std::string s;
+  if (intDigits <= 0) {
+    s.assign(1, '.');
+    s.append(static_cast<std::size_t>(-intDigits), '0');
+    s += d.digits;
+    return s;
+  }
+  s = d.digits;
+  if (static_cast<int>(s.size()) <= intDigits) s.append(static_cast<std::size_t>(intDigits) - s.size(), '0');
+  else s.insert(s.begin() + intDigits, '.');
   return s;
 }
 
@@ -41,8 +50,9 @@ std::string PlainText(double value, PlainLimits lim) {
   DecimalDigits d = ToSignificantDigits(value, lim.significant);
   StripTrailingZeros(d);
   const bool fixed = d.exponent >= -4 && d.exponent < lim.fixedBelowExp;
-  const std::string body = fixed ? FixedText(d) : ExponentText(d);
-  return d.negative ? "-" + body : body;
+  std::string text = d.negative ? std::string(1, '-') : std::string();
+  text += fixed ? FixedText(d) : ExponentText(d);
+  return text;
 }
 
 std::string Str(const std::string& text) { return text[0] == '-' ? text : " " + text; }

@@ -80,5 +80,7 @@ void SeqWriter::WriteItem(double value) {
 void SeqWriter::WriteItem(int16_t value) { Append(WriteNumberInteger(value)); }
 void SeqWriter::WriteItem(int32_t value) { Append(WriteNumberInteger(value)); }
 void SeqWriter::WriteItem(std::string_view text) {
-  Append("\"" + StorableText(text, TextItemStyle::Write) + "\"");
+  Append("\"");
+  Append(StorableText(text, TextItemStyle::Write));
+  Append("\"");
 }

@@ -63,7 +63,8 @@ struct Rect {
   float left, top, right, bottom;
 };
 Rect RectOf(const Control& c) {
-  const std::string name = c.Name() + (c.Index() >= 0 ? "(" + std::to_string(c.Index()) + ")" : "");
+  std::string name = c.Name();
+  if (c.Index() >= 0) name.append("(").append(std::to_string(c.Index())).append(")");
   return {name, c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
 }
 // Overlapping by more than a rounding of the scaled geometry.
