@@ -14,7 +14,7 @@ class QuietHost : public Host {
   std::string ShowOpen(const FileDialogRequest&) override { return {}; }
   std::string ShowSave(const FileDialogRequest&) override { return {}; }
   int32_t ShowColor(int32_t colour) override { return colour; }
-  bool ShowPrinter(int&) override { return false; }
+  bool ShowPrinter(CommonDialog&) override { return false; }
   void ShowHelp(const std::string&) override {}
   double ScreenWidthTwips() override { return 19200; }
   double ScreenHeightTwips() override { return 14400; }

@@ -64,11 +64,12 @@ struct FileDialogRequest {
 };
 
 // A window's common dialog control: the request its open and save dialogs
-// show, kept from one use to the next, and the copy count that its print
-// setup chooses and the window's print commands read (0 until one of them
-// sets it).
+// show, kept from one use to the next, and the printer and copy count that
+// its print setup chooses and the window's print commands use (the default
+// printer, "", and a count of 0 until one of them sets them).
 struct CommonDialog : FileDialogRequest {
   int Copies = 0;
+  std::string PrinterName;
 };
 
 // An item of a popup menu as the user sees it.
@@ -99,8 +100,10 @@ class Host {
   // Colour chooser preset with `colour` (0x00BBGGRR); returns the chosen colour,
   // or 0 (black) when the user cancelled.
   virtual int32_t ShowColor(int32_t colour) = 0;
-  // Print setup; false when cancelled. `copies` is in and out.
-  virtual bool ShowPrinter(int& copies) = 0;
+  // Print setup, opened on the dialog's printer and copy count; the printer
+  // ("" for the default one) and the count chosen there go back into them.
+  // False when cancelled (nothing changes).
+  virtual bool ShowPrinter(CommonDialog& dialog) = 0;
   // Opens a help file with the desktop's viewer, or says that it cannot be shown.
   virtual void ShowHelp(const std::string& helpFile) = 0;
 

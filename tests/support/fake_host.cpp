@@ -50,9 +50,12 @@ int32_t FakeHost::ShowColor(int32_t /*colour*/) {
   return a;
 }
 
-bool FakeHost::ShowPrinter(int& copies) {
-  if (printerAnswer) copies = printerCopies;
-  return printerAnswer;
+bool FakeHost::ShowPrinter(CommonDialog& dialog) {
+  printerRequests.push_back(dialog);
+  if (!printerAnswer) return false;
+  dialog.Copies = printerCopies;
+  if (printerChoice) dialog.PrinterName = *printerChoice;
+  return true;
 }
 
 std::ostream& operator<<(std::ostream& os, const FakeHost::Message& m) {

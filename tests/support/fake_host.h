@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -41,7 +42,7 @@ class FakeHost : public Host {
   std::string ShowOpen(const FileDialogRequest& request) override;
   std::string ShowSave(const FileDialogRequest& request) override;
   int32_t ShowColor(int32_t colour) override;
-  bool ShowPrinter(int& copies) override;
+  bool ShowPrinter(CommonDialog& dialog) override;
   void ShowHelp(const std::string& helpFile) override { helpFiles.push_back(helpFile); }
 
   double ScreenWidthTwips() override { return screenWidthTwips; }
@@ -79,8 +80,12 @@ class FakeHost : public Host {
   // gets the filter's default extension as the real dialog gives it.
   std::deque<std::string> openAnswers, saveAnswers;
   std::deque<int32_t> colourAnswers;                  // 0 = cancelled
+  // The print setup: accepted or cancelled, the copy count chosen and, when
+  // set, the printer picked ("" the default one); each setup opened is kept.
   bool printerAnswer = true;
   int printerCopies = 1;
+  std::optional<std::string> printerChoice;
+  std::vector<CommonDialog> printerRequests;
   double screenWidthTwips = 19200;
   double screenHeightTwips = 14400;
   int displayColourCount = -1;

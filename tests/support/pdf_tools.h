@@ -37,6 +37,19 @@ inline int PdfPageCount(const std::filesystem::path& pdf) {
   return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : 0;
 }
 
+// The top of the highest word on the first page of a PDF, in millimetres
+// below the paper's top edge; -1 when the page has no text.
+inline double PdfFirstWordTopMm(const std::filesystem::path& pdf) {
+  const std::string boxes = RunCommand("pdftotext -bbox -f 1 -l 1 " + Quoted(pdf) + " - 2>/dev/null");
+  const std::regex word("<word [^>]*yMin=\"([0-9.]+)\"");
+  double top = -1;
+  for (std::sregex_iterator at(boxes.begin(), boxes.end(), word), end; at != end; ++at) {
+    const double y = std::stod((*at)[1]);
+    if (top < 0 || y < top) top = y;
+  }
+  return top < 0 ? top : top * 25.4 / 72;
+}
+
 // Whether the first page of a PDF is wider than it is high.
 inline bool PdfIsLandscape(const std::filesystem::path& pdf) {
   std::smatch m;

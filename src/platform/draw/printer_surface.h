@@ -7,17 +7,19 @@
 #include "platform/draw/forwarding_surface.h"
 #include "platform/draw/window_image.h"
 
-// The printer: drawing goes as vector output to the default printer, one
-// document from the first drawing call to EndDoc. Where no printer is
-// installed (or the printer cannot be opened) the document goes to a PDF file
-// whose name the PDF name source is asked for when the document starts; an
-// empty answer cancels the document and its drawing is dropped. A PDF is
-// written beside its target and renamed over it at EndDoc.
+// The printer: drawing goes as vector output to the printer chosen in a print
+// setup while it is installed, else to the default printer, one document from
+// the first drawing call to EndDoc. Where no printer is installed (or the
+// printer cannot be opened) the document goes to a PDF file whose name the
+// PDF name source is asked for when the document starts; an empty answer
+// cancels the document and its drawing is dropped. A PDF is written beside
+// its target and renamed over it at EndDoc.
 //
 // Width and Height are the paper's size in twips for the orientation; the
-// default scale covers the whole sheet. DrawWidth counts printer pixels
-// (600 dpi). Copies are printed by the caller, one document per copy. Text
-// whose top would lie below the page starts a new page (so a long report
+// default scale covers the printable area, its origin at the area's top left
+// corner (the printer's own margins lie outside it). DrawWidth counts printer
+// pixels (600 dpi). Copies are printed by the caller, one document per copy.
+// Text whose top would lie below the page starts a new page (so a long report
 // loses no lines).
 class PrinterSurface : public ForwardingSurface {
  public:
@@ -36,7 +38,11 @@ class PrinterSurface : public ForwardingSurface {
   // Sends every following document to this PDF file, without asking and
   // whether a printer exists or not; "" goes back to the printer.
   void SetPdfFile(const std::string& path);
-  // The default printer's name; "" where none is installed.
+  // The printer chosen in a print setup; "" for the default printer. A
+  // document already open stays on its printer.
+  std::string PrinterName() const;
+  void SetPrinterName(const std::string& name);
+  // The printer the next document goes to; "" where none is installed.
   std::string DeviceName() const;
 
   // 1 portrait, 2 landscape; other values are ignored. A change during a

@@ -38,20 +38,22 @@ PainterSurface::PainterSurface(std::string fontName, double fontSize, int32_t ba
 
 // ---- scale ----------------------------------------------------------------
 
-double PainterSurface::Width() const { return DevicePixels().width() * kTwipsPerInch / DpiX(); }
-double PainterSurface::Height() const { return DevicePixels().height() * kTwipsPerInch / DpiY(); }
+double PainterSurface::AreaWidthTwips() const { return DevicePixels().width() * kTwipsPerInch / DpiX(); }
+double PainterSurface::AreaHeightTwips() const { return DevicePixels().height() * kTwipsPerInch / DpiY(); }
+double PainterSurface::Width() const { return AreaWidthTwips(); }
+double PainterSurface::Height() const { return AreaHeightTwips(); }
 
 double PainterSurface::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0.0; }
 double PainterSurface::ScaleTop() const { return userScale_ ? scaleTop_ : 0.0; }
-double PainterSurface::ScaleWidth() const { return userScale_ ? scaleWidth_ : Width() / unitTwips_; }
-double PainterSurface::ScaleHeight() const { return userScale_ ? scaleHeight_ : Height() / unitTwips_; }
+double PainterSurface::ScaleWidth() const { return userScale_ ? scaleWidth_ : AreaWidthTwips() / unitTwips_; }
+double PainterSurface::ScaleHeight() const { return userScale_ ? scaleHeight_ : AreaHeightTwips() / unitTwips_; }
 
 void PainterSurface::FreezeScale() {
   if (userScale_) return;
   scaleLeft_ = 0;
   scaleTop_ = 0;
-  scaleWidth_ = Width() / unitTwips_;
-  scaleHeight_ = Height() / unitTwips_;
+  scaleWidth_ = AreaWidthTwips() / unitTwips_;
+  scaleHeight_ = AreaHeightTwips() / unitTwips_;
   userScale_ = true;
 }
 

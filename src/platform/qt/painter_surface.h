@@ -80,6 +80,9 @@ class PainterSurface : public Surface {
   PainterSurface(std::string fontName, double fontSize, int32_t backColour);
 
   // Size of the drawing area in device pixels, and the device's resolution.
+  // The default scale covers the drawing area; Width and Height are its size
+  // unless a surface says otherwise (a printer page's printable area lies
+  // inside the paper).
   virtual QSizeF DevicePixels() const = 0;
   virtual double DpiX() const = 0;
   virtual double DpiY() const = 0;
@@ -99,6 +102,8 @@ class PainterSurface : public Surface {
   QPointF ToDevice(double x, double y) const;
 
  private:
+  double AreaWidthTwips() const;
+  double AreaHeightTwips() const;
   double DeviceX(double x) const;
   double DeviceY(double y) const;
   double UnitsPerPixelX() const;

@@ -4,28 +4,59 @@
 #include <QPrinterInfo>
 #include <QRectF>
 #include <cstdio>
+#include <vector>
 
+#include "platform/draw/printer_choice.h"
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/runtime_error.h"
 
 namespace {
 
-bool NoPrinterInstalled() { return QPrinterInfo::defaultPrinterName().isEmpty(); }
+constexpr double kTwipsPerInch = 1440.0;
+
+std::vector<std::string> InstalledPrinters() {
+  std::vector<std::string> names;
+  for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(name.toStdString());
+  return names;
+}
 
 }  // namespace
 
-PrinterDevice::PrinterDevice() : PainterSurface("Arial", 10, 0xFFFFFF) {
-  if (NoPrinterInstalled()) printer_.setOutputFormat(QPrinter::PdfFormat);
-  ApplyPageSetup();
-}
+PrinterDevice::PrinterDevice() : PainterSurface("Arial", 10, 0xFFFFFF) { SelectDevice(); }
 
 PrinterDevice::~PrinterDevice() {
   if (state_ == State::kActive) EndDoc();
 }
 
+std::string PrinterDevice::TargetPrinter() const {
+  return PrinterToUse(chosenPrinter_, InstalledPrinters(), QPrinterInfo::defaultPrinterName().toStdString());
+}
+
+void PrinterDevice::SetChosenPrinter(const std::string& name) {
+  chosenPrinter_ = name;
+  SelectDevice();
+}
+
+// The page the next document is laid out on: that of the printer it goes
+// to, or a PDF page where there is none. A document already open keeps its
+// printer.
+void PrinterDevice::SelectDevice() {
+  if (state_ == State::kActive) return;
+  const std::string name = TargetPrinter();
+  if (name.empty()) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+  } else {
+    printer_.setOutputFormat(QPrinter::NativeFormat);
+    printer_.setPrinterName(QString::fromStdString(name));
+  }
+  ApplyPageSetup();
+}
+
+// Drawing is placed from the top left corner of the printable area, as the
+// printer's margins leave it; Width and Height stay the paper's.
 void PrinterDevice::ApplyPageSetup() {
   printer_.setResolution(kResolution);
-  printer_.setFullPage(true);
+  printer_.setFullPage(false);
   printer_.setCopyCount(1);  // copies are looped by the caller
   printer_.setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
@@ -36,11 +67,19 @@ void PrinterDevice::SetOrientation(int orientation) {
   printer_.setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-QSizeF PrinterDevice::DevicePixels() const { return printer_.paperRect(QPrinter::DevicePixel).size(); }
+QSizeF PrinterDevice::DevicePixels() const { return printer_.pageRect(QPrinter::DevicePixel).size(); }
 
-bool PrinterDevice::BeginOnPrinter() {
+double PrinterDevice::Width() const {
+  return printer_.paperRect(QPrinter::DevicePixel).width() * kTwipsPerInch / printer_.resolution();
+}
+
+double PrinterDevice::Height() const {
+  return printer_.paperRect(QPrinter::DevicePixel).height() * kTwipsPerInch / printer_.resolution();
+}
+
+bool PrinterDevice::BeginOnPrinter(const std::string& name) {
   printer_.setOutputFormat(QPrinter::NativeFormat);
-  printer_.setPrinterName(QPrinterInfo::defaultPrinterName());
+  printer_.setPrinterName(QString::fromStdString(name));
   ApplyPageSetup();
   painter_ = std::make_unique<QPainter>();
   if (painter_->begin(&printer_)) return true;
@@ -72,7 +111,7 @@ bool PrinterDevice::EnsureStarted() {
   bool started = false;
   if (!fixedPdfFile.empty()) {
     started = BeginOnPdf(fixedPdfFile);
-  } else if (!NoPrinterInstalled() && BeginOnPrinter()) {
+  } else if (const std::string printer = TargetPrinter(); !printer.empty() && BeginOnPrinter(printer)) {
     started = true;
   } else {
     const std::string name = pdfNameSource ? pdfNameSource() : std::string();

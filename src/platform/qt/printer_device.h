@@ -22,6 +22,15 @@ class PrinterDevice : public PainterSurface {
   std::string fixedPdfFile;
   int copies = 1;
 
+  // The printer chosen in a print setup ("" for the default printer), and
+  // the printer the next document goes to ("" for a PDF file).
+  const std::string& ChosenPrinter() const { return chosenPrinter_; }
+  void SetChosenPrinter(const std::string& name);
+  std::string TargetPrinter() const;
+
+  // The paper's size in twips; the default scale covers its printable area.
+  double Width() const override;
+  double Height() const override;
   // The printer has nothing to clear: only the pen goes to the top left.
   void Cls() override;
   // Text whose top would lie below the page goes to the top of a new page,
@@ -49,7 +58,8 @@ class PrinterDevice : public PainterSurface {
  private:
   enum class State { kIdle, kActive, kCancelled };
   bool EnsureStarted();
-  bool BeginOnPrinter();
+  void SelectDevice();
+  bool BeginOnPrinter(const std::string& name);
   bool BeginOnPdf(const std::string& target);
   void ApplyPageSetup();
   void Finish();
@@ -58,6 +68,7 @@ class PrinterDevice : public PainterSurface {
   std::unique_ptr<QPainter> painter_;
   State state_ = State::kIdle;
   int orientation_ = 1;
+  std::string chosenPrinter_;
   std::string pdfTarget_;     // the PDF being written, "" on a printer
   std::string pdfTemporary_;  // where it is written until EndDoc
   std::string lastError_;

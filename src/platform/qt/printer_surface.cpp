@@ -1,7 +1,5 @@
 #include "platform/draw/printer_surface.h"
 
-#include <QPrinterInfo>
-
 #include "platform/qt/printer_device.h"
 #include "platform/qt/window_grab.h"
 
@@ -17,7 +15,9 @@ const Surface& PrinterSurface::Target() const { return impl_->device; }
 
 void PrinterSurface::SetPdfNameSource(PdfNameSource source) { impl_->device.pdfNameSource = std::move(source); }
 void PrinterSurface::SetPdfFile(const std::string& path) { impl_->device.fixedPdfFile = path; }
-std::string PrinterSurface::DeviceName() const { return QPrinterInfo::defaultPrinterName().toStdString(); }
+std::string PrinterSurface::PrinterName() const { return impl_->device.ChosenPrinter(); }
+void PrinterSurface::SetPrinterName(const std::string& name) { impl_->device.SetChosenPrinter(name); }
+std::string PrinterSurface::DeviceName() const { return impl_->device.TargetPrinter(); }
 
 int PrinterSurface::Orientation() const { return impl_->device.Orientation(); }
 void PrinterSurface::SetOrientation(int orientation) { impl_->device.SetOrientation(orientation); }

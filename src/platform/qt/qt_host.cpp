@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -133,15 +134,19 @@ int32_t QtHost::ShowColor(int32_t colour) {
   return c.isValid() ? FromQColor(c) : 0;
 }
 
-bool QtHost::ShowPrinter(int& copies) {
+bool QtHost::ShowPrinter(CommonDialog& dialog) {
   QPrinter printer;
-  printer.setCopyCount(std::max(1, copies));
-  QPrintDialog dialog(&printer, parent_);
+  const QString chosen = ToQ(dialog.PrinterName);
+  if (QPrinterInfo::availablePrinterNames().contains(chosen)) printer.setPrinterName(chosen);
+  printer.setCopyCount(std::max(1, dialog.Copies));
+  QPrintDialog setup(&printer, parent_);
   // The program's print setup: no print-to-file box, no page range and no
   // selection (each print command prints whole pages of its own).
-  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  copies = std::max(1, printer.copyCount());
+  setup.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+  if (setup.exec() != QDialog::Accepted) return false;
+  const bool onPrinter = printer.outputFormat() == QPrinter::NativeFormat;
+  dialog.PrinterName = onPrinter ? printer.printerName().toStdString() : std::string();
+  dialog.Copies = std::max(1, printer.copyCount());
   return true;
 }
 

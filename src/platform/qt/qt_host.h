@@ -22,7 +22,7 @@ class QtHost : public Host {
   std::string ShowOpen(const FileDialogRequest& request) override;
   std::string ShowSave(const FileDialogRequest& request) override;
   int32_t ShowColor(int32_t colour) override;
-  bool ShowPrinter(int& copies) override;
+  bool ShowPrinter(CommonDialog& dialog) override;
   void ShowHelp(const std::string& helpFile) override;
   double ScreenWidthTwips() override;
   double ScreenHeightTwips() override;

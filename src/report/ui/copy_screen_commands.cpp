@@ -34,14 +34,14 @@ void DrawWindowImage(PrinterSurface& printer, const WindowImage& image) {
 void CopyScreenToPrinter(FormMain& main, const Form& window, CommonDialog& dialog) {
   PrinterSurface& printer = main.Printer();
   printer.SetOrientation(2);
-  CopiesToPrint(dialog);
+  TakePrintSetup(printer, dialog);
   const WindowImage image = window.ClientImage();
   PrintDocument(main, [&] { DrawWindowImage(printer, image); }, kCopyScreenTitle);
 }
 
 void ShowPrintSetup(Host& host, CommonDialog& dialog) {
   dialog.flags = kPrintSetupFlags;
-  host.ShowPrinter(dialog.Copies);
+  host.ShowPrinter(dialog);
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ bool MainViewIdleElseBeep(FormMain& main) {
   return false;
 }
 
-int CopiesToPrint(CommonDialog& dialog) {
+int TakePrintSetup(PrinterSurface& printer, CommonDialog& dialog) {
+  printer.SetPrinterName(dialog.PrinterName);
   if (dialog.Copies == 0) dialog.Copies = 1;
   return dialog.Copies;
 }

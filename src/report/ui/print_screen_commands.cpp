@@ -59,7 +59,7 @@ void mnu_pform_Click(FormMain& main) {
   if (!MainViewIdleElseBeep(main)) return;
   PrinterSurface& printer = main.Printer();
   printer.SetOrientation(2);
-  const int copies = CopiesToPrint(main.PrintDlg);
+  const int copies = TakePrintSetup(printer, main.PrintDlg);
   const auto drawScreen = [&] { DrawMainScreen(main, printer, OwnDrawings(main)); };
   for (int copy = 1; copy <= copies; ++copy)
     if (!PrintDocument(main, drawScreen, kToPrinterTitle)) return;

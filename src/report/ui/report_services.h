@@ -10,6 +10,7 @@
 
 class FormMain;
 class Host;
+class PrinterSurface;
 class Surface;
 struct CommonDialog;
 
@@ -25,8 +26,11 @@ enum class PrintOutcome {
 // on) and says no.
 bool MainViewIdleElseBeep(FormMain& main);
 
-// The copy count of a window's print dialog, stored back as 1 where it is 0.
-int CopiesToPrint(CommonDialog& dialog);
+// A window's print setup for the documents that follow: the printer takes
+// the printer chosen there (the default one where none was chosen or the
+// chosen one is gone); returns the copy count, stored back as 1 where it
+// is 0.
+int TakePrintSetup(PrinterSurface& printer, CommonDialog& dialog);
 
 // The flags of the report and bitmap save dialogs: ask before an existing
 // file is overwritten, hide the read-only box.

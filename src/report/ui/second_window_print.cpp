@@ -111,7 +111,7 @@ void mnu_prt_form_Click(FormShow& show) {
   FormMain& main = show.main();
   const int answer = AskForMainScreen(show);
   main.Printer().SetOrientation(2);
-  const int copies = CopiesToPrint(show.PrintDlg);
+  const int copies = TakePrintSetup(main.Printer(), show.PrintDlg);
   for (int copy = 1; copy <= copies; ++copy)
     if (!PrintViewCopy(main, answer)) return;
 }

@@ -12,7 +12,7 @@ namespace {
 
 void PrintReportCopies(FormMain& main, CommonDialog& dialog) {
   main.Printer().SetOrientation(1);
-  const int copies = CopiesToPrint(dialog);
+  const int copies = TakePrintSetup(main.Printer(), dialog);
   for (int copy = 1; copy <= copies; ++copy) {
     const PrintOutcome outcome = PrintReport(main);
     if (outcome == PrintOutcome::Cancelled || outcome == PrintOutcome::OutputFailed) return;

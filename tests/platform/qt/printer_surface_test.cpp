@@ -4,12 +4,14 @@
 
 #include <QColor>
 #include <QImage>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <regex>
 #include <string>
 
+#include "platform/draw/printer_choice.h"
 #include "platform/qt/window_grab.h"
 #include "support/pdf_tools.h"
 #include "support/scoped_folder.h"
@@ -35,10 +37,32 @@ class PrinterSurfaceTest : public ::testing::Test {
     return n;
   }
   static bool Dark(QColor c) { return c.lightness() < 100; }
+  // The printer's margin (the PDF's is the same on every side), in pixels of
+  // a page rendered at 50 dpi.
+  static int MarginAt50Dpi(const PrinterSurface& printer) {
+    return static_cast<int>(std::lround((printer.Width() - printer.ScaleWidth()) / 2 / 1440 * 50));
+  }
   static bool Red(QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; }
 
   size_t FileCount() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {})); }
 };
+
+TEST(PrinterToUse, TheChosenPrinterWhileInstalledThenTheDefault) {
+  const std::vector<std::string> installed{"Office laser", "Plotter"};
+  struct Case {
+    std::string chosen, defaultPrinter, expected;
+  };
+  const Case cases[] = {
+      {"Plotter", "Office laser", "Plotter"},
+      {"", "Office laser", "Office laser"},       // none chosen
+      {"Old inkjet", "Office laser", "Office laser"},  // the chosen one is gone
+      {"plotter", "Office laser", "Office laser"},     // names are compared exactly
+      {"Old inkjet", "", ""},                     // no default either: a PDF file
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(PrinterToUse(c.chosen, installed, c.defaultPrinter), c.expected) << c.chosen << " / " << c.defaultPrinter;
+  EXPECT_EQ(PrinterToUse("Plotter", {}, ""), "");
+}
 
 TEST_F(PrinterSurfaceTest, PrintsTextAndLinesToAPdfPage) {
   const fs::path pdf = dir / "out.pdf";
@@ -50,7 +74,11 @@ TEST_F(PrinterSurfaceTest, PrintsTextAndLinesToAPdfPage) {
   printer.SetOrientation(2);
   EXPECT_EQ(printer.Orientation(), 2);
   EXPECT_GT(s.Width(), s.Height());
-  EXPECT_DOUBLE_EQ(s.ScaleWidth(), s.Width());
+  // The scale covers the printable area, inside the paper by the margins.
+  const double margin = (s.Width() - s.ScaleWidth()) / 2;
+  EXPECT_GT(margin, 0);
+  EXPECT_NEAR(s.Height() - s.ScaleHeight(), 2 * margin, 1e-6);
+  const int m = MarginAt50Dpi(printer);
 
   s.SetFontName("Arial");
   s.SetFontSize(24);
@@ -72,10 +100,11 @@ TEST_F(PrinterSurfaceTest, PrintsTextAndLinesToAPdfPage) {
   const QImage page = RenderFirstPage(pdf);
   ASSERT_FALSE(page.isNull());
   EXPECT_GT(page.width(), page.height());
-  EXPECT_EQ(CountPixels(page, QRect(0, 0, 45, 45), Dark), 0);
-  EXPECT_GT(CountPixels(page, QRect(50, 50, 150, 20), Dark), 30);   // the text
-  EXPECT_GT(CountPixels(page, QRect(60, 148, 200, 4), Dark), 150);  // the line
-  EXPECT_EQ(CountPixels(page, QRect(50, 100, 300, 40), Dark), 0);
+  // Measured from the printable area's top left corner.
+  EXPECT_EQ(CountPixels(page, QRect(0, 0, m + 45, m + 45), Dark), 0);
+  EXPECT_GT(CountPixels(page, QRect(m + 50, m + 50, 150, 20), Dark), 30);   // the text
+  EXPECT_GT(CountPixels(page, QRect(m + 60, m + 148, 200, 4), Dark), 150);  // the line
+  EXPECT_EQ(CountPixels(page, QRect(m + 50, m + 100, 300, 40), Dark), 0);
 }
 
 TEST_F(PrinterSurfaceTest, NewPageAndOneDocumentPerCopy) {
@@ -167,9 +196,10 @@ TEST_F(PrinterSurfaceTest, DrawsAWindowImageScaled) {
   printer.DrawImage(MakeWindowImage(red), 1440, 1440, 2880, 1440);  // 2 x 1 inch
   ASSERT_TRUE(printer.EndDoc());
   const QImage page = RenderFirstPage(pdf);
-  EXPECT_GT(CountPixels(page, QRect(55, 55, 90, 40), Red), 90 * 40 - 10);
-  EXPECT_EQ(CountPixels(page, QRect(155, 50, 20, 50), Red), 0);
-  EXPECT_EQ(CountPixels(page, QRect(50, 105, 100, 20), Red), 0);
+  const int m = MarginAt50Dpi(printer);
+  EXPECT_GT(CountPixels(page, QRect(m + 55, m + 55, 90, 40), Red), 90 * 40 - 10);
+  EXPECT_EQ(CountPixels(page, QRect(m + 155, m + 50, 20, 50), Red), 0);
+  EXPECT_EQ(CountPixels(page, QRect(m + 50, m + 105, 100, 20), Red), 0);
 }
 
 }  // namespace

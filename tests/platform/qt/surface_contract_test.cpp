@@ -42,10 +42,18 @@ class SurfaceContract : public ::testing::TestWithParam<Maker> {
 
 TEST_P(SurfaceContract, ScaleSettersAndTwipsScale) {
   Surface& s = *surface;
-  const double w = s.Width();
-  const double h = s.Height();
+  // The default scale covers the drawing area: the whole picture, or the
+  // printable area inside the printer's paper.
+  const double w = s.ScaleWidth();
+  const double h = s.ScaleHeight();
   EXPECT_GT(w, 0);
-  EXPECT_DOUBLE_EQ(s.ScaleWidth(), w);
+  if (s.IsPrinter()) {
+    EXPECT_LT(w, s.Width());
+    EXPECT_LT(h, s.Height());
+  } else {
+    EXPECT_DOUBLE_EQ(w, s.Width());
+    EXPECT_DOUBLE_EQ(h, s.Height());
+  }
   s.Scale(0, h, w, 0);
   EXPECT_DOUBLE_EQ(s.ScaleTop(), h);
   EXPECT_DOUBLE_EQ(s.ScaleHeight(), -h);

@@ -41,6 +41,31 @@ TEST_F(SummaryCommands, ThreeCopiesAreThreeUprightDocumentsOfTheReport) {
   EXPECT_TRUE(PdfShowsLines(Path("two.pdf"), printed.lines)) << PdfText(Path("two.pdf"));
 }
 
+// A single case starts 40 mm, a master curve 20 mm below the top of the
+// printable area, which the printer's margin sets below the paper's edge.
+TEST_F(SummaryCommands, TheReportStartsBelowTheTopOfThePrintableArea) {
+  PrinterSurface& printer = main.Printer();
+  const double margin = (printer.Height() - printer.ScaleHeight()) / 2 * 25.4 / 1440;
+  ASSERT_GT(margin, 3);
+  for (const int16_t mode : {analysis_mode::kSingleCase, analysis_mode::kMasterCurve}) {
+    state.analysisOptions.AnalysisMode = mode;
+    const ReportLines printed =
+        SummaryReportLines(state, ReportCaptionsOf(main), DateText(LocalTimeNow()), ReportVariant::Printed);
+    ASSERT_EQ(printed.error, "");
+    std::size_t blankLines = 0;
+    while (blankLines < printed.lines.size() && SingleBlanks(printed.lines[blankLines]).empty()) ++blankLines;
+    const std::string name = "mode" + std::to_string(mode) + ".pdf";
+    Answer({name});
+    mnu_pdoc_Click(main);
+    ASSERT_TRUE(Exists(name)) << host.Transcript();
+    printer.ScaleMillimeters();
+    printer.SetFontName("Courier");
+    printer.SetFontSize(10);
+    const double top = mode == analysis_mode::kSingleCase ? 40 : 20;
+    EXPECT_NEAR(PdfFirstWordTopMm(Path(name)), margin + top + blankLines * printer.TextHeight("X"), 0.6) << mode;
+  }
+}
+
 TEST_F(SummaryCommands, ACopyCountOfZeroPrintsOneCopyAndBecomesOne) {
   ASSERT_EQ(main.PrintDlg.Copies, 0);
   Answer({"report.pdf"});
