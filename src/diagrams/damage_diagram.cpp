@@ -131,7 +131,7 @@ void DrawHistoryBars(ProgramState& s, Surface& t, const PlotBox& b, float ky) {
 }  // namespace
 
 void DrawDamageBars(ProgramState& s, Surface& t, const DamageDiagramView& view) {
-  ResetPaperPen(t);
+  ResetDiagramPen(t);
   const float fs = s.layoutScales.FontScale;
   const DamageGeometry g = DamageGeometryFor(view.kind, t.Width(), t.Height(), view.frameWidth, view.frameHeight, fs);
   if (view.kind == SurfaceKind::Screen) t.Cls();

@@ -8,16 +8,6 @@ SurfaceKind KindOf(const Surface& target) {
   return SurfaceKind::Screen;
 }
 
-void ResetPaperPen(Surface& target) {
-  target.SetFontName("Arial");
-  target.SetForeColor(0);
-  target.SetFontBold(false);
-  target.SetFontItalic(false);
-  target.SetDrawWidth(1);
-  target.SetDrawStyle(Surface::kSolid);
-  target.SetFillStyle(Surface::kFillTransparent);
-}
-
 void ScaleUpwardsFrom(Surface& target, double left, double bottom) {
   target.Scale(0, target.Height(), target.Width(), 0);
   target.SetScaleLeft(target.ScaleLeft() - left);

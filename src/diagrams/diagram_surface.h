@@ -16,9 +16,8 @@ inline bool OnPaper(SurfaceKind kind) { return kind != SurfaceKind::Screen; }
 // The printer's page bands (PageBand, PageBandOf) are the loading
 // diagrams' rule: loading/diagram_placement.h.
 
-// The drawing state a diagram starts from: "Arial", black, neither bold nor
-// italic, solid lines one pixel wide, no fill.
-void ResetPaperPen(Surface& target);
+// The drawing state a diagram starts from (ResetDiagramPen) is the loading
+// diagrams' rule as well: loading/diagram_axes.h.
 
 // The diagram's own coordinates on the whole surface: y upwards, the origin
 // `left` in from the left edge and `bottom` above the lower edge.

@@ -179,12 +179,7 @@ MasterCurveOutcome DrawMasterLifeDiagram(ProgramState& s, Surface& t, const Mast
 MasterCurveOutcome DrawMasterCurveOverview(ProgramState& s, Surface& graph, Surface& text, const MasterCurveGeometry& g,
                                            const MasterCurveLabels& labels) {
   const bool screen = g.mode == 1;
-  graph.SetFontName("Arial");
-  graph.SetForeColor(0);
-  graph.SetFontBold(false);
-  graph.SetFontItalic(false);
-  graph.SetDrawWidth(1);
-  graph.SetDrawStyle(Surface::kSolid);
+  ResetDiagramPen(graph);
   text.SetDrawWidth(1);
   text.SetDrawStyle(Surface::kSolid);
 

@@ -64,4 +64,5 @@ void ResetDiagramPen(Surface& surface) {
   surface.SetFontItalic(false);
   surface.SetDrawWidth(1);
   surface.SetDrawStyle(Surface::kSolid);
+  surface.SetFillStyle(Surface::kFillTransparent);
 }

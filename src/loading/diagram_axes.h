@@ -45,5 +45,7 @@ void DrawPaperFrame(Surface& surface, const std::string& caption, float W, float
 void PlaceText(Surface& surface, double x, double y, const std::string& text);
 
 // The surface set to the diagrams' start: "Arial", black, neither bold nor
-// italic, lines one pixel wide and solid.
+// italic, lines one pixel wide and solid, no fill. Every diagram starts from
+// it, whatever the drawing before it left on a shared printer page or
+// bitmap (a solid fill would fill its frame).
 void ResetDiagramPen(Surface& surface);

@@ -21,15 +21,6 @@ constexpr int32_t kBlack = 0;
 constexpr int32_t kRed = 0x0000FF;
 constexpr const char* kTextFont = "Microsoft Sans Serif";
 
-void ResetPen(Surface& t) {
-  t.SetFontName("Arial");
-  t.SetForeColor(kBlack);
-  t.SetFontBold(false);
-  t.SetFontItalic(false);
-  t.SetDrawWidth(1);
-  t.SetDrawStyle(Surface::kSolid);
-}
-
 // The S-N frame takes the upper left quarter of the window, the picture most of it.
 void LayOutSnFrame(FormMain& main) {
   SnFramePanel& sn = main.snInputs();
@@ -169,7 +160,7 @@ void DrawCurve(const ProgramState& s, Surface& t, const SnCurveGeometry& g) {
 void DrawSNCurve(FormMain& main, Surface& target) {
   ProgramState& s = main.state();
   const SurfaceKind kind = KindOf(target);
-  ResetPen(target);
+  ResetDiagramPen(target);
   if (kind == SurfaceKind::Screen) {
     // Printer2 and the printer are not cleared: several diagrams share them.
     target.Cls();

@@ -52,7 +52,7 @@ void PrintDataBox(FormMain& main, Surface& target) {
   const DataBoxGeometry g =
       DataBoxGeometryOf(printer, width, height, state.analysisOptions.LoadingType == loading_type::kDistribution,
                         state.layoutScales.FontScale);
-  ResetPaperPen(target);
+  ResetDiagramPen(target);
   // The box's own coordinates: the origin at its lower left corner.
   ScaleUpwardsFrom(target, g.C, g.T);
   target.SetFontSize(10 * g.fs);

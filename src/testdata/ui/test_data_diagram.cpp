@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "layout/layout_scales.h"
+#include "loading/diagram_axes.h"
 #include "platform/draw/child_position.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/format.h"
@@ -38,6 +39,7 @@ void TestDataEditorPanel::DrawTestDataDiagram(Surface& target) {
   const SurfaceKind kind = KindOf(target);
   const float fontScale = st.layoutScales.FontScale;
   DiagramPreamble();
+  ResetDiagramPen(target);
   if (kind == SurfaceKind::Screen) {
     target.Cls();
     target.SetFillStyle(Surface::kFillSolid);
@@ -48,7 +50,12 @@ void TestDataEditorPanel::DrawTestDataDiagram(Surface& target) {
   scroll_CLO.SetVisible(true);
   DrawGridHeader(fs);
   const TestDiagramDrawn drawn = DrawTestDataPlot(s, st.unitSettings, fontScale, target, frm_diag.Caption());
-  if (kind == SurfaceKind::Screen && drawn.fitShown) PlaceReferenceLifeBox(target, drawn.noLabelEnd);
+  if (drawn.fitShown) {
+    // A drawing on paper or in a bitmap leaves the pane as it was: the box
+    // stays where the pane's drawing placed it.
+    if (kind == SurfaceKind::Screen) PlaceReferenceLifeBox(target, drawn.noLabelEnd);
+    ShowReferenceLifeBox();
+  }
   target.Refresh();
   if (kind != SurfaceKind::Screen || WholePointCount(s.TestPointCount) == 0) return;
   WriteRowsThroughMasks();
@@ -158,6 +165,11 @@ void TestDataEditorPanel::PlaceReferenceLifeBox(Surface& pane, double labelEnd) 
   TextBox& box = show.Res_probT(3);
   box.SetLeft(static_cast<float>(TwipsFromLeft(pane, labelEnd, pane.Width())));
   box.SetTop(static_cast<float>(TwipsFromTop(pane, 125, pane.Height())));
+}
+
+// The box shows the reference life whenever the fit is drawn, on any target.
+void TestDataEditorPanel::ShowReferenceLifeBox() {
+  TextBox& box = show.Res_probT(3);
   box.SetText(Format(set().TestRefLife, "0.0E+## "));
   box.SetFontObjectSize(9.0 * state().layoutScales.FontScale);
   box.SetVisible(true);

@@ -122,6 +122,7 @@ class TestDataEditorPanel {
   void LayOutEditor();
   void DrawGridHeader(double fs);
   void PlaceReferenceLifeBox(Surface& pane, double labelEnd);
+  void ShowReferenceLifeBox();
   // The point under (x, y) of the pane, or 0.
   int NearestPoint(float x, float y) const;
   bool OnPointColour(float x, float y) const;

@@ -3,9 +3,12 @@
 // box on paper.
 
 #include <QImage>
+#include <functional>
 
 #include "component/ui/data_box_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "montecarlo/ui/montecarlo_services.h"
+#include "platform/draw/hidden_picture.h"
 #include "platform/runtime/sng.h"
 #include "report/ui/report_commands.h"
 #include "report/ui/report_services.h"
@@ -71,6 +74,67 @@ TEST_F(PrintScreen, TheMainWindowsCommandsBeepWhileItIsBusyAndACancelEndsThem) {
   mnu_tobmp_Click(main);
   EXPECT_EQ(FileCount(), 0u);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// What a drawing may find on a shared page or bitmap: a plain pen, or what
+// another drawing left (a solid dark fill, a wide dashed red pen and a bold
+// italic "Courier New").
+void LeavePen(Surface& s, bool odd) {
+  s.SetFillStyle(odd ? Surface::kFillSolid : Surface::kFillTransparent);
+  s.SetFillColor(odd ? 0xC00000 : 0);
+  s.SetDrawWidth(odd ? 7 : 1);
+  s.SetDrawStyle(odd ? Surface::kDash : Surface::kSolid);
+  s.SetForeColor(odd ? 0x0000FF : 0);
+  s.SetFontName(odd ? "Courier New" : "Arial");
+  s.SetFontBold(odd);
+  s.SetFontItalic(odd);
+}
+
+TEST_F(PrintScreen, EveryDrawingLooksTheSameWhateverTheDrawingBeforeItLeft) {
+  AnalysisOptions& ao = state.analysisOptions;
+  // Draws with the job's options changed for the drawing only.
+  const auto with = [&](auto change, ScreenDrawing drawing) {
+    return [this, &ao, change, drawing](Surface& s) {
+      const AnalysisOptions kept = ao;
+      change(ao);
+      DrawMainScreen(main, s, {drawing});
+      ao = kept;
+    };
+  };
+  const auto asTheJobIs = [](AnalysisOptions&) {};
+  struct Case {
+    const char* name;
+    std::function<void(Surface&)> draw;
+  };
+  const Case cases[] = {
+      {"S-N curve", with(asTheJobIs, ScreenDrawing::SNCurve)},
+      {"spectrum", with(asTheJobIs, ScreenDrawing::Spectrum)},
+      {"damage", with(asTheJobIs, ScreenDrawing::Damage)},
+      {"summary box", with(asTheJobIs, ScreenDrawing::DataBox)},
+      {"history", with([](AnalysisOptions& o) { o.LoadingType = loading_type::kHistory; }, ScreenDrawing::History)},
+      {"distribution", with([](AnalysisOptions& o) { o.LoadingType = loading_type::kDistribution; },
+                            ScreenDrawing::Distribution)},
+      {"master curve", with([](AnalysisOptions& o) { o.AnalysisMode = analysis_mode::kMasterCurve; },
+                            ScreenDrawing::MasterCurve)},
+      {"density", [this](Surface& s) { DrawProbabilityDensity(main, s, 1, 1.0f, 0.1f); }},
+  };
+  HiddenPicture& picture = main.Printer2();
+  picture.SetHeight(main.Height());
+  picture.SetWidth(main.Width());
+  picture.Cls();
+  ASSERT_TRUE(picture.SaveBitmap(Path("blank.bmp")));
+  for (const Case& c : cases) {
+    for (const bool odd : {false, true}) {
+      LeavePen(picture, odd);
+      picture.Cls();
+      c.draw(picture);
+      ASSERT_TRUE(picture.SaveBitmap(Path(odd ? "after.bmp" : "plain.bmp")));
+    }
+    const std::string plain = folder.Read("plain.bmp");
+    EXPECT_NE(plain, folder.Read("blank.bmp")) << c.name << " drew nothing";
+    EXPECT_TRUE(plain == folder.Read("after.bmp")) << c.name << " took on what was left on the surface";
+  }
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
 }
 
 // The texts the summary box printed, in order, from its first body line on.
