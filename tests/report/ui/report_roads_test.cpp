@@ -52,4 +52,21 @@ TEST_F(ReportRoads, ACalculatedJobsSummaryToAFileAndThePrinterAndItsScreenToABit
   EXPECT_EQ(p.host.beeps, 0);
 }
 
+TEST_F(ReportRoads, PrintSetupsPrinterAndCopiesServeTheNextPrint) {
+  Program p;
+  if (!p.main.Printer().DeviceName().empty()) GTEST_SKIP() << "a printer is installed";
+  MainMenus& menus = p.main.menus();
+  Press(p.main.problemDefinition().Cmd_analysis_next);
+  Choose(menus.mnu_calculate);
+  p.host.printerChoice = "Office laser";  // not installed here: the print falls back to a PDF
+  p.host.printerCopies = 2;
+  Choose(menus.mnu_propt);
+  p.host.saveAnswers = {Path("one.pdf"), Path("two.pdf")};
+  Choose(menus.mnu_pdoc);
+  EXPECT_EQ(p.main.Printer().PrinterName(), "Office laser");
+  EXPECT_TRUE(std::filesystem::exists(Path("one.pdf")));
+  EXPECT_TRUE(std::filesystem::exists(Path("two.pdf")));
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+}
+
 }  // namespace
