@@ -40,3 +40,8 @@ void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) form_.RaiseActivate();
 }
+
+bool FormWindow::focusNextPrevChild(bool next) {
+  form_.QtMovesFocusOn(next);
+  return true;
+}

@@ -9,6 +9,7 @@
 #include "platform/qt/control_bridge.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/ui/command_button.h"
 #include "platform/ui/form.h"
 
 Control::Control(Form& form, Control* container, ControlKind kind, std::string name, int index)
@@ -30,8 +31,8 @@ QWidget* Control::ParentWidget() const {
 void Control::AttachWidget(QWidget* widget) {
   widget_ = widget;
   bridge_ = std::make_unique<ControlBridge>(*this);
-  widget_->installEventFilter(bridge_.get());
   widget_->setFocusPolicy(CanTakeFocus() ? Qt::StrongFocus : Qt::NoFocus);
+  bridge_->Attach(widget_);
   ApplyFont();
   GeometryChanged();
   widget_->setVisible(visible_);
@@ -192,22 +193,33 @@ void Control::dblClick() {
   if (IsEnabledInForm() && onDblClick) onDblClick();
 }
 
-void Control::keyDown(int keyCode, int shift) {
-  if (!IsEnabledInForm()) return;
+namespace {
+// A default or cancel button that a key can press: on show and enabled.
+CommandButton* Usable(CommandButton* button) {
+  return button && button->IsShowing() && button->IsEnabledInForm() ? button : nullptr;
+}
+}  // namespace
+
+bool Control::FormTakesKey(int keyCode, int shift) {
   if (keyCode == kKeyTab) {
     form_.MoveFocus(form_.NextInTabOrder(this, (shift & kShiftMask) != 0));
-    return;
+    return true;
   }
-  if (keyCode == kKeyReturn && form_.DefaultButton() && kind_ != ControlKind::CommandButton) {
-    form_.DefaultButton()->click();
-    return;
-  }
-  if (keyCode == kKeyEscape && form_.CancelButton()) {
-    form_.CancelButton()->click();
-    return;
-  }
+  CommandButton* button = keyCode == kKeyReturn && kind_ != ControlKind::CommandButton ? Usable(form_.DefaultButton())
+                          : keyCode == kKeyEscape                                      ? Usable(form_.CancelButton())
+                                                                                      : nullptr;
+  if (button) button->click();
+  return button != nullptr;
+}
+
+void Control::RaiseKeyDown(int& keyCode, int shift) {
+  if (onKeyDown) onKeyDown(keyCode, shift);
+}
+
+void Control::keyDown(int keyCode, int shift) {
+  if (!IsEnabledInForm() || FormTakesKey(keyCode, shift)) return;
   int code = keyCode;
-  if (onKeyDown) onKeyDown(code, shift);
+  RaiseKeyDown(code, shift);
   if (code == kKeyReturn || code == kKeyBack || code == kKeyEscape) keyPress(code);
 }
 
@@ -217,12 +229,17 @@ int Control::keyPress(int keyAscii) {
   return ascii;
 }
 
+void Control::keyUp(int keyCode, int shift) {
+  if (IsEnabledInForm() && onKeyUp) onKeyUp(keyCode, shift);
+}
+
 void Control::PixelsToScale(double px, double py, float& x, float& y) const {
   x = static_cast<float>(px * TwipsPerPixelX());
   y = static_cast<float>(py * TwipsPerPixelY());
 }
 
 void Control::RaiseMouse(int which, int button, int shift, double px, double py) {
+  if (!IsEnabledInForm()) return;
   float x = 0, y = 0;
   PixelsToScale(px, py, x, y);
   const auto& handler = which == 0 ? onMouseDown : which == 1 ? onMouseUp : onMouseMove;

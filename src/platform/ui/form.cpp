@@ -494,12 +494,22 @@ void Form::MoveFocus(Control* to) {
   SyncQtFocus();
 }
 
+// Qt's focus goes where the form has it: to the active control, or, while
+// no control that can have it has it, to the window itself, so that no
+// control takes keys that the form does not know of.
 void Form::SyncQtFocus() {
   const QScopedValueRollback syncing(syncingQt_, true);
-  if (focus_ && focus_->widget())
+  if (focus_ && focus_->widget() && focus_->IsShowing() && focus_->IsEnabledInForm())
     focus_->widget()->setFocus(Qt::OtherFocusReason);
-  else if (window_->focusWidget())
+  else if (window_->focusWidget() != window_.get())
     window_->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::QtMovesFocusOn(bool next) {
+  if (syncingQt_)
+    SyncQtFocus();  // the program hid or disabled the control with the focus
+  else
+    MoveFocus(NextInTabOrder(focus_, !next));
 }
 
 namespace {

@@ -197,6 +197,10 @@ class Form {
   template <class T>
   void AdoptInto(Control& c);
   void SyncQtFocus();
+  // Qt would move its focus to the next (or previous) widget of the window:
+  // a Tab that no control took, or the control with the focus is hidden or
+  // disabled by the program.
+  void QtMovesFocusOn(bool next);
   void ApplyGeometry();
   static std::string Describe(const std::string& name, int index);
   template <class T>
