@@ -169,8 +169,10 @@ void User::Arm() {
 }
 
 void User::Poll() {
-  QWidget* w = QApplication::activePopupWidget();
-  if (!w) w = QApplication::activeModalWidget();
+  // The program's popups are menus; other popups (a completer's list, a
+  // drop-down list) belong to the widget the user works in.
+  QWidget* w = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!w && !QApplication::activePopupWidget()) w = QApplication::activeModalWidget();
   if (!w || !w->isVisible()) return;
   for (const auto* seen : {&handled_, &ownMenus_})
     for (const QPointer<QWidget>& h : *seen)
@@ -179,7 +181,7 @@ void User::Poll() {
   const Shown s = Describe(w);
   shown.push_back(s);
   if (queue_.empty() || queue_.front().kind != s.kind) {
-    ADD_FAILURE() << "Unexpected " << s.kind << " \"" << s.title << "\": " << s.text
+    ADD_FAILURE() << "Unexpected " << s.kind << " \"" << s.title << "\" (" << NameOf(w) << "): " << s.text
                   << (queue_.empty() ? std::string() : " (the next answer is for a " + queue_.front().kind + ")");
     Dismiss(w);
     return;
@@ -244,8 +246,15 @@ void User::ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos) {
   QWidget* top = w->window();
   if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != top && !QApplication::activePopupWidget())
     throw std::runtime_error("the modal window \"" + modal->windowTitle().toStdString() + "\" is in the way");
-  if (!QApplication::activePopupWidget()) Activate(top);
-  QTest::mouseClick(top->windowHandle(), button, Qt::NoModifier, pos);
+  if (QApplication::activePopupWidget() || top->isActiveWindow()) {
+    QTest::mouseClick(top->windowHandle(), button, Qt::NoModifier, pos);
+    return;
+  }
+  // A click into another window: the press comes first, then the window
+  // manager activates the window (as a desktop may do), then the release.
+  QTest::mousePress(top->windowHandle(), button, Qt::NoModifier, pos);
+  Activate(top);
+  QTest::mouseRelease(top->windowHandle(), button, Qt::NoModifier, pos);
 }
 
 void User::DoubleClick(Control& c, QPoint at) {
@@ -263,6 +272,12 @@ void User::Move(Control& c, QPoint at) {
 
 void User::Type(const std::string& text) {
   for (char ch : text) QTest::keyClick(FocusWindow(), ch);
+}
+
+void User::Retype(Control& box, const std::string& text) {
+  Click(box);
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Type(text);
 }
 
 void User::Key(int key, Qt::KeyboardModifiers modifiers) {
@@ -311,8 +326,9 @@ void User::Choose(MenuItem& item) {
 
 // ---- answers
 
-void User::AnswerMessage(const std::string& button) {
-  Queue("message", "pressing " + button, [this, button](QWidget* w) {
+void User::AnswerMessage(const std::string& button, std::function<void()> whileUp) {
+  Queue("message", "pressing " + button, [this, button, whileUp = std::move(whileUp)](QWidget* w) {
+    if (whileUp) whileUp();
     auto* box = qobject_cast<QMessageBox*>(w);
     for (QAbstractButton* b : box->buttons()) {
       if (Plain(b->text()) == button) {
@@ -369,7 +385,8 @@ void User::AnswerWindow(std::function<void()> act) {
 
 // ---- the program
 
-RealProgram::RealProgram(const std::string& tag, int seconds) : watchdog(seconds), folder(tag) {
+RealProgram::RealProgram(const std::string& tag, const Setup& setup, int seconds)
+    : watchdog(seconds), folder(tag), setUp(setup ? (setup(folder.path()), true) : false) {
   host.SetParentWindow(main.widget());
   main.onProgramEnd = [] {};
   user.AnswerWindow([this] { user.Click(main.dialog().Dialog_OKButton); });

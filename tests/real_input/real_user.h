@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -82,6 +83,9 @@ class User : public QObject {
   void Move(Control& c, QPoint at);
   // Keys, delivered by Qt to the window that has the keyboard focus.
   void Type(const std::string& text);
+  // A click into a box, all of its text selected (Ctrl+A) and `text` typed
+  // over it.
+  void Retype(Control& box, const std::string& text);
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // A menu command: a click on its menu's title in the menu bar, then on the
   // item (through the submenus on the way) in the menu that opens.
@@ -92,8 +96,9 @@ class User : public QObject {
   void Wait(int ms = 20);
 
   // Answers for what comes up next, used in the order queued.
-  // A message box: presses the button with this text ("OK", "Yes", ...).
-  void AnswerMessage(const std::string& button);
+  // A message box: presses the button with this text ("OK", "Yes", ...);
+  // `whileUp` looks at the windows first.
+  void AnswerMessage(const std::string& button, std::function<void()> whileUp = {});
   // A popup menu: chooses the item with this caption.
   void AnswerPopup(const std::string& item);
   // A popup menu: closed by a click on `w` beside it.
@@ -142,13 +147,17 @@ class User : public QObject {
 // One run of the program as the application starts it: in a folder of its
 // own (the current folder), its records, the real QtHost and the main window,
 // loaded with the warranty accepted by a click on "Accept". The watchdog
-// comes first, so that it also watches the start.
+// comes first, so that it also watches the start; the setup's files are in
+// the folder before the program starts.
 struct RealProgram {
-  explicit RealProgram(const std::string& tag, int seconds = 120);
+  // Puts the files that the user has before the program starts into the folder.
+  using Setup = std::function<void(const std::filesystem::path& folder)>;
+  explicit RealProgram(const std::string& tag, const Setup& setup = {}, int seconds = 120);
   ~RealProgram();
 
   Watchdog watchdog;
   ScopedCurrentFolder folder;
+  bool setUp;
   User user;
   ProgramState state;
   QtHost host;

@@ -107,7 +107,10 @@ void ControlBridge::OnMouse(QWidget* watched, QMouseEvent* m) {
     case QEvent::MouseButtonPress:
       pressed_ |= button;
       afterDoubleClick_ = false;
-      if (HasQtFocus() && !TakeFocus()) return;
+      // A press into a window that is not active yet moves the focus here
+      // itself: Qt gives it with the window's activation, which may come
+      // after the press.
+      if ((HasQtFocus() || !own->isActiveWindow()) && !TakeFocus()) return;
       control_.RaiseMouse(0, button, shift, at.x(), at.y());
       return;
     case QEvent::MouseButtonDblClick:
