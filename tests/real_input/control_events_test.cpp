@@ -264,6 +264,12 @@ TEST_F(ControlEvents, WhatIsTypedBeforeTheFirstClickGoesIntoNoBoxTheFormDoesNotK
   EXPECT_EQ(form.textBox("txt_a").Text(), "5");
 }
 
+TEST_F(ControlEvents, WithNoControlInFocusEnterStillPressesTheDefaultButton) {
+  ASSERT_EQ(form.ActiveControl(), nullptr);
+  user.Key(Qt::Key_Return);
+  EXPECT_EQ(log, (std::vector<std::string>{"cmd_def.GotFocus", "cmd_def.Click", "cmd_def.KeyUp(13)"}));
+}
+
 TEST_F(ControlEvents, AfterAMessageBoxAClickOnTheFirstBoxGivesItTheFocus) {
   user.AnswerMessage("OK");
   user.Choose(form.menu("mnu_ask"));

@@ -1,9 +1,12 @@
 #include "platform/qt/form_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
+#include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
 FormWindow::FormWindow(Form& form) : form_(form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
@@ -44,4 +47,9 @@ void FormWindow::changeEvent(QEvent* event) {
 bool FormWindow::focusNextPrevChild(bool next) {
   form_.QtMovesFocusOn(next);
   return true;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  const bool toTheWindow = QApplication::focusWidget() == this;  // not passed on by a control
+  if (!toTheWindow || !form_.PressDefaultOrCancel(KeyCodeFromQt(event->key()))) QWidget::keyPressEvent(event);
 }

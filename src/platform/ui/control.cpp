@@ -9,7 +9,6 @@
 #include "platform/qt/control_bridge.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_convert.h"
-#include "platform/ui/command_button.h"
 #include "platform/ui/form.h"
 
 Control::Control(Form& form, Control* container, ControlKind kind, std::string name, int index)
@@ -193,23 +192,13 @@ void Control::dblClick() {
   if (IsEnabledInForm() && onDblClick) onDblClick();
 }
 
-namespace {
-// A default or cancel button that a key can press: on show and enabled.
-CommandButton* Usable(CommandButton* button) {
-  return button && button->IsShowing() && button->IsEnabledInForm() ? button : nullptr;
-}
-}  // namespace
-
 bool Control::FormTakesKey(int keyCode, int shift) {
   if (keyCode == kKeyTab) {
     form_.MoveFocus(form_.NextInTabOrder(this, (shift & kShiftMask) != 0));
     return true;
   }
-  CommandButton* button = keyCode == kKeyReturn && kind_ != ControlKind::CommandButton ? Usable(form_.DefaultButton())
-                          : keyCode == kKeyEscape                                      ? Usable(form_.CancelButton())
-                                                                                      : nullptr;
-  if (button) button->click();
-  return button != nullptr;
+  if (keyCode == kKeyReturn && kind_ == ControlKind::CommandButton) return false;
+  return form_.PressDefaultOrCancel(keyCode);
 }
 
 void Control::RaiseKeyDown(int& keyCode, int shift) {

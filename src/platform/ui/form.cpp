@@ -471,6 +471,13 @@ void Form::PopupMenu(MenuItem& menu) {
   if (item->Visible()) item->click();
 }
 
+bool Form::PressDefaultOrCancel(int keyCode) {
+  CommandButton* button = keyCode == kKeyReturn ? defaultButton_ : keyCode == kKeyEscape ? cancelButton_ : nullptr;
+  if (!button || !button->IsShowing() || !button->IsEnabledInForm()) return false;
+  button->click();
+  return true;
+}
+
 // ---- focus
 
 void Form::MoveFocus(Control* to) {
