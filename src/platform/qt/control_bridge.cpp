@@ -87,14 +87,16 @@ bool ControlBridge::TakeFocus() {
 void ControlBridge::OnFocusIn(int reason) {
   Form& form = control_.ParentForm();
   if (form.syncingQt_) return;
-  // The window became active again (shown, or back from a dialog or a
-  // message box) or a popup menu closed: Qt puts the focus back where it
-  // was, or on the first widget it made; the form says where it is.
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-    if (form.ActiveControl() != &control_) form.SyncQtFocus();
-    return;
-  }
-  form.MoveFocus(&control_);
+  // The user's moves: a click, Tab. Any other arrival is Qt's own: the
+  // window became active again (shown, or back from a dialog or a message
+  // box) or a popup menu closed, and Qt puts the focus back where it was, or
+  // on the first widget it made; the form says where it is.
+  const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                      reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+  if (byUser)
+    form.MoveFocus(&control_);
+  else if (form.ActiveControl() != &control_)
+    form.SyncQtFocus();
 }
 
 void ControlBridge::OnMouse(QWidget* watched, QMouseEvent* m) {
