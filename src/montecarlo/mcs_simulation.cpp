@@ -104,8 +104,8 @@ class RunLoop {
   bool FinishRun() {
     McsSettings& m = s_.mcsSettings;
     if ((m.SimulationsDone + 1) % step_ == 0) {
-      host_.DoEvents();
       progress_.ShowRunsToGo(m.SimulationsTarget - m.SimulationsDone - 1);
+      host_.DoEvents();
     }
     const bool constantAmplitude = s_.analysisOptions.LoadingType == loading_type::kConstantAmplitude;
     s_.analysisOptions.LifeUnit = constantAmplitude ? life_unit::kCycles : life_unit::kBlocks;
@@ -212,6 +212,7 @@ McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress)
   }
   WriteMcsLifeLine(work, r.ReferenceLife);
   const bool saved = SaveWorkFile(s, host, work);
+  progress.RunsEnded();
   s.shellState.UiState = ui_state::kIdle;
   if (!saved) return McsOutcome::Aborted;
   if (m.SimulationsDone < m.SimulationsTarget)

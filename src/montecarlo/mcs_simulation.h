@@ -15,8 +15,13 @@ class McsProgress {
   // hold the reference life (unless InfiniteLifeFlag is 1); time to draw the
   // damage diagram and show the reference life.
   virtual void FirstRunDone() {}
-  // At each progress tick, just after Host::DoEvents: the runs still to go.
+  // At each progress tick, just before Host::DoEvents shows it: the runs
+  // still to go.
   virtual void ShowRunsToGo(int32_t /*toGo*/) {}
+  // The runs are over (all done, braked or stopped) and the work file is
+  // written; the lives are not read back yet: time to show the number of
+  // simulations again.
+  virtual void RunsEnded() {}
   // The captions of the job summary's notch-factor label ("Stress Conc.
   // Factor:  Kt = " or "Notch Factor:         Kf = ") and of its label of the
   // mean-stress notch factor ("Kt = " or "Kf = "), which the results file

@@ -39,6 +39,7 @@ class OptionsProgress : public McsProgress {
     result.SetCaption(ReferenceLifeCaption(s));
   }
   void ShowRunsToGo(int32_t toGo) override { main_.mcsOptions().No_simult.SetText(std::to_string(toGo)); }
+  void RunsEnded() override { ShowRunsToGo(main_.state().mcsSettings.SimulationCount); }
   std::string NotchFactorCaption() override { return main_.dataBox().SCF(0).Caption(); }
   std::string MeanStressNotchCaption() override { return main_.dataBox().DDBmse(2).Caption(); }
 
@@ -88,8 +89,6 @@ void McsOptionsPanel::RunMonteCarloSimulation() {
   if (outcome == McsOutcome::NoRandomVariables || outcome == McsOutcome::Refused) {
     main.dataBox().wait.SetVisible(false);
     EnableControl(main.menus().mnu_Run);
-  } else {
-    No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
   }
   Frm_MCS_opt.SetVisible(false);
   main.host().SetMousePointer(kPointerDefault);

@@ -1,9 +1,12 @@
 #include "platform/qt/form_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
+#include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
 FormWindow::FormWindow(Form& form) : form_(form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
@@ -39,4 +42,14 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) form_.RaiseActivate();
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+  form_.QtMovesFocusOn(next);
+  return true;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  const bool toTheWindow = QApplication::focusWidget() == this;  // not passed on by a control
+  if (!toTheWindow || !form_.PressDefaultOrCancel(KeyCodeFromQt(event->key()))) QWidget::keyPressEvent(event);
 }

@@ -21,6 +21,11 @@ class FormWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Enter and Escape while no control has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
+  // Qt's own moves of the focus within the window follow the form's tab
+  // order and focus model instead of Qt's chain of widgets.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   Form& form_;

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -60,6 +62,37 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
   }
 }
 
+// While a dialog, a message box or a modal window is up, the window the user
+// worked in is not active. When it closes and leaves no window active, that
+// window gets its activation back (a desktop's window manager does so, a
+// bare platform does not); Qt then puts the focus back, where the form has it.
+class ActivationReturn {
+ public:
+  ActivationReturn() : window_(QApplication::activeWindow()) {}
+  ~ActivationReturn() {
+    if (window_ && window_->isVisible() && !QApplication::activeWindow()) window_->activateWindow();
+  }
+  ActivationReturn(const ActivationReturn&) = delete;
+  ActivationReturn& operator=(const ActivationReturn&) = delete;
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+// A click beside a popup menu only closes it: Qt would otherwise replay the
+// press to the control under the pointer.
+class PressBesideOnlyCloses : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+    auto* menu = static_cast<QWidget*>(watched);
+    if (!menu->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+      menu->setAttribute(Qt::WA_NoMouseReplay);
+    return false;
+  }
+};
+
 // Where a file dialog opens: the start folder, with the proposed file name.
 QString StartPath(const FileDialogRequest& r) {
   return r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
@@ -84,6 +117,7 @@ QString QtFileFilter(const std::string& filter) {
 }
 
 int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton, const std::string& title) {
+  const ActivationReturn back;
   QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, parent_);
   const ButtonSet* set = &kButtonSets[0];
   for (const auto& s : kButtonSets)
@@ -107,10 +141,12 @@ void QtHost::Beep() { QApplication::beep(); }
 void QtHost::DoEvents() { QApplication::processEvents(); }
 
 std::string QtHost::ShowOpen(const FileDialogRequest& r) {
+  const ActivationReturn back;
   return FromQ(QFileDialog::getOpenFileName(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
 }
 
 std::string QtHost::ShowSave(const FileDialogRequest& r) {
+  const ActivationReturn back;
   QFileDialog dialog(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   const std::string extension = DefaultExtension(r.filter);
@@ -130,11 +166,13 @@ std::string QtHost::ShowSave(const FileDialogRequest& r) {
 }
 
 int32_t QtHost::ShowColor(int32_t colour) {
+  const ActivationReturn back;
   const QColor c = QColorDialog::getColor(ToQColor(colour), parent_);
   return c.isValid() ? FromQColor(c) : 0;
 }
 
 bool QtHost::ShowPrinter(CommonDialog& dialog) {
+  const ActivationReturn back;
   QPrinter printer;
   const QString chosen = ToQ(dialog.PrinterName);
   if (QPrinterInfo::availablePrinterNames().contains(chosen)) printer.setPrinterName(chosen);
@@ -180,6 +218,8 @@ void QtHost::SetMousePointer(int pointer) {
 
 int QtHost::PopupMenu(const std::vector<PopupMenuItem>& items) {
   QMenu menu(parent_);
+  PressBesideOnlyCloses pressBeside;
+  menu.installEventFilter(&pressBeside);
   std::vector<QAction*> actions;
   for (const auto& item : items) {
     QAction* a = item.separator ? menu.addSeparator() : menu.addAction(ToQ(item.caption));
@@ -197,6 +237,7 @@ int QtHost::PopupMenu(const std::vector<PopupMenuItem>& items) {
 
 void QtHost::RunModal(const std::function<bool()>& stillShown) {
   if (!stillShown()) return;
+  const ActivationReturn back;
   QEventLoop loop;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &loop, [&] {

@@ -5,8 +5,19 @@
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
+namespace {
+// The whole control answers a click, not only its box and caption.
+class CheckWidget : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
 CheckBox::CheckBox(Form& form, Control* container, std::string name, int index)
-    : Control(form, container, ControlKind::CheckBox, std::move(name), index), box_(new QCheckBox(ParentWidget())) {
+    : Control(form, container, ControlKind::CheckBox, std::move(name), index), box_(new CheckWidget(ParentWidget())) {
   box_->setTristate(false);
   AttachWidget(box_);
   QObject::connect(box_, &QCheckBox::clicked, box_, [this] {

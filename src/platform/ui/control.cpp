@@ -30,8 +30,8 @@ QWidget* Control::ParentWidget() const {
 void Control::AttachWidget(QWidget* widget) {
   widget_ = widget;
   bridge_ = std::make_unique<ControlBridge>(*this);
-  widget_->installEventFilter(bridge_.get());
   widget_->setFocusPolicy(CanTakeFocus() ? Qt::StrongFocus : Qt::NoFocus);
+  bridge_->Attach(widget_);
   ApplyFont();
   GeometryChanged();
   widget_->setVisible(visible_);
@@ -192,22 +192,23 @@ void Control::dblClick() {
   if (IsEnabledInForm() && onDblClick) onDblClick();
 }
 
-void Control::keyDown(int keyCode, int shift) {
-  if (!IsEnabledInForm()) return;
+bool Control::FormTakesKey(int keyCode, int shift) {
   if (keyCode == kKeyTab) {
     form_.MoveFocus(form_.NextInTabOrder(this, (shift & kShiftMask) != 0));
-    return;
+    return true;
   }
-  if (keyCode == kKeyReturn && form_.DefaultButton() && kind_ != ControlKind::CommandButton) {
-    form_.DefaultButton()->click();
-    return;
-  }
-  if (keyCode == kKeyEscape && form_.CancelButton()) {
-    form_.CancelButton()->click();
-    return;
-  }
+  if (keyCode == kKeyReturn && kind_ == ControlKind::CommandButton) return false;
+  return form_.PressDefaultOrCancel(keyCode);
+}
+
+void Control::RaiseKeyDown(int& keyCode, int shift) {
+  if (onKeyDown) onKeyDown(keyCode, shift);
+}
+
+void Control::keyDown(int keyCode, int shift) {
+  if (!IsEnabledInForm() || FormTakesKey(keyCode, shift)) return;
   int code = keyCode;
-  if (onKeyDown) onKeyDown(code, shift);
+  RaiseKeyDown(code, shift);
   if (code == kKeyReturn || code == kKeyBack || code == kKeyEscape) keyPress(code);
 }
 
@@ -217,12 +218,17 @@ int Control::keyPress(int keyAscii) {
   return ascii;
 }
 
+void Control::keyUp(int keyCode, int shift) {
+  if (IsEnabledInForm() && onKeyUp) onKeyUp(keyCode, shift);
+}
+
 void Control::PixelsToScale(double px, double py, float& x, float& y) const {
   x = static_cast<float>(px * TwipsPerPixelX());
   y = static_cast<float>(py * TwipsPerPixelY());
 }
 
 void Control::RaiseMouse(int which, int button, int shift, double px, double py) {
+  if (!IsEnabledInForm()) return;
   float x = 0, y = 0;
   PixelsToScale(px, py, x, y);
   const auto& handler = which == 0 ? onMouseDown : which == 1 ? onMouseUp : onMouseMove;

@@ -94,6 +94,8 @@ class Control {
   std::function<void()> onClick, onDblClick, onGotFocus, onLostFocus, onChange;
   // KeyDown: keyCode may be changed (0 swallows the key).
   std::function<void(int& keyCode, int shift)> onKeyDown;
+  // KeyUp: the key is released.
+  std::function<void(int keyCode, int shift)> onKeyUp;
   // KeyPress: keyAscii may be changed (0 cancels the character).
   std::function<void(int& keyAscii)> onKeyPress;
   // Mouse events; x and y in the control's scale (twips, or a picture's user scale).
@@ -111,6 +113,8 @@ class Control {
   // A typed character: runs KeyPress and returns the character that stays
   // (0 when cancelled).
   int keyPress(int keyAscii);
+  // The key is released: runs KeyUp.
+  void keyUp(int keyCode, int shift = 0);
   void mouseDown(int button, int shift, float x, float y);
   void mouseUp(int button, int shift, float x, float y);
   void mouseMove(int button, int shift, float x, float y);
@@ -138,7 +142,15 @@ class Control {
   void ApplyFont();
   // Converts a mouse position in pixels to the control's scale.
   virtual void PixelsToScale(double px, double py, float& x, float& y) const;
+  // MouseDown (which 0), MouseUp (1) or MouseMove (2) at a position in
+  // pixels; nothing on a disabled control.
   void RaiseMouse(int which, int button, int shift, double px, double py);
+  // The keys the form takes before the control sees them: Tab moves the
+  // focus along the tab order; Enter clicks the default button and Escape
+  // the cancel button, when that button is on show and enabled (Enter not
+  // from a command button, which answers Enter itself). True when taken.
+  bool FormTakesKey(int keyCode, int shift);
+  void RaiseKeyDown(int& keyCode, int shift);
 
  private:
   friend class Form;

@@ -11,6 +11,7 @@ void ControlArrayBase::Wire(Control& e) {
   e.onChange = [this, i] { if (onChange) onChange(i); };
   e.onKeyDown = [this, i](int& code, int shift) { if (onKeyDown) onKeyDown(i, code, shift); };
   e.onKeyPress = [this, i](int& ascii) { if (onKeyPress) onKeyPress(i, ascii); };
+  e.onKeyUp = [this, i](int code, int shift) { if (onKeyUp) onKeyUp(i, code, shift); };
   e.onMouseDown = [this, i](int b, int s, float x, float y) { if (onMouseDown) onMouseDown(i, b, s, x, y); };
   e.onMouseUp = [this, i](int b, int s, float x, float y) { if (onMouseUp) onMouseUp(i, b, s, x, y); };
   e.onMouseMove = [this, i](int b, int s, float x, float y) { if (onMouseMove) onMouseMove(i, b, s, x, y); };

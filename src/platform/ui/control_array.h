@@ -15,6 +15,7 @@ struct ControlArrayHandlers {
   std::function<void(int index)> onClick, onDblClick, onGotFocus, onLostFocus, onChange;
   std::function<void(int index, int& keyCode, int shift)> onKeyDown;
   std::function<void(int index, int& keyAscii)> onKeyPress;
+  std::function<void(int index, int keyCode, int shift)> onKeyUp;
   std::function<void(int index, int button, int shift, float x, float y)> onMouseDown, onMouseUp, onMouseMove;
 };
 

@@ -471,6 +471,13 @@ void Form::PopupMenu(MenuItem& menu) {
   if (item->Visible()) item->click();
 }
 
+bool Form::PressDefaultOrCancel(int keyCode) {
+  CommandButton* button = keyCode == kKeyReturn ? defaultButton_ : keyCode == kKeyEscape ? cancelButton_ : nullptr;
+  if (!button || !button->IsShowing() || !button->IsEnabledInForm()) return false;
+  button->click();
+  return true;
+}
+
 // ---- focus
 
 void Form::MoveFocus(Control* to) {
@@ -494,12 +501,22 @@ void Form::MoveFocus(Control* to) {
   SyncQtFocus();
 }
 
+// Qt's focus goes where the form has it: to the active control, or, while
+// no control that can have it has it, to the window itself, so that no
+// control takes keys that the form does not know of.
 void Form::SyncQtFocus() {
   const QScopedValueRollback syncing(syncingQt_, true);
-  if (focus_ && focus_->widget())
+  if (focus_ && focus_->widget() && focus_->IsShowing() && focus_->IsEnabledInForm())
     focus_->widget()->setFocus(Qt::OtherFocusReason);
-  else if (window_->focusWidget())
+  else if (window_->focusWidget() != window_.get())
     window_->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::QtMovesFocusOn(bool next) {
+  if (syncingQt_)
+    SyncQtFocus();  // the program hid or disabled the control with the focus
+  else
+    MoveFocus(NextInTabOrder(focus_, !next));
 }
 
 namespace {

@@ -165,6 +165,9 @@ class Form {
 
   CommandButton* DefaultButton() const { return defaultButton_; }
   CommandButton* CancelButton() const { return cancelButton_; }
+  // Enter clicks the default button, Escape the cancel button, when that
+  // button is on show and enabled. True when a button was clicked.
+  bool PressDefaultOrCancel(int keyCode);
 
   // Shows `menu`'s items as a popup menu at the pointer (through
   // Host::PopupMenu) and runs the Click of the chosen item.
@@ -197,6 +200,10 @@ class Form {
   template <class T>
   void AdoptInto(Control& c);
   void SyncQtFocus();
+  // Qt would move its focus to the next (or previous) widget of the window:
+  // a Tab that no control took, or the control with the focus is hidden or
+  // disabled by the program.
+  void QtMovesFocusOn(bool next);
   void ApplyGeometry();
   static std::string Describe(const std::string& name, int index);
   template <class T>

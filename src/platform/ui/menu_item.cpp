@@ -9,8 +9,8 @@
 
 MenuItem::MenuItem(Form& form, MenuItem* parent, std::string name, int index, const std::string& caption)
     : form_(form), parent_(parent), name_(std::move(name)), index_(index), caption_(caption) {
-  action_ = new QAction(ToQ(caption), form.widget());
-  action_->setSeparator(caption == "-");
+  action_ = new QAction(form.widget());
+  ShowCaption();
   QObject::connect(action_, &QAction::triggered, action_, [this] {
     ApplyCheck();  // the check mark is the program's to set, not Qt's
     click();
@@ -47,8 +47,14 @@ void MenuItem::AddChild(MenuItem* child) {
 
 void MenuItem::SetCaption(const std::string& caption) {
   caption_ = caption;
-  action_->setText(ToQ(caption));
-  action_->setSeparator(caption == "-");
+  ShowCaption();
+}
+
+// A separator is a bare line: a menu draws the text of a separator action
+// as a heading beside it.
+void MenuItem::ShowCaption() {
+  action_->setSeparator(IsSeparator());
+  action_->setText(IsSeparator() ? QString() : ToQ(caption_));
 }
 
 void MenuItem::ApplyCheck() {

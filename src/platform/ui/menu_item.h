@@ -52,6 +52,7 @@ class MenuItem {
   void AddChild(MenuItem* child);
   QMenu* SubMenu();
   void ApplyCheck();
+  void ShowCaption();
 
   Form& form_;
   MenuItem* parent_;

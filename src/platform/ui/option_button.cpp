@@ -5,9 +5,20 @@
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
+namespace {
+// The whole control answers a click, not only its circle and caption.
+class OptionWidget : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
 OptionButton::OptionButton(Form& form, Control* container, std::string name, int index)
     : Control(form, container, ControlKind::OptionButton, std::move(name), index),
-      button_(new QRadioButton(ParentWidget())) {
+      button_(new OptionWidget(ParentWidget())) {
   // The group rule is kept here, not by Qt: Qt only shows the value.
   button_->setAutoExclusive(false);
   AttachWidget(button_);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
@@ -123,6 +124,25 @@ TEST_F(McsOptionsTest, WithoutRandomInputTheOptionsClose) {
   EXPECT_TRUE(main.menus().mnu_Run.Enabled());
   EXPECT_EQ(state.shellState.UiState, 1);
   EXPECT_FALSE(main.formShow().Visible());
+}
+
+// The box of the number of simulations counts the runs to go, each figure
+// set before the tick lets the window show it, and shows the number of
+// simulations again before the summary of the lives read back comes up.
+TEST_F(McsOptionsTest, TheCountdownShowsAtEachTickAndTheNumberBeforeTheSummary) {
+  Enter(opt.No_simult, "100");
+  std::vector<std::string> atTicks;
+  host.onDoEvents = [&] {
+    if (state.mcsSettings.SimulationsDone > 0 && state.shellState.UiState != 1) atTicks.push_back(opt.No_simult.Text());
+  };
+  std::string atSummary;
+  host.onMessage = [&](const FakeHost::Message&) { atSummary = opt.No_simult.Text(); };
+  Press(opt.cmd_MCS_opt(0));
+  host.onDoEvents = nullptr;
+  EXPECT_EQ(atTicks, (std::vector<std::string>{"90", "80", "70", "60", "50", "40", "30", "20", "10", "0"}));
+  ASSERT_EQ(host.messages.size(), 1u) << host.Transcript();
+  EXPECT_EQ(host.messages[0].title, "MCS Simulation Results");
+  EXPECT_EQ(atSummary, "100");
 }
 
 TEST_F(McsOptionsTest, TheFirstRunShowsTheReferenceLife) {

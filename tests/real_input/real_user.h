@@ -1,0 +1,167 @@
+#pragma once
+
+// The program driven by real input: its windows on Qt's offscreen platform
+// with the real QtHost, operated only through mouse and key events that Qt
+// itself delivers (to the widget under the pointer, to the widget with the
+// keyboard focus), never by calling the controls. Message boxes, file
+// dialogs, the program's own modal windows and popup menus are answered as
+// they come up, by the same kind of input, from answers the test queues; a
+// watchdog ends a test that hangs.
+//
+// Facts of the offscreen platform that this relies on:
+// - a window is activated when it is shown, but when the active window
+//   goes (a dialog closes) no other window is activated; the user here plays
+//   the window manager and activates the window that was active before it,
+//   the way a desktop gives the focus back;
+// - QCursor::pos() stays where it was set, so popup menus open at a fixed
+//   place; they are answered through their own window wherever they are.
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <condition_variable>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/qt/qt_host.h"
+#include "program_state.h"
+#include "shell/ui/form_main.h"
+#include "support/scoped_folder.h"
+
+class Control;
+class MenuItem;
+class QWidget;
+class QWindow;
+
+namespace real_input {
+
+// Ends the test process with a clear message when a test does not finish in
+// time (a modal window that nobody answers, a loop that never yields).
+class Watchdog {
+ public:
+  explicit Watchdog(int seconds);
+  ~Watchdog();
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+  // What the test is doing now, for the message.
+  void Step(const std::string& what);
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool done_ = false;
+  std::string step_ = "starting";
+  std::thread thread_;
+};
+
+// A window that came up while the test ran: a message box ("message"), a
+// popup menu ("popup"), a file dialog ("file"), another dialog ("dialog") or
+// one of the program's own modal windows ("window").
+struct Shown {
+  std::string kind;
+  std::string title;
+  std::string text;  // a message's text; a popup's visible items, '|' between them
+};
+
+// The user at the mouse and the keyboard.
+class User : public QObject {
+ public:
+  User();
+  ~User() override;
+
+  // Mouse input at `at` (pixels in the widget; its centre when null). The
+  // widget must be on show and enabled, and nothing may lie over the point.
+  void Click(Control& c, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
+  void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
+  void DoubleClick(Control& c, QPoint at = {});
+  // The pointer moves over `c` to `at`, no button held.
+  void Move(Control& c, QPoint at);
+  // Keys, delivered by Qt to the window that has the keyboard focus.
+  void Type(const std::string& text);
+  // A click into a box, all of its text selected (Ctrl+A) and `text` typed
+  // over it.
+  void Retype(Control& box, const std::string& text);
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // A menu command: a click on its menu's title in the menu bar, then on the
+  // item (through the submenus on the way) in the menu that opens.
+  void Choose(MenuItem& item);
+  // Opens the menu of `title`, an item on the menu bar, by a click on it.
+  QWidget* OpenMenu(MenuItem& title);
+  // Lets pending events run for `ms` milliseconds.
+  void Wait(int ms = 20);
+
+  // Answers for what comes up next, used in the order queued.
+  // A message box: presses the button with this text ("OK", "Yes", ...);
+  // `whileUp` looks at the windows first.
+  void AnswerMessage(const std::string& button, std::function<void()> whileUp = {});
+  // A popup menu: chooses the item with this caption.
+  void AnswerPopup(const std::string& item);
+  // A popup menu: closed by a click on `w` beside it.
+  void ClosePopupByClickOn(QWidget* w);
+  // A file dialog: types the full path into its name box and presses Enter.
+  void AnswerFileDialog(const std::string& path);
+  // Another dialog (the print dialog): presses Escape.
+  void CancelDialog();
+  // One of the program's own modal windows: `act` operates it.
+  void AnswerWindow(std::function<void()> act);
+  // Whether every queued answer has been used.
+  bool AllAnswered() const { return queue_.empty(); }
+
+  // Everything that came up, in order.
+  std::vector<Shown> shown;
+  // The message boxes among them.
+  std::vector<Shown> Messages() const;
+
+ private:
+  struct Answer {
+    std::string kind;
+    std::string what;
+    std::function<void(QWidget*)> act;
+  };
+  void Queue(std::string kind, std::string what, std::function<void(QWidget*)> act);
+  void Arm();
+  void Poll();
+  void Dismiss(QWidget* w);
+  // The window manager's part: the window that the user works in is active.
+  void Activate(QWidget* window);
+  // A click at `pos` of `w`'s window, aimed at `w`.
+  void ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos);
+  QWindow* FocusWindow();
+  void ClickInMenu(QWidget* menu, MenuItem& item);
+  // Opens `item`'s submenu by a click on `item` (a title on the menu bar, or
+  // an item of the open menu `in`).
+  QWidget* OpenSubmenu(MenuItem& item, QWidget* in);
+
+  std::deque<Answer> queue_;
+  std::vector<QPointer<QWidget>> handled_;
+  std::vector<QPointer<QWidget>> activeHistory_;
+  // The menus the user opened from the menu bar: not for the answers.
+  std::vector<QPointer<QWidget>> ownMenus_;
+};
+
+// One run of the program as the application starts it: in a folder of its
+// own (the current folder), its records, the real QtHost and the main window,
+// loaded with the warranty accepted by a click on "Accept". The watchdog
+// comes first, so that it also watches the start; the setup's files are in
+// the folder before the program starts.
+struct RealProgram {
+  // Puts the files that the user has before the program starts into the folder.
+  using Setup = std::function<void(const std::filesystem::path& folder)>;
+  explicit RealProgram(const std::string& tag, const Setup& setup = {}, int seconds = 120);
+  ~RealProgram();
+
+  Watchdog watchdog;
+  ScopedCurrentFolder folder;
+  bool setUp;
+  User user;
+  ProgramState state;
+  QtHost host;
+  FormMain main{state, host};
+};
+
+}  // namespace real_input

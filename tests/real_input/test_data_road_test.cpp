@@ -1,0 +1,157 @@
+// The fatigue test data of a new database set, by real input: the database
+// opened for editing from its folder, a click on the next free set's cell,
+// "&Test Data", points typed into the grid, Fit, the set saved to a *.sft
+// file and opened again, and OK that takes the fit into the set.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <filesystem>
+#include <string>
+
+#include "engine/ui/problem_definition_panel.h"
+#include "material/fatigue_db_file.h"
+#include "material/ui/data_service_panel.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "real_input/real_user.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/main_menus.h"
+#include "support/fake_host.h"
+#include "testdata/ui/test_data_editor_panel.h"
+
+namespace real_input {
+namespace {
+
+// A database of one batch with two complete sets in `folder`, written by the
+// program's own writer.
+void WriteTwoSets(const std::filesystem::path& folder) {
+  FatigueDatabase db;
+  db.FdbBatchName[1] = "Steels";
+  db.FdbSetCount[1] = 2;
+  for (int j = 1; j <= 2; ++j) {
+    db.FdbSetName[1][j] = j == 1 ? "S355" : "S235";
+    db.FdbSe[1][j] = 50.0f;
+    db.FdbM[1][j] = 3.5f;
+    db.FdbNo[1][j] = 2000000;
+    db.FdbR[1][j] = -1.0f;
+    db.FdbPn[1][j] = 50.0f;
+    db.FdbSy[1][j] = 355.0f;
+    db.FdbSu[1][j] = 510.0f;
+  }
+  FatigueDbState st;
+  st.FatigueBatchCount = 1;
+  st.DatabaseDir = folder.string();
+  FakeHost host;
+  ASSERT_TRUE(WriteFatigueDatabase(db, st, host));
+}
+
+// A double click on the entry of the folder list that names `folder`.
+void OpenFolder(User& user, DirList& list, const std::string& folder) {
+  auto* view = qobject_cast<QListWidget*>(list.widget());
+  ASSERT_NE(view, nullptr);
+  const auto found = view->findItems(QString::fromStdString(folder), Qt::MatchEndsWith);
+  ASSERT_EQ(found.size(), 1) << folder << " is not in the list";
+  const QPoint at = view->viewport()->mapTo(view, view->visualItemRect(found[0]).center());
+  user.DoubleClick(list, at);
+}
+
+// What the box shows on the screen.
+std::string Shown(TextBox& box) { return qobject_cast<QLineEdit*>(box.widget())->text().toStdString(); }
+
+TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
+  RealProgram p("test_data_road", [](const std::filesystem::path& folder) {
+    std::filesystem::create_directory(folder / "materials");
+    WriteTwoSets(folder / "materials");
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  const std::filesystem::path dbFolder = p.folder.path() / "materials";
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+
+  // "&Material Data...": to the database folder, read, then edit.
+  DataServicePanel& ds = main.dataService();
+  p.watchdog.Step("opening the database");
+  user.Choose(main.menus().mnu_fatigue);
+  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+  OpenFolder(user, ds.Dir1, "materials");
+  ASSERT_EQ(std::filesystem::path(ds.Dir1.Path()), dbFolder);
+  user.Click(ds.cmd_data_do);
+  ASSERT_EQ(p.state.fatigueDbState.FatigueBatchCount, 1);
+  user.Click(ds.chk_Edit_Dbase);
+  user.Click(ds.cmd_data_do);
+  FatigueDbPanel& db = main.fatigueDb();
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
+
+  // A click on the name cell of the next free set marks that set.
+  p.watchdog.Step("marking the free set");
+  user.Click(db.Text2(2));
+  EXPECT_EQ(p.state.fatigueDbState.MarkedFatigueSet, 2);
+  ASSERT_TRUE(db.cmd_fatigue_Db_Test.IsEnabledInForm());
+  user.Click(db.cmd_fatigue_Db_Test);
+  FormShow& show = main.formShow();
+  TestDataEditorPanel& ed = show.testData();
+  ASSERT_TRUE(show.Visible());
+  EXPECT_FALSE(main.Visible());
+  EXPECT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+
+  // The header and four points of a falling line, typed into the grid.
+  p.watchdog.Step("typing the points");
+  const char* header[] = {"4", "355", "510", "-1"};
+  for (int i = 0; i < 4; ++i) user.Retype(ed.txt_points(i), header[i]);
+  const char* points[][2] = {{"286", "1E+4"}, {"215", "1E+5"}, {"170", "1E+6"}, {"128", "1E+7"}};
+  for (int r = 0; r < 4; ++r) {
+    user.Retype(ed.txt_CLOx(r), points[r][0]);
+    user.Retype(ed.txt_CLOn(r), points[r][1]);
+  }
+  user.Click(ed.txt_Name);
+  EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
+  EXPECT_EQ(p.state.testDataSet.TestStress[4], 128.0f);
+  EXPECT_EQ(p.state.testDataSet.TestLife[4], 10000000);
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  user.Click(ed.cmd_CLO_OK);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  EXPECT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
+  const float slope = p.state.testDataSet.TestFitSlope;
+  EXPECT_LT(slope, 0.0f);
+
+  // Open offers to save the changed set first: saved to a file, then opened.
+  p.watchdog.Step("saving and opening the set");
+  const std::string file = (p.folder.path() / "weld.sft").string();
+  user.AnswerMessage("Yes");
+  user.AnswerFileDialog(file);
+  user.Click(ed.cmd_CLO_open);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_EQ(user.Messages().size(), 1u);
+  EXPECT_EQ(user.Messages()[0].text, "Save the current Test Data to file?");
+  ASSERT_TRUE(std::filesystem::exists(file));
+  p.state.testDataSet.TestStress[1] = 0;  // what is read back comes from the file
+  user.AnswerFileDialog(file);
+  user.Click(ed.cmd_CLO_open);
+  ASSERT_TRUE(user.AllAnswered());
+  EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
+  EXPECT_EQ(p.state.testDataSet.TestStress[1], 286.0f);
+  EXPECT_EQ(Shown(ed.txt_CLOx(0)), "286.00");
+
+  // A cell of the grid brings the Fit back; then the name, and OK.
+  p.watchdog.Step("fitting again and OK");
+  user.Click(ed.txt_CLOx(0));
+  user.Click(ed.txt_Name);
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  user.Click(ed.cmd_CLO_OK);
+  EXPECT_EQ(p.state.testDataSet.TestFitSlope, slope);
+  user.Retype(ed.txt_Name, "Weld_X");
+  user.Click(ed.cmd_CLO_OK);
+  EXPECT_TRUE(main.Visible());
+  EXPECT_FALSE(show.Visible());
+  const FatigueDatabase& fdb = p.state.fatigueDatabase;
+  EXPECT_EQ(fdb.FdbTestDataName[1][3], "Weld_X");
+  EXPECT_NEAR(fdb.FdbM[1][3], -1 / slope, 1e-4);
+  EXPECT_EQ(Shown(db.Text2(2)), "Weld_X");
+  EXPECT_TRUE(std::filesystem::exists(dbFolder / "Weld_X.sft"));
+  EXPECT_EQ(user.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace real_input
