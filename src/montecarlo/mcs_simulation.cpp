@@ -217,6 +217,7 @@ McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress)
   if (m.SimulationsDone < m.SimulationsTarget)
     return s.results.CalcAborted == 1 ? McsOutcome::Aborted : McsOutcome::Braked;
   ReadMCSResults(s, host);
-  if (r.ResultsReadStatus >= 0) CalcLifeStatistics(s, host);
+  if (r.ResultsReadStatus < 0) return Idle(s, McsOutcome::NoResult);
+  CalcLifeStatistics(s, host);
   return Idle(s, McsOutcome::Completed);
 }

@@ -26,7 +26,9 @@ class McsProgress {
 };
 
 enum class McsOutcome {
-  Completed,          // every run done; the lives read back (ResultsReadStatus says whether usable)
+  Completed,          // every run done and the lives read back: the results view shows them (without
+                      // statistics when ResultsReadStatus is negative: a lower tail without spread)
+  NoResult,           // every run done, but the lives read back give no result (the reader has said why)
   Braked,             // "&Brake": the lives of the runs before it are in the work file
   Aborted,            // the damage calculation or the work file stopped the simulation
   NoRandomVariables,  // no random input: the work file holds the header only
