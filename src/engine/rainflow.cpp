@@ -1,8 +1,10 @@
 #include "engine/rainflow.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
+#include "platform/event_pump.h"
 #include "platform/runtime/sng.h"
 
 RainflowCounter::RainflowCounter(const float* history, int32_t n, float* stack, float* ranges,
@@ -106,11 +108,28 @@ void SizeRainflowArrays(int32_t n, std::vector<float>& stack, std::vector<float>
   if (means.size() < cycleSize) means.resize(cycleSize, 0.0f);
 }
 
-int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
-                      std::vector<float>& ranges, std::vector<float>& means) {
+namespace {
+
+// Counts the history in stretches of 65536 points, `between` after each.
+template <typename Between>
+int32_t CountInStretches(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                         std::vector<float>& ranges, std::vector<float>& means, Between between) {
   n = std::clamp<int32_t>(n, 0, history.empty() ? 0 : static_cast<int32_t>(history.size()) - 1);
   SizeRainflowArrays(n, stack, ranges, means);
   RainflowCounter counter(history.data(), n, stack.data(), ranges.data(), means.data());
-  counter.CountUpTo(n + 1);
+  constexpr int32_t kStretch = 1 << 16;
+  for (int32_t until = kStretch; !counter.CountUpTo(until); until += std::min(kStretch, INT32_MAX - until)) between();
   return counter.Cycles();
+}
+
+}  // namespace
+
+int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                      std::vector<float>& ranges, std::vector<float>& means) {
+  return CountInStretches(history, n, stack, ranges, means, [] {});
+}
+
+int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                      std::vector<float>& ranges, std::vector<float>& means, EventPump& pump) {
+  return CountInStretches(history, n, stack, ranges, means, [&pump] { pump.Tick(); });
 }
