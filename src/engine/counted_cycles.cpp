@@ -29,7 +29,8 @@ void CountedCycles::Count(const ProgramState& s, Host& host) {
 
 void CountedCycles::KeepPowers(std::vector<double>& powers, double e, EventPump& pump) const {
   constexpr int32_t kStretch = 1 << 16;
-  powers.assign(static_cast<std::size_t>(cycles_) + 1, 0.0);
+  powers.clear();
+  GrowInPieces(powers, static_cast<std::size_t>(cycles_) + 1, pump);
   for (int32_t first = 1; first <= cycles_; first += kStretch) {
     if (first > 1) pump.Tick();
     const int32_t last = std::min(cycles_, first + (kStretch - 1));

@@ -117,15 +117,9 @@ bool ReadBatchHistory(ProgramState& s, Host& host, int b, int32_t noted, std::ve
 // the pump stops the work: the arrays may then be short, which the damage
 // calculation mends (it sizes them to the history it counts).
 bool CreateRainflowArrays(LoadingData& l, int32_t n, EventPump& pump) {
-  constexpr std::size_t kPiece = std::size_t{1} << 20;
-  const std::size_t size = static_cast<std::size_t>(n) + 2;
   for (std::vector<float>* a : {&l.RainflowWork, &l.RainflowMeans, &l.RainflowRanges}) {
     std::vector<float>().swap(*a);
-    a->reserve(size);
-    while (a->size() < size) {
-      if (!a->empty() && !pump.Tick()) return false;
-      a->resize(std::min(size, a->size() + kPiece), 0.0f);
-    }
+    if (!GrowInPieces(*a, static_cast<std::size_t>(n) + 2, pump)) return false;
   }
   return true;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "platform/host.h"
 
@@ -46,3 +49,20 @@ class EventPump {
   std::function<bool()> goOn_;
   bool going_ = true;
 };
+
+// Grows `v` to `size` elements (the new ones value-initialised; it never
+// shrinks) in pieces of `piece` elements with a tick of `pump` between two
+// pieces, so that an array of millions of elements lets events through while
+// its memory is first touched. False when the pump stops the work (`v` is
+// then shorter).
+template <typename T>
+bool GrowInPieces(std::vector<T>& v, std::size_t size, EventPump& pump, std::size_t piece = std::size_t{1} << 20) {
+  if (v.size() >= size) return true;
+  v.reserve(size);
+  const std::size_t from = v.size();
+  while (v.size() < size) {
+    if (v.size() > from && !pump.Tick()) return false;
+    v.resize(std::min(size, v.size() + piece));
+  }
+  return true;
+}
