@@ -137,7 +137,7 @@ void BM_CountedHistoryPass(benchmark::State& state) {
   ApplyRunInputs(s, DrawRunInputs(s, true));
   CalcDamage(s, host);
   CountedCycles cycles;
-  cycles.Count(s);
+  cycles.Count(s, host);
   HistoryPoint point;
   SetUpHistoryPoint(s, cycles.Ranges(), cycles.Means(), cycles.Cycles(), cycles.RangeMax(), true, point);
   CountedCycles::Scratch scratch;

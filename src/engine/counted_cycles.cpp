@@ -7,22 +7,34 @@
 #include <cmath>
 
 #include "engine/rainflow.h"
+#include "platform/event_pump.h"
 #include "program_state.h"
 
-void CountedCycles::Count(const ProgramState& s) {
-  std::vector<float> stack;
-  cycles_ = CountRainflow(s.loadingData.HistoryPoints, HistoryPointsInUse(s), stack, ranges_, means_);
+void CountedCycles::Count(const ProgramState& s, Host& host) {
+  EventPump pump(host, 1);
+  {
+    std::vector<float> stack;
+    cycles_ = CountRainflow(s.loadingData.HistoryPoints, HistoryPointsInUse(s), stack, ranges_, means_, pump);
+  }
   CountedRangeExtremes(ranges_.data(), cycles_, rangeMax_, rangeMin_);
   m_ = s.materialData.SNExponent;
   mExt_ = s.materialData.SNExtensionExponent;
-  const auto size = static_cast<std::size_t>(cycles_) + 1;
-  powM_.assign(size, 0.0);
-  for (int32_t j = 1; j <= cycles_; ++j) powM_[j] = std::pow(static_cast<double>(ranges_[j]), m_);
+  KeepPowers(powM_, m_, pump);
   if (mExt_ == m_) {
     powExt_ = powM_;
   } else {
-    powExt_.assign(size, 0.0);
-    for (int32_t j = 1; j <= cycles_; ++j) powExt_[j] = std::pow(static_cast<double>(ranges_[j]), mExt_);
+    KeepPowers(powExt_, mExt_, pump);
+  }
+}
+
+void CountedCycles::KeepPowers(std::vector<double>& powers, double e, EventPump& pump) const {
+  constexpr int32_t kStretch = 1 << 16;
+  powers.clear();
+  GrowInPieces(powers, static_cast<std::size_t>(cycles_) + 1, pump);
+  for (int32_t first = 1; first <= cycles_; first += kStretch) {
+    if (first > 1) pump.Tick();
+    const int32_t last = std::min(cycles_, first + (kStretch - 1));
+    for (int32_t j = first; j <= last; ++j) powers[j] = std::pow(static_cast<double>(ranges_[j]), e);
   }
 }
 

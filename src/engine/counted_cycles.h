@@ -5,6 +5,8 @@
 
 #include "engine/history_point.h"
 
+class EventPump;
+class Host;
 struct ProgramState;
 
 // The counted cycles of the selected stress history, kept as counted over
@@ -21,8 +23,10 @@ struct ProgramState;
 class CountedCycles {
  public:
   // Counts the selected batch's history of the records and keeps the powers
-  // for the records' S-N exponents m and m'.
-  void Count(const ProgramState& s);
+  // for the records' S-N exponents m and m'. A long history lets pending
+  // events through while it is counted (Host::DoEvents, at most every few
+  // milliseconds).
+  void Count(const ProgramState& s, Host& host);
 
   int32_t Cycles() const { return cycles_; }
   const float* Ranges() const { return ranges_.data(); }  // 1 .. Cycles()
@@ -41,6 +45,9 @@ class CountedCycles {
  private:
   int32_t cycles_ = 0;
   std::vector<float> ranges_, means_;
+  // Keeps range^e of every cycle in `powers`.
+  void KeepPowers(std::vector<double>& powers, double e, EventPump& pump) const;
+
   float rangeMax_ = 0.0f, rangeMin_ = 0.0f;
   double m_ = 0.0, mExt_ = 0.0;
   std::vector<double> powM_, powExt_;  // range^m, range^m' per cycle (1 .. Cycles())

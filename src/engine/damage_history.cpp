@@ -10,7 +10,7 @@
 #include "engine/calc_numbers.h"
 #include "engine/cycle_damage.h"
 #include "engine/damage.h"
-#include "engine/event_pump.h"
+#include "platform/event_pump.h"
 #include "engine/history_point.h"
 #include "engine/master_curve.h"
 #include "engine/mean_stress.h"
@@ -27,16 +27,9 @@ using calc::BelowLimit;
 // Counts the history into RainflowRanges and RainflowMeans; returns the cycles.
 int32_t CountHistory(ProgramState& s, Host& host) {
   LoadingData& ld = s.loadingData;
-  const int32_t n = HistoryPointsInUse(s);
-  SizeRainflowArrays(n, ld.RainflowWork, ld.RainflowRanges, ld.RainflowMeans);
-  RainflowCounter counter(ld.HistoryPoints.data(), n, ld.RainflowWork.data(), ld.RainflowRanges.data(),
-                          ld.RainflowMeans.data());
-  constexpr int32_t kChunk = 1 << 16;
   EventPump pump(host, 1);
-  for (int32_t until = kChunk; !counter.CountUpTo(until); until += std::min(kChunk, INT32_MAX - until)) {
-    pump.Tick();
-  }
-  return counter.Cycles();
+  return CountRainflow(ld.HistoryPoints, HistoryPointsInUse(s), ld.RainflowWork, ld.RainflowRanges,
+                       ld.RainflowMeans, pump);
 }
 
 void SetCountedExtremes(ProgramState& s, int32_t c) {

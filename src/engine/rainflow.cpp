@@ -1,8 +1,10 @@
 #include "engine/rainflow.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
+#include "platform/event_pump.h"
 #include "platform/runtime/sng.h"
 
 RainflowCounter::RainflowCounter(const float* history, int32_t n, float* stack, float* ranges,
@@ -96,21 +98,53 @@ bool RainflowCounter::CountUpTo(int32_t until) {
   return done_;
 }
 
+namespace {
+
+// Grows the three work arrays to what a history of n points needs, each
+// array by `grow(array, size)`.
+template <typename Grow>
+void SizeArrays(int32_t n, std::vector<float>& stack, std::vector<float>& ranges, std::vector<float>& means,
+                Grow grow) {
+  n = std::max<int32_t>(n, 0);
+  const size_t cycleSize = static_cast<size_t>(RainflowCounter::MaxCycles(n)) + 1;
+  grow(stack, static_cast<size_t>(n) + 2);
+  grow(ranges, cycleSize);
+  grow(means, cycleSize);
+}
+
+// Counts the points of h(1..n) that the history holds, in stretches of
+// 65536 points with `between` after each, the arrays grown by `grow`.
+template <typename Grow, typename Between>
+int32_t CountInStretches(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                         std::vector<float>& ranges, std::vector<float>& means, Grow grow, Between between) {
+  n = std::clamp<int32_t>(n, 0, history.empty() ? 0 : static_cast<int32_t>(history.size()) - 1);
+  SizeArrays(n, stack, ranges, means, grow);
+  RainflowCounter counter(history.data(), n, stack.data(), ranges.data(), means.data());
+  constexpr int32_t kStretch = 1 << 16;
+  for (int32_t until = kStretch; !counter.CountUpTo(until); until += std::min(kStretch, INT32_MAX - until)) between();
+  return counter.Cycles();
+}
+
+void GrowAtOnce(std::vector<float>& a, size_t size) {
+  if (a.size() < size) a.resize(size, 0.0f);
+}
+
+}  // namespace
+
 void SizeRainflowArrays(int32_t n, std::vector<float>& stack, std::vector<float>& ranges,
                         std::vector<float>& means) {
-  n = std::max<int32_t>(n, 0);
-  const size_t stackSize = static_cast<size_t>(n) + 2;
-  const size_t cycleSize = static_cast<size_t>(RainflowCounter::MaxCycles(n)) + 1;
-  if (stack.size() < stackSize) stack.resize(stackSize, 0.0f);
-  if (ranges.size() < cycleSize) ranges.resize(cycleSize, 0.0f);
-  if (means.size() < cycleSize) means.resize(cycleSize, 0.0f);
+  SizeArrays(n, stack, ranges, means, GrowAtOnce);
 }
 
 int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
                       std::vector<float>& ranges, std::vector<float>& means) {
-  n = std::clamp<int32_t>(n, 0, history.empty() ? 0 : static_cast<int32_t>(history.size()) - 1);
-  SizeRainflowArrays(n, stack, ranges, means);
-  RainflowCounter counter(history.data(), n, stack.data(), ranges.data(), means.data());
-  counter.CountUpTo(n + 1);
-  return counter.Cycles();
+  return CountInStretches(history, n, stack, ranges, means, GrowAtOnce, [] {});
+}
+
+int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                      std::vector<float>& ranges, std::vector<float>& means, EventPump& pump) {
+  // Work arrays of millions of points are first touched piece by piece too.
+  return CountInStretches(
+      history, n, stack, ranges, means, [&pump](std::vector<float>& a, size_t size) { GrowInPieces(a, size, pump); },
+      [&pump] { pump.Tick(); });
 }

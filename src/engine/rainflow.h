@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+class EventPump;
+
 // Rainflow counting of a stress history h(1..n) followed by a closing point 0.
 //
 // The points in play are kept on a stack. Each new point is pushed; while at
@@ -47,6 +49,10 @@ class RainflowCounter {
 // sizing the three arrays as needed; returns the number of cycles.
 int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
                       std::vector<float>& ranges, std::vector<float>& means);
+// The same, with a tick of `pump` after every stretch of the history, so that
+// a long history lets pending events through while it is counted.
+int32_t CountRainflow(const std::vector<float>& history, int32_t n, std::vector<float>& stack,
+                      std::vector<float>& ranges, std::vector<float>& means, EventPump& pump);
 
 // Grows the work arrays to the sizes a history of n points needs (never
 // shrinks them: other users may keep more in them).

@@ -1,6 +1,8 @@
 #include "loading/batch_selection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "loading/history_file.h"
 #include "loading/loading_units.h"
 #include "loading/stress_pair.h"
+#include "platform/event_pump.h"
 #include "platform/host.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/whole_numbers.h"
@@ -84,12 +87,13 @@ bool StartsAtAnExtreme(float first, float max, float min) {
 }
 
 // The batch's history from its file into `points`; false when the batch
-// cannot be taken (the reader, or this check, has said why).
+// cannot be taken (the reader, or this check, has said why, or the caller
+// no longer wants it).
 bool ReadBatchHistory(ProgramState& s, Host& host, int b, int32_t noted, std::vector<float>& points,
-                      BatchTaking& outcome) {
+                      const std::function<bool()>& goOn, BatchTaking& outcome) {
   const LoadingDatabase& db = s.loadingDatabase;
   host.SetMousePointer(kPointerHourglass);
-  const int32_t n = ReadHistoryFile(s, host, b, points);
+  const int32_t n = ReadHistoryFile(s, host, b, points, goOn);
   host.SetMousePointer(kPointerDefault);
   outcome = BatchTaking::Refused;
   if (db.BatchPointCount[b] != noted) {  // fewer than 3 points in the file
@@ -107,16 +111,24 @@ bool ReadBatchHistory(ProgramState& s, Host& host, int b, int32_t noted, std::ve
   return true;
 }
 
+// The rainflow work arrays for a history of n points (elements 0 .. n + 1),
+// created anew, each after the old one is freed (millions of points), and
+// filled piece by piece with a tick of `pump` between two pieces. False when
+// the pump stops the work: the arrays may then be short, which the damage
+// calculation mends (it sizes them to the history it counts).
+bool CreateRainflowArrays(LoadingData& l, int32_t n, EventPump& pump) {
+  for (std::vector<float>* a : {&l.RainflowWork, &l.RainflowMeans, &l.RainflowRanges}) {
+    std::vector<float>().swap(*a);
+    if (!GrowInPieces(*a, static_cast<std::size_t>(n) + 2, pump)) return false;
+  }
+  return true;
+}
+
 void TakeHistoryOfBatch(ProgramState& s, std::vector<float>&& points, int32_t n) {
   LoadingData& l = s.loadingData;
   s.resultsDisplay.DamageDisplayMode = 0;
   TakeHistory(l, std::move(points), n);
   l.HistoryScaleUsed = l.HistoryScale;
-  // Created anew, each after the old one is freed (millions of points).
-  for (std::vector<float>* a : {&l.RainflowWork, &l.RainflowMeans, &l.RainflowRanges}) {
-    std::vector<float>().swap(*a);
-    a->assign(static_cast<std::size_t>(n) + 2, 0.0f);
-  }
 }
 
 void TakeLevels(ProgramState& s, int b) {
@@ -199,7 +211,7 @@ std::string QuantityOfBatch(const std::string& batchQuantity) {
   return batchQuantity.substr(0, end) + " ";
 }
 
-BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host) {
+BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bool()>& goOn) {
   LoadingDbState& st = s.loadingDbState;
   LoadingData& l = s.loadingData;
   // A number that names no row of the database names no data.
@@ -210,7 +222,9 @@ BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host) {
   std::vector<float> history;
   if (noted != 0) {
     BatchTaking outcome = BatchTaking::Refused;
-    if (!ReadBatchHistory(s, host, b, noted, history, outcome)) return outcome;
+    if (!ReadBatchHistory(s, host, b, noted, history, goOn, outcome)) return outcome;
+    EventPump pump(host, 1, goOn);
+    if (!CreateRainflowArrays(l, noted, pump)) return BatchTaking::Stopped;
     TakeHistoryOfBatch(s, std::move(history), noted);
   }
   l.SelectedHistoryLength = noted;

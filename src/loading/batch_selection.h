@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class Host;
@@ -15,7 +16,8 @@ std::string QuantityOfBatch(const std::string& batchQuantity);
 // How taking the browsed batch ended.
 enum class BatchTaking {
   Refused,  // a refusal or a No: nothing of the job changed
-  Stopped,  // the history file could not be read; its reader has said why
+  Stopped,  // the history file could not be read (its reader has said why), or
+            // the caller no longer wanted the batch
   Taken,
 };
 
@@ -36,4 +38,10 @@ enum class BatchTaking {
 // distribution kind, cycles per block, stresses and stress pair, scaling
 // factors 1, the damage array, the mean-stress texts, quantity and units,
 // LoadingDataReady. Strengths and screen are the caller's.
-BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host);
+// A long history is read and its work arrays made in pieces, letting pending
+// events through between them (Host::DoEvents, at most every few
+// milliseconds), and `goOn`, when given, says whether the batch is still
+// wanted: when it says no, taking stops (Stopped) without a message
+// and the job's loading stays as it was (its rainflow work arrays may be left
+// short; the damage calculation sizes them to the history it counts).
+BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bool()>& goOn = {});

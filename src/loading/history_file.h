@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,19 +31,25 @@ std::string HistoryFilePath(const std::string& folder, int k);
 // the n-th value, an item that is no number or beyond the Single range) is
 // reported with a beep and the runtime's text (exclamation, "Stress History").
 // No more is allocated than the rest of the file can hold values for. Shows
-// the hourglass pointer while the file is open; yields to no events.
+// the hourglass pointer while the file is open.
+//
+// The values are read in pieces; between them pending events get through
+// (Host::DoEvents, at most every few milliseconds) and `goOn`, when given,
+// says whether the history is still wanted: when it says no, the read stops
+// without a message and nothing of it is taken.
 
 // Into the job's history: after a complete read HistoryPoints holds the n
 // values in elements 1 .. n (0 and n + 1 are 0), with HistoryScale,
 // LoadedHistoryLength and HistoryStartFlag (TakeHistory); a refused count
 // other than one below 3, and any fault, set LoadedHistoryLength := 0 and
-// leave HistoryPoints as it was.
-void ReadHistoryFile(ProgramState& s, Host& host, int k);
+// leave HistoryPoints as it was (a stopped read leaves both).
+void ReadHistoryFile(ProgramState& s, Host& host, int k, const std::function<bool()>& goOn = {});
 
 // Into `points` (elements 0 .. n + 1 as above), with the same checks and
 // messages; of the job's history fields nothing changes. Returns the count
 // read, or 0 when no history was read (`points` is then emptied).
-int32_t ReadHistoryFile(ProgramState& s, Host& host, int k, std::vector<float>& points);
+int32_t ReadHistoryFile(ProgramState& s, Host& host, int k, std::vector<float>& points,
+                        const std::function<bool()>& goOn = {});
 
 // Makes a complete read of n points (elements 0 .. n + 1) the job's history:
 // HistoryPoints, HistoryScale (1 when the first value exceeds 10 in

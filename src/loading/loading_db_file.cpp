@@ -48,15 +48,26 @@ void ClearRow(LoadingDatabase& db, int i) {
 }
 
 // The level pairs of a batch: as many as the whole number nearest to its
-// level count (halves to even); beyond the 500th there is no row for them.
+// level count (halves to even). No row holds a level beyond the 500th: the
+// fault comes only when the file holds such a level, so a count that the
+// file does not fill ends as any file that ends early.
 void ReadLevels(SeqStream& in, LoadingDatabase& db, int i) {
   const float count = db.BatchLevelCount[i];
-  if (count > kLevelMax + 0.5f) throw RuntimeError(kErrSubscriptOutOfRange);
-  const int n = count > 0.0f ? CInt(count) : 0;
+  const int n = count > kLevelMax + 0.5f ? kLevelMax + 1 : count > 0.0f ? CInt(count) : 0;
   for (int b = 1; b <= n; ++b) {
-    db.BatchLevelStress[i][b] = in.ReadSingle();
+    const float stress = in.ReadSingle();
+    if (b > kLevelMax) throw RuntimeError(kErrSubscriptOutOfRange);
+    db.BatchLevelStress[i][b] = stress;
     db.BatchLevelCycles[i][b] = in.ReadSingle();
   }
+}
+
+// The first item of a batch, read to see whether the file holds the batch.
+void ReadFirstItem(SeqStream& in, const FileVersion& v) {
+  if (v.Quantity())
+    in.SkipString();
+  else
+    in.ReadSingle();
 }
 
 void ReadBatch(SeqStream& in, const FileVersion& v, LoadingDatabase& db, int i) {
@@ -96,8 +107,14 @@ DatabaseRead ReadBatches(const std::string& path, LoadingDatabase& db) {
       v.marker = first;
       count = in.ReadInteger();
     }
-    if (count > kLoadingBatchMax) throw RuntimeError(kErrSubscriptOutOfRange);
     for (int i = 1; i <= count; ++i) {
+      // No row holds a batch beyond the 20th: the fault comes only when the
+      // file holds one, so a count that the file does not fill ends as any
+      // file that ends early.
+      if (i > kLoadingBatchMax) {
+        ReadFirstItem(in, v);
+        throw RuntimeError(kErrSubscriptOutOfRange);
+      }
       ReadBatch(in, v, db, i);
       r.complete = i;
     }

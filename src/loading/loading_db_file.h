@@ -19,12 +19,13 @@ std::string LoadingDatabasePath(const std::string& folder);
 // program's database changes only when the read ends as a success:
 //   the whole file: s.loadingDatabase, LoadingBatchCount := the file's count
 //     and DataDirectory[1] := the folder;
-//   the end of the file after at least one complete batch: the same with the
-//     complete batches only (after a beep, no message);
+//   the end of the file after at least one complete batch (also where the
+//     file states more batches, or a batch more levels, than it holds): the
+//     same with the complete batches only (after a beep, no message);
 //   the end of the file before a batch is complete: LoadingBatchCount := 0
 //     (after a beep, no message); the database and the folder stay;
-//   any other fault (a missing file, a count beyond 20 batches or a level
-//     beyond the 500th: "Subscript out of range", an item that is no number):
+//   any other fault (a missing file, a 21st batch or a 501st level that the
+//     file holds: "Subscript out of range", an item that is no number):
 //     a beep, the runtime's text for it (exclamation, "Loading Database");
 //     database, count and folder stay as they were.
 // In every case a selected batch is given up (SelectedLoadingBatch 0 and

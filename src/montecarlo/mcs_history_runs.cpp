@@ -43,7 +43,7 @@ bool HistoryRunsApply(const ProgramState& s) {
 
 void RunHistoryRuns(ProgramState& s, Host& host, const std::function<bool()>& finishRun) {
   CountedCycles cycles;
-  cycles.Count(s);
+  cycles.Count(s, host);
   const int32_t c = cycles.Cycles();
   const double no = s.materialData.EnduranceCycles;
   const int workers = HardwareWorkers();

@@ -231,11 +231,14 @@ McsDiagramOutcome DrawMcsResults(ProgramState& s, Host& host, Surface& target, S
   style.unitLabel = s.lifeResults.LifeUnitLabel[unit];
   style.phi = g.fontFactor;
   style.fillColour = s.colourSettings.InvalidFieldColour;
-  const LifeStatistics st = CalcLifeStatistics(s, host);
+  // A result already found to give no statistics (a lower tail without
+  // spread) is not classed again: its message has been shown.
+  const bool statistics = r.ResultsReadStatus >= 0;
+  const LifeStatistics st = statistics ? CalcLifeStatistics(s, host) : LifeStatistics();
   target.SetDrawWidth(1);
   target.SetFontSize(Sng(8.0 * style.phi));
   McsDiagramOutcome out;
-  if (r.ResultsReadStatus >= 0 && r.SampleMax > 0.0f && r.SampleMin > 0.0f && r.SampleMin < 1e30f) {
+  if (statistics && r.ResultsReadStatus >= 0 && r.SampleMax > 0.0f && r.SampleMin > 0.0f && r.SampleMin < 1e30f) {
     const bool probabilityPlot = s.mcsDisplay.McsPlotKind != 0;
     ProbabilityPaper paper;
     if (probabilityPlot)

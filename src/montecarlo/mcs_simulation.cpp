@@ -9,11 +9,13 @@
 
 #include "engine/damage.h"
 #include "loading/selected_batch.h"
+#include "montecarlo/first_run_values.h"
 #include "montecarlo/life_statistics.h"
 #include "montecarlo/mcs_history_runs.h"
 #include "montecarlo/mcs_results_file.h"
 #include "montecarlo/mcs_results_messages.h"
 #include "montecarlo/mcs_run_inputs.h"
+#include "montecarlo/mcs_view_rules.h"
 #include "platform/host.h"
 #include "platform/runtime/date_time.h"
 #include "platform/runtime/format.h"
@@ -180,6 +182,10 @@ std::string ReferenceLifeCaption(const ProgramState& s) {
 }
 
 void PrepareSimulationRuns(ProgramState& s) {
+  // The tags that the results file and the report print say what the runs
+  // do: the options may have changed without their check boxes (the fatigue
+  // limit is kept for a deterministic analysis), or come from a job file.
+  MatchSimulationTags(s.mcsSettings);
   ResetResultsState(s);
   SeedStreams(s);
   SetHeaderValues(s);
@@ -205,10 +211,12 @@ McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress)
   RunLoop loop(s, host, progress, work);
   CalcDamage(s, host);
   if (s.results.CalcAborted == 0 && loop.FinishRun()) {
+    const FirstRunValues first(s);
     if (HistoryRunsApply(s))
       RunHistoryRuns(s, host, [&loop] { return loop.FinishRun(); });
     else
       RunEachRun(s, host, loop);
+    first.PutBack(s);
   }
   WriteMcsLifeLine(work, r.ReferenceLife);
   const bool saved = SaveWorkFile(s, host, work);
@@ -218,6 +226,7 @@ McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress)
   if (m.SimulationsDone < m.SimulationsTarget)
     return s.results.CalcAborted == 1 ? McsOutcome::Aborted : McsOutcome::Braked;
   ReadMCSResults(s, host);
-  if (r.ResultsReadStatus >= 0) CalcLifeStatistics(s, host);
+  if (r.ResultsReadStatus < 0) return Idle(s, McsOutcome::NoResult);
+  CalcLifeStatistics(s, host);
   return Idle(s, McsOutcome::Completed);
 }

@@ -31,7 +31,9 @@ class McsProgress {
 };
 
 enum class McsOutcome {
-  Completed,          // every run done; the lives read back (ResultsReadStatus says whether usable)
+  Completed,          // every run done and the lives read back: the results view shows them (without
+                      // statistics when ResultsReadStatus is negative: a lower tail without spread)
+  NoResult,           // every run done, but the lives read back give no result (the reader has said why)
   Braked,             // "&Brake": the lives of the runs before it are in the work file
   Aborted,            // the damage calculation or the work file stopped the simulation
   NoRandomVariables,  // no random input: the work file holds the header only
@@ -45,12 +47,16 @@ enum class McsOutcome {
 // over a stress history the counted cycles summed on every core), keeps the
 // window responsive (Host::DoEvents and the countdown every progress step)
 // and stops at "&Brake" (McsSettings::BrakeRequested, set while events are
-// processed). After a complete run it reads the lives back (ReadMCSResults)
+// processed). When the runs end, braked or not, the working values of the
+// damage calculation go back to those of the first run (FirstRunValues), so
+// that the records hold the job's inputs and its deterministic result. After
+// a complete run it reads the lives back (ReadMCSResults)
 // and, when they are usable, computes their statistics. The panel state is
 // idle again at the end whatever the outcome.
 McsOutcome RunMonteCarloCore(ProgramState& s, Host& host, McsProgress& progress);
 
-// What a simulation sets before its first run: the results state reset (no
+// What a simulation sets before its first run: the option tags matched to
+// the options (MatchSimulationTags), the results state reset (no
 // fit, no lower tail, the required reliability for SimulationCount runs),
 // the seeds of the three streams (moved by the clock for a random start) with
 // the antithetic memory cleared, the run counters, and the loading's extremes

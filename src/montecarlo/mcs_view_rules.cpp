@@ -213,18 +213,24 @@ void SetSimulationOption(McsSettings& m, int index, int16_t value) {
       break;
     case 1:
       m.NeglectFatigueLimit = m.McsNeglectFLCopy = value;
-      m.FatigueLimitTag = value == 1 ? "NoFL" : "FL";
       break;
     case 2:
       m.OptionN = value;
       break;
     case 3:
       m.FastSimulation = value;
-      m.FastSimulationTag = value == 1 ? "/FSA" : "/NSA";
       break;
     default:
       break;
   }
+  MatchSimulationTags(m);
+}
+
+void MatchSimulationTags(McsSettings& m) {
+  // As the damage calculation reads the options: the fatigue limit counts
+  // only at 0, the fast algorithm runs only at 1.
+  m.FatigueLimitTag = m.NeglectFatigueLimit != 0 ? "NoFL" : "FL";
+  m.FastSimulationTag = m.FastSimulation == 1 ? "/FSA" : "/NSA";
 }
 
 std::string SingleBoxText(float value) {

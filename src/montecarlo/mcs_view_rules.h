@@ -68,6 +68,11 @@ std::optional<int32_t> TypedSimulationCount(std::string_view text, std::string& 
 // `value` (0 or 1), with the tags that follow it.
 void SetSimulationOption(McsSettings& m, int index, int16_t value);
 
+// The tags of the fatigue-limit and the algorithm option as the options
+// stand: "NoFL" while the fatigue limit is neglected, else "FL"; "/FSA" with
+// the fast simulation algorithm, else "/NSA".
+void MatchSimulationTags(McsSettings& m);
+
 // A Single as the runtime turns it into a box's text: its plain text with a
 // 0 before a leading point ("0.999").
 std::string SingleBoxText(float value);

@@ -92,6 +92,9 @@ class Host {
   virtual void Beep() = 0;
   // Processes pending events (user input, repaint) and returns.
   virtual void DoEvents() = 0;
+  // How long work may run before it lets pending events through
+  // (EventPump): a few milliseconds, so that the window keeps answering.
+  virtual int YieldIntervalMs() const { return 20; }
 
   // Common dialogs. Open and save return the chosen full path, or an empty
   // string when the user cancelled.

@@ -73,7 +73,7 @@ TEST(CountedCycles, APassGivesTheHistoryRoutinesDamageToTheLastBit) {
     CalcDamage(s, host);
     ASSERT_EQ(s.results.CalcAborted, 0) << host.Transcript();
     CountedCycles cycles;
-    cycles.Count(s);
+    cycles.Count(s, host);
     EXPECT_EQ(cycles.RangeMax(), s.results.CountedRangeMax);
     EXPECT_EQ(cycles.RangeMin(), s.results.CountedRangeMin);
     bool ok = false;
@@ -88,11 +88,34 @@ TEST(CountedCycles, APassGivesTheHistoryRoutinesDamageToTheLastBit) {
   }
 }
 
+// A long history is counted, and the powers of its ranges kept, in
+// stretches that let events through; the passes over it are as exact.
+TEST(CountedCycles, ALongHistoryIsCountedInStretchesThatLetEventsThrough) {
+  std::mt19937 rng(13);
+  for (const Job& job : {Job{1.0f, 1.0f, 1.0f, 0.5f, 5.0f, 150.0f, 1, 1}, Job{1.0f, 1.0f, 1.0f, 0.0f, 3.5f, 100.0f, 1, 1}}) {
+    ProgramState s = JobOf(RandomHistory(rng, 400000), job);
+    FakeHost host;
+    CalcDamage(s, host);
+    ASSERT_EQ(s.results.CalcAborted, 0) << host.Transcript();
+    FakeHost counting;
+    counting.yieldIntervalMs = 0;
+    CountedCycles cycles;
+    cycles.Count(s, counting);
+    EXPECT_GT(counting.doEventsCalls, 0);
+    bool ok = false;
+    const LoopTotals t = Pass(s, cycles, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_GT(cycles.Cycles(), 1 << 16);
+    EXPECT_EQ(t.damage, s.results.TotalDamage) << "m' " << job.mExt;
+  }
+}
+
 TEST(CountedCycles, APassLeavesTheCyclesAsCounted) {
   std::mt19937 rng(11);
   ProgramState s = JobOf(RandomHistory(rng, 3000), {1.0f, 1.0f, 1.0f, 0.6f, 5.0f, 100.0f, 1, 1});
+  FakeHost host;
   CountedCycles cycles;
-  cycles.Count(s);
+  cycles.Count(s, host);
   const std::vector<float> ranges(cycles.Ranges(), cycles.Ranges() + cycles.Cycles() + 1);
   bool ok = false;
   s.results.NotchedEnduranceRange = 250.0f;  // most cycles below the cut-off
@@ -101,7 +124,7 @@ TEST(CountedCycles, APassLeavesTheCyclesAsCounted) {
   const LoopTotals low = Pass(s, cycles, ok);
   EXPECT_EQ(std::vector<float>(cycles.Ranges(), cycles.Ranges() + cycles.Cycles() + 1), ranges);
   CountedCycles fresh;
-  fresh.Count(s);
+  fresh.Count(s, host);
   EXPECT_EQ(low.damage, Pass(s, fresh, ok).damage);
 }
 
@@ -109,14 +132,14 @@ TEST(CountedCycles, AnOverloadingCycleEndsThePassAsTheHistoryRoutineDoes) {
   std::mt19937 rng(5);
   ProgramState s = JobOf(RandomHistory(rng, 2000), {1.0f, 3.0f, 1.0f, 0.0f, 5.0f, 100.0f, 2, 1});
   s.materialData.SyUsed = 2000.0f;  // the whole history's factor holds; single cycles reach Su
+  FakeHost host;
   CountedCycles cycles;
-  cycles.Count(s);
+  cycles.Count(s, host);
   s.loadingData.HistoryScaleUsed = 3.0f;
   s.results.NotchedEnduranceRange = 100.0f;
   bool ok = true;
   Pass(s, cycles, ok);
   EXPECT_FALSE(ok);
-  FakeHost host;
   CalcDamage(s, host);
   EXPECT_EQ(s.results.CalcAborted, 1);
 }

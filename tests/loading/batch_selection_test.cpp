@@ -228,6 +228,37 @@ TEST_F(BatchSelection, ARefusalOrANoLeavesTheJobAsItWas) {
   }
 }
 
+// A batch that the caller no longer wants while its long history is read
+// is not taken: the job's loading stays, without a message.
+TEST_F(BatchSelection, ABatchNoLongerWantedWhileItsHistoryIsReadIsNotTaken) {
+  History(1, {"-50", "100", "-20", "80"}, 100, -50);
+  ASSERT_EQ(Take(1, 1), BatchTaking::Taken);
+  std::vector<std::string> values(600000, "10");
+  values[0] = "-50";
+  History(2, values, 10, -50);
+  s.analysisOptions.LoadingType = 1;
+  s.loadingDbState.BrowsedLoadingBatch = 2;
+  host.yieldIntervalMs = 0;
+  bool closed = false;
+  host.onDoEvents = [&] { closed = true; };  // the browser closed meanwhile
+  ProgramState before = s;
+  EXPECT_EQ(TakeBrowsedBatch(s, host, [&] { return !closed; }), BatchTaking::Stopped);
+  EXPECT_TRUE(host.messages.empty());
+  before.loadingData.SelectedHistoryLength = s.loadingData.SelectedHistoryLength;
+  before.loadingDatabase.BatchBlockTime[2] = s.loadingDatabase.BatchBlockTime[2];
+  EXPECT_TRUE(s == before);
+  EXPECT_EQ(s.loadingDbState.SelectedLoadingBatch, 1);
+  EXPECT_EQ(s.loadingData.LoadedHistoryLength, 4);
+
+  // Still wanted, it is taken whole.
+  closed = false;
+  host.onDoEvents = nullptr;
+  EXPECT_EQ(TakeBrowsedBatch(s, host, [&] { return !closed; }), BatchTaking::Taken);
+  EXPECT_EQ(s.loadingData.LoadedHistoryLength, 600000);
+  EXPECT_EQ(s.loadingData.HistoryPoints[600000], 10.0f);
+  EXPECT_EQ(s.loadingData.RainflowRanges.size(), 600002u);
+}
+
 TEST_F(BatchSelection, TheMeanStressQuestionAsksWhereBatchAndOptionDisagree) {
   History(1, {"-50", "100", "-20", "80"}, 100, -50);
   Spectrum(1);

@@ -189,4 +189,57 @@ TEST_F(HistoryFile, AReadIntoAnotherArrayLeavesTheJobsHistory) {
   EXPECT_TRUE(s.loadingData == before);
 }
 
+// A history of n whole numbers (j mod 1000 - 500 for point j) as the file
+// holds it, and as the reader keeps it.
+std::string LongHistoryText(int32_t n) {
+  std::string t = "Long\r\n " + std::to_string(n) + " \r\n 4 \r\n";
+  for (int32_t j = 1; j <= n; ++j) t += " " + std::to_string(j % 1000 - 500) + " \r\n";
+  return t;
+}
+std::vector<float> LongHistory(int32_t n) {
+  std::vector<float> h(static_cast<std::size_t>(n) + 2, 0.0f);
+  for (int32_t j = 1; j <= n; ++j) h[static_cast<std::size_t>(j)] = static_cast<float>(j % 1000 - 500);
+  return h;
+}
+
+// A long history is read in pieces; the events that get through between
+// them find the job's history as it was, and a caller that no longer wants
+// the history stops the read.
+TEST_F(HistoryFile, ALongHistoryIsReadInPiecesThatLetEventsThrough) {
+  constexpr int32_t n = 600000;
+  Database(n);
+  File(LongHistoryText(n));
+  host.yieldIntervalMs = 0;  // events at every piece
+  s.loadingData.HistoryPoints = {0, 7, 8, 9, 0};
+  s.loadingData.LoadedHistoryLength = 3;
+  int seenIntact = 0;
+  host.onDoEvents = [&] {
+    seenIntact += s.loadingData.HistoryPoints == std::vector<float>{0, 7, 8, 9, 0} ? 1 : 0;
+    EXPECT_EQ(host.mousePointer, kPointerHourglass);
+  };
+  ReadHistoryFile(s, host, k);
+  EXPECT_GE(host.doEventsCalls, 1);
+  EXPECT_EQ(seenIntact, host.doEventsCalls);
+  EXPECT_TRUE(s.loadingData.HistoryPoints == LongHistory(n));
+  EXPECT_EQ(s.loadingData.LoadedHistoryLength, n);
+  EXPECT_EQ(host.mousePointer, kPointerDefault);
+
+  // Not wanted any more: nothing read is taken, and nothing is said.
+  s.loadingData.HistoryPoints = {0, 7, 8, 9, 0};
+  s.loadingData.LoadedHistoryLength = 3;
+  s.loadingData.HistoryStartFlag = 1;
+  const LoadingData before = s.loadingData;
+  int asked = 0;
+  const auto wanted = [&] { return ++asked < 2; };
+  ReadHistoryFile(s, host, k, wanted);
+  EXPECT_EQ(asked, 2);
+  EXPECT_TRUE(s.loadingData == before);
+  std::vector<float> points{1, 2};
+  asked = 0;
+  EXPECT_EQ(ReadHistoryFile(s, host, k, points, wanted), 0);
+  EXPECT_TRUE(points.empty());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.mousePointer, kPointerDefault);
+}
+
 }  // namespace

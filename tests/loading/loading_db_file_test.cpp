@@ -144,13 +144,60 @@ TEST_F(LoadingDbFile, TheEndOfTheFileKeepsTheCompleteBatches) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// A count says more than the file holds: the file ends before the last
+// batch, which keeps the batches read completely, without a message.
+TEST_F(LoadingDbFile, ACountBeyondWhatTheFileHoldsKeepsTheCompleteBatches) {
+  const auto named = [](int n) {
+    std::vector<Batch> batches;
+    for (int i = 1; i <= n; ++i) batches.push_back(WithSu("Batch " + std::to_string(i), "0"));
+    return batches;
+  };
+  Batch shortLevels = WithSu("Short", "0");
+  shortLevels.levels = "600";
+  shortLevels.pairs.assign(30, {"1", "10"});
+  Batch fullLevels = WithSu("Full", "0");
+  fullLevels.levels = "600";
+  fullLevels.pairs.assign(500, {"1", "10"});
+  const auto levelsEnd = [](const Batch& last) {
+    const std::string text = DatabaseText(-2, {WithSu("Batch 1", "0"), WithSu("Batch 2", "0"), last});
+    return text.substr(0, text.rfind("1,10") + 6);  // the file ends after the last level pair it holds
+  };
+  struct Case {
+    const char* what;
+    std::string text;
+    int batches;
+  };
+  const Case cases[] = {
+      {"25 stated, 10 held", DatabaseText(-2, named(10), 25), 10},
+      {"21 stated, 20 held", DatabaseText(-2, named(20), 21), 20},
+      {"25 stated, 20 held, quantities", DatabaseText(-3, named(20), 25), 20},
+      {"600 levels stated, 30 held", levelsEnd(shortLevels), 2},
+      {"600 levels stated, 500 held", levelsEnd(fullLevels), 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    host.beeps = 0;
+    s.fatigueDbState.DataDirectory[1] = "elsewhere";
+    EXPECT_TRUE(Read(c.text));
+    EXPECT_EQ(s.loadingDbState.LoadingBatchCount, c.batches);
+    EXPECT_EQ(s.loadingDatabase.BatchName[c.batches], "Batch " + std::to_string(c.batches));
+    if (c.batches < kLoadingBatchMax) {
+      EXPECT_EQ(s.loadingDatabase.BatchName[c.batches + 1], "");
+    }
+    EXPECT_EQ(s.fatigueDbState.DataDirectory[1], folder.path().string());
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_TRUE(host.messages.empty());
+  }
+}
+
 TEST_F(LoadingDbFile, AFaultLeavesTheDatabaseItsCountAndFolderAsTheyWere) {
   ASSERT_TRUE(Read(DatabaseText(-2, {WithSu("A", "600"), WithSu("B", "0")})));
   const LoadingDatabase before = s.loadingDatabase;
   const std::string folderBefore = s.fatigueDbState.DataDirectory[1];
   std::vector<Batch> twentyOne(21, WithSu("Many", "0"));
   Batch tooManyLevels = WithSu("Levels", "0");
-  tooManyLevels.levels = "501";
+  tooManyLevels.levels = "600";
+  tooManyLevels.pairs.assign(501, {"1", "10"});
   Batch notANumber = WithSu("Bad", "0");
   notANumber.lower = "abc";
   struct Case {
@@ -160,8 +207,8 @@ TEST_F(LoadingDbFile, AFaultLeavesTheDatabaseItsCountAndFolderAsTheyWere) {
   };
   const Case cases[] = {
       {"missing", "", "File not found"},
-      {"count 21", DatabaseText(-2, twentyOne), "Subscript out of range"},
-      {"501 levels", DatabaseText(-2, {WithSu("Fine", "0"), tooManyLevels}), "Subscript out of range"},
+      {"a 21st batch", DatabaseText(-2, twentyOne), "Subscript out of range"},
+      {"a 501st level", DatabaseText(-2, {WithSu("Fine", "0"), tooManyLevels}), "Subscript out of range"},
       {"abc", DatabaseText(-2, {WithSu("Fine", "0"), notANumber}), "Type mismatch"},
       {"huge", DatabaseText(-2, {WithSu("Fine", "1e39")}), "Overflow"},
   };

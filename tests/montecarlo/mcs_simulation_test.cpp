@@ -12,12 +12,14 @@
 
 #include "engine/damage.h"
 #include "engine/engine_jobs.h"
+#include "montecarlo/life_statistics.h"
 #include "montecarlo/mcs_results_file.h"
 #include "montecarlo/mcs_run_inputs.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/typed_number.h"
+#include "report/summary_report.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
 #include "support/mcs_replay.h"
@@ -117,6 +119,101 @@ class McsSimulationTest : public ::testing::Test {
   MessagesOnFailure trace{host};
   McsProgress progress;
 };
+
+// The records the main window draws from once the first run is done: its
+// damage diagram and reference life show them.
+struct FirstRunRecords : McsProgress {
+  explicit FirstRunRecords(const ProgramState& s) : state(s) {}
+  void FirstRunDone() override {
+    results = state.results;
+    life = state.lifeResults;
+    component = state.componentData;
+    loading = state.loadingData;
+  }
+  const ProgramState& state;
+  Results results;
+  LifeResults life;
+  ComponentData component;
+  LoadingData loading;
+};
+
+// The report line that holds `part` (empty when there is none).
+std::string LineWith(const ReportLines& r, const std::string& part) {
+  for (const std::string& line : r.lines) {
+    if (line.find(part) != std::string::npos) return line;
+  }
+  return "";
+}
+
+// Every run leaves its drawn inputs, scaled stresses, damage and life in the
+// records; when the runs end the records hold the first run's again, which
+// the main window shows, so that a report or a print reads the typed inputs
+// and the deterministic result.
+TEST_F(McsSimulationTest, AfterTheRunsTheRecordsHoldTheFirstRunAndTheReportTheTypedInputs) {
+  // Amplitude 150 MPa and mean 20 MPa typed; Se, k and the Kt of a plain specimen random.
+  ProgramState amplitude = AmplitudeJob(folder, 300);
+  LoadingData& ld = amplitude.loadingData;
+  ld.StressInputMode = 2;
+  ld.StressRangeTo = ld.StressRange = 300.0f;
+  ld.StressMinOrMeanInput = ld.StressMinOrMean = 20.0f;
+  amplitude.analysisOptions.SNDataSpecimen = 2;
+  amplitude.componentData.Kt = 1.5f;
+  SetVariable(amplitude, 2, 1, 0.05f);
+  SetVariable(amplitude, 3, 2, 0.1f);
+  // The fatigue limit kept, with the tag that a deterministic definition leaves.
+  amplitude.mcsSettings.NeglectFatigueLimit = 0;
+  amplitude.mcsSettings.FatigueLimitTag = "NoFL";
+
+  ProgramState spectrum = AmplitudeJob(folder, 300);
+  spectrum.analysisOptions.LoadingType = 2;
+  spectrum.loadingData.SpectrumLevelCount = 3;
+  const float stresses[] = {1.0f, 0.8f, 0.5f}, cycles[] = {10.0f, 100.0f, 1000.0f};
+  for (int j = 1; j <= 3; ++j) {
+    spectrum.loadingData.LevelStress[j] = stresses[j - 1];
+    spectrum.loadingData.LevelCycles[j] = cycles[j - 1];
+  }
+  spectrum.loadingData.StressRangeTo = 300.0f;
+  spectrum.loadingDatabase.BatchBlockCycles[0] = 1110.0f;
+  SetVariable(spectrum, 2, 1, 0.05f);
+
+  ProgramState fastHistory = HistoryMcsJob(folder, 300);
+  fastHistory.mcsSettings.FastSimulation = 1;
+
+  struct Case {
+    const char* what;
+    const ProgramState& job;
+  };
+  const Case cases[] = {
+      {"constant amplitude", amplitude},
+      {"spectrum", spectrum},
+      {"history, the counted cycles summed on every core", HistoryMcsJob(folder, 300)},
+      {"history, the fast algorithm", fastHistory},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProgramState s = c.job;
+    FirstRunRecords first(s);
+    ASSERT_EQ(RunMonteCarloCore(s, host, first), McsOutcome::Completed) << host.Transcript();
+    ASSERT_NE(first.results.LifeBlocks, 0.0f);
+    EXPECT_TRUE(s.results == first.results);
+    EXPECT_EQ(s.results.TotalDamage, first.results.TotalDamage);
+    EXPECT_TRUE(s.lifeResults == first.life);
+    EXPECT_TRUE(s.componentData == first.component);
+    EXPECT_TRUE(s.loadingData == first.loading);
+    EXPECT_EQ(s.loadingData.ScalingFactorApplied, s.loadingData.ScalingFactorMean);
+  }
+
+  // The report of the constant amplitude, as the results view's print reads it.
+  ProgramState s = amplitude;
+  ASSERT_EQ(RunMonteCarloCore(s, host, progress), McsOutcome::Completed);
+  CalcReliabilityMeasures(s);
+  const ReportLines r = SummaryReportLines(s, {"Stress Conc. Factor:  Kt = ", "Kt = ", "1.5", "Fit:  No Fit"},
+                                           "01-02-2025", ReportVariant::File);
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(LineWith(r, "SSmax =").substr(LineWith(r, "SSmax =").find('=')), "=  150.0");
+  EXPECT_EQ(LineWith(r, "Smean =").substr(LineWith(r, "Smean =").find('=')), "=  20.0");
+  EXPECT_NE(LineWith(r, "MCS: FL/NSA"), "") << "the fatigue limit was kept";
+}
 
 TEST_F(McsSimulationTest, TheRequiredReliabilityFollowsTheNumberOfSimulations) {
   struct Case {

@@ -38,6 +38,10 @@ class FakeHost : public Host {
     if (onDoEvents) onDoEvents();
   }
   std::function<void()> onDoEvents;
+  // How often long work lets events through; 0 makes it do so at every look
+  // at the clock, so that a test can act between its pieces.
+  int yieldIntervalMs = 20;
+  int YieldIntervalMs() const override { return yieldIntervalMs; }
 
   std::string ShowOpen(const FileDialogRequest& request) override;
   std::string ShowSave(const FileDialogRequest& request) override;

@@ -25,12 +25,16 @@ class LoadingDbPanel {
   // beeps and the box shows the batch on show again.
   void txt_Load_Db_LostFocus();
   // Show: reads the browsed batch's history into the browser's own array
-  // (the job's history stays) and draws the three previews; Hide.
+  // (the job's history stays) and draws the three previews; Hide. A long
+  // history is read in pieces that let events through; closing the browser
+  // meanwhile stops the read.
   void Cmd_Load_Db_Show_Click();
   // Close: back to the data services, which close as their Cancel does.
   void Cmd_Load_Db_Cancel_Click();
   // Select: takes the browsed batch as the job's loading (TakeBrowsedBatch)
-  // and shows the job with it.
+  // and shows the job with it. A long history is read in pieces that let
+  // events through; closing the browser meanwhile leaves the job's loading
+  // as it was.
   void Cmd_Load_Db_OK_Click();
 
   FormMain& main;
@@ -78,4 +82,5 @@ class LoadingDbPanel {
   // The browsed batch's history as the preview draws it.
   std::vector<float> previewPoints_;
   bool showing_ = false;  // Show is at work (it yields to events)
+  bool taking_ = false;   // Select is at work (it yields to events)
 };

@@ -38,7 +38,7 @@ void LoadingDbPanel::DrawPreviews(int b) {
 }
 
 void LoadingDbPanel::Cmd_Load_Db_Show_Click() {
-  if (showing_) return;  // a second press while the first one yields
+  if (showing_ || taking_) return;  // a press while Show or Select yields
   ProgramState& s = main.state();
   LoadingDbState& st = s.loadingDbState;
   Host& host = main.host();
@@ -63,7 +63,10 @@ void LoadingDbPanel::Cmd_Load_Db_Show_Click() {
     if (!YieldAndStillUp()) return done();
     // A refused count below 3 leaves a batch without history: its other
     // previews are still shown.
-    if (ReadHistoryFile(s, host, b, previewPoints_) == 0 && s.loadingDatabase.BatchPointCount[b] > 0) return done();
+    // The read stops when the browser is closed meanwhile.
+    const auto stillUp = [this] { return frm_Load_Dbase.Visible(); };
+    if (ReadHistoryFile(s, host, b, previewPoints_, stillUp) == 0 && s.loadingDatabase.BatchPointCount[b] > 0)
+      return done();
   }
   host.SetMousePointer(kPointerHourglass);
   if (!YieldAndStillUp()) return done();

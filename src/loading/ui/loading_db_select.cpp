@@ -17,7 +17,16 @@
 #include "shell/ui/shell_commands.h"
 
 void LoadingDbPanel::Cmd_Load_Db_OK_Click() {
-  switch (TakeBrowsedBatch(main.state(), main.host())) {
+  if (taking_) return;  // a second press while the first one yields
+  // Taken from the browser on show, the batch is no longer wanted once the
+  // browser is closed while its history is read; the job reader takes its
+  // batch with the browser hidden.
+  const bool fromBrowser = frm_Load_Dbase.Visible();
+  taking_ = true;
+  const BatchTaking outcome =
+      TakeBrowsedBatch(main.state(), main.host(), [this, fromBrowser] { return !fromBrowser || frm_Load_Dbase.Visible(); });
+  taking_ = false;
+  switch (outcome) {
     case BatchTaking::Refused: Cmd_Load_Db_Next.SetFocus(); return;
     case BatchTaking::Stopped: return;
     case BatchTaking::Taken: ShowTakenBatch(); return;

@@ -92,8 +92,13 @@ void McsOptionsPanel::RunMonteCarloSimulation() {
   }
   Frm_MCS_opt.SetVisible(false);
   main.host().SetMousePointer(kPointerDefault);
-  if (outcome == McsOutcome::Braked || outcome == McsOutcome::Aborted) DisableControl(main.menus().mnu_MCSres_L);
-  if (outcome == McsOutcome::Completed && s.mcsResults.ResultsReadStatus >= 0) {
+  // Show Last has nothing to show after a stopped simulation, nor after one
+  // whose lives give no result (they have replaced the last result).
+  if (outcome == McsOutcome::Braked || outcome == McsOutcome::Aborted || outcome == McsOutcome::NoResult)
+    DisableControl(main.menus().mnu_MCSres_L);
+  // Lives without spread in their lower tail give no statistics, but the
+  // view still shows the result.
+  if (outcome == McsOutcome::Completed) {
     ShowMCSResults(main);
     show.mnu_prt_res.SetVisible(true);
   }

@@ -108,5 +108,5 @@ void DrawMCSResultsDiagram(FormMain& main, Surface& target, Surface& side) {
   FillView(main, target, out);
   target.Refresh();
   side.Refresh();
-  if (out.drawn) EnableControl(main.menus().mnu_MCSres_L);
+  EnableControl(main.menus().mnu_MCSres_L);  // a result is on show, with or without statistics
 }

@@ -215,6 +215,56 @@ TEST_F(LoadingDbRoads, ASelectedHistoryIsCalculatedAndReopensWithTheJob) {
   EXPECT_EQ(r.state.analysisOptions.LoadingType, 3);
 }
 
+// A long history is read in pieces that let the window answer: Show, or a
+// second Select, pressed meanwhile does nothing, and closing the browser
+// stops the read, with nothing previewed or taken.
+TEST_F(LoadingDbRoads, ClosingTheBrowserWhileALongHistoryIsReadStopsShowAndSelect) {
+  constexpr int n = 600000;
+  const std::filesystem::path longLoads = folder.path() / "long";
+  std::filesystem::create_directory(longLoads);
+  Batch history = ldb_fixture::HistoryBatch("Long history", n, "499", "-500");
+  std::ofstream(longLoads / "duvdt.dat", std::ios::binary) << ldb_fixture::DatabaseText(-2, {history});
+  std::string text = "Long\r\n " + std::to_string(n) + " \r\n 4 \r\n -500 \r\n";
+  for (int j = 2; j <= n; ++j) text += " " + std::to_string(j % 1000 - 500) + " \r\n";
+  std::ofstream(longLoads / "duvhs.1", std::ios::binary) << text;
+
+  for (const bool select : {false, true}) {
+    SCOPED_TRACE(select ? "Select" : "Show");
+    Program p;
+    LoadingDbPanel& b = p.main.loadingDb();
+    DataServicePanel& ds = p.main.dataService();
+    Press(p.main.problemDefinition().chk_history);
+    Press(p.main.problemDefinition().Cmd_analysis_next);
+    ds.Dir1.SetPath(longLoads.string());
+    Press(ds.cmd_data_do);  // read
+    Press(ds.cmd_data_do);  // browse
+    ASSERT_TRUE(b.frm_Load_Dbase.IsShowing()) << p.host.Transcript();
+    p.host.yieldIntervalMs = 0;
+    int duringTheRead = 0;
+    p.host.onDoEvents = [&] {
+      // The reader has taken the file's record time: the values are being read.
+      if (p.state.loadingDatabase.BatchBlockTime[1] != 4.0f || duringTheRead++ > 0) return;
+      Press(b.Cmd_Load_Db_Show);
+      if (select) Press(b.Cmd_Load_Db_OK);
+      EXPECT_EQ(b.Cmd_Load_Db_Show.Caption(), "S&how");
+      EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
+      Press(b.Cmd_Load_Db_Cancel);  // Close
+    };
+    Press(select ? b.Cmd_Load_Db_OK : b.Cmd_Load_Db_Show);
+    EXPECT_EQ(duringTheRead, 1);
+    EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+    EXPECT_FALSE(b.frm_Load_Dbase.Visible());
+    EXPECT_FALSE(ds.frm_data_serv.Visible());
+    EXPECT_FALSE(b.frm_HistSH.Visible());
+    EXPECT_EQ(b.Cmd_Load_Db_Show.Caption(), "S&how");
+    EXPECT_EQ(p.state.loadingDbState.PreviewShown, 0);
+    EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
+    EXPECT_TRUE(p.state.loadingData.HistoryPoints.empty());
+    EXPECT_EQ(p.state.jobTexts.LoadingName, "???");
+    EXPECT_EQ(p.host.mousePointer, kPointerDefault);
+  }
+}
+
 // Reading the database again while a batch is selected gives the batch up.
 TEST_F(LoadingDbRoads, ReadingTheDatabaseAgainGivesUpTheSelectedBatch) {
   Program p;

@@ -153,4 +153,53 @@ TEST_F(McsOptionsTest, TheFirstRunShowsTheReferenceLife) {
   EXPECT_TRUE(main.formShow().mnu_prt_res.Visible());
 }
 
+// Lives that all fall in one class give the lower tail no spread: the view
+// opens without statistics after the message, and Show Last shows it again;
+// lives that give no result at all (one finite life among infinite ones)
+// open no view.
+TEST_F(McsOptionsTest, ATailWithoutSpreadOpensTheViewWithoutStatistics) {
+  struct Case {
+    const char* what;
+    float seFrom, seTo;  // the drawn multipliers of Se
+    const char* says;
+    bool view;
+  };
+  const Case cases[] = {
+      {"every run at the nominal Se", 1.0f, 1.0f, "Deterministic Fatigue Life!\rT = ", true},
+      {"one finite life, the nominal one", 40.0f, 40.0f, nullptr, false},
+  };
+  FormShow& show = main.formShow();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetRandomVariable(state.randomVariableTable, 1, 5, 0.1f, c.seFrom, c.seTo);  // uniform over one value
+    state.mcsSettings.NeglectFatigueLimit = 0;
+    host.messages.clear();
+    Enter(opt.No_simult, "100");
+    Press(opt.cmd_MCS_opt(0));
+    ASSERT_EQ(host.messages.size(), c.says ? 2u : 1u) << host.Transcript();
+    EXPECT_EQ(host.messages[0].title, "MCS Simulation Results");
+    if (c.says) {
+      EXPECT_EQ(host.messages[1].text.rfind(c.says, 0), 0u) << host.messages[1].text;
+      EXPECT_EQ(host.messages[1].title, "MCS Simulation");
+    }
+    EXPECT_EQ(show.Visible(), c.view);
+    EXPECT_EQ(main.menus().mnu_MCSres_L.Enabled(), c.view);
+    EXPECT_EQ(state.shellState.UiState, 1);
+    if (!c.view) continue;
+    EXPECT_EQ(state.mcsResults.ResultsReadStatus, -3);
+    EXPECT_TRUE(show.frm_diag.Visible());
+    EXPECT_TRUE(show.frm_master1.Visible());
+    for (int i = 0; i <= 2; ++i) EXPECT_FALSE(show.Res_probT(i).Visible()) << "no statistics";
+    EXPECT_TRUE(show.mnu_prt_res.Visible());
+    // Back on the main window, Show Last opens the same view without a word.
+    host.messages.clear();
+    Choose(show.mnu_back);
+    Choose(main.menus().mnu_MCSres_L);
+    EXPECT_TRUE(show.Visible());
+    EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+    Choose(show.mnu_back);
+    Choose(main.menus().mnu_calculate);  // the options again for the next case
+  }
+}
+
 }  // namespace
