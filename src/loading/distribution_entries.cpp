@@ -1,12 +1,16 @@
 #include "loading/distribution_entries.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "loading/distribution_shape.h"
+#include "loading/stress_entries.h"
 #include "loading/stress_pair.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
+#include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
 
 namespace {
@@ -74,7 +78,8 @@ std::string DistributionRangeTitle(const ProgramState& s) {
 }
 
 std::optional<std::string> DistributionRangeRefusal(const ProgramState& s, int box, float v) {
-  if (!(v >= 0) || !std::isfinite(v)) return std::string();
+  if (!(v >= 0)) return std::string();
+  if (std::isinf(v)) return std::string(" (SS too big)");
   const AnalysisOptions& a = s.analysisOptions;
   const LoadingData& l = s.loadingData;
   if (a.AnalysisMode != analysis_mode::kSingleCase &&
@@ -103,18 +108,24 @@ void BeginDistributionMean(ProgramState& s) {
   l.StressMinOrMean = l.StressMinOrMeanInput;
 }
 
-bool DistributionMeanRefused(const ProgramState& s, float v) {
+std::optional<InputRefusal> DistributionMeanRefusal(const ProgramState& s, float v) {
   const LoadingData& l = s.loadingData;
-  if (!std::isfinite(v)) return true;
-  if (!(v < 0)) return false;
-  return l.StressInputMode == 2 || v < Sng(-l.StressRange / 2.0);
+  const bool negative = v < 0 && (l.StressInputMode == 2 || v < Sng(-l.StressRange / 2.0));
+  return MeanStressRefusal(negative, v);
 }
 
-bool TypedBlockVolume(const std::string& text, int32_t& n) {
-  const std::optional<int32_t> whole = TypedLong(text);
-  if (!whole || *whole <= 1) return false;
-  n = *whole;
-  return true;
+std::string BlockVolumeRefusal(double volume) {
+  const double n = std::nearbyint(volume);  // halves to even
+  if (!(n > 1)) return kBlockVolumeReason;
+  if (n > std::numeric_limits<int32_t>::max()) return kBlockVolumeTooBig;
+  return "";
+}
+
+std::string TypedBlockVolume(const std::string& text, int32_t& n) {
+  const double typed = BoxDouble(text);
+  std::string reason = BlockVolumeRefusal(typed);
+  if (reason.empty()) n = CLng(typed);
+  return reason;
 }
 
 void StoreBlockVolume(ProgramState& s, int32_t n) {
