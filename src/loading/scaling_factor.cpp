@@ -58,9 +58,14 @@ void StoreScalingFactor(ProgramState& s, int box, float value) {
   } else {
     l.ScalingFactorMax = value;
   }
+  ScaleHistoryExtremes(s);
+}
+
+void ScaleHistoryExtremes(ProgramState& s) {
+  LoadingData& l = s.loadingData;
   const LoadingDatabase& db = s.loadingDatabase;
   const int b = SelectedBatchOf(s);
-  l.LoadSmax = value * db.BatchHistoryMax[b];
-  l.LoadSmin = value * db.BatchHistoryMin[b];
+  l.LoadSmax = l.ScalingFactor * db.BatchHistoryMax[b];
+  l.LoadSmin = l.ScalingFactor * db.BatchHistoryMin[b];
   if (l.LoadSmax < l.LoadSmin) std::swap(l.LoadSmax, l.LoadSmin);
 }

@@ -29,7 +29,9 @@ struct ScalingFactorEntry {
 ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text);
 
 // Stores an accepted factor: ScalingFactor and, for a master curve over the
-// load level, the end of the box (else both ends); LoadSmax and LoadSmin
-// become the extremes of the selected batch's history times the factor,
-// the larger first.
+// load level, the end of the box (else both ends); then ScaleHistoryExtremes.
 void StoreScalingFactor(ProgramState& s, int box, float value);
+
+// LoadSmax and LoadSmin: the extremes of the selected batch's history times
+// ScalingFactor, the larger first.
+void ScaleHistoryExtremes(ProgramState& s);
