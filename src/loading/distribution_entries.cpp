@@ -58,14 +58,19 @@ void StoreDistributionParameter(ProgramState& s, int index, float v) {
   }
 }
 
-std::string ShownDistributionParameter(const ProgramState& s, int index) {
+float DistributionParameterInBox(const ProgramState& s, int index) {
   const LoadingData& l = s.loadingData;
-  if (index == 1) return Format(l.DistRInput, "##0.0#");
+  if (index == 1) return l.DistRInput;
   const float unit = s.loadingUnits.LoadUnitFactor;
-  float q = l.DistQInput;
-  if (l.DistributionType == kWeibull) q = l.DistQInput * unit;
-  if (l.DistributionType != kBeta && l.DistributionType != kWeibull) q = Sng(l.DistQInput + std::log(unit));
-  return Format(q, "##0.0##");
+  switch (l.DistributionType) {
+    case kBeta: return l.DistQInput;
+    case kWeibull: return l.DistQInput * unit;
+    default: return Sng(l.DistQInput + std::log(unit));
+  }
+}
+
+std::string ShownDistributionParameter(const ProgramState& s, int index) {
+  return Format(DistributionParameterInBox(s, index), index == 1 ? "##0.0#" : "##0.0##");
 }
 
 std::string DistributionParameterTitle(int index) {

@@ -26,9 +26,10 @@ std::string DistributionParameterRefusal(const ProgramState& s, int index, float
 // Stores an accepted parameter in use and as typed; a Weibull or log-normal
 // Q is turned from display units into MPa.
 void StoreDistributionParameter(ProgramState& s, int index, float v);
-// The parameter as its box shows it, "##0.0##" ("##0.0#" for R): Q in
-// display units (a Weibull's DistQInput x LoadUnitFactor, a log-normal's
-// DistQInput + ln LoadUnitFactor).
+// The parameter as its box takes it: Q in display units (a Weibull's
+// DistQInput x LoadUnitFactor, a log-normal's DistQInput + ln LoadUnitFactor).
+float DistributionParameterInBox(const ProgramState& s, int index);
+// The same as its box shows it, "##0.0##" ("##0.0#" for R).
 std::string ShownDistributionParameter(const ProgramState& s, int index);
 // " Distribution Parameter (Q)" or "... (R)".
 std::string DistributionParameterTitle(int index);
