@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "diagrams/ui/diagram_services.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
@@ -13,6 +14,7 @@
 #include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/material_commands.h"
+#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
@@ -110,6 +112,8 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
     return;
   }
   CommitJobLoadingOverBatch(job, s);
+  // Over the input view the Select has drawn the batch as it took it.
+  if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
 // The sample size, the random-variable tags and the unit check marks show

@@ -262,6 +262,16 @@ TEST_F(LoadingDbRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
   ASSERT_TRUE(q.main.results().frm_master.IsShowing());
   EXPECT_EQ(q.state.lifeResults.MasterLife, p.state.lifeResults.MasterLife);
   EXPECT_EQ(q.state.lifeResults.MasterParam, p.state.lifeResults.MasterParam);
+
+  // Opened over the input view of a job: the constant amplitude is shown,
+  // not the history the batch was taken as.
+  p.host.openAnswers.push_back(path);
+  Choose(p.main.menus().mnu_start(0));
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_TRUE(JobFileOf(p.state) == saved);
+  EXPECT_TRUE(lf.frm_Spectr.IsShowing());
+  EXPECT_FALSE(lf.frm_Hist.Visible());
+  EXPECT_FALSE(p.main.loadingDb().frm_Load_Dbase.Visible());
 }
 
 // A batch that the database no longer holds cannot be taken back: the

@@ -99,21 +99,30 @@ class ModalAnswers {
  private:
   void Answer() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
+    // A window is answered once it has been up for a tick, shown and settled.
+    const bool settled = modal && modal == seen_ && modal->isVisible();
+    seen_ = modal;
+    if (!settled) return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       shown.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
       QTest::mouseClick(box->defaultButton(), Qt::LeftButton);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       if (files.empty()) return;  // not this answerer's
-      dialog->selectFile(files.front());
+      // The name typed into the dialog's name box, then Enter.
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (!name) return;
+      name->setFocus();
+      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(name, files.front());
       files.pop_front();
-      QTest::keyClick(dialog, Qt::Key_Return);
+      QTest::keyClick(name, Qt::Key_Return);
     } else if (QWidget* ok = main_.dialog().Dialog_OKButton.widget(); ok && modal->isAncestorOf(ok)) {
       QTest::mouseClick(ok, Qt::LeftButton);
     }
   }
   FormMain& main_;
   QTimer timer_;
+  QWidget* seen_ = nullptr;
 };
 
 class RealInputRoads : public ::testing::Test {
