@@ -21,7 +21,8 @@ double Val(std::string_view text);
 //           Single can hold (it would become 0);
 //   Integer, Long: outside -32768..32767 or the 32-bit range once rounded to
 //           the nearest whole number, halves to even.
-// The file readers take typed numbers through these.
+// The file readers take typed numbers through these, and so do the boxes
+// that have no bound of their own to refuse a number with.
 std::optional<double> TypedDouble(std::string_view text);
 std::optional<float> TypedSingle(std::string_view text);
 std::optional<int16_t> TypedInteger(std::string_view text);
