@@ -50,9 +50,9 @@ void StoreKtEntry(ProgramState& s, int index, float v) {
 }
 
 std::string NotchRadiusRefusal(float radius) {
-  // A number beyond the Single range reads as infinity: no radius either.
-  if (std::isfinite(radius) && radius > 0.0f) return "";
-  return "(r must be > 0)";
+  if (!(radius > 0.0f)) return "(r must be > 0)";
+  if (std::isinf(radius)) return "(r too big)";  // beyond the Single range
+  return "";
 }
 
 std::string MeanStressNotchFactorRefusal(float v, bool ktWording) { return RangeRefusal(v, ktWording); }

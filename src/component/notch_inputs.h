@@ -30,7 +30,8 @@ void StoreKtEntry(ProgramState& s, int index, float v);
 // A master curve over Kt: its two ends are typed instead of one value.
 bool KtRangeEntry(const ProgramState& s);
 
-// The notch radius in mm: a finite Single above 0.
+// The notch radius in mm: above 0 ("(r must be > 0)"), and a Single
+// ("(r too big)" beyond its range).
 std::string NotchRadiusRefusal(float radius);
 inline constexpr const char* kNotchRadiusTitle = " Notch Radius";
 

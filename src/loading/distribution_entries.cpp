@@ -1,12 +1,16 @@
 #include "loading/distribution_entries.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "loading/distribution_shape.h"
+#include "loading/stress_entries.h"
 #include "loading/stress_pair.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
+#include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
 
 namespace {
@@ -54,14 +58,19 @@ void StoreDistributionParameter(ProgramState& s, int index, float v) {
   }
 }
 
-std::string ShownDistributionParameter(const ProgramState& s, int index) {
+float DistributionParameterInBox(const ProgramState& s, int index) {
   const LoadingData& l = s.loadingData;
-  if (index == 1) return Format(l.DistRInput, "##0.0#");
+  if (index == 1) return l.DistRInput;
   const float unit = s.loadingUnits.LoadUnitFactor;
-  float q = l.DistQInput;
-  if (l.DistributionType == kWeibull) q = l.DistQInput * unit;
-  if (l.DistributionType != kBeta && l.DistributionType != kWeibull) q = Sng(l.DistQInput + std::log(unit));
-  return Format(q, "##0.0##");
+  switch (l.DistributionType) {
+    case kBeta: return l.DistQInput;
+    case kWeibull: return l.DistQInput * unit;
+    default: return Sng(l.DistQInput + std::log(unit));
+  }
+}
+
+std::string ShownDistributionParameter(const ProgramState& s, int index) {
+  return Format(DistributionParameterInBox(s, index), index == 1 ? "##0.0#" : "##0.0##");
 }
 
 std::string DistributionParameterTitle(int index) {
@@ -74,7 +83,8 @@ std::string DistributionRangeTitle(const ProgramState& s) {
 }
 
 std::optional<std::string> DistributionRangeRefusal(const ProgramState& s, int box, float v) {
-  if (!(v >= 0) || !std::isfinite(v)) return std::string();
+  if (!(v >= 0)) return std::string();
+  if (std::isinf(v)) return std::string(" (SS too big)");
   const AnalysisOptions& a = s.analysisOptions;
   const LoadingData& l = s.loadingData;
   if (a.AnalysisMode != analysis_mode::kSingleCase &&
@@ -103,18 +113,24 @@ void BeginDistributionMean(ProgramState& s) {
   l.StressMinOrMean = l.StressMinOrMeanInput;
 }
 
-bool DistributionMeanRefused(const ProgramState& s, float v) {
+std::optional<InputRefusal> DistributionMeanRefusal(const ProgramState& s, float v) {
   const LoadingData& l = s.loadingData;
-  if (!std::isfinite(v)) return true;
-  if (!(v < 0)) return false;
-  return l.StressInputMode == 2 || v < Sng(-l.StressRange / 2.0);
+  const bool negative = v < 0 && (l.StressInputMode == 2 || v < Sng(-l.StressRange / 2.0));
+  return MeanStressRefusal(negative, v);
 }
 
-bool TypedBlockVolume(const std::string& text, int32_t& n) {
-  const std::optional<int32_t> whole = TypedLong(text);
-  if (!whole || *whole <= 1) return false;
-  n = *whole;
-  return true;
+std::string BlockVolumeRefusal(double volume) {
+  const double n = std::nearbyint(volume);  // halves to even
+  if (!(n > 1)) return kBlockVolumeReason;
+  if (n > std::numeric_limits<int32_t>::max()) return kBlockVolumeTooBig;
+  return "";
+}
+
+std::string TypedBlockVolume(const std::string& text, int32_t& n) {
+  const double typed = BoxDouble(text);
+  std::string reason = BlockVolumeRefusal(typed);
+  if (reason.empty()) n = CLng(typed);
+  return reason;
 }
 
 void StoreBlockVolume(ProgramState& s, int32_t n) {

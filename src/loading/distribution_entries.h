@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "shell/user_messages.h"
+
 struct ProgramState;
 
 // The inputs of a loading distribution on its diagram: the parameters Q
@@ -17,15 +19,17 @@ struct ProgramState;
 // for v <= 0; "(Q> 100)" for a Beta or Weibull Q of 1000 or more, "(R> 100)"
 // for R of 100 or more, and the same "> 100)" reason for a Weibull or
 // log-normal Q or R whose largest stress range (the diagram's Smax) would
-// lie beyond the Single range, or an infinite v. A typed number that no
-// Single holds comes as NaN: "(Q< 0)" or "(R< 0)". "" when accepted.
+// lie beyond the Single range, or an infinite v (a typed number beyond the
+// Single range, BoxSingle). A number too small for a Single comes as NaN:
+// "(Q< 0)" or "(R< 0)". "" when accepted.
 std::string DistributionParameterRefusal(const ProgramState& s, int index, float v);
 // Stores an accepted parameter in use and as typed; a Weibull or log-normal
 // Q is turned from display units into MPa.
 void StoreDistributionParameter(ProgramState& s, int index, float v);
-// The parameter as its box shows it, "##0.0##" ("##0.0#" for R): Q in
-// display units (a Weibull's DistQInput x LoadUnitFactor, a log-normal's
-// DistQInput + ln LoadUnitFactor).
+// The parameter as its box takes it: Q in display units (a Weibull's
+// DistQInput x LoadUnitFactor, a log-normal's DistQInput + ln LoadUnitFactor).
+float DistributionParameterInBox(const ProgramState& s, int index);
+// The same as its box shows it, "##0.0##" ("##0.0#" for R).
 std::string ShownDistributionParameter(const ProgramState& s, int index);
 // " Distribution Parameter (Q)" or "... (R)".
 std::string DistributionParameterTitle(int index);
@@ -34,9 +38,10 @@ std::string DistributionParameterTitle(int index);
 // stress is neglected, else LoadQuantity & "Amplitude".
 std::string DistributionRangeTitle(const ProgramState& s);
 // Whether range `v` (stored form) may go into box `box`: refused when
-// negative or not a finite number (reason ""), and for a master curve
-// over the load level when the lower end would lie above the upper (reason
-// " (SSmax < SSmin)", to follow "Sorry, Data Incorrect!" directly).
+// negative or NaN (reason ""), beyond the Single range (" (SS too big)"),
+// and for a master curve over the load level when the lower end would lie
+// above the upper (" (SSmax < SSmin)"); the reasons follow "Sorry, Data
+// Incorrect!" directly.
 std::optional<std::string> DistributionRangeRefusal(const ProgramState& s, int box, float v);
 // Stores an accepted range: MaxStressInput, the box's end (in a single case
 // box 1 also sets StressRange) and the derived pair.
@@ -45,15 +50,20 @@ void StoreDistributionRange(ProgramState& s, int box, float v);
 // Before a mean or minimum is checked the stress in use follows the typed
 // one: StressRange := StressRangeTo, StressMinOrMean := StressMinOrMeanInput.
 void BeginDistributionMean(ProgramState& s);
-// Whether a mean or minimum v (MPa) is refused: a negative mean, a minimum
-// below -StressRange / 2 (a negative mean), a value beyond the Single range.
-bool DistributionMeanRefused(const ProgramState& s, float v);
+// Why a mean or minimum v (MPa) is refused, nothing when it is taken: a
+// negative mean, or a minimum below -StressRange / 2 (a negative mean), as
+// MeanStressRefusal (loading/stress_entries.h) words them.
+std::optional<InputRefusal> DistributionMeanRefusal(const ProgramState& s, float v);
 
-// The block volume of a typed text: its leading number to the nearest
-// whole number (halves to even). False for a volume of 1 or less, or one
-// that a 32-bit count cannot hold (TypedLong).
-bool TypedBlockVolume(const std::string& text, int32_t& n);
+// The block volume n of a typed text: its leading number to the nearest
+// whole number (halves to even). Why it is refused, "" when n is taken:
+// kBlockVolumeReason for a volume of 1 or less, kBlockVolumeTooBig for one
+// that a 32-bit count cannot hold.
+std::string TypedBlockVolume(const std::string& text, int32_t& n);
+// The same check of a whole or typed block volume.
+std::string BlockVolumeRefusal(double volume);
 // Stores an accepted block volume: BlockVolumeEntry and CyclesPerBlock.
 void StoreBlockVolume(ProgramState& s, int32_t n);
 inline constexpr const char* kBlockVolumeReason = " (NS < 1)";
+inline constexpr const char* kBlockVolumeTooBig = " (NS > 2147483647)";
 inline constexpr const char* kBlockVolumeTitle = "Block volume";

@@ -23,21 +23,28 @@ bool TooBig(float v, float extreme) { return !(std::fabs(Sng(static_cast<double>
 
 }  // namespace
 
-ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text) {
-  // A number that no Single holds (NaN) fails the first check.
-  const float v = TypedSingle(text).value_or(kUnfitNumber);
+std::string ScalingFactorRefusal(const ProgramState& s, int box, float v) {
   const LoadingDatabase& db = s.loadingDatabase;
   const int b = SelectedBatchOf(s);
+  // Infinite beyond the Single range either way: too big by magnitude. NaN
+  // (too small for a Single) fails this first check too.
   if (TooBig(v, db.BatchHistoryMax[b]) || TooBig(v, db.BatchHistoryMin[b]) || !std::isfinite(v))
-    return {false, v, "(|RSF| to big)"};
-  if (v == 0) return {false, v, "(RSF = 0)"};
+    return "(|RSF| to big)";
+  if (v == 0) return "(RSF = 0)";
   if (TwoEnds(s.analysisOptions)) {
     const LoadingData& l = s.loadingData;
     const bool inOrder = box == 1 ? std::fabs(v) <= std::fabs(l.ScalingFactorMax)
                                   : std::fabs(v) >= std::fabs(l.ScalingFactorMin);
-    if (!inOrder) return {false, v, "(RSFmax < RSFmin)"};
+    if (!inOrder) return "(RSFmax < RSFmin)";
   }
-  return {true, v, ""};
+  return "";
+}
+
+ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text) {
+  const float v = BoxSingle(text);
+  std::string reason = ScalingFactorRefusal(s, box, v);
+  const bool accepted = reason.empty();
+  return {accepted, v, std::move(reason)};
 }
 
 void StoreScalingFactor(ProgramState& s, int box, float value) {
@@ -51,9 +58,14 @@ void StoreScalingFactor(ProgramState& s, int box, float value) {
   } else {
     l.ScalingFactorMax = value;
   }
+  ScaleHistoryExtremes(s);
+}
+
+void ScaleHistoryExtremes(ProgramState& s) {
+  LoadingData& l = s.loadingData;
   const LoadingDatabase& db = s.loadingDatabase;
   const int b = SelectedBatchOf(s);
-  l.LoadSmax = value * db.BatchHistoryMax[b];
-  l.LoadSmin = value * db.BatchHistoryMin[b];
+  l.LoadSmax = l.ScalingFactor * db.BatchHistoryMax[b];
+  l.LoadSmin = l.ScalingFactor * db.BatchHistoryMin[b];
   if (l.LoadSmax < l.LoadSmin) std::swap(l.LoadSmax, l.LoadSmin);
 }

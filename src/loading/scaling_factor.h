@@ -10,13 +10,17 @@ struct ProgramState;
 // The title of a refused factor.
 inline constexpr const char* kScalingFactorTitle = " Scaling Factor (RSF)";
 
-// A typed factor checked: `value` is the text's leading number as a Single;
-// `reason` follows "Sorry, Data Incorrect! " when it is refused: "(RSF = 0)"
-// for 0 (also an empty or non-numeric text), "(|RSF| to big)" when the
-// scaled history would reach 10000 (also for a typed number that no Single
-// holds), and for the ends of a master curve over the load level
-// "(RSFmax < RSFmin)" when the lower end would exceed the upper by
-// magnitude. Equal magnitudes pass; signs are not compared.
+// Why factor `v` cannot go into box `box` (the text that follows "Sorry,
+// Data Incorrect! "), "" when it can: "(RSF = 0)" for 0 (also an empty or
+// non-numeric text), "(|RSF| to big)" when the scaled history would reach
+// 10000 (also for a number beyond the Single range, either sign), and for
+// the ends of a master curve over the load level "(RSFmax < RSFmin)" when
+// the lower end would exceed the upper by magnitude. Equal magnitudes pass;
+// signs are not compared.
+std::string ScalingFactorRefusal(const ProgramState& s, int box, float v);
+
+// A typed factor checked: `value` is the text's leading number as the box
+// checks it (BoxSingle), `reason` that of ScalingFactorRefusal.
 struct ScalingFactorEntry {
   bool accepted;
   float value;
@@ -25,7 +29,9 @@ struct ScalingFactorEntry {
 ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std::string& text);
 
 // Stores an accepted factor: ScalingFactor and, for a master curve over the
-// load level, the end of the box (else both ends); LoadSmax and LoadSmin
-// become the extremes of the selected batch's history times the factor,
-// the larger first.
+// load level, the end of the box (else both ends); then ScaleHistoryExtremes.
 void StoreScalingFactor(ProgramState& s, int box, float value);
+
+// LoadSmax and LoadSmin: the extremes of the selected batch's history times
+// ScalingFactor, the larger first.
+void ScaleHistoryExtremes(ProgramState& s);

@@ -24,7 +24,7 @@ float Sign(float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); }
 }  // namespace
 
 float TypedStressRange(const ProgramState& s, const std::string& text) {
-  return TypedSingle(text).value_or(kUnfitNumber) / s.loadingUnits.LoadUnitFactor * s.loadingData.StressInputMode;
+  return BoxSingle(text) / s.loadingUnits.LoadUnitFactor * s.loadingData.StressInputMode;
 }
 
 float ShownStressRange(const ProgramState& s, float range) {
@@ -32,7 +32,7 @@ float ShownStressRange(const ProgramState& s, float range) {
 }
 
 float TypedStress(const ProgramState& s, const std::string& text) {
-  return TypedSingle(text).value_or(kUnfitNumber) / s.loadingUnits.LoadUnitFactor;
+  return BoxSingle(text) / s.loadingUnits.LoadUnitFactor;
 }
 
 bool SwitchRangeAndAmplitude(ProgramState& s) {
@@ -110,11 +110,15 @@ std::string StoreSpectrumRange(ProgramState& s, int box, float v) {
   return tag;
 }
 
-bool SpectrumMeanRefused(const ProgramState& s, float v) {
+std::optional<InputRefusal> MeanStressRefusal(bool negativeMean, float v) {
+  if (std::isinf(v) && v > 0) return InputRefusal{DataIncorrectText("(Sm too big)"), MsgIcon::Critical, kMeanStressTitle};
+  if (negativeMean || std::isnan(v)) return InputRefusal{kNoMeanStressEffect, MsgIcon::Information, kMeanStressTitle};
+  return std::nullopt;
+}
+
+std::optional<InputRefusal> SpectrumMeanRefusal(const ProgramState& s, float v) {
   const LoadingData& l = s.loadingData;
-  if (!std::isfinite(v)) return true;
-  if (!(v < 0)) return false;
-  if (l.StressInputMode == 2) return true;
-  // The implied mean may fall below 0 by at most 0.0015 MPa.
-  return Sng(-l.StressRange / 2.0) > Sng(v + 0.0015);
+  // The implied mean of a minimum may fall below 0 by at most 0.0015 MPa.
+  const bool negative = v < 0 && (l.StressInputMode == 2 || Sng(-l.StressRange / 2.0) > Sng(v + 0.0015));
+  return MeanStressRefusal(negative, v);
 }

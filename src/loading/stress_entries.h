@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "shell/user_messages.h"
+
 struct ProgramState;
 
 // The stress inputs of the spectrum (and constant-amplitude) and the
@@ -13,11 +15,12 @@ struct ProgramState;
 //
 // A refusal is given as the reason that follows the refusal text (an empty
 // reason refuses too); no reason (nullopt) means accepted. A typed number
-// that no Single holds reads as NaN (kUnfitNumber), which fails the first
-// check of its box.
+// beyond the Single range reads as the infinity of its sign (BoxSingle) and
+// is refused with the reason of the bound it passes; one too small for a
+// Single reads as NaN, which fails the first check of its box.
 
 // The stored range of a typed range or amplitude: the text's leading number
-// / LoadUnitFactor x StressInputMode, as a Single (NaN when it does not fit).
+// / LoadUnitFactor x StressInputMode, as a Single (BoxSingle).
 float TypedStressRange(const ProgramState& s, const std::string& text);
 // A stored range as its box shows it: range x LoadUnitFactor / StressInputMode.
 float ShownStressRange(const ProgramState& s, float range);
@@ -54,11 +57,14 @@ std::optional<std::string> SpectrumRangeRefusal(const ProgramState& s, int box, 
 // pair; returns the tag shown beside the box ("(range)", "(amplit.)",
 // "(Max)" or "(Min)").
 std::string StoreSpectrumRange(ProgramState& s, int box, float v);
-// Whether a mean or minimum `v` (MPa) is refused: a negative mean; a
-// minimum whose implied mean falls below 0 by more than 0.0015 MPa; a
-// value that is not a finite number.
-bool SpectrumMeanRefused(const ProgramState& s, float v);
+// Why a mean or minimum `v` (MPa) is refused, nothing when it is taken: a
+// negative mean, or a minimum whose implied mean falls below 0 by more than
+// 0.0015 MPa (also NaN): "Sorry, No mean stress effect for Sm < 0."
+// (information icon); a value beyond the Single range: "Sorry, Data
+// Incorrect! (Sm too big)" (critical icon); both titled " Mean Stress Effect".
+std::optional<InputRefusal> SpectrumMeanRefusal(const ProgramState& s, float v);
 
-// The refusal of a negative mean stress (information icon).
+// The refusals of a mean or minimum, from whether it gives a negative mean.
+std::optional<InputRefusal> MeanStressRefusal(bool negativeMean, float v);
 inline constexpr const char* kNoMeanStressEffect = "Sorry, No mean stress effect for Sm < 0.";
 inline constexpr const char* kMeanStressTitle = " Mean Stress Effect";

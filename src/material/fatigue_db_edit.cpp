@@ -99,25 +99,29 @@ std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db
     case FdbRow::Name:
       return "";
     case FdbRow::Se:
-      return (std::isfinite(v) && v > 0 && !(su > 0 && v > su)) ? "" : "(Se > Su)";
+      if (!(v > 0) || (su > 0 && v > su)) return "(Se > Su)";
+      return std::isinf(v) ? "(Se too big)" : "";
     case FdbRow::No:
       if (!(v >= 100000)) return " (No < 1e5)";
       // A count of cycles is held in 32 bits.
       if (std::nearbyint(v) > std::numeric_limits<int32_t>::max()) return " (No > 2147483647)";
       return "";
     case FdbRow::M:
-      return std::isfinite(v) && v > 1 ? "" : " (m < 1) ";
+      if (!(v > 1)) return " (m < 1) ";
+      return std::isinf(v) ? " (m too big) " : "";
     case FdbRow::R:
       return (v >= -1 && v < 1) ? "" : "(|r| > 1)";
     case FdbRow::Pn:
       if (!(v > 0)) return "(Pn < 0)";
       return v < 100 ? "" : "(Pn > 100)";
     case FdbRow::Sy:
-      if (!(v > 0) || !std::isfinite(v)) return "(Sy <= 0)";
-      return (su == 0 || v < su) ? "" : "(Sy >= Su)";
+      if (!(v > 0)) return "(Sy <= 0)";
+      if (su != 0 && !(v < su)) return "(Sy >= Su)";
+      return std::isinf(v) ? "(Sy too big)" : "";
     case FdbRow::Su: {
       const double bound = std::max(se > 0 ? se : 0.0, sy > 0 ? sy : 0.0);
-      return std::isfinite(v) && v > bound ? "" : "(Su <= Se)";
+      if (!(v > bound)) return "(Su <= Se)";
+      return std::isinf(v) ? "(Su too big)" : "";
     }
   }
   return "";

@@ -30,8 +30,10 @@ enum class FdbRow { Name, Se, No, M, R, Pn, Sy, Su };
 
 // The check of a typed value `v` (MPa for the stresses) for a row of set
 // (batch, set): "" when accepted, else the reason of the refusal (the text
-// that follows "Sorry, Data Incorrect! "). An infinity or NaN (a typed
-// number that does not fit, kUnfitNumber) is refused.
+// that follows "Sorry, Data Incorrect! "). A typed number beyond the Single
+// range comes as an infinity (BoxSingle) and is refused with the reason of the
+// bound it passes ("too big" where the row has no upper bound); NaN (too small
+// for a Single) fails every check.
 std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db, int batch, int set);
 // The title of a row's refusal message.
 const char* FatigueDbCellTitle(FdbRow row);

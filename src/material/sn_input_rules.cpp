@@ -6,7 +6,10 @@
 
 #include "platform/runtime/sng.h"
 
-std::string SnExponentRefusal(double m) { return std::isfinite(m) && m > 1 ? "" : "(m < 1)"; }
+std::string SnExponentRefusal(double m) {
+  if (!(m > 1)) return "(m < 1)";
+  return std::isinf(m) ? "(m too big)" : "";
+}
 
 std::string EnduranceCyclesRefusal(double no) {
   const double low = static_cast<float>(1e5);
@@ -27,12 +30,15 @@ std::string SurvivalProbabilityRefusal(double pn) {
 std::string StressRatioRefusal(double r) { return (r >= -1 && r < 1) ? "" : "(| r | > 1) "; }
 
 std::string EnduranceLimitRefusal(double se, bool twoBoxes, int index, double seFrom, double seTo) {
-  if (!(se > 0) || !std::isfinite(se)) return " (Se < 0)";
+  if (!(se > 0)) return " (Se < 0)";
   if (twoBoxes && ((index == 0 && !(se <= seTo)) || (index == 1 && !(se >= seFrom)))) return " (Semax < Semin)";
-  return "";
+  return std::isinf(se) ? " (Se too big)" : "";
 }
 
-std::string ThicknessRefusal(double t) { return std::isfinite(t) && t > 0 ? "" : "(t < 0)"; }
+std::string ThicknessRefusal(double t) {
+  if (!(t > 0)) return "(t < 0)";
+  return std::isinf(t) ? "(t too big)" : "";
+}
 
 std::string ThicknessExponentRefusal(double k) {
   if (!(k > 0)) return "(k < 0)";
@@ -41,18 +47,21 @@ std::string ThicknessExponentRefusal(double k) {
 }
 
 std::string YieldStrengthRefusal(double sy, double su) {
-  if (!(sy > 0) || !std::isfinite(sy)) return "(Sy < 0)";
+  if (!(sy > 0)) return "(Sy < 0)";
   if (!(sy < su)) return "(Sy > Su)";
   return "";
 }
 
 std::string UltimateStrengthRefusal(double su, double sy) {
-  if (!(su > 0) || !std::isfinite(su)) return "(Su < 0)";
+  if (!(su > 0)) return "(Su < 0)";
   if (!(su > sy)) return "(Sy > Su)";
-  return "";
+  return std::isinf(su) ? "(Su too big)" : "";
 }
 
-std::string YoungModulusRefusal(double e) { return std::isfinite(e) && e >= 10000 ? "" : "(E <10000)"; }
+std::string YoungModulusRefusal(double e) {
+  if (!(e >= 10000)) return "(E <10000)";
+  return std::isinf(e) ? "(E too big)" : "";
+}
 
 float ThicknessFactorOf(float t, float k) {
   if (t > 25.0f) return Sng(std::pow(25.0 / static_cast<double>(t), static_cast<double>(k)));

@@ -5,8 +5,10 @@
 // The checks of the S-N curve inputs. Each returns the reason of a refusal
 // (the text that follows "Sorry, Data Incorrect! "), or "" when the value is
 // accepted. Values are in the stored units (MPa ranges for Se, MPa, mm).
-// An infinity or NaN (a typed number that does not fit, kUnfitNumber) is
-// refused by every check, with the check's first reason where NaN is given.
+// A typed number beyond the field's range comes as an infinity (BoxSingle):
+// it is refused with the reason of the bound it passes, "too big" where the
+// input has no upper bound of its own; NaN (a number too small for the
+// field) fails every check and takes the first reason.
 
 std::string SnExponentRefusal(double m);               // m > 1
 // No: 1e5 <= No <= 1e20 (bounds rounded to single precision), and within

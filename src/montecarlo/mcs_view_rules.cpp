@@ -196,10 +196,14 @@ ResultsBoxEntry EnterLowerTailLife(ProgramState& s, Host& host, float x) {
 std::optional<int32_t> TypedSimulationCount(std::string_view text, std::string& refusal) {
   refusal = "Sorry, Data is Incorrect! ";
   double value = 0;
-  const std::optional<int32_t> count = TypedLong(text);  // nothing beyond the Long range
-  if (!ParseWholeNumber(Trimmed(text), value) || !count) return std::nullopt;
+  if (!ParseWholeNumber(Trimmed(text), value)) return std::nullopt;
   if (value < 100) {
     refusal += "(No<100)";
+    return std::nullopt;
+  }
+  const std::optional<int32_t> count = TypedLong(text);  // nothing beyond the Long range
+  if (!count) {
+    refusal += "(No>2147483647)";
     return std::nullopt;
   }
   refusal.clear();

@@ -59,8 +59,9 @@ ResultsBoxEntry EnterLowerTailLife(ProgramState& s, Host& host, float x);
 
 // The typed number of simulations: a number (blanks around it allowed) that
 // a Long holds once rounded, 100 or more. Otherwise nothing, with the
-// refusal's text ("Sorry, Data is Incorrect! " and "(No<100)" for a value
-// below 100).
+// refusal's text: "Sorry, Data is Incorrect! " alone for a text that is no
+// number, followed by "(No<100)" for a value below 100 or by
+// "(No>2147483647)" for one beyond the Long range.
 std::optional<int32_t> TypedSimulationCount(std::string_view text, std::string& refusal);
 
 // A check box of the simulation options (0 random start, 1 neglect the

@@ -9,6 +9,7 @@
 class Host;
 struct FatigueDatabase;
 struct FatigueDbState;
+struct LoadingDatabase;
 struct LoadingDbState;
 struct ProgramState;
 
@@ -67,7 +68,9 @@ JobSources JobSourcesOf(const JobFile& job);
 //   CommitJobLoading(job)
 //   loading from the database:        read the loading database from the job's folder;
 //                                     when LoadingBatchRestorable, show the batch and run
-//                                     its OK, else GiveUpLoadingRestore
+//                                     its OK under LoadingTypeToRetake, then
+//                                     CommitJobLoadingOverBatch; else (or when the OK
+//                                     does not take it) GiveUpLoadingRestore
 //   CommitJobRandomDataAndUnits(job)  the job's random variables win over the set's
 //   then the screen: sample size box, distribution tags, unit menu check marks,
 //   ApplyAnalysisOptions and the input view.
@@ -95,6 +98,15 @@ void CommitJobLoading(const JobFile& job, ProgramState& state);
 // strain: micro-strain texts and factors by the selected batch's points).
 void CommitJobRandomDataAndUnits(const JobFile& job, ProgramState& state);
 
+// Once the job's batch is taken again (which fills the loading from the
+// batch): what the job holds of its own over the batch comes back, the
+// loading name, the damage display mode, the stresses (record 16: the range, its master-curve ends,
+// the minimum or mean and the input mode) and the scaling factors (record
+// 18), with the stress pair derived from them (for a history the scaled
+// extremes of the batch's history). The batch gives its levels, history and
+// distribution.
+void CommitJobLoadingOverBatch(const JobFile& job, ProgramState& state);
+
 void CommitJobFile(const JobFile& job, ProgramState& state);
 
 // ---- Restoring the database sources (between the commit phases) ----
@@ -112,12 +124,34 @@ bool FatigueSetRestorable(const JobSources& sources, const FatigueDatabase& db,
 // Whether the loading database in memory holds the job's batch (1..LoadingBatchCount).
 bool LoadingBatchRestorable(const JobSources& sources, const LoadingDbState& state);
 
+// Why a database read again does not hold the job's set or batch, for the
+// second line of the message: "The Fatigue Database holds no batch 3",
+// "Batch 2 of the Fatigue Database holds no set 4" (sets counted from 1),
+// "The Loading Database holds no batch 7"; "" when the database holds no
+// batch at all (the message then stands alone).
+std::string MissingFatigueSetText(const JobSources& sources, const FatigueDbState& state);
+std::string MissingLoadingBatchText(const JobSources& sources, const LoadingDbState& state);
+// Why a batch the database holds was not restored: the browser's Select did
+// not take it (its own message, or the user's No, came first).
+std::string BatchNotTakenText(int batch);
+
+// The loading type under which the job's batch is taken again: the job's
+// own type when the batch holds what that type needs (as the browser's
+// Select asks); otherwise the type the batch was taken for before the
+// problem definition changed the loading type, the batch being used as
+// another one (a history first, then a spectrum, then a distribution). The
+// job's type when the batch holds none of them.
+int16_t LoadingTypeToRetake(const LoadingDatabase& db, int batch, int16_t jobType);
+
 // A material restore that failed: "Can't restore the Fatigue Data" (OK,
-// exclamation, kOpenJobTitle); the values read from the job stay as typed-in
-// data (MaterialSource 2).
-void GiveUpMaterialRestore(ProgramState& state, Host& host);
+// exclamation, kOpenJobTitle), with `why` below it and that the S-N data are
+// kept as typed in; the values read from the job stay as typed-in data
+// (MaterialSource 2) under the job's material name.
+void GiveUpMaterialRestore(ProgramState& state, Host& host, const std::string& why = "");
 
 // A loading restore that failed: "Can't restore the Loading Data" (OK,
-// exclamation, kOpenJobTitle); the loading becomes typed in (LoadingSource 2)
-// and constant amplitude (LoadingType 3).
-void GiveUpLoadingRestore(ProgramState& state, Host& host);
+// exclamation, kOpenJobTitle), with `why` below it and that the stresses are
+// kept as a typed-in constant amplitude; the loading becomes typed in
+// (LoadingSource 2, batch 0, its name "???" as for any loading that leaves a
+// batch for the keyboard) and constant amplitude (LoadingType 3).
+void GiveUpLoadingRestore(ProgramState& state, Host& host, const std::string& why = "");

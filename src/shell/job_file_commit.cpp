@@ -1,6 +1,8 @@
 #include "engine/problem_definition.h"
 #include "loading/loading_units.h"
+#include "loading/scaling_factor.h"
 #include "loading/selected_batch.h"
+#include "loading/stress_pair.h"
 #include "program_state.h"
 #include "shell/job_file.h"
 
@@ -44,20 +46,25 @@ void CommitMaterial(const JobFile& j, MaterialData& m) {
   m.SeTo = m.Se;
 }
 
-void CommitStresses(const JobFile& j, LoadingData& l) {
+// Records 16 and 18: the stresses and the scaling factors.
+void CommitStressesAndFactors(const JobFile& j, LoadingData& l) {
   l.MaxStressInput = j.MaxStressInput;
   l.StressRange = j.StressRange;
   l.StressMinOrMean = j.StressMinOrMean;
   l.StressRangeFrom = j.StressRangeFrom;
   l.StressRangeTo = j.StressRangeTo;
   l.StressInputMode = j.StressInputMode;
-  l.DistQInput = j.DistQInput;
-  l.DistRInput = j.DistRInput;
   l.ScalingFactor = j.ScalingFactor;
   l.ScalingFactorMin = j.ScalingFactorMin;
   l.ScalingFactorMax = j.ScalingFactorMax;
-  l.BatchMseText = j.BatchMseText;
   l.StressMinOrMeanInput = l.StressMinOrMean;
+}
+
+void CommitStresses(const JobFile& j, LoadingData& l) {
+  CommitStressesAndFactors(j, l);
+  l.DistQInput = j.DistQInput;
+  l.DistRInput = j.DistRInput;
+  l.BatchMseText = j.BatchMseText;
   l.LoadSmax = l.StressRangeTo / 2;
   l.LoadSmin = -l.LoadSmax;
 }
@@ -130,6 +137,15 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   s.componentData.SpecimenNotchFactor = j.Kt;
   s.loadingDatabase.BatchLevelCount[SelectedBatchOf(s)] = 0;
   if (db.LoadingSource == 2) s.analysisOptions.LoadingType = 3;
+}
+
+void CommitJobLoadingOverBatch(const JobFile& j, ProgramState& s) {
+  s.jobTexts.LoadingName = j.LoadingName;
+  s.resultsDisplay.DamageDisplayMode = j.DamageDisplayMode;
+  LoadingData& l = s.loadingData;
+  CommitStressesAndFactors(j, l);
+  DeriveStressPair(l);
+  if (s.analysisOptions.LoadingType == loading_type::kHistory) ScaleHistoryExtremes(s);
 }
 
 void CommitJobRandomDataAndUnits(const JobFile& j, ProgramState& s) {

@@ -22,6 +22,13 @@ inline int AlertBox(const ShellState& shell, Host& host, const std::string& text
   return host.MsgBox(text, buttons, icon, defaultButton, title);
 }
 
+// A refused value as its box tells the user: the message, its icon and title.
+struct InputRefusal {
+  std::string text;
+  MsgIcon icon = MsgIcon::Critical;
+  std::string title;
+};
+
 // The refusal of data that cannot be taken, alone or followed by its reason.
 inline constexpr const char* kDataIncorrect = "Sorry, Data Incorrect!";
 // The text of a refused input: "Sorry, Data Incorrect! " followed by the reason.

@@ -71,9 +71,10 @@ TEST(NotchInputs, AnAcceptedKtIsStored) {
   EXPECT_EQ(r.componentData.Kf, 3);
 }
 
-TEST(NotchInputs, NotchRadiusIsAFiniteSingleAboveZero) {
+TEST(NotchInputs, NotchRadiusIsASingleAboveZero) {
   const float inf = std::numeric_limits<float>::infinity();
-  for (float r : {0.0f, -1.0f, -0.0f, inf, -inf, std::nanf("")}) EXPECT_EQ(NotchRadiusRefusal(r), "(r must be > 0)") << r;
+  for (float r : {0.0f, -1.0f, -0.0f, -inf, std::nanf("")}) EXPECT_EQ(NotchRadiusRefusal(r), "(r must be > 0)") << r;
+  EXPECT_EQ(NotchRadiusRefusal(inf), "(r too big)") << "beyond the Single range";
   for (float r : {0.01f, 1.0f, FLT_MIN, FLT_MAX}) EXPECT_EQ(NotchRadiusRefusal(r), "") << r;
 }
 

@@ -79,7 +79,8 @@ TEST(StoreDistributionParameter, QInStressAndShownInDisplayUnits) {
 TEST(DistributionRange, NegativeAndTheOrderOfTheEnds) {
   ProgramState s = Law(1);
   EXPECT_EQ(DistributionRangeRefusal(s, 1, -1), std::string());
-  EXPECT_EQ(DistributionRangeRefusal(s, 1, kInf), std::string());
+  EXPECT_EQ(DistributionRangeRefusal(s, 1, -kInf), std::string());
+  EXPECT_EQ(DistributionRangeRefusal(s, 1, kInf), " (SS too big)");
   EXPECT_EQ(DistributionRangeRefusal(s, 1, std::numeric_limits<float>::quiet_NaN()), std::string());
   EXPECT_EQ(DistributionRangeRefusal(s, 0, 500), std::nullopt) << "a single case has no order";
   s.analysisOptions.AnalysisMode = 2;
@@ -105,12 +106,15 @@ TEST(DistributionRange, NegativeAndTheOrderOfTheEnds) {
   EXPECT_EQ(s.loadingData.StressRange, 250.0f);
 }
 
-TEST(DistributionMeanRefused, ANegativeMeanIsRefused) {
+TEST(DistributionMeanRefusal, ANegativeMeanAndOneBeyondTheSingleRange) {
+  const char* negative = "Sorry, No mean stress effect for Sm < 0.";
+  const char* tooBig = "Sorry, Data Incorrect! (Sm too big)";
   struct Case {
     int16_t inputMode;
     float v;
-    bool refused;
-  } cases[] = {{1, -40, false}, {1, -50, false}, {1, -60, true}, {2, -0.001f, true}, {2, 10, false}, {1, kInf, true}};
+    const char* text;  // nullptr: taken
+  } cases[] = {{1, -40, nullptr}, {1, -50, nullptr},  {1, -60, negative},   {2, -0.001f, negative},
+               {2, 10, nullptr},  {1, kInf, tooBig},  {2, -kInf, negative}, {1, std::nanf(""), negative}};
   for (const Case& c : cases) {
     ProgramState s = Law(1);
     s.loadingData.StressInputMode = c.inputMode;
@@ -118,24 +122,29 @@ TEST(DistributionMeanRefused, ANegativeMeanIsRefused) {
     s.loadingData.StressRange = 5;
     BeginDistributionMean(s);
     EXPECT_EQ(s.loadingData.StressRange, 100.0f);
-    EXPECT_EQ(DistributionMeanRefused(s, c.v), c.refused) << c.inputMode << " " << c.v;
+    const std::optional<InputRefusal> r = DistributionMeanRefusal(s, c.v);
+    ASSERT_EQ(r.has_value(), c.text != nullptr) << c.inputMode << " " << c.v;
+    if (!r) continue;
+    EXPECT_EQ(r->text, c.text);
+    EXPECT_EQ(r->icon, c.text == tooBig ? MsgIcon::Critical : MsgIcon::Information);
+    EXPECT_EQ(r->title, " Mean Stress Effect");
   }
 }
 
-TEST(TypedBlockVolume, WholeCyclesAboveOne) {
+TEST(TypedBlockVolume, WholeCyclesAboveOneThatALongHolds) {
+  const std::string low = " (NS < 1)", high = " (NS > 2147483647)";
   struct Case {
-    const char* typed;
-    bool accepted;
+    std::string typed;
+    std::string reason;
     int32_t n;
-  } cases[] = {{"1", false, 0},   {"1.4", false, 0}, {"1.6", true, 2},        {"2.5", true, 2},
-               {"3.5", true, 4},  {"", false, 0},    {"abc", false, 0},       {"1e10", false, 0},
-               {"-5", false, 0},  {"1000", true, 1000}, {"2147483647", true, 2147483647}};
+  } cases[] = {{"1", low, 0},     {"1.4", low, 0},      {"1.6", "", 2},         {"2.5", "", 2},
+               {"3.5", "", 4},    {"", low, 0},         {"abc", low, 0},        {"1e10", high, 0},
+               {"-5", low, 0},    {"1000", "", 1000},   {"2147483647", "", 2147483647},
+               {"1e39", high, 0}, {std::string(400, '9'), high, 0}, {"-1e39", low, 0}, {"1e-400", low, 0}};
   for (const Case& c : cases) {
     int32_t n = 0;
-    EXPECT_EQ(TypedBlockVolume(c.typed, n), c.accepted) << c.typed;
-    if (c.accepted) {
-      EXPECT_EQ(n, c.n) << c.typed;
-    }
+    EXPECT_EQ(TypedBlockVolume(c.typed, n), c.reason) << c.typed.substr(0, 12);
+    EXPECT_EQ(n, c.n) << c.typed.substr(0, 12);
   }
   ProgramState s;
   StoreBlockVolume(s, 2);

@@ -103,21 +103,28 @@ TEST(StoreSpectrumRange, TheEndAndTheTagOfTheBox) {
   EXPECT_EQ(s.loadingData.LoadSmin, -40.0f);
 }
 
-TEST(SpectrumMeanRefused, TheImpliedMeanMayFallBelowZeroByAHair) {
+TEST(SpectrumMeanRefusal, TheImpliedMeanMayFallBelowZeroByAHair) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const char* negative = "Sorry, No mean stress effect for Sm < 0.";
   struct Case {
     int16_t inputMode;
     float v;
-    bool refused;
+    const char* text;  // nullptr: taken
   } cases[] = {
-      {2, -0.001f, true},   // a negative mean
-      {2, 0, false},
-      {1, -50.001f, false},  // range 100: within 0.0015 MPa of a mean of 0
-      {1, -50.002f, true},
-      {1, 40, false},
-      {2, std::numeric_limits<float>::infinity(), true},
+      {2, -0.001f, negative},  // a negative mean
+      {2, 0, nullptr},
+      {1, -50.001f, nullptr},  // range 100: within 0.0015 MPa of a mean of 0
+      {1, -50.002f, negative},
+      {1, 40, nullptr},
+      {2, kInf, "Sorry, Data Incorrect! (Sm too big)"},  // beyond the Single range
+      {1, -kInf, negative},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SpectrumMeanRefused(StateOf({.inputMode = c.inputMode}), c.v), c.refused) << c.inputMode << " " << c.v;
+    const auto r = SpectrumMeanRefusal(StateOf({.inputMode = c.inputMode}), c.v);
+    ASSERT_EQ(r.has_value(), c.text != nullptr) << c.inputMode << " " << c.v;
+    if (r) {
+      EXPECT_EQ(r->text, c.text);
+    }
   }
 }
 
@@ -130,7 +137,7 @@ TEST(TypedStress, DisplayUnitsAndTheInputMode) {
   s.loadingData.StressInputMode = 1;
   EXPECT_FLOAT_EQ(TypedStressRange(s, "10 ksi"), 68.95f);
   EXPECT_EQ(TypedStressRange(s, "abc"), 0.0f);
-  EXPECT_TRUE(std::isnan(TypedStressRange(s, "1e39"))) << "no Single holds it";
+  EXPECT_EQ(TypedStressRange(s, "1e39"), std::numeric_limits<float>::infinity()) << "no Single holds it";
   EXPECT_TRUE(std::isnan(TypedStress(s, "-1e-50")));
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "shell/job_fixtures.h"
@@ -225,22 +226,99 @@ TEST(JobRestore, TheJobsBatchAndSetMustStillExist) {
   }
 }
 
-TEST(JobRestore, AFailedRestoreLeavesTypedInData) {
+// Where the database holds batches but not the job's, the message says why.
+TEST(JobRestore, AFailedRestoreSaysWhyAndLeavesTypedInData) {
   auto state = DatabaseJobInUsUnits();
+  const std::string materialName = state->jobTexts.MaterialName;
+  JobSources sources;
+  sources.fatigueBatch = 2;
+  sources.fatigueSet = 3;
+  sources.loadingBatch = 7;
+  FatigueDbState fatigue;
+  LoadingDbState loading;
+  EXPECT_EQ(MissingFatigueSetText(sources, fatigue), "") << "an empty database needs no why";
+  EXPECT_EQ(MissingLoadingBatchText(sources, loading), "");
+  fatigue.FatigueBatchCount = 1;
+  loading.LoadingBatchCount = 4;
+  EXPECT_EQ(MissingFatigueSetText(sources, fatigue), "The Fatigue Database holds no batch 2");
+  fatigue.FatigueBatchCount = 2;
+  EXPECT_EQ(MissingFatigueSetText(sources, fatigue), "Batch 2 of the Fatigue Database holds no set 4");
+
   FakeHost host;
   GiveUpMaterialRestore(*state, host);
-  GiveUpLoadingRestore(*state, host);
+  GiveUpLoadingRestore(*state, host, MissingLoadingBatchText(sources, loading));
+  GiveUpLoadingRestore(*state, host, BatchNotTakenText(3));
   EXPECT_EQ(state->materialData.MaterialSource, 2);
   EXPECT_EQ(state->materialData.Se, 160.0f);
+  EXPECT_EQ(state->jobTexts.MaterialName, materialName) << "the set's own S-N data are kept";
   EXPECT_EQ(state->loadingDbState.LoadingSource, 2);
+  EXPECT_EQ(state->loadingDbState.SelectedLoadingBatch, 0);
   EXPECT_EQ(state->analysisOptions.LoadingType, 3);
-  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(state->jobTexts.LoadingName, "???") << "the stresses kept are no longer the batch";
+  ASSERT_EQ(host.messages.size(), 3u);
   EXPECT_EQ(host.messages[0].text, "Can't restore the Fatigue Data");
-  EXPECT_EQ(host.messages[1].text, "Can't restore the Loading Data");
+  EXPECT_EQ(host.messages[1].text,
+            "Can't restore the Loading Data\rThe Loading Database holds no batch 7: the stresses are kept as a "
+            "typed-in constant amplitude.");
+  EXPECT_EQ(host.messages[2].text,
+            "Can't restore the Loading Data\rBatch 3 was not taken: the stresses are kept as a typed-in constant "
+            "amplitude.");
   for (const auto& m : host.messages) {
     EXPECT_EQ(m.title, " Opening an Existing Job");
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     EXPECT_EQ(m.buttons, MsgButtons::OKOnly);
+  }
+}
+
+// Over a batch taken again the job's own stresses, scaling factors and name
+// come back, with the stress pair that follows from them.
+TEST(JobRestore, TheJobsOwnValuesGoBackOverTheBatch) {
+  auto saved = DatabaseJobInUsUnits();
+  LoadingData& l = saved->loadingData;
+  l.StressInputMode = 1;
+  l.StressRangeFrom = 40;
+  l.ScalingFactor = l.ScalingFactorMax = 2;
+  l.ScalingFactorMin = 0.5f;
+  saved->resultsDisplay.DamageDisplayMode = 1;
+  const JobFile job = JobFileOf(*saved);
+  for (int16_t type : {int16_t{2}, int16_t{1}}) {
+    auto s = std::make_unique<ProgramState>();  // as the batch's Select leaves it
+    s->analysisOptions.LoadingType = type;
+    s->loadingDbState.SelectedLoadingBatch = 4;
+    s->loadingDatabase.BatchHistoryMax[4] = 120;
+    s->loadingDatabase.BatchHistoryMin[4] = -80;
+    s->jobTexts.LoadingName = "Batch name";
+    CommitJobLoadingOverBatch(job, *s);
+    EXPECT_EQ(s->jobTexts.LoadingName, "Crane runway");
+    EXPECT_EQ(s->resultsDisplay.DamageDisplayMode, 1);
+    const LoadingData& r = s->loadingData;
+    EXPECT_EQ(r.StressRange, 120.0f);
+    EXPECT_EQ(r.StressRangeFrom, 40.0f);
+    EXPECT_EQ(r.StressMinOrMeanInput, 10.0f);
+    EXPECT_EQ(r.ScalingFactorMin, 0.5f);
+    EXPECT_EQ(r.SpectrumSmax, 130.0f) << "range 120 over a minimum of 10";
+    EXPECT_EQ(r.LoadSmax, type == 1 ? 240.0f : 130.0f) << "a history: its extremes scaled by 2";
+    EXPECT_EQ(r.LoadSmin, type == 1 ? -160.0f : 10.0f);
+  }
+}
+
+// A batch is taken back under the job's loading type when it holds what that
+// type needs, else under the type it was taken for before the problem
+// definition used it as another loading.
+TEST(JobRestore, TheLoadingTypeABatchIsTakenBackUnder) {
+  auto db = std::make_unique<LoadingDatabase>();
+  db->BatchPointCount[1] = 9;  // a history
+  db->BatchLevelCount[2] = 3;  // a spectrum
+  db->BatchR[3] = 2;           // a distribution
+  db->BatchPointCount[4] = 9;  // a history with its levels
+  db->BatchLevelCount[4] = 3;
+  const struct {
+    int batch;
+    int16_t jobType, taken;
+  } cases[] = {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}, {1, 4, 1}, {2, 2, 2}, {2, 3, 3}, {2, 1, 2}, {2, 4, 2},
+               {3, 4, 4}, {3, 3, 4}, {4, 3, 3}, {4, 2, 2}, {4, 4, 1}, {5, 3, 3}, {99, 2, 2}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LoadingTypeToRetake(*db, c.batch, c.jobType), c.taken) << c.batch << " as " << c.jobType;
   }
 }
 

@@ -99,7 +99,7 @@ void DataBoxPanel::SCFt_LostFocus(int index) {
   ProgramState& s = state();
   TextBox& box = SCFt(index);
   if (KeptUntyped(box)) return;
-  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(box.Text());
   const bool ktWording = KtWording();
   if (const std::string reason = KtEntryRefusal(s, index, v, ktWording); !reason.empty()) {
     const float kept = index == 1 ? s.componentData.KtFrom : s.componentData.KtTo;
@@ -132,7 +132,7 @@ void DataBoxPanel::Reliabt_LostFocus() {
   ComponentData& cd = s.componentData;
   const float lengthFactor = s.unitSettings.LengthUnitFactor;
   if (KeptUntyped(Reliabt)) return;
-  const float r = TypedSingle(Reliabt.Text()).value_or(kUnfitNumber) / lengthFactor;
+  const float r = BoxSingle(Reliabt.Text()) / lengthFactor;
   if (const std::string reason = NotchRadiusRefusal(r); !reason.empty()) {
     Refuse(Reliabt, reason, kNotchRadiusTitle, Format(Sng(cd.NotchRadius * lengthFactor), kRadiusMask));
     return;
@@ -190,7 +190,7 @@ void DataBoxPanel::DBmset_LostFocus(int index) {
   ProgramState& s = state();
   TextBox& box = DBmset(2);
   if (KeptUntyped(box)) return;
-  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(box.Text());
   const bool ktWording = MseKtWording();
   if (const std::string reason = MeanStressNotchFactorRefusal(v, ktWording); !reason.empty()) {
     if (!pic_DBox.IsShowing()) return;

@@ -1,7 +1,9 @@
 // "&Calculate": checks the inputs that the boxes cannot check themselves,
-// asks once per loading batch about a mean-stress mismatch, then calculates
-// the damage and shows the life, or opens the simulation options.
+// and the loading values by the rules of their boxes, asks once per loading
+// batch about a mean-stress mismatch, then calculates the damage and shows
+// the life, or opens the simulation options.
 
+#include <optional>
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
@@ -10,6 +12,7 @@
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "engine/ui/summary_progress.h"
+#include "loading/loading_value_checks.h"
 #include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
@@ -83,6 +86,35 @@ bool MasterRangeRefused(FormMain& main) {
   return true;
 }
 
+// Opens the box of a refused loading value as its label does.
+void OpenLoadingBox(LoadingFramesPanel& lf, LoadingBox box, int index) {
+  switch (box) {
+    case LoadingBox::SSmaxt: lf.SSmax_Click(index); break;
+    case LoadingBox::SSmeant: lf.SSmeant.SetFocus(); break;
+    case LoadingBox::DTt: lf.DT_Click(index); break;
+    case LoadingBox::DTSmaxt: lf.DTSmax_Click(index); break;
+    case LoadingBox::DTmeant: lf.DTmeant.SetFocus(); break;
+    case LoadingBox::DTvolumet: lf.DTvolume_Click(); break;
+    case LoadingBox::SHscalt:
+      if (index == 0)
+        lf.SHSmax_Click();
+      else
+        lf.SHscal_Click(index);
+      break;
+  }
+}
+
+// A loading value that its box would refuse stops the command with the
+// box's own refusal, and the box opens; true when refused.
+bool LoadingValueRefused(FormMain& main) {
+  ProgramState& s = main.state();
+  const std::optional<LoadingValueRefusal> r = RefusedLoadingValue(s);
+  if (!r) return false;
+  AlertBox(s.shellState, main.host(), r->refusal.text, MsgButtons::OKOnly, r->refusal.icon, 1, r->refusal.title);
+  OpenLoadingBox(main.loadingFrames(), r->box, r->index);
+  return true;
+}
+
 void RunDeterministic(FormMain& main) {
   ProgramState& s = main.state();
   {
@@ -150,6 +182,7 @@ void mnu_calculate_Click(FormMain& main) {
       lf.Pic_Distr.MousePointer() == kPointerCross)
     main.results().Pic_Distr_Click();
   if (ao.AnalysisMode == analysis_mode::kMasterCurve && MasterRangeRefused(main)) return;
+  if (LoadingValueRefused(main)) return;
   switch (AskMeanStressQuestion(s, main.host())) {
     case MeanStressAnswer::No: return;
     case MeanStressAnswer::Yes: break;

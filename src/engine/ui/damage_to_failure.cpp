@@ -86,7 +86,7 @@ void DTFft_LostFocus(FormMain& main) {
     if (s.wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
     return;
   }
-  const float v = TypedSingle(dtf.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(dtf.Text());
   if (!(v > 0.0f && v < 10.0f)) {
     const std::string reason = !(v > 0.0f) ? "(DTF < 0)" : "(DTF >10)";
     RefuseInput(s.shellState, main.host(), box.pic_DBox, dtf, DataIncorrectText(reason),

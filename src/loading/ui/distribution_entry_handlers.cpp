@@ -3,6 +3,7 @@
 // stress and the block volume, with the question that leaves a database
 // batch for keyboard input and the ring of Up and Down moves.
 
+#include <optional>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
@@ -112,7 +113,7 @@ void LoadingFramesPanel::DTt_LostFocus(int index) {
   ProgramState& s = state();
   TextBox& box = DTt(index);
   SetTip(Pic_Distr, "Click here to redraw the distribution", s);
-  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(box.Text());
   if (const std::string reason = DistributionParameterRefusal(s, index, v); !reason.empty()) {
     AlertBox(s.shellState, main.host(), DataIncorrectText(reason), MsgButtons::OKOnly, MsgIcon::Critical, 1,
              DistributionParameterTitle(index));
@@ -149,11 +150,11 @@ void LoadingFramesPanel::DTmeant_LostFocus() {
   const float unit = s.loadingUnits.LoadUnitFactor;
   BeginDistributionMean(s);
   const float v = TypedStress(s, DTmeant.Text());
-  const bool refused = DistributionMeanRefused(s, v);
+  const std::optional<InputRefusal> refusal = DistributionMeanRefusal(s, v);
   // A negative minimum is taken after a beep; a refused value beeps once.
-  if (v < 0 || refused) BeepIfEnabled(s.shellState, main.host());
-  if (refused) {
-    main.host().MsgBox(kNoMeanStressEffect, MsgButtons::OKOnly, MsgIcon::Information, 1, kMeanStressTitle);
+  if (v < 0 || refusal) BeepIfEnabled(s.shellState, main.host());
+  if (refusal) {
+    main.host().MsgBox(refusal->text, MsgButtons::OKOnly, refusal->icon, 1, refusal->title);
     DTmeant.SetText(StressValueText(l.StressMinOrMean * unit));
     DTmeant.SetFocus();
     return;
@@ -167,9 +168,9 @@ void LoadingFramesPanel::DTmeant_LostFocus() {
 void LoadingFramesPanel::DTvolumet_LostFocus() {
   ProgramState& s = state();
   int32_t n = 0;
-  if (!TypedBlockVolume(DTvolumet.Text(), n)) {
-    RefuseInput(s.shellState, main.host(), Pic_Distr, DTvolumet, std::string(kDataIncorrect) + kBlockVolumeReason,
-                kBlockVolumeTitle, NumberText(s.loadingData.CyclesPerBlock));
+  if (const std::string reason = TypedBlockVolume(DTvolumet.Text(), n); !reason.empty()) {
+    RefuseInput(s.shellState, main.host(), Pic_Distr, DTvolumet, kDataIncorrect + reason, kBlockVolumeTitle,
+                NumberText(s.loadingData.CyclesPerBlock));
     return;
   }
   StoreBlockVolume(s, n);

@@ -2,6 +2,7 @@
 // spectrum): SS or the two ends of a master curve over the load level, the
 // mean or minimum stress, their switches, and the stress or strain popup.
 
+#include <optional>
 #include <string>
 
 #include "loading/loading_units.h"
@@ -12,10 +13,6 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/numeric_box.h"
 #include "shell/user_messages.h"
-
-namespace {
-
-}  // namespace
 
 void LoadingFramesPanel::SSmax_Click(int index) { SSmaxt(index).SetFocus(); }
 
@@ -85,9 +82,8 @@ void LoadingFramesPanel::SSmeant_LostFocus() {
   const float unit = s.loadingUnits.LoadUnitFactor;
   l.StressMinOrMeanInput = l.StressMinOrMean;
   const float v = TypedStress(s, SSmeant.Text());
-  if (SpectrumMeanRefused(s, v)) {
-    AlertBox(s.shellState, main.host(), kNoMeanStressEffect, MsgButtons::OKOnly, MsgIcon::Information, 1,
-             kMeanStressTitle);
+  if (const std::optional<InputRefusal> refusal = SpectrumMeanRefusal(s, v)) {
+    AlertBox(s.shellState, main.host(), refusal->text, MsgButtons::OKOnly, refusal->icon, 1, refusal->title);
     SSmeant.SetText(StressValueText(l.StressMinOrMean * unit));
     SSmeant.SetFocus();
     return;

@@ -88,7 +88,7 @@ void FatigueDbPanel::StoreCellValue(FdbRow row, int index) {
   if (text == settled) return;
   const float factor = IsStressRow(row) ? s.unitSettings.StressUnitFactor : 1.0f;
   const std::string refill = stored > 0 ? NumberText(Sng(stored * factor)) : "";
-  const float typed = TypedSingle(text).value_or(kUnfitNumber);
+  const float typed = BoxSingle(text);
   const double v = IsStressRow(row) ? typed / factor : typed;
   if (const std::string refusal = FatigueDbCellRefusal(row, v, db, b, set); !refusal.empty()) {
     AlertBox(s.shellState, main.host(), DataIncorrectText(refusal), MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(row));

@@ -89,10 +89,11 @@ void SnFramePanel::ExtSNt_LostFocus(int index) {
   auto& md = s.materialData;
   TextBox& box = ExtSNt(index);
   if (KeptUntyped(box, s.colourSettings.ColourDataBox)) return;
-  const float v = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(box.Text());
   std::string reason, symbol;
   if (index == 1) {
-    if (!(v >= md.SNExponent) || !std::isfinite(v)) reason = "(m' < m)";
+    if (!(v >= md.SNExponent)) reason = "(m' < m)";
+    else if (std::isinf(v)) reason = "(m' too big)";
     symbol = "(m')";
   } else if (md.SNExtensionDisplay == 0) {
     if (!(v >= 0)) reason = "(Se'/Se < 0)";

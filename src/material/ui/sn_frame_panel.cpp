@@ -325,7 +325,7 @@ void SnFramePanel::ShowValuesInUnits() {
 void SnFramePanel::SNmt_LostFocus() {
   auto& md = state().materialData;
   if (KeptUntyped(SNmt, state().colourSettings.ColourSN)) return;
-  const float v = TypedSingle(SNmt.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(SNmt.Text());
   if (auto reason = SnExponentRefusal(v); !reason.empty()) {
     Refuse(SNmt, reason, kTitleSnExponent, Format(md.SNExponent, "#0.0#"));
     return;
@@ -347,7 +347,7 @@ void SnFramePanel::SNmt_LostFocus() {
 void SnFramePanel::SNNot_LostFocus() {
   auto& md = state().materialData;
   if (KeptUntyped(SNNot, state().colourSettings.ColourSN)) return;
-  const double v = TypedDouble(SNNot.Text()).value_or(kUnfitNumber);
+  const double v = BoxDouble(SNNot.Text());
   if (auto reason = EnduranceCyclesRefusal(v); !reason.empty()) {
     Refuse(SNNot, reason, kTitleEnduranceCycles, Format(md.EnduranceCycles, "0E+0#"));
     return;
@@ -362,7 +362,7 @@ void SnFramePanel::SNNot_LostFocus() {
 void SnFramePanel::SNPnt_LostFocus() {
   auto& md = state().materialData;
   if (LeftUntyped(SNPnt, state().colourSettings.ColourSN)) return;  // Pn leaves Run as it was
-  const float v = TypedSingle(SNPnt.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(SNPnt.Text());
   if (auto reason = SurvivalProbabilityRefusal(v); !reason.empty()) {
     Refuse(SNPnt, reason, kTitleSurvivalProbability, Format(md.SurvivalProbability, "#0.#"));
     return;
@@ -375,7 +375,7 @@ void SnFramePanel::SNPnt_LostFocus() {
 void SnFramePanel::SNrt_LostFocus() {
   auto& md = state().materialData;
   if (KeptUntyped(SNrt, state().colourSettings.ColourSN)) return;
-  const float v = TypedSingle(SNrt.Text()).value_or(kUnfitNumber);
+  const float v = BoxSingle(SNrt.Text());
   if (auto reason = StressRatioRefusal(v); !reason.empty()) {
     Refuse(SNrt, reason, kTitleStressRatio, Format(md.SNStressRatio, "#0.0#"));
     return;
@@ -392,7 +392,7 @@ void SnFramePanel::SNset_LostFocus(int index) {
   auto& md = s.materialData;
   if (KeptUntyped(SNset(index), s.colourSettings.ColourSN)) return;
   const float factor = s.unitSettings.StressUnitFactor;
-  const float v = Sng(2.0 * TypedSingle(SNset(index).Text()).value_or(kUnfitNumber) / factor);
+  const float v = Sng(2.0 * BoxSingle(SNset(index).Text()) / factor);
   const bool two = TwoSeBoxes();
   if (auto reason = EnduranceLimitRefusal(v, two, index, md.SeFrom, md.SeTo); !reason.empty()) {
     Refuse(SNset(index), reason, kTitleEnduranceLimit, SeText(index));
@@ -417,7 +417,7 @@ void SnFramePanel::SNtht_LostFocus(int index) {
   auto& md = s.materialData;
   TextBox& box = SNtht(index);
   if (KeptUntyped(box, index <= 1 ? s.colourSettings.ColourDataBox : s.colourSettings.ColourSN)) return;
-  const float typed = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float typed = BoxSingle(box.Text());
   const float sf = s.unitSettings.StressUnitFactor;
   const float lf = s.unitSettings.LengthUnitFactor;
   struct Rule {
@@ -466,7 +466,7 @@ void SnFramePanel::SNEt_LostFocus() {
   auto& md = s.materialData;
   if (KeptUntyped(SNEt, s.colourSettings.ColourSN)) return;
   const float sf = s.unitSettings.StressUnitFactor;
-  const float v = TypedSingle(SNEt.Text()).value_or(kUnfitNumber) / sf;
+  const float v = BoxSingle(SNEt.Text()) / sf;
   if (auto reason = YoungModulusRefusal(v); !reason.empty()) {
     Refuse(SNEt, reason, " Young's Modulus (E)", YoungText());
     return;

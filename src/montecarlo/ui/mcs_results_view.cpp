@@ -177,7 +177,7 @@ void McsResultsView::Res_probT_LostFocus(int index) {
   if (index > 2 || d.ResultsBoxBusy == 1) return;
   d.ResultsBoxBusy = 1;
   TextBox& box = show.Res_probT(index);
-  const float x = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  const float x = BoxSingle(box.Text());
   const ResultsBoxEntry entry = index == 0   ? EnterFailureProbability(s, x)
                                 : index == 1 ? EnterReliableLife(s, x)
                                              : EnterLowerTailLife(s, show.host(), x);

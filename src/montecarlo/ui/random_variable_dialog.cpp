@@ -28,9 +28,10 @@ namespace {
 constexpr const char* kBoundsMask = "0.0##";
 constexpr const char* kCovMask = "0.00#";
 
-// The number a box holds, as the Single it is stored in; a number that no
-// Single holds reads as NaN, which every box rule refuses.
-float BoxNumber(const TextBox& box) { return TypedSingle(box.Text()).value_or(kUnfitNumber); }
+// The number a box holds, as the Single it is stored in (BoxSingle): beyond
+// the Single range an infinity, outside every box's range; too small for a
+// Single NaN, which every box rule refuses.
+float BoxNumber(const TextBox& box) { return BoxSingle(box.Text()); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "montecarlo/ui/results_boxes.h"
 
 #include <cmath>
+#include <string>
 
 #include "montecarlo/ui/mcs_results_view.h"
 #include "platform/runtime/format.h"
@@ -20,12 +21,11 @@ namespace {
 constexpr int kReferenceLifeBox = 3;
 constexpr const char* kReferenceLifeMask = "0E+##";
 
-void RefuseReferenceLife(FormShow& show, TextBox& box, float previous) {
+void RefuseReferenceLife(FormShow& show, TextBox& box, float previous, const std::string& reason) {
   ProgramState& s = show.state();
   BeepIfEnabled(s.shellState, show.host());
   show.Show(false, &show.main());
-  show.host().MsgBox(DataIncorrectText("(No < 110% of Min Life)"), MsgButtons::OKOnly, MsgIcon::Critical, 1,
-                     "Fatigue Life");
+  show.host().MsgBox(DataIncorrectText(reason), MsgButtons::OKOnly, MsgIcon::Critical, 1, "Fatigue Life");
   box.SetText(NumberText(previous));
   box.SetFocus();
 }
@@ -57,9 +57,10 @@ void Res_probT_LostFocus(FormShow& show, int index) {
   TestDataSet& set = s.testDataSet;
   TextBox& box = show.Res_probT(index);
   const float previous = TypedSingle(Format(set.TestRefLife, kReferenceLifeMask)).value_or(set.TestRefLife);
-  const float x = TypedSingle(box.Text()).value_or(kUnfitNumber);
-  if (!std::isfinite(x) || !(x >= Sng(1.1 * set.TestLife[1]))) {
-    RefuseReferenceLife(show, box, previous);
+  const float x = BoxSingle(box.Text());
+  // Beyond the Single range the number is infinite: no life either.
+  if (!(x >= Sng(1.1 * set.TestLife[1])) || std::isinf(x)) {
+    RefuseReferenceLife(show, box, previous, std::isinf(x) && x > 0 ? "(No too big)" : "(No < 110% of Min Life)");
     d.ResultsBoxBusy = 0;
     return;
   }

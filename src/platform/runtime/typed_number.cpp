@@ -137,6 +137,20 @@ std::optional<int32_t> TypedLong(std::string_view text) {
   return n;
 }
 
+double BoxDouble(std::string_view text) {
+  const Decimal d = LeadingDecimal(text);
+  return d.belowRange ? static_cast<double>(kUnfitNumber) : d.value;
+}
+
+float BoxSingle(std::string_view text) {
+  const double v = BoxDouble(text);
+  if (std::isnan(v)) return kUnfitNumber;
+  if (const std::optional<float> single = SingleOf(v)) return *single;
+  // Beyond the Single range, or a non-zero number that would become 0.
+  if (std::fabs(v) > 1.0) return v > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+  return kUnfitNumber;
+}
+
 bool ParseWholeNumber(std::string_view text, double& value) {
   if (text.empty() || LeadingNumberLength(text) != text.size()) return false;
   value = DecimalValue(text).value;

@@ -21,10 +21,8 @@ double Val(std::string_view text);
 //           Single can hold (it would become 0);
 //   Integer, Long: outside -32768..32767 or the 32-bit range once rounded to
 //           the nearest whole number, halves to even.
-// Every box and reader of typed numbers takes them through these. A box
-// refuses a number that does not fit as it refuses a value its checks do not
-// accept: it hands kUnfitNumber to its checks, which are written so that NaN
-// fails every one of them, and shows the refusal of the first.
+// The file readers take typed numbers through these, and so do the boxes
+// that have no bound of their own to refuse a number with.
 std::optional<double> TypedDouble(std::string_view text);
 std::optional<float> TypedSingle(std::string_view text);
 std::optional<int16_t> TypedInteger(std::string_view text);
@@ -35,7 +33,19 @@ std::optional<int32_t> TypedLong(std::string_view text);
 // readers take their Singles through it too.
 std::optional<float> SingleOf(double value);
 
-// What a box checks in place of a number that does not fit: NaN.
+// What an input box checks for its typed text: the number as its Single (or
+// Double) field holds it. A number beyond the field's range comes as the
+// infinity of its sign, so that it passes the box's bound on that side and is
+// refused with that bound's text: the upper bound for a huge positive number,
+// the lower one for a huge negative number (a box without an upper bound of
+// its own refuses +infinity as too big). A non-zero number too small for the
+// field comes as NaN (kUnfitNumber), which no bound holds: it fails every
+// check and takes the box's first refusal. Whole-number boxes check the
+// BoxDouble of their text before they round it.
+float BoxSingle(std::string_view text);
+double BoxDouble(std::string_view text);
+
+// What a box checks in place of a number too small for its field: NaN.
 inline constexpr float kUnfitNumber = std::numeric_limits<float>::quiet_NaN();
 
 // A whole text (nothing ignored) as a decimal number: [sign] digits [. digits]

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "diagrams/ui/diagram_services.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
@@ -13,11 +14,13 @@
 #include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/material_commands.h"
+#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
 #include "shell/job_file.h"
 #include "shell/ui/form_main.h"
+#include "shell/ui/shell_commands.h"
 #include "shell/user_messages.h"
 
 namespace {
@@ -62,32 +65,55 @@ void RestoreMaterial(FormMain& main, const JobSources& sources) {
   fdb.DatabaseDir = sources.fatigueDbFolder;
   const bool beep = s.shellState.BeepEnabled == 1;
   const bool read = ReadFatigueDatabase(s.fatigueDatabase, fdb, main.host(), beep);
-  if (!read) fdb = kept;
-  if (read && FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
+  if (!read) {
+    fdb = kept;
+    GiveUpMaterialRestore(s, main.host());  // the reader has said why
+  } else if (FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
     ShowFatigueDbBatch(main, sources.fatigueBatch);
     cmd_fatigue_Db_OK_Click(main);
   } else {
-    GiveUpMaterialRestore(s, main.host());
+    GiveUpMaterialRestore(s, main.host(), MissingFatigueSetText(sources, fdb));
   }
 }
 
+// Takes the job's batch again with the browser's Select, under the loading
+// type it was taken for (a history used as constant amplitude was taken as a
+// history); the job's own loading type stays. True when the batch was taken.
+bool RetakeLoadingBatch(FormMain& main, int16_t batch) {
+  ProgramState& s = main.state();
+  AnalysisOptions& ao = s.analysisOptions;
+  const int16_t jobType = ao.LoadingType;
+  LoadingDbPanel& browser = main.loadingDb();
+  s.loadingDbState.BrowsedLoadingBatch = batch;
+  browser.ShowLoadingDbBatch(batch);
+  ao.LoadingType = LoadingTypeToRetake(s.loadingDatabase, batch, jobType);
+  browser.Cmd_Load_Db_OK_Click();
+  ao.LoadingType = jobType;
+  UpdateStepButtons(main);  // ready or not for the job's own type
+  return s.loadingDbState.SelectedLoadingBatch == batch && s.loadingDbState.LoadingSource == 1;
+}
+
 // The job's loading batch is selected again from the loading database of the
-// job's folder, with the checks and questions of the browser's Select; when
-// the batch is gone, or the selection does not take it, the job's stresses
-// stay as a typed-in constant amplitude.
-void RestoreLoading(FormMain& main, const JobSources& sources) {
+// job's folder, with the checks and questions of the browser's Select, and
+// the job's own stresses and name go back over it; when the batch is gone,
+// or the selection does not take it, the message says why and the job's
+// stresses stay as a typed-in constant amplitude.
+void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& sources) {
   ProgramState& s = main.state();
   s.loadingDbState.LoadingBatchCount = 0;
   s.fatigueDbState.DatabaseDir = sources.loadingDbFolder;
   ReadLoadingDatabase(main);
-  if (LoadingBatchRestorable(sources, s.loadingDbState)) {
-    LoadingDbPanel& browser = main.loadingDb();
-    s.loadingDbState.BrowsedLoadingBatch = sources.loadingBatch;
-    browser.ShowLoadingDbBatch(sources.loadingBatch);
-    browser.Cmd_Load_Db_OK_Click();
-    if (s.loadingDbState.SelectedLoadingBatch == sources.loadingBatch) return;
+  if (!LoadingBatchRestorable(sources, s.loadingDbState)) {
+    GiveUpLoadingRestore(s, main.host(), MissingLoadingBatchText(sources, s.loadingDbState));
+    return;
   }
-  GiveUpLoadingRestore(s, main.host());
+  if (!RetakeLoadingBatch(main, sources.loadingBatch)) {
+    GiveUpLoadingRestore(s, main.host(), BatchNotTakenText(sources.loadingBatch));
+    return;
+  }
+  CommitJobLoadingOverBatch(job, s);
+  // Over the input view the Select has drawn the batch as it took it.
+  if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
 // The sample size, the random-variable tags and the unit check marks show
@@ -113,7 +139,7 @@ void OpenJob(FormMain& main) {
   PresetDialogFromOptions(s);
   if (sources.materialFromDatabase) RestoreMaterial(main, sources);
   CommitJobLoading(*job, s);
-  if (sources.loadingFromDatabase) RestoreLoading(main, sources);
+  if (sources.loadingFromDatabase) RestoreLoading(main, *job, sources);
   CommitJobRandomDataAndUnits(*job, s);
   ShowJobSettings(main);
   ApplyAnalysisOptions(main);

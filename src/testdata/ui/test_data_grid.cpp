@@ -189,32 +189,34 @@ void TestDataEditorPanel::txt_points_KeyDown(int index, int keyCode, int) {
   }
 }
 
+// The typed count is checked as typed (beyond the Double range infinite, too
+// small for it NaN); the count stored is the whole number nearest to it.
 void TestDataEditorPanel::StoreCount(double typed) {
   TestDataSet& s = set();
   TextBox& box = txt_points(0);
-  // Counts are whole numbers of points.
-  const double x = std::nearbyint(typed);
-  if (x >= s.TestPointCount && x < kTestPointMax + 1) {
-    s.TestPointCount = Sng(x);
+  if (typed > kTestPointMax) {
+    Message("Max. number of data points is 51!", MsgButtons::OKOnly, MsgIcon::Information, 1, kPointsTitle);
+    box.SetText(NumberText(s.TestPointCount));
+    return;
+  }
+  const double n = std::nearbyint(typed);  // halves to even: 2 .. 51 once the bounds are passed
+  const bool tooFew = !(typed >= 2);
+  if (!tooFew && n >= s.TestPointCount) {
+    s.TestPointCount = Sng(n);
     SetScrollRange(false, true);
     scroll_CLO_Change();
     DisableControl(cmd_CLO_OK);
     return;
   }
-  if (x > kTestPointMax) {
-    Message("Max. number of data points is 51!", MsgButtons::OKOnly, MsgIcon::Information, 1, kPointsTitle);
-    box.SetText(NumberText(s.TestPointCount));
-    return;
-  }
-  if (x < 2) {
+  if (tooFew) {
     Message("Min. number of data points is 2!", MsgButtons::OKOnly, MsgIcon::Information, 1, kPointsTitle);
     box.SetText(NumberText(s.TestPointCount));
   } else {
     RaiseSecondWindow();
     BeepIfEnabled(state().shellState, host());
-    const std::string question = "Delete the last " + StrDouble(s.TestPointCount - x) + " data points?";
+    const std::string question = "Delete the last " + StrDouble(s.TestPointCount - n) + " data points?";
     if (host().MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, 1, kPointsTitle) == kAnswerYes)
-      s.TestPointCount = Sng(x);
+      s.TestPointCount = Sng(n);
     box.SetText(NumberText(s.TestPointCount));
     SetScrollRange(false, true);
     scroll_CLO_Change();
@@ -238,10 +240,11 @@ bool TestDataEditorPanel::StoreHeaderValue(int index, double x) {
 void TestDataEditorPanel::txt_points_LostFocus(int index) {
   TestDataSet& s = set();
   TextBox& box = txt_points(index);
-  // A number that no Single holds: a count refused as no number, a value refused.
-  const double x = TypedSingle(box.Text()).value_or(kUnfitNumber);
+  // The count takes a number beyond the Double range as the bound it passes;
+  // a header value that no Single holds is refused.
+  const double x = BoxDouble(box.Text());
   if (index == 0) {
-    StoreCount(std::isnan(x) ? 0.0 : x);
+    StoreCount(x);
   } else if (!StoreHeaderValue(index, x)) {
     Message(kDataIncorrect, MsgButtons::OKOnly, MsgIcon::Critical, 1, box.Text());
     return;

@@ -49,8 +49,10 @@ TEST_F(DataBoxTest, KtOutOfRangeIsRefusedInTheLabelsWording) {
   const Refusal kt[] = {
       {"0.5", "Sorry, Data Incorrect!  (Kt < 1)", " Stress Conc. Factor (Kt)"},
       {"25", "Sorry, Data Incorrect!  (Kt > 20)", " Stress Conc. Factor (Kt)"},
-      // a number beyond the Single range is refused as a text without number
-      {"1e400", "Sorry, Data Incorrect!  (Kt < 1)", " Stress Conc. Factor (Kt)"},
+      // a number beyond the Single range passes the bound on its side
+      {"1e400", "Sorry, Data Incorrect!  (Kt > 20)", " Stress Conc. Factor (Kt)"},
+      {"1e39", "Sorry, Data Incorrect!  (Kt > 20)", " Stress Conc. Factor (Kt)"},
+      {"-1e39", "Sorry, Data Incorrect!  (Kt < 1)", " Stress Conc. Factor (Kt)"},
   };
   const Refusal kf[] = {
       {"0.5", "Sorry, Data Incorrect!  (Kf < 1)", " Notch Factor (Kf)"},
@@ -111,12 +113,17 @@ TEST_F(DataBoxTest, NotchRadius) {
   state.componentData.Kt = 2;
   PlainSpecimen(2);
   ASSERT_TRUE(box.Reliabt.Visible());
-  for (const char* typed : {"0", "-1", "abc", "1e400", "1e39"}) {
+  const struct {
+    const char* typed;
+    const char* reason;
+  } refused[] = {{"0", "(r must be > 0)"},   {"-1", "(r must be > 0)"}, {"abc", "(r must be > 0)"},
+                 {"-1e39", "(r must be > 0)"}, {"1e400", "(r too big)"},   {"1e39", "(r too big)"}};
+  for (const auto& [typed, reason] : refused) {
     SCOPED_TRACE(typed);
     host.messages.clear();
     Enter(box.Reliabt, typed);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(Last().text, "Sorry, Data Incorrect! (r must be > 0)");
+    EXPECT_EQ(Last().text, std::string("Sorry, Data Incorrect! ") + reason);
     EXPECT_EQ(Last().title, " Notch Radius");
     EXPECT_EQ(box.Reliabt.Text(), "1.0 ");
     EXPECT_EQ(state.componentData.NotchRadius, 1.0f);

@@ -171,7 +171,9 @@ TEST_F(CalculateTest, MasterCurveRangesWithEqualOrOppositeEndsAreRefused) {
   }
 }
 
-TEST_F(CalculateTest, ScalingFactorsWithAZeroEndPass) {
+// A zero end passes the sign check of the ends (the product is 0), but the
+// scaling-factor box takes no 0: the box's own refusal stops the command.
+TEST_F(CalculateTest, ScalingFactorsWithAZeroEndPassTheSignCheckNotTheBox) {
   state.analysisOptions.AnalysisMode = 2;
   state.analysisOptions.MasterCurveParameter = 1;
   state.analysisOptions.LoadingType = 1;
@@ -179,10 +181,89 @@ TEST_F(CalculateTest, ScalingFactorsWithAZeroEndPass) {
   state.loadingData.ScalingFactorMax = 2.0f;
   main.loadingFrames().SHscalt(0).SetText("0");
   main.loadingFrames().SHscalt(1).SetText("2");
-  state.analysisOptions.AnalysisKind = 2;  // the options frame opens: nothing is calculated
   mnu_calculate_Click(main);
-  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
-  EXPECT_TRUE(main.mcsOptions().Frm_MCS_opt.Visible());
+  const FakeHost::Message& m = OnlyMessage();
+  EXPECT_EQ(m.text, "Sorry, Data Incorrect! (RSF = 0)");
+  EXPECT_EQ(m.title, " Scaling Factor (RSF)");
+  EXPECT_FALSE(main.mcsOptions().Frm_MCS_opt.Visible());
+  EXPECT_EQ(state.shellState.UiState, 1);
+}
+
+// Loading values that their boxes refuse (from a job file, or given for
+// another loading type) stop the command with the box's own refusal, and the
+// box opens; nothing is calculated.
+TEST_F(CalculateTest, LoadingValuesThatTheirBoxesRefuseAreNotCalculated) {
+  LoadingFramesPanel& lf = main.loadingFrames();
+  for (Control* c : {static_cast<Control*>(&lf.frm_Spectr), static_cast<Control*>(&lf.Pic_Spectr),
+                     static_cast<Control*>(&lf.frm_Distr), static_cast<Control*>(&lf.Pic_Distr)})
+    c->SetVisible(true);
+  TextBox* const boxes[] = {&lf.SSmaxt(0), &lf.SSmaxt(1), &lf.SSmeant, &lf.DTt(0),
+                            &lf.DTt(1),     &lf.DTSmaxt(1), &lf.DTmeant, &lf.DTvolumet};
+  for (TextBox* b : boxes) b->SetVisible(true);
+  struct Case {
+    const char* what;
+    int16_t type, mode, inputMode;
+    float q, r, range, from, mean;
+    int32_t volume;
+    const char* text;
+    const char* title;
+    MsgIcon icon;
+    TextBox* box;
+  };
+  const MsgIcon critical = MsgIcon::Critical;
+  const char* distribution = " Distribution Parameter (Q)";
+  const Case cases[] = {
+      {"Q of 0", 4, 1, 1, 0, 0, 100, 100, 0, 0, "Sorry, Data Incorrect! (Q< 0)", distribution, critical, &lf.DTt(0)},
+      {"R of 0", 4, 1, 1, 3, 0, 100, 100, 0, 0, "Sorry, Data Incorrect! (R< 0)", " Distribution Parameter (R)",
+       critical, &lf.DTt(1)},
+      {"a Beta Q of 1000", 4, 1, 1, 1000, 3, 100, 100, 0, 1000, "Sorry, Data Incorrect! (Q> 100)", distribution,
+       critical, &lf.DTt(0)},
+      {"no block volume", 4, 1, 1, 3, 3, 100, 100, 0, 0, "Sorry, Data Incorrect! (NS < 1)", "Block volume", critical,
+       &lf.DTvolumet},
+      {"a negative range", 4, 1, 1, 3, 3, -5, 100, 0, 1000, "Sorry, Data Incorrect!", "Stress Amplitude", critical,
+       &lf.DTSmaxt(1)},
+      {"a negative distribution mean", 4, 1, 2, 3, 3, 100, 100, -10, 1000, "Sorry, No mean stress effect for Sm < 0.",
+       " Mean Stress Effect", MsgIcon::Information, &lf.DTmeant},
+      {"a negative amplitude", 3, 1, 2, 3, 3, -5, -5, 0, 1000, "Sorry, Data Incorrect! (SS < 0)",
+       "Stress Amplitude (SS)", critical, &lf.SSmaxt(0)},
+      {"a negative implied mean", 3, 1, 1, 3, 3, 100, 100, -60, 1000, "Sorry, Data Incorrect! (Sm < 0)",
+       "Stress Amplitude (SS)", critical, &lf.SSmaxt(0)},
+      {"a lower end above the upper", 2, 2, 2, 3, 3, 100, 150, 0, 1000, "Sorry, Data Incorrect! (SSmax < SSmin)",
+       "Stress Amplitude (SS)", critical, &lf.SSmaxt(0)},
+      {"a negative mean", 3, 1, 2, 3, 3, 100, 100, -1, 1000, "Sorry, No mean stress effect for Sm < 0.",
+       " Mean Stress Effect", MsgIcon::Information, &lf.SSmeant},
+  };
+  const Results results = state.results;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (TextBox* b : boxes) b->SetText("3");  // a value that every box takes, so that
+    main.MoveFocus(nullptr);                    // the box the last case opened lets go
+    for (TextBox* b : boxes) PaintAccepted(*b, 0);
+    host.messages.clear();
+    host.beeps = 0;
+    AnalysisOptions& a = state.analysisOptions;
+    a.LoadingType = c.type;
+    a.AnalysisMode = c.mode;
+    a.MasterCurveParameter = c.mode == 2 ? 1 : 0;
+    LoadingData& l = state.loadingData;
+    l.StressInputMode = c.inputMode;
+    l.DistQInput = c.q;
+    l.DistRInput = c.r;
+    l.StressRange = l.StressRangeTo = c.range;
+    l.StressRangeFrom = c.from;
+    l.StressMinOrMean = l.StressMinOrMeanInput = c.mean;
+    l.BlockVolumeEntry = c.volume;
+    mnu_calculate_Click(main);
+    const FakeHost::Message& m = OnlyMessage();
+    EXPECT_EQ(m.text, c.text);
+    EXPECT_EQ(m.title, c.title);
+    EXPECT_EQ(m.icon, c.icon);
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_TRUE(c.box->HasFocus()) << c.box->Name();
+    EXPECT_EQ(state.shellState.UiState, 1);
+    EXPECT_TRUE(state.results == results) << "nothing calculated";
+    EXPECT_FALSE(main.dataBox().Result.Visible());
+  }
 }
 
 class MeanStressQuestionTest : public CalculateTest {

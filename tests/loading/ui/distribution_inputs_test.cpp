@@ -53,8 +53,13 @@ TEST_F(DistributionInputs, TheParametersByLaw) {
       {1, 0, "-2", "Sorry, Data Incorrect! (Q< 0)", "3.0"},
       {1, 1, "0", "Sorry, Data Incorrect! (R< 0)", "3.0"},
       {1, 1, "99.9", "", ""},
-      {1, 1, "1e400", "Sorry, Data Incorrect! (R< 0)", "3.0"},  // no Single holds it: the first check's refusal
-      {2, 0, "1e39", "Sorry, Data Incorrect! (Q< 0)", "3.0"},
+      // beyond the Single range: the bound passed on the number's side
+      {1, 1, "1e400", "Sorry, Data Incorrect! (R> 100)", "3.0"},
+      {1, 0, "1e39", "Sorry, Data Incorrect! (Q> 100)", "3.0"},
+      {1, 1, "1e39", "Sorry, Data Incorrect! (R> 100)", "3.0"},
+      {2, 0, "1e39", "Sorry, Data Incorrect! (Q> 100)", "3.0"},
+      {1, 0, "-1e39", "Sorry, Data Incorrect! (Q< 0)", "3.0"},
+      {1, 1, "1e-50", "Sorry, Data Incorrect! (R< 0)", "3.0"},  // too small for a Single: no number
       {3, 0, "5000", "Sorry, Data Incorrect! (Q> 100)", "3.0"},  // no largest stress range within Single
   };
   for (const Case& c : cases) {
@@ -173,11 +178,18 @@ TEST_F(DistributionInputs, TheStressRange) {
   EXPECT_FALSE(ReliabilityShown());
   EXPECT_FALSE(PrintMenusOn());
 
-  for (const char* typed : {"-1", "1e400", "1e-50"}) {
+  const struct {
+    const char* typed;
+    const char* text;
+  } refused[] = {{"-1", "Sorry, Data Incorrect!"},
+                 {"-1e39", "Sorry, Data Incorrect!"},
+                 {"1e-50", "Sorry, Data Incorrect!"},
+                 {"1e400", "Sorry, Data Incorrect! (SS too big)"}};
+  for (const auto& [typed, text] : refused) {
     Forget();
     Enter(lf.DTSmaxt(1), typed);
     ASSERT_EQ(host.messages.size(), 1u) << typed;
-    EXPECT_EQ(Last().text, "Sorry, Data Incorrect!");
+    EXPECT_EQ(Last().text, text);
     EXPECT_EQ(Last().title, "Stress Amplitude");
     EXPECT_EQ(lf.DTSmaxt(1).Text(), "100.0");
     EXPECT_TRUE(lf.DTSmaxt(1).HasFocus());
@@ -253,21 +265,23 @@ TEST_F(DistributionInputs, TheMeanOrMinimum) {
 }
 
 TEST_F(DistributionInputs, TheBlockVolume) {
+  const char* tooFew = "Sorry, Data Incorrect! (NS < 1)";
+  const char* tooMany = "Sorry, Data Incorrect! (NS > 2147483647)";
   struct Case {
     const char* typed;
-    bool accepted;
+    const char* refusal;  // nullptr: accepted
     const char* caption;
-  } cases[] = {{"1", false, ""}, {"1.4", false, ""}, {"1e10", false, ""}, {"1e39", false, ""}, {"1.6", true, "n = 2 cyc"},
-               {"2500", true, "n = 2500 cyc"}};
+  } cases[] = {{"1", tooFew, ""},     {"1.4", tooFew, ""},   {"-1e39", tooFew, ""},       {"1e10", tooMany, ""},
+               {"1e39", tooMany, ""}, {"1.6", nullptr, "n = 2 cyc"}, {"2500", nullptr, "n = 2500 cyc"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     Forget();
     ShowResults();
     const int32_t before = state.loadingData.CyclesPerBlock;
     Enter(lf.DTvolumet, c.typed);
-    if (!c.accepted) {
+    if (c.refusal) {
       ASSERT_EQ(host.messages.size(), 1u);
-      EXPECT_EQ(Last().text, "Sorry, Data Incorrect! (NS < 1)");
+      EXPECT_EQ(Last().text, c.refusal);
       EXPECT_EQ(Last().title, "Block volume");
       EXPECT_EQ(Last().icon, MsgIcon::Critical);
       EXPECT_EQ(lf.DTvolumet.Text(), std::to_string(before));

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "component/ui/data_box_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "program_state.h"
+#include "shell/job_file_format.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -263,6 +266,93 @@ TEST_F(LoadingDbRoads, ClosingTheBrowserWhileALongHistoryIsReadStopsShowAndSelec
     EXPECT_EQ(p.state.jobTexts.LoadingName, "???");
     EXPECT_EQ(p.host.mousePointer, kPointerDefault);
   }
+}
+
+// A history batch taken for a history and then used as constant amplitude
+// over the load level (the problem definition takes the range from the
+// history's extremes) is saved and opens again as it was: the batch with its
+// history, its name and the job's own stresses, with the same master curve.
+TEST_F(LoadingDbRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
+  const std::string path = (folder.path() / "crane_job.sns").string();
+  Program p;
+  LoadingDbPanel& b = p.main.loadingDb();
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ToTheBrowser(p, pd.chk_history);
+  Press(b.Cmd_Load_Db_OK);
+  Press(p.main.dataService().cmd_data_next);
+  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing()) << p.host.Transcript();
+
+  Choose(p.main.menus().mnu_target);
+  Press(pd.chk_master);
+  Press(pd.chk_load);
+  Press(pd.chk_constant);
+  Press(pd.cmd_analysis_done);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.SSmaxt(1).IsShowing()) << "the lower end of the load level";
+  Enter(lf.SSmaxt(1), "40");
+  Choose(p.main.menus().mnu_calculate);
+  ASSERT_TRUE(p.main.results().frm_master.IsShowing()) << p.host.Transcript();
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  p.host.saveAnswers.push_back(path);
+  Choose(p.main.menus().mnu_start(1));
+  const JobFile saved = JobFileOf(p.state);
+  ASSERT_EQ(saved.LoadingSource, 1);
+  ASSERT_EQ(saved.LoadingType, 3);
+
+  Program q;
+  q.host.openAnswers.push_back(path);
+  Choose(q.main.menus().mnu_start(0));
+  EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+  EXPECT_TRUE(JobFileOf(q.state) == saved);
+  EXPECT_EQ(q.state.loadingDbState.SelectedLoadingBatch, 1);
+  EXPECT_EQ(q.state.loadingData.HistoryPoints, p.state.loadingData.HistoryPoints);
+  EXPECT_EQ(q.main.dataBox().Loadt.Text(), "Crane history");
+  Choose(q.main.menus().mnu_calculate);
+  EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
+  ASSERT_TRUE(q.main.results().frm_master.IsShowing());
+  EXPECT_EQ(q.state.lifeResults.MasterLife, p.state.lifeResults.MasterLife);
+  EXPECT_EQ(q.state.lifeResults.MasterParam, p.state.lifeResults.MasterParam);
+
+  // Opened over the input view of a job: the constant amplitude is shown,
+  // not the history the batch was taken as.
+  p.host.openAnswers.push_back(path);
+  Choose(p.main.menus().mnu_start(0));
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_TRUE(JobFileOf(p.state) == saved);
+  EXPECT_TRUE(lf.frm_Spectr.IsShowing());
+  EXPECT_FALSE(lf.frm_Hist.Visible());
+  EXPECT_FALSE(p.main.loadingDb().frm_Load_Dbase.Visible());
+}
+
+// A batch that the database no longer holds cannot be taken back: the
+// message says so, and the loading, kept as the job's typed-in stresses, no
+// longer bears the batch's name.
+TEST_F(LoadingDbRoads, ABatchTheDatabaseNoLongerHoldsIsGivenUpWithItsName) {
+  const std::string path = (folder.path() / "spectrum_job.sns").string();
+  {
+    Program p;
+    ToTheBrowser(p, p.main.problemDefinition().chk_spectrum);
+    Press(p.main.loadingDb().Cmd_Load_Db_Next);
+    Press(p.main.loadingDb().Cmd_Load_Db_OK);
+    ASSERT_EQ(p.state.jobTexts.LoadingName, "Gust spectrum") << p.host.Transcript();
+    p.host.saveAnswers.push_back(path);
+    Choose(p.main.menus().mnu_start(1));
+  }
+  Put("duvdt.dat", ldb_fixture::DatabaseText(-2, {ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80")}));
+  Program q;
+  q.host.openAnswers.push_back(path);
+  Choose(q.main.menus().mnu_start(0));
+  ASSERT_EQ(q.host.messages.size(), 1u) << q.host.Transcript();
+  EXPECT_EQ(q.host.messages[0].text,
+            "Can't restore the Loading Data\rThe Loading Database holds no batch 2: the stresses are kept as a "
+            "typed-in constant amplitude.");
+  EXPECT_EQ(q.host.messages[0].title, " Opening an Existing Job");
+  EXPECT_EQ(q.host.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(q.state.loadingDbState.LoadingSource, 2);
+  EXPECT_EQ(q.state.loadingDbState.SelectedLoadingBatch, 0);
+  EXPECT_EQ(q.state.analysisOptions.LoadingType, 3);
+  EXPECT_EQ(q.state.jobTexts.LoadingName, "???");
+  EXPECT_EQ(q.main.dataBox().Loadt.Text(), "???");
 }
 
 // Reading the database again while a batch is selected gives the batch up.

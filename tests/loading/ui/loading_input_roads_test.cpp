@@ -12,6 +12,7 @@
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
+#include "shell/job_file.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -106,6 +107,56 @@ TEST_F(LoadingInputRoads, DistributionTypedThenTurnedIntoAWeibull) {
 
   const std::string weibullLife = CalculatedLife(p);
   EXPECT_EQ(weibullLife.rfind("Fatigue life:", 0), 0u) << weibullLife;
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+}
+
+// A job whose distribution parameters no box would take (a loading kept as
+// typed in after its batch, Q = R = 0) opens as constant amplitude; chosen as
+// a distribution, Calculate refuses each value with its box's refusal and
+// opens the box, until the values are typed in.
+TEST_F(LoadingInputRoads, CalculateRefusesADistributionThatNoBoxWouldTake) {
+  const std::string path = (folder.path() / "kept.sns").string();
+  {
+    ProgramState kept;
+    kept.loadingData.DistQInput = 0;
+    kept.loadingData.DistRInput = 0;
+    FakeHost quiet;
+    ASSERT_TRUE(SaveJobFile(path, kept, quiet));
+  }
+  Program p;
+  p.host.openAnswers.push_back(path);
+  Choose(p.main.menus().mnu_start(0));
+  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing()) << p.host.Transcript();
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
+  Choose(p.main.menus().mnu_target);
+  Press(analysis.chk_beta_distrib);
+  Press(analysis.cmd_analysis_done);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  const struct {
+    TextBox& box;
+    const char* text;
+    const char* title;
+    const char* typed;
+  } refusals[] = {{lf.DTt(0), "Sorry, Data Incorrect! (Q< 0)", " Distribution Parameter (Q)", "2"},
+                  {lf.DTt(1), "Sorry, Data Incorrect! (R< 0)", " Distribution Parameter (R)", "5"}};
+  for (const auto& r : refusals) {
+    p.host.messages.clear();
+    Choose(p.main.menus().mnu_calculate);
+    ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
+    EXPECT_EQ(p.host.messages[0].text, r.text);
+    EXPECT_EQ(p.host.messages[0].title, r.title);
+    EXPECT_EQ(p.host.messages[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(p.main.dataBox().Result.Visible()) << "no life without a word";
+    ASSERT_TRUE(r.box.HasFocus());
+    r.box.typeText(r.typed);
+    r.box.leave();
+  }
+  p.host.messages.clear();
+  const std::string life = CalculatedLife(p);
+  EXPECT_EQ(life.rfind("Fatigue life:", 0), 0u) << life;
   EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 }
 

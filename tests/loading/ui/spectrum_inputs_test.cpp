@@ -81,7 +81,8 @@ TEST_F(SpectrumInputs, RefusedStressesKeepTheStoredRange) {
     const char* restored;
   } cases[] = {
       {"negative amplitude", 2, 2, 0, "-5", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "50.0"},
-      {"beyond Single", 2, 2, 0, "1e39", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "50.0"},
+      {"beyond Single", 2, 2, 0, "1e39", "Sorry, Data Incorrect! (SS too big)", "Stress Amplitude (SS)", "50.0"},
+      {"beyond Single, negative", 2, 2, 0, "-1e39", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "50.0"},
       {"below Single", 1, 2, 0, "1e-50", "Sorry, Data Incorrect! (SS < 0)", "Stress Amplitude (SS)", "100.0"},
       {"negative implied mean", 1, 2, -60, "100", "Sorry, Data Incorrect! (Sm < 0)", "Stress Amplitude (SS)", "100.0"},
       {"mean stress neglected", 2, 1, 0, "-5", "Sorry, Data Incorrect! ", "Stress Range (SS)", "50.0"},
@@ -118,19 +119,22 @@ TEST_F(SpectrumInputs, ARefusalWhileTheDiagramIsHiddenIsDropped) {
 }
 
 TEST_F(SpectrumInputs, TheMeanOrMinimum) {
+  const char* negative = "Sorry, No mean stress effect for Sm < 0.";
+  const char* tooBig = "Sorry, Data Incorrect! (Sm too big)";
   struct Case {
     int16_t inputMode;
     const char* typed;
-    bool refused;
+    const char* refusal;  // nullptr: accepted
     float smax, smin;
     const char* caption;
   } cases[] = {
-      {2, "-0.001", true, 0, 0, ""},
-      {2, "20", false, 70, -30, "Mean Stress =  20.0  MPa"},
-      {1, "-50.001", false, 49.999f, -50.001f, "Min. Stress =  -50.0  MPa"},
-      {1, "-50.002", true, 0, 0, ""},
-      {1, "1e400", true, 0, 0, ""},
-      {2, "-1e39", true, 0, 0, ""},
+      {2, "-0.001", negative, 0, 0, ""},
+      {2, "20", nullptr, 70, -30, "Mean Stress =  20.0  MPa"},
+      {1, "-50.001", nullptr, 49.999f, -50.001f, "Min. Stress =  -50.0  MPa"},
+      {1, "-50.002", negative, 0, 0, ""},
+      {1, "1e400", tooBig, 0, 0, ""},
+      {2, "1e39", tooBig, 0, 0, ""},
+      {2, "-1e39", negative, 0, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -138,11 +142,11 @@ TEST_F(SpectrumInputs, TheMeanOrMinimum) {
     Forget();
     ShowResults();
     Enter(lf.SSmeant, c.typed);
-    if (c.refused) {
+    if (c.refusal) {
       ASSERT_EQ(host.messages.size(), 1u);
-      EXPECT_EQ(Last().text, "Sorry, No mean stress effect for Sm < 0.");
+      EXPECT_EQ(Last().text, c.refusal);
       EXPECT_EQ(Last().title, " Mean Stress Effect");
-      EXPECT_EQ(Last().icon, MsgIcon::Information);
+      EXPECT_EQ(Last().icon, c.refusal == negative ? MsgIcon::Information : MsgIcon::Critical);
       EXPECT_EQ(host.events.front(), "Beep");
       EXPECT_EQ(lf.SSmeant.Text(), "0.0");
       EXPECT_TRUE(lf.SSmeant.HasFocus());

@@ -83,18 +83,21 @@ TEST_F(FatigueDbSound, TypedNamesAndReferencesComeBackFromTheFile) {
 // database stays as it was. (A cell takes at most 9 characters, so a long
 // run of digits cannot be typed into it.)
 TEST_F(FatigueDbSound, CellsRefuseNumbersBeyondASingle) {
+  // The reasons of a huge number, a hugely negative one, and one too small
+  // for a Single (no number: the first check's reason).
   const struct {
     TextBox& cell;
-    const char* text;
+    const char* high;
+    const char* low;
     const char* title;
   } cells[] = {
-      {db.Text3(0), "Sorry, Data Incorrect! (Se > Su)", " Endurance Limit (Se)"},
-      {db.Text4(0), "Sorry, Data Incorrect!  (No < 1e5)", " Endurance Limit Life (No)"},
-      {db.Text5(0), "Sorry, Data Incorrect!  (m < 1) ", " S-N Curve Exponent (m)"},
-      {db.Text6(0), "Sorry, Data Incorrect! (|r| > 1)", " Stress Ratio (r)"},
-      {db.Text8(0), "Sorry, Data Incorrect! (Pn < 0)", " Survival Probability (Pn)"},
-      {db.Text7(0), "Sorry, Data Incorrect! (Sy <= 0)", " Yield Strength (Sy)"},
-      {db.Text9(0), "Sorry, Data Incorrect! (Su <= Se)", " Ultimate Strength (Su)"},
+      {db.Text3(0), "(Se > Su)", "(Se > Su)", " Endurance Limit (Se)"},
+      {db.Text4(0), " (No > 2147483647)", " (No < 1e5)", " Endurance Limit Life (No)"},
+      {db.Text5(0), " (m too big) ", " (m < 1) ", " S-N Curve Exponent (m)"},
+      {db.Text6(0), "(|r| > 1)", "(|r| > 1)", " Stress Ratio (r)"},
+      {db.Text8(0), "(Pn > 100)", "(Pn < 0)", " Survival Probability (Pn)"},
+      {db.Text7(0), "(Sy >= Su)", "(Sy <= 0)", " Yield Strength (Sy)"},
+      {db.Text9(0), "(Su too big)", "(Su <= Se)", " Ultimate Strength (Su)"},
   };
   const FatigueDatabase before = fdb;
   for (const auto& c : cells) {
@@ -102,7 +105,7 @@ TEST_F(FatigueDbSound, CellsRefuseNumbersBeyondASingle) {
       host.messages.clear();
       Type(c.cell, typed);
       ASSERT_EQ(host.messages.size(), 1u) << c.cell.Name() << " " << typed.substr(0, 8);
-      EXPECT_EQ(LastMessage().text, c.text);
+      EXPECT_EQ(LastMessage().text, "Sorry, Data Incorrect! "s + (typed == "1e39" ? c.high : c.low));
       EXPECT_EQ(LastMessage().title, c.title);
       EXPECT_TRUE(fdb == before) << c.cell.Name() << " " << typed.substr(0, 8);
     }

@@ -45,15 +45,27 @@ TEST_F(SnExtension, TypedLifeGivesTheRatio) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-// A number that no Single holds is refused as a text without number would be.
+// A number that no Single holds is refused with the bound it passes: the
+// upper one when it is huge, the lower one when it is hugely negative; one
+// too small for a Single as a text without number would be.
 TEST_F(SnExtension, NumbersBeyondASingleAreRefused) {
   const MaterialData before = md;
-  for (const std::string& typed : {std::string("1e39"), std::string("-1e39"), std::string(400, '9'), std::string("1e-50")}) {
+  const std::string huge(400, '9');
+  const struct {
+    std::string typed;
+    const char* ratio;
+    const char* exponent;
+  } cases[] = {{"1e39", "(Se'/Se > 1)", "(m' too big)"},
+               {huge, "(Se'/Se > 1)", "(m' too big)"},
+               {"-1e39", "(Se'/Se < 0)", "(m' < m)"},
+               {"1e-50", "(Se'/Se < 0)", "(m' < m)"}};
+  for (const auto& c : cases) {
+    const std::string& typed = c.typed;
     for (int i : {0, 1}) {
       host.messages.clear();
       Enter(i, typed);
       ASSERT_EQ(host.messages.size(), 1u) << i << " " << typed.substr(0, 8);
-      EXPECT_EQ(LastMessage().text, i == 0 ? "Sorry, Data Incorrect! (Se'/Se < 0)" : "Sorry, Data Incorrect! (m' < m)");
+      EXPECT_EQ(LastMessage().text, std::string("Sorry, Data Incorrect! ") + (i == 0 ? c.ratio : c.exponent));
       EXPECT_TRUE(md == before);
       box(i).leave();
     }

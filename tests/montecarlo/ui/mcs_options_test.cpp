@@ -63,7 +63,9 @@ TEST_F(McsOptionsTest, TheNumberOfSimulations) {
   const Case refused[] = {
       {"abc", "Sorry, Data is Incorrect! "},
       {"50", "Sorry, Data is Incorrect! (No<100)"},
-      {"3000000000", "Sorry, Data is Incorrect! "},
+      {"3000000000", "Sorry, Data is Incorrect! (No>2147483647)"},
+      {"1e39", "Sorry, Data is Incorrect! (No>2147483647)"},
+      {"-1e39", "Sorry, Data is Incorrect! (No<100)"},
   };
   for (const Case& c : refused) {
     host.messages.clear();

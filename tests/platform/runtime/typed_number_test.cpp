@@ -59,6 +59,30 @@ TEST(TypedNumber, ANumberThatDoesNotFitItsFieldGivesNothing) {
   EXPECT_TRUE(std::isnan(kUnfitNumber));
 }
 
+// A box checks a number beyond its field as the infinity of its sign, so that
+// the number passes the bound on its side; one too small to be anything but 0
+// is no number at all.
+TEST(TypedNumber, ABoxChecksANumberBeyondItsFieldAsTheBoundItPasses) {
+  const std::string digits400(400, '9');
+  const float inf = INFINITY;
+  const struct {
+    std::string text;
+    float single;
+    double dbl;
+  } cases[] = {
+      {"1e39", inf, 1e39},       {"-1e39", -inf, -1e39}, {digits400, inf, INFINITY}, {"-" + digits400, -inf, -INFINITY},
+      {"3.4028235e38", 3.4028235e38f, 3.4028235e38},      {"2.5", 2.5f, 2.5},         {"abc", 0.0f, 0.0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BoxSingle(c.text), c.single) << c.text.substr(0, 20);
+    EXPECT_EQ(BoxDouble(c.text), c.dbl) << c.text.substr(0, 20);
+  }
+  EXPECT_TRUE(std::isnan(BoxSingle("1e-50")));
+  EXPECT_TRUE(std::isnan(BoxSingle("-1e-50")));
+  EXPECT_EQ(BoxDouble("1e-50"), 1e-50);
+  EXPECT_TRUE(std::isnan(BoxDouble("1e-400")));
+}
+
 TEST(Val, PointIsTheSeparatorWhateverTheLocale) {
   const char* old = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = old ? old : "C";

@@ -66,7 +66,10 @@ TEST_F(SoundInputRoads, TypedTextsComeBackThroughSaveAndOpen) {
 }
 
 // A number that does not fit where it is stored is refused by the box with
-// its own message and title, and nothing is stored. (The S-N extension boxes,
+// its own message and title, and nothing is stored: a huge number with the
+// reason of the upper bound it passes (or "too big" where the box has none),
+// a hugely negative one with that of the lower bound, and one too small to
+// be anything but 0 with the box's first reason. (The S-N extension boxes,
 // hidden for a constant amplitude, have their rows in sn_extension_test.)
 TEST_F(SoundInputRoads, NumbersBeyondTheirFieldAreRefusedByTheirBox) {
   Program p;
@@ -75,22 +78,23 @@ TEST_F(SoundInputRoads, NumbersBeyondTheirFieldAreRefusedByTheirBox) {
   DataBoxPanel& box = p.main.dataBox();
   const struct {
     TextBox& box;
-    const char* reason;
+    const char* low;
+    const char* high;
     const char* title;
-    const char* reasonOf1e39 = nullptr;  // a box that holds 1e39 as a number checks it as one
   } boxes[] = {
-      {sn.SNmt, "(m < 1)", " S-N Exponent (m)"},
-      {sn.SNset(0), " (Se < 0)", " Endurance Limit (Se)"},
-      {sn.SNNot, "(No < 1e5)", " Endurance Limit Life (No)", "(No > 1e20)"},
-      {sn.SNPnt, "(Pn <= 0)", " Survival Probability (Pn)"},
-      {sn.SNrt, "(| r | > 1) ", " Stress Ratio (r)"},
-      {sn.SNtht(0), "(t < 0)", " Thickness Effect (t)"},
-      {sn.SNtht(1), "(k < 0)", " Thickness Effect (k)"},
-      {sn.SNtht(2), "(Sy < 0)", " Thickness Effect (Sy)"},
-      {sn.SNtht(3), "(Su < 0)", " Thickness Effect (Su)"},
-      {box.DTFft, "(DTF < 0)", " Damage to Failure (DTF)"},
+      {sn.SNmt, "(m < 1)", "(m too big)", " S-N Exponent (m)"},
+      {sn.SNset(0), " (Se < 0)", " (Se too big)", " Endurance Limit (Se)"},
+      {sn.SNNot, "(No < 1e5)", "(No > 1e20)", " Endurance Limit Life (No)"},
+      {sn.SNPnt, "(Pn <= 0)", "(Pn >=100)", " Survival Probability (Pn)"},
+      {sn.SNrt, "(| r | > 1) ", "(| r | > 1) ", " Stress Ratio (r)"},
+      {sn.SNtht(0), "(t < 0)", "(t too big)", " Thickness Effect (t)"},
+      {sn.SNtht(1), "(k < 0)", "(k > 1)", " Thickness Effect (k)"},
+      {sn.SNtht(2), "(Sy < 0)", "(Sy > Su)", " Thickness Effect (Sy)"},
+      {sn.SNtht(3), "(Su < 0)", "(Su too big)", " Thickness Effect (Su)"},
+      {box.DTFft, "(DTF < 0)", "(DTF >10)", " Damage to Failure (DTF)"},
   };
-  const std::string texts[] = {"1e39", "-1e39", std::string(400, '9'), "1e-50"};
+  const std::string huge(400, '9');
+  const std::string texts[] = {"1e39", "-1e39", huge, "1e-50"};
   const MaterialData material = p.state.materialData;
   const float damageToFailure = p.state.analysisOptions.DamageToFailure;
   for (const auto& b : boxes) {
@@ -98,7 +102,7 @@ TEST_F(SoundInputRoads, NumbersBeyondTheirFieldAreRefusedByTheirBox) {
       p.host.messages.clear();
       Enter(b.box, text);
       ASSERT_EQ(p.host.messages.size(), 1u) << b.box.Name() << " " << text.substr(0, 8);
-      const char* reason = text == "1e39" && b.reasonOf1e39 ? b.reasonOf1e39 : b.reason;
+      const char* reason = text == "1e39" || text == huge ? b.high : b.low;
       EXPECT_EQ(p.host.messages[0].text, "Sorry, Data Incorrect! "s + reason) << b.box.Name();
       EXPECT_EQ(p.host.messages[0].title, b.title);
       EXPECT_EQ(p.host.messages[0].icon, MsgIcon::Critical);

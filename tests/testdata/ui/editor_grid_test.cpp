@@ -82,9 +82,14 @@ TEST_F(EditorGrid, TheCountBoxRefusesLimitsAndAsksBeforeDroppingPoints) {
   const struct {
     const char* typed;
     const char* message;
-  } refusals[] = {{"1", "Min. number of data points is 2!"}, {"-3", "Min. number of data points is 2!"},
+  } refusals[] = {{"1", "Min. number of data points is 2!"},    {"-3", "Min. number of data points is 2!"},
                   {"word", "Min. number of data points is 2!"}, {"52", "Max. number of data points is 51!"},
-                  {"51.5", "Max. number of data points is 51!"}};
+                  {"51.5", "Max. number of data points is 51!"}, {"51.2", "Max. number of data points is 51!"},
+                  // checked as typed, before it is made a whole count
+                  {"1.5", "Min. number of data points is 2!"},  {"1.9", "Min. number of data points is 2!"},
+                  // beyond every field: the bound on the number's side
+                  {"1e39", "Max. number of data points is 51!"}, {"1e400", "Max. number of data points is 51!"},
+                  {"-1e39", "Min. number of data points is 2!"}, {"1e-400", "Min. number of data points is 2!"}};
   for (const auto& r : refusals) {
     host.messages.clear();
     Enter(count, r.typed);
@@ -118,6 +123,17 @@ TEST_F(EditorGrid, TheCountBoxRefusesLimitsAndAsksBeforeDroppingPoints) {
   EXPECT_FALSE(ed.cmd_CLO_OK.Enabled()) << "a count taken disables Fit/OK";
   Enter(count, "6.4");
   EXPECT_EQ(set.TestPointCount, 6) << "counts are whole points";
+  Enter(count, "5.6");
+  EXPECT_EQ(set.TestPointCount, 6) << "the whole count is the current one: nothing to delete";
+
+  // A fraction below the count asks about the whole points it drops.
+  host.messages.clear();
+  host.QueueAnswer(kAnswerYes);
+  Enter(count, "2.4");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Delete the last  4 data points?");
+  EXPECT_EQ(set.TestPointCount, 2);
+  EXPECT_EQ(count.Text(), "2");
 }
 
 TEST_F(EditorGrid, HeaderBoxesStoreInDisplayUnitsAndRefuseWhatCannotBeHeld) {
