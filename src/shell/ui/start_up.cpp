@@ -312,7 +312,7 @@ void Form_Resize(FormMain& main) {
   Label* titles[] = {&a.Label1, &a.Label2, &a.Label3, &a.Label4};
   for (Label* l : titles) l->SetVisible(false);
   for (Label* l : titles) l->SetLeft((main.ScaleWidth() - l->Width()) / 2);
-  for (Label* l : titles) l->SetVisible(true);
+  a.ShowTitle();
 }
 
 void Form_Unload(FormMain& main, int& cancel) {
