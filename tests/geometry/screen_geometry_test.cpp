@@ -32,6 +32,7 @@
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
+#include "shell/ui/settings_frame_panel.h"
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
@@ -200,6 +201,12 @@ TEST_P(ScreenGeometry, StartUpAndAConstantAmplitude) {
   Check("results, constant amplitude");
   Choose(main.menus().mnu_target);
   Check("problem definition over the results");
+  Press(analysis.cmd_analysis_cancel);
+  Choose(main.menus().mnu_settings);
+  Check("colour settings");
+  Press(main.settings().cmd_settings_cancel);
+  Choose(main.menus().mnu_about);
+  Check("About");
 }
 
 TEST_P(ScreenGeometry, AHistoryFromTheLoadingDatabase) {
