@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -63,7 +64,8 @@ bool LoadingTypeShows(int16_t type, const std::string& frame) {
 }
 
 // The loading database of the roads: 1 a history with its record time, 2 a
-// block spectrum of 3 levels, 3 a Weibull distribution with strengths.
+// block spectrum of 3 levels, 3 a Weibull distribution of 1000 cycles a block
+// with strengths.
 void PutLoadingDatabase(const std::filesystem::path& folder) {
   using ldb_fixture::Batch;
   Batch history = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
@@ -73,6 +75,7 @@ void PutLoadingDatabase(const std::filesystem::path& folder) {
   Batch distribution;
   distribution.name = "Road distribution";
   distribution.upper = "200";
+  distribution.blockCycles = "1000";
   distribution.q = "0.5";
   distribution.r = "2";
   distribution.kind = "-1";
@@ -106,19 +109,21 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
     ASSERT_TRUE(analysis.frm_analysis.IsShowing());
   }
 
+  static void Report(const std::string& where, const std::vector<ShownFault>& faults) {
+    for (const ShownFault& f : faults)
+      ADD_FAILURE() << where << ": " << f.control << (f.text.empty() ? "" : " \"" + f.text + "\"") << " " << f.fault;
+  }
+
   // Measures what the windows on show show in the state reached.
   void Check(const std::string& where) {
-    SCOPED_TRACE(where);
     for (const Form* form : {static_cast<const Form*>(&main), static_cast<const Form*>(&show)}) {
       if (!form->Visible()) continue;
-      for (const ShownFault& f : CutTexts(*form))
-        ADD_FAILURE() << where << ": " << f.control << " \"" << f.text << "\" " << f.fault;
-      for (const ShownFault& f : ControlsOutsideTheirFrames(*form)) ADD_FAILURE() << where << ": " << f.control << " " << f.fault;
+      Report(where, CutTexts(*form));
+      Report(where, ControlsOutsideTheirFrames(*form));
     }
     if (main.Visible()) {
       // The title of the empty main view shows whole beside a working frame.
-      for (const ShownFault& f : TextsUnderFrames(main))
-        ADD_FAILURE() << where << ": " << f.control << " \"" << f.text << "\" " << f.fault;
+      Report(where, TextsUnderFrames(main));
       ExpectWorkingFramesCentred(where);
       for (const char* name : kLoadingFrames)
         EXPECT_FALSE(main.frame(name).IsShowing() && !LoadingTypeShows(state.analysisOptions.LoadingType, name))
@@ -134,8 +139,9 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
       const char* frame;
       double twips;
     };
-    const Offset offsets[] = {{"frm_analysis", 0},  {"frm_Load_Dbase", 0},     {"Frm_MCS_opt", 0},  {"frm_data_serv", 0},
-                              {"frm_about", -118}, {"frm_Fatigue_Dbase", 5}, {"frm_settings", -0.5}};
+    const Offset offsets[] = {{"frm_analysis", 0}, {"frm_Load_Dbase", 0},    {"Frm_MCS_opt", 0},
+                              {"frm_data_serv", 0}, {"frm_about", -118},  {"frm_Fatigue_Dbase", 5},
+                              {"frm_settings", -0.5}};
     const double middle = main.clientArea()->width() / 2.0;
     for (const Offset& o : offsets) {
       const Frame& f = main.frame(o.frame);
@@ -154,9 +160,9 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
     std::string name = std::string(GetParam().name) + " " + where;
     for (char& c : name)
       if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    if (main.Visible()) QImageOf(main.ClientImage()).save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-    if (show.Visible())
-      QImageOf(show.ClientImage()).save(QString::fromStdString(std::string(dir) + "/" + name + "_show.png"));
+    const QString path = QString::fromStdString(std::string(dir) + "/" + name);
+    if (main.Visible()) QImageOf(main.ClientImage()).save(path + ".png");
+    if (show.Visible()) QImageOf(show.ClientImage()).save(path + "_show.png");
   }
 
   // From the problem definition with `type` chosen to the loading-database

@@ -45,8 +45,10 @@ void HideFramesOfOtherLoadingTypes(FormMain& main) {
   ResultFramesPanel& rf = main.results();
   for (const FramesOfType& f : kFramesOfType) {
     if (f.type != type) continue;
-    const std::pair<Frame*, bool> frames[] = {
-        {&lf.frm_Hist, f.history}, {&lf.frm_Spectr, f.spectrum}, {&lf.frm_Distr, f.distribution}, {&rf.frm_Dam, f.damage}};
+    const std::pair<Frame*, bool> frames[] = {{&lf.frm_Hist, f.history},
+                                              {&lf.frm_Spectr, f.spectrum},
+                                              {&lf.frm_Distr, f.distribution},
+                                              {&rf.frm_Dam, f.damage}};
     for (const auto& [frame, shown] : frames)
       if (!shown) frame->SetVisible(false);
   }

@@ -6,8 +6,8 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QLabel>
 #include <QWidget>
+#include <cmath>
 #include <string>
 
 #include "platform/qt/qt_convert.h"
@@ -16,9 +16,10 @@
 
 namespace {
 
-// A frame 400 x 200 pixels whose inner area starts well above its controls.
+// A frame of 400 x 200 pixels with a caption, the controls' container.
 const ControlDef kRows[] = {
-    {.name = "frm", .kind = ControlKind::Frame, .left = 300, .top = 300, .width = 6000, .height = 3000, .caption = "Frame"},
+    {.name = "frm", .kind = ControlKind::Frame, .left = 300, .top = 300, .width = 6000, .height = 3000,
+     .caption = "Frame"},
 };
 
 class TextFit : public ::testing::Test {
@@ -52,7 +53,8 @@ class TextFit : public ::testing::Test {
     return {x, y, TwipsToPixelsX(c.Left() + c.Width()) - x, TwipsToPixelsY(c.Top() + c.Height()) - y};
   }
   static int TextWidth(const Control& c, const std::string& text) {
-    return static_cast<int>(std::ceil(QFontMetricsF(c.widget()->font()).horizontalAdvance(QString::fromStdString(text))));
+    const QFontMetricsF fm(c.widget()->font());
+    return static_cast<int>(std::ceil(fm.horizontalAdvance(QString::fromStdString(text))));
   }
 };
 
