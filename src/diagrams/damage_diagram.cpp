@@ -1,5 +1,6 @@
 #include "diagrams/damage_diagram.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -27,6 +28,15 @@ void PrintAt(Surface& t, double x, double y, const std::string& text) {
   t.SetCurrentX(x);
   t.SetCurrentY(y);
   t.Print(text);
+}
+
+// The damage at the top of the axis, left of the plot box and above it: at
+// its design place, or further out where the font would reach the box's
+// lines there.
+void PrintTopValue(Surface& t, const PlotBox& b, double x, double y, const std::string& text) {
+  const double height = std::fabs(t.TextHeight(text));
+  const double gap = height / 4;
+  PrintAt(t, std::min(x, b.x0 - t.TextWidth(text) - gap), std::max(y, b.yt + height + gap), text);
 }
 
 void DrawAxisTitles(ProgramState& s, Surface& t, const PlotBox& b, float fs) {
@@ -149,7 +159,7 @@ void DrawDamageBars(ProgramState& s, Surface& t, const DamageDiagramView& view) 
   if (r.MaxLevelDamage == 0) return;
   const bool cumulative = s.resultsDisplay.DamageDisplayMode > 0;
   const float top = cumulative ? r.TotalDamage : r.MaxLevelDamage;
-  PrintAt(t, b.x0 - 500.0 * s.layoutScales.ScaleX, b.yt + 150.0 * g.fs, Format(top, "0.0##E+##"));
+  PrintTopValue(t, b, b.x0 - 500.0 * s.layoutScales.ScaleX, b.yt + 150.0 * g.fs, Format(top, "0.0##E+##"));
   if (!(top > 0) || !std::isfinite(top)) return;
   const float ky = Sng((static_cast<double>(b.yt) - 10 - b.y0) / top);
   t.SetDrawWidth(g.DW);

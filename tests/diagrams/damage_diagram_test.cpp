@@ -188,6 +188,31 @@ TEST(DamageDiagram, SpectrumLevelWithoutDamageLeavesAGap) {
   EXPECT_EQ(cumulative.surface.texts.back().text, "3.0E-3");
 }
 
+// The damage printed at the top of the axis stands left of the plot box and
+// above it, clear of both of its lines, however wide the font.
+TEST(DamageDiagram, TopValueStaysClearOfThePlotBox) {
+  struct Case {
+    float damage;
+    const char* text;
+    float scale, fontScale;
+  };
+  const Case cases[] = {{2e-3f, "2.0E-3", 1.0f, 1.0f}, {1.526e-6f, "1.526E-6", 1.2288f, 1.106f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Screen screen;
+    screen.view.spectrumShown = true;
+    ProgramState s = Spectrum();
+    s.results.MaxLevelDamage = c.damage;
+    s.layoutScales = {c.scale, c.scale, c.fontScale};
+    DrawDamageBars(s, screen.surface, screen.view);
+    const RecordingSurface::PrintedText& value = screen.surface.texts.back();
+    ASSERT_EQ(value.text, c.text);
+    screen.surface.SetFontSize(value.fontSize);
+    EXPECT_LT(value.x + screen.surface.TextWidth(value.text), kX0);
+    EXPECT_GT(value.y + screen.surface.TextHeight(value.text), kYt) << "the text reaches down from the pen";
+  }
+}
+
 TEST(DamageDiagram, ConstantAmplitudeIsOneBarAndKeepsItsCycles) {
   Screen screen;
   screen.view.spectrumShown = true;

@@ -20,3 +20,7 @@ void DrawMasterCurve(FormMain& main, Surface& graph, Surface& data);
 // Shows the loading and damage frames of the loading type and redraws their
 // diagrams.
 void RedrawDiagrams(FormMain& main);
+// Hides the loading and damage frames that the job's loading type does not
+// show, so that no frame of another loading type stays over the job's own
+// (the job summary of a distribution takes the damage frame's place).
+void HideFramesOfOtherLoadingTypes(FormMain& main);

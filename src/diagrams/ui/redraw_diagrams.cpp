@@ -1,6 +1,9 @@
 // Shows the loading and damage frames of the loading type and redraws their
 // diagrams.
 
+#include <algorithm>
+#include <utility>
+
 #include "diagrams/display_choices.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
@@ -18,7 +21,38 @@ bool KeepsDistributionDisplay(const ProgramState& s, const LoadingFramesPanel& l
   return BatchInRecords(batch) && s.loadingDatabase.BatchR[batch] > 0;
 }
 
+// The frames a loading type may show: a history its diagram and the damage
+// per rainflow class; a spectrum its diagram or its distribution, and the
+// damage per level; a constant amplitude its diagram and the damage; a
+// distribution its diagram alone.
+struct FramesOfType {
+  int16_t type;
+  bool history, spectrum, distribution, damage;
+};
+constexpr FramesOfType kFramesOfType[] = {
+    {loading_type::kHistory, true, false, false, true},
+    {loading_type::kSpectrum, false, true, true, true},
+    {loading_type::kConstantAmplitude, false, true, false, true},
+    {loading_type::kDistribution, false, false, true, false},
+};
+
 }  // namespace
+
+void HideFramesOfOtherLoadingTypes(FormMain& main) {
+  // Codes from 4 up are distributions.
+  const int16_t type = std::min(main.state().analysisOptions.LoadingType, loading_type::kDistribution);
+  LoadingFramesPanel& lf = main.loadingFrames();
+  ResultFramesPanel& rf = main.results();
+  for (const FramesOfType& f : kFramesOfType) {
+    if (f.type != type) continue;
+    const std::pair<Frame*, bool> frames[] = {{&lf.frm_Hist, f.history},
+                                              {&lf.frm_Spectr, f.spectrum},
+                                              {&lf.frm_Distr, f.distribution},
+                                              {&rf.frm_Dam, f.damage}};
+    for (const auto& [frame, shown] : frames)
+      if (!shown) frame->SetVisible(false);
+  }
+}
 
 void RedrawDiagrams(FormMain& main) {
   ProgramState& s = main.state();

@@ -18,6 +18,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/step_button_rules.h"
+#include "shell/ui/about_frame_panel.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/settings_frame_panel.h"
@@ -232,6 +233,7 @@ void RebuildInputView(FormMain& main) {
   ShowLoadingDiagram(main);
   sn.frm_SN.SetVisible(true);
   box.frm_DBox.SetVisible(true);
+  main.about().ShowTitle();
   if (sn.frm_SN.Visible()) main.menus().mnu_calculations.SetEnabled(false);
   host.SetMousePointer(kPointerDefault);
 }

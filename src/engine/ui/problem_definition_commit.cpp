@@ -104,7 +104,9 @@ void ProblemDefinitionPanel::cmd_analysis_done_Click() {
   ProgramState& s = main.state();
   MainMenus& m = main.menus();
   EnableJobMenus(main);
+  const int16_t typeBefore = s.analysisOptions.LoadingType;
   CommitProblemDefinition(s);
+  if (s.analysisOptions.LoadingType != typeBefore) HideFramesOfOtherLoadingTypes(main);
   if (s.analysisOptions.AnalysisMode != analysis_mode::kMasterCurve && !main.formShow().IsLoaded())
     main.formShow().Load();
   ShowNotchSensitivityCaptions(main);
@@ -162,6 +164,7 @@ void ApplyAnalysisOptions(FormMain& main) {
   ProgramState& s = main.state();
   EnableJobMenus(main);
   ReapplyProblemDefinition(s);
+  HideFramesOfOtherLoadingTypes(main);
   const bool account = s.analysisOptions.MeanStressOption != mean_stress_option::kNeglect;
   LoadingFramesPanel& lf = main.loadingFrames();
   lf.SSmeant.SetEnabled(account);

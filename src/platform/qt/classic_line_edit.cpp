@@ -2,30 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <cmath>
 
-namespace {
-// Qt's line edit keeps two pixels on either side of the text inside its
-// contents; the frameless box's contents are the whole widget, so the text
-// starts one pixel inside the one-pixel border and may end one pixel before
-// the border on the right.
-constexpr int kSideRoom = 2;
-
-double TextWidth(const QFont& font, const QString& text) { return QFontMetricsF(font).horizontalAdvance(text); }
-
-QFont Condensed(const QFont& base, int stretch) {
-  QFont f = base;
-  f.setStretch(stretch);
-  return f;
-}
-}  // namespace
+#include "platform/qt/text_fit.h"
 
 ClassicLineEdit::ClassicLineEdit(QWidget* parent) : QLineEdit(parent), base_(font()) {
   setFrame(false);
   setTextMargins(0, 0, 0, 0);
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
@@ -39,22 +23,20 @@ int ClassicLineEdit::TextStretch() const {
   return s == QFont::AnyStretch ? 100 : s;
 }
 
-// The widest stretch at which the whole text fits the room; the font as it
-// is when it fits already, or when even kMinStretch would not make it fit.
+// The widest stretch at which the whole text fits the room.
 void ClassicLineEdit::FitText() {
-  const double room = width() - 2 * kSideRoom;
-  const QString t = text();
-  int stretch = 100;
-  const double natural = TextWidth(base_, t);
-  if (natural > room && room > 0) {
-    stretch = static_cast<int>(std::floor(100.0 * room / natural));
-    while (stretch >= kMinStretch && TextWidth(Condensed(base_, stretch), t) > room) --stretch;
-    if (stretch < kMinStretch) stretch = 100;
-  }
+  const int stretch = StretchToFit(base_, text(), width() - 2 * kSideRoom);
   if (stretch == TextStretch()) return;
+  QFont f = base_;
+  if (stretch != 100) f.setStretch(stretch);
   fitting_ = true;
-  setFont(Condensed(base_, stretch));
+  setFont(f);
   fitting_ = false;
+}
+
+void ClassicLineEdit::resizeEvent(QResizeEvent* e) {
+  QLineEdit::resizeEvent(e);
+  FitText();
 }
 
 void ClassicLineEdit::changeEvent(QEvent* e) {

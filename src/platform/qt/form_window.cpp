@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
@@ -17,6 +18,15 @@ int FormWindow::MenuBarHeight() const {
   for (QAction* a : menuBar_->actions())
     if (a->isVisible()) return menuBar_->sizeHint().height();
   return 0;
+}
+
+QMargins FormWindow::FrameMargins() {
+  static QMargins seen;
+  if (!windowHandle()) winId();
+  const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  if (m.isNull() && !isVisible()) return seen;
+  if (isVisible()) seen = m;
+  return m;
 }
 
 void FormWindow::Relayout() {

@@ -3,6 +3,7 @@
 // The top-level widget of a Form: a menu bar above the client area where the
 // controls sit. Closing, resizing and activation go to the Form.
 
+#include <QMargins>
 #include <QWidget>
 
 class Form;
@@ -16,6 +17,11 @@ class FormWindow : public QWidget {
   // Places the menu bar (when it holds a visible item) and the client area.
   void Relayout();
   int MenuBarHeight() const;
+  // The window's frame (border and title bar) as the platform has it, also
+  // before the window is first shown: the platform window is made for that.
+  // Where the platform knows no frame yet, the last frame seen on a window
+  // on show stands in for it.
+  QMargins FrameMargins();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -29,6 +29,7 @@ CheckBox::CheckBox(Form& form, Control* container, std::string name, int index)
 void CheckBox::SetCaption(const std::string& caption) {
   caption_ = caption;
   box_->setText(ToQ(caption));
+  GeometryChanged();
 }
 
 void CheckBox::ShowValue() {

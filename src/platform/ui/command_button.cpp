@@ -16,6 +16,7 @@ CommandButton::CommandButton(Form& form, Control* container, std::string name, i
 void CommandButton::SetCaption(const std::string& caption) {
   caption_ = caption;
   button_->setText(ToQ(caption));
+  GeometryChanged();
 }
 
 bool CommandButton::Default() const { return ParentForm().defaultButton_ == this; }

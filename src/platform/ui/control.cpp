@@ -9,6 +9,7 @@
 #include "platform/qt/control_bridge.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/text_fit.h"
 #include "platform/ui/form.h"
 
 Control::Control(Form& form, Control* container, ControlKind kind, std::string name, int index)
@@ -63,10 +64,52 @@ void Control::Move(float left, float top, float width, float height) {
 
 void Control::GeometryChanged() {
   if (!widget_) return;
+  const QRect before = widget_->geometry();
+  PlaceWidget();
+  if (childArea()) {
+    for (const auto& c : form_.controls_)
+      if (c->container_ == this) c->GeometryChanged();
+  }
+  if (kind_ == ControlKind::Label) PlaceTextBoxesBeside(before | widget_->geometry());
+}
+
+QRect Control::GivenRect() const {
   const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
   const int w = std::max(0, TwipsToPixelsX(left_ + width_) - x);
   const int h = std::max(0, TwipsToPixelsY(top_ + height_) - y);
-  widget_->setGeometry(x, y, w, h);
+  return {x, y, w, h};
+}
+
+void Control::PlaceWidget() {
+  const QRect given = GivenRect();
+  if (KeepsGivenRect()) {
+    widget_->setGeometry(given);
+    return;
+  }
+  // The labels on the box's row, as far as it might reach.
+  std::vector<QWidget*> labels;
+  if (kind_ == ControlKind::TextBox) {
+    const QRect row(0, given.top(), QWIDGETSIZE_MAX, given.height());
+    for (const auto& c : form_.controls_)
+      if (c->kind_ == ControlKind::Label && c->container_ == container_ && c->widget_ && !c->widget_->isHidden() &&
+          c->widget_->geometry().intersects(row))
+        labels.push_back(c->widget_);
+  }
+  FitToText(*widget_, {given, DrawingFont(), ShowsProgramText(), labels});
+}
+
+// A label's text keeps the text boxes on its row (`area`: where it was and
+// is) clear of it.
+void Control::PlaceTextBoxesBeside(const QRect& area) {
+  const QRect row(0, area.top(), QWIDGETSIZE_MAX, area.height());
+  for (const auto& c : form_.controls_)
+    if (c->kind_ == ControlKind::TextBox && c->container_ == container_ && c->widget_ &&
+        (c->widget_->geometry().intersects(row) || c->GivenRect().intersects(row)))
+      c->PlaceWidget();
+}
+
+QFont Control::DrawingFont() const {
+  return MakeDrawingFont(fontName_, fontSize_ > 0 ? fontSize_ : 8.25, fontBold_, fontItalic_);
 }
 
 // Hiding or disabling the widget that has Qt's focus makes Qt pass the focus
@@ -77,6 +120,7 @@ void Control::SetVisible(bool on) {
   if (!widget_) return;
   const QScopedValueRollback syncing(form_.syncingQt_, true);
   widget_->setVisible(on);
+  if (kind_ == ControlKind::Label) PlaceTextBoxesBeside(widget_->geometry());
 }
 
 bool Control::IsShowing() const {
@@ -148,7 +192,7 @@ void Control::SetFontItalic(bool on) {
 
 void Control::ApplyFont() {
   if (!widget_) return;
-  widget_->setFont(MakeDrawingFont(fontName_, fontSize_ > 0 ? fontSize_ : 8.25, fontBold_, fontItalic_));
+  widget_->setFont(DrawingFont());
   FontChanged();
 }
 

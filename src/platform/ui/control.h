@@ -7,6 +7,8 @@
 
 #include "platform/ui/control_types.h"
 
+class QFont;
+class QRect;
 class QWidget;
 class Form;
 class ControlBridge;
@@ -135,9 +137,20 @@ class Control {
   // Runs a handler with the control's events; used by derived classes and the bridge.
   void RaiseClick();
   void RaiseChange();
-  // The default width to shift the caption of auto-size labels etc.
-  virtual void FontChanged() {}
+  // After a change of the font, the geometry or the text: the widget is
+  // placed again by the fitting rule (platform/qt/text_fit.h), and so are the
+  // controls whose place depends on it (a frame's or picture's controls, the
+  // text boxes beside a label).
+  virtual void FontChanged() { GeometryChanged(); }
   virtual void GeometryChanged();
+  // The font the program gave the control, as it is drawn (uncondensed).
+  QFont DrawingFont() const;
+  // A control whose widget shows exactly its twips (lines).
+  virtual bool KeepsGivenRect() const { return false; }
+  // Whether the text on show is the program's (a text box's typed text is not).
+  virtual bool ShowsProgramText() const { return true; }
+  // Places the widget alone by the fitting rule.
+  void PlaceWidget();
   virtual void ApplyColours();
   void ApplyFont();
   // Converts a mouse position in pixels to the control's scale.
@@ -157,6 +170,9 @@ class Control {
   friend class ControlBridge;
   void RaiseGotFocus();
   void RaiseLostFocus();
+  void PlaceTextBoxesBeside(const QRect& area);
+  // The rectangle the twips give the widget, in its parent's pixels.
+  QRect GivenRect() const;
 
   Form& form_;
   Control* container_;

@@ -65,10 +65,13 @@ void Form::SetCaption(const std::string& caption) {
 }
 
 void Form::ApplyGeometry() {
-  // Width and Height are the outer window; Qt sizes the inside.
-  const QSize frame = window_->isVisible() ? window_->frameGeometry().size() - window_->size() : QSize(0, 0);
+  // Width and Height are the outer window; Qt sizes the inside. The frame is
+  // known before the window shows, so that ScaleWidth and ScaleHeight read
+  // while it is hidden (the layout at start-up) are those it shows with.
+  const QMargins frame = window_->FrameMargins();
   window_->move(TwipsToPixelsX(left_), TwipsToPixelsY(top_));
-  window_->resize(std::max(1, TwipsToPixelsX(width_) - frame.width()), std::max(1, TwipsToPixelsY(height_) - frame.height()));
+  window_->resize(std::max(1, TwipsToPixelsX(width_) - frame.left() - frame.right()),
+                  std::max(1, TwipsToPixelsY(height_) - frame.top() - frame.bottom()));
   window_->Relayout();
 }
 

@@ -14,6 +14,7 @@ Frame::Frame(Form& form, Control* container, std::string name, int index)
 void Frame::SetCaption(const std::string& caption) {
   caption_ = caption;
   box_->setTitle(ToQ(caption));
+  GeometryChanged();
 }
 
 QWidget* Frame::childArea() const { return box_; }

@@ -25,17 +25,20 @@ void Label::SetCaption(const std::string& caption) {
   caption_ = caption;
   label_->setText(ToQLines(caption));
   FitToCaption();
+  GeometryChanged();
 }
 
 void Label::SetAlignment(int alignment) {
   alignment_ = alignment;
   label_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignTop);
+  GeometryChanged();
 }
 
 void Label::SetBorderStyle(int style) {
   borderStyle_ = style;
   label_->setFrameShape(style == kBorderFixedSingle ? QFrame::Box : QFrame::NoFrame);
   FitToCaption();
+  GeometryChanged();
 }
 
 void Label::SetAutoSize(bool on) {
@@ -43,7 +46,10 @@ void Label::SetAutoSize(bool on) {
   FitToCaption();
 }
 
-void Label::FontChanged() { FitToCaption(); }
+void Label::FontChanged() {
+  FitToCaption();
+  GeometryChanged();
+}
 
 void Label::ApplyColours() {
   Control::ApplyColours();
@@ -54,7 +60,7 @@ void Label::ApplyColours() {
 // pixels, as the screen shows it), expressed in twips.
 void Label::FitToCaption() {
   if (!autoSize_) return;
-  const QFontMetricsF fm(label_->font());
+  const QFontMetricsF fm(DrawingFont());
   double w = 0;
   const QStringList lines = ToQLines(caption_).split('\n');
   for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));

@@ -25,6 +25,7 @@ class LineControl : public Control {
 
  private:
   friend class Form;
+  bool KeepsGivenRect() const override { return true; }
   void Place();
   LineWidget* line_;
   float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

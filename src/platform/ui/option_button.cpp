@@ -31,6 +31,7 @@ OptionButton::OptionButton(Form& form, Control* container, std::string name, int
 void OptionButton::SetCaption(const std::string& caption) {
   caption_ = caption;
   button_->setText(ToQ(caption));
+  GeometryChanged();
 }
 
 void OptionButton::ShowValue() {

@@ -43,6 +43,7 @@ void TextBox::ShowText() {
   }
   if (multi_) multi_->setPlainText(ToQLines(text_));
   showing_ = false;
+  GeometryChanged();
 }
 
 void TextBox::SetText(const std::string& text) {
@@ -106,7 +107,7 @@ std::string TextBox::SelText() const {
 
 void TextBox::SetAlignment(int alignment) {
   alignment_ = alignment;
-  if (line_) line_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignTop);
+  if (line_) line_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
 }
 
 void TextBox::SetBorderStyle(int style) {

@@ -7,7 +7,7 @@ class QPlainTextEdit;
 
 // A text box, one line or (MultiLine, chosen when it is made) several lines
 // separated by CR LF. A single-line box looks like a classic edit box: a thin
-// border and the text one pixel inside it, at the top.
+// border, as tall as its font needs, the text in the middle of its height.
 class TextBox : public Control {
  public:
   TextBox(Form& form, Control* container, std::string name, int index, bool multiLine = false);
@@ -49,6 +49,7 @@ class TextBox : public Control {
  private:
   friend class Form;
   friend class ControlBridge;
+  bool ShowsProgramText() const override { return !typed_; }
   void UserEdited(const std::string& text);
   void ShowText();
 

@@ -66,6 +66,11 @@ void AboutFramePanel::cmd_about_Click() {
   shell.UiState = shell.UiStateBeforeAbout;
 }
 
+void AboutFramePanel::ShowTitle() {
+  const bool emptyView = !main.frame("frm_SN").Visible();
+  for (Label* title : {&Label1, &Label2, &Label3, &Label4}) title->SetVisible(emptyView);
+}
+
 void AboutFramePanel::mnu_hlp_ind_Click() {
   if (main.state().shellState.UiState == ui_state::kIdle) main.host().ShowHelp("duvak.hlp");
 }

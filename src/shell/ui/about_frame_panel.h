@@ -16,6 +16,10 @@ class AboutFramePanel {
   void cmd_about_Click();
   // "&Contents": the help file "duvak.hlp" while the main view is idle.
   void mnu_hlp_ind_Click();
+  // The title block shows in the empty main view only: once the input view
+  // is up its frames stand in the title's place, and a frame that goes away
+  // there leaves no piece of the title in sight.
+  void ShowTitle();
 
   FormMain& main;
   Frame& frm_about;

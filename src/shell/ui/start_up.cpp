@@ -241,15 +241,18 @@ void SetMaterialAndJobStart(ProgramState& s) {
 }
 
 // Step 14: the layout scales from the window's size, then the layout passes;
-// a failing pass is abandoned and the next one runs.
+// a failing pass is abandoned and the next one runs. Last, the working frames
+// move clear of the title where they would cut into it.
 void LayOut(FormMain& main) {
   LayoutScales& scales = main.state().layoutScales;
   scales = ComputeLayoutScales(main.Width(), main.Height());
   Step([&] { LayoutFrames(main); });
-  if (scales.ScaleX == 1.0f || scales.ScaleY == 1.0f) return;
-  for (auto pass : {LayoutTextBoxes, LayoutLabels, LayoutSpectrumLabels, LayoutDataBoxLabels, LayoutCommandButtons,
-                    LayoutOptionControls, LayoutDataEntryControls, ScaleFrameFonts})
-    Step([&] { pass(main); });
+  if (scales.ScaleX != 1.0f && scales.ScaleY != 1.0f) {
+    for (auto pass : {LayoutTextBoxes, LayoutLabels, LayoutSpectrumLabels, LayoutDataBoxLabels, LayoutCommandButtons,
+                      LayoutOptionControls, LayoutDataEntryControls, ScaleFrameFonts})
+      Step([&] { pass(main); });
+  }
+  Step([&] { KeepWorkingFramesBelowTitle(main); });
 }
 
 // Steps 15 and 16: the window shows; the warranty dialog is shown modally
@@ -312,7 +315,7 @@ void Form_Resize(FormMain& main) {
   Label* titles[] = {&a.Label1, &a.Label2, &a.Label3, &a.Label4};
   for (Label* l : titles) l->SetVisible(false);
   for (Label* l : titles) l->SetLeft((main.ScaleWidth() - l->Width()) / 2);
-  for (Label* l : titles) l->SetVisible(true);
+  a.ShowTitle();
 }
 
 void Form_Unload(FormMain& main, int& cancel) {

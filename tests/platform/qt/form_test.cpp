@@ -59,13 +59,26 @@ TEST_F(FormTest, GeometryRoundTripsInTwipsAndShowsInPixels) {
     box.SetLeft(v);
     EXPECT_EQ(box.Left(), v);
   }
-  box.Move(1500, 600, 1500, 300);
-  EXPECT_EQ(box.widget()->geometry(), QRect(100, 40, 100, 20)) << "15 twips per pixel at 96 dpi";
+  auto& button = form.button("cmd_go");
+  button.Move(1500, 600, 1500, 300);
+  EXPECT_EQ(button.widget()->geometry(), QRect(100, 40, 100, 20)) << "15 twips per pixel at 96 dpi";
   form.Move(0, 0, 12000, 9000);
   EXPECT_EQ(form.Width(), 12000);
   EXPECT_EQ(form.Height(), 9000);
-  EXPECT_NEAR(form.ScaleWidth(), 12000, 15);
-  EXPECT_NEAR(form.ScaleHeight(), 9000, 15);
+}
+
+// The inner area is the outer size less the window's frame, the same while
+// the window is hidden (the layout reads it then) as once it shows.
+TEST_F(FormTest, InnerAreaLeavesOutTheFrameBeforeTheWindowShows) {
+  form.Move(0, 0, 12000, 9000);
+  const float hiddenWidth = form.ScaleWidth(), hiddenHeight = form.ScaleHeight();
+  form.Show();
+  EXPECT_EQ(form.ScaleWidth(), hiddenWidth);
+  EXPECT_EQ(form.ScaleHeight(), hiddenHeight);
+  const QSize frame = form.widget()->frameGeometry().size() - form.widget()->size();
+  EXPECT_NEAR(hiddenWidth + frame.width() * 15, 12000, 15);
+  EXPECT_NEAR(hiddenHeight + frame.height() * 15, 9000, 15);
+  form.Hide();
 }
 
 TEST_F(FormTest, MenuBarTakesItsRoomFromTheInnerArea) {

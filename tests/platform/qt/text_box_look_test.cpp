@@ -1,6 +1,7 @@
 // How a single-line text box shows its text: a box sized to its text (so many
 // twips a character, as the program sizes its value boxes) shows every
-// character, and the text stands at the top, level with a label beside it.
+// character, and whatever height the program gives it, its text stands level
+// with a label beside it.
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST_F(TextBoxLook, ABoxSizedToItsTextShowsEveryCharacter) {
     }
 }
 
-TEST_F(TextBoxLook, TextStandsAtTheTopLevelWithTheLabelBesideIt) {
+TEST_F(TextBoxLook, TextStandsLevelWithTheLabelBesideIt) {
   for (float height : {240.0f, 285.0f, 427.5f}) {
     Label& label = form.Add<Label>("tag", ++made);
     label.SetFontSize(10.3125f);
