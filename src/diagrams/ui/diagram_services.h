@@ -24,3 +24,7 @@ void RedrawDiagrams(FormMain& main);
 // show, so that no frame of another loading type stays over the job's own
 // (the job summary of a distribution takes the damage frame's place).
 void HideFramesOfOtherLoadingTypes(FormMain& main);
+// Results on show are stale once the job changes under them: the life and
+// scatter-factor labels and the damage and reliability diagrams are hidden,
+// and "Print &Screen" and "Print Su&mmary" are disabled.
+void HideStaleResults(FormMain& main);

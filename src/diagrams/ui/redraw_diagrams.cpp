@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "component/ui/data_box_panel.h"
 #include "diagrams/display_choices.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "loading/ui/loading_services.h"
 #include "program_state.h"
+#include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 
 namespace {
@@ -52,6 +54,16 @@ void HideFramesOfOtherLoadingTypes(FormMain& main) {
     for (const auto& [frame, shown] : frames)
       if (!shown) frame->SetVisible(false);
   }
+}
+
+void HideStaleResults(FormMain& main) {
+  DataBoxPanel& box = main.dataBox();
+  box.Result.SetVisible(false);
+  box.ScattFact.SetVisible(false);
+  main.results().Pic_Dam.SetVisible(false);
+  main.results().Pic_Rel.SetVisible(false);
+  DisableControl(main.menus().mnu_form);
+  DisableControl(main.menus().mnu_report);
 }
 
 void RedrawDiagrams(FormMain& main) {

@@ -123,6 +123,8 @@ void ProblemDefinitionPanel::cmd_analysis_done_Click() {
   if (!ConfirmLoadingOnCommit(s, main.host())) {
     DisableControl(m.mnu_Run);
     DisableControl(m.mnu_calculations);
+    // The life on show belongs to a loading the job no longer has.
+    if (s.analysisOptions.LoadingType != typeBefore) HideStaleResults(main);
     return;
   }
   if (!ConfirmMeanStressOnCommit(s, main.host())) return;

@@ -250,16 +250,6 @@ void SnFramePanel::Accepted(TextBox& box, const std::string& text, double twipsP
   PaintAccepted(box, backColour);
 }
 
-void SnFramePanel::HideStaleResults() {
-  DataBoxPanel& box = main.dataBox();
-  box.Result.SetVisible(false);
-  box.ScattFact.SetVisible(false);
-  main.results().Pic_Dam.SetVisible(false);
-  main.results().Pic_Rel.SetVisible(false);
-  DisableControl(main.menus().mnu_form);
-  DisableControl(main.menus().mnu_report);
-}
-
 void SnFramePanel::EnableRunWhenReady() {
   if (state().wizardFlags.LoadingDataReady) EnableControl(main.menus().mnu_Run);
 }
@@ -333,7 +323,7 @@ void SnFramePanel::SNmt_LostFocus() {
   md.SNExponent = v;
   SNm.SetCaption("m = " + Format(md.SNExponent, "#0.0#"));
   Accepted(SNmt, Format(md.SNExponent, "#0.0#"), 100, state().colourSettings.ColourSN);
-  HideStaleResults();
+  HideStaleResults(main);
   // The extension never falls below the curve: m' follows a larger m.
   if (md.SNExtensionExponent < md.SNExponent) {
     ApplyExtensionExponent(md.SNExponent);
@@ -355,7 +345,7 @@ void SnFramePanel::SNNot_LostFocus() {
   md.EnduranceCycles = CLng(v);
   SNNo.SetCaption("No = " + Format(md.EnduranceCycles, "0E+0#"));
   Accepted(SNNot, Format(md.EnduranceCycles, "0E+0#"), 120, state().colourSettings.ColourSN);
-  HideStaleResults();
+  HideStaleResults(main);
   EnableRunWhenReady();
 }
 
@@ -383,7 +373,7 @@ void SnFramePanel::SNrt_LostFocus() {
   md.SNStressRatio = v;
   SNr.SetCaption(" r = " + Format(md.SNStressRatio, "#0.0#"));
   Accepted(SNrt, Format(md.SNStressRatio, "#0.0#"), 100, state().colourSettings.ColourSN);
-  HideStaleResults();
+  HideStaleResults(main);
   EnableRunWhenReady();
 }
 
@@ -408,7 +398,7 @@ void SnFramePanel::SNset_LostFocus(int index) {
   Accepted(SNset(index), SeText(index), 100, s.colourSettings.ColourSN);
   if (dN_distr.Exists(0))
     dN_distr(0).SetLeft(Sng(label.Left() + label.Width() + 100.0 * s.layoutScales.ScaleX));
-  HideStaleResults();
+  HideStaleResults(main);
   EnableRunWhenReady();
 }
 
@@ -454,7 +444,7 @@ void SnFramePanel::SNtht_LostFocus(int index) {
   }
   if (index <= 1) md.ThicknessFactor = ThicknessFactorOf(md.Thickness, md.ThicknessExponent);
   PaintAccepted(box, index <= 1 ? s.colourSettings.ColourDataBox : s.colourSettings.ColourSN);
-  HideStaleResults();
+  HideStaleResults(main);
   if (index >= 2) CalcEffectiveStrengths(s, main.host());
   DrawSN();
   UpdateDataBox();

@@ -105,8 +105,6 @@ class SnFramePanel {
   void Refuse(TextBox& box, const std::string& reason, const std::string& title, const std::string& restore);
   // An accepted value of a box on the S-N frame: new text, width, colours.
   void Accepted(TextBox& box, const std::string& text, double twipsPerChar, int backColour, bool resize = true);
-  // Results on show are stale after an accepted change.
-  void HideStaleResults();
   void EnableRunWhenReady();
   // A box left without typing keeps its value (LeftUntyped) and Run comes back.
   bool KeptUntyped(TextBox& box, int32_t backColour);

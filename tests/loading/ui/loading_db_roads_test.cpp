@@ -437,4 +437,31 @@ TEST_F(LoadingDbRoads, SelectWithTheInputViewUpShowsTheJobWithTheBatch) {
   EXPECT_TRUE(p.main.dataBox().Result.IsShowing()) << p.host.Transcript();
 }
 
+// A spectrum batch's life on show, then Distribution chosen in the problem
+// definition and the keyboard declined: the loading is not ready, and the
+// spectrum's life, which belongs to no loading the job now has, goes.
+TEST_F(LoadingDbRoads, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
+  Program p;
+  MainMenus& menus = p.main.menus();
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ToTheBrowser(p, pd.chk_spectrum);
+  Press(p.main.loadingDb().Cmd_Load_Db_Next);
+  Press(p.main.loadingDb().Cmd_Load_Db_OK);
+  Press(p.main.dataService().cmd_data_next);
+  Choose(menus.mnu_calculate);
+  ASSERT_TRUE(p.main.dataBox().Result.IsShowing()) << p.host.Transcript();
+  ASSERT_TRUE(menus.mnu_form.Enabled());
+
+  Choose(menus.mnu_target);
+  Press(pd.chk_beta_distrib);
+  p.host.QueueAnswer(kAnswerNo);
+  Press(pd.cmd_analysis_done);
+  ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
+  EXPECT_FALSE(p.main.dataBox().Result.Visible());
+  EXPECT_FALSE(p.main.results().frm_Dam.Visible());
+  EXPECT_FALSE(menus.mnu_form.Enabled());
+  EXPECT_FALSE(menus.mnu_report.Enabled());
+  EXPECT_FALSE(menus.mnu_Run.Enabled());
+}
+
 }  // namespace
