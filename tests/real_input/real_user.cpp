@@ -196,6 +196,12 @@ void User::Poll() {
   for (const auto* seen : {&handled_, &ownMenus_})
     for (const QPointer<QWidget>& h : *seen)
       if (h == w) return;
+  // A window is answered once it has settled: the offscreen platform
+  // activates a shown window a moment after the show. Answered before that,
+  // the late activation would go to a window already closed, and no window
+  // would be active after it. (QWindow::isActive would also count a popup
+  // whose parent window is active.)
+  if (!w->windowHandle() || QGuiApplication::focusWindow() != w->windowHandle()) return;
   handled_.emplace_back(w);
   const Shown s = Describe(w);
   shown.push_back(s);
