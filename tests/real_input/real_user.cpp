@@ -10,6 +10,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +26,7 @@
 #include "platform/ui/control.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menu_item.h"
+#include "platform/ui/text_box.h"
 #include "shell/ui/warranty_dialog.h"
 
 namespace real_input {
@@ -50,6 +54,8 @@ std::string KindOf(QWidget* w) {
 Shown Describe(QWidget* w) {
   Shown s{KindOf(w), w->windowTitle().toStdString(), ""};
   if (auto* box = qobject_cast<QMessageBox*>(w)) s.text = box->text().toStdString();
+  if (auto* copies = qobject_cast<QPrintDialog*>(w) ? w->findChild<QSpinBox*>("copies") : nullptr)
+    s.text = std::to_string(copies->value());
   if (auto* menu = qobject_cast<QMenu*>(w)) {
     for (QAction* a : menu->actions()) {
       if (!a->isVisible()) continue;
@@ -73,9 +79,11 @@ std::set<const QWidget*> ControlWidgets(const Form& form) {
   return widgets;
 }
 
-// The widget that a press at `inTop` of `top` reaches: the deepest widget
-// there, or, when `controls` are given, the widget of the control that holds
-// it (a control's own inner widgets, such as a list's viewport, belong to it).
+// The widget that a press at `inTop` of `top` reaches, by the window's own
+// hit test (see the header on windows larger than the screen): the deepest
+// widget there, or, when `controls` are given, the widget of the control
+// that holds it (a control's own inner widgets, such as a list's viewport,
+// belong to it).
 const QWidget* HitAt(QWidget* top, QPoint inTop, const std::set<const QWidget*>& controls) {
   const QWidget* hit = top->childAt(inTop);
   if (!hit) return top;
@@ -119,6 +127,12 @@ QPoint AimAt(QWidget* w, QPoint& at, const std::set<const QWidget*>& controls = 
 
 }  // namespace
 
+std::string ShownText(TextBox& box) {
+  auto* edit = qobject_cast<QLineEdit*>(box.widget());
+  if (!edit) throw std::runtime_error(box.Name() + " shows no line of text");
+  return edit->text().toStdString();
+}
+
 // ---- watchdog
 
 Watchdog::Watchdog(int seconds)
@@ -146,7 +160,10 @@ void Watchdog::Step(const std::string& what) {
 
 // ---- the user
 
+std::vector<User*> User::users_;
+
 User::User() {
+  users_.push_back(this);
   QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (window && top->windowHandle() == window && !qobject_cast<QMenu*>(top)) activeHistory_.emplace_back(top);
@@ -155,6 +172,7 @@ User::User() {
 }
 
 User::~User() {
+  users_.erase(std::find(users_.begin(), users_.end(), this));
   for (const Answer& a : queue_) ADD_FAILURE() << "An answer was never used: " << a.kind << ", " << a.what;
 }
 
@@ -169,6 +187,7 @@ void User::Arm() {
 }
 
 void User::Poll() {
+  if (users_.back() != this) return;
   // The program's popups are menus; other popups (a completer's list, a
   // drop-down list) belong to the widget the user works in.
   QWidget* w = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -177,6 +196,12 @@ void User::Poll() {
   for (const auto* seen : {&handled_, &ownMenus_})
     for (const QPointer<QWidget>& h : *seen)
       if (h == w) return;
+  // A window is answered once it has settled: the offscreen platform
+  // activates a shown window a moment after the show. Answered before that,
+  // the late activation would go to a window already closed, and no window
+  // would be active after it. (QWindow::isActive would also count a popup
+  // whose parent window is active.)
+  if (!w->windowHandle() || QGuiApplication::focusWindow() != w->windowHandle()) return;
   handled_.emplace_back(w);
   const Shown s = Describe(w);
   shown.push_back(s);
@@ -274,10 +299,14 @@ void User::Type(const std::string& text) {
   for (char ch : text) QTest::keyClick(FocusWindow(), ch);
 }
 
-void User::Retype(Control& box, const std::string& text) {
-  Click(box);
+void User::TypeOver(const std::string& text) {
   Key(Qt::Key_A, Qt::ControlModifier);
   Type(text);
+}
+
+void User::Retype(Control& box, const std::string& text) {
+  Click(box);
+  TypeOver(text);
 }
 
 void User::Key(int key, Qt::KeyboardModifiers modifiers) {
@@ -326,17 +355,20 @@ void User::Choose(MenuItem& item) {
 
 // ---- answers
 
+void User::PressButton(QWidget* window, const std::string& button) {
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+    if (b->isVisible() && Plain(b->text()) == button) {
+      Click(b);
+      return;
+    }
+  }
+  throw std::runtime_error("\"" + window->windowTitle().toStdString() + "\" has no button " + button + " on show");
+}
+
 void User::AnswerMessage(const std::string& button, std::function<void()> whileUp) {
   Queue("message", "pressing " + button, [this, button, whileUp = std::move(whileUp)](QWidget* w) {
     if (whileUp) whileUp();
-    auto* box = qobject_cast<QMessageBox*>(w);
-    for (QAbstractButton* b : box->buttons()) {
-      if (Plain(b->text()) == button) {
-        Click(b);
-        return;
-      }
-    }
-    throw std::runtime_error("the message box has no button " + button);
+    PressButton(w, button);
   });
 }
 
@@ -366,8 +398,7 @@ void User::AnswerFileDialog(const std::string& path) {
     auto* name = w->findChild<QLineEdit*>("fileNameEdit");
     if (!name) throw std::runtime_error("the file dialog has no name box");
     Click(name);
-    Key(Qt::Key_A, Qt::ControlModifier);
-    Type(path);
+    TypeOver(path);
     Key(Qt::Key_Return);
   });
 }
@@ -376,6 +407,24 @@ void User::CancelDialog() {
   Queue("dialog", "Escape", [this](QWidget* w) {
     Activate(w);
     Key(Qt::Key_Escape);
+  });
+}
+
+void User::AnswerPrintDialog(const std::string& copies, const std::string& button) {
+  Queue("dialog", "typing " + copies + " copies, then " + button, [this, copies, button](QWidget* w) {
+    auto* box = w->findChild<QSpinBox*>("copies");
+    if (!box) throw std::runtime_error("the dialog has no number of copies");
+    // The number lies on the tab "Copies" of the options that "Options >>"
+    // shows.
+    PressButton(w, "Options >>");
+    if (!box->isVisible()) {
+      auto* tabs = w->findChild<QTabBar*>();
+      for (int i = 0; tabs && i < tabs->count(); ++i)
+        if (Plain(tabs->tabText(i)) == "Copies") Click(tabs, Qt::LeftButton, tabs->tabRect(i).center());
+    }
+    Click(box->findChild<QLineEdit*>());
+    TypeOver(copies);
+    PressButton(w, button);
   });
 }
 

@@ -14,7 +14,13 @@
 //   the window manager and activates the window that was active before it,
 //   the way a desktop gives the focus back;
 // - QCursor::pos() stays where it was set, so popup menus open at a fixed
-//   place; they are answered through their own window wherever they are.
+//   place; they are answered through their own window wherever they are;
+// - its one screen is 800x800 pixels, and a window may reach beyond it (the
+//   test data editor's window is 966x723, its grid lies past the right
+//   edge): whether anything covers the point aimed at is found by the
+//   window's own hit test (QWidget::childAt), which holds there too, and the
+//   events go to the window, not to a place on the screen. Qt's screen-wide
+//   hit test (QApplication::widgetAt) would find nothing there.
 
 #include <QObject>
 #include <QPoint>
@@ -35,6 +41,7 @@
 
 class Control;
 class MenuItem;
+class TextBox;
 class QWidget;
 class QWindow;
 
@@ -65,8 +72,13 @@ class Watchdog {
 struct Shown {
   std::string kind;
   std::string title;
-  std::string text;  // a message's text; a popup's visible items, '|' between them
+  // A message's text; a popup's visible items, '|' between them; the number
+  // of copies that a print dialog opens on.
+  std::string text;
 };
+
+// What a text box shows on the screen.
+std::string ShownText(TextBox& box);
 
 // The user at the mouse and the keyboard.
 class User : public QObject {
@@ -83,8 +95,10 @@ class User : public QObject {
   void Move(Control& c, QPoint at);
   // Keys, delivered by Qt to the window that has the keyboard focus.
   void Type(const std::string& text);
-  // A click into a box, all of its text selected (Ctrl+A) and `text` typed
-  // over it.
+  // All of the text of the box with the keyboard focus selected (Ctrl+A)
+  // and `text` typed over it.
+  void TypeOver(const std::string& text);
+  // A click into a box, then `text` typed over all of its text.
   void Retype(Control& box, const std::string& text);
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // A menu command: a click on its menu's title in the menu bar, then on the
@@ -107,12 +121,17 @@ class User : public QObject {
   void AnswerFileDialog(const std::string& path);
   // Another dialog (the print dialog): presses Escape.
   void CancelDialog();
+  // The print dialog: `copies` typed over its number of copies (on its
+  // options), then the button with this text pressed.
+  void AnswerPrintDialog(const std::string& copies, const std::string& button);
   // One of the program's own modal windows: `act` operates it.
   void AnswerWindow(std::function<void()> act);
   // Whether every queued answer has been used.
   bool AllAnswered() const { return queue_.empty(); }
 
-  // Everything that came up, in order.
+  // Everything that came up, in order. When one test starts the program a
+  // second time, the user of the program started last answers: an earlier
+  // one no longer looks at the windows.
   std::vector<Shown> shown;
   // The message boxes among them.
   std::vector<Shown> Messages() const;
@@ -129,6 +148,8 @@ class User : public QObject {
   void Dismiss(QWidget* w);
   // The window manager's part: the window that the user works in is active.
   void Activate(QWidget* window);
+  // A click on the button on show in `window` whose caption reads `button`.
+  void PressButton(QWidget* window, const std::string& button);
   // A click at `pos` of `w`'s window, aimed at `w`.
   void ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos);
   QWindow* FocusWindow();
@@ -142,6 +163,18 @@ class User : public QObject {
   std::vector<QPointer<QWidget>> activeHistory_;
   // The menus the user opened from the menu bar: not for the answers.
   std::vector<QPointer<QWidget>> ownMenus_;
+  // The users of the programs running, in the order they started: the
+  // last one answers what comes up.
+  static std::vector<User*> users_;
+};
+
+// The real QtHost. Long work lets events through every few milliseconds;
+// with `yieldAtEveryPiece` it lets them through between every two pieces of
+// the work, so that input sent while the work runs surely arrives during it.
+class RealQtHost : public QtHost {
+ public:
+  bool yieldAtEveryPiece = false;
+  int YieldIntervalMs() const override { return yieldAtEveryPiece ? 0 : QtHost::YieldIntervalMs(); }
 };
 
 // One run of the program as the application starts it: in a folder of its
@@ -160,7 +193,7 @@ struct RealProgram {
   bool setUp;
   User user;
   ProgramState state;
-  QtHost host;
+  RealQtHost host;
   FormMain main{state, host};
 };
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <string>
 
 #include "engine/ui/problem_definition_panel.h"
@@ -17,9 +16,6 @@
 
 namespace real_input {
 namespace {
-
-// What the box shows on the screen.
-std::string Shown(TextBox& box) { return qobject_cast<QLineEdit*>(box.widget())->text().toStdString(); }
 
 TEST(ResultsView, AfterPrintSetupPfIsCheckedAndTheFitPopupOpensNoOther) {
   RealProgram p("results_view");
@@ -52,30 +48,30 @@ TEST(ResultsView, AfterPrintSetupPfIsCheckedAndTheFitPopupOpensNoOther) {
   user.Click(options.chk_StartNo(0));
   EXPECT_EQ(p.state.mcsSettings.SimulationCount, 1000);
   std::string countAtSummary;
-  user.AnswerMessage("OK", [&] { countAtSummary = Shown(options.No_simult); });
+  user.AnswerMessage("OK", [&] { countAtSummary = ShownText(options.No_simult); });
   user.Click(options.cmd_MCS_opt(0));
   ASSERT_TRUE(user.AllAnswered());
   EXPECT_EQ(user.Messages().at(0).title, "MCS Simulation Results");
   EXPECT_EQ(countAtSummary, "1000");
   ASSERT_TRUE(show.Visible());
-  EXPECT_EQ(Shown(show.Res_probT(0)), "1.00E-3");
+  EXPECT_EQ(ShownText(show.Res_probT(0)), "1.00E-3");
 
   // Print Setup, cancelled; then Pf typed and Enter: checked, and Tr follows.
   p.watchdog.Step("Print Setup, then Pf");
   user.CancelDialog();
   user.Choose(show.mnu_prtopt);
   ASSERT_TRUE(user.AllAnswered());
-  const std::string tr = Shown(show.Res_probT(1));
+  const std::string tr = ShownText(show.Res_probT(1));
   user.Retype(show.Res_probT(0), "0.02");
   user.Key(Qt::Key_Return);
-  EXPECT_EQ(Shown(show.Res_probT(0)), "2.00E-2");
+  EXPECT_EQ(ShownText(show.Res_probT(0)), "2.00E-2");
   EXPECT_DOUBLE_EQ(p.state.mcsResults.ProbabilityLevel, 1.0 - 0.02f);
-  EXPECT_NE(Shown(show.Res_probT(1)), tr) << "Tr keeps the value of the previous Pf";
+  EXPECT_NE(ShownText(show.Res_probT(1)), tr) << "Tr keeps the value of the previous Pf";
   user.CancelDialog();
   user.Choose(show.mnu_prtopt);
   user.Retype(show.Res_probT(0), "0.01");
   user.Key(Qt::Key_Tab);
-  EXPECT_EQ(Shown(show.Res_probT(0)), "1.00E-2");
+  EXPECT_EQ(ShownText(show.Res_probT(0)), "1.00E-2");
 
   // Each fit from the fit label's popup, and no other popup after it.
   p.watchdog.Step("the fit popup");

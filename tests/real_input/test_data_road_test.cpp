@@ -1,12 +1,12 @@
-// The fatigue test data of a new database set, by real input: the database
-// opened for editing from its folder, a click on the next free set's cell,
-// "&Test Data", points typed into the grid, Fit, the set saved to a *.sft
-// file and opened again, and OK that takes the fit into the set.
+// The fatigue test data of a database set, by real input: the database
+// opened for editing from its folder, a click on a set's cell, "&Test Data";
+// for a new set, points typed into the grid, Fit, the set saved to a *.sft
+// file and opened again, and OK that takes the fit into the set; for a set
+// with test data on file, the count of test points typed and checked.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QLineEdit>
 #include <QListWidget>
 #include <filesystem>
 #include <string>
@@ -19,14 +19,19 @@
 #include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
 #include "support/fake_host.h"
+#include "testdata/test_data_file.h"
+#include "testdata/test_data_fixtures.h"
 #include "testdata/ui/test_data_editor_panel.h"
 
 namespace real_input {
 namespace {
 
-// A database of one batch with two complete sets in `folder`, written by the
-// program's own writer.
-void WriteTwoSets(const std::filesystem::path& folder) {
+// The database folder "materials" in `where`: one batch with two complete
+// sets, written by the program's own writer. With `tests`, the second set
+// has them as its test data, in the file "S235.sft" beside the database.
+void WriteTwoSets(const std::filesystem::path& where, TestDataSet* tests = nullptr) {
+  const std::filesystem::path folder = where / "materials";
+  std::filesystem::create_directory(folder);
   FatigueDatabase db;
   db.FdbBatchName[1] = "Steels";
   db.FdbSetCount[1] = 2;
@@ -44,6 +49,10 @@ void WriteTwoSets(const std::filesystem::path& folder) {
   st.FatigueBatchCount = 1;
   st.DatabaseDir = folder.string();
   FakeHost host;
+  if (tests) {
+    db.FdbTestDataName[1][2] = "S235";
+    ASSERT_TRUE(WriteTestDataFile(*tests, (folder / "S235.sft").string(), host, "S235"));
+  }
   ASSERT_TRUE(WriteFatigueDatabase(db, st, host));
 }
 
@@ -57,26 +66,20 @@ void OpenFolder(User& user, DirList& list, const std::string& folder) {
   user.DoubleClick(list, at);
 }
 
-// What the box shows on the screen.
-std::string Shown(TextBox& box) { return qobject_cast<QLineEdit*>(box.widget())->text().toStdString(); }
-
-TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
-  RealProgram p("test_data_road", [](const std::filesystem::path& folder) {
-    std::filesystem::create_directory(folder / "materials");
-    WriteTwoSets(folder / "materials");
-  });
+// "&Material Data...": to the database of the folder "materials", read, then
+// edited; a click on the name cell of the set in `column` (from 0) marks
+// it, and "&Test Data" opens its test data in the editor, which takes the
+// place of the main window.
+void OpenTestData(RealProgram& p, int column) {
   User& user = p.user;
   FormMain& main = p.main;
-  const std::filesystem::path dbFolder = p.folder.path() / "materials";
   user.Click(main.problemDefinition().Cmd_analysis_next);
-
-  // "&Material Data...": to the database folder, read, then edit.
   DataServicePanel& ds = main.dataService();
   p.watchdog.Step("opening the database");
   user.Choose(main.menus().mnu_fatigue);
   ASSERT_TRUE(ds.frm_data_serv.IsShowing());
   OpenFolder(user, ds.Dir1, "materials");
-  ASSERT_EQ(std::filesystem::path(ds.Dir1.Path()), dbFolder);
+  ASSERT_EQ(std::filesystem::path(ds.Dir1.Path()), p.folder.path() / "materials");
   user.Click(ds.cmd_data_do);
   ASSERT_EQ(p.state.fatigueDbState.FatigueBatchCount, 1);
   user.Click(ds.chk_Edit_Dbase);
@@ -84,16 +87,25 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   FatigueDbPanel& db = main.fatigueDb();
   ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
 
-  // A click on the name cell of the next free set marks that set.
-  p.watchdog.Step("marking the free set");
-  user.Click(db.Text2(2));
-  EXPECT_EQ(p.state.fatigueDbState.MarkedFatigueSet, 2);
+  p.watchdog.Step("marking the set");
+  user.Click(db.Text2(column));
+  EXPECT_EQ(p.state.fatigueDbState.MarkedFatigueSet, column);
   ASSERT_TRUE(db.cmd_fatigue_Db_Test.IsEnabledInForm());
   user.Click(db.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(main.formShow().Visible());
+  EXPECT_FALSE(main.Visible());
+}
+
+TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
+  RealProgram p("test_data_road", [](const std::filesystem::path& folder) { WriteTwoSets(folder); });
+  User& user = p.user;
+  FormMain& main = p.main;
+  const std::filesystem::path dbFolder = p.folder.path() / "materials";
+  // The name cell of the next free set.
+  ASSERT_NO_FATAL_FAILURE(OpenTestData(p, 2));
   FormShow& show = main.formShow();
   TestDataEditorPanel& ed = show.testData();
-  ASSERT_TRUE(show.Visible());
-  EXPECT_FALSE(main.Visible());
+  FatigueDbPanel& db = main.fatigueDb();
   EXPECT_EQ(ed.cmd_CLO_OK.Caption(), "&OK");
 
   // The header and four points of a falling line, typed into the grid.
@@ -132,7 +144,7 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   ASSERT_TRUE(user.AllAnswered());
   EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
   EXPECT_EQ(p.state.testDataSet.TestStress[1], 286.0f);
-  EXPECT_EQ(Shown(ed.txt_CLOx(0)), "286.00");
+  EXPECT_EQ(ShownText(ed.txt_CLOx(0)), "286.00");
 
   // A cell of the grid brings the Fit back; then the name, and OK.
   p.watchdog.Step("fitting again and OK");
@@ -148,9 +160,45 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   const FatigueDatabase& fdb = p.state.fatigueDatabase;
   EXPECT_EQ(fdb.FdbTestDataName[1][3], "Weld_X");
   EXPECT_NEAR(fdb.FdbM[1][3], -1 / slope, 1e-4);
-  EXPECT_EQ(Shown(db.Text2(2)), "Weld_X");
+  EXPECT_EQ(ShownText(db.Text2(2)), "Weld_X");
   EXPECT_TRUE(std::filesystem::exists(dbFolder / "Weld_X.sft"));
   EXPECT_EQ(user.Messages().size(), 1u);
+}
+
+// The count box of the test points checks the count as typed, before it
+// makes it a whole count, and a count beyond every field by the bound it
+// passes.
+TEST(TestDataRoad, TheCountBoxChecksTheCountAsTyped) {
+  RealProgram p("test_data_count", [](const std::filesystem::path& folder) {
+    TestDataSet five = SetOf({{420, 12000}, {380, 25000}, {350, 41000}, {300, 98000}, {280, 150000}});
+    WriteTwoSets(folder, &five);
+  });
+  User& user = p.user;
+  ASSERT_NO_FATAL_FAILURE(OpenTestData(p, 1));
+  TextBox& count = p.main.formShow().testData().txt_points(0);
+  ASSERT_EQ(ShownText(count), "5");
+
+  p.watchdog.Step("typing counts");
+  const struct {
+    const char* typed;
+    const char* answer;
+    const char* text;
+    float count;
+  } entries[] = {{"1.5", "OK", "Min. number of data points is 2!", 5},
+                 {"1e39", "OK", "Max. number of data points is 51!", 5},
+                 {"-1e39", "OK", "Min. number of data points is 2!", 5},
+                 {"2.4", "Yes", "Delete the last  3 data points?", 2}};
+  for (const auto& e : entries) {
+    user.AnswerMessage(e.answer);
+    user.Retype(count, e.typed);
+    user.Key(Qt::Key_Tab);
+    ASSERT_TRUE(user.AllAnswered()) << e.typed;
+    const Shown m = user.Messages().back();
+    EXPECT_EQ(m.text, e.text);
+    EXPECT_EQ(m.title, "Number of Data Points");
+    EXPECT_EQ(p.state.testDataSet.TestPointCount, e.count) << e.typed;
+    EXPECT_EQ(count.Text(), e.count == 5 ? "5" : "2");
+  }
 }
 
 }  // namespace

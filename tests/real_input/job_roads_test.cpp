@@ -1,0 +1,174 @@
+// Jobs through the file dialogs, by real input: a job whose distribution no
+// box would take opened, and the boxes and Calculate refusing what they
+// would not take; a history batch used as constant amplitude saved, and a
+// program started again opening it as it was saved.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/loading_db_fixtures.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/ui/data_service_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "real_input/real_user.h"
+#include "shell/job_file.h"
+#include "shell/job_file_format.h"
+#include "shell/ui/main_menus.h"
+#include "support/fake_host.h"
+
+namespace real_input {
+namespace {
+
+// The last message box that came up, once every queued answer is used.
+Shown LastMessage(const User& user) {
+  EXPECT_TRUE(user.AllAnswered()) << "a message did not come up";
+  const std::vector<Shown> m = user.Messages();
+  return m.empty() ? Shown{} : m.back();
+}
+
+// A job whose distribution no box would take is opened; a typed number
+// beyond its field is refused with the bound it passes; chosen as a
+// distribution, Calculate refuses Q and R with their boxes' refusals and
+// opens the boxes, and calculates once they are typed.
+TEST(JobRoads, BoxesAndCalculateRefuseWhatNoBoxWouldTake) {
+  RealProgram p("job_refusals", [](const std::filesystem::path& folder) {
+    ProgramState kept;
+    kept.loadingData.DistQInput = 0;
+    kept.loadingData.DistRInput = 0;
+    FakeHost quiet;
+    ASSERT_TRUE(SaveJobFile((folder / "kept.sns").string(), kept, quiet));
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  p.watchdog.Step("opening the job");
+  user.AnswerFileDialog((p.folder.path() / "kept.sns").string());
+  user.Choose(main.menus().mnu_start(0));
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
+  ASSERT_TRUE(user.Messages().empty());
+
+  p.watchdog.Step("a stress beyond every field");
+  LoadingFramesPanel& lf = main.loadingFrames();
+  user.Click(lf.SSmax(0));
+  ASSERT_TRUE(lf.SSmaxt(0).HasFocus());
+  user.AnswerMessage("OK");
+  user.TypeOver("1e39");
+  user.Key(Qt::Key_Tab);
+  Shown m = LastMessage(user);
+  EXPECT_EQ(m.text, "Sorry, Data Incorrect! (SS too big)");
+  EXPECT_EQ(m.title, "Stress Amplitude (SS)");
+  EXPECT_TRUE(lf.SSmaxt(0).HasFocus());
+  EXPECT_EQ(lf.SSmaxt(0).Text(), "50.0");
+  EXPECT_EQ(p.state.loadingData.StressRangeTo, 100.0f);
+  user.AnswerMessage("OK");
+  user.TypeOver("-1e39");
+  user.Key(Qt::Key_Tab);
+  EXPECT_EQ(LastMessage(user).text, "Sorry, Data Incorrect! (SS < 0)");
+  user.Click(lf.Pic_Spectr);  // left untouched: nothing is asked
+
+  p.watchdog.Step("a distribution");
+  user.Choose(main.menus().mnu_target);
+  ProblemDefinitionPanel& pd = main.problemDefinition();
+  user.Click(pd.chk_beta_distrib);
+  user.Click(pd.cmd_analysis_done);
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  ASSERT_EQ(user.Messages().size(), 2u);
+
+  p.watchdog.Step("Calculate refusing Q and R");
+  const struct {
+    TextBox& box;
+    const char* text;
+    const char* title;
+    const char* typed;
+  } refusals[] = {{lf.DTt(0), "Sorry, Data Incorrect! (Q< 0)", " Distribution Parameter (Q)", "2"},
+                  {lf.DTt(1), "Sorry, Data Incorrect! (R< 0)", " Distribution Parameter (R)", "5"}};
+  for (const auto& r : refusals) {
+    user.AnswerMessage("OK");
+    user.Choose(main.menus().mnu_calculate);
+    m = LastMessage(user);
+    EXPECT_EQ(m.text, r.text);
+    EXPECT_EQ(m.title, r.title);
+    EXPECT_FALSE(main.dataBox().Result.Visible());
+    EXPECT_EQ(QApplication::focusWidget(), r.box.widget()) << "the box is open for typing";
+    user.TypeOver(r.typed);
+    user.Click(lf.Pic_Distr);  // "Click here to redraw the distribution"
+  }
+  const size_t refused = user.Messages().size();
+  user.Choose(main.menus().mnu_calculate);
+  EXPECT_EQ(user.Messages().size(), refused);
+  EXPECT_TRUE(main.dataBox().Result.IsShowing());
+  EXPECT_EQ(p.state.loadingData.DistQInput, 2.0f);
+  EXPECT_EQ(p.state.loadingData.DistRInput, 5.0f);
+}
+
+// A history batch taken for a history, then used as constant amplitude over
+// the load level, is saved; the program started again opens the job with
+// the batch, its name and its stresses, and without a word.
+TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
+  RealProgram p("job_saved", [](const std::filesystem::path& folder) {
+    const ldb_fixture::Batch crane = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
+    std::ofstream(folder / "duvdt.dat", std::ios::binary) << ldb_fixture::DatabaseText(-2, {crane});
+    std::ofstream(folder / "duvhs.1", std::ios::binary)
+        << ldb_fixture::HistoryText("9", "45", {"-80", "120", "-40", "100", "-60", "110", "-20", "90", "-80"});
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  ProblemDefinitionPanel& pd = main.problemDefinition();
+  DataServicePanel& ds = main.dataService();
+  p.watchdog.Step("the history batch");
+  user.Click(pd.chk_history);
+  user.Click(pd.Cmd_analysis_next);
+  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  user.Click(main.loadingDb().Cmd_Load_Db_OK);
+  user.Click(ds.cmd_data_next);
+  ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
+
+  p.watchdog.Step("constant amplitude over the load level");
+  user.Choose(main.menus().mnu_target);
+  user.Click(pd.chk_master);
+  user.Click(pd.chk_load);
+  user.Click(pd.chk_constant);
+  user.Click(pd.cmd_analysis_done);
+  LoadingFramesPanel& lf = main.loadingFrames();
+  user.Click(lf.SSmax(1));
+  user.TypeOver("40");
+  user.Click(lf.Pic_Spectr);
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(main.results().frm_master.IsShowing());
+
+  p.watchdog.Step("saving the job");
+  const std::string path = (p.folder.path() / "crane.sns").string();
+  user.AnswerFileDialog(path);
+  user.Choose(main.menus().mnu_start(1));
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(user.Messages().empty());
+  const JobFile saved = JobFileOf(p.state);
+  ASSERT_EQ(saved.LoadingType, 3);
+  ASSERT_EQ(saved.LoadingSource, 1);
+  user.Choose(main.menus().mnu_start(2));  // Exit
+  ASSERT_FALSE(main.Visible());
+
+  RealProgram again("job_saved_again");
+  again.watchdog.Step("opening the saved job");
+  again.user.AnswerFileDialog(path);
+  again.user.Choose(again.main.menus().mnu_start(0));
+  ASSERT_TRUE(again.user.AllAnswered());
+  EXPECT_TRUE(again.user.Messages().empty());
+  EXPECT_TRUE(JobFileOf(again.state) == saved);
+  EXPECT_EQ(again.state.loadingDbState.SelectedLoadingBatch, 1);
+  EXPECT_EQ(again.state.loadingData.HistoryPoints, p.state.loadingData.HistoryPoints);
+  EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Crane history");
+}
+
+}  // namespace
+}  // namespace real_input

@@ -1,0 +1,70 @@
+// The loading database's browser by real input: a long history is read in
+// pieces while the window answers; a click on Close that arrives during the
+// read stops Select, and the job's loading stays as it was.
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/loading_db_fixtures.h"
+#include "loading/ui/loading_db_panel.h"
+#include "material/ui/data_service_panel.h"
+#include "real_input/real_user.h"
+
+namespace real_input {
+namespace {
+
+TEST(LoadingDbRoad, ACloseClickedWhileALongHistoryIsReadStopsSelect) {
+  RealProgram p("loading_db_road", [](const std::filesystem::path& folder) {
+    constexpr int n = 600000;
+    const ldb_fixture::Batch history = ldb_fixture::HistoryBatch("Long history", n, "499", "-500");
+    std::ofstream(folder / "duvdt.dat", std::ios::binary) << ldb_fixture::DatabaseText(-2, {history});
+    std::string text = "Long\r\n " + std::to_string(n) + " \r\n 4 \r\n -500 \r\n";
+    for (int j = 2; j <= n; ++j) text += " " + std::to_string(j % 1000 - 500) + " \r\n";
+    std::ofstream(folder / "duvhs.1", std::ios::binary) << text;
+  });
+  // Events come through between every two pieces of the read, so that the
+  // click below surely arrives during it.
+  p.host.yieldAtEveryPiece = true;
+  User& user = p.user;
+  FormMain& main = p.main;
+  user.Click(main.problemDefinition().chk_history);
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  DataServicePanel& ds = main.dataService();
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  LoadingDbPanel& b = main.loadingDb();
+  ASSERT_TRUE(b.frm_Load_Dbase.IsShowing());
+
+  // Close, clicked as soon as the values are being read (the reader has
+  // taken the file's record time).
+  p.watchdog.Step("Close during the read");
+  int closes = 0;
+  std::function<void()> closeDuringTheRead = [&] {
+    if (p.state.loadingDatabase.BatchBlockTime[1] != 4.0f) {
+      QTimer::singleShot(0, &user, closeDuringTheRead);
+      return;
+    }
+    ++closes;
+    user.Click(b.Cmd_Load_Db_Cancel);
+  };
+  QTimer::singleShot(0, &user, closeDuringTheRead);
+  user.Click(b.Cmd_Load_Db_OK);
+  user.Wait();
+
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(b.frm_Load_Dbase.Visible());
+  EXPECT_FALSE(ds.frm_data_serv.Visible());
+  EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
+  EXPECT_TRUE(p.state.loadingData.HistoryPoints.empty());
+  EXPECT_EQ(p.state.jobTexts.LoadingName, "???");
+  EXPECT_EQ(p.host.GetMousePointer(), kPointerDefault);
+}
+
+}  // namespace
+}  // namespace real_input
