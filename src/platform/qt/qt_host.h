@@ -11,9 +11,13 @@ class QWidget;
 
 class QtHost : public Host {
  public:
-  // `parent` is the window dialogs are shown over (may be null).
+  // `parent` is the main window (may be null). Dialogs, message boxes and
+  // popup menus are shown over the window the user works in: the active
+  // window, else that main window.
   explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
+  // The window the next dialog is shown over.
+  QWidget* DialogParent() const;
 
   int MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
              const std::string& title) override;
