@@ -16,8 +16,6 @@ class QtHost : public Host {
   // window, else that main window.
   explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
-  // The window the next dialog is shown over.
-  QWidget* DialogParent() const;
 
   int MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
              const std::string& title) override;
@@ -37,6 +35,9 @@ class QtHost : public Host {
   void RunModal(const std::function<bool()>& stillShown) override;
 
  private:
+  // The window the next dialog is shown over.
+  QWidget* DialogParent() const;
+
   QWidget* parent_;
   int pointer_ = 0;
 };
