@@ -4,6 +4,7 @@
 
 #include "diagrams/master_curve_geometry.h"
 #include "diagrams/master_curve_units.h"
+#include "loading/scaling_factor.h"
 #include "platform/draw/surface.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
@@ -41,17 +42,17 @@ std::string LoadingHeading(const ProgramState& s) {
   }
 }
 
-void DrawHistoryItems(ProgramState& s, const Block& b, int batch) {
-  LoadingData& ld = s.loadingData;
-  const LoadingDatabase& db = s.loadingDatabase;
-  if (s.analysisOptions.MasterCurveParameter == 1) ld.ScalingFactor = 1;
-  ld.LoadSmax = Sng(static_cast<double>(ld.ScalingFactor) * db.BatchHistoryMax[batch]);
-  ld.LoadSmin = Sng(static_cast<double>(ld.ScalingFactor) * db.BatchHistoryMin[batch]);
+// Over the load level the scaling factor is the varied parameter ("RSF =
+// PAR"): the screen shows the history unscaled. The job's scaling factor and
+// its scaled extremes stay as they are.
+void DrawHistoryItems(const ProgramState& s, const Block& b, int batch) {
+  const float factor = s.analysisOptions.MasterCurveParameter == 1 ? 1.0f : s.loadingData.ScalingFactor;
+  const HistoryExtremes e = ScaledHistoryExtremes(s, batch, factor);
   b.Line(0, s.jobTexts.LoadingName);
   b.Line(1, s.analysisOptions.StressApproachText);
-  b.Line(2, "Smax = " + Loaded(s, ld.LoadSmax, "####0.0# "));
-  b.Line(3, "Smin = " + Loaded(s, ld.LoadSmin, "####0.0# "));
-  b.Line(4, "Points:  " + Format(db.BatchPointCount[batch], "#######"));
+  b.Line(2, "Smax = " + Loaded(s, e.max, "####0.0# "));
+  b.Line(3, "Smin = " + Loaded(s, e.min, "####0.0# "));
+  b.Line(4, "Points:  " + Format(s.loadingDatabase.BatchPointCount[batch], "#######"));
   b.Line(5, s.analysisOptions.MasterCurveParameter == 1 ? "RSF = PAR" : "");
 }
 

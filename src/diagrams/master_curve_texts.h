@@ -18,8 +18,9 @@ struct JobSummaryTexts {
 // The text panel of the master-curve screen: the loading, the S-N data and
 // the analysis options of the job under their headings, and the job's
 // subject, from x = XT on `text`, moved by the vertical shift V. Leaves
-// both surfaces in "Microsoft Sans Serif", regular. For a stress history it
-// sets `LoadSmax`/`LoadSmin` from the batch (and `ScalingFactor` to 1 over
-// the load level); for a spectrum or constant amplitude `LevelCount`.
+// both surfaces in "Microsoft Sans Serif", regular. A stress history's
+// extremes are shown scaled by the job's factor, unscaled over the load
+// level, and the job's factor and extremes are left as they are; for a
+// spectrum or constant amplitude it sets `LevelCount`.
 void DrawMasterCurveTexts(ProgramState& s, Surface& text, Surface& graph, const MasterCurveGeometry& g, float V,
                           const JobSummaryTexts& summary);

@@ -129,34 +129,80 @@ void Dispatch(ProgramState& s, Host& host, CalcProgress& progress) {
   }
 }
 
+// What the constant-amplitude equivalent of a fast simulation changes beside
+// the life it is run for: the job's stress inputs (a history's give way to
+// its range and mean), the damage of the job's own calculation and the life
+// unit. Kept before it and put back after it, so that the screens, a saved
+// job, a later Calculate and the report see the job's inputs and its own
+// result; on the first run, the job's own calculation, its life stands too.
+class BesideTheEquivalent {
+ public:
+  explicit BesideTheEquivalent(const ProgramState& s)
+      : rangeTo_(s.loadingData.StressRangeTo),
+        minOrMeanInput_(s.loadingData.StressMinOrMeanInput),
+        minOrMean_(s.loadingData.StressMinOrMean),
+        range_(s.loadingData.StressRange),
+        totalDamage_(s.results.TotalDamage),
+        maxLevelDamage_(s.results.MaxLevelDamage),
+        lifeBlocks_(s.results.LifeBlocks),
+        lifeCycles_(s.results.LifeCycles),
+        inputMode_(s.loadingData.StressInputMode),
+        levelCount_(s.loadingData.LevelCount),
+        infinite_(s.results.InfiniteLifeFlag),
+        loadingType_(s.analysisOptions.LoadingType),
+        lifeUnit_(s.analysisOptions.LifeUnit) {}
+
+  // Puts back all but the life, which the later runs take from the equivalent.
+  void PutBack(ProgramState& s) const {
+    LoadingData& ld = s.loadingData;
+    ld.StressRangeTo = rangeTo_;
+    ld.StressMinOrMeanInput = minOrMeanInput_;
+    ld.StressMinOrMean = minOrMean_;
+    ld.StressRange = range_;
+    ld.StressInputMode = inputMode_;
+    ld.LevelCount = levelCount_;
+    s.results.TotalDamage = totalDamage_;
+    s.results.MaxLevelDamage = maxLevelDamage_;
+    s.analysisOptions.LoadingType = loadingType_;
+    s.analysisOptions.LifeUnit = lifeUnit_;
+  }
+  void PutBackLife(Results& res) const {
+    res.LifeBlocks = lifeBlocks_;
+    res.LifeCycles = lifeCycles_;
+    res.InfiniteLifeFlag = infinite_;
+  }
+
+ private:
+  float rangeTo_, minOrMeanInput_, minOrMean_, range_, totalDamage_, maxLevelDamage_, lifeBlocks_, lifeCycles_;
+  int16_t inputMode_, levelCount_, infinite_, loadingType_, lifeUnit_;
+};
+
 // One constant-amplitude calculation standing for the loading; the later runs
 // of a fast simulation scale its life by the first run's.
 void FastSimulationEquivalent(ProgramState& s, Host& host) {
-  AnalysisOptions& ao = s.analysisOptions;
   LoadingData& ld = s.loadingData;
   Results& res = s.results;
   McsResults& mr = s.mcsResults;
-  const int16_t savedType = ao.LoadingType;
-  const int16_t savedCount = ld.LevelCount;
-  ao.LoadingType = loading_type::kConstantAmplitude;
-  if (savedType == 1) {
+  const BesideTheEquivalent kept(s);
+  if (s.analysisOptions.LoadingType == loading_type::kHistory) {
     ld.StressRangeTo = ld.LoadSmax - ld.LoadSmin;
     ld.StressMinOrMeanInput = (ld.LoadSmax + ld.LoadSmin) / 2.0f;
     ld.StressInputMode = 2;
     ld.StressMinOrMean = ld.StressMinOrMeanInput;
   }
+  s.analysisOptions.LoadingType = loading_type::kConstantAmplitude;
   CalcDamageSpectrum(s, host);
+  kept.PutBack(s);
   if (s.mcsSettings.SimulationsDone == 0) {
     res.FastSimReferenceLife = res.LifeBlocks;
     mr.ReferenceLife = mr.DeterministicLife;
+    kept.PutBackLife(res);
   } else if (res.LifeBlocks < calc::kInfiniteLife && res.FastSimReferenceLife > 0.0f) {
     // Single products and quotients; one beyond Single is the infinite life.
     const double product = calc::NarrowOrWide(static_cast<double>(res.LifeBlocks) * mr.DeterministicLife);
     res.LifeBlocks = calc::StoreLife(product / res.FastSimReferenceLife);
   }
   mr.FastReferenceLife = res.FastSimReferenceLife;
-  ao.LoadingType = savedType;
-  ld.LevelCount = savedCount;
 }
 
 }  // namespace

@@ -61,11 +61,16 @@ void StoreScalingFactor(ProgramState& s, int box, float value) {
   ScaleHistoryExtremes(s);
 }
 
+HistoryExtremes ScaledHistoryExtremes(const ProgramState& s, int batch, float factor) {
+  const LoadingDatabase& db = s.loadingDatabase;
+  HistoryExtremes e{factor * db.BatchHistoryMax[batch], factor * db.BatchHistoryMin[batch]};
+  if (e.max < e.min) std::swap(e.max, e.min);
+  return e;
+}
+
 void ScaleHistoryExtremes(ProgramState& s) {
   LoadingData& l = s.loadingData;
-  const LoadingDatabase& db = s.loadingDatabase;
-  const int b = SelectedBatchOf(s);
-  l.LoadSmax = l.ScalingFactor * db.BatchHistoryMax[b];
-  l.LoadSmin = l.ScalingFactor * db.BatchHistoryMin[b];
-  if (l.LoadSmax < l.LoadSmin) std::swap(l.LoadSmax, l.LoadSmin);
+  const HistoryExtremes e = ScaledHistoryExtremes(s, SelectedBatchOf(s), l.ScalingFactor);
+  l.LoadSmax = e.max;
+  l.LoadSmin = e.min;
 }

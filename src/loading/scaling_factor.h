@@ -32,6 +32,12 @@ ScalingFactorEntry CheckScalingFactor(const ProgramState& s, int box, const std:
 // load level, the end of the box (else both ends); then ScaleHistoryExtremes.
 void StoreScalingFactor(ProgramState& s, int box, float value);
 
+// The extremes of batch `batch`'s history times `factor`, the larger first.
+struct HistoryExtremes {
+  float max, min;
+};
+HistoryExtremes ScaledHistoryExtremes(const ProgramState& s, int batch, float factor);
+
 // LoadSmax and LoadSmin: the extremes of the selected batch's history times
 // ScalingFactor, the larger first.
 void ScaleHistoryExtremes(ProgramState& s);

@@ -52,14 +52,21 @@ namespace {
 
 // The Monte Carlo measures of a probabilistic single case; afterwards the
 // life at the required reliability is the job's life in all three units.
+// A result without statistics (its lower tail has no spread, the results
+// view shows none) has no fit, failure probability or life at a required
+// reliability: the report leaves them out and the job's life stays. A life
+// at the required reliability of 0 (within the 1-cycle lives) gives no
+// scatter factor, which is left out as on the results diagram.
 void WriteSimulationMeasures(ReportBuilder& r, ProgramState& s, const ReportCaptions& captions) {
   const McsSettings& ms = s.mcsSettings;
   const McsResults& mr = s.mcsResults;
   r.Line("MCS: ", ms.FatigueLimitTag, ms.FastSimulationTag);
   r.Line("Sampling: S =", ms.SimulationsDone);
+  if (mr.ResultsReadStatus < 0) return;
   r.Line(captions.fitLabel);
   r.Line("Failure Probability: Pf = ", Format(1.0 - mr.ProbabilityLevel, "0.00#E+##"));
-  r.Line("Scatter Factor:      SF = ", Format(ReportQuotient(mr.ReferenceLife, mr.LifeAtReliability), "###0.00#"));
+  if (mr.LifeAtReliability > 0.0f)
+    r.Line("Scatter Factor:      SF = ", Format(ReportQuotient(mr.ReferenceLife, mr.LifeAtReliability), "###0.00#"));
   const int batch = s.loadingDbState.SelectedLoadingBatch;
   CheckBatchRow(batch);
   const float cycles = CSng(static_cast<double>(mr.LifeAtReliability) * s.loadingData.CyclesPerBlock);

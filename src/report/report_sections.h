@@ -21,7 +21,8 @@ void WriteComponentSection(ReportBuilder& r, const ProgramState& s, const Report
 // The analysis options and the damage to failure.
 void WriteOptionsSection(ReportBuilder& r, const ProgramState& s, const ReportCaptions& captions);
 // The fatigue life: damage, simulation measures and life of a single case
-// (storing the life at the required reliability of a probabilistic one), or
+// (storing the life at the required reliability of a probabilistic one whose
+// simulation gave statistics), or
 // the master-curve table.
 void WriteLifeSection(ReportBuilder& r, ProgramState& s, const ReportCaptions& captions);
 

@@ -23,7 +23,8 @@ struct ReportLines { std::vector<std::string> lines; std::string error; };
 // The report's lines (UTF-8, without line ends), columns laid out with blanks
 // as the sequential print rules place them: the file's columns, or the
 // printer's columns and wordings. `date` is "mm-dd-yyyy". A probabilistic
-// single case stores the life at the required reliability in LifeByUnit(1..3).
+// single case whose simulation gave statistics stores the life at the
+// required reliability in LifeByUnit(1..3).
 // A run-time failure (division by zero, an index beyond a table, a value
 // beyond Single) stops the report: `error` holds the runtime's text and
 // `lines` the lines completed before it.

@@ -35,6 +35,7 @@ struct ShellState {
   int16_t UiStateBeforeAbout = 1;
   std::string CaptionBuf;
   int16_t SecondWindowView = 0;  // second_window_view: 4 test data, 5 results, 6 random variables
+  int16_t JobFileBusy = 0;       // 1 while a job file is opened or saved (job_file_work.h)
 
   bool operator==(const ShellState&) const = default;
 };

@@ -89,25 +89,42 @@ TEST(MasterCurveTexts, ConstantAmplitudeJob) {
   EXPECT_EQ(At(lines, kOptions0, 3), "") << "no damage to failure for a constant amplitude";
 }
 
-TEST(MasterCurveTexts, HistoryOverTheLoadLevelSetsItsExtremes) {
-  ProgramState s = Job();
-  s.analysisOptions.LoadingType = 1;
-  s.loadingDbState.SelectedLoadingBatch = 4;
-  s.loadingData.ScalingFactor = 2.5f;
-  s.loadingDatabase.BatchHistoryMax[4] = 180;
-  s.loadingDatabase.BatchHistoryMin[4] = -60.5f;
-  s.loadingDatabase.BatchPointCount[4] = 4001;
-  const std::vector<Line> lines = Draw(s);
-  EXPECT_EQ(lines[0].text, "Loading: History");
-  EXPECT_EQ(s.loadingData.ScalingFactor, 1.0f);
-  EXPECT_EQ(s.loadingData.LoadSmax, 180.0f);
-  EXPECT_EQ(s.loadingData.LoadSmin, -60.5f);
-  EXPECT_EQ(At(lines, kLoading0, 2), "Smax = 180.0 MPa");
-  EXPECT_EQ(At(lines, kLoading0, 3), "Smin = -60.5 MPa");
-  EXPECT_EQ(At(lines, kLoading0, 4), "Points:  4001");
-  EXPECT_EQ(At(lines, kLoading0, 5), "RSF = PAR");
-  EXPECT_EQ(At(lines, kMaterial0, 7), "Se'/Se  =  0.0");
-  EXPECT_EQ(At(lines, kMaterial0, 8), "m'  =  3.5");
+// A history's extremes: unscaled over the load level, where the factor is
+// the varied parameter, else times the job's factor, the larger first; the
+// job's factor and extremes stay as they are.
+TEST(MasterCurveTexts, HistoryExtremesLeaveTheJobsFactor) {
+  struct Case {
+    int16_t parameter;
+    float factor;
+    const char *smax, *smin;
+  };
+  const Case cases[] = {{1, 2.5f, "Smax = 180.0 MPa", "Smin = -60.5 MPa"},
+                        {2, 2.0f, "Smax = 360.0 MPa", "Smin = -121.0 MPa"},
+                        {2, -1.0f, "Smax = 60.5 MPa", "Smin = -180.0 MPa"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.smax);
+    ProgramState s = Job();
+    s.analysisOptions.LoadingType = 1;
+    s.analysisOptions.MasterCurveParameter = c.parameter;
+    s.loadingDbState.SelectedLoadingBatch = 4;
+    s.loadingData.ScalingFactor = c.factor;
+    s.loadingData.LoadSmax = 7;
+    s.loadingData.LoadSmin = -3;
+    s.loadingDatabase.BatchHistoryMax[4] = 180;
+    s.loadingDatabase.BatchHistoryMin[4] = -60.5f;
+    s.loadingDatabase.BatchPointCount[4] = 4001;
+    const LoadingData before = s.loadingData;
+    const std::vector<Line> lines = Draw(s);
+    EXPECT_EQ(lines[0].text, "Loading: History");
+    EXPECT_EQ(s.loadingData, before);
+    EXPECT_EQ(At(lines, kLoading0, 2), c.smax);
+    EXPECT_EQ(At(lines, kLoading0, 3), c.smin);
+    EXPECT_EQ(At(lines, kLoading0, 4), "Points:  4001");
+    EXPECT_EQ(At(lines, kLoading0, 5), c.parameter == 1 ? "RSF = PAR" : "");
+    // A loading other than constant amplitude shows the S-N extension.
+    EXPECT_EQ(At(lines, kMaterial0, 7), "Se'/Se  =  0.0");
+    EXPECT_EQ(At(lines, kMaterial0, 8), "m'  =  3.5");
+  }
 }
 
 TEST(MasterCurveTexts, SpectrumBatchLabelMovesTheLoadingLinesDown) {

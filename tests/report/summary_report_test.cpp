@@ -131,16 +131,48 @@ TEST_F(SummaryReport, ProbabilisticSingleCaseStoresTheLifeAtTheRequiredReliabili
   EXPECT_EQ(s.lifeResults.LifeByUnit, (std::array<float, 4>{0, 800000, 800, 400}));
 }
 
-TEST_F(SummaryReport, ZeroLifeAtReliabilityStopsBeforeTheScatterFactor) {
-  s.analysisOptions.AnalysisKind = 2;
-  s.mcsResults.ReferenceLife = 2000;
-  s.mcsResults.LifeAtReliability = 0;
-  const std::array<float, 4> before = s.lifeResults.LifeByUnit;
-  const ReportLines r = Report(s);
-  EXPECT_EQ(r.error, "Division by zero");
-  ASSERT_FALSE(r.lines.empty());
-  EXPECT_EQ(r.lines.back(), At(15, "Failure Probability: Pf = 1.00E-3"));
-  EXPECT_EQ(s.lifeResults.LifeByUnit, before);
+// A simulation without statistics (a lower tail without spread) has no fit,
+// failure probability or scatter factor, and leaves the job's life; a life at
+// the required reliability of 0 has no scatter factor. The report comes out
+// whole either way.
+TEST_F(SummaryReport, MeasuresASimulationCannotHaveAreLeftOut) {
+  struct Case {
+    const char* what;
+    int16_t readStatus;
+    std::vector<std::string> measures;
+    std::array<float, 4> life;
+  };
+  const Case cases[] = {
+      {"no statistics", -3, {"Sampling: S = 100 "}, {0, 12345, 12345, 0}},
+      {"no life at the reliability",
+       0,
+       {"Sampling: S = 100 ", "Fit:  Log-normal", "Failure Probability: Pf = 1.00E-3"},
+       {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PutConstantAmplitudeJob(s);
+    s.analysisOptions.AnalysisKind = 2;
+    s.mcsSettings.SimulationsDone = 100;
+    s.mcsResults.ProbabilityLevel = 0.999;
+    s.mcsResults.ReferenceLife = 12345;
+    s.mcsResults.LifeAtReliability = 0;
+    s.mcsResults.ResultsReadStatus = c.readStatus;
+    for (const ReportVariant variant : {ReportVariant::File, ReportVariant::Printed}) {
+      const ReportLines r = Report(s, variant);
+      EXPECT_EQ(r.error, "");
+      // The measures after the sampling line, an empty line, the life.
+      const int column = variant == ReportVariant::File ? 15 : 20;
+      std::vector<std::string> wanted;
+      for (const std::string& text : c.measures) wanted.push_back(At(column, text));
+      wanted.push_back("");
+      const auto sampling = std::find(r.lines.begin(), r.lines.end(), wanted.front());
+      ASSERT_NE(sampling, r.lines.end());
+      EXPECT_EQ(std::vector<std::string>(sampling, r.lines.end() - 1), wanted);
+      EXPECT_EQ(r.lines.back().substr(0, column + 20), At(column, "No. of Cycles:   N = "));
+    }
+    EXPECT_EQ(s.lifeResults.LifeByUnit, c.life);
+  }
 }
 
 TEST_F(SummaryReport, RowsBeyondTheMasterCurveArraysStopTheReport) {
@@ -296,14 +328,13 @@ TEST_F(SummaryReport, AFailedReportLeavesTheFileThatWasThere) {
   ScopedTempFolder folder("summary_report");
   const std::string path = (folder.path() / "old.txt").string();
   folder.Write("old.txt", "the old report\r\n");
-  s.analysisOptions.AnalysisKind = 2;
-  s.mcsResults.ReferenceLife = 2000;
-  s.mcsResults.LifeAtReliability = 0;
+  s.analysisOptions.LoadingType = 1;
+  s.loadingDbState.SelectedLoadingBatch = 21;
   FakeHost host;
   EXPECT_FALSE(WriteReportToFile(s, ConstantAmplitudeCaptions(), path, host));
   EXPECT_EQ(folder.Read("old.txt"), "the old report\r\n");
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "Division by zero");
+  EXPECT_EQ(host.messages[0].text, "Subscript out of range");
   EXPECT_EQ(host.messages[0].title, "Printing to File ...");
   EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
   EXPECT_EQ(host.events.front(), "Beep");

@@ -116,9 +116,16 @@ QString QtFileFilter(const std::string& filter) {
   return out.join(QStringLiteral(";;"));
 }
 
+QWidget* QtHost::DialogParent() const {
+  // The second window may be the one in use while the main window is hidden:
+  // a dialog over the hidden window would be placed as if over nothing.
+  QWidget* active = QApplication::activeWindow();
+  return active && active->isVisible() ? active : parent_;
+}
+
 int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton, const std::string& title) {
   const ActivationReturn back;
-  QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, parent_);
+  QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, DialogParent());
   const ButtonSet* set = &kButtonSets[0];
   for (const auto& s : kButtonSets)
     if (s.set == buttons) set = &s;
@@ -142,12 +149,12 @@ void QtHost::DoEvents() { QApplication::processEvents(); }
 
 std::string QtHost::ShowOpen(const FileDialogRequest& r) {
   const ActivationReturn back;
-  return FromQ(QFileDialog::getOpenFileName(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
+  return FromQ(QFileDialog::getOpenFileName(DialogParent(), ToQ(r.title), StartPath(r), QtFileFilter(r.filter)));
 }
 
 std::string QtHost::ShowSave(const FileDialogRequest& r) {
   const ActivationReturn back;
-  QFileDialog dialog(parent_, ToQ(r.title), StartPath(r), QtFileFilter(r.filter));
+  QFileDialog dialog(DialogParent(), ToQ(r.title), StartPath(r), QtFileFilter(r.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   const std::string extension = DefaultExtension(r.filter);
   // The dialog adds the extension itself, so that it asks about replacing
@@ -167,7 +174,7 @@ std::string QtHost::ShowSave(const FileDialogRequest& r) {
 
 int32_t QtHost::ShowColor(int32_t colour) {
   const ActivationReturn back;
-  const QColor c = QColorDialog::getColor(ToQColor(colour), parent_);
+  const QColor c = QColorDialog::getColor(ToQColor(colour), DialogParent());
   return c.isValid() ? FromQColor(c) : 0;
 }
 
@@ -177,7 +184,7 @@ bool QtHost::ShowPrinter(CommonDialog& dialog) {
   const QString chosen = ToQ(dialog.PrinterName);
   if (QPrinterInfo::availablePrinterNames().contains(chosen)) printer.setPrinterName(chosen);
   printer.setCopyCount(std::max(1, dialog.Copies));
-  QPrintDialog setup(&printer, parent_);
+  QPrintDialog setup(&printer, DialogParent());
   // The program's print setup: no print-to-file box, no page range and no
   // selection (each print command prints whole pages of its own).
   setup.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
@@ -217,7 +224,7 @@ void QtHost::SetMousePointer(int pointer) {
 }
 
 int QtHost::PopupMenu(const std::vector<PopupMenuItem>& items) {
-  QMenu menu(parent_);
+  QMenu menu(DialogParent());
   PressBesideOnlyCloses pressBeside;
   menu.installEventFilter(&pressBeside);
   std::vector<QAction*> actions;

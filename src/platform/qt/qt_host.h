@@ -11,7 +11,9 @@ class QWidget;
 
 class QtHost : public Host {
  public:
-  // `parent` is the window dialogs are shown over (may be null).
+  // `parent` is the main window (may be null). Dialogs, message boxes and
+  // popup menus are shown over the window the user works in: the active
+  // window, else that main window.
   explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
 
@@ -33,6 +35,9 @@ class QtHost : public Host {
   void RunModal(const std::function<bool()>& stillShown) override;
 
  private:
+  // The window the next dialog is shown over.
+  QWidget* DialogParent() const;
+
   QWidget* parent_;
   int pointer_ = 0;
 };

@@ -241,7 +241,11 @@ bool Control::FormTakesKey(int keyCode, int shift) {
     form_.MoveFocus(form_.NextInTabOrder(this, (shift & kShiftMask) != 0));
     return true;
   }
-  if (keyCode == kKeyReturn && kind_ == ControlKind::CommandButton) return false;
+  // A command button with the focus is the one Enter presses, default or not.
+  if (keyCode == kKeyReturn && kind_ == ControlKind::CommandButton) {
+    RaiseClick();
+    return true;
+  }
   return form_.PressDefaultOrCancel(keyCode);
 }
 

@@ -159,9 +159,9 @@ class Control {
   // pixels; nothing on a disabled control.
   void RaiseMouse(int which, int button, int shift, double px, double py);
   // The keys the form takes before the control sees them: Tab moves the
-  // focus along the tab order; Enter clicks the default button and Escape
-  // the cancel button, when that button is on show and enabled (Enter not
-  // from a command button, which answers Enter itself). True when taken.
+  // focus along the tab order; Enter on a command button clicks that button;
+  // elsewhere Enter clicks the default button and Escape the cancel button,
+  // when that button is on show and enabled. True when taken.
   bool FormTakesKey(int keyCode, int shift);
   void RaiseKeyDown(int& keyCode, int shift);
 

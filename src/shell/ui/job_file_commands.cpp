@@ -19,6 +19,7 @@
 #include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
 #include "shell/job_file.h"
+#include "shell/job_file_work.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/shell_commands.h"
 #include "shell/user_messages.h"
@@ -149,10 +150,11 @@ void OpenJob(FormMain& main) {
 }  // namespace
 
 void mnu_start_Click(FormMain& main, int Index) {
-  switch (Index) {
-    case 0: OpenJob(main); break;
-    case 1: SaveJob(main); break;
-    case 2: main.Unload(); break;
-    default: break;
+  if (Index == 2) {
+    main.Unload();
+    return;
   }
+  const JobFileWork work(main.state().shellState);
+  if (Index == 0) OpenJob(main);
+  if (Index == 1) SaveJob(main);
 }

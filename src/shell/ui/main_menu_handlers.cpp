@@ -9,7 +9,9 @@
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
 #include "montecarlo/ui/mcs_results_view.h"
+#include "program_state.h"
 #include "report/ui/report_commands.h"
+#include "shell/job_file_work.h"
 #include "shell/ui/about_frame_panel.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/job_file_commands.h"
@@ -70,10 +72,14 @@ bool IsMenuArray(const std::string& name) {
 
 void WireMainMenus(FormMain& main) {
   FormMain* m = &main;
+  // Every command waits for the job file work it would arrive in.
+  const auto dispatch = [m](void (*run)(FormMain&, int), int index) {
+    if (!RefusedDuringJobFileWork(m->state().shellState, m->host())) run(*m, index);
+  };
   for (const MenuHandler& h : kMainMenuHandlers) {
     if (IsMenuArray(h.menu))
-      main.menuArray(h.menu).onClick = [m, run = h.run](int index) { run(*m, index); };
+      main.menuArray(h.menu).onClick = [dispatch, run = h.run](int index) { dispatch(run, index); };
     else
-      main.menu(h.menu).onClick = [m, run = h.run] { run(*m, -1); };
+      main.menu(h.menu).onClick = [dispatch, run = h.run] { dispatch(run, -1); };
   }
 }

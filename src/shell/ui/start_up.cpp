@@ -13,6 +13,7 @@
 #include "montecarlo/distribution_tag.h"
 #include "platform/runtime/atomic_file.h"
 #include "program_state.h"
+#include "shell/job_file_work.h"
 #include "shell/main_window_size.h"
 #include "shell/settings_file.h"
 #include "shell/ui/about_frame_panel.h"
@@ -320,6 +321,11 @@ void Form_Resize(FormMain& main) {
 
 void Form_Unload(FormMain& main, int& cancel) {
   ProgramState& s = main.state();
+  // Closing the window while a job is opened or saved waits for it, as Exit does.
+  if (RefusedDuringJobFileWork(s.shellState, main.host())) {
+    cancel = 1;
+    return;
+  }
   if (!MayLoseFatigueDbChanges(s, main.host(), "Exit Program", "Changes in the Fatigue Database will be lost!  "))
     cancel = 1;
   if (cancel) {

@@ -10,6 +10,7 @@
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
+#include "shell/job_file_format.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 #include "diagram_ui_fixture.h"
@@ -133,6 +134,74 @@ TEST_F(DiagramRoads, MasterCurveOverviewAndBackToTheInputs) {
   EXPECT_TRUE(menus.mnu_calculate.Enabled());
   EXPECT_EQ(menus.mnu_calculations.Caption(), "Check/Change &Input Data...");
   EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+}
+
+// A master curve over the load level of a history shows the unscaled
+// history on its screen; the job keeps its own scaling factor and scaled
+// extremes: the loading frame back on the main screen, the units, a saved
+// job and the next Calculate all see what the job holds.
+TEST_F(DiagramRoads, AHistoryMasterCurveLeavesTheJobsScaledExtremes) {
+  Program p;
+  ProgramState& s = p.state;
+  // A history batch as the loading database's selection leaves it.
+  LoadingDatabase& db = s.loadingDatabase;
+  db.BatchPointCount[3] = 6;
+  db.BatchHistoryMax[3] = 120;
+  db.BatchHistoryMin[3] = -40;
+  s.loadingDbState.LoadingBatchCount = 3;
+  s.loadingDbState.SelectedLoadingBatch = 3;
+  s.loadingDbState.LoadingSource = 1;
+  s.loadingData.HistoryPoints = {0, 10, -40, 120, 0, 60, -20, 0};
+  s.loadingData.SelectedHistoryLength = 6;
+  s.loadingData.LoadedHistoryLength = 6;
+  s.jobTexts.LoadingName = "Axle";
+  ProblemDefinitionPanel& analysis = p.main.problemDefinition();
+  Press(analysis.chk_master);
+  Press(analysis.chk_history);
+  Press(analysis.Cmd_analysis_next);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.SHscalt(0).HasFocus()) << p.host.Transcript();
+  // The factors from 0.5 to 0.8, the lower end typed last: the job's factor.
+  Press(lf.SHscal(1));
+  Enter(lf.SHscalt(1), "0.5");
+  Press(lf.SHscal(0));
+  Enter(lf.SHscalt(0), "0.8");
+  Press(lf.SHscal(1));
+  Enter(lf.SHscalt(1), "0.5");
+  // An ultimate strength above the scaled history's maximum, below the unscaled one's.
+  SnFramePanel& sn = p.main.snInputs();
+  Enter(sn.SNtht(2), "80");   // Sy
+  Enter(sn.SNtht(3), "100");  // Su
+  MainMenus& menus = p.main.menus();
+  const auto unitsThereAndBack = [&] {
+    Choose(menus.mnu_US);
+    Choose(menus.mnu_SI);
+    return lf.SHSmax.Caption();
+  };
+  const std::string caption = unitsThereAndBack();
+  const LoadingData before = s.loadingData;
+  ASSERT_EQ(before.ScalingFactor, 0.5f);
+  ASSERT_EQ(before.LoadSmax, 60.0f);
+  ASSERT_EQ(s.materialData.Su, 100.0f);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+
+  Choose(menus.mnu_calculate);
+  ASSERT_TRUE(p.main.results().frm_master.IsShowing()) << p.host.Transcript();
+  const std::vector<float> lives(s.lifeResults.MasterLife.begin(), s.lifeResults.MasterLife.end());
+  EXPECT_EQ(s.loadingData.ScalingFactor, before.ScalingFactor);
+  EXPECT_EQ(s.loadingData.LoadSmax, before.LoadSmax);
+  EXPECT_EQ(s.loadingData.LoadSmin, before.LoadSmin);
+
+  Choose(menus.mnu_calculations);  // back to the main screen
+  EXPECT_EQ(unitsThereAndBack(), caption) << "rebuilt from the job's extremes";
+  p.host.saveAnswers.push_back((folder.path() / "axle.sns").string());
+  Choose(menus.mnu_start(1));
+  EXPECT_EQ(JobFileOf(s).ScalingFactor, before.ScalingFactor);
+
+  Choose(menus.mnu_calculate);  // the same job again: the same curve
+  EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  EXPECT_EQ(std::vector<float>(s.lifeResults.MasterLife.begin(), s.lifeResults.MasterLife.end()), lives);
+  EXPECT_EQ(s.loadingData.LoadSmax, before.LoadSmax);
 }
 
 }  // namespace

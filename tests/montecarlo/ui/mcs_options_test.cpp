@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "platform/draw/printer_surface.h"
+#include "platform/runtime/format.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
@@ -202,6 +206,38 @@ TEST_F(McsOptionsTest, ATailWithoutSpreadOpensTheViewWithoutStatistics) {
     Choose(show.mnu_back);
     Choose(main.menus().mnu_calculate);  // the options again for the next case
   }
+}
+
+// After a simulation whose lower tail has no spread, the results window's
+// Print Summary writes and prints the whole report: the measures the result
+// cannot give are left out, and the job's deterministic life stands.
+TEST_F(McsOptionsTest, TheSummaryOfASimulationWithoutStatisticsComesOutWhole) {
+  SetRandomVariable(state.randomVariableTable, 1, 5, 0.1f, 1.0f, 1.0f);  // every run at the nominal Se
+  state.mcsSettings.NeglectFatigueLimit = 0;
+  Enter(opt.No_simult, "100");
+  Press(opt.cmd_MCS_opt(0));
+  ASSERT_EQ(state.mcsResults.ResultsReadStatus, -3) << host.Transcript();
+  FormShow& show = main.formShow();
+  ASSERT_TRUE(show.Visible());
+  const std::array<float, 4> life = state.lifeResults.LifeByUnit;
+  host.messages.clear();
+
+  host.saveAnswers.push_back((folder.path() / "summary.txt").string());
+  Choose(show.mnu_prt_file);
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  const std::string text = folder.Read("summary.txt");
+  const std::string ending = "              MCS: FL/NSA\r\n              Sampling: S = 100 \r\n\r\n"
+                             "              No. of Cycles:   N = " + Format(life[1], "0.0##0E+##") + "\r\n";
+  ASSERT_GE(text.size(), ending.size());
+  EXPECT_EQ(text.substr(text.size() - ending.size()), ending);
+  EXPECT_EQ(state.lifeResults.LifeByUnit, life);
+
+  if (!main.Printer().DeviceName().empty()) return;  // a printer is installed: nothing to look at
+  host.saveAnswers.push_back((folder.path() / "summary.pdf").string());
+  Choose(show.mnu_prt_doc);
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "summary.pdf"));
+  EXPECT_EQ(state.lifeResults.LifeByUnit, life);
 }
 
 }  // namespace

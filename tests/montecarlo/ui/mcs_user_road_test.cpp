@@ -7,13 +7,16 @@
 
 #include <string>
 
+#include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/random_variable_dialog.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "program_state.h"
+#include "shell/job_file_format.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
+#include "support/mcs_replay.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -120,6 +123,63 @@ TEST(McsUserRoad, SimulateFitSaveOpenAndBack) {
   EXPECT_FALSE(show.Visible());
   EXPECT_TRUE(main.Visible());
   EXPECT_EQ(p.state.shellState.UiState, 1);
+}
+
+// A fast simulation of a history runs a constant-amplitude equivalent beside
+// each run: the job's stress inputs and its own damage and life stand after
+// it, for the main window and a saved job.
+TEST(McsUserRoad, AFastSimulationOfAHistoryLeavesTheJobsInputsAndResult) {
+  ScopedCurrentFolder folder("mcs_fast_history");
+  Program p;
+  ProgramState& s = p.state;
+  // A history batch as the loading database's selection leaves it.
+  s.loadingDatabase.BatchPointCount[3] = 6;
+  s.loadingDatabase.BatchHistoryMax[3] = 300;
+  s.loadingDatabase.BatchHistoryMin[3] = -100;
+  s.loadingDbState.LoadingBatchCount = 3;
+  s.loadingDbState.SelectedLoadingBatch = 3;
+  s.loadingDbState.LoadingSource = 1;
+  s.loadingData.HistoryPoints = {0, 10, -100, 300, 0, 150, -50, 0};
+  s.loadingData.SelectedHistoryLength = 6;
+  s.loadingData.LoadedHistoryLength = 6;
+  s.jobTexts.LoadingName = "Axle";
+  FormMain& main = p.main;
+  MainMenus& menus = main.menus();
+  ProblemDefinitionPanel& analysis = main.problemDefinition();
+  Press(analysis.chk_history);
+  Press(analysis.Cmd_analysis_next);
+  Choose(menus.mnu_calculate);
+  ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+  const Results deterministic = s.results;
+  ASSERT_GT(deterministic.TotalDamage, 0.0f);
+  const JobFile typed = JobFileOf(s);
+
+  Choose(menus.mnu_target);
+  Press(analysis.chk_end_limit);  // probabilistic
+  Press(analysis.cmd_analysis_done);
+  SetRandomVariable(s.randomVariableTable, 1, 1, 0.1f);
+  Choose(menus.mnu_calculate);
+  McsOptionsPanel& options = main.mcsOptions();
+  ASSERT_TRUE(options.Frm_MCS_opt.IsShowing());
+  ASSERT_EQ(options.chk_StartNo(3).Value(), 1) << "the faster algorithm, as at start";
+  ASSERT_EQ(s.mcsSettings.FastSimulation, 1);
+  Enter(options.No_simult, "100");
+  Press(options.cmd_MCS_opt(0));
+  ASSERT_TRUE(main.formShow().Visible()) << p.host.Transcript();
+  Choose(main.formShow().mnu_back);
+
+  // The damage diagram of the main window draws from the job's own damages.
+  EXPECT_EQ(s.results.TotalDamage, deterministic.TotalDamage);
+  EXPECT_EQ(s.results.MaxLevelDamage, deterministic.MaxLevelDamage);
+  EXPECT_FLOAT_EQ(s.mcsResults.ReferenceLife, deterministic.LifeBlocks);
+  // The job saved keeps the stresses typed before.
+  p.host.saveAnswers.push_back((folder.path() / "axle.sns").string());
+  Choose(menus.mnu_start(1));
+  const JobFile saved = JobFileOf(s);
+  EXPECT_EQ(saved.StressRangeTo, typed.StressRangeTo);
+  EXPECT_EQ(saved.StressRange, typed.StressRange);
+  EXPECT_EQ(saved.StressMinOrMean, typed.StressMinOrMean);
+  EXPECT_EQ(saved.StressInputMode, typed.StressInputMode);
 }
 
 }  // namespace

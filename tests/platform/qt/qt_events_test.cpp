@@ -20,6 +20,8 @@ class QtEventsTest : public ::testing::Test {
         {.name = "frm", .kind = ControlKind::Frame, .top = 900, .width = 3000, .height = 1200, .caption = "Options"},
         {.name = "opt", .index = 0, .kind = ControlKind::OptionButton, .parent = "frm", .left = 150, .top = 300, .width = 2000, .height = 300, .caption = "One", .value = 1},
         {.name = "opt", .index = 1, .kind = ControlKind::OptionButton, .parent = "frm", .left = 150, .top = 700, .width = 2000, .height = 300, .caption = "Two"},
+        {.name = "cmd_go", .kind = ControlKind::CommandButton, .left = 3300, .width = 1200, .height = 400, .caption = "Go"},
+        {.name = "cmd_ok", .kind = ControlKind::CommandButton, .left = 3300, .top = 500, .width = 1200, .height = 400, .caption = "OK", .isDefault = true},
     };
     form.Build(rows);
     form.Move(0, 0, 6000, 4500);
@@ -103,6 +105,39 @@ TEST_F(QtEventsTest, ClickingAnOptionSelectsItOnce) {
   EXPECT_EQ(clicks, std::vector<int>{1});
   EXPECT_TRUE(form.option("opt", 1).Value());
   EXPECT_FALSE(form.option("opt", 0).Value());
+}
+
+// Enter, the keypad's Enter and Space on a command button with the focus
+// click that button once, whether it is the form's default button or not.
+TEST_F(QtEventsTest, EnterOrSpaceOnAFocusedButtonClicksItOnce) {
+  std::vector<std::string> log;
+  for (const char* name : {"cmd_go", "cmd_ok"}) {
+    CommandButton& b = form.button(name);
+    b.onClick = [&log, name] { log.push_back(std::string(name) + ".Click"); };
+    b.onKeyDown = [&log, name](int& code, int) { log.push_back(std::string(name) + ".KeyDown(" + std::to_string(code) + ")"); };
+  }
+  struct Case {
+    const char* button;
+    Qt::Key key;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"cmd_go", Qt::Key_Return, {"cmd_go.Click"}},
+      {"cmd_go", Qt::Key_Enter, {"cmd_go.Click"}},
+      {"cmd_go", Qt::Key_Space, {"cmd_go.KeyDown(32)", "cmd_go.Click"}},
+      {"cmd_ok", Qt::Key_Return, {"cmd_ok.Click"}},
+      {"cmd_ok", Qt::Key_Space, {"cmd_ok.KeyDown(32)", "cmd_ok.Click"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.button) + " " + std::to_string(c.key));
+    CommandButton& b = form.button(c.button);
+    b.SetFocus();
+    ASSERT_EQ(QApplication::focusWidget(), b.widget());
+    log.clear();
+    QTest::keyClick(b.widget(), c.key);
+    EXPECT_EQ(log, c.log);
+    EXPECT_TRUE(b.HasFocus());
+  }
 }
 
 }  // namespace

@@ -96,13 +96,12 @@ TEST_F(SummaryCommands, APdfThatCannotBeWrittenIsReportedOnce) {
 }
 
 TEST_F(SummaryCommands, AReportFailureIsShownForEachCopyAndPrintsNothing) {
-  state.analysisOptions.AnalysisKind = 2;
-  state.mcsResults.ReferenceLife = 2000;
-  state.mcsResults.LifeAtReliability = 0;
+  state.analysisOptions.LoadingType = 1;
+  state.loadingDbState.SelectedLoadingBatch = 21;
   main.PrintDlg.Copies = 2;
   mnu_pdoc_Click(main);
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[1].text, "Division by zero");
+  EXPECT_EQ(host.messages[1].text, "Subscript out of range");
   EXPECT_EQ(host.messages[1].title, "Printing ...");
   EXPECT_TRUE(host.saveRequests.empty()) << "no page was begun";
 }

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
+#include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/sn_frame_panel.h"
@@ -21,6 +23,7 @@
 #include "support/file_size_limit.h"
 #include "support/message_trace.h"
 #include "support/scoped_folder.h"
+#include "support/user_road.h"
 
 namespace {
 
@@ -317,6 +320,76 @@ TEST_F(JobFileCommandsTest, ExitUnloadsTheMainWindow) {
   ASSERT_TRUE(w.main.IsLoaded());
   w.main.menus().mnu_start(2).click();
   EXPECT_FALSE(w.main.IsLoaded());
+}
+
+// A job whose loading is a long history is opened in pieces that let the
+// window answer: Open, Save or Exit chosen meanwhile, or the window closed,
+// does nothing but beep, and the job opens whole as it was saved.
+TEST_F(JobFileCommandsTest, FileCommandsChosenWhileAJobIsOpenedDoNothing) {
+  constexpr int n = 20000;
+  const fs::path loads = dir / "loads";
+  std::ofstream(loads / "duvdt.dat", std::ios::binary)
+      << ldb_fixture::DatabaseText(-2, {ldb_fixture::HistoryBatch("Long history", n, "499", "-500")});
+  std::string history = "Long\r\n " + std::to_string(n) + " \r\n 4 \r\n -500 \r\n";
+  for (int j = 2; j <= n; ++j) history += " " + std::to_string(j % 1000 - 500) + " \r\n";
+  std::ofstream(loads / "duvhs.1", std::ios::binary) << history;
+  auto job = TypedInConstantAmplitudeJob();
+  job->analysisOptions.LoadingType = 1;
+  job->loadingDbState.LoadingSource = 1;
+  job->loadingDbState.SelectedLoadingBatch = job->loadingDbState.BrowsedLoadingBatch = 1;
+  job->fatigueDbState.DataDirectory[1] = loads.string();
+  job->jobTexts.LoadingName = "Long history";
+  const std::string other = (dir / "other.sns").string();
+  {
+    FakeHost quiet;
+    ASSERT_TRUE(SaveJobFile(path, *job, quiet));
+    job->jobTexts.JobSubject = "Another job";
+    job->loadingDbState.LoadingSource = 2;
+    ASSERT_TRUE(SaveJobFile(other, *job, quiet));
+  }
+
+  struct Case {
+    const char* what;
+    int item;  // of the File menu; -1 closes the window
+  };
+  const Case cases[] = {{"Open", 0}, {"Save", 1}, {"Exit", 2}, {"window closed", -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Program p;
+    p.host.yieldIntervalMs = 0;
+    bool chosen = false;
+    p.host.onDoEvents = [&] {
+      // The reader has taken the history file's record time: its values are being read.
+      if (p.state.loadingDatabase.BatchBlockTime[1] != 4.0f || chosen) return;
+      chosen = true;
+      p.host.openAnswers.push_back(other);
+      p.host.saveAnswers.push_back((dir / "saved.sns").string());
+      if (c.item < 0)
+        p.main.close();
+      else
+        Choose(p.main.menus().mnu_start(c.item));
+    };
+    p.host.openAnswers.push_back(path);
+    Choose(p.main.menus().mnu_start(0));
+    p.host.onDoEvents = nullptr;
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(p.host.beeps, 1);
+    EXPECT_TRUE(p.host.messages.empty()) << p.host.Transcript();
+    EXPECT_EQ(p.host.openRequests.size(), 1u);
+    EXPECT_TRUE(p.host.saveRequests.empty());
+    EXPECT_FALSE(fs::exists(dir / "saved.sns"));
+    EXPECT_EQ(p.programEnds, 0);
+    EXPECT_TRUE(p.main.IsLoaded());
+    EXPECT_EQ(p.state.jobTexts.JobSubject, "Shaft shoulder");
+    EXPECT_EQ(p.state.loadingDbState.LoadingSource, 1);
+    EXPECT_EQ(p.state.loadingData.SelectedHistoryLength, n);
+    // Afterwards the commands act again.
+    p.host.saveAnswers.clear();
+    p.host.saveAnswers.push_back((dir / "saved.sns").string());
+    Choose(p.main.menus().mnu_start(1));
+    EXPECT_TRUE(fs::exists(dir / "saved.sns"));
+    fs::remove(dir / "saved.sns");
+  }
 }
 
 }  // namespace
