@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/damage.h"
+#include "loading/scaling_factor.h"
 #include "loading/selected_batch.h"
 #include "montecarlo/first_run_values.h"
 #include "montecarlo/life_statistics.h"
@@ -64,9 +65,7 @@ void SetHeaderValues(ProgramState& s) {
   const int b = SelectedBatchOf(s);
   const int16_t type = s.analysisOptions.LoadingType;
   if (type == loading_type::kHistory) {
-    ld.LoadSmax = Sng(static_cast<double>(ld.ScalingFactor) * db.BatchHistoryMax[b]);
-    ld.LoadSmin = Sng(static_cast<double>(ld.ScalingFactor) * db.BatchHistoryMin[b]);
-    if (ld.LoadSmax < ld.LoadSmin) std::swap(ld.LoadSmax, ld.LoadSmin);
+    ScaleHistoryExtremes(s);
     TryCLng((static_cast<double>(db.BatchPointCount[b]) - 1.0) / 2.0, ld.CyclesPerBlock);
     return;
   }

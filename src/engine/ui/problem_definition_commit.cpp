@@ -10,6 +10,7 @@
 #include "engine/ui/analysis_menus.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "loading/scaling_factor.h"
 #include "loading/selected_batch.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
@@ -72,9 +73,7 @@ void ProblemDefinitionPanel::UpdateMainView() {
     const std::string factor = Format(ld.ScalingFactorMax, "##0.0##");
     lf.SHscal(0).SetCaption("Scaling Factor = " + factor);
     lf.SHscalt(0).SetText(factor);
-    ld.LoadSmax = ld.ScalingFactor * s.loadingDatabase.BatchHistoryMax[b];
-    ld.LoadSmin = ld.ScalingFactor * s.loadingDatabase.BatchHistoryMin[b];
-    if (ld.LoadSmax < ld.LoadSmin) SwapValues(ld.LoadSmax, ld.LoadSmin);
+    ScaleHistoryExtremes(s);
     lf.SHSmax.SetCaption(HistoryExtremesCaption(s, "###0.0# "));
   }
   EnableControl(main.menus().mnu_calculate);

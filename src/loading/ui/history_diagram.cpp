@@ -13,6 +13,7 @@
 #include "loading/decimated_history.h"
 #include "loading/diagram_axes.h"
 #include "loading/diagram_placement.h"
+#include "loading/scaling_factor.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -88,14 +89,6 @@ void DrawAxisTexts(ProgramState& s, Surface& surface, const HistoryGeometry& g, 
   PlaceText(surface, g.x0 + g.kx * static_cast<float>(g.n - 1) - 50 * fs * c, g.y0 - 50 * fs, PrintInteger(g.n));
 }
 
-// LoadSmax and LoadSmin: the scaled extremes of the batch, the larger first.
-void ScaleExtremes(ProgramState& s, int b) {
-  LoadingData& l = s.loadingData;
-  l.LoadSmax = l.ScalingFactor * s.loadingDatabase.BatchHistoryMax[b];
-  l.LoadSmin = l.ScalingFactor * s.loadingDatabase.BatchHistoryMin[b];
-  if (l.LoadSmax < l.LoadSmin) std::swap(l.LoadSmax, l.LoadSmin);
-}
-
 void HideScalingControls(LoadingFramesPanel& lf) {
   lf.load_distr(0).SetVisible(false);
   for (int i = 0; i <= 1; ++i) {
@@ -123,7 +116,9 @@ void DrawHistoryDiagram(FormMain& main, Surface& target, int batch) {
   double width = 0, height = 0;
   const DiagramPlace p = PlaceLoadingDiagram(main, target, kHistoryPlacement, lf.frm_Hist, lf.Pic_Hist, width, height);
   ScaleToDiagram(target, width, height, p);
-  ScaleExtremes(s, b);
+  const HistoryExtremes e = ScaledHistoryExtremes(s, b, s.loadingData.ScalingFactor);
+  s.loadingData.LoadSmax = e.max;
+  s.loadingData.LoadSmin = e.min;
   const HistoryGeometry g =
       GeometryOf(p.W, p.H, s.loadingData.LoadSmax, s.loadingData.LoadSmin, s.loadingDatabase.BatchPointCount[b]);
   if (!screen) PrintPaperHeading(main, target, g, p);
