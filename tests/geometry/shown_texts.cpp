@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <cmath>
 #include <map>
 #include <optional>
 
+#include "platform/qt/text_fit.h"
 #include "platform/ui/form.h"
 
 namespace {
@@ -27,15 +27,6 @@ struct TextSpot {
 };
 
 QSize Ceil(QSizeF s) { return {static_cast<int>(std::ceil(s.width())), static_cast<int>(std::ceil(s.height()))}; }
-
-// A text of one or more lines in a font, as a label or an edit box lays it out.
-QSize LinesSize(const QFont& font, const QString& text) {
-  const QFontMetricsF fm(font);
-  const QStringList lines = text.split('\n');
-  double w = 0;
-  for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));
-  return Ceil({w, fm.height() + (lines.size() - 1) * fm.lineSpacing()});
-}
 
 QRect Aligned(Qt::Alignment a, QSize size, const QRect& room) {
   return QStyle::alignedRect(Qt::LeftToRight, a, size, room);
@@ -58,13 +49,8 @@ QRect ButtonRoom(QWidget* w, const QString& text, QStyle::SubElement contents) {
 std::optional<TextSpot> SpotOf(QWidget* w) {
   if (auto* box = qobject_cast<QGroupBox*>(w)) {
     if (box->title().isEmpty()) return std::nullopt;
-    QStyleOptionGroupBox opt;
-    opt.initFrom(box);
-    opt.text = box->title();
-    opt.lineWidth = 1;
-    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-    const QRect text = Aligned(Qt::AlignLeft | Qt::AlignVCenter, LinesSize(box->font(), box->title()), title);
+    const QRect text =
+        Aligned(Qt::AlignLeft | Qt::AlignVCenter, LinesSize(box->font(), box->title()), GroupBoxTitleRect(*box));
     return TextSpot{box->title(), text, box->rect()};
   }
   if (auto* l = qobject_cast<QLabel*>(w)) {
@@ -251,21 +237,7 @@ std::vector<ShownFault> ControlsOutsideTheirFrames(const Form& form) {
   for (Control* c : form.Controls()) {
     Control* container = c->Container();
     if (!container || !Shows(*c) || c->Kind() == ControlKind::Line) continue;
-    QWidget* outer = container->widget();
-    QRect inner = outer->rect();
-    if (auto* box = qobject_cast<QGroupBox*>(outer)) {
-      QStyleOptionGroupBox opt;
-      opt.initFrom(box);
-      opt.text = box->title();
-      opt.lineWidth = 1;
-      opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-      const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-      inner = inner.adjusted(2, 2, -2, -2);
-      if (!box->title().isEmpty()) inner.setTop(std::max(inner.top(), title.bottom() + 1));
-    } else if (auto* frame = qobject_cast<QFrame*>(outer)) {
-      inner = frame->contentsRect();
-    }
-    const std::string out = Overhang(c->widget()->geometry(), inner);
+    const std::string out = Overhang(c->widget()->geometry(), InnerArea(*container->widget()));
     if (!out.empty()) faults.push_back({ControlName(*c), "", "sticks out of " + ControlName(*container) + " " + out});
   }
   return faults;

@@ -40,15 +40,6 @@ struct Need {
 
 int Ceil(double v) { return static_cast<int>(std::ceil(v)); }
 
-// The lines of a text in a font, laid out one under the other.
-QSize LinesSize(const QFont& font, const QString& text) {
-  const QFontMetricsF fm(font);
-  const QStringList lines = text.split('\n');
-  double w = 0;
-  for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));
-  return {Ceil(w), Ceil(fm.height() + static_cast<double>(lines.size() - 1) * fm.lineSpacing())};
-}
-
 Grow AcrossFor(Qt::Alignment a) {
   if (a & Qt::AlignRight) return Grow::Backward;
   if (a & Qt::AlignHCenter) return Grow::Both;
@@ -229,18 +220,27 @@ int StretchToFit(const QFont& font, const QString& text, double room) {
   return stretch < kMinStretch ? 100 : stretch;
 }
 
+QSize LinesSize(const QFont& font, const QString& text) {
+  const QFontMetricsF fm(font);
+  const QStringList lines = text.split('\n');
+  double w = 0;
+  for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));
+  return {Ceil(w), Ceil(fm.height() + static_cast<double>(lines.size() - 1) * fm.lineSpacing())};
+}
+
+QRect GroupBoxTitleRect(const QGroupBox& box) {
+  QStyleOptionGroupBox opt;
+  opt.initFrom(&box);
+  opt.text = box.title();
+  opt.lineWidth = 1;
+  opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  return box.style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, &box);
+}
+
 QRect InnerArea(const QWidget& container) {
   if (auto* box = qobject_cast<const QGroupBox*>(&container)) {
     QRect inner = box->rect().adjusted(kFrameBorder, kFrameBorder, -kFrameBorder, -kFrameBorder);
-    if (!box->title().isEmpty()) {
-      QStyleOptionGroupBox opt;
-      opt.initFrom(box);
-      opt.text = box->title();
-      opt.lineWidth = 1;
-      opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-      const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-      inner.setTop(std::max(inner.top(), title.bottom() + 1));
-    }
+    if (!box->title().isEmpty()) inner.setTop(std::max(inner.top(), GroupBoxTitleRect(*box).bottom() + 1));
     return inner;
   }
   if (auto* frame = qobject_cast<const QFrame*>(&container)) return frame->contentsRect();

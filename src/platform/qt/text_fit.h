@@ -21,8 +21,10 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <span>
 
+class QGroupBox;
 class QWidget;
 
 inline constexpr int kMinStretch = 80;
@@ -31,6 +33,13 @@ inline constexpr int kMinStretch = 80;
 // inside a frame's border and below its caption, inside a picture's border;
 // the whole area of any other widget.
 QRect InnerArea(const QWidget& container);
+
+// Where a group box draws its title band, in the box's own pixels.
+QRect GroupBoxTitleRect(const QGroupBox& box);
+
+// The size of a text of one or more lines in a font, laid out one line
+// under the other as a label or an edit box lays it out.
+QSize LinesSize(const QFont& font, const QString& text);
 
 // Where a label draws its text, in its parent's pixels; an empty rectangle
 // for another widget or a label without text.
