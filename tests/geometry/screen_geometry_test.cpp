@@ -63,32 +63,6 @@ bool LoadingTypeShows(int16_t type, const std::string& frame) {
   }
 }
 
-// The loading database of the roads: 1 a history with its record time, 2 a
-// block spectrum of 3 levels, 3 a Weibull distribution of 1000 cycles a block
-// with strengths.
-void PutLoadingDatabase(const std::filesystem::path& folder) {
-  using ldb_fixture::Batch;
-  Batch history = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
-  history.time = "30";
-  Batch spectrum = ldb_fixture::SpectrumBatch("Gust spectrum", {{"1", "10"}, {"0.6", "990"}, {"0.3", "99000"}},
-                                              "240", "72", "100000");
-  Batch distribution;
-  distribution.name = "Road distribution";
-  distribution.upper = "200";
-  distribution.blockCycles = "1000";
-  distribution.q = "0.5";
-  distribution.r = "2";
-  distribution.kind = "-1";
-  distribution.su = "600";
-  distribution.sy = "400";
-  distribution.kf = "1.5";
-  std::filesystem::create_directory(folder);
-  std::ofstream(folder / "duvdt.dat", std::ios::binary)
-      << ldb_fixture::DatabaseText(-2, {history, spectrum, distribution});
-  const std::vector<std::string> points = {"-80", "120", "-40", "100", "-60", "110", "-20", "90", "-80"};
-  std::ofstream(folder / "duvhs.1", std::ios::binary) << ldb_fixture::HistoryText("9", "45", points);
-}
-
 class ScreenGeometry : public ::testing::TestWithParam<Screen> {
  protected:
   ScopedCurrentFolder folder{"screen_geometry"};
@@ -168,7 +142,7 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
   // From the problem definition with `type` chosen to the loading-database
   // browser on the folder's database.
   void ToTheLoadingDatabase(OptionButton& type) {
-    PutLoadingDatabase(loads);
+    ldb_fixture::PutThreeBatches(loads);
     Press(type);
     Press(analysis.Cmd_analysis_next);
     DataServicePanel& ds = main.dataService();

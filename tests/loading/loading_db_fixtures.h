@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,6 +73,40 @@ inline std::string HistoryText(const std::string& count, const std::string& time
   std::string t = title + "\r\n " + count + " \r\n " + time + " \r\n";
   for (const std::string& v : values) t += " " + v + " \r\n";
   return t;
+}
+
+// The loading database of the user roads ("duvdt.dat" of marker -2): batch
+// 1 a history of 9 points with its record time, 2 a block spectrum of 3
+// levels without distribution, 3 a Weibull distribution of 1000 cycles a
+// block with strengths.
+inline std::string ThreeBatchesText() {
+  Batch history = HistoryBatch("Crane history", 9, "120", "-80");
+  history.time = "30";
+  Batch spectrum =
+      SpectrumBatch("Gust spectrum", {{"1", "10"}, {"0.6", "990"}, {"0.3", "99000"}}, "240", "72", "100000");
+  Batch distribution;
+  distribution.name = "Road distribution";
+  distribution.upper = "200";
+  distribution.blockCycles = "1000";
+  distribution.q = "0.5";
+  distribution.r = "2";
+  distribution.kind = "-1";
+  distribution.su = "600";
+  distribution.sy = "400";
+  distribution.kf = "1.5";
+  return DatabaseText(-2, {history, spectrum, distribution});
+}
+
+// The history of batch 1 ("duvhs.1"): it starts at its minimum.
+inline std::string ThreeBatchesHistoryText() {
+  return HistoryText("9", "45", {"-80", "120", "-40", "100", "-60", "110", "-20", "90", "-80"});
+}
+
+// Both files of the user roads' loading database in `folder`, made here.
+inline void PutThreeBatches(const std::filesystem::path& folder) {
+  std::filesystem::create_directory(folder);
+  std::ofstream(folder / "duvdt.dat", std::ios::binary) << ThreeBatchesText();
+  std::ofstream(folder / "duvhs.1", std::ios::binary) << ThreeBatchesHistoryText();
 }
 
 }  // namespace ldb_fixture

@@ -26,35 +26,11 @@ namespace {
 
 using ldb_fixture::Batch;
 
-// A history of 9 points that starts at its minimum.
-const std::vector<std::string> kHistory = {"-80", "120", "-40", "100", "-60", "110", "-20", "90", "-80"};
-
-// batch 1: the history; 2: a block spectrum of 3 levels without
-// distribution; 3: a Weibull distribution with strengths.
-std::string ThreeBatches() {
-  Batch history = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
-  history.time = "30";
-  Batch spectrum = ldb_fixture::SpectrumBatch("Gust spectrum", {{"1", "10"}, {"0.6", "990"}, {"0.3", "99000"}},
-                                              "240", "72", "100000");
-  Batch distribution;
-  distribution.name = "Road distribution";
-  distribution.upper = "200";
-  distribution.q = "0.5";
-  distribution.r = "2";
-  distribution.kind = "-1";
-  distribution.su = "600";
-  distribution.sy = "400";
-  distribution.kf = "1.5";
-  return ldb_fixture::DatabaseText(-2, {history, spectrum, distribution});
-}
-
+// The folder "loads" holds the three batches of the roads: 1 a history, 2
+// a block spectrum, 3 a Weibull distribution.
 class LoadingDbRoads : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::filesystem::create_directory(loads);
-    Put("duvdt.dat", ThreeBatches());
-    Put("duvhs.1", ldb_fixture::HistoryText("9", "45", kHistory));
-  }
+  void SetUp() override { ldb_fixture::PutThreeBatches(loads); }
   void Put(const std::string& name, const std::string& bytes) const {
     std::ofstream(loads / name, std::ios::binary) << bytes;
   }
