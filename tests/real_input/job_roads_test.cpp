@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
@@ -16,13 +15,12 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "real_input/real_user.h"
-#include "shell/job_file.h"
 #include "shell/job_file_format.h"
 #include "shell/ui/main_menus.h"
-#include "support/fake_host.h"
 
 namespace real_input {
 namespace {
@@ -40,11 +38,7 @@ Shown LastMessage(const User& user) {
 // opens the boxes, and calculates once they are typed.
 TEST(JobRoads, BoxesAndCalculateRefuseWhatNoBoxWouldTake) {
   RealProgram p("job_refusals", [](const std::filesystem::path& folder) {
-    ProgramState kept;
-    kept.loadingData.DistQInput = 0;
-    kept.loadingData.DistRInput = 0;
-    FakeHost quiet;
-    ASSERT_TRUE(SaveJobFile((folder / "kept.sns").string(), kept, quiet));
+    SaveJobWithoutDistribution((folder / "kept.sns").string());
   });
   User& user = p.user;
   FormMain& main = p.main;
@@ -83,14 +77,7 @@ TEST(JobRoads, BoxesAndCalculateRefuseWhatNoBoxWouldTake) {
   ASSERT_EQ(user.Messages().size(), 2u);
 
   p.watchdog.Step("Calculate refusing Q and R");
-  const struct {
-    TextBox& box;
-    const char* text;
-    const char* title;
-    const char* typed;
-  } refusals[] = {{lf.DTt(0), "Sorry, Data Incorrect! (Q< 0)", " Distribution Parameter (Q)", "2"},
-                  {lf.DTt(1), "Sorry, Data Incorrect! (R< 0)", " Distribution Parameter (R)", "5"}};
-  for (const auto& r : refusals) {
+  for (const DistributionRefusal& r : DistributionRefusals(lf)) {
     user.AnswerMessage("OK");
     user.Choose(main.menus().mnu_calculate);
     m = LastMessage(user);
@@ -113,12 +100,7 @@ TEST(JobRoads, BoxesAndCalculateRefuseWhatNoBoxWouldTake) {
 // the load level, is saved; the program started again opens the job with
 // the batch, its name and its stresses, and without a word.
 TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
-  RealProgram p("job_saved", [](const std::filesystem::path& folder) {
-    const ldb_fixture::Batch crane = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
-    std::ofstream(folder / "duvdt.dat", std::ios::binary) << ldb_fixture::DatabaseText(-2, {crane});
-    std::ofstream(folder / "duvhs.1", std::ios::binary)
-        << ldb_fixture::HistoryText("9", "45", {"-80", "120", "-40", "100", "-60", "110", "-20", "90", "-80"});
-  });
+  RealProgram p("job_saved", ldb_fixture::PutThreeBatches);
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();

@@ -8,6 +8,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
 #include "shell/job_file_format.h"
@@ -143,18 +144,7 @@ TEST_F(DiagramRoads, MasterCurveOverviewAndBackToTheInputs) {
 TEST_F(DiagramRoads, AHistoryMasterCurveLeavesTheJobsScaledExtremes) {
   Program p;
   ProgramState& s = p.state;
-  // A history batch as the loading database's selection leaves it.
-  LoadingDatabase& db = s.loadingDatabase;
-  db.BatchPointCount[3] = 6;
-  db.BatchHistoryMax[3] = 120;
-  db.BatchHistoryMin[3] = -40;
-  s.loadingDbState.LoadingBatchCount = 3;
-  s.loadingDbState.SelectedLoadingBatch = 3;
-  s.loadingDbState.LoadingSource = 1;
-  s.loadingData.HistoryPoints = {0, 10, -40, 120, 0, 60, -20, 0};
-  s.loadingData.SelectedHistoryLength = 6;
-  s.loadingData.LoadedHistoryLength = 6;
-  s.jobTexts.LoadingName = "Axle";
+  PutSelectedHistory(s, {10, -40, 120, 0, 60, -20});
   ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   Press(analysis.chk_master);
   Press(analysis.chk_history);

@@ -10,9 +10,9 @@
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/distribution_blocks.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
-#include "shell/job_file.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -116,13 +116,7 @@ TEST_F(LoadingInputRoads, DistributionTypedThenTurnedIntoAWeibull) {
 // opens the box, until the values are typed in.
 TEST_F(LoadingInputRoads, CalculateRefusesADistributionThatNoBoxWouldTake) {
   const std::string path = (folder.path() / "kept.sns").string();
-  {
-    ProgramState kept;
-    kept.loadingData.DistQInput = 0;
-    kept.loadingData.DistRInput = 0;
-    FakeHost quiet;
-    ASSERT_TRUE(SaveJobFile(path, kept, quiet));
-  }
+  ASSERT_NO_FATAL_FAILURE(SaveJobWithoutDistribution(path));
   Program p;
   p.host.openAnswers.push_back(path);
   Choose(p.main.menus().mnu_start(0));
@@ -135,14 +129,7 @@ TEST_F(LoadingInputRoads, CalculateRefusesADistributionThatNoBoxWouldTake) {
   ASSERT_TRUE(lf.Pic_Distr.IsShowing());
   ASSERT_TRUE(p.host.messages.empty()) << p.host.Transcript();
 
-  const struct {
-    TextBox& box;
-    const char* text;
-    const char* title;
-    const char* typed;
-  } refusals[] = {{lf.DTt(0), "Sorry, Data Incorrect! (Q< 0)", " Distribution Parameter (Q)", "2"},
-                  {lf.DTt(1), "Sorry, Data Incorrect! (R< 0)", " Distribution Parameter (R)", "5"}};
-  for (const auto& r : refusals) {
+  for (const DistributionRefusal& r : DistributionRefusals(lf)) {
     p.host.messages.clear();
     Choose(p.main.menus().mnu_calculate);
     ASSERT_EQ(p.host.messages.size(), 1u) << p.host.Transcript();
@@ -162,21 +149,8 @@ TEST_F(LoadingInputRoads, CalculateRefusesADistributionThatNoBoxWouldTake) {
 
 TEST_F(LoadingInputRoads, HistoryScalingFactor) {
   Program p;
-  // A history batch as the loading database's selection leaves it.
   ProgramState& s = p.state;
-  LoadingDatabase& db = s.loadingDatabase;
-  db.BatchPointCount[3] = 6;
-  db.BatchHistoryMax[3] = 120;
-  db.BatchHistoryMin[3] = -40;
-  db.BatchName[3] = "Axle";
-  s.loadingDbState.LoadingBatchCount = 3;
-  s.loadingDbState.SelectedLoadingBatch = 3;
-  s.loadingDbState.LoadingSource = 1;
-  s.loadingData.HistoryPoints = {0, 10, -40, 120, 0, 60, -20, 0};
-  s.loadingData.SelectedHistoryLength = 6;
-  s.loadingData.LoadedHistoryLength = 6;
-  s.loadingData.HistoryStartFlag = 0;
-  s.jobTexts.LoadingName = "Axle";
+  PutSelectedHistory(s, {10, -40, 120, 0, 60, -20});
 
   ProblemDefinitionPanel& analysis = p.main.problemDefinition();
   Press(analysis.chk_history);

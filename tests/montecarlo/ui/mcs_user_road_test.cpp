@@ -9,6 +9,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/random_variable_dialog.h"
 #include "montecarlo/ui/mcs_options_panel.h"
@@ -132,17 +133,7 @@ TEST(McsUserRoad, AFastSimulationOfAHistoryLeavesTheJobsInputsAndResult) {
   ScopedCurrentFolder folder("mcs_fast_history");
   Program p;
   ProgramState& s = p.state;
-  // A history batch as the loading database's selection leaves it.
-  s.loadingDatabase.BatchPointCount[3] = 6;
-  s.loadingDatabase.BatchHistoryMax[3] = 300;
-  s.loadingDatabase.BatchHistoryMin[3] = -100;
-  s.loadingDbState.LoadingBatchCount = 3;
-  s.loadingDbState.SelectedLoadingBatch = 3;
-  s.loadingDbState.LoadingSource = 1;
-  s.loadingData.HistoryPoints = {0, 10, -100, 300, 0, 150, -50, 0};
-  s.loadingData.SelectedHistoryLength = 6;
-  s.loadingData.LoadedHistoryLength = 6;
-  s.jobTexts.LoadingName = "Axle";
+  PutSelectedHistory(s, {10, -100, 300, 0, 150, -50});
   FormMain& main = p.main;
   MainMenus& menus = main.menus();
   ProblemDefinitionPanel& analysis = main.problemDefinition();
