@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engine/ui/problem_definition_panel.h"
-#include "material/fatigue_db_file.h"
+#include "material/steel_sets.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "real_input/real_user.h"
@@ -26,34 +26,17 @@
 namespace real_input {
 namespace {
 
-// The database folder "materials" in `where`: one batch with two complete
-// sets, written by the program's own writer. With `tests`, the second set
-// has them as its test data, in the file "S235.sft" beside the database.
+// The database folder "materials" in `where`: the steels' batch of two
+// complete sets. With `tests`, the second set has them as its test data, in
+// the file "S235.sft" beside the database.
 void WriteTwoSets(const std::filesystem::path& where, TestDataSet* tests = nullptr) {
   const std::filesystem::path folder = where / "materials";
   std::filesystem::create_directory(folder);
-  FatigueDatabase db;
-  db.FdbBatchName[1] = "Steels";
-  db.FdbSetCount[1] = 2;
-  for (int j = 1; j <= 2; ++j) {
-    db.FdbSetName[1][j] = j == 1 ? "S355" : "S235";
-    db.FdbSe[1][j] = 50.0f;
-    db.FdbM[1][j] = 3.5f;
-    db.FdbNo[1][j] = 2000000;
-    db.FdbR[1][j] = -1.0f;
-    db.FdbPn[1][j] = 50.0f;
-    db.FdbSy[1][j] = 355.0f;
-    db.FdbSu[1][j] = 510.0f;
-  }
-  FatigueDbState st;
-  st.FatigueBatchCount = 1;
-  st.DatabaseDir = folder.string();
-  FakeHost host;
   if (tests) {
-    db.FdbTestDataName[1][2] = "S235";
+    FakeHost host;
     ASSERT_TRUE(WriteTestDataFile(*tests, (folder / "S235.sft").string(), host, "S235"));
   }
-  ASSERT_TRUE(WriteFatigueDatabase(db, st, host));
+  WriteSteelsDatabase(folder, tests ? "S235" : "");
 }
 
 // A double click on the entry of the folder list that names `folder`.

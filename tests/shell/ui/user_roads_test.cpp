@@ -13,9 +13,9 @@
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
-#include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
+#include "material/steel_sets.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
 #include "program_state.h"
@@ -235,37 +235,10 @@ TEST_F(UserRoads, SavedJobReopensEqualInAFreshWindow) {
   EXPECT_TRUE(q.host.messages.empty()) << q.host.Transcript();
 }
 
-// A database file of one batch with two sets, written in `folder` by the
-// program's own writer.
-void WriteSmallDatabase(const std::filesystem::path& folder) {
-  FatigueDatabase db;
-  db.FdbBatchName[1] = "Steels";
-  db.FdbSetCount[1] = 2;
-  const struct {
-    const char* name;
-    float se, m;
-  } sets[] = {{"S355", 50.0f, 3.5f}, {"S235", 80.0f, 4.0f}};
-  for (int j = 1; j <= 2; ++j) {
-    db.FdbSetName[1][j] = sets[j - 1].name;
-    db.FdbSe[1][j] = sets[j - 1].se;
-    db.FdbM[1][j] = sets[j - 1].m;
-    db.FdbNo[1][j] = 2000000;
-    db.FdbR[1][j] = -1.0f;
-    db.FdbPn[1][j] = 50.0f;
-    db.FdbSy[1][j] = 355.0f;
-    db.FdbSu[1][j] = 510.0f;
-  }
-  FatigueDbState st;
-  st.FatigueBatchCount = 1;
-  st.DatabaseDir = folder.string();
-  FakeHost host;
-  ASSERT_TRUE(WriteFatigueDatabase(db, st, host)) << host.Transcript();
-}
-
 TEST_F(UserRoads, DatabaseSetSelectedCalculatedAndItsEditsGuardedAtExit) {
   const std::filesystem::path dbFolder = folder.path() / "materials";
   std::filesystem::create_directory(dbFolder);
-  WriteSmallDatabase(dbFolder);
+  WriteSteelsDatabase(dbFolder);
 
   Program p;
   ToTheInputView(p);
@@ -374,7 +347,7 @@ void SelectDatabaseSet(Program& p, const std::filesystem::path& dbFolder, int ro
 TEST_F(UserRoads, JobWithADatabaseSetReopensFromTheDatabase) {
   const std::filesystem::path dbFolder = folder.path() / "materials";
   std::filesystem::create_directory(dbFolder);
-  WriteSmallDatabase(dbFolder);
+  WriteSteelsDatabase(dbFolder);
   const std::string path = (folder.path() / "db_job.sns").string();
   std::string life;
   MaterialData material;
@@ -408,7 +381,7 @@ TEST_F(UserRoads, JobWithADatabaseSetReopensFromTheDatabase) {
 TEST_F(UserRoads, CancelledExitLeavesAWorkingFrameInCharge) {
   const std::filesystem::path dbFolder = folder.path() / "materials";
   std::filesystem::create_directory(dbFolder);
-  WriteSmallDatabase(dbFolder);
+  WriteSteelsDatabase(dbFolder);
   Program p;
   ToTheInputView(p);
   SetConstantAmplitudeRange(p, 200.0f);
@@ -455,8 +428,8 @@ TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
   const fs::path other = folder.path() / "other";
   fs::create_directory(gone);
   fs::create_directory(other);
-  WriteSmallDatabase(gone);
-  WriteSmallDatabase(other);
+  WriteSteelsDatabase(gone);
+  WriteSteelsDatabase(other);
   const std::string path = (folder.path() / "gone.sns").string();
   {
     Program p;
@@ -501,7 +474,7 @@ TEST_F(UserRoads, JobWhoseDatabaseIsGoneLeavesTheDatabaseInMemory) {
 TEST_F(UserRoads, TestDataTypedFittedAndTakenIntoTheDatabase) {
   const std::filesystem::path dbFolder = folder.path() / "materials";
   std::filesystem::create_directory(dbFolder);
-  WriteSmallDatabase(dbFolder);
+  WriteSteelsDatabase(dbFolder);
   Program p;
   ToTheInputView(p);
   DataServicePanel& ds = p.main.dataService();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "material/fatigue_db_records.h"
+#include "material/steel_sets.h"
 #include "platform/runtime/number_text.h"
 #include "program_state.h"
 #include "shell/ui/form_main.h"
@@ -42,17 +43,8 @@ class EditorUi : public ::testing::Test {
     FatigueDatabase& db = state.fatigueDatabase;
     db.FdbBatchName[1] = "Steels";
     db.FdbSetCount[1] = 2;
-    const char* names[] = {"S355", "Weld_B"};
-    for (int s = 1; s <= 2; ++s) {
-      db.FdbSetName[1][s] = names[s - 1];
-      db.FdbSe[1][s] = 100;
-      db.FdbNo[1][s] = 2000000;
-      db.FdbM[1][s] = 5;
-      db.FdbPn[1][s] = 50;
-      db.FdbR[1][s] = -1;
-      db.FdbSy[1][s] = 355;
-      db.FdbSu[1][s] = 510;
-    }
+    PutSteelSet(db, 1, 1, "S355", 100, 5);
+    PutSteelSet(db, 1, 2, "Weld_B", 100, 5);
     db.FdbTestDataName[1][2] = "Weld_B";
   }
 
