@@ -9,11 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <algorithm>
-#include <cstdlib>
 #include <map>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,6 +23,7 @@
 #include "shell/ui/form_main.h"
 #include "support/fake_host.h"
 #include "support/recording_surface.h"
+#include "window_bench.h"
 
 namespace {
 
@@ -71,14 +69,6 @@ struct Program {
     loaded = n;
   }
 };
-
-// Made at the first benchmark, gone before the QApplication.
-std::unique_ptr<Program> program;
-
-Program& TheProgram() {
-  if (!program) program = std::make_unique<Program>();
-  return *program;
-}
 
 // Counts the drawing calls on the way to the picture.
 class CountingSurface : public ForwardingSurface {
@@ -126,7 +116,7 @@ void Report(benchmark::State& state, int64_t calls, double columns) {
 }
 
 void BM_HistoryDiagramOnThePicture(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.Load(static_cast<int32_t>(state.range(0)));
   PictureBox& pic = p.main.loadingFrames().Pic_Hist;
   CountingSurface counting(pic.surface());
@@ -138,7 +128,7 @@ void BM_HistoryDiagramOnThePicture(benchmark::State& state) {
 }
 
 void BM_HistoryDiagramRecorded(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.Load(static_cast<int32_t>(state.range(0)));
   PictureBox& pic = p.main.loadingFrames().Pic_Hist;
   DrawHistoryDiagram(p.main, pic.surface(), 1);  // places the picture
@@ -179,13 +169,4 @@ BENCHMARK(BM_PlainMinMax)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  program.reset();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks<Program>(argc, argv); }

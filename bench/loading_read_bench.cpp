@@ -5,9 +5,7 @@
 // Prints million points per second and the peak memory beyond the points.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -20,22 +18,16 @@
 #include "platform/runtime/seq_writer.h"
 #include "program_state.h"
 #include "quiet_host.h"
+#include "support/scoped_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// A folder of the benchmark's own, removed at the end.
 const fs::path& Folder() {
-  static const fs::path folder = [] {
-    fs::path p = fs::temp_directory_path() / ("loading_read_bench_" + std::to_string(::getpid()));
-    fs::create_directories(p);
-    std::atexit([] {
-      std::error_code ec;
-      fs::remove_all(Folder(), ec);
-    });
-    return p;
-  }();
-  return folder;
+  static const ScopedTempFolder folder("loading_read_bench");
+  return folder.path();
 }
 
 // A random walk of n points starting at its minimum, written to duvhs.<k>.

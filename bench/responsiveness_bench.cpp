@@ -19,14 +19,10 @@
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "engine/counted_cycles.h"
 #include "engine/ui/problem_definition_panel.h"
@@ -40,6 +36,8 @@
 #include "shell/ui/warranty_dialog.h"
 #include "support/fake_host.h"
 #include "support/mcs_replay.h"
+#include "support/scoped_folder.h"
+#include "window_bench.h"
 
 namespace fs = std::filesystem;
 
@@ -80,37 +78,35 @@ class Gaps {
   int yields_ = 0;
 };
 
-// A folder with "duvdt.dat" of one history batch and its "duvhs.1": a random
-// walk of kPoints points that starts at its minimum.
+// "duvdt.dat" of one history batch and its "duvhs.1" in `p`: a random walk
+// of kPoints points that starts at its minimum.
+void WriteHistoryBatch(const fs::path& p) {
+  std::vector<float> h = RandomWalk(kPoints);
+  const auto [lo, hi] = std::minmax_element(h.begin() + 1, h.end() - 1);
+  const float min = *lo, max = *hi;
+  h[1] = min;
+  SeqWriter history;
+  history.PrintLine("Random walk");
+  history.PrintLine(kPoints);
+  history.PrintLine(60.0f);
+  for (int32_t j = 1; j <= kPoints; ++j) history.PrintLine(h[static_cast<std::size_t>(j)]);
+  std::ofstream(p / "duvhs.1", std::ios::binary) << history.Bytes();
+  SeqWriter db;
+  db.WriteLine(int16_t{-2});
+  db.WriteLine(int16_t{1});
+  db.WriteLine(60.0f, 0.0f, kPoints, max, min);
+  db.WriteLine(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, "Random walk");
+  db.WriteLine(0.0f, 0.0f, int16_t{0});
+  db.WriteLine(0.0f, 0.0f);
+  std::ofstream(p / "duvdt.dat", std::ios::binary) << db.Bytes();
+}
+
+// A folder of the benchmark's own with that batch, removed at the end.
 const fs::path& Folder() {
-  static const fs::path folder = [] {
-    fs::path p = fs::temp_directory_path() / ("responsiveness_bench_" + std::to_string(::getpid()));
-    fs::create_directories(p);
-    std::atexit([] {
-      std::error_code ec;
-      fs::remove_all(Folder(), ec);
-    });
-    std::vector<float> h = RandomWalk(kPoints);
-    const auto [lo, hi] = std::minmax_element(h.begin() + 1, h.end() - 1);
-    const float min = *lo, max = *hi;
-    h[1] = min;
-    SeqWriter history;
-    history.PrintLine("Random walk");
-    history.PrintLine(kPoints);
-    history.PrintLine(60.0f);
-    for (int32_t j = 1; j <= kPoints; ++j) history.PrintLine(h[static_cast<std::size_t>(j)]);
-    std::ofstream(p / "duvhs.1", std::ios::binary) << history.Bytes();
-    SeqWriter db;
-    db.WriteLine(int16_t{-2});
-    db.WriteLine(int16_t{1});
-    db.WriteLine(60.0f, 0.0f, kPoints, max, min);
-    db.WriteLine(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, "Random walk");
-    db.WriteLine(0.0f, 0.0f, int16_t{0});
-    db.WriteLine(0.0f, 0.0f);
-    std::ofstream(p / "duvdt.dat", std::ios::binary) << db.Bytes();
-    return p;
-  }();
-  return folder;
+  static const ScopedTempFolder folder("responsiveness_bench");
+  static const bool written = (WriteHistoryBatch(folder.path()), true);
+  (void)written;
+  return folder.path();
 }
 
 // The program with a history job whose loading database is read and browsed.
@@ -149,15 +145,8 @@ struct Program {
   }
 };
 
-std::unique_ptr<Program> program;
-
-Program& TheProgram() {
-  if (!program) program = std::make_unique<Program>();
-  return *program;
-}
-
 void BM_BrowserShow(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   LoadingDbPanel& b = p.main.loadingDb();
   p.Browse();
   p.gaps.Reset();
@@ -174,7 +163,7 @@ void BM_BrowserShow(benchmark::State& state) {
 }
 
 void BM_BrowserSelect(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.InputView();
   p.gaps.Reset();
   for (auto _ : state) {
@@ -191,7 +180,7 @@ void BM_BrowserSelect(benchmark::State& state) {
 }
 
 void BM_Calculate(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.InputView();
   p.gaps.Reset();
   for (auto _ : state) {
@@ -204,7 +193,7 @@ void BM_Calculate(benchmark::State& state) {
 }
 
 void BM_SimulationCount(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.InputView();
   p.gaps.Reset();
   for (auto _ : state) {
@@ -223,7 +212,7 @@ void BM_SimulationCount(benchmark::State& state) {
 // progress ticks (every 10 runs), so that their figure depends on the cores
 // free for them.
 void BM_Simulation(benchmark::State& state) {
-  Program& p = TheProgram();
+  Program& p = TheProgram<Program>();
   p.InputView();
   ProgramState& s = p.state;
   const ProgramState kept = s;
@@ -252,13 +241,4 @@ BENCHMARK(BM_Simulation)->Arg(2)->Arg(100)->Iterations(1)->Unit(benchmark::kMill
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  program.reset();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks<Program>(argc, argv); }
