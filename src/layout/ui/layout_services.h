@@ -17,7 +17,7 @@ void KeepWorkingFramesBelowTitle(FormMain& main);
 void LayoutTextBoxes(FormMain& main);
 // The labels and rule lines (label_layout.cpp).
 void LayoutLabels(FormMain& main);
-// The loading-diagram labels and boxes (spectrum_label_layout.cpp).
+// The loading-diagram labels and boxes (block_levels_label_layout.cpp).
 void LayoutSpectrumLabels(FormMain& main);
 // The job summary, the simulation buttons, the About text and the colour labels (data_box_label_layout.cpp).
 void LayoutDataBoxLabels(FormMain& main);

@@ -7,7 +7,7 @@
 // The rows of the control passes, in the order they run.
 std::span<const LayoutRow> TextBoxLayoutRows();        // LayoutTextBoxes (text_box_layout.cpp)
 std::span<const LayoutRow> LabelLayoutRows();          // LayoutLabels (label_layout.cpp)
-std::span<const LayoutRow> SpectrumLabelLayoutRows();  // LayoutSpectrumLabels (spectrum_label_layout.cpp)
+std::span<const LayoutRow> SpectrumLabelLayoutRows();  // LayoutSpectrumLabels (block_levels_label_layout.cpp)
 std::span<const LayoutRow> DataBoxLabelLayoutRows();   // LayoutDataBoxLabels (data_box_label_layout.cpp)
 std::span<const LayoutRow> CommandButtonLayoutRows();  // LayoutCommandButtons (command_button_layout.cpp)
 std::span<const LayoutRow> OptionControlLayoutRows();  // LayoutOptionControls (option_control_layout.cpp)

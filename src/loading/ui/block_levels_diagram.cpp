@@ -3,7 +3,7 @@
 // Pic_Spectr, the hidden print picture or the printer; and the small
 // spectrum preview of the loading-database browser.
 
-#include "loading/ui/spectrum_diagram.h"
+#include "loading/ui/block_levels_diagram.h"
 
 #include <algorithm>
 #include <string>

@@ -7,7 +7,7 @@
 #include "loading/stress_entries.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
-#include "loading/ui/spectrum_diagram.h"
+#include "loading/ui/block_levels_diagram.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/host.h"
 #include "program_state.h"

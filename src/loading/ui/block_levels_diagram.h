@@ -1,5 +1,7 @@
 #pragma once
 
+// The block spectrum's diagram: the levels of one block of loading.
+
 #include <cstdint>
 
 #include "loading/diagram_placement.h"
