@@ -10,11 +10,15 @@
 #include <functional>
 #include <string>
 
+#include <QLabel>
+
+#include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "real_input/real_user.h"
+#include "shell/ui/main_menus.h"
 
 namespace real_input {
 namespace {
@@ -64,6 +68,40 @@ TEST(LoadingDbRoad, ACloseClickedWhileALongHistoryIsReadStopsSelect) {
   EXPECT_TRUE(p.state.loadingData.HistoryPoints.empty());
   EXPECT_EQ(p.state.jobTexts.LoadingName, "???");
   EXPECT_EQ(p.host.GetMousePointer(), kPointerDefault);
+}
+
+// A spectrum batch calculated, then Distribution chosen in the problem
+// definition and the keyboard input declined: the loading is not ready, and
+// the spectrum's life goes with the print commands.
+TEST(LoadingDbRoad, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
+  RealProgram p("spectrum_then_distribution", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  ProblemDefinitionPanel& pd = main.problemDefinition();
+  user.Click(pd.chk_spectrum);
+  user.Click(pd.Cmd_analysis_next);
+  DataServicePanel& ds = main.dataService();
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  LoadingDbPanel& b = main.loadingDb();
+  user.Click(b.Cmd_Load_Db_Next);
+  user.Click(b.Cmd_Load_Db_OK);
+  user.Click(ds.cmd_data_next);
+  p.watchdog.Step("Calculate");
+  user.Choose(main.menus().mnu_calculate);
+  auto* life = qobject_cast<QLabel*>(main.dataBox().Result.widget());
+  ASSERT_TRUE(life && life->isVisible());
+
+  p.watchdog.Step("a distribution over the result");
+  user.Choose(main.menus().mnu_target);
+  user.Click(pd.chk_beta_distrib);
+  user.AnswerMessage("No");
+  user.Click(pd.cmd_analysis_done);
+  ASSERT_EQ(user.Messages().size(), 1u);
+  EXPECT_NE(user.Messages()[0].text.find("There is no Distribution in the Data Batch"), std::string::npos);
+  EXPECT_FALSE(life->isVisible());
+  EXPECT_FALSE(main.menus().mnu_form.Enabled());
+  EXPECT_FALSE(main.menus().mnu_report.Enabled());
 }
 
 }  // namespace
