@@ -8,8 +8,12 @@ int SelectedBatchOf(const ProgramState& s) {
   return std::clamp<int>(s.loadingDbState.SelectedLoadingBatch, 0, kLoadingBatchMax);
 }
 
-void LeaveBatchForKeyboard(ProgramState& s) {
+void KeepLoadingAsTypedIn(ProgramState& s) {
   s.loadingDbState.SelectedLoadingBatch = 0;
   s.loadingDbState.LoadingSource = 2;
+}
+
+void LeaveBatchForKeyboard(ProgramState& s) {
+  KeepLoadingAsTypedIn(s);
   s.jobTexts.LoadingName = "???";
 }

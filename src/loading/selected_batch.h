@@ -10,6 +10,10 @@ struct ProgramState;
 // The selected batch, kept within the loading database's rows.
 int SelectedBatchOf(const ProgramState& s);
 
+// The loading in memory is kept as typed in: no batch selected, LoadingSource
+// 2; its name and the browsed batch stay.
+void KeepLoadingAsTypedIn(ProgramState& s);
+
 // The loading is given up as a database batch and taken as typed on the
-// keyboard: no batch selected, LoadingSource 2, the loading name "???".
+// keyboard: KeepLoadingAsTypedIn, and the loading name "???".
 void LeaveBatchForKeyboard(ProgramState& s);

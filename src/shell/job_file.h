@@ -83,12 +83,14 @@ JobSources JobSourcesOf(const JobFile& job);
 // calculated straight after Open uses them.
 void CommitJobMaterial(const JobFile& job, ProgramState& state);
 
-// Records 13 to 19: loading name, source and selected batch, stresses, notch
-// factors, scaling factors and the batch's mean-stress text; then
+// Records 13 to 19: loading name, source and batch, stresses, notch factors,
+// scaling factors and the batch's mean-stress text; then
 // StressMinOrMeanInput := StressMinOrMean, Kf := KtInput,
 // SpecimenNotchFactor := Kt, LoadSmax = -LoadSmin := StressRangeTo / 2, the
-// selected batch's level count := 0, BrowsedLoadingBatch := the selected batch;
-// a typed-in loading is restored as constant amplitude (LoadingType 3).
+// selected batch's level count := 0, BrowsedLoadingBatch := the job's batch.
+// The job's batch is selected for a database loading only: a typed-in
+// loading selects none (no row of the database in memory is taken as its
+// data) and is restored as constant amplitude (LoadingType 3).
 void CommitJobLoading(const JobFile& job, ProgramState& state);
 
 // Records 20 to 32: the random variables and simulation settings; then
@@ -152,6 +154,7 @@ void GiveUpMaterialRestore(ProgramState& state, Host& host, const std::string& w
 // A loading restore that failed: "Can't restore the Loading Data" (OK,
 // exclamation, kOpenJobTitle), with `why` below it and that the stresses are
 // kept as a typed-in constant amplitude; the loading becomes typed in
-// (LoadingSource 2, batch 0, its name "???" as for any loading that leaves a
-// batch for the keyboard) and constant amplitude (LoadingType 3).
+// (LoadingSource 2, no batch selected) and constant amplitude (LoadingType
+// 3). The job's loading name and its batch (BrowsedLoadingBatch) stay, so
+// that the job saved again keeps them, as a material given up keeps its name.
 void GiveUpLoadingRestore(ProgramState& state, Host& host, const std::string& why = "");

@@ -125,7 +125,8 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   s.jobTexts.LoadingName = j.LoadingName;
   LoadingDbState& db = s.loadingDbState;
   db.LoadingSource = j.LoadingSource;
-  db.SelectedLoadingBatch = j.LoadingBatch;
+  // A typed-in loading uses no batch: its number is only the one browsed.
+  db.SelectedLoadingBatch = j.LoadingSource == 1 ? j.LoadingBatch : int16_t{0};
   db.BrowsedLoadingBatch = j.LoadingBatch;
   CommitStresses(j, s.loadingData);
   s.analysisOptions.MeanStressOption = j.MeanStressOptionCopy;

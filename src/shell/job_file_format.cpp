@@ -220,7 +220,11 @@ JobFile JobFileOf(const ProgramState& s) {
   j.MaterialSpareValue = m.MaterialSpareValue;
   j.LoadingName = s.jobTexts.LoadingName;
   j.LoadingSource = s.loadingDbState.LoadingSource;
-  j.LoadingBatch = s.loadingDbState.SelectedLoadingBatch;  // the batch in use, not the one browsed last
+  // A batch in use, not the one browsed last; a typed-in loading keeps the
+  // number of the batch browsed last (that of a job whose batch could not
+  // be taken back).
+  j.LoadingBatch = s.loadingDbState.LoadingSource == 1 ? s.loadingDbState.SelectedLoadingBatch
+                                                       : s.loadingDbState.BrowsedLoadingBatch;
   j.MaxStressInput = l.MaxStressInput;
   j.StressRange = l.StressRange;
   j.StressMinOrMean = l.StressMinOrMean;

@@ -46,7 +46,7 @@ struct JobFile {
   int32_t EnduranceCycles = 0;
   float MaterialSpareValue = 0;
   std::string LoadingName;  // 14
-  int16_t LoadingSource = 0, LoadingBatch = 0;  // 15: the selected loading batch
+  int16_t LoadingSource = 0, LoadingBatch = 0;  // 15: the selected (typed in: the browsed) loading batch
   // 16 (MeanStressOptionCopy: the second copy of record 3's value)
   float MaxStressInput = 0, StressRange = 0, StressMinOrMean = 0, StressRangeFrom = 0,
         StressRangeTo = 0;

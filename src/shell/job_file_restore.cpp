@@ -68,6 +68,6 @@ void GiveUpLoadingRestore(ProgramState& state, Host& host, const std::string& wh
   host.MsgBox(
       RestoreFailureText(kCantRestoreLoadingData, why, "the stresses are kept as a typed-in constant amplitude."),
       MsgButtons::OKOnly, MsgIcon::Exclamation, 1, kOpenJobTitle);
-  LeaveBatchForKeyboard(state);
+  KeepLoadingAsTypedIn(state);
   state.analysisOptions.LoadingType = 3;
 }

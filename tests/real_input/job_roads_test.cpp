@@ -1,7 +1,8 @@
 // Jobs through the file dialogs, by real input: a job whose distribution no
 // box would take opened, and the boxes and Calculate refusing what they
 // would not take; a history batch used as constant amplitude saved, and a
-// program started again opening it as it was saved.
+// program started again opening it as it was saved; a job whose batch the
+// database no longer holds opened and saved again under its name and batch.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include "material/ui/sn_frame_panel.h"
 #include "real_input/real_user.h"
 #include "shell/job_file_format.h"
+#include "shell/job_file_records.h"
 #include "shell/ui/main_menus.h"
 
 namespace real_input {
@@ -150,6 +152,64 @@ TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
   EXPECT_EQ(again.state.loadingDbState.SelectedLoadingBatch, 1);
   EXPECT_EQ(again.state.loadingData.HistoryPoints, p.state.loadingData.HistoryPoints);
   EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Crane history");
+}
+
+// A spectrum batch is taken and the job saved; the batch then goes from the
+// database. The program started again opens the job with the message that
+// says why the batch is not taken back; the stresses stay as a typed-in
+// constant amplitude under the job's loading name, and saved again the job
+// keeps its name and its batch: only the loading type (record 3) and the
+// source (record 15) say that the loading is now typed in.
+TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
+  RealProgram p("job_batch_kept", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  DataServicePanel& ds = main.dataService();
+  p.watchdog.Step("the spectrum batch");
+  user.Click(main.problemDefinition().chk_spectrum);
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  user.Click(main.loadingDb().Cmd_Load_Db_Next);
+  user.Click(main.loadingDb().Cmd_Load_Db_OK);
+  user.Click(ds.cmd_data_next);
+  ASSERT_EQ(main.dataBox().Loadt.Text(), "Gust spectrum");
+
+  p.watchdog.Step("saving the job");
+  const std::string first = (p.folder.path() / "gust.sns").string();
+  user.AnswerFileDialog(first);
+  user.Choose(main.menus().mnu_start(1));
+  ASSERT_TRUE(user.AllAnswered());
+  const std::vector<std::string> saved = JobFileRecords(p.folder.Read("gust.sns"));
+  ASSERT_EQ(saved.size(), 32u);
+  ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
+  ASSERT_EQ(saved[13], "Gust spectrum");
+  ASSERT_EQ(saved[14], " 1  2 ");
+  user.Choose(main.menus().mnu_start(2));  // Exit
+  p.folder.Write("duvdt.dat", ldb_fixture::DatabaseText(-2, {ldb_fixture::HistoryBatch("Crane history", 9, "120",
+                                                                                         "-80")}));
+
+  RealProgram again("job_batch_kept_again");
+  again.watchdog.Step("opening the job");
+  again.user.AnswerFileDialog(first);
+  again.user.AnswerMessage("OK");
+  again.user.Choose(again.main.menus().mnu_start(0));
+  ASSERT_TRUE(again.user.AllAnswered());
+  ASSERT_EQ(again.user.Messages().size(), 1u);
+  EXPECT_EQ(again.user.Messages()[0].text,
+            "Can't restore the Loading Data\nThe Loading Database holds no batch 2: the stresses are kept as a "
+            "typed-in constant amplitude.");
+  EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Gust spectrum");
+
+  again.watchdog.Step("saving it again");
+  again.user.AnswerFileDialog((again.folder.path() / "again.sns").string());
+  again.user.Choose(again.main.menus().mnu_start(1));
+  ASSERT_TRUE(again.user.AllAnswered());
+  const std::vector<std::string> resaved = JobFileRecords(again.folder.Read("again.sns"));
+  ASSERT_EQ(resaved.size(), 32u);
+  EXPECT_EQ(resaved[2], " 1  0  3  2  2  1  1  1 ") << "constant amplitude";
+  EXPECT_EQ(resaved[13], "Gust spectrum");
+  EXPECT_EQ(resaved[14], " 2  2 ") << "typed in, the batch kept";
 }
 
 }  // namespace

@@ -69,6 +69,24 @@ TEST_F(JobFileTest, TypedInJobSavedAndReopenedIsTheSameJob) {
   EXPECT_FALSE(sources.loadingFromDatabase);
 }
 
+// A typed-in loading keeps the number of the batch browsed last (a job whose
+// batch could not be taken back keeps its batch so); opened again it selects
+// no batch, so no row of the database in memory becomes its data.
+TEST_F(JobFileTest, TypedInLoadingKeepsItsBrowsedBatchButSelectsNone) {
+  const auto saved = TypedInConstantAmplitudeJob();
+  saved->jobTexts.LoadingName = "Gust spectrum";
+  saved->loadingDbState.BrowsedLoadingBatch = 5;
+  ASSERT_TRUE(SaveJobFile(path, *saved, host));
+  EXPECT_NE(Get().find("\r\nGust spectrum\r\n 2  5 \r\n"), std::string::npos);
+  auto opened = std::make_unique<ProgramState>();
+  opened->loadingDatabase.BatchLevelCount[5] = 12;
+  ASSERT_TRUE(Open(*opened)) << host.Transcript();
+  EXPECT_TRUE(JobFileOf(*opened) == JobFileOf(*saved));
+  EXPECT_EQ(opened->loadingDbState.SelectedLoadingBatch, 0);
+  EXPECT_EQ(opened->loadingDbState.BrowsedLoadingBatch, 5);
+  EXPECT_EQ(opened->loadingDatabase.BatchLevelCount[5], 12.0f) << "the database's batch 5 is left alone";
+}
+
 TEST_F(JobFileTest, DatabaseJobInUsUnitsSavedAndReopenedNamesItsSources) {
   const auto saved = DatabaseJobInUsUnits();
   ASSERT_TRUE(SaveJobFile(path, *saved, host));
@@ -254,7 +272,8 @@ TEST(JobRestore, AFailedRestoreSaysWhyAndLeavesTypedInData) {
   EXPECT_EQ(state->loadingDbState.LoadingSource, 2);
   EXPECT_EQ(state->loadingDbState.SelectedLoadingBatch, 0);
   EXPECT_EQ(state->analysisOptions.LoadingType, 3);
-  EXPECT_EQ(state->jobTexts.LoadingName, "???") << "the stresses kept are no longer the batch";
+  EXPECT_EQ(state->jobTexts.LoadingName, "Crane runway") << "the job's name is kept, as the material's";
+  EXPECT_EQ(state->loadingDbState.BrowsedLoadingBatch, 4) << "and the job's batch, for the next save";
   ASSERT_EQ(host.messages.size(), 3u);
   EXPECT_EQ(host.messages[0].text, "Can't restore the Fatigue Data");
   EXPECT_EQ(host.messages[1].text,

@@ -19,6 +19,7 @@
 #include "material/ui/sn_frame_panel.h"
 #include "program_state.h"
 #include "shell/job_file_format.h"
+#include "shell/job_file_records.h"
 #include "support/scoped_folder.h"
 #include "support/user_road.h"
 
@@ -300,10 +301,12 @@ TEST_F(LoadingDbRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
   EXPECT_FALSE(p.main.loadingDb().frm_Load_Dbase.Visible());
 }
 
-// A batch that the database no longer holds cannot be taken back: the
-// message says so, and the loading, kept as the job's typed-in stresses, no
-// longer bears the batch's name.
-TEST_F(LoadingDbRoads, ABatchTheDatabaseNoLongerHoldsIsGivenUpWithItsName) {
+// A batch that cannot be taken back (the database no longer holds it, or
+// holds an empty batch in its place): the message says why, and the
+// loading, kept as the job's typed-in stresses, keeps the job's name and
+// batch. Saved again, the job differs only in its loading type (record 3)
+// and source (record 15).
+TEST_F(LoadingDbRoads, ABatchThatCannotBeTakenBackIsGivenUpKeepingItsNameAndNumber) {
   const std::string path = (folder.path() / "spectrum_job.sns").string();
   {
     Program p;
@@ -314,21 +317,44 @@ TEST_F(LoadingDbRoads, ABatchTheDatabaseNoLongerHoldsIsGivenUpWithItsName) {
     p.host.saveAnswers.push_back(path);
     Choose(p.main.menus().mnu_start(1));
   }
-  Put("duvdt.dat", ldb_fixture::DatabaseText(-2, {ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80")}));
-  Program q;
-  q.host.openAnswers.push_back(path);
-  Choose(q.main.menus().mnu_start(0));
-  ASSERT_EQ(q.host.messages.size(), 1u) << q.host.Transcript();
-  EXPECT_EQ(q.host.messages[0].text,
-            "Can't restore the Loading Data\rThe Loading Database holds no batch 2: the stresses are kept as a "
-            "typed-in constant amplitude.");
-  EXPECT_EQ(q.host.messages[0].title, " Opening an Existing Job");
-  EXPECT_EQ(q.host.messages[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(q.state.loadingDbState.LoadingSource, 2);
-  EXPECT_EQ(q.state.loadingDbState.SelectedLoadingBatch, 0);
-  EXPECT_EQ(q.state.analysisOptions.LoadingType, 3);
-  EXPECT_EQ(q.state.jobTexts.LoadingName, "???");
-  EXPECT_EQ(q.main.dataBox().Loadt.Text(), "???");
+  std::vector<std::string> saved = JobFileRecords(folder.Read("spectrum_job.sns"));
+  ASSERT_EQ(saved.size(), 32u);
+  ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
+  ASSERT_EQ(saved[14], " 1  2 ");
+  const Batch history = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
+  const struct {
+    std::vector<Batch> batches;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {{history},
+       {"Can't restore the Loading Data\rThe Loading Database holds no batch 2: the stresses are kept as a "
+        "typed-in constant amplitude."}},
+      {{history, Batch{}},
+       {"Sorry, the data is incomplete!\rSelect other Data Batch or change problem definition...",
+        "Can't restore the Loading Data\rBatch 2 was not taken: the stresses are kept as a typed-in constant "
+        "amplitude."}},
+  };
+  for (const auto& c : cases) {
+    Put("duvdt.dat", ldb_fixture::DatabaseText(-2, c.batches));
+    Program q;
+    q.host.openAnswers.push_back(path);
+    Choose(q.main.menus().mnu_start(0));
+    ASSERT_EQ(q.host.messages.size(), c.messages.size()) << q.host.Transcript();
+    for (size_t i = 0; i < c.messages.size(); ++i) EXPECT_EQ(q.host.messages[i].text, c.messages[i]);
+    EXPECT_EQ(q.host.messages.back().title, " Opening an Existing Job");
+    EXPECT_EQ(q.host.messages.back().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(q.state.loadingDbState.LoadingSource, 2);
+    EXPECT_EQ(q.state.loadingDbState.SelectedLoadingBatch, 0);
+    EXPECT_EQ(q.state.analysisOptions.LoadingType, 3);
+    EXPECT_EQ(q.main.dataBox().Loadt.Text(), "Gust spectrum");
+
+    q.host.saveAnswers.push_back((folder.path() / "again.sns").string());
+    Choose(q.main.menus().mnu_start(1));
+    std::vector<std::string> expected = saved;
+    expected[2] = " 1  0  3  2  2  1  1  1 ";
+    expected[14] = " 2  2 ";
+    EXPECT_EQ(JobFileRecords(folder.Read("again.sns")), expected) << c.messages.size();
+  }
 }
 
 // Reading the database again while a batch is selected gives the batch up.

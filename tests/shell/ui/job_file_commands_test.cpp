@@ -224,8 +224,7 @@ TEST_F(JobFileCommandsTest, ADatabaseJobReadsItsMaterialDatabaseAgain) {
   JobFile expected = JobFileOf(*saver.state);
   expected.LoadingSource = 2;
   expected.LoadingType = 3;
-  expected.LoadingBatch = 0;  // the database read gives up the selection
-  expected.LoadingName = "???";  // the loading kept is no longer the batch
+  // the job's loading name and batch stay for the next save
   EXPECT_TRUE(JobFileOf(*w.state) == expected);
 }
 
