@@ -20,16 +20,6 @@ bool RebuildBatchMeanStressTexts(ProgramState& s) {
   return true;
 }
 
-bool RebuildJobMeanStressTag(ProgramState& s) {
-  if (s.analysisOptions.MeanStressOption != mean_stress_option::kAccount) return false;
-  const float f = s.unitSettings.StressUnitFactor;
-  const MaterialData& md = s.materialData;
-  s.resultsDisplay.MseTag = "MSE(+): Su=" + Whole(f * md.SuUsed) + ", Sy=" + Whole(f * md.SyUsed) +
-                            ", Kt=" + Format(s.componentData.Kf, "##.0#");
-  s.resultsDisplay.MseTag2 = "MSE(+)";
-  return true;
-}
-
 std::string HistoryExtremesCaption(const ProgramState& s, const char* mask) {
   return HistoryExtremesCaption(s, mask, s.unitSettings.StressUnitFactor, s.unitSettings.StressUnit);
 }

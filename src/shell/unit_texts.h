@@ -12,10 +12,6 @@ struct ProgramState;
 // returns whether they were rebuilt.
 bool RebuildBatchMeanStressTexts(ProgramState& s);
 
-// The job's mean-stress tag in the current stress unit, rebuilt only while
-// the mean stress is accounted; returns whether it was rebuilt.
-bool RebuildJobMeanStressTag(ProgramState& s);
-
 // "Smax = <max> <unit>,  Smin = <min> <unit>" of the history in the current
 // stress unit, with the given number mask.
 std::string HistoryExtremesCaption(const ProgramState& s, const char* mask);

@@ -31,6 +31,8 @@
 #include "montecarlo/ui/random_variable_dialog.h"
 #include "platform/qt/window_grab.h"
 #include "program_state.h"
+#include "shell/job_file.h"
+#include "shell/job_fixtures.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/settings_frame_panel.h"
@@ -297,6 +299,42 @@ TEST_P(ScreenGeometry, AProbabilisticJob) {
   Choose(show.mnu_back);
   ASSERT_TRUE(main.Visible());
   Check("main view after the simulation");
+}
+
+// A job defined in US units: a feature specimen with the mean-stress effect
+// (thickness and the notch factor behind the mean-stress tag), then a
+// notched component (Kt and its notch radius).
+TEST_P(ScreenGeometry, UsUnitsWithAComponentAndMeanStress) {
+  Choose(main.menus().mnu_US);
+  Press(analysis.Cmd_analysis_next);
+  ASSERT_TRUE(main.dataBox().DBmset(2).IsShowing());
+  Check("input view in US units, feature specimen with mean stress");
+  Choose(main.menus().mnu_target);
+  Press(analysis.chk_unnotch);
+  Press(analysis.chk_ns_account);
+  Press(analysis.cmd_analysis_done);
+  Enter(main.dataBox().SCFt(0), "2.5");
+  ASSERT_TRUE(main.dataBox().Reliabt.IsShowing());
+  Check("input view in US units, notched component with mean stress");
+  Calculate();
+  ASSERT_TRUE(main.dataBox().Result.IsShowing());
+  Check("results in US units, notched component");
+}
+
+// A job opened from its file, then shown in the other units and back.
+TEST_P(ScreenGeometry, AJobOpenedFromAFileAndItsUnitsSwitched) {
+  const std::string path = (folder.path() / "shaft.sns").string();
+  FakeHost quiet;
+  ASSERT_TRUE(SaveJobFile(path, *TypedInConstantAmplitudeJob(), quiet)) << quiet.Transcript();
+  host.openAnswers.push_back(path);
+  Choose(main.menus().mnu_start(0));
+  ASSERT_TRUE(host.messages.empty()) << host.Transcript();
+  ASSERT_TRUE(main.dataBox().DBmset(2).IsShowing());
+  Check("a job opened from a file");
+  Choose(main.menus().mnu_US);
+  Check("a job switched to US units");
+  Choose(main.menus().mnu_SI);
+  Check("a job switched back to SI units");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenGeometry, ::testing::ValuesIn(kScreens),

@@ -304,7 +304,7 @@ void SnFramePanel::ShowValuesInUnits() {
     SNset(i).SetText(SeText(i));
     SNSe(i).SetCaption(SeCaption(i));
   }
-  for (int i : {0, 2, 3})
+  for (int i : {2, 3})
     if (SNtht.Exists(i)) SNtht(i).SetText(ThicknessText(i));
   SNEt.SetText(YoungText());
   SNE.SetCaption(YoungCaption());

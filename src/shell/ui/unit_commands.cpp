@@ -60,7 +60,11 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);
     main.loadingFrames().SSmse.SetCaption(s.loadingData.BatchMseText);
   }
-  if (RebuildJobMeanStressTag(s)) main.dataBox().DBmse(1).SetCaption(s.resultsDisplay.MseTag + "   ");
+  // The job summary is formatted and laid out anew, as after the problem
+  // definition's OK: every row in the new units, its own mean-stress tag
+  // with the notch-factor box behind it. It goes before the redraw, which
+  // shows the summary's tag and notch factor on the master-curve screen.
+  main.dataBox().UpdateDataBox();
   RedrawInNewUnits(main);
   main.snInputs().ShowValuesInUnits();
 }

@@ -83,29 +83,55 @@ TEST_F(UnitCommandsTest, StrainLoadingKeepsMicroStrain) {
   EXPECT_EQ(state.loadingUnits.LoadToStressFactor, 0.2f);
 }
 
-TEST_F(UnitCommandsTest, MeanStressTextsInTheNewUnit) {
+TEST_F(UnitCommandsTest, BatchMeanStressTextsInTheNewUnit) {
   state.loadingDbState.SelectedLoadingBatch = 2;
   state.loadingDatabase.BatchSu[2] = 689.5f;
   state.loadingDatabase.BatchSy[2] = 344.75f;
   state.loadingDatabase.BatchKf[2] = 2.5f;
-  state.materialData.SuUsed = 689.5f;
-  state.materialData.SyUsed = 344.75f;
-  state.componentData.Kf = 1.5f;
   m.mnu_US.click();
   EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
   EXPECT_EQ(state.loadingData.BatchMseText2, "DMSE(+): 100/50/2.5");
   EXPECT_EQ(main.loadingFrames().DTmse.Caption(), state.loadingData.BatchMseText);
   EXPECT_EQ(main.loadingFrames().SSmse.Caption(), state.loadingData.BatchMseText);
-  EXPECT_EQ(state.resultsDisplay.MseTag, "MSE(+): Su=100, Sy=50, Kt=1.5");
-  EXPECT_EQ(state.resultsDisplay.MseTag2, "MSE(+)");
-  EXPECT_EQ(main.dataBox().DBmse(1).Caption(), "MSE(+): Su=100, Sy=50, Kt=1.5   ");
 
-  // A batch without strengths keeps its wording; a neglected mean stress keeps the tag.
+  // A batch without strengths keeps its wording.
   state.loadingDatabase.BatchSu[2] = 1.0f;
-  state.analysisOptions.MeanStressOption = 1;
   m.mnu_SI.click();
   EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
-  EXPECT_EQ(state.resultsDisplay.MseTag, "MSE(+): Su=100, Sy=50, Kt=1.5");
+}
+
+// The job summary is formatted anew: the thickness or the notch radius with
+// the length unit now chosen, and the summary's own mean-stress tag.
+TEST_F(UnitCommandsTest, TheSummaryShowsTheNewUnits) {
+  struct Case {
+    int16_t specimen, meanStress;
+    const char* label;
+    const char* caption;
+    const char* box;
+    const char* value;
+    const char* tag;
+  };
+  const Case cases[] = {
+      {1, 2, "SNth", "Thickness Effect:    t = 1.0  in", "SNtht", "1.0", "MSE(+): "},
+      {2, 2, "Reliab", "Notch Radius [in]:  r = ", "Reliabt", "0.04 ", "MSE(+)"},
+      {2, 1, "Reliab", "Notch Radius [in]:  r = ", "Reliabt", "0.04 ", "MSE(-)  "},
+  };
+  for (const Case& c : cases) {
+    ProgramState s;
+    FakeHost h;
+    FormMain w{s, h};
+    s.analysisOptions.SNDataSpecimen = c.specimen;
+    s.analysisOptions.MeanStressOption = c.meanStress;
+    s.analysisOptions.NotchSensitivityMode = 2;
+    s.componentData.Kt = 2.5f;
+    w.dataBox().UpdateDataBox();
+    w.menus().mnu_US.click();
+    const int index = c.specimen == 1 ? 0 : -1;
+    EXPECT_EQ(w.label(c.label, index).Caption(), c.caption) << c.label;
+    EXPECT_EQ(w.textBox(c.box, index).Text(), c.value) << c.box;
+    EXPECT_EQ(s.resultsDisplay.MseTag, c.tag);
+    EXPECT_EQ(w.dataBox().DBmse(1).Caption(), c.tag);
+  }
 }
 
 TEST_F(UnitCommandsTest, HistoryCaptionInTheNewUnit) {
