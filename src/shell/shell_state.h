@@ -31,8 +31,10 @@ struct ShellState {
   int16_t DisplayColourCount = -1;  // queried at start-up; -1 above 256 colours
   std::string OwnerName = "Quorz";
   int32_t PressedLabelColour = 0;
-  // The UiState the About box found when it opened; closing it gives it back.
+  // While the About box is up: the UiState it found when it opened, and the
+  // ui_state code of the working frame it covers (0 none; about_box_state.h).
   int16_t UiStateBeforeAbout = 1;
+  int16_t AboutCoveredFrame = 0;
   std::string CaptionBuf;
   int16_t SecondWindowView = 0;  // second_window_view: 4 test data, 5 results, 6 random variables
   int16_t JobFileBusy = 0;       // 1 while a job file is opened or saved (job_file_work.h)

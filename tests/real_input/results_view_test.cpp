@@ -7,9 +7,8 @@
 
 #include <string>
 
-#include "engine/ui/problem_definition_panel.h"
-#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/probabilistic_job.h"
 #include "real_input/real_user.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
@@ -23,28 +22,12 @@ TEST(ResultsView, AfterPrintSetupPfIsCheckedAndTheFitPopupOpensNoOther) {
   FormMain& main = p.main;
   FormShow& show = main.formShow();
 
-  // A constant-amplitude single case made probabilistic, with a log-normal
-  // scatter of Se through its tag and the random-variable dialog.
-  user.Click(main.problemDefinition().chk_end_limit);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  ASSERT_EQ(p.state.analysisOptions.AnalysisKind, 2);
-  p.watchdog.Step("the random-variable dialog");
-  user.AnswerWindow([&] {
-    user.Click(show.chk_distr(3));
-    user.Retype(show.txt_distr(0), "0.1");
-    user.Click(show.cmd_ok);
-  });
-  user.Click(main.snInputs().dN_distr(0));
-  ASSERT_TRUE(user.AllAnswered());
-  EXPECT_EQ(main.snInputs().dN_distr(0).Caption(), "{L10}");
+  ASSERT_NO_FATAL_FAILURE(DefineProbabilisticJob(p));
 
   // The simulation: 1000 runs without a random start; while the summary is
   // up, the box shows the number of simulations again.
-  p.watchdog.Step("the simulation");
-  user.Choose(main.menus().mnu_calculate);
+  ASSERT_NO_FATAL_FAILURE(OpenSimulationOptions(p, "1000"));
   McsOptionsPanel& options = main.mcsOptions();
-  ASSERT_TRUE(options.Frm_MCS_opt.IsShowing());
-  user.Retype(options.No_simult, "1000");
   user.Click(options.chk_StartNo(0));
   EXPECT_EQ(p.state.mcsSettings.SimulationCount, 1000);
   std::string countAtSummary;

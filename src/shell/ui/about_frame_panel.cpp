@@ -1,6 +1,7 @@
 #include "shell/ui/about_frame_panel.h"
 
 #include "program_state.h"
+#include "shell/about_box_state.h"
 #include "shell/ui/form_main.h"
 
 namespace {
@@ -12,7 +13,9 @@ struct CoveredFrame {
   int16_t uiState;
 };
 constexpr CoveredFrame kCovered[] = {
-    {"frm_analysis", 2}, {"frm_settings", 3}, {"frm_data_serv", 4}, {"frm_Load_Dbase", 5}, {"frm_Fatigue_Dbase", 6},
+    {"frm_analysis", ui_state::kAboutOverProblemDefinition},  {"frm_settings", ui_state::kAboutOverSettings},
+    {"frm_data_serv", ui_state::kAboutOverDataServices},      {"frm_Load_Dbase", ui_state::kAboutOverLoadingDatabase},
+    {"frm_Fatigue_Dbase", ui_state::kAboutOverFatigueDatabase},
 };
 // The loading database's diagram frames go with it.
 constexpr const char* kLoadingDbDiagrams[] = {"frm_Hist", "frm_Spectr", "frm_Distr"};
@@ -34,21 +37,18 @@ AboutFramePanel::AboutFramePanel(FormMain& m)
 void AboutFramePanel::mnu_about_Click() {
   // A second About while it is up keeps the frame and the state it covers.
   if (frm_about.Visible()) return;
-  ShellState& shell = main.state().shellState;
-  shell.UiStateBeforeAbout = shell.UiState;
+  const CoveredFrame* covered = nullptr;
+  for (const CoveredFrame& c : kCovered)
+    if (!covered && main.frame(c.frame).Visible()) covered = &c;
+  // The commands are gated before anything on the screen changes.
+  AboutBoxOpened(main.state().shellState, covered ? covered->uiState : ui_state::kBusy);
   main.menus().mnu_hlp_ind.SetVisible(false);
   main.menus().sepbar4.SetVisible(false);
-  shell.UiState = ui_state::kBusy;
   frm_about.SetVisible(true);
-  for (const CoveredFrame& c : kCovered) {
-    Frame& frame = main.frame(c.frame);
-    if (!frame.Visible()) continue;
-    frame.SetVisible(false);
-    if (c.uiState == 5)
-      for (const char* diagram : kLoadingDbDiagrams) main.frame(diagram).SetVisible(false);
-    shell.UiState = c.uiState;
-    break;
-  }
+  if (!covered) return;
+  main.frame(covered->frame).SetVisible(false);
+  if (covered->uiState == ui_state::kAboutOverLoadingDatabase)
+    for (const char* diagram : kLoadingDbDiagrams) main.frame(diagram).SetVisible(false);
 }
 
 void AboutFramePanel::cmd_about_Click() {
@@ -58,12 +58,13 @@ void AboutFramePanel::cmd_about_Click() {
   main.menus().sepbar4.SetVisible(true);
   main.menus().mnu_hlp_ind.SetVisible(true);
   frm_about.SetVisible(false);
+  // The covered frame is taken from About's own record: a run that ended
+  // while About was up has set UiState idle over the code that named it.
   for (const CoveredFrame& c : kCovered)
-    if (shell.UiState == c.uiState) main.frame(c.frame).SetVisible(true);
+    if (shell.AboutCoveredFrame == c.uiState) main.frame(c.frame).SetVisible(true);
   CommandButton& show = main.button("Cmd_Load_Db_Show");
   if (show.Caption() == "&Hide") show.SetCaption("S&how");
-  // The state About found: idle, busy, or held by the covered working frame.
-  shell.UiState = shell.UiStateBeforeAbout;
+  AboutBoxClosed(shell);
 }
 
 void AboutFramePanel::ShowTitle() {

@@ -56,14 +56,14 @@ TEST_F(AboutTest, OverTheProblemDefinition) {
   EXPECT_EQ(state.shellState.UiState, 1);
 }
 
-TEST_F(AboutTest, OverTheColoursFrameGivesBackItsState) {
+TEST_F(AboutTest, OverTheColoursFrameTheFrameHoldsItsCode) {
   m.mnu_settings.click();
   m.mnu_about.click();
   EXPECT_EQ(state.shellState.UiState, 3);
   EXPECT_FALSE(main.settings().frm_settings.Visible());
   p.cmd_about.click();
   EXPECT_TRUE(main.settings().frm_settings.Visible());
-  EXPECT_EQ(state.shellState.UiState, 0);
+  EXPECT_EQ(state.shellState.UiState, 3);
   m.mnu_settings.click();  // gated commands keep beeping
   EXPECT_EQ(host.beeps, 1);
   host.colourAnswers = {0x00102030};
@@ -86,9 +86,9 @@ TEST_F(AboutTest, OverTheLoadingDatabaseWithItsPreview) {
   EXPECT_EQ(state.shellState.UiState, 1);
 }
 
-// About gives back exactly the state it found: a busy program stays busy, a
-// second About keeps the covered frame, the analysis kind's menus stay.
-TEST_F(AboutTest, GivesBackExactlyWhatItFound) {
+// About gives back the state it found: a busy program stays busy, a second
+// About keeps the covered frame, the analysis kind's menus stay.
+TEST_F(AboutTest, GivesBackWhatItFound) {
   state.shellState.UiState = 0;  // a calculation or a simulation is running
   m.mnu_about.click();
   p.cmd_about.click();
@@ -110,6 +110,23 @@ TEST_F(AboutTest, GivesBackExactlyWhatItFound) {
   p.cmd_about.click();
   EXPECT_FALSE(m.mnu_form.Visible());
   EXPECT_FALSE(m.mnu_report.Visible());
+}
+
+// A run that ends while About is up leaves the main view idle: closing About
+// keeps it so, and the frame About covered comes back.
+TEST_F(AboutTest, ARunThatEndedUnderAboutLeavesTheCommandsWorking) {
+  Frame& database = main.frame("frm_Load_Dbase");
+  database.SetVisible(true);
+  state.shellState.UiState = 0;  // a simulation is running
+  m.mnu_about.click();
+  EXPECT_FALSE(database.Visible());
+  state.shellState.UiState = 1;  // what the end of the run sets
+  p.cmd_about.click();
+  EXPECT_TRUE(database.Visible());
+  EXPECT_EQ(state.shellState.UiState, 1);
+  m.mnu_settings.click();
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_TRUE(main.settings().frm_settings.Visible());
 }
 
 TEST_F(AboutTest, HelpOnlyWhileIdleAndSilentOtherwise) {
