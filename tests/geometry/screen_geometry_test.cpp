@@ -218,6 +218,25 @@ TEST_P(ScreenGeometry, ASpectrumThenADistributionWithoutItsData) {
   Check("distribution chosen over a spectrum result");
 }
 
+// A spectrum job saved with the cumulative damage display and opened over
+// the per-bar display: its results under the job's caption.
+TEST_P(ScreenGeometry, ASpectrumJobReopenedWithTheCumulativeDamage) {
+  ToTheLoadingDatabase(analysis.chk_spectrum);
+  SelectBatch(2);
+  Calculate();
+  ResultFramesPanel& rf = main.results();
+  RightClick(host, rf.Pic_Dam, "Display Cumula&tive Damage");
+  const std::string job = (folder.path() / "cumulative.sns").string();
+  host.saveAnswers.push_back(job);
+  Choose(main.menus().mnu_start(1));
+  RightClick(host, rf.Pic_Dam, "Display &Damage");
+  host.openAnswers.push_back(job);
+  Choose(main.menus().mnu_start(0));
+  Calculate();
+  ASSERT_EQ(rf.frm_Dam.Caption(), "Results:  Cumulative Damage");
+  Check("results, spectrum reopened with the cumulative damage");
+}
+
 TEST_P(ScreenGeometry, ADistributionFromTheLoadingDatabase) {
   ToTheLoadingDatabase(analysis.chk_beta_distrib);
   SelectBatch(3);
