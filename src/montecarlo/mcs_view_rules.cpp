@@ -138,7 +138,11 @@ ResultsBoxEntry EnterFailureProbability(ProgramState& s, float x) {
   if (!(x <= share)) {
     std::string reason = " (Pf > " + Format(law.n / n, "0.00#E+##)");
     if (law.n < r.UsableLifeCount) reason += "\rChange input or increase Le.Tail ...";
-    R = 1.0 - law.n / n + 0.001;
+    // A little below the share; a share too small for that (a result whose
+    // lives nearly all never fail) is itself the corrected Pf, so that the
+    // correction stays a Pf the box takes and the level stays below 1.
+    const double below = law.n / n - 0.001;
+    R = 1.0 - (below >= least ? below : law.n / n);
     return Refused(reason, Format(1.0 - R, kPfMask), kTitle);
   }
   if (!(x >= 1e-6f)) {

@@ -46,7 +46,9 @@ struct ResultsBoxEntry {
 
 // Box 0, the failure probability Pf (the required reliability is 1 - Pf):
 // within 1/N (no fit) or 1E-6 (a fit) and 0.9991 and the share of the lives
-// the law stands for.
+// the law stands for. A Pf above that share is corrected to 0.001 below it,
+// or to the share itself where so little of the sample fails that nothing
+// the box takes lies 0.001 below it: the level stays below 1.
 ResultsBoxEntry EnterFailureProbability(ProgramState& s, float x);
 // Box 1, the life Tr at the required reliability in the displayed unit:
 // within the smallest life and 0.999 times the largest of the law's lives.

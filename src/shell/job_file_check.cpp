@@ -71,8 +71,11 @@ void CheckNumbers(const JobFile& j) {
   // the S-N box's own rule: the strain units divide by it
   if (!YoungModulusRefusal(j.YoungModulus).empty())
     Refuse("Young's modulus = " + NumberText(j.YoungModulus) + " (expected 10000 or more)");
-  if (!(j.ProbabilityLevel > 0 && j.ProbabilityLevel < 1)) {
-    Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected between 0 and 1)");
+  // 0 is a level the results view leaves (every simulated life failed:
+  // Pf = 1); 1 leaves no failure probability (the reliability measures
+  // divide by 1 - R).
+  if (!(j.ProbabilityLevel >= 0 && j.ProbabilityLevel < 1)) {
+    Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected 0 or more and below 1)");
   }
   const std::string quantity = j.LoadQuantity.substr(0, 6);
   if (quantity != "Stress" && quantity != "Strain") {

@@ -22,6 +22,7 @@
 #include "geometry/shown_texts.h"
 #include "loading/loading_db_fixtures.h"
 #include "material/fatigue_db_fixtures.h"
+#include "montecarlo/mcs_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
@@ -220,6 +221,25 @@ TEST_P(ScreenGeometry, ASpectrumThenADistributionWithoutItsData) {
   Check("distribution chosen over a spectrum result");
 }
 
+// A spectrum job saved with the cumulative damage display and opened over
+// the per-bar display: its results under the job's caption.
+TEST_P(ScreenGeometry, ASpectrumJobReopenedWithTheCumulativeDamage) {
+  ToTheLoadingDatabase(analysis.chk_spectrum);
+  SelectBatch(2);
+  Calculate();
+  ResultFramesPanel& rf = main.results();
+  RightClick(host, rf.Pic_Dam, "Display Cumula&tive Damage");
+  const std::string job = (folder.path() / "cumulative.sns").string();
+  host.saveAnswers.push_back(job);
+  Choose(main.menus().mnu_start(1));
+  RightClick(host, rf.Pic_Dam, "Display &Damage");
+  host.openAnswers.push_back(job);
+  Choose(main.menus().mnu_start(0));
+  Calculate();
+  ASSERT_EQ(rf.frm_Dam.Caption(), "Results:  Cumulative Damage");
+  Check("results, spectrum reopened with the cumulative damage");
+}
+
 TEST_P(ScreenGeometry, ADistributionFromTheLoadingDatabase) {
   ToTheLoadingDatabase(analysis.chk_beta_distrib);
   SelectBatch(3);
@@ -335,6 +355,42 @@ TEST_P(ScreenGeometry, AJobOpenedFromAFileAndItsUnitsSwitched) {
   Check("a job switched to US units");
   Choose(main.menus().mnu_SI);
   Check("a job switched back to SI units");
+}
+
+// The results view at the ends of the failure probability: every life
+// failed before the life asked for ("Pf >" 1), and a Pf above a share of
+// failures below 0.001 corrected to that share.
+TEST_P(ScreenGeometry, ResultsAtTheEndsOfTheFailureProbability) {
+  Press(analysis.chk_end_limit);
+  Press(analysis.Cmd_analysis_next);
+  const auto typeIn = [&](int box, const std::string& text) {
+    TextBox& b = show.Res_probT(box);
+    ASSERT_TRUE(b.IsShowing());
+    b.SetFocus();
+    b.typeText(text);
+    b.keyDown(kKeyReturn);
+  };
+  const auto open = [&](const char* name, const std::string& bytes) {
+    std::ofstream(folder.path() / name, std::ios::binary) << bytes;
+    host.openAnswers.push_back((folder.path() / name).string());
+    Choose(main.menus().mnu_MCSres_O);
+    ASSERT_TRUE(show.Visible()) << host.Transcript();
+  };
+  open("spread.psn", ResultsSpreadOverEightDecades());
+  RightClick(host, show.Res_prob(1), "Fit:  Weibull ");
+  typeIn(1, "1e30");
+  Check("results view, a life beyond every failure corrected");
+  show.Res_probT(1).keyDown(kKeyReturn);
+  ASSERT_EQ(show.Res_probT(0).Text(), "1.00E+0");
+  Check("results view, every life failed before the life asked for");
+
+  Choose(show.mnu_back);
+  open("rare.psn", ResultsOfRareFailures());
+  typeIn(0, "0.001");
+  ASSERT_EQ(show.Res_probT(0).Text(), "0.00075");
+  Check("results view, a Pf corrected to the share of failures");
+  show.Res_probT(0).keyDown(kKeyReturn);
+  Check("results view, the share of failures taken");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenGeometry, ::testing::ValuesIn(kScreens),

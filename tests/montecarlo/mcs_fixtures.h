@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -53,3 +54,19 @@ inline std::vector<float> Descending(int n, float scale = 1.0f) {
   for (int i = n; i >= 1; --i) lives.push_back(static_cast<float>(i) * scale);
   return lives;
 }
+
+// `failing` lives spread evenly over `decades` decades from 10 blocks, in
+// ascending order, after `neverFailing` lives that never fail.
+inline std::vector<float> SpreadLives(int failing, double decades, int neverFailing = 0) {
+  std::vector<float> lives(static_cast<std::size_t>(neverFailing), 1.0e30f);
+  for (int i = 0; i < failing; ++i)
+    lives.push_back(static_cast<float>(std::pow(10.0, 1 + decades * i / (failing - 1))));
+  return lives;
+}
+
+// Results at the ends of the failure probability, as a user may keep them:
+// 100 lives spread over eight decades, every one failing (under the Weibull
+// fit a life asked for beyond the largest fails them all: "Pf >" 1); and
+// 20000 lives of which only 15 fail (a share of failures below 0.001).
+inline std::string ResultsSpreadOverEightDecades() { return WorkFile(McsJob(), SpreadLives(100, 8), 500.0f); }
+inline std::string ResultsOfRareFailures() { return WorkFile(McsJob(), SpreadLives(15, 1, 19985), 500.0f); }

@@ -223,7 +223,9 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
       {[](JobFile& j) { j.SimulationCount = 99; }, "number of simulations = 99 (expected 100 to 2147483647)"},
       {[](JobFile& j) { j.FastSimulation = -1; }, "fast simulation = -1 (expected 0 to 1)"},
       {[](JobFile& j) { j.MaterialSource = 0; }, "material source = 0 (expected 1 to 2)"},
-      {[](JobFile& j) { j.ProbabilityLevel = 1; }, "probability level = 1 (expected between 0 and 1)"},
+      {[](JobFile& j) { j.ProbabilityLevel = 1; }, "probability level = 1 (expected 0 or more and below 1)"},
+      {[](JobFile& j) { j.ProbabilityLevel = -0.001; },
+       "probability level = -.001 (expected 0 or more and below 1)"},
       {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected 10000 or more)"},
       {[](JobFile& j) { j.YoungModulus = 9999; }, "Young's modulus = 9999 (expected 10000 or more)"},
       {[](JobFile& j) { j.LoadQuantity = "Force "; }, "loading quantity \"Force \" (expected Stress or Strain)"},
@@ -237,6 +239,17 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
     } catch (const JobFileError& e) {
       EXPECT_EQ(std::string(e.what()), std::string("The job file holds an invalid value:\r") + c.message);
     }
+  }
+}
+
+// The levels the results view leaves at the ends of its range: 0 where every
+// simulated life fails before the life asked for ("Pf >" 1), 1 - 1E-6
+// where the failure probability is clipped from below ("Pf <").
+TEST(CheckJobFile, TakesTheProbabilityLevelsAtTheEndsOfTheResultsView) {
+  for (const double level : {0.0, 1.0 - 1e-6}) {
+    JobFile j = JobFileOf(*TypedInConstantAmplitudeJob());
+    j.ProbabilityLevel = level;
+    EXPECT_NO_THROW(CheckJobFile(j)) << level;
   }
 }
 

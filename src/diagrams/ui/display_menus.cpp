@@ -126,15 +126,19 @@ void ResultFramesPanel::SwitchDamageDisplay(int index) {
   int16_t& mode = s.resultsDisplay.DamageDisplayMode;
   const int16_t before = mode;
   main.dataBox().pic_DBox.surface().Refresh();
-  const bool cumulative = index != 1;
-  frm_Dam.SetCaption(cumulative ? "Results:  Cumulative Damage" : "Results:  Damage");
-  mode = cumulative ? 1 : 0;
+  mode = index != 1 ? 1 : 0;
+  ShowDamageDisplayCaption();
   if (mode != before) {
     Pic_Dam.SetMousePointer(kPointerHourglass);
     DrawDamageDiagram(main, Pic_Dam.surface());
   }
   Pic_Dam.SetVisible(true);
   frm_Dam.SetVisible(true);
+}
+
+void ResultFramesPanel::ShowDamageDisplayCaption() {
+  const bool cumulative = main.state().resultsDisplay.DamageDisplayMode >= 1;
+  frm_Dam.SetCaption(cumulative ? "Results:  Cumulative Damage" : "Results:  Damage");
 }
 
 // The life unit of a history or spectrum; hours only with a block time.

@@ -36,6 +36,10 @@ class ResultFramesPanel {
   void Result_MouseDown(int button, int shift, float x, float y);
   void Result_Click();
   void Lifelab_Click(int index);
+  // The damage frame's caption names the display mode the diagram draws:
+  // "Results:  Cumulative Damage" for cumulative damage, else
+  // "Results:  Damage" (per bar, also after a new definition).
+  void ShowDamageDisplayCaption();
 
   FormMain& main;
   Frame& frm_Dam;

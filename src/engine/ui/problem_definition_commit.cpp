@@ -93,7 +93,7 @@ void ProblemDefinitionPanel::UpdateMainView() {
   RedrawDiagrams(main);
   rf.Pic_Dam.SetVisible(false);
   s.resultsDisplay.DamageDisplayMode = -1;
-  rf.frm_Dam.SetCaption("Results:  Damage");
+  rf.ShowDamageDisplayCaption();
   if (ao.LoadingType == loading_type::kHistory && ao.AnalysisMode == analysis_mode::kMasterCurve &&
       ao.MasterCurveParameter == master_curve_parameter::kLoadLevel)
     lf.SHSmax_Click();

@@ -78,6 +78,6 @@ void LoadingDbPanel::ShowTakenBatch() {
   box.UpdateDataBox();
   main.results().Pic_Dam.SetVisible(false);
   s.resultsDisplay.DamageDisplayMode = -1;
-  main.results().frm_Dam.SetCaption("Results:  Damage");
+  main.results().ShowDamageDisplayCaption();
   ds.cmd_data_cancel_Click();
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "diagrams/ui/diagram_services.h"
+#include "diagrams/ui/result_frames_panel.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/input_step_commands.h"
@@ -117,10 +118,13 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
   if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
-// The sample size, the random-variable tags and the unit check marks show
-// the job just read.
+// The sample size, the random-variable tags, the unit check marks and the
+// damage frame's caption show the job just read: the caption names the
+// job's damage display, whatever display was up before and whatever the
+// batch's Select left on it.
 void ShowJobSettings(FormMain& main) {
   const ProgramState& s = main.state();
+  main.results().ShowDamageDisplayCaption();
   main.mcsOptions().No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
   ShowRandomVariableTags(main);
   const bool si = s.unitSettings.LengthUnitFactor == 1.0f;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "component/ui/data_box_panel.h"
+#include "diagrams/ui/result_frames_panel.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/fatigue_db_file.h"
@@ -179,6 +180,31 @@ TEST_F(JobFileCommandsTest, ATypedInJobReopensEqualInEveryRecordWithItsViewAndSe
   EXPECT_EQ(d.DlgLoadingType, a.LoadingType);
   EXPECT_EQ(d.DlgMeanStressOption, a.MeanStressOption);
   EXPECT_EQ(d.DlgSNDataSpecimen, a.SNDataSpecimen);
+}
+
+// The damage frame's caption names the job's damage display, whatever the
+// caption said before Open.
+TEST_F(JobFileCommandsTest, TheDamageCaptionNamesTheJobsDisplay) {
+  const struct {
+    int16_t mode;
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {1, "Results:  Damage", "Results:  Cumulative Damage"},
+      {0, "Results:  Cumulative Damage", "Results:  Damage"},
+      {-1, "Results:  Cumulative Damage", "Results:  Damage"},
+  };
+  for (const auto& c : cases) {
+    Window saver(TypedInConstantAmplitudeJob());
+    saver.state->resultsDisplay.DamageDisplayMode = c.mode;
+    saver.Save(path);
+    Window w(std::make_unique<ProgramState>());
+    w.main.results().frm_Dam.SetCaption(c.before);
+    w.Open(path);
+    EXPECT_TRUE(w.host.messages.empty());
+    EXPECT_EQ(w.state->resultsDisplay.DamageDisplayMode, c.mode);
+    EXPECT_EQ(w.main.results().frm_Dam.Caption(), c.after) << c.mode;
+  }
 }
 
 // A job calculated straight after Open uses its own stress approach and

@@ -1,0 +1,166 @@
+// Jobs saved and opened again in a program started anew, by real input: the
+// damage frame's caption names the job's damage display after Open, from
+// the start screen and over the input view; a job saved after the results
+// view left its probability level at an end of its range opens.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "diagrams/ui/result_frames_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/loading_db_fixtures.h"
+#include "loading/ui/loading_db_panel.h"
+#include "material/ui/data_service_panel.h"
+#include "montecarlo/mcs_fixtures.h"
+#include "real_input/real_user.h"
+#include "shell/job_file_format.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/main_menus.h"
+
+namespace real_input {
+namespace {
+
+// "&Save..." (or "&Open...") of the File menu, through the file dialog.
+void SaveJob(RealProgram& p, const std::string& path) {
+  p.user.AnswerFileDialog(path);
+  p.user.Choose(p.main.menus().mnu_start(1));
+  ASSERT_TRUE(p.user.AllAnswered());
+}
+void OpenJob(RealProgram& p, const std::string& path) {
+  p.user.AnswerFileDialog(path);
+  p.user.Choose(p.main.menus().mnu_start(0));
+  ASSERT_TRUE(p.user.AllAnswered());
+}
+
+// The damage display chosen from the damage diagram's popup.
+void ChooseDamageDisplay(RealProgram& p, const std::string& item) {
+  p.user.AnswerPopup(item);
+  p.user.Click(p.main.results().Pic_Dam, Qt::RightButton);
+  ASSERT_TRUE(p.user.AllAnswered());
+}
+
+// A spectrum batch of the database calculated and saved once with each
+// damage display; a program started anew opens the jobs in turn, first from
+// the start screen, then over the input view, and calculates each: the
+// diagram draws the job's display and the frame's caption names it.
+TEST(ReopenedJob, TheDamageCaptionNamesTheJobsDisplayAfterOpen) {
+  RealProgram p("damage_display_saved", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  DataServicePanel& ds = main.dataService();
+  p.watchdog.Step("the spectrum batch");
+  user.Click(main.problemDefinition().chk_spectrum);
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  user.Click(main.loadingDb().Cmd_Load_Db_Next);
+  user.Click(main.loadingDb().Cmd_Load_Db_OK);
+  user.Click(ds.cmd_data_next);
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(main.results().Pic_Dam.IsShowing());
+
+  p.watchdog.Step("saved with each display");
+  const std::string cumulative = (p.folder.path() / "cumulative.sns").string();
+  const std::string perBar = (p.folder.path() / "per_bar.sns").string();
+  ChooseDamageDisplay(p, "Display Cumulative Damage");
+  ASSERT_EQ(main.results().frm_Dam.Caption(), "Results:  Cumulative Damage");
+  SaveJob(p, cumulative);
+  ChooseDamageDisplay(p, "Display Damage");
+  ASSERT_EQ(main.results().frm_Dam.Caption(), "Results:  Damage");
+  SaveJob(p, perBar);
+  ASSERT_TRUE(user.Messages().empty());
+
+  RealProgram again("damage_display_opened");
+  const struct {
+    const std::string& path;
+    int16_t mode;
+    const char* caption;
+  } opens[] = {
+      {cumulative, 1, "Results:  Cumulative Damage"},  // from the start screen
+      {perBar, 0, "Results:  Damage"},                 // over the input view
+      {cumulative, 1, "Results:  Cumulative Damage"},
+  };
+  for (const auto& o : opens) {
+    again.watchdog.Step("opening " + o.path);
+    OpenJob(again, o.path);
+    again.user.Choose(again.main.menus().mnu_calculate);
+    EXPECT_TRUE(again.user.Messages().empty());
+    EXPECT_TRUE(again.main.results().Pic_Dam.IsShowing()) << o.path;
+    EXPECT_EQ(again.state.resultsDisplay.DamageDisplayMode, o.mode) << o.path;
+    EXPECT_EQ(again.main.results().frm_Dam.Caption(), o.caption) << o.path;
+  }
+}
+
+// Two results the user has: lives spread over eight decades, every one
+// failing, and 20000 lives of which only 15 fail. In the results view the
+// first, under the Weibull fit, gets a life beyond every failure, so that
+// the view shows "Pf >" 1 (the level clipped to 0); in the second a Pf above
+// the share of failures is corrected to a Pf below 1. Each job saved then
+// opens in a program started anew, with the level as it was saved (to the
+// 15 digits the file keeps).
+TEST(ReopenedJob, AJobSavedAtAnEndOfTheProbabilityLevelOpens) {
+  RealProgram p("probability_level_saved", [](const std::filesystem::path& folder) {
+    std::ofstream(folder / "spread.psn", std::ios::binary) << ResultsSpreadOverEightDecades();
+    std::ofstream(folder / "rare.psn", std::ios::binary) << ResultsOfRareFailures();
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  FormShow& show = main.formShow();
+  user.Click(main.problemDefinition().chk_end_limit);  // probabilistic: the results menu
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+
+  const struct {
+    const char* results;
+    const char* fit;  // chosen from the fit label's popup, or none
+    int box;          // the results box typed into
+    const char* typed;
+    const char* pf;  // what the Pf box then shows
+  } cases[] = {
+      {"spread.psn", "Fit:  Weibull ", 1, "1e30", "1.00E+0"},
+      {"rare.psn", nullptr, 0, "0.001", "7.50E-4"},
+  };
+  std::vector<std::pair<std::string, double>> saved;
+  for (const auto& c : cases) {
+    p.watchdog.Step(std::string("the results of ") + c.results);
+    user.AnswerFileDialog((p.folder.path() / c.results).string());
+    user.AnswerMessage("OK");  // the summary of the lives
+    user.Choose(main.menus().mnu_MCSres_O);
+    ASSERT_TRUE(user.AllAnswered());
+    ASSERT_TRUE(show.Visible());
+    if (c.fit) {
+      user.AnswerPopup(c.fit);
+      user.Click(show.Res_prob(1), Qt::RightButton);
+      user.Wait(50);
+    }
+    // Refused with a corrected value, which Enter then commits.
+    user.AnswerMessage("OK");
+    user.Retype(show.Res_probT(c.box), c.typed);
+    user.Key(Qt::Key_Return);
+    ASSERT_TRUE(user.AllAnswered());
+    user.Key(Qt::Key_Return);
+    EXPECT_EQ(ShownText(show.Res_probT(0)), c.pf) << c.results;
+    const double level = p.state.mcsResults.ProbabilityLevel;
+    EXPECT_TRUE(level >= 0.0 && level < 1.0) << c.results << ": " << level;
+    user.Choose(show.mnu_back);
+    const std::string job = (p.folder.path() / (std::string(c.results) + ".sns")).string();
+    SaveJob(p, job);
+    saved.emplace_back(job, level);
+  }
+  EXPECT_DOUBLE_EQ(saved[0].second, 0.0) << "every life fails before the life asked for";
+
+  RealProgram again("probability_level_opened");
+  for (const auto& [job, level] : saved) {
+    again.watchdog.Step("opening " + job);
+    const size_t before = again.user.Messages().size();
+    OpenJob(again, job);
+    EXPECT_EQ(again.user.Messages().size(), before) << job << ": " << again.user.Messages().back().text;
+    EXPECT_NEAR(again.state.mcsResults.ProbabilityLevel, level, 1e-12) << job;  // to 15 digits
+  }
+}
+
+}  // namespace
+}  // namespace real_input
