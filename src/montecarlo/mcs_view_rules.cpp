@@ -240,10 +240,3 @@ void MatchSimulationTags(McsSettings& m) {
   m.FatigueLimitTag = m.NeglectFatigueLimit != 0 ? "NoFL" : "FL";
   m.FastSimulationTag = m.FastSimulation == 1 ? "/FSA" : "/NSA";
 }
-
-std::string SingleBoxText(float value) {
-  std::string text = NumberText(value);
-  if (!text.empty() && text[0] == '.') return "0" + text;
-  if (text.size() > 1 && text[0] == '-' && text[1] == '.') return "-0" + text.substr(1);
-  return text;
-}

@@ -75,7 +75,3 @@ void SetSimulationOption(McsSettings& m, int index, int16_t value);
 // stand: "NoFL" while the fatigue limit is neglected, else "FL"; "/FSA" with
 // the fast simulation algorithm, else "/NSA".
 void MatchSimulationTags(McsSettings& m);
-
-// A Single as the runtime turns it into a box's text: its plain text with a
-// 0 before a leading point ("0.999").
-std::string SingleBoxText(float value);

@@ -286,6 +286,14 @@ TEST_P(ScreenGeometry, TheMaterialDatabaseAndTheTestDataEditor) {
   Press(db.Lab1_fatigue_DB);
   ASSERT_TRUE(db.Txt1_Fatigue_DB.IsShowing());
   Check("material database, its batch name typed");
+  // The reference box of a set with two lines, then of a set without text
+  // (the template).
+  for (int set : {0, 1}) {
+    Press(db.Text2(set));
+    Press(db.refer_pic(set));
+    ASSERT_TRUE(db.refer_txt.IsShowing());
+    Check(set == 0 ? "material database, a reference of two lines" : "material database, the reference template");
+  }
   Press(db.Text2(2));  // the set after the last: a new set with its test data
   Press(db.cmd_fatigue_Db_Test);
   ASSERT_TRUE(show.Visible()) << host.Transcript();

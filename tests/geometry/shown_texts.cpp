@@ -5,10 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextCursor>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -57,6 +59,17 @@ std::optional<TextSpot> SpotOf(QWidget* w) {
     if (l->text().isEmpty()) return std::nullopt;
     const QRect room = l->contentsRect();
     return TextSpot{l->text(), Aligned(l->alignment(), LinesSize(l->font(), l->text()), room), room};
+  }
+  if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+    if (e->toPlainText().isEmpty()) return std::nullopt;
+    // Its lines as laid out in the box's width, from the first line's top
+    // to the last one's bottom, within the viewport that shows them.
+    QTextCursor end(e->document());
+    end.movePosition(QTextCursor::End);
+    const int top = e->cursorRect(QTextCursor(e->document())).top(), bottom = e->cursorRect(end).bottom();
+    const QRect room = e->viewport()->geometry();
+    const QRect drawn(room.left(), room.top() + top, room.width(), bottom - top + 1);
+    return TextSpot{e->toPlainText(), drawn, room};
   }
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
     if (e->text().isEmpty()) return std::nullopt;

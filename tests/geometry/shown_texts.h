@@ -21,7 +21,8 @@ struct ShownFault {
 
 // Every visible label, text box, command button, option button and check box
 // of the form whose text does not show whole (or a one-line text box taller
-// than its text needs): cut by its own edges, clipped
+// than its text needs; a multi-line box shows all of its lines, laid out in
+// its width, without scrolling): cut by its own edges, clipped
 // by a container, or covered by a control lying over it. A value box may lie
 // over the number in a caption, or over the whole of a label it stands in
 // for; the window's own controls lie over each other on purpose (the working

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "material/fatigue_db_file.h"
@@ -26,14 +27,17 @@ inline void PutSteelSet(FatigueDatabase& db, int batch, int set, const std::stri
 
 // A database file of one batch "Steels" with two sets, "S355" (Se 50 MPa,
 // m 3.5) and "S235" (Se 80 MPa, m 4), written in `folder` by the program's
-// own writer. S235 names `s235TestData` as its test data where one is given.
-inline void WriteSteelsDatabase(const std::filesystem::path& folder, const std::string& s235TestData = "") {
+// own writer. S235 names `s235TestData` as its test data where one is given;
+// `adjust` changes the sets before they are written.
+inline void WriteSteelsDatabase(const std::filesystem::path& folder, const std::string& s235TestData = "",
+                                const std::function<void(FatigueDatabase&)>& adjust = {}) {
   FatigueDatabase db;
   db.FdbBatchName[1] = "Steels";
   db.FdbSetCount[1] = 2;
   PutSteelSet(db, 1, 1, "S355", 50.0f, 3.5f);
   PutSteelSet(db, 1, 2, "S235", 80.0f, 4.0f);
   if (!s235TestData.empty()) db.FdbTestDataName[1][2] = s235TestData;
+  if (adjust) adjust(db);
   FatigueDbState st;
   st.FatigueBatchCount = 1;
   st.DatabaseDir = folder.string();

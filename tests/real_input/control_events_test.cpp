@@ -227,6 +227,37 @@ TEST_F(ControlEvents, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonWhenOn
                                            "txt_a.KeyDown(27)", "txt_a.KeyPress(27)", "txt_a.KeyUp(27)"}));
 }
 
+TEST_F(ControlEvents, EnterStartsANewLineInAMultiLineBoxThatTakesTyping) {
+  TextBox& memo = form.textBox("txt_m");
+  user.Click(memo);
+  log.clear();
+  user.Type("one");
+  user.Key(Qt::Key_Return);
+  user.Type("two");
+  EXPECT_EQ(memo.Text(), "one\r\ntwo");
+  EXPECT_EQ(ShownText(memo), "one\ntwo");
+  EXPECT_TRUE(Logged("txt_m.KeyPress(13)"));
+  EXPECT_FALSE(Logged("cmd_def."));
+  // A locked box types nothing: Enter is the default button's again.
+  memo.SetLocked(true);
+  user.Key(Qt::Key_Return);
+  EXPECT_TRUE(Logged("cmd_def.Click"));
+  EXPECT_EQ(memo.Text(), "one\r\ntwo");
+}
+
+TEST_F(ControlEvents, AFrameOverTheDefaultAndCancelButtonsKeepsTheKeysFromThem) {
+  form.frame("frm").Move(1700, 500, 1400, 1100);  // made after the buttons: over them
+  FromTheFirstBox();
+  user.Key(Qt::Key_Return);
+  user.Key(Qt::Key_Escape);
+  EXPECT_EQ(log, (std::vector<std::string>{"txt_a.KeyDown(13)", "txt_a.KeyPress(13)", "txt_a.KeyUp(13)",
+                                           "txt_a.KeyDown(27)", "txt_a.KeyPress(27)", "txt_a.KeyUp(27)"}));
+  // The frame gone, Enter presses the default button again.
+  form.frame("frm").SetVisible(false);
+  user.Key(Qt::Key_Return);
+  EXPECT_TRUE(Logged("cmd_def.Click"));
+}
+
 TEST_F(ControlEvents, ARightClickOpensOnlyTheControlsPopupAndItsClosingClickReachesNothing) {
   FromTheFirstBox();
   user.AnswerPopup("Alpha");

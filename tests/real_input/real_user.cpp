@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QSpinBox>
 #include <QTabBar>
@@ -128,6 +130,7 @@ QPoint AimAt(QWidget* w, QPoint& at, const std::set<const QWidget*>& controls = 
 }  // namespace
 
 std::string ShownText(TextBox& box) {
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(box.widget())) return lines->toPlainText().toStdString();
   auto* edit = qobject_cast<QLineEdit*>(box.widget());
   if (!edit) throw std::runtime_error(box.Name() + " shows no line of text");
   return edit->text().toStdString();
@@ -289,6 +292,14 @@ void User::DoubleClick(Control& c, QPoint at) {
   QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, pos);
 }
 
+void User::OpenFolder(DirList& list, const std::string& folder) {
+  auto* view = qobject_cast<QListWidget*>(list.widget());
+  if (!view) throw std::runtime_error(list.Name() + " shows no list");
+  const auto found = view->findItems(QString::fromStdString(folder), Qt::MatchEndsWith);
+  if (found.size() != 1) throw std::runtime_error(folder + " is not in the list");
+  DoubleClick(list, view->viewport()->mapTo(view, view->visualItemRect(found[0]).center()));
+}
+
 void User::Move(Control& c, QPoint at) {
   QWidget* w = c.widget();
   const QPoint pos = AimAt(w, at, ControlWidgets(c.ParentForm()));
@@ -370,6 +381,10 @@ void User::AnswerMessage(const std::string& button, std::function<void()> whileU
     if (whileUp) whileUp();
     PressButton(w, button);
   });
+}
+
+void User::AnswerMessageByKey(int key) {
+  Queue("message", "a key", [this, key](QWidget*) { Key(key); });
 }
 
 void User::AnswerPopup(const std::string& item) {

@@ -40,6 +40,7 @@
 #include "support/scoped_folder.h"
 
 class Control;
+class DirList;
 class MenuItem;
 class TextBox;
 class QWidget;
@@ -77,7 +78,8 @@ struct Shown {
   std::string text;
 };
 
-// What a text box shows on the screen.
+// What a text box shows on the screen (the lines of a multi-line box
+// separated by '\n').
 std::string ShownText(TextBox& box);
 
 // The user at the mouse and the keyboard.
@@ -91,6 +93,8 @@ class User : public QObject {
   void Click(Control& c, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
   void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
   void DoubleClick(Control& c, QPoint at = {});
+  // A double click on the entry of the folder list that names `folder`.
+  void OpenFolder(DirList& list, const std::string& folder);
   // The pointer moves over `c` to `at`, no button held.
   void Move(Control& c, QPoint at);
   // Keys, delivered by Qt to the window that has the keyboard focus.
@@ -113,6 +117,8 @@ class User : public QObject {
   // A message box: presses the button with this text ("OK", "Yes", ...);
   // `whileUp` looks at the windows first.
   void AnswerMessage(const std::string& button, std::function<void()> whileUp = {});
+  // A message box: answered by a key (Enter presses its default button).
+  void AnswerMessageByKey(int key);
   // A popup menu: chooses the item with this caption.
   void AnswerPopup(const std::string& item);
   // A popup menu: closed by a click on `w` beside it.

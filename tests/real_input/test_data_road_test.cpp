@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QListWidget>
 #include <filesystem>
 #include <string>
 
@@ -39,16 +37,6 @@ void WriteTwoSets(const std::filesystem::path& where, TestDataSet* tests = nullp
   WriteSteelsDatabase(folder, tests ? "S235" : "");
 }
 
-// A double click on the entry of the folder list that names `folder`.
-void OpenFolder(User& user, DirList& list, const std::string& folder) {
-  auto* view = qobject_cast<QListWidget*>(list.widget());
-  ASSERT_NE(view, nullptr);
-  const auto found = view->findItems(QString::fromStdString(folder), Qt::MatchEndsWith);
-  ASSERT_EQ(found.size(), 1) << folder << " is not in the list";
-  const QPoint at = view->viewport()->mapTo(view, view->visualItemRect(found[0]).center());
-  user.DoubleClick(list, at);
-}
-
 // "&Material Data...": to the database of the folder "materials", read, then
 // edited; a click on the name cell of the set in `column` (from 0) marks
 // it, and "&Test Data" opens its test data in the editor, which takes the
@@ -61,7 +49,7 @@ void OpenTestData(RealProgram& p, int column) {
   p.watchdog.Step("opening the database");
   user.Choose(main.menus().mnu_fatigue);
   ASSERT_TRUE(ds.frm_data_serv.IsShowing());
-  OpenFolder(user, ds.Dir1, "materials");
+  user.OpenFolder(ds.Dir1, "materials");
   ASSERT_EQ(std::filesystem::path(ds.Dir1.Path()), p.folder.path() / "materials");
   user.Click(ds.cmd_data_do);
   ASSERT_EQ(p.state.fatigueDbState.FatigueBatchCount, 1);

@@ -232,9 +232,12 @@ void DataServicePanel::EditDatabase() {
     st.FatigueBatchCount = 0;
     st.FatigueDbModified = 0;
     st.CurrentFatigueBatch = 0;
-    st.DataDirectory[2] = st.DatabaseDir;
     st.OverwriteConfirmed = 1;
   }
+  // The database edited now is that of the chosen folder, read there or made
+  // there: the folder lists go back to it (as leaving the editor does, when
+  // it selects Save), and Save writes it there.
+  st.DataDirectory[2] = st.DatabaseDir;
   if (st.FatigueBatchCount == 0) st.FatigueBatchCount = 1;
   if (st.CurrentFatigueBatch == 0) st.CurrentFatigueBatch = 1;
   browser.frm_Fatigue_Dbase.SetVisible(true);

@@ -157,7 +157,7 @@ void FatigueDbPanel::ConfirmAbandonFatigueDbSet(int) {
     if (ed.NewSetAnswer != 0) {
       ed.NewSetAnswer = static_cast<int16_t>(AlertBox(s.shellState, main.host(),
                                                       "Wuold you like to abandon the new data set?",
-                                                      MsgButtons::YesNo, MsgIcon::Question, 1, "Fatifue Data"));
+                                                      MsgButtons::YesNo, MsgIcon::Question, 2, "Fatifue Data"));
       if (ed.NewSetAnswer == kAnswerStay) {
         Text2(incomplete - 1).SetFocus();
         return;

@@ -4,6 +4,15 @@
 namespace {
 using namespace rows;
 
+constexpr ControlDef MultiLine(ControlDef d) {
+  d.multiLine = true;
+  return d;
+}
+constexpr ControlDef ToolTip(ControlDef d, const char* tip) {
+  d.toolTip = tip;
+  return d;
+}
+
 // The material-database frame: header, the grid of six data sets by eight
 // fields, the reference box and the buttons.
 constexpr ControlDef kFatigueDb[] = {
@@ -16,7 +25,8 @@ constexpr ControlDef kFatigueDb[] = {
     Font(Align(LabelDef("Lab1_fatigue_DB", -1, "frm_Fatigue_Dbase", 6600, 840, 2775, 360, "Description"), kAlignRight), 9),
     Font(BoxDef("Txt1_Fatigue_DB", -1, "frm_Fatigue_Dbase", 6840, 840, 2775, 255, "Description", false), 9),
     Font(LabelDef("Label22", -1, "frm_Fatigue_Dbase", 240, 1400, 2550, 285, "Material  or  SN-Class"), 8.4f),
-    Font(LabelDef("Label23", -1, "frm_Fatigue_Dbase", 240, 1764, 1932, 336, "Endurance Limit  (Se)"), 8.4f),
+    ToolTip(Font(LabelDef("Label23", -1, "frm_Fatigue_Dbase", 240, 1764, 1932, 336, "Endurance Limit  (Se)"), 8.4f),
+            "Endurance limit is considered as the maximum stress"),
     Font(LabelDef("Label24", -1, "frm_Fatigue_Dbase", 240, 2100, 2652, 288, "at Number of Cycles  (No)"), 8.4f),
     Font(LabelDef("Label25", -1, "frm_Fatigue_Dbase", 240, 2820, 2175, 255, "Stress ratio  (r)"), 8.4f),
     Font(LabelDef("Label26", -1, "frm_Fatigue_Dbase", 240, 3560, 2085, 255, "Yield Strength  (Sy)"), 8.4f),
@@ -26,7 +36,9 @@ constexpr ControlDef kFatigueDb[] = {
     Font(LabelDef("Label28", 0, "frm_Fatigue_Dbase", 2280, 1760, 615, 330, "[MPa]"), 8.4f),
     Font(LabelDef("Label28", 1, "frm_Fatigue_Dbase", 2280, 3560, 615, 255, "[MPa]"), 8.4f),
     Font(LabelDef("Label28", 2, "frm_Fatigue_Dbase", 2280, 3920, 615, 195, "[MPa]"), 8.4f),
-    Font(LabelDef("dN_distr", 3, "frm_Fatigue_Dbase", 1800, 1760, 435, 216, "{--}"), 8.4f),  // chosen geometry
+    // Right-aligned: a tag wider than its place grows away from the unit label.
+    Align(Font(LabelDef("dN_distr", 3, "frm_Fatigue_Dbase", 1800, 1760, 435, 216, "{--}"), 8.4f),  // chosen geometry
+          kAlignRight),
     Font(Align(BoxDef("Text2", 0, "frm_Fatigue_Dbase", 2880, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
     Font(Align(BoxDef("Text2", 1, "frm_Fatigue_Dbase", 3960, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
     Font(Align(BoxDef("Text2", 2, "frm_Fatigue_Dbase", 5040, 1320, 1095, 375, ""), kAlignCenter), 8.4f),
@@ -81,7 +93,8 @@ constexpr ControlDef kFatigueDb[] = {
     Make(ControlKind::PictureBox, "refer_pic", 3, "frm_Fatigue_Dbase", 6975, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 4, "frm_Fatigue_Dbase", 8055, 1000, 180, 180, "", false),  // chosen
     Make(ControlKind::PictureBox, "refer_pic", 5, "frm_Fatigue_Dbase", 9135, 1000, 180, 180, "", false),  // chosen
-    Font(BoxDef("refer_txt", -1, "frm_Fatigue_Dbase", 2760, 360, 3615, 855, "References", false), 8.4f),
+    // The description and reference: several lines.
+    MultiLine(Font(BoxDef("refer_txt", -1, "frm_Fatigue_Dbase", 2760, 360, 3615, 855, "References", false), 8.4f)),
     LineDef("Line6", -1, "frm_Fatigue_Dbase", 120, 1260, 9360, 1260),
     LineDef("Line7", -1, "frm_Fatigue_Dbase", 120, 4260, 9360, 4260),
     LineDef("Line3", 0, "frm_Fatigue_Dbase", 120, 1320, 9360, 1320),

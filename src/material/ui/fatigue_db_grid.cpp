@@ -87,7 +87,7 @@ void FatigueDbPanel::StoreCellValue(FdbRow row, int index) {
   std::string& settled = settledText_[static_cast<int>(row)][index];
   if (text == settled) return;
   const float factor = IsStressRow(row) ? s.unitSettings.StressUnitFactor : 1.0f;
-  const std::string refill = stored > 0 ? NumberText(Sng(stored * factor)) : "";
+  const std::string refill = stored > 0 ? SingleBoxText(Sng(stored * factor)) : "";
   const float typed = BoxSingle(text);
   const double v = IsStressRow(row) ? typed / factor : typed;
   if (const std::string refusal = FatigueDbCellRefusal(row, v, db, b, set); !refusal.empty()) {

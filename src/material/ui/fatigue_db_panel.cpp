@@ -109,8 +109,8 @@ std::string CellText(FdbRow row, const FatigueDatabase& db, int b, int s, float 
     case FdbRow::Se: return Format(db.FdbSe[b][s] * stressFactor, "#####0.0#");
     case FdbRow::No: return Format(db.FdbNo[b][s], "0.0E+##");
     case FdbRow::M: return Format(db.FdbM[b][s], "#0.0#");
-    case FdbRow::R: return NumberText(db.FdbR[b][s]);
-    case FdbRow::Pn: return NumberText(db.FdbPn[b][s]);
+    case FdbRow::R: return SingleBoxText(db.FdbR[b][s]);
+    case FdbRow::Pn: return SingleBoxText(db.FdbPn[b][s]);
     case FdbRow::Sy: return Format(db.FdbSy[b][s] * stressFactor, "#####0.0#");
     case FdbRow::Su: return Format(db.FdbSu[b][s] * stressFactor, "#####0.0#");
   }
@@ -130,8 +130,10 @@ void FatigueDbPanel::PaintColumns(int b, int column, int32_t colour) {
   const int set = column + 1;
   PictureBox& pic = refer_pic(column);
   TextBox& name = Text2(column);
+  // At the name cell's left edge, on the rule between the name row and the
+  // row below: clear of the name's text, however long the name.
   pic.SetLeft(name.Left());
-  pic.SetTop(name.Top() + name.Height() - pic.Height());
+  pic.SetTop(Text3(column).Top() - pic.Height() / 2);
   pic.SetVisible(true);
   DrawReferenceGlyph(pic.surface());
   refer_txt.SetText(s.fatigueDatabase.FdbReference[b][set]);

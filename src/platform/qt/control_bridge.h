@@ -13,9 +13,10 @@
 //   that holds it;
 // - a key on the control that has the focus: the form's keys first (Tab,
 //   Enter to the command button with the focus or else to the default
-//   button, Escape to the cancel button), else KeyDown, then KeyPress for a
-//   key that types a character (Space on a button clicks it when released);
-//   a release: KeyUp;
+//   button, Escape to the cancel button; in a multi-line box that may be
+//   typed into, Enter is the box's and starts a new line), else KeyDown,
+//   then KeyPress for a key that types a character (Space on a button clicks
+//   it when released); a release: KeyUp;
 // - the focus: a move by the user (click, Tab) runs LostFocus and GotFocus
 //   through the form; when Qt gives the focus back on its own (the window is
 //   activated, a dialog or popup menu closed), it goes where the form has

@@ -64,6 +64,13 @@ std::string NumberText(double value) { return PlainText(value, {15, 15}); }
 std::string NumberText(int16_t value) { return std::to_string(value); }
 std::string NumberText(int32_t value) { return std::to_string(value); }
 
+std::string SingleBoxText(float value) {
+  const std::string text = NumberText(value);
+  if (text[0] == '.') return "0" + text;
+  if (text.size() > 1 && text[0] == '-' && text[1] == '.') return "-0" + text.substr(1);
+  return text;
+}
+
 std::string StrSingle(float value) { return Str(NumberText(value)); }
 std::string StrDouble(double value) { return Str(NumberText(value)); }
 std::string StrInteger(int32_t value) { return Str(NumberText(value)); }

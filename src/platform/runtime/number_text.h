@@ -15,6 +15,10 @@ std::string NumberText(double value);
 std::string NumberText(int16_t value);
 std::string NumberText(int32_t value);
 
+// A Single as the runtime turns it into a box's text (its general number
+// text): NumberText with a 0 before a leading point ("0.5", "-0.5", "97.5").
+std::string SingleBoxText(float value);
+
 // The Str form: a blank before a number that is not negative.
 std::string StrSingle(float value);
 std::string StrDouble(double value);

@@ -246,6 +246,7 @@ bool Control::FormTakesKey(int keyCode, int shift) {
     RaiseClick();
     return true;
   }
+  if (keyCode == kKeyReturn && TypesEnter()) return false;  // a new line
   return form_.PressDefaultOrCancel(keyCode);
 }
 

@@ -109,7 +109,8 @@ class Control {
   virtual void click();
   void dblClick();
   // A key pressed on this control: Tab moves the focus along the tab order;
-  // Enter with a default button on the form clicks that button; any other
+  // Enter with a default button on the form clicks that button (in a
+  // multi-line box that may be typed into, it is typed); any other
   // key runs KeyDown, and a key with a character runs KeyPress as well.
   void keyDown(int keyCode, int shift = 0);
   // A typed character: runs KeyPress and returns the character that stays
@@ -160,9 +161,13 @@ class Control {
   void RaiseMouse(int which, int button, int shift, double px, double py);
   // The keys the form takes before the control sees them: Tab moves the
   // focus along the tab order; Enter on a command button clicks that button;
+  // in a control that types Enter (a multi-line box) Enter is the control's;
   // elsewhere Enter clicks the default button and Escape the cancel button,
   // when that button is on show and enabled. True when taken.
   bool FormTakesKey(int keyCode, int shift);
+  // Whether Enter types into the control (a new line) rather than going to
+  // the form.
+  virtual bool TypesEnter() const { return false; }
   void RaiseKeyDown(int& keyCode, int shift);
 
  private:

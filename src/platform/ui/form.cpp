@@ -477,6 +477,9 @@ void Form::PopupMenu(MenuItem& menu) {
 bool Form::PressDefaultOrCancel(int keyCode) {
   CommandButton* button = keyCode == kKeyReturn ? defaultButton_ : keyCode == kKeyEscape ? cancelButton_ : nullptr;
   if (!button || !button->IsShowing() || !button->IsEnabledInForm()) return false;
+  // A button under a frame opened over its own (a database browser over the
+  // data-service dialog) is out of the user's sight: the keys are not its.
+  if (!FramesInFront(button).empty()) return false;
   button->click();
   return true;
 }

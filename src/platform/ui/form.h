@@ -166,7 +166,8 @@ class Form {
   CommandButton* DefaultButton() const { return defaultButton_; }
   CommandButton* CancelButton() const { return cancelButton_; }
   // Enter clicks the default button, Escape the cancel button, when that
-  // button is on show and enabled. True when a button was clicked.
+  // button is on show and enabled and no frame made later lies over it.
+  // True when a button was clicked.
   bool PressDefaultOrCancel(int keyCode);
 
   // Shows `menu`'s items as a popup menu at the pointer (through

@@ -36,6 +36,8 @@ class TextBox : public Control {
   void SetBorderStyle(int style);
 
   bool CanTakeFocus() const override { return true; }
+  // A multi-line box that may be typed into takes Enter as a new line.
+  bool TypesEnter() const override { return multiLine_ && !locked_; }
 
   // Types `text` as the user would: the focus comes to the box, the whole
   // old text is replaced, every character passes KeyPress (which may change

@@ -212,6 +212,34 @@ TEST_F(DataService, NewDatabaseReplacesTheOneInMemoryAfterTwoQuestions) {
   EXPECT_EQ(browser.cmd_Fatigue_Db_Cancel.Caption(), "E&xit");  // the batches were deleted
 }
 
+// A new database made in a folder that held none: leaving the editor with
+// its set selects Save on that folder, and Save writes the file there.
+TEST_F(DataService, ANewDatabaseIsSavedInTheFolderItWasMadeIn) {
+  const fs::path made = dir / "made";
+  fs::create_directory(made);
+  st.DataDirectory[2] = dir.string();  // the folder the lists began in
+  ds.chk_new_Dbase.SetValue(1);
+  ds.Dir1.SetPath(made.string());
+  Do(ds.chk_Edit_Dbase);
+  FatigueDbPanel& browser = main.fatigueDb();
+  const char* values[] = {"S355", "50", "2E+6", "3.5", "-1", "50", "355", "510"};
+  for (FdbRow row : {FdbRow::Name, FdbRow::Se, FdbRow::No, FdbRow::M, FdbRow::R, FdbRow::Pn, FdbRow::Sy, FdbRow::Su}) {
+    TextBox& cell = browser.Cell(row, 0);
+    cell.click();
+    cell.typeText(values[static_cast<int>(row)]);
+    cell.leave();
+  }
+  browser.cmd_Fatigue_Db_Cancel.click();
+  EXPECT_FALSE(browser.frm_Fatigue_Dbase.Visible());
+  EXPECT_TRUE(ds.chk_Save_Dbase.Value());
+  EXPECT_EQ(fs::path(ds.Dir1.Path()), made);
+  ds.cmd_data_do.click();
+  EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+  EXPECT_TRUE(fs::exists(made / "duvak.dat"));
+  EXPECT_FALSE(fs::exists(dir / "duvak.dat"));
+  EXPECT_EQ(st.DataDirectory[2], made.string());
+}
+
 TEST_F(DataService, CancelHidesTheDialogAndGivesBackRunWhenReady) {
   state.wizardFlags.LoadingDataReady = true;
   main.menus().mnu_Run.SetEnabled(false);

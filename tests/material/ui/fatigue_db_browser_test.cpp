@@ -63,6 +63,11 @@ TEST_F(FatigueDbBrowser, NextPastTheLastBatchShowsTheFirst) {
   }
   db.cmd_Fatigue_Db_Prev.click();
   EXPECT_EQ(ShownBatch(), "3");
+  // r and Pn read as numbers are written, with the zero before the point.
+  EXPECT_EQ(db.Text6(2).Text(), "0.1");
+  EXPECT_EQ(db.Text8(2).Text(), "90");
+  db.cmd_Fatigue_Db_Prev.click();
+  EXPECT_EQ(db.Text6(0).Text(), "0.5");
 }
 
 TEST_F(FatigueDbBrowser, OkTakesThePickedSetAsARange) {

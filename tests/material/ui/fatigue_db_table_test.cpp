@@ -141,6 +141,7 @@ TEST_F(FatigueDbTable, NewSetIsOfferedForAbandonBeforeMovingOn) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(LastMessage().text, "Wuold you like to abandon the new data set?");
   EXPECT_EQ(LastMessage().title, "Fatifue Data");
+  EXPECT_EQ(LastMessage().defaultButton, 2);  // Enter keeps the typed set
   EXPECT_EQ(db.Label20(3).Caption(), "1");
   EXPECT_TRUE(db.Text2(2).HasFocus());
   host.QueueAnswer(kAnswerYes);

@@ -36,3 +36,11 @@ TEST(NumberText, WholeNumbersAndTheBlankRules) {
   EXPECT_EQ(WriteNumberDouble(-1e30), "-1E+30");
   EXPECT_EQ(WriteNumberInteger(51), "51");
 }
+
+TEST(NumberText, ABoxShowsASingleWithItsLeadingZero) {
+  const struct { float in; const char* out; } cases[] = {
+      {0.5f, "0.5"}, {-0.5f, "-0.5"}, {50.0f, "50"},  {97.5f, "97.5"}, {0.1f, "0.1"},
+      {-1.0f, "-1"}, {0.0f, "0"},     {1e-5f, "1E-05"}, {-1e-5f, "-1E-05"}, {0.0001f, "0.0001"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SingleBoxText(c.in), c.out) << c.in;
+}
