@@ -228,7 +228,8 @@ BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bo
     TakeHistoryOfBatch(s, std::move(history), noted);
   }
   l.SelectedHistoryLength = noted;
-  st.SelectedLoadingBatch = static_cast<int16_t>(b);
+  st.SelectedLoadingBatch = st.TakenLoadingBatch = static_cast<int16_t>(b);
+  st.TakenLoadingFolder = s.fatigueDbState.DataDirectory[1];
   TakeLevels(s, b);
   st.LoadingSource = 1;
   s.jobTexts.LoadingName = s.loadingDatabase.BatchName[b];
