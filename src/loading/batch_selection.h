@@ -24,7 +24,9 @@ enum class BatchTaking {
 // Takes batch BrowsedLoadingBatch when it fits the job:
 //   refused when it holds nothing of the loading type ("Sorry, the data is
 //   incomplete!"), for a distribution loading when its kind is below -10
-//   (" Sorry, can't use the data!"), or when its history is refused
+//   (" Sorry, can't use the data!"), when its quantity is neither "Stress"
+//   nor "Strain" (" Sorry, can't use the data!" and the quantity), or when
+//   its history is refused
 //   (" Sorry, Wrong History Data!": fewer than 3 points in its file, or a
 //   history that starts neither at its maximum nor at its minimum, 0.1 %
 //   apart; a first point of 0 passes only when an extreme is 0); asks
