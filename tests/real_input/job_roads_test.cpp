@@ -20,6 +20,7 @@
 #include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/job_file_format.h"
 #include "shell/job_file_records.h"
@@ -107,15 +108,10 @@ TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();
-  DataServicePanel& ds = main.dataService();
+  BrowseTheLoadingDatabase(p, pd.chk_history);
   p.watchdog.Step("the history batch");
-  user.Click(pd.chk_history);
-  user.Click(pd.Cmd_analysis_next);
-  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   user.Click(main.loadingDb().Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  user.Click(main.dataService().cmd_data_next);
   ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
 
   p.watchdog.Step("constant amplitude over the load level");
@@ -165,15 +161,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   RealProgram p("job_batch_kept", ldb_fixture::PutThreeBatches);
   User& user = p.user;
   FormMain& main = p.main;
-  DataServicePanel& ds = main.dataService();
-  p.watchdog.Step("the spectrum batch");
-  user.Click(main.problemDefinition().chk_spectrum);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  user.Click(main.loadingDb().Cmd_Load_Db_Next);
-  user.Click(main.loadingDb().Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  TakeTheGustSpectrum(p);
   ASSERT_EQ(main.dataBox().Loadt.Text(), "Gust spectrum");
 
   p.watchdog.Step("saving the job");
@@ -222,16 +210,7 @@ TEST(JobRoads, AJobSavedAfterTheDatabaseWasReadAgainReopensWithItsBatch) {
   User& user = p.user;
   FormMain& main = p.main;
   DataServicePanel& ds = main.dataService();
-  LoadingDbPanel& browser = main.loadingDb();
-  p.watchdog.Step("the spectrum batch");
-  user.Click(main.problemDefinition().chk_spectrum);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  user.Click(browser.Cmd_Load_Db_Next);
-  user.Click(browser.Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
-  ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
+  TakeTheGustSpectrum(p);
 
   p.watchdog.Step("reading the database again");
   user.Choose(main.menus().mnu_loading);
@@ -240,7 +219,7 @@ TEST(JobRoads, AJobSavedAfterTheDatabaseWasReadAgainReopensWithItsBatch) {
   ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
   ASSERT_FALSE(ds.cmd_data_next.Enabled());
   user.Click(ds.cmd_data_do);  // browse it: batch 1 on show
-  user.Click(browser.Cmd_Load_Db_Cancel);
+  user.Click(main.loadingDb().Cmd_Load_Db_Cancel);
   ASSERT_FALSE(ds.frm_data_serv.Visible());
 
   p.watchdog.Step("saving the job");

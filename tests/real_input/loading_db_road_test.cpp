@@ -18,6 +18,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/ui/main_menus.h"
 
@@ -38,13 +39,9 @@ TEST(LoadingDbRoad, ACloseClickedWhileALongHistoryIsReadStopsSelect) {
   p.host.yieldAtEveryPiece = true;
   User& user = p.user;
   FormMain& main = p.main;
-  user.Click(main.problemDefinition().chk_history);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_history);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   LoadingDbPanel& b = main.loadingDb();
-  ASSERT_TRUE(b.frm_Load_Dbase.IsShowing());
 
   // Close, clicked as soon as the values are being read (the reader has
   // taken the file's record time).
@@ -79,15 +76,7 @@ TEST(LoadingDbRoad, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();
-  user.Click(pd.chk_spectrum);
-  user.Click(pd.Cmd_analysis_next);
-  DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  LoadingDbPanel& b = main.loadingDb();
-  user.Click(b.Cmd_Load_Db_Next);
-  user.Click(b.Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  TakeTheGustSpectrum(p);
   p.watchdog.Step("Calculate");
   user.Choose(main.menus().mnu_calculate);
   auto* life = qobject_cast<QLabel*>(main.dataBox().Result.widget());
@@ -119,11 +108,8 @@ TEST(LoadingDbRoad, ABatchOfAnotherQuantityIsRefusedAndTheNextOneTaken) {
   });
   User& user = p.user;
   FormMain& main = p.main;
-  user.Click(main.problemDefinition().chk_spectrum);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_spectrum);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   LoadingDbPanel& b = main.loadingDb();
   ASSERT_EQ(b.Label6.Caption(), "Crane forces");
 
