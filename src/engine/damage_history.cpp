@@ -183,9 +183,12 @@ void StoreHistoryLife(ProgramState& s, int32_t c, const LoopTotals& t) {
   if (t.damaged) res.InfiniteLifeFlag = 0;
   if (t.damage > 0.0f) {
     // d / D as Single; a quotient beyond Single (cycles whose damage is
-    // barely above 0) is the infinite life, and so shown.
+    // barely above 0) is the infinite life, and so shown. Where no cycle did
+    // damage, D is the 1E-30 of a history below the limit: the life is the
+    // infinite life whatever d (d / D would fall below the bounds at which a
+    // life counts as infinite).
     const double quotient = static_cast<double>(s.analysisOptions.DamageToFailure) / t.damage;
-    res.LifeBlocks = calc::StoreLife(quotient);
+    res.LifeBlocks = t.damaged ? calc::StoreLife(quotient) : calc::kInfiniteLife;
     if (!std::isfinite(static_cast<float>(quotient))) res.InfiniteLifeFlag = 1;
     // With no cycle counted there is nothing to fail: the life in cycles is infinite.
     res.LifeCycles = c > 0 ? calc::StoreLife(static_cast<double>(res.LifeBlocks) * c) : calc::kInfiniteLife;

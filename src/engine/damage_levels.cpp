@@ -25,6 +25,7 @@ struct SpectrumPoint {
   float extensionLimit = 0.0f;  // Se'
   float damage = 0.0f;          // D
   float largest = 0.0f;
+  bool damaged = false;         // a level did damage by the S-N curve (not only the 1E-30 below the limits)
 };
 
 bool IsRangeMode(const LoadingData& ld) { return ld.StressInputMode == 1; }
@@ -114,6 +115,7 @@ bool LevelDamage(ProgramState& s, Host& host, int i, SpectrumPoint& pt) {
     const double e = BelowLimit(seN * pt.fR * tf, sI) ? md.SNExtensionExponent : s.results.SNSlopeUsed;
     const float nI = Sng(md.EnduranceCycles * std::pow(static_cast<double>(tf * pt.fR * seN / sI), e));
     if (nI > 0.0f) dI = ld.LevelCycles[i] / nI;
+    if (dI > 0.0f) pt.damaged = true;
   }
   pt.damage += dI;
   if (dI > pt.largest) pt.largest = dI;
@@ -158,10 +160,15 @@ bool CalcSpectrumPoint(ProgramState& s, Host& host, float& largest) {
     }
   }
   if (pt.damage > 0.0f) {
-    // d / D as Single; a quotient beyond Single (tiny damages) is the infinite life
-    res.LifeBlocks = calc::StoreLife(static_cast<double>(s.analysisOptions.DamageToFailure) / pt.damage);
+    // d / D as Single; a quotient beyond Single (tiny damages) is the infinite
+    // life. Where no level did damage, D holds only the 1E-30 that stands for
+    // the loading, or each level, below the limits: the life is the infinite
+    // life whatever d and however many such levels (d / D would fall below
+    // the bounds at which a life counts as infinite).
+    res.LifeBlocks = pt.damaged ? calc::StoreLife(static_cast<double>(s.analysisOptions.DamageToFailure) / pt.damage)
+                                : calc::kInfiniteLife;
     res.LifeCycles = calc::StoreLife(static_cast<double>(res.LifeBlocks) * ld.CyclesPerBlock);
-    if (res.LifeCycles < calc::kInfiniteFrom) res.InfiniteLifeFlag = 0;
+    if (pt.damaged && res.LifeCycles < calc::kInfiniteFrom) res.InfiniteLifeFlag = 0;
   } else {  // no level does damage: the life is infinite
     res.LifeBlocks = calc::kInfiniteLife;
     res.LifeCycles = calc::kInfiniteLife;

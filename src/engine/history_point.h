@@ -51,6 +51,7 @@ bool SetUpHistoryPoint(const ProgramState& s, const float* ranges, const float* 
                        bool lastPoint, HistoryPoint& hp);
 
 // The life of one pass from its damage: LifeBlocks = d / D (the infinite life
-// when nothing did damage or the quotient is beyond Single), LifeCycles and
-// InfiniteLifeFlag (cleared when a cycle did damage).
+// when no cycle did damage, also below the limit where D is 1E-30, or when
+// the quotient is beyond Single), LifeCycles and InfiniteLifeFlag (cleared
+// when a cycle did damage).
 void StoreHistoryLife(ProgramState& s, int32_t c, const LoopTotals& t);

@@ -24,11 +24,12 @@ constexpr const char* kTitleSpaced = "  Current Data Batch";
 constexpr const char* kIncomplete =
     "Sorry, the data is incomplete!\rSelect other Data Batch or change problem definition...";
 constexpr const char* kUnusableKind = " Sorry, can't use the data!\rThis type of distribution cannot be accepted. ";
+constexpr const char* kCantUse = " Sorry, can't use the data!\r";
 constexpr const char* kStrainQuestion = "Strain will be transformed into pseudostress.\rContinue?";
 constexpr const char* kWrongHistory = " Sorry, Wrong History Data!";
 constexpr const char* kDmseMinus = "DMSE(-)  ";
 
-void Refusal(ProgramState& s, Host& host, const char* text, const char* title) {
+void Refusal(ProgramState& s, Host& host, const std::string& text, const char* title) {
   AlertBox(s.shellState, host, text, MsgButtons::OKOnly, MsgIcon::Critical, 1, title);
 }
 
@@ -62,6 +63,14 @@ bool AcceptedByTheJob(ProgramState& s, Host& host, int b) {
     Refusal(s, host, kUnusableKind, kTitle);
     return false;
   }
+  // The values of a batch of any other quantity ("Force") are neither
+  // stresses nor strains: no unit and no factor to stress would be right.
+  const std::string quantity = QuantityOfBatch(db.BatchQuantity[b]);
+  if (quantity != "Stress " && quantity != "Strain ") {
+    const std::string why = "The loading quantity \"" + db.BatchQuantity[b] + "\" is neither Stress nor Strain. ";
+    Refusal(s, host, kCantUse + why, kTitle);
+    return false;
+  }
   if (type == loading_type::kSpectrum || type == loading_type::kDistribution) {
     const std::string word = MeanStressDisagreement(s, b);
     if (!word.empty()) {
@@ -71,7 +80,7 @@ bool AcceptedByTheJob(ProgramState& s, Host& host, int b) {
     }
     s.results.MseQuestionAnswered = 1;
   }
-  if (QuantityOfBatch(db.BatchQuantity[b]) == "Strain " &&
+  if (quantity == "Strain " &&
       host.MsgBox(kStrainQuestion, MsgButtons::YesNo, MsgIcon::Question, 2, kTitle) != kAnswerYes)
     return false;
   return true;
@@ -228,7 +237,8 @@ BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bo
     TakeHistoryOfBatch(s, std::move(history), noted);
   }
   l.SelectedHistoryLength = noted;
-  st.SelectedLoadingBatch = static_cast<int16_t>(b);
+  st.SelectedLoadingBatch = st.TakenLoadingBatch = static_cast<int16_t>(b);
+  st.TakenLoadingFolder = s.fatigueDbState.DataDirectory[1];
   TakeLevels(s, b);
   st.LoadingSource = 1;
   s.jobTexts.LoadingName = s.loadingDatabase.BatchName[b];

@@ -24,7 +24,9 @@ enum class BatchTaking {
 // Takes batch BrowsedLoadingBatch when it fits the job:
 //   refused when it holds nothing of the loading type ("Sorry, the data is
 //   incomplete!"), for a distribution loading when its kind is below -10
-//   (" Sorry, can't use the data!"), or when its history is refused
+//   (" Sorry, can't use the data!"), when its quantity is neither "Stress"
+//   nor "Strain" (" Sorry, can't use the data!" and the quantity), or when
+//   its history is refused
 //   (" Sorry, Wrong History Data!": fewer than 3 points in its file, or a
 //   history that starts neither at its maximum nor at its minimum, 0.1 %
 //   apart; a first point of 0 passes only when an extreme is 0); asks
@@ -34,7 +36,8 @@ enum class BatchTaking {
 // the job's history only when the batch is taken. A refusal, a No or a read
 // that fails leave the job's loading as it was (MseQuestionAnswered aside,
 // and what the history reader writes into the database row); taking the
-// batch fills the loading records from it: the source, levels, name,
+// batch fills the loading records from it: the source, the batch selected
+// and taken (with its database's folder, DataDirectory(1)), levels, name,
 // distribution kind, cycles per block, stresses and stress pair, scaling
 // factors 1, the damage array, the mean-stress texts, quantity and units,
 // LoadingDataReady. Strengths and screen are the caller's.

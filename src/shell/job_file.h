@@ -52,7 +52,7 @@ struct JobSources {
   int16_t fatigueSet = 0;             // UsedFatigueSet, the 0-based column
   std::string fatigueDbFolder;        // DataDirectory(2)
   bool loadingFromDatabase = false;   // LoadingSource 1
-  int16_t loadingBatch = 0;           // the selected batch, 1..20 when from the database
+  int16_t loadingBatch = 0;           // the job's batch, 1..20 (0 in files that lost it)
   std::string loadingDbFolder;        // DataDirectory(1)
 };
 JobSources JobSourcesOf(const JobFile& job);
@@ -130,7 +130,9 @@ bool LoadingBatchRestorable(const JobSources& sources, const LoadingDbState& sta
 // second line of the message: "The Fatigue Database holds no batch 3",
 // "Batch 2 of the Fatigue Database holds no set 4" (sets counted from 1),
 // "The Loading Database holds no batch 7"; "" when the database holds no
-// batch at all (the message then stands alone).
+// batch at all (the message then stands alone). A job that names no batch
+// (batch 0, saved by earlier versions after a database read had given up
+// the batch): "The job names no batch of the Loading Database".
 std::string MissingFatigueSetText(const JobSources& sources, const FatigueDbState& state);
 std::string MissingLoadingBatchText(const JobSources& sources, const LoadingDbState& state);
 // Why a batch the database holds was not restored: the browser's Select did

@@ -47,7 +47,9 @@ void CheckCodes(const JobFile& j) {
       {"fatigue database set", j.UsedFatigueSet, 0, kFdbMaxSets - 1},
       {"S-N extension display", j.SNExtensionDisplay, 0, 1},
       {"loading source", j.LoadingSource, 1, 2},
-      {"loading batch", j.LoadingBatch, j.LoadingSource == 1 ? 1 : 0, kLoadingBatchMax},
+      // 0 with a database loading: a job saved after a database read had given
+      // up the batch; it opens with its stresses as typed in.
+      {"loading batch", j.LoadingBatch, 0, kLoadingBatchMax},
       {"stress input mode", j.StressInputMode, 1, 2},
       {"mean-stress option (second copy)", j.MeanStressOptionCopy, 1, 2},
       {"analysis kind", j.AnalysisKind, 1, 2},

@@ -1,5 +1,7 @@
 #include "shell/job_file_format.h"
 
+#include <utility>
+
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_text.h"
@@ -170,6 +172,25 @@ class RecordReader {
   std::string what_;
 };
 
+// The loading batch that record 15 names and the folder of its database
+// (record 6). A typed-in loading keeps the number of the batch browsed last
+// (that of a job whose batch could not be taken back). A database loading
+// names the batch in use, not the one browsed last; where a database read
+// has given up the selection since (the loading still holds the batch's
+// data), the batch taken last, in the folder it was taken from, so that the
+// job opens again with the loading it was saved with.
+struct LoadingOrigin {
+  int16_t batch;
+  std::string folder;
+};
+LoadingOrigin LoadingOriginOf(const ProgramState& s) {
+  const LoadingDbState& st = s.loadingDbState;
+  const std::string& folder = s.fatigueDbState.DataDirectory[1];
+  if (st.LoadingSource != 1) return {st.BrowsedLoadingBatch, folder};
+  if (st.SelectedLoadingBatch > 0 || st.TakenLoadingBatch == 0) return {st.SelectedLoadingBatch, folder};
+  return {st.TakenLoadingBatch, st.TakenLoadingFolder};
+}
+
 }  // namespace
 
 JobFile JobFileOf(const ProgramState& s) {
@@ -196,7 +217,8 @@ JobFile JobFileOf(const ProgramState& s) {
   j.LoadQuantity = s.loadingUnits.LoadQuantity;
   j.LoadToStressFactor = s.loadingUnits.LoadToStressFactor;
   j.LoadUnitFactor = s.loadingUnits.LoadUnitFactor;
-  j.LoadingDbFolder = s.fatigueDbState.DataDirectory[1];
+  LoadingOrigin origin = LoadingOriginOf(s);
+  j.LoadingDbFolder = std::move(origin.folder);
   j.FatigueDbFolder = s.fatigueDbState.DataDirectory[2];
   j.MaterialName = s.jobTexts.MaterialName;
   j.MaterialSource = m.MaterialSource;
@@ -220,11 +242,7 @@ JobFile JobFileOf(const ProgramState& s) {
   j.MaterialSpareValue = m.MaterialSpareValue;
   j.LoadingName = s.jobTexts.LoadingName;
   j.LoadingSource = s.loadingDbState.LoadingSource;
-  // A batch in use, not the one browsed last; a typed-in loading keeps the
-  // number of the batch browsed last (that of a job whose batch could not
-  // be taken back).
-  j.LoadingBatch = s.loadingDbState.LoadingSource == 1 ? s.loadingDbState.SelectedLoadingBatch
-                                                       : s.loadingDbState.BrowsedLoadingBatch;
+  j.LoadingBatch = origin.batch;
   j.MaxStressInput = l.MaxStressInput;
   j.StressRange = l.StressRange;
   j.StressMinOrMean = l.StressMinOrMean;

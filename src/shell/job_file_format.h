@@ -46,7 +46,7 @@ struct JobFile {
   int32_t EnduranceCycles = 0;
   float MaterialSpareValue = 0;
   std::string LoadingName;  // 14
-  int16_t LoadingSource = 0, LoadingBatch = 0;  // 15: the selected (typed in: the browsed) loading batch
+  int16_t LoadingSource = 0, LoadingBatch = 0;  // 15: the batch in use or taken last (typed in: the browsed one)
   // 16 (MeanStressOptionCopy: the second copy of record 3's value)
   float MaxStressInput = 0, StressRange = 0, StressMinOrMean = 0, StressRangeFrom = 0,
         StressRangeTo = 0;
@@ -70,8 +70,9 @@ struct JobFile {
   bool operator==(const JobFile&) const = default;
 };
 
-// The job file items of the program's records, as Save writes them (the
-// loading batch is the selected one, the batch in use).
+// The job file items of the program's records, as Save writes them (a
+// database loading names the batch in use; after a database read that gave
+// up the selection, the batch taken last with its database's folder).
 JobFile JobFileOf(const ProgramState& state);
 
 // The file: records 1 to 32, each a print statement ended by CR LF; record 5

@@ -37,6 +37,7 @@ std::string MissingFatigueSetText(const JobSources& sources, const FatigueDbStat
 }
 
 std::string MissingLoadingBatchText(const JobSources& sources, const LoadingDbState& state) {
+  if (sources.loadingBatch < 1) return "The job names no batch of the Loading Database";
   if (state.LoadingBatchCount < 1) return "";
   return "The Loading Database holds no batch " + Number(sources.loadingBatch);
 }

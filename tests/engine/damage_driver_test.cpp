@@ -234,6 +234,108 @@ TEST(CalcDamage, FastSimulationScalesTheConstantAmplitudeEquivalent) {
   EXPECT_TRUE(s.loadingData == deterministic.loadingData);
 }
 
+// Jobs whose loading does no damage, each with the damage to failure d.
+ProgramState BelowTheLimit(float d) {  // constant amplitude, range 80 < Se
+  ProgramState s = PlainJob();
+  s.loadingData.StressRangeTo = 80.0f;
+  s.analysisOptions.DamageToFailure = d;
+  return s;
+}
+ProgramState SpectrumBelowTheLimit(float d) {
+  ProgramState s = BelowTheLimit(d);
+  s.analysisOptions.LoadingType = 2;
+  s.loadingData.SpectrumLevelCount = 3;
+  for (int i = 1; i <= 3; ++i) {
+    s.loadingData.LevelStress[i] = 1.0f / static_cast<float>(i);
+    s.loadingData.LevelCycles[i] = 10.0f * static_cast<float>(i);
+  }
+  s.loadingData.CyclesPerBlock = 60;
+  return s;
+}
+// The fatigue limit neglected as in a simulation, a scaling factor of 0: the
+// first level does nothing, the two others lie below the extension's cut-off
+// and are marked with the damage 1E-30 each (D = 2E-30).
+ProgramState LevelsBelowTheCutOff(float d) {
+  ProgramState s = SpectrumBelowTheLimit(d);
+  s.mcsSettings.NeglectFatigueLimit = 1;
+  s.materialData.SNExtensionRatio = 0.5f;
+  s.loadingData.ScalingFactorApplied = 0.0f;
+  return s;
+}
+ProgramState HistoryBelowTheLimit(float d) {
+  ProgramState s = HistoryJob({0, 90, 0, 60, 0});
+  s.analysisOptions.DamageToFailure = d;
+  return s;
+}
+ProgramState DistributionBelowTheLimit(float d) {
+  ProgramState s = BelowTheLimit(d);
+  s.analysisOptions.LoadingType = 4;
+  s.loadingData.DistQ = s.loadingData.DistR = 3.0f;
+  return s;
+}
+// A later run of a fast simulation over a spectrum below the limit: its
+// constant-amplitude equivalent scaled by the first run's.
+ProgramState FastRunBelowTheLimit(float d) {
+  ProgramState s = SpectrumBelowTheLimit(d);
+  s.analysisOptions.AnalysisKind = 2;
+  s.mcsSettings.FastSimulation = 1;
+  s.results.NotchedEnduranceRange = 100.0f;
+  FakeHost host;
+  CalcDamage(s, host);  // the first run
+  s.mcsSettings.SimulationsDone = 1;
+  s.results.NotchedEnduranceRange = 95.0f;
+  return s;
+}
+
+// A loading that does no damage has the infinite life 1E+30, whatever d and
+// however many levels are marked with 1E-30: d / D would fall below the
+// bound at which the results view counts a life as infinite (9E+29) or even
+// below the engine's own (1E+29).
+TEST(CalcDamage, ALoadingThatDoesNoDamageHasTheInfiniteLifeWhateverD) {
+  const struct {
+    const char* what;
+    ProgramState (*job)(float d);
+  } cases[] = {
+      {"constant amplitude", BelowTheLimit},
+      {"spectrum", SpectrumBelowTheLimit},
+      {"spectrum with two levels below the cut-off", LevelsBelowTheCutOff},
+      {"history", HistoryBelowTheLimit},
+      {"distribution", DistributionBelowTheLimit},
+      {"later run of a fast simulation", FastRunBelowTheLimit},
+  };
+  for (const auto& c : cases) {
+    for (float d : {0.05f, 0.5f, 1.0f, 10.0f}) {
+      SCOPED_TRACE(std::string(c.what) + ", d = " + std::to_string(d));
+      ProgramState s = c.job(d);
+      FakeHost host;
+      CalcDamage(s, host);
+      EXPECT_EQ(s.results.LifeBlocks, kInf);
+      EXPECT_GE(s.results.LifeCycles, kInf);
+      EXPECT_EQ(s.results.InfiniteLifeFlag, 1);
+      EXPECT_TRUE(host.messages.empty());
+    }
+  }
+}
+
+// Along a master curve the points below the limit are infinite whatever d;
+// the others keep d / D.
+TEST(CalcDamage, MasterCurvePointsBelowTheLimitAreInfiniteWhateverD) {
+  for (const auto job : {BelowTheLimit, SpectrumBelowTheLimit, HistoryBelowTheLimit}) {
+    ProgramState s = job(0.5f);
+    s.analysisOptions.AnalysisMode = 2;
+    s.analysisOptions.MasterCurveParameter = 1;  // over the load level
+    s.loadingData.StressRangeFrom = 40.0f;
+    s.loadingData.StressRangeTo = 400.0f;
+    s.loadingData.ScalingFactorMin = 0.5f;
+    s.loadingData.ScalingFactorMax = 5.0f;
+    FakeHost host;
+    CalcDamage(s, host);
+    const LifeResults& lr = s.lifeResults;
+    EXPECT_EQ(lr.MasterLife[1], kInf) << s.analysisOptions.LoadingType;
+    EXPECT_LT(lr.MasterLife[21], 1e29f) << s.analysisOptions.LoadingType;
+  }
+}
+
 TEST(EffectiveStrengths, TakeTheStrengthsAndTheNotchFactor) {
   ProgramState s;
   s.materialData.Su = 269.0f;

@@ -330,6 +330,33 @@ TEST_F(BatchSelection, AStrainBatchAsksWithoutABeepAndTakesItsUnits) {
   EXPECT_EQ(u.LoadUnit, "MPa");
 }
 
+// A batch of any quantity but Stress and Strain is refused before its
+// history is read and before any question: its values have no unit the
+// program knows, nor a factor to stress.
+TEST_F(BatchSelection, ABatchOfAnotherQuantityIsRefused) {
+  History(1, {"-50", "100", "-20", "80"}, 100, -50);
+  Spectrum(1);  // with levels; Su 0: a spectrum would ask about the mean stress
+  for (const std::string quantity : {"Force", "stress", ""}) {
+    for (int16_t type : {int16_t{1}, int16_t{2}}) {
+      SCOPED_TRACE(quantity + ", type " + std::to_string(type));
+      s.loadingDatabase.BatchQuantity[1] = quantity;
+      s.analysisOptions.LoadingType = type;
+      host.messages.clear();
+      host.beeps = 0;
+      ProgramState before = s;
+      EXPECT_EQ(Take(1, type), BatchTaking::Refused);
+      ASSERT_EQ(host.messages.size(), 1u);
+      EXPECT_EQ(host.messages[0].text,
+                " Sorry, can't use the data!\rThe loading quantity \"" + quantity + "\" is neither Stress nor Strain. ");
+      EXPECT_EQ(host.messages[0].title, "Current Data Batch");
+      EXPECT_EQ(host.messages[0].icon, MsgIcon::Critical);
+      EXPECT_EQ(host.beeps, 1);
+      before.loadingDbState.BrowsedLoadingBatch = 1;
+      EXPECT_TRUE(s == before);
+    }
+  }
+}
+
 TEST_F(BatchSelection, TheDamageArrayHasAPlaceForEveryCycleOfTheHistory) {
   struct Case {
     int points;

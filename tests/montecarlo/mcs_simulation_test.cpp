@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -213,6 +214,34 @@ TEST_F(McsSimulationTest, AfterTheRunsTheRecordsHoldTheFirstRunAndTheReportTheTy
   EXPECT_EQ(LineWith(r, "SSmax =").substr(LineWith(r, "SSmax =").find('=')), "=  150.0");
   EXPECT_EQ(LineWith(r, "Smean =").substr(LineWith(r, "Smean =").find('=')), "=  20.0");
   EXPECT_NE(LineWith(r, "MCS: FL/NSA"), "") << "the fatigue limit was kept";
+}
+
+// With the fatigue limit kept and a damage to failure below 1, the runs
+// whose loading lies wholly below the drawn endurance limit did no damage:
+// each writes the infinite life, and the summary counts them as infinite.
+TEST_F(McsSimulationTest, RunsBelowTheLimitAreInfiniteWhateverTheDamageToFailure) {
+  ProgramState amplitude = AmplitudeJob(folder, 300);
+  amplitude.loadingData.StressRangeTo = 94.0f;  // below Se = 100 unless the draw lowers it
+  ProgramState history = HistoryMcsJob(folder, 300);
+  history.loadingData.ScalingFactorMean = 0.32f;  // ranges up to 96
+  for (ProgramState* job : {&amplitude, &history}) {
+    SCOPED_TRACE(job->analysisOptions.LoadingType);
+    ProgramState s = *job;
+    s.mcsSettings.NeglectFatigueLimit = 0;
+    s.analysisOptions.DamageToFailure = 0.5f;
+    host.messages.clear();
+    ASSERT_EQ(RunMonteCarloCore(s, host, progress), McsOutcome::Completed) << host.Transcript();
+    const McsResults& r = s.mcsResults;
+    const int32_t finite = s.mcsSettings.SimulationsTarget;
+    EXPECT_EQ(r.OneCycleLifeCount, 0);
+    EXPECT_GT(finite, 10);
+    EXPECT_LT(finite, 150) << "most runs do no damage";
+    const auto infinite = std::count(r.SimulatedLives.begin() + 1, r.SimulatedLives.end(), 1.0e30f);
+    EXPECT_EQ(infinite, 300 - finite);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_TRUE(host.messages[0].text.ends_with(" - Infinite Life:     " + std::to_string(300 - finite)))
+        << host.messages[0].text;
+  }
 }
 
 TEST_F(McsSimulationTest, TheRequiredReliabilityFollowsTheNumberOfSimulations) {

@@ -2,7 +2,8 @@
 // box would take opened, and the boxes and Calculate refusing what they
 // would not take; a history batch used as constant amplitude saved, and a
 // program started again opening it as it was saved; a job whose batch the
-// database no longer holds opened and saved again under its name and batch.
+// database no longer holds opened and saved again under its name and batch;
+// a job saved after the database was read again opened with its batch.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "loading/ui/loading_road_fixtures.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/job_file_format.h"
 #include "shell/job_file_records.h"
@@ -106,15 +108,10 @@ TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();
-  DataServicePanel& ds = main.dataService();
+  BrowseTheLoadingDatabase(p, pd.chk_history);
   p.watchdog.Step("the history batch");
-  user.Click(pd.chk_history);
-  user.Click(pd.Cmd_analysis_next);
-  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   user.Click(main.loadingDb().Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  user.Click(main.dataService().cmd_data_next);
   ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
 
   p.watchdog.Step("constant amplitude over the load level");
@@ -164,15 +161,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   RealProgram p("job_batch_kept", ldb_fixture::PutThreeBatches);
   User& user = p.user;
   FormMain& main = p.main;
-  DataServicePanel& ds = main.dataService();
-  p.watchdog.Step("the spectrum batch");
-  user.Click(main.problemDefinition().chk_spectrum);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  user.Click(main.loadingDb().Cmd_Load_Db_Next);
-  user.Click(main.loadingDb().Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  TakeTheGustSpectrum(p);
   ASSERT_EQ(main.dataBox().Loadt.Text(), "Gust spectrum");
 
   p.watchdog.Step("saving the job");
@@ -210,6 +199,50 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   EXPECT_EQ(resaved[2], " 1  0  3  2  2  1  1  1 ") << "constant amplitude";
   EXPECT_EQ(resaved[13], "Gust spectrum");
   EXPECT_EQ(resaved[14], " 2  2 ") << "typed in, the batch kept";
+}
+
+// A spectrum batch is taken; then the loading database is read again in
+// the data services, which gives the batch up until one is taken again, and
+// browsed without a Select. The job saved then opens in a program started
+// again, without a word, with the batch it was saved with.
+TEST(JobRoads, AJobSavedAfterTheDatabaseWasReadAgainReopensWithItsBatch) {
+  RealProgram p("job_read_again", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  DataServicePanel& ds = main.dataService();
+  TakeTheGustSpectrum(p);
+
+  p.watchdog.Step("reading the database again");
+  user.Choose(main.menus().mnu_loading);
+  user.Click(ds.chk_Read_Dbase);
+  user.Click(ds.cmd_data_do);
+  ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
+  ASSERT_FALSE(ds.cmd_data_next.Enabled());
+  user.Click(ds.cmd_data_do);  // browse it: batch 1 on show
+  user.Click(main.loadingDb().Cmd_Load_Db_Cancel);
+  ASSERT_FALSE(ds.frm_data_serv.Visible());
+
+  p.watchdog.Step("saving the job");
+  const std::string path = (p.folder.path() / "gust.sns").string();
+  user.AnswerFileDialog(path);
+  user.Choose(main.menus().mnu_start(1));
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(user.Messages().empty());
+  EXPECT_EQ(JobFileRecords(p.folder.Read("gust.sns"))[14], " 1  2 ");
+  user.Choose(main.menus().mnu_start(2));  // Exit
+
+  RealProgram again("job_read_again_reopened");
+  again.watchdog.Step("opening the job");
+  again.user.AnswerFileDialog(path);
+  again.user.Choose(again.main.menus().mnu_start(0));
+  ASSERT_TRUE(again.user.AllAnswered());
+  EXPECT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
+  EXPECT_EQ(again.state.loadingDbState.SelectedLoadingBatch, 2);
+  EXPECT_EQ(again.state.loadingDbState.LoadingSource, 1);
+  EXPECT_EQ(again.state.analysisOptions.LoadingType, 2);
+  EXPECT_EQ(again.state.loadingData.SpectrumLevelCount, 3);
+  EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Gust spectrum");
+  EXPECT_TRUE(again.main.menus().mnu_calculate.Enabled());
 }
 
 }  // namespace

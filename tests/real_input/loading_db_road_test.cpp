@@ -1,6 +1,7 @@
 // The loading database's browser by real input: a long history is read in
 // pieces while the window answers; a click on Close that arrives during the
-// read stops Select, and the job's loading stays as it was.
+// read stops Select, and the job's loading stays as it was; a batch of a
+// quantity that is neither stress nor strain is refused.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/ui/main_menus.h"
 
@@ -37,13 +39,9 @@ TEST(LoadingDbRoad, ACloseClickedWhileALongHistoryIsReadStopsSelect) {
   p.host.yieldAtEveryPiece = true;
   User& user = p.user;
   FormMain& main = p.main;
-  user.Click(main.problemDefinition().chk_history);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_history);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   LoadingDbPanel& b = main.loadingDb();
-  ASSERT_TRUE(b.frm_Load_Dbase.IsShowing());
 
   // Close, clicked as soon as the values are being read (the reader has
   // taken the file's record time).
@@ -78,15 +76,7 @@ TEST(LoadingDbRoad, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();
-  user.Click(pd.chk_spectrum);
-  user.Click(pd.Cmd_analysis_next);
-  DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  LoadingDbPanel& b = main.loadingDb();
-  user.Click(b.Cmd_Load_Db_Next);
-  user.Click(b.Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  TakeTheGustSpectrum(p);
   p.watchdog.Step("Calculate");
   user.Choose(main.menus().mnu_calculate);
   auto* life = qobject_cast<QLabel*>(main.dataBox().Result.widget());
@@ -102,6 +92,48 @@ TEST(LoadingDbRoad, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
   EXPECT_FALSE(life->isVisible());
   EXPECT_FALSE(main.menus().mnu_form.Enabled());
   EXPECT_FALSE(main.menus().mnu_report.Enabled());
+}
+
+// A batch of force values beside a stress batch: Select on it is refused
+// with the message that names its quantity, the job's loading stays typed
+// in, and the stress batch is taken after it.
+TEST(LoadingDbRoad, ABatchOfAnotherQuantityIsRefusedAndTheNextOneTaken) {
+  RealProgram p("loading_db_quantity", [](const std::filesystem::path& folder) {
+    ldb_fixture::Batch force =
+        ldb_fixture::SpectrumBatch("Crane forces", {{"1", "10"}, {"0.5", "990"}}, "80", "40", "1000");
+    force.quantity = "Force";
+    const ldb_fixture::Batch stress =
+        ldb_fixture::SpectrumBatch("Gust spectrum", {{"1", "10"}, {"0.5", "990"}}, "240", "120", "1000");
+    std::ofstream(folder / "duvdt.dat", std::ios::binary) << ldb_fixture::DatabaseText(-3, {force, stress});
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_spectrum);
+  DataServicePanel& ds = main.dataService();
+  LoadingDbPanel& b = main.loadingDb();
+  ASSERT_EQ(b.Label6.Caption(), "Crane forces");
+
+  p.watchdog.Step("Select on the force batch");
+  user.AnswerMessage("OK");
+  user.Click(b.Cmd_Load_Db_OK);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_EQ(user.Messages().size(), 1u);
+  EXPECT_EQ(user.Messages()[0].text,
+            " Sorry, can't use the data!\nThe loading quantity \"Force\" is neither Stress nor Strain. ");
+  EXPECT_EQ(user.Messages()[0].title, "Current Data Batch");
+  EXPECT_TRUE(b.frm_Load_Dbase.IsShowing());
+  EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 0);
+  EXPECT_EQ(p.state.loadingDbState.LoadingSource, 2);
+  EXPECT_EQ(p.state.loadingUnits.LoadQuantity, "Stress ");
+  EXPECT_FALSE(ds.cmd_data_next.Enabled());
+
+  p.watchdog.Step("Select on the stress batch");
+  user.Click(b.Cmd_Load_Db_Next);
+  user.Click(b.Cmd_Load_Db_OK);
+  EXPECT_EQ(user.Messages().size(), 1u);
+  EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 2);
+  EXPECT_EQ(p.main.dataBox().Loadt.Text(), "Gust spectrum");
+  EXPECT_TRUE(ds.cmd_data_next.Enabled());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The first road of a user, by real input: the warranty accepted, the
 // problem definition, a loading and an S-N curve typed, "&Calculate", and the
-// life on the screen.
+// life on the screen; a loading below the endurance limit, infinite.
 
 #include <gtest/gtest.h>
 
@@ -52,6 +52,35 @@ TEST(MainRoad, TypedInputsGiveTheLifeOnTheScreen) {
   ASSERT_TRUE(shown && shown->isVisible());
   // 1E+6 x (120 / 200)^4 cycles.
   EXPECT_EQ(shown->text().toStdString(), "Fatigue life:   1.296E+5 [cyc] ");
+  EXPECT_TRUE(user.Messages().empty());
+}
+
+// A constant amplitude below the endurance limit does no damage: with a
+// small damage to failure typed in the job summary its life is still
+// infinite.
+TEST(MainRoad, ALoadingBelowTheEnduranceLimitLivesForEverWhateverTheDamageToFailure) {
+  RealProgram p("main_road_below_the_limit");
+  FormMain& main = p.main;
+  User& user = p.user;
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  LoadingFramesPanel& loading = main.loadingFrames();
+  p.watchdog.Step("typing the loading and d");
+  user.Retype(loading.SSmaxt(0), "40");
+  user.Click(loading.Pic_Spectr);
+  ASSERT_LT(p.state.loadingData.StressRangeTo, p.state.materialData.Se);
+  DataBoxPanel& box = main.dataBox();
+  user.Click(box.DTFf);
+  user.TypeOver("0.05");
+  user.Click(loading.Pic_Spectr);
+  ASSERT_EQ(p.state.analysisOptions.DamageToFailure, 0.05f);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+
+  p.watchdog.Step("Calculate");
+  user.Choose(main.menus().mnu_calculate);
+  auto* shown = qobject_cast<QLabel*>(box.Result.widget());
+  ASSERT_TRUE(shown && shown->isVisible());
+  EXPECT_EQ(shown->text().toStdString(), "Fatigue Life  =   Infinite...");
+  EXPECT_EQ(p.state.results.LifeBlocks, 1.0e30f);
   EXPECT_TRUE(user.Messages().empty());
 }
 

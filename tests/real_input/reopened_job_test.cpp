@@ -16,6 +16,7 @@
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
 #include "montecarlo/mcs_fixtures.h"
+#include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/job_file_format.h"
 #include "shell/ui/form_show.h"
@@ -51,15 +52,7 @@ TEST(ReopenedJob, TheDamageCaptionNamesTheJobsDisplayAfterOpen) {
   RealProgram p("damage_display_saved", ldb_fixture::PutThreeBatches);
   User& user = p.user;
   FormMain& main = p.main;
-  DataServicePanel& ds = main.dataService();
-  p.watchdog.Step("the spectrum batch");
-  user.Click(main.problemDefinition().chk_spectrum);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
-  user.Click(main.loadingDb().Cmd_Load_Db_Next);
-  user.Click(main.loadingDb().Cmd_Load_Db_OK);
-  user.Click(ds.cmd_data_next);
+  TakeTheGustSpectrum(p);
   user.Choose(main.menus().mnu_calculate);
   ASSERT_TRUE(main.results().Pic_Dam.IsShowing());
 

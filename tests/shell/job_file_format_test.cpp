@@ -211,8 +211,8 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
     const char* message;
   } cases[] = {
       {[](JobFile& j) { j.LoadingType = 9; }, "loading type = 9 (expected 1 to 4)"},
-      {[](JobFile& j) { j.LoadingBatch = 25; }, "loading batch = 25 (expected 1 to 20)"},
-      {[](JobFile& j) { j.LoadingBatch = 0; }, "loading batch = 0 (expected 1 to 20)"},
+      {[](JobFile& j) { j.LoadingBatch = 25; }, "loading batch = 25 (expected 0 to 20)"},
+      {[](JobFile& j) { j.LoadingBatch = -1; }, "loading batch = -1 (expected 0 to 20)"},
       {[](JobFile& j) { j.UsedFatigueBatch = -1; }, "fatigue database batch = -1 (expected 1 to 20)"},
       {[](JobFile& j) { j.UsedFatigueSet = 6; }, "fatigue database set = 6 (expected 0 to 5)"},
       {[](JobFile& j) { j.LifeUnit = 0; }, "life unit = 0 (expected 1 to 3)"},
@@ -258,6 +258,14 @@ TEST(CheckJobFile, TypedInSourcesAllowBatchZero) {
   typedIn.LoadingBatch = 0;
   typedIn.UsedFatigueBatch = 0;
   EXPECT_NO_THROW(CheckJobFile(typedIn));
+}
+
+// Earlier versions saved a database loading with the batch 0 after a
+// database read had given the batch up: such a file opens.
+TEST(CheckJobFile, ADatabaseLoadingWithoutItsBatchOpens) {
+  JobFile lost = JobFileOf(*DatabaseJobInUsUnits());
+  lost.LoadingBatch = 0;
+  EXPECT_NO_THROW(CheckJobFile(lost));
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "loading/batch_selection.h"
+#include "loading/loading_db_file.h"
+#include "loading/loading_db_fixtures.h"
 #include "shell/job_fixtures.h"
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
@@ -163,7 +166,7 @@ TEST_F(JobFileTest, TruncatedOrHostileFilesAreRefusedAndChangeNothing) {
       {replaced(" 1  0  2 ", " 1  0  9 "),
        "The job file holds an invalid value:\rloading type = 9 (expected 1 to 4)"},
       {replaced("Crane runway\r\n 1  4 ", "Crane runway\r\n 1  25 "),
-       "The job file holds an invalid value:\rloading batch = 25 (expected 1 to 20)"},
+       "The job file holds an invalid value:\rloading batch = 25 (expected 0 to 20)"},
       // an S-N value beyond the Single range (no writer of the program writes one)
       {replaced(" 160  5 ", " 1E+40  5 "), "Overflow\r(reading record 11: S-N curve)"},
   };
@@ -218,6 +221,40 @@ TEST_F(JobFileTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
   EXPECT_EQ(nowhere.errorText, "Path not found");
 }
 
+// A database read while a batch is in use gives the selection up (a batch
+// must be taken again before the job runs), but the loading is still that
+// batch's: the job saved then names the batch, in the folder it was taken
+// from, whatever folder was read (the same one, another database, a folder
+// without one) and whatever batch was browsed after it, and it opens.
+TEST(JobFileOf, AfterADatabaseReadTheJobNamesTheBatchItsLoadingWasTakenFrom) {
+  ScopedTempFolder folder("job_of_a_read_database");
+  const fs::path loads = folder.path() / "loads", other = folder.path() / "other", none = folder.path() / "none";
+  ldb_fixture::PutThreeBatches(loads);
+  fs::create_directory(other);
+  folder.Write("other/duvdt.dat", ldb_fixture::DatabaseText(-2, {ldb_fixture::HistoryBatch("Other", 9, "1", "0")}));
+  fs::create_directory(none);
+  for (const fs::path& read : {loads, other, none}) {
+    SCOPED_TRACE(read.filename().string());
+    auto s = std::make_unique<ProgramState>();
+    FakeHost host;
+    s->fatigueDbState.DatabaseDir = loads.string();
+    ASSERT_TRUE(ReadLoadingDatabase(*s, host));
+    s->analysisOptions.LoadingType = 2;
+    s->loadingDbState.BrowsedLoadingBatch = 2;  // the spectrum
+    ASSERT_EQ(TakeBrowsedBatch(*s, host), BatchTaking::Taken) << host.Transcript();
+    s->fatigueDbState.DatabaseDir = read.string();
+    ReadLoadingDatabase(*s, host);
+    s->loadingDbState.BrowsedLoadingBatch = 1;
+    ASSERT_EQ(s->loadingDbState.SelectedLoadingBatch, 0);
+    const JobFile job = JobFileOf(*s);
+    EXPECT_EQ(job.LoadingSource, 1);
+    EXPECT_EQ(job.LoadingBatch, 2);
+    EXPECT_EQ(job.LoadingDbFolder, loads.string());
+    EXPECT_EQ(job.LoadingName, "Gust spectrum");
+    EXPECT_NO_THROW(CheckJobFile(job));
+  }
+}
+
 // A database that changed since the job was saved may no longer hold its
 // batch or set: the restore is then given up rather than a wrong set taken.
 TEST(JobRestore, TheJobsBatchAndSetMustStillExist) {
@@ -261,6 +298,13 @@ TEST(JobRestore, AFailedRestoreSaysWhyAndLeavesTypedInData) {
   EXPECT_EQ(MissingFatigueSetText(sources, fatigue), "The Fatigue Database holds no batch 2");
   fatigue.FatigueBatchCount = 2;
   EXPECT_EQ(MissingFatigueSetText(sources, fatigue), "Batch 2 of the Fatigue Database holds no set 4");
+  JobSources noBatch = sources;  // a database loading saved without its batch
+  noBatch.loadingBatch = 0;
+  for (int16_t count : {0, 4}) {
+    LoadingDbState read;
+    read.LoadingBatchCount = count;
+    EXPECT_EQ(MissingLoadingBatchText(noBatch, read), "The job names no batch of the Loading Database") << count;
+  }
 
   FakeHost host;
   GiveUpMaterialRestore(*state, host);
