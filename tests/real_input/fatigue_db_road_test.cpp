@@ -97,6 +97,23 @@ TEST(FatigueDbRoad, TheRAndPnCellsShowTheirNumbersWithTheLeadingZero) {
   EXPECT_EQ(ShownText(db.Text8(1)), "50");
 }
 
+// An access key reaches only the buttons on show: Alt+C is the browser's
+// "&Close" while the browser lies over the data-service dialog's "&Cancel",
+// and that dialog's "&Cancel" once the browser is gone.
+TEST(FatigueDbRoad, AnAccessKeyClicksTheButtonOnShowNotTheOneUnderTheBrowser) {
+  RealProgram p("fdb_access_keys", WriteSteels);
+  ASSERT_NO_FATAL_FAILURE(BrowseTheMaterials(p));
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  p.user.Key(Qt::Key_C, Qt::AltModifier);
+  p.user.Wait(300);
+  EXPECT_FALSE(db.frm_Fatigue_Dbase.IsShowing());
+  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+  p.user.Key(Qt::Key_C, Qt::AltModifier);
+  p.user.Wait(300);
+  EXPECT_FALSE(ds.frm_data_serv.IsShowing());
+}
+
 TEST(FatigueDbRoad, TheEnduranceLimitsCaptionTellsWhatItMeans) {
   RealProgram p("fdb_tip", WriteSteels);
   ASSERT_NO_FATAL_FAILURE(BrowseTheMaterials(p));

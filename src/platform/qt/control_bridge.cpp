@@ -1,5 +1,8 @@
 #include "platform/qt/control_bridge.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFocusEvent>
@@ -7,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QShortcutEvent>
 
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
@@ -67,9 +71,43 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
       OnKeyRelease(static_cast<QKeyEvent*>(event));
       return false;
+    case QEvent::Shortcut:
+      return OnAccessKey(static_cast<QShortcutEvent*>(event));
     default:
       return false;
   }
+}
+
+// The buttons of the control's window that the access key `key` reaches:
+// on show, enabled, and not lying under a frame made later (the data-service
+// dialog's buttons under a database browser that opened over it).
+std::vector<QAbstractButton*> ControlBridge::ButtonsWithAccessKey(const QKeySequence& key) const {
+  std::vector<QAbstractButton*> open;
+  const Form& form = control_.ParentForm();
+  const QWidget* window = control_.widget()->window();
+  for (Control* c : form.Controls()) {
+    auto* button = qobject_cast<QAbstractButton*>(c->widget());
+    if (!button || button->window() != window || !c->IsShowing() || !c->IsEnabledInForm()) continue;
+    if (QKeySequence::mnemonic(button->text()) != key || !form.FramesInFront(c).empty()) continue;
+    open.push_back(button);
+  }
+  return open;
+}
+
+// An access key (Alt and the underlined letter) works only on a button that
+// the user can see: Qt's own shortcut also reaches a button that a frame
+// made later covers, and counts it when two buttons share the letter (the
+// browser's "&Close" over the data-service dialog's "&Cancel"). With one
+// button open to the key, the key clicks it, as a lone access key does;
+// with several, Qt's own handling among them stands.
+bool ControlBridge::OnAccessKey(QShortcutEvent* se) {
+  const std::vector<QAbstractButton*> open = ButtonsWithAccessKey(se->key());
+  if (open.size() > 1) return std::find(open.begin(), open.end(), control_.widget()) == open.end();
+  if (open.size() == 1) {
+    open.front()->setFocus(Qt::ShortcutFocusReason);
+    open.front()->animateClick();
+  }
+  return true;
 }
 
 bool ControlBridge::HasQtFocus() const { return QApplication::focusWidget() == control_.widget(); }

@@ -21,12 +21,18 @@
 //   through the form; when Qt gives the focus back on its own (the window is
 //   activated, a dialog or popup menu closed), it goes where the form has
 //   it, and no event runs. The control that receives a key or a press has the
-//   focus in the form as well.
+//   focus in the form as well;
+// - an access key (Alt and a button's underlined letter) reaches only the
+//   buttons of the window that no frame made later covers.
 
 #include <QObject>
+#include <vector>
 
 class Control;
+class QAbstractButton;
 class QKeyEvent;
+class QKeySequence;
+class QShortcutEvent;
 class QMouseEvent;
 class QWidget;
 
@@ -47,6 +53,8 @@ class ControlBridge : public QObject {
   bool OnKeyPress(QKeyEvent* k);
   void OnKeyRelease(QKeyEvent* k);
   bool TypeCharacter(QKeyEvent* k);
+  std::vector<QAbstractButton*> ButtonsWithAccessKey(const QKeySequence& key) const;
+  bool OnAccessKey(QShortcutEvent* se);
 
   Control& control_;
   int pressed_ = 0;  // the buttons pressed on the control and not yet released
