@@ -126,6 +126,11 @@ class User : public QObject {
   void AnswerPrintDialog(const std::string& copies, const std::string& button);
   // One of the program's own modal windows: `act` operates it.
   void AnswerWindow(std::function<void()> act);
+  // Another dialog (the print dialog): `act` operates it, by the means of
+  // this user.
+  void AnswerDialog(std::function<void(QWidget* dialog)> act);
+  // A click on the button on show in `window` whose caption reads `button`.
+  void PressButton(QWidget* window, const std::string& button);
   // Whether every queued answer has been used.
   bool AllAnswered() const { return queue_.empty(); }
 
@@ -148,8 +153,6 @@ class User : public QObject {
   void Dismiss(QWidget* w);
   // The window manager's part: the window that the user works in is active.
   void Activate(QWidget* window);
-  // A click on the button on show in `window` whose caption reads `button`.
-  void PressButton(QWidget* window, const std::string& button);
   // A click at `pos` of `w`'s window, aimed at `w`.
   void ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos);
   QWindow* FocusWindow();

@@ -93,6 +93,30 @@ class PressBesideOnlyCloses : public QObject {
   }
 };
 
+// The print dialog with the options of the request's flags. Qt's own dialog
+// on Linux shows its page range group whatever its options say, and a range
+// chosen there would reach no print command: it goes where the request
+// offers neither a page range nor a selection.
+class PrintSetupDialog : public QPrintDialog {
+ public:
+  PrintSetupDialog(QPrinter* printer, QWidget* parent, int flags) : QPrintDialog(printer, parent), flags_(flags) {
+    PrintDialogOptions options = PrintShowPageSize | PrintCollateCopies;
+    if (!(flags & kPrintNoPageNumbers)) options |= PrintPageRange;
+    if (!(flags & kPrintNoSelection)) options |= PrintSelection;
+    if (!(flags & kPrintHidePrintToFile)) options |= PrintToFile;
+    setOptions(options);
+  }
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    const bool noRange = (flags_ & kPrintNoPageNumbers) && (flags_ & kPrintNoSelection);
+    if (visible && noRange)
+      if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+  }
+
+ private:
+  int flags_;
+};
+
 // Where a file dialog opens: the start folder, with the proposed file name.
 QString StartPath(const FileDialogRequest& r) {
   return r.fileName.empty() ? ToQ(r.initDir) : ToQ(r.initDir + "/" + r.fileName);
@@ -184,10 +208,7 @@ bool QtHost::ShowPrinter(CommonDialog& dialog) {
   const QString chosen = ToQ(dialog.PrinterName);
   if (QPrinterInfo::availablePrinterNames().contains(chosen)) printer.setPrinterName(chosen);
   printer.setCopyCount(std::max(1, dialog.Copies));
-  QPrintDialog setup(&printer, DialogParent());
-  // The program's print setup: no print-to-file box, no page range and no
-  // selection (each print command prints whole pages of its own).
-  setup.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+  PrintSetupDialog setup(&printer, DialogParent(), dialog.flags);
   if (setup.exec() != QDialog::Accepted) return false;
   const bool onPrinter = printer.outputFormat() == QPrinter::NativeFormat;
   dialog.PrinterName = onPrinter ? printer.printerName().toStdString() : std::string();
