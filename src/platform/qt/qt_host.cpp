@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,8 +19,11 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
 
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/title_bar.h"
 #include "platform/runtime/save_name.h"
 
 namespace {
@@ -77,6 +81,33 @@ class ActivationReturn {
 
  private:
   QPointer<QWidget> window_;
+};
+
+// A message box wide enough for its whole title on the window manager's
+// title bar. Qt sizes the box for its text and gives the title only a
+// little room beyond its width in another font; it sizes the box anew when
+// it shows and when its layout changes, and the title's room follows each
+// time, within the screen.
+class TitledMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  bool event(QEvent* e) override {
+    const bool handled = QMessageBox::event(e);
+    if (e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) WidenForTitle();
+    return handled;
+  }
+
+ private:
+  void WidenForTitle() {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int screenRoom = screen() ? screen()->availableGeometry().width() - frame.left() - frame.right() : width();
+    const int needed = std::min(TitleBarWidth(*this, windowTitle()) - frame.left() - frame.right(), screenRoom);
+    if (width() >= needed) return;
+    const int height = layout() && layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(needed) : this->height();
+    setFixedSize(needed, std::max(height, this->height()));
+  }
 };
 
 // A click beside a popup menu only closes it: Qt would otherwise replay the
@@ -149,7 +180,7 @@ QWidget* QtHost::DialogParent() const {
 
 int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton, const std::string& title) {
   const ActivationReturn back;
-  QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, DialogParent());
+  TitledMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, DialogParent());
   const ButtonSet* set = &kButtonSets[0];
   for (const auto& s : kButtonSets)
     if (s.set == buttons) set = &s;
