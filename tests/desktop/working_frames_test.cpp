@@ -1,0 +1,43 @@
+// The loading database's browser by real input, on the screen sizes of the
+// desktop: it opens over the data-services frame and hides it whole, so that
+// no edge of the frame beneath shows beside the browser's own border.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "desktop/desktop.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "geometry/covered_frames.h"
+#include "loading/loading_db_fixtures.h"
+#include "loading/ui/loading_db_panel.h"
+#include "material/ui/data_service_panel.h"
+#include "real_input/real_user.h"
+
+namespace real_input {
+namespace {
+
+std::vector<std::string> Faults(const std::vector<ShownFault>& faults) {
+  std::vector<std::string> out;
+  for (const ShownFault& f : faults) out.push_back(f.control + " " + f.fault);
+  return out;
+}
+
+TEST(WorkingFrames, TheLoadingDatabaseHidesTheDataServicesFrameBeneathIt) {
+  SKIP_WITHOUT_DESKTOP();
+  RealProgram p("loading_db_over_data_services", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  user.Click(main.problemDefinition().chk_history);
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  DataServicePanel& ds = main.dataService();
+  user.Click(ds.cmd_data_do);  // read the database of the current folder
+  user.Click(ds.cmd_data_do);  // browse it
+  ASSERT_TRUE(main.loadingDb().frm_Load_Dbase.IsShowing());
+  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+  EXPECT_EQ(Faults(EdgesBesideFramesInFront(main)), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace real_input
