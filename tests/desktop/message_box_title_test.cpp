@@ -14,15 +14,15 @@
 #include <string>
 
 #include "desktop/desktop.h"
-#include "desktop/title_on_screen.h"
+#include "desktop/frames_on_screen.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "material/sn_input_rules.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/mcs_results_messages.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/real_roads.h"
 #include "real_input/real_user.h"
 #include "shell/job_file.h"
-#include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
 
 namespace real_input {
@@ -87,16 +87,7 @@ TEST_F(MessageBoxTitles, TheSimulationsSummaryShowsItsWholeTitle) {
   RealProgram p("simulation_summary_title");
   User& user = p.user;
   FormMain& main = p.main;
-  FormShow& show = main.formShow();
-  user.Click(main.problemDefinition().chk_end_limit);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
-  p.watchdog.Step("the random-variable dialog");
-  user.AnswerWindow([&] {
-    user.Click(show.chk_distr(3));
-    user.Retype(show.txt_distr(0), "0.1");
-    user.Click(show.cmd_ok);
-  });
-  user.Click(main.snInputs().dN_distr(0));
+  MakeTheJobProbabilistic(p);
   p.watchdog.Step("the simulation");
   user.Choose(main.menus().mnu_calculate);
   McsOptionsPanel& options = main.mcsOptions();

@@ -13,6 +13,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "real_input/real_roads.h"
 #include "real_input/real_user.h"
 
 namespace real_input {
@@ -27,13 +28,9 @@ std::vector<std::string> Faults(const std::vector<ShownFault>& faults) {
 TEST(WorkingFrames, TheLoadingDatabaseHidesTheDataServicesFrameBeneathIt) {
   SKIP_WITHOUT_DESKTOP();
   RealProgram p("loading_db_over_data_services", ldb_fixture::PutThreeBatches);
-  User& user = p.user;
   FormMain& main = p.main;
-  user.Click(main.problemDefinition().chk_history);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_history);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   ASSERT_TRUE(main.loadingDb().frm_Load_Dbase.IsShowing());
   ASSERT_TRUE(ds.frm_data_serv.IsShowing());
   EXPECT_EQ(Faults(EdgesBesideFramesInFront(main)), std::vector<std::string>{});

@@ -17,6 +17,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "real_input/real_roads.h"
 #include "real_input/real_user.h"
 #include "shell/ui/main_menus.h"
 
@@ -37,11 +38,8 @@ TEST(LoadingDbRoad, ACloseClickedWhileALongHistoryIsReadStopsSelect) {
   p.host.yieldAtEveryPiece = true;
   User& user = p.user;
   FormMain& main = p.main;
-  user.Click(main.problemDefinition().chk_history);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, main.problemDefinition().chk_history);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   LoadingDbPanel& b = main.loadingDb();
   ASSERT_TRUE(b.frm_Load_Dbase.IsShowing());
 
@@ -78,11 +76,8 @@ TEST(LoadingDbRoad, ADistributionDeclinedOverASpectrumHidesTheSpectrumsLife) {
   User& user = p.user;
   FormMain& main = p.main;
   ProblemDefinitionPanel& pd = main.problemDefinition();
-  user.Click(pd.chk_spectrum);
-  user.Click(pd.Cmd_analysis_next);
+  BrowseTheLoadingDatabase(p, pd.chk_spectrum);
   DataServicePanel& ds = main.dataService();
-  user.Click(ds.cmd_data_do);  // read the database of the current folder
-  user.Click(ds.cmd_data_do);  // browse it
   LoadingDbPanel& b = main.loadingDb();
   user.Click(b.Cmd_Load_Db_Next);
   user.Click(b.Cmd_Load_Db_OK);

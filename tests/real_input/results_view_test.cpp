@@ -10,6 +10,7 @@
 #include "engine/ui/problem_definition_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/real_roads.h"
 #include "real_input/real_user.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
@@ -25,16 +26,8 @@ TEST(ResultsView, AfterPrintSetupPfIsCheckedAndTheFitPopupOpensNoOther) {
 
   // A constant-amplitude single case made probabilistic, with a log-normal
   // scatter of Se through its tag and the random-variable dialog.
-  user.Click(main.problemDefinition().chk_end_limit);
-  user.Click(main.problemDefinition().Cmd_analysis_next);
+  MakeTheJobProbabilistic(p);
   ASSERT_EQ(p.state.analysisOptions.AnalysisKind, 2);
-  p.watchdog.Step("the random-variable dialog");
-  user.AnswerWindow([&] {
-    user.Click(show.chk_distr(3));
-    user.Retype(show.txt_distr(0), "0.1");
-    user.Click(show.cmd_ok);
-  });
-  user.Click(main.snInputs().dN_distr(0));
   ASSERT_TRUE(user.AllAnswered());
   EXPECT_EQ(main.snInputs().dN_distr(0).Caption(), "{L10}");
 

@@ -8,7 +8,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLayout>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -19,7 +20,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/qt_convert.h"
@@ -84,31 +84,19 @@ class ActivationReturn {
 };
 
 // A message box wide enough for its whole title on the window manager's
-// title bar. Qt sizes the box for its text and gives the title only a
-// little room beyond its width in another font; it sizes the box anew when
-// it shows and when its layout changes, and the title's room follows each
-// time, within the screen.
-class TitledMessageBox : public QMessageBox {
- public:
-  using QMessageBox::QMessageBox;
-
- protected:
-  bool event(QEvent* e) override {
-    const bool handled = QMessageBox::event(e);
-    if (e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) WidenForTitle();
-    return handled;
-  }
-
- private:
-  void WidenForTitle() {
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const int screenRoom = screen() ? screen()->availableGeometry().width() - frame.left() - frame.right() : width();
-    const int needed = std::min(TitleBarWidth(*this, windowTitle()) - frame.left() - frame.right(), screenRoom);
-    if (width() >= needed) return;
-    const int height = layout() && layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(needed) : this->height();
-    setFixedSize(needed, std::max(height, this->height()));
-  }
-};
+// title bar. Qt sizes the box for its text (as it shows, just before the
+// window manager maps it) and gives the title only a little room beyond its
+// width in another font. A row as wide as the title needs, below the box's
+// own rows, makes Qt's own size hold the title: a window resized while the
+// window manager maps it may end up elsewhere.
+void MakeRoomForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const QMargins inside = grid->contentsMargins();
+  const int room = TitleBarWidth(box, box.windowTitle()) - inside.left() - inside.right();
+  grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                std::max(1, grid->columnCount()));
+}
 
 // A click beside a popup menu only closes it: Qt would otherwise replay the
 // press to the control under the pointer.
@@ -180,7 +168,7 @@ QWidget* QtHost::DialogParent() const {
 
 int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton, const std::string& title) {
   const ActivationReturn back;
-  TitledMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, DialogParent());
+  QMessageBox box(IconOf(icon), ToQ(title), ToQLines(text), QMessageBox::NoButton, DialogParent());
   const ButtonSet* set = &kButtonSets[0];
   for (const auto& s : kButtonSets)
     if (s.set == buttons) set = &s;
@@ -195,6 +183,7 @@ int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, in
   for (int i = 2; i >= 0; --i)
     if (set->buttons[i] == QMessageBox::Cancel || (set->buttons[i] == QMessageBox::Ok && buttons == MsgButtons::OKOnly))
       box.setEscapeButton(set->buttons[i]);
+  MakeRoomForTitle(box);
   box.exec();
   return AnswerOf(box.standardButton(box.clickedButton()));
 }

@@ -6,7 +6,6 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "platform/qt/window_manager_frame.h"
 
 namespace {
 
@@ -23,17 +22,19 @@ QFont TitleFont(const QWidget& window) {
   return font;
 }
 
-// The title bar's height: the top of the frame the window manager gives the
-// window, else the title's line with the margins a title bar has.
-int BarHeight(QWidget& window, const QFontMetrics& title) {
-  window.winId();
-  const int top = window.windowHandle() ? FrameFromWindowManager(*window.windowHandle()).top() : 0;
+// The title bar's height: the top of the frame around the window's parent
+// (a window the window manager has framed: the window itself may be about to
+// be mapped, and is best left alone then), else the title's line with the
+// margins a title bar has.
+int BarHeight(const QWidget& window, const QFontMetrics& title) {
+  const QWidget* framed = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+  const int top = framed && framed->windowHandle() ? framed->windowHandle()->frameMargins().top() : 0;
   return std::max(top, title.height() + kBarPadding);
 }
 
 }  // namespace
 
-int TitleBarWidth(QWidget& window, const QString& title) {
+int TitleBarWidth(const QWidget& window, const QString& title) {
   const QFontMetrics metrics(TitleFont(window));
   return metrics.horizontalAdvance(title) + kSquaresBesideTheTitle * BarHeight(window, metrics);
 }

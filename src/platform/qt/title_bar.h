@@ -12,4 +12,4 @@ class QWidget;
 
 // The outer width (frame included, pixels) at which `window` shows `title`
 // whole on its title bar.
-int TitleBarWidth(QWidget& window, const QString& title);
+int TitleBarWidth(const QWidget& window, const QString& title);
