@@ -6,7 +6,8 @@
 // keyboard focus), never by calling the controls. Message boxes, file
 // dialogs, the program's own modal windows and popup menus are answered as
 // they come up, by the same kind of input, from answers the test queues; a
-// watchdog ends a test that hangs.
+// watchdog ends a test that hangs. The desktop tests (tests/desktop) use the
+// same harness on a virtual X display under a window manager.
 //
 // Facts of the offscreen platform that this relies on:
 // - a window is activated when it is shown, but when the active window
