@@ -55,6 +55,12 @@ enum MousePointer : int {
 // The flag of the save dialog that asks before an existing file is replaced.
 inline constexpr int kFileDialogOverwritePrompt = 2;
 
+// Flags of the print dialog: no selection range, no page range, no
+// print-to-file box.
+inline constexpr int kPrintNoSelection = 0x4;
+inline constexpr int kPrintNoPageNumbers = 0x8;
+inline constexpr int kPrintHidePrintToFile = 0x100000;
+
 struct FileDialogRequest {
   std::string filter;
   int flags = 0;

@@ -19,6 +19,7 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "geometry/covered_frames.h"
 #include "geometry/shown_texts.h"
 #include "loading/loading_db_fixtures.h"
 #include "material/fatigue_db_fixtures.h"
@@ -97,6 +98,7 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
       if (!form->Visible()) continue;
       Report(where, CutTexts(*form));
       Report(where, ControlsOutsideTheirFrames(*form));
+      Report(where, EdgesBesideFramesInFront(*form));
     }
     if (main.Visible()) {
       // The title of the empty main view shows whole beside a working frame.

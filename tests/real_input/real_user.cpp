@@ -443,6 +443,8 @@ void User::AnswerPrintDialog(const std::string& copies, const std::string& butto
   });
 }
 
+void User::AnswerDialog(std::function<void(QWidget*)> act) { Queue("dialog", "operating it", std::move(act)); }
+
 void User::AnswerWindow(std::function<void()> act) {
   Queue("window", "operating it", [act = std::move(act)](QWidget*) { act(); });
 }

@@ -6,7 +6,8 @@
 // keyboard focus), never by calling the controls. Message boxes, file
 // dialogs, the program's own modal windows and popup menus are answered as
 // they come up, by the same kind of input, from answers the test queues; a
-// watchdog ends a test that hangs.
+// watchdog ends a test that hangs. The desktop tests (tests/desktop) use the
+// same harness on a virtual X display under a window manager.
 //
 // Facts of the offscreen platform that this relies on:
 // - a window is activated when it is shown, but when the active window
@@ -132,6 +133,11 @@ class User : public QObject {
   void AnswerPrintDialog(const std::string& copies, const std::string& button);
   // One of the program's own modal windows: `act` operates it.
   void AnswerWindow(std::function<void()> act);
+  // Another dialog (the print dialog): `act` operates it, by the means of
+  // this user.
+  void AnswerDialog(std::function<void(QWidget* dialog)> act);
+  // A click on the button on show in `window` whose caption reads `button`.
+  void PressButton(QWidget* window, const std::string& button);
   // Whether every queued answer has been used.
   bool AllAnswered() const { return queue_.empty(); }
 
@@ -154,8 +160,6 @@ class User : public QObject {
   void Dismiss(QWidget* w);
   // The window manager's part: the window that the user works in is active.
   void Activate(QWidget* window);
-  // A click on the button on show in `window` whose caption reads `button`.
-  void PressButton(QWidget* window, const std::string& button);
   // A click at `pos` of `w`'s window, aimed at `w`.
   void ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos);
   QWindow* FocusWindow();

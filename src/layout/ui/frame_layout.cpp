@@ -89,11 +89,13 @@ constexpr Row kRows[] = {
     {M, "cmd_analysis_done", P::Left, R::FromRefMiddle, -550, "frm_analysis"},
     {M, "Cmd_analysis_next", P::Left, R::FromRefMiddle, -1850, "frm_analysis"},
     // The database frames (the material database's left is worked out from
-    // 9500, not its width 9510).
+    // 9500, not its width 9510). The loading database's frame opens over the
+    // data-services frame and is as wide as it (7510, not 7500): a narrower
+    // one would leave an edge of the frame beneath in sight beside its own.
     {M, "frm_Load_Dbase", P::Top, R::WorkingTop},
     {M, "frm_Load_Dbase", P::Height, R::Design, 6250},
-    {M, "frm_Load_Dbase", P::Width, R::Design, 7500},
-    {M, "frm_Load_Dbase", P::Left, R::Centred, 7500},
+    {M, "frm_Load_Dbase", P::Width, R::Design, 7510},
+    {M, "frm_Load_Dbase", P::Left, R::Centred, 7510},
     {M, "frm_Fatigue_Dbase", P::Top, R::WorkingTop},
     {M, "frm_Fatigue_Dbase", P::Height, R::Design, 5650},
     {M, "frm_Fatigue_Dbase", P::Width, R::Design, 9510},

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/window_manager_frame.h"
 #include "platform/ui/form.h"
 
 FormWindow::FormWindow(Form& form) : form_(form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
@@ -22,10 +23,19 @@ int FormWindow::MenuBarHeight() const {
 
 QMargins FormWindow::FrameMargins() {
   static QMargins seen;
-  if (!windowHandle()) winId();
-  const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const WId id = winId();
+  QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  // Qt knows the frame once it has seen the window framed; until then the
+  // window manager's answer stands (asked once for each platform window).
+  if (m.isNull() && windowHandle()) {
+    if (askedFor_ != id) {
+      wmFrame_ = FrameFromWindowManager(*windowHandle());
+      askedFor_ = id;
+    }
+    m = wmFrame_;
+  }
   if (m.isNull() && !isVisible()) return seen;
-  if (isVisible()) seen = m;
+  if (isVisible() || !m.isNull()) seen = m;
   return m;
 }
 

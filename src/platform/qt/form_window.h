@@ -18,9 +18,9 @@ class FormWindow : public QWidget {
   void Relayout();
   int MenuBarHeight() const;
   // The window's frame (border and title bar) as the platform has it, also
-  // before the window is first shown: the platform window is made for that.
-  // Where the platform knows no frame yet, the last frame seen on a window
-  // on show stands in for it.
+  // before the window is first shown: the platform window is made for that,
+  // and the window manager tells the frame it will give it. Where neither
+  // knows a frame yet, the last frame seen on a window stands in for it.
   QMargins FrameMargins();
 
  protected:
@@ -37,4 +37,7 @@ class FormWindow : public QWidget {
   Form& form_;
   QMenuBar* menuBar_;
   QWidget* client_;
+  // The window manager's answer for the platform window it was asked for.
+  WId askedFor_ = 0;
+  QMargins wmFrame_;
 };

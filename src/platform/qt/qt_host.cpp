@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,8 +20,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/title_bar.h"
 #include "platform/runtime/save_name.h"
 
 namespace {
@@ -79,6 +83,21 @@ class ActivationReturn {
   QPointer<QWidget> window_;
 };
 
+// A message box wide enough for its whole title on the window manager's
+// title bar. Qt sizes the box for its text (as it shows, just before the
+// window manager maps it) and gives the title only a little room beyond its
+// width in another font. A row as wide as the title needs, below the box's
+// own rows, makes Qt's own size hold the title: a window resized while the
+// window manager maps it may end up elsewhere.
+void MakeRoomForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const QMargins inside = grid->contentsMargins();
+  const int room = TitleBarWidth(box, box.windowTitle()) - inside.left() - inside.right();
+  grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                std::max(1, grid->columnCount()));
+}
+
 // A click beside a popup menu only closes it: Qt would otherwise replay the
 // press to the control under the pointer.
 class PressBesideOnlyCloses : public QObject {
@@ -91,6 +110,30 @@ class PressBesideOnlyCloses : public QObject {
       menu->setAttribute(Qt::WA_NoMouseReplay);
     return false;
   }
+};
+
+// The print dialog with the options of the request's flags. Qt's own dialog
+// on Linux shows its page range group whatever its options say, and a range
+// chosen there would reach no print command: it goes where the request
+// offers neither a page range nor a selection.
+class PrintSetupDialog : public QPrintDialog {
+ public:
+  PrintSetupDialog(QPrinter* printer, QWidget* parent, int flags) : QPrintDialog(printer, parent), flags_(flags) {
+    PrintDialogOptions options = PrintShowPageSize | PrintCollateCopies;
+    if (!(flags & kPrintNoPageNumbers)) options |= PrintPageRange;
+    if (!(flags & kPrintNoSelection)) options |= PrintSelection;
+    if (!(flags & kPrintHidePrintToFile)) options |= PrintToFile;
+    setOptions(options);
+  }
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    const bool noRange = (flags_ & kPrintNoPageNumbers) && (flags_ & kPrintNoSelection);
+    if (visible && noRange)
+      if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+  }
+
+ private:
+  int flags_;
 };
 
 // Where a file dialog opens: the start folder, with the proposed file name.
@@ -140,6 +183,7 @@ int QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, in
   for (int i = 2; i >= 0; --i)
     if (set->buttons[i] == QMessageBox::Cancel || (set->buttons[i] == QMessageBox::Ok && buttons == MsgButtons::OKOnly))
       box.setEscapeButton(set->buttons[i]);
+  MakeRoomForTitle(box);
   box.exec();
   return AnswerOf(box.standardButton(box.clickedButton()));
 }
@@ -184,10 +228,7 @@ bool QtHost::ShowPrinter(CommonDialog& dialog) {
   const QString chosen = ToQ(dialog.PrinterName);
   if (QPrinterInfo::availablePrinterNames().contains(chosen)) printer.setPrinterName(chosen);
   printer.setCopyCount(std::max(1, dialog.Copies));
-  QPrintDialog setup(&printer, DialogParent());
-  // The program's print setup: no print-to-file box, no page range and no
-  // selection (each print command prints whole pages of its own).
-  setup.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+  PrintSetupDialog setup(&printer, DialogParent(), dialog.flags);
   if (setup.exec() != QDialog::Accepted) return false;
   const bool onPrinter = printer.outputFormat() == QPrinter::NativeFormat;
   dialog.PrinterName = onPrinter ? printer.printerName().toStdString() : std::string();

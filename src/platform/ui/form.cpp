@@ -65,13 +65,15 @@ void Form::SetCaption(const std::string& caption) {
 }
 
 void Form::ApplyGeometry() {
-  // Width and Height are the outer window; Qt sizes the inside. The frame is
-  // known before the window shows, so that ScaleWidth and ScaleHeight read
-  // while it is hidden (the layout at start-up) are those it shows with.
+  // Left, Top, Width and Height are the outer window, frame and title bar
+  // included; Qt places and sizes the inside. The frame is known before the
+  // window shows, so that ScaleWidth and ScaleHeight read while it is hidden
+  // (the layout at start-up) are those it shows with, and the inside is
+  // placed by it: Qt would place the frame only once it has seen it.
   const QMargins frame = window_->FrameMargins();
-  window_->move(TwipsToPixelsX(left_), TwipsToPixelsY(top_));
-  window_->resize(std::max(1, TwipsToPixelsX(width_) - frame.left() - frame.right()),
-                  std::max(1, TwipsToPixelsY(height_) - frame.top() - frame.bottom()));
+  window_->setGeometry(TwipsToPixelsX(left_) + frame.left(), TwipsToPixelsY(top_) + frame.top(),
+                       std::max(1, TwipsToPixelsX(width_) - frame.left() - frame.right()),
+                       std::max(1, TwipsToPixelsY(height_) - frame.top() - frame.bottom()));
   window_->Relayout();
 }
 

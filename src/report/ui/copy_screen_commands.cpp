@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kCopyScreenTitle = " Copy Screen to Printer";
 // The print setup's flags: no print-to-file box, no page range, no selection.
-constexpr int kPrintSetupFlags = 0x10000C;
+constexpr int kPrintSetupFlags = kPrintHidePrintToFile | kPrintNoPageNumbers | kPrintNoSelection;
 
 // The window's client area as the screen shows it, on a page on its side:
 // 80 % of the printable height high, a tenth of the page in from the left

@@ -1,0 +1,116 @@
+#include "desktop/frames_on_screen.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+
+template <class T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_connection_t* Connection() {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 ? x11->connection() : nullptr;
+}
+
+// The window's inner area on the screen, as the X server has it.
+std::optional<QRect> InnerOnScreen(xcb_connection_t* c, xcb_window_t w) {
+  const Reply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr), &std::free);
+  if (!g) return std::nullopt;
+  const Reply<xcb_translate_coordinates_reply_t> at(
+      xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, g->root, 0, 0), nullptr), &std::free);
+  if (!at) return std::nullopt;
+  return QRect(at->dst_x, at->dst_y, g->width, g->height);
+}
+
+// The frame the window manager has put around the window (left, right,
+// top, bottom), as it announces it on the window.
+std::optional<QMargins> Extents(xcb_connection_t* c, xcb_window_t w) {
+  const char name[] = "_NET_FRAME_EXTENTS";
+  const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr),
+                                            &std::free);
+  if (!atom || atom->atom == XCB_ATOM_NONE) return std::nullopt;
+  const Reply<xcb_get_property_reply_t> p(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr), &std::free);
+  if (!p || p->format != 32 || xcb_get_property_value_length(p.get()) != 16) return std::nullopt;
+  const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(p.get()));
+  return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
+}
+
+// The theme's title text, drawn smoothed over the title bar's navy.
+bool TitleInk(QRgb p) {
+  const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+  return r > 120 && g > 120 && std::abs(r - g) < 40 && b < 110;
+}
+
+// The leftmost to the rightmost column of title text on the bar.
+int InkWidth(const QImage& bar) {
+  int first = bar.width(), last = -1;
+  for (int y = 0; y < bar.height(); ++y)
+    for (int x = 0; x < bar.width(); ++x)
+      if (TitleInk(bar.pixel(x, y))) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+  return last < first ? 0 : last - first + 1;
+}
+
+}  // namespace
+
+void PrintTo(const OnScreen& at, std::ostream* os) {
+  const auto rect = [os](const char* what, const QRect& r) {
+    *os << what << " " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+  };
+  rect("frame", at.frame);
+  rect(", inner", at.inner);
+}
+
+OnScreen WhereOnScreen(const QWidget& window) {
+  xcb_connection_t* c = Connection();
+  if (!c || !window.windowHandle()) return {};
+  const auto w = static_cast<xcb_window_t>(window.windowHandle()->winId());
+  std::optional<QMargins> extents;
+  // The window manager announces the frame once it has framed the window.
+  (void)QTest::qWaitFor([&] { return (extents = Extents(c, w)).has_value(); }, 3000);
+  const std::optional<QRect> inner = InnerOnScreen(c, w);
+  if (!inner) return {};
+  return {*inner, extents ? inner->marginsAdded(*extents) : QRect()};
+}
+
+int ShownTitleWidth(const QWidget& window) {
+  // The window manager draws the bar a moment after the window shows and
+  // becomes active: it is read once it stands still.
+  int width = -1;
+  for (int i = 0; i < 125; ++i) {
+    QTest::qWait(40);
+    const OnScreen at = WhereOnScreen(window);
+    const QRect bar(at.frame.left(), at.frame.top(), at.frame.width(), at.inner.top() - at.frame.top());
+    if (bar.isEmpty()) continue;
+    const int now = InkWidth(QGuiApplication::primaryScreen()->grabWindow(0, bar.x(), bar.y(), bar.width(), bar.height()).toImage());
+    if (now > 0 && now == width) return now;
+    width = now;
+  }
+  return std::max(width, 0);
+}
+
+int WholeTitleWidth(const QString& title) {
+  QWidget wide;
+  wide.setWindowTitle(title);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  wide.setGeometry(screen.x() + 10, screen.y() + 40, screen.width() - 20, 100);
+  wide.show();
+  wide.activateWindow();
+  return QTest::qWaitForWindowActive(&wide, 3000) ? ShownTitleWidth(wide) : 0;
+}
