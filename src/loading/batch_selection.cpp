@@ -23,8 +23,9 @@ constexpr const char* kTitle = "Current Data Batch";
 constexpr const char* kTitleSpaced = "  Current Data Batch";
 constexpr const char* kIncomplete =
     "Sorry, the data is incomplete!\rSelect other Data Batch or change problem definition...";
-constexpr const char* kUnusableKind = " Sorry, can't use the data!\rThis type of distribution cannot be accepted. ";
+// A batch the job cannot use: this first line, then why.
 constexpr const char* kCantUse = " Sorry, can't use the data!\r";
+constexpr const char* kUnusableKind = "This type of distribution cannot be accepted. ";
 constexpr const char* kStrainQuestion = "Strain will be transformed into pseudostress.\rContinue?";
 constexpr const char* kWrongHistory = " Sorry, Wrong History Data!";
 constexpr const char* kDmseMinus = "DMSE(-)  ";
@@ -60,7 +61,7 @@ bool AcceptedByTheJob(ProgramState& s, Host& host, int b) {
     return false;
   }
   if (type == loading_type::kDistribution && db.BatchDistType[b] < -10) {
-    Refusal(s, host, kUnusableKind, kTitle);
+    Refusal(s, host, kCantUse + std::string(kUnusableKind), kTitle);
     return false;
   }
   // The values of a batch of any other quantity ("Force") are neither

@@ -11,9 +11,10 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
+
+#include "platform/qt/x11_properties.h"
 
 namespace {
 
@@ -33,20 +34,6 @@ std::optional<QRect> InnerOnScreen(xcb_connection_t* c, xcb_window_t w) {
       xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, g->root, 0, 0), nullptr), &std::free);
   if (!at) return std::nullopt;
   return QRect(at->dst_x, at->dst_y, g->width, g->height);
-}
-
-// The frame the window manager has put around the window (left, right,
-// top, bottom), as it announces it on the window.
-std::optional<QMargins> Extents(xcb_connection_t* c, xcb_window_t w) {
-  const char name[] = "_NET_FRAME_EXTENTS";
-  const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr),
-                                            &std::free);
-  if (!atom || atom->atom == XCB_ATOM_NONE) return std::nullopt;
-  const Reply<xcb_get_property_reply_t> p(
-      xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr), &std::free);
-  if (!p || p->format != 32 || xcb_get_property_value_length(p.get()) != 16) return std::nullopt;
-  const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(p.get()));
-  return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
 }
 
 // The theme's title text, drawn smoothed over the title bar's navy.
@@ -83,7 +70,7 @@ OnScreen WhereOnScreen(const QWidget& window) {
   const auto w = static_cast<xcb_window_t>(window.windowHandle()->winId());
   std::optional<QMargins> extents;
   // The window manager announces the frame once it has framed the window.
-  (void)QTest::qWaitFor([&] { return (extents = Extents(c, w)).has_value(); }, 3000);
+  (void)QTest::qWaitFor([&] { return (extents = X11FrameExtents(c, w)).has_value(); }, 3000);
   const std::optional<QRect> inner = InnerOnScreen(c, w);
   if (!inner) return {};
   return {*inner, extents ? inner->marginsAdded(*extents) : QRect()};

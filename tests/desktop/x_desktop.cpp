@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -18,6 +17,8 @@
 #include <sstream>
 #include <thread>
 #include <vector>
+
+#include "platform/qt/x11_properties.h"
 
 extern char** environ;
 
@@ -184,18 +185,8 @@ void XDesktop::StartWindowManager() {
 // on the root window, as the desktop conventions have it.
 bool XDesktop::WindowManagerAnswers() const {
   xcb_connection_t* c = xcb_connect(display_.c_str(), nullptr);
-  bool up = false;
-  if (!xcb_connection_has_error(c)) {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr), &std::free);
-    if (atom && atom->atom != XCB_ATOM_NONE) {
-      std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> check(
-          xcb_get_property_reply(c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr), &std::free);
-      up = check && check->type == XCB_ATOM_WINDOW && xcb_get_property_value_length(check.get()) == 4;
-    }
-  }
+  const bool up = !xcb_connection_has_error(c) &&
+                  X11WindowManagerRuns(c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root);
   xcb_disconnect(c);
   return up;
 }

@@ -373,13 +373,6 @@ TEST_P(ScreenGeometry, AJobOpenedFromAFileAndItsUnitsSwitched) {
 TEST_P(ScreenGeometry, ResultsAtTheEndsOfTheFailureProbability) {
   Press(analysis.chk_end_limit);
   Press(analysis.Cmd_analysis_next);
-  const auto typeIn = [&](int box, const std::string& text) {
-    TextBox& b = show.Res_probT(box);
-    ASSERT_TRUE(b.IsShowing());
-    b.SetFocus();
-    b.typeText(text);
-    b.keyDown(kKeyReturn);
-  };
   const auto open = [&](const char* name, const std::string& bytes) {
     std::ofstream(folder.path() / name, std::ios::binary) << bytes;
     host.openAnswers.push_back((folder.path() / name).string());
@@ -388,7 +381,7 @@ TEST_P(ScreenGeometry, ResultsAtTheEndsOfTheFailureProbability) {
   };
   open("spread.psn", ResultsSpreadOverEightDecades());
   RightClick(host, show.Res_prob(1), "Fit:  Weibull ");
-  typeIn(1, "1e30");
+  EnterByReturn(show.Res_probT(1), "1e30");
   Check("results view, a life beyond every failure corrected");
   show.Res_probT(1).keyDown(kKeyReturn);
   ASSERT_EQ(show.Res_probT(0).Text(), "1.00E+0");
@@ -396,7 +389,7 @@ TEST_P(ScreenGeometry, ResultsAtTheEndsOfTheFailureProbability) {
 
   Choose(show.mnu_back);
   open("rare.psn", ResultsOfRareFailures());
-  typeIn(0, "0.001");
+  EnterByReturn(show.Res_probT(0), "0.001");
   ASSERT_EQ(show.Res_probT(0).Text(), "0.00075");
   Check("results view, a Pf corrected to the share of failures");
   show.Res_probT(0).keyDown(kKeyReturn);

@@ -60,3 +60,12 @@ inline void Enter(TextBox& box, const std::string& text) {
   box.typeText(text);
   box.leave();
 }
+
+// Types a value into a box on show and presses Enter in it (the boxes that
+// take their value on Enter, such as the results view's).
+inline void EnterByReturn(TextBox& box, const std::string& text) {
+  ASSERT_TRUE(box.IsShowing()) << box.Name() << " is not on show";
+  box.SetFocus();
+  box.typeText(text);
+  box.keyDown(kKeyReturn);
+}

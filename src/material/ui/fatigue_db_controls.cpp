@@ -4,15 +4,6 @@
 namespace {
 using namespace rows;
 
-constexpr ControlDef MultiLine(ControlDef d) {
-  d.multiLine = true;
-  return d;
-}
-constexpr ControlDef ToolTip(ControlDef d, const char* tip) {
-  d.toolTip = tip;
-  return d;
-}
-
 // The material-database frame: header, the grid of six data sets by eight
 // fields, the reference box and the buttons.
 constexpr ControlDef kFatigueDb[] = {
@@ -25,8 +16,8 @@ constexpr ControlDef kFatigueDb[] = {
     Font(Align(LabelDef("Lab1_fatigue_DB", -1, "frm_Fatigue_Dbase", 6600, 840, 2775, 360, "Description"), kAlignRight), 9),
     Font(BoxDef("Txt1_Fatigue_DB", -1, "frm_Fatigue_Dbase", 6840, 840, 2775, 255, "Description", false), 9),
     Font(LabelDef("Label22", -1, "frm_Fatigue_Dbase", 240, 1400, 2550, 285, "Material  or  SN-Class"), 8.4f),
-    ToolTip(Font(LabelDef("Label23", -1, "frm_Fatigue_Dbase", 240, 1764, 1932, 336, "Endurance Limit  (Se)"), 8.4f),
-            "Endurance limit is considered as the maximum stress"),
+    Tip(Font(LabelDef("Label23", -1, "frm_Fatigue_Dbase", 240, 1764, 1932, 336, "Endurance Limit  (Se)"), 8.4f),
+        "Endurance limit is considered as the maximum stress"),
     Font(LabelDef("Label24", -1, "frm_Fatigue_Dbase", 240, 2100, 2652, 288, "at Number of Cycles  (No)"), 8.4f),
     Font(LabelDef("Label25", -1, "frm_Fatigue_Dbase", 240, 2820, 2175, 255, "Stress ratio  (r)"), 8.4f),
     Font(LabelDef("Label26", -1, "frm_Fatigue_Dbase", 240, 3560, 2085, 255, "Yield Strength  (Sy)"), 8.4f),

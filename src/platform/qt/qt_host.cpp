@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QSpacerItem>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>

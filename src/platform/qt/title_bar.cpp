@@ -6,7 +6,6 @@
 #include <QWindow>
 #include <algorithm>
 
-
 namespace {
 
 // The icon, three frame buttons and the margins at the ends.

@@ -97,5 +97,14 @@ constexpr ControlDef Border(ControlDef d, int style) {
   d.borderStyle = style;
   return d;
 }
+constexpr ControlDef Tip(ControlDef d, const char* tip) {
+  d.toolTip = tip;
+  return d;
+}
+// A text box of several lines.
+constexpr ControlDef MultiLine(ControlDef d) {
+  d.multiLine = true;
+  return d;
+}
 
 }  // namespace rows

@@ -52,10 +52,6 @@ constexpr ControlDef Indexed(ControlDef d, int index) {
   d.index = index;
   return d;
 }
-constexpr ControlDef Tip(ControlDef d, const char* tip) {
-  d.toolTip = tip;
-  return d;
-}
 constexpr ControlDef Hidden(ControlDef d) {
   d.visible = false;
   return d;

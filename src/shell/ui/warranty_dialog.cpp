@@ -11,8 +11,7 @@ using namespace rows;
 // Design inner size 4848 x 3864 twips; outer 5020 x 4300 at scale 1.
 constexpr ControlDef kDialog[] = {
     [] {
-      ControlDef d = BoxDef("Dialog_Text", -1, "", 240, 240, 4335, 2775, "");
-      d.multiLine = true;
+      ControlDef d = MultiLine(BoxDef("Dialog_Text", -1, "", 240, 240, 4335, 2775, ""));
       d.locked = true;
       return d;
     }(),

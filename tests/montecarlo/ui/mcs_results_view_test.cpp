@@ -60,13 +60,7 @@ class McsResultsViewTest : public ::testing::Test {
   }
 
   // Types into a results box and presses Enter.
-  void Type(int box, const std::string& text) {
-    TextBox& b = show.Res_probT(box);
-    ASSERT_TRUE(b.IsShowing());
-    b.SetFocus();
-    b.typeText(text);
-    b.keyDown(kKeyReturn);
-  }
+  void Type(int box, const std::string& text) { EnterByReturn(show.Res_probT(box), text); }
 
   void ExpectMessage(const std::string& text, const std::string& title, MsgIcon icon) {
     ASSERT_EQ(host.messages.size(), 1u) << host.Transcript();

@@ -51,11 +51,7 @@ Figures FiguresOf(FormShow& show) {
 void FitLogNormalAtPf(Program& p, const std::string& pf) {
   FormShow& show = p.main.formShow();
   RightClick(p.host, show.Res_prob(1), "Fit:  Log-norm");
-  TextBox& box = show.Res_probT(0);
-  ASSERT_TRUE(box.IsShowing());
-  box.SetFocus();
-  box.typeText(pf);
-  box.keyDown(kKeyReturn);
+  EnterByReturn(show.Res_probT(0), pf);
 }
 
 TEST(McsUserRoad, SimulateFitSaveOpenAndBack) {
