@@ -9,8 +9,6 @@
 #include <QTest>
 #include <QToolTip>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/ui/problem_definition_panel.h"
@@ -35,13 +33,6 @@ void WriteSteels(const fs::path& where) {
     db.FdbReference[1][1] = "EC3 detail 71\rButt weld";
     db.FdbR[1][2] = -0.5f;
   });
-}
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // From the problem definition to the data-service dialog of the material
@@ -156,7 +147,7 @@ TEST(FatigueDbRoad, AReferenceKeepsItsLinesFromTheFileToTheBoxAndBack) {
   ASSERT_TRUE(ds.chk_Save_Dbase.Value());
   user.Click(ds.cmd_data_do);
   const fs::path file = p.folder.path() / "materials" / "duvak.dat";
-  EXPECT_NE(Bytes(file).find("\r\nEN 1993-1-9\rDetail 71\rButt weld\r\n\r\nNo fatigue data\r\n"), std::string::npos);
+  EXPECT_NE(FileBytes(file).find("\r\nEN 1993-1-9\rDetail 71\rButt weld\r\n\r\nNo fatigue data\r\n"), std::string::npos);
 
   p.watchdog.Step("opening it again");
   RealProgram again("fdb_reference_again", [&](const fs::path& folder) {

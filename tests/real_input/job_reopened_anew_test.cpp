@@ -9,53 +9,25 @@
 
 #include <QLabel>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <optional>
-#include <sstream>
 #include <string>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
-#include "loading/loading_db_fixtures.h"
-#include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
-#include "material/steel_sets.h"
-#include "material/ui/data_service_panel.h"
-#include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "real_input/probabilistic_job.h"
 #include "real_input/real_user.h"
+#include "real_input/users_folders.h"
+#include "support/scoped_folder.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
-#include "support/scoped_folder.h"
 
 namespace real_input {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// The user's folders: the jobs and reports, the loading database in "loads"
-// (the roads' three batches) and the fatigue database in "materials" (the
-// steels); every run of the program starts in a folder of its own beside
-// them.
-struct UsersFolders {
-  UsersFolders() {
-    ldb_fixture::PutThreeBatches(root.path() / "loads");
-    fs::create_directory(root.path() / "materials");
-    WriteSteelsDatabase(root.path() / "materials");
-  }
-  ScopedTempFolder root{"reopened_anew"};
-  fs::path File(const std::string& name) const { return root.path() / name; }
-};
 
 // What the user reads of a calculated job: the life on the screen, the
 // simulation's summary and the summary report written to a file.
@@ -71,7 +43,7 @@ std::string Report(RealProgram& p, MenuItem& toFile, const fs::path& report) {
   p.user.AnswerFileDialog(report.string());
   p.user.Choose(toFile);
   EXPECT_TRUE(p.user.AllAnswered());
-  return Bytes(report);
+  return FileBytes(report);
 }
 
 // "&Calculate", the life on the screen, then the summary report.
@@ -110,22 +82,7 @@ void Simulate(RealProgram& p, const fs::path& report, bool setOptions, Calculate
   if (life && life->isVisible()) seen.life = life->text().toStdString();
 }
 
-void SaveJob(RealProgram& p, const fs::path& job) {
-  p.user.AnswerFileDialog(job.string());
-  p.user.Choose(p.main.menus().mnu_start(1));
-  EXPECT_TRUE(p.user.AllAnswered());
-}
-
-void OpenJob(RealProgram& p, const fs::path& job) {
-  p.user.AnswerFileDialog(job.string());
-  p.user.Choose(p.main.menus().mnu_start(0));
-  EXPECT_TRUE(p.user.AllAnswered());
-}
-
-
 // ---- the jobs ----
-
-using Options = std::initializer_list<OptionButton*>;
 
 // The problem definition: the options clicked, then "&Next " to the input view.
 void Define(RealProgram& p, Options options) {
@@ -195,61 +152,6 @@ void LocalStressWithNotchSensitivity(RealProgram& p, const UsersFolders&) {
   TypeOn(p, box.SCFt(0), "3.5", box.pic_DBox);
   TypeOn(p, box.Reliabt, "0.5", box.pic_DBox);
   TypeOn(p, lf.SSmaxt(0), "150", lf.Pic_Spectr);
-}
-
-// The folder list of the data services moved by double clicks from the
-// program's own folder to the user's folder `name`.
-void ToUsersFolder(RealProgram& p, const UsersFolders& f, const std::string& name) {
-  DataServicePanel& ds = p.main.dataService();
-  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
-  p.user.OpenFolder(ds.Dir1, f.root.path().filename().string());
-  p.user.OpenFolder(ds.Dir1, name);
-  ASSERT_EQ(fs::path(ds.Dir1.Path()), f.root.path() / name);
-}
-
-// The loading type chosen, "&Next " to the data services, the loading
-// database of "loads" read and browsed, batch `batch` taken, and the input
-// view reached by the data services' Next.
-void TakeLoadingBatch(RealProgram& p, const UsersFolders& f, OptionButton& type, int batch,
-                      Options more = {}) {
-  User& user = p.user;
-  DataServicePanel& ds = p.main.dataService();
-  LoadingDbPanel& ldb = p.main.loadingDb();
-  for (OptionButton* o : more) user.Click(*o);
-  user.Click(type);
-  user.Click(p.main.problemDefinition().Cmd_analysis_next);
-  // A loading type whose typed-in values will do leads to the input view.
-  if (!ds.frm_data_serv.IsShowing()) user.Choose(p.main.menus().mnu_loading);
-  ASSERT_NO_FATAL_FAILURE(ToUsersFolder(p, f, "loads"));
-  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
-  user.Click(ds.cmd_data_do);  // read
-  user.Click(ds.cmd_data_do);  // browse
-  ASSERT_TRUE(ldb.frm_Load_Dbase.IsShowing());
-  for (int b = 1; b < batch; ++b) user.Click(ldb.Cmd_Load_Db_Next);
-  user.Click(ldb.Cmd_Load_Db_OK);
-  ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, batch);
-  // The OK of a loading that fits the input view on show returns to it.
-  if (ds.frm_data_serv.IsShowing()) user.Click(ds.cmd_data_next);
-  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
-  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
-}
-
-// "&Material Data...": the fatigue database of "materials" read and
-// browsed, and its set S235 taken.
-void TakeS235(RealProgram& p, const UsersFolders& f) {
-  User& user = p.user;
-  DataServicePanel& ds = p.main.dataService();
-  FatigueDbPanel& db = p.main.fatigueDb();
-  user.Choose(p.main.menus().mnu_fatigue);
-  ASSERT_NO_FATAL_FAILURE(ToUsersFolder(p, f, "materials"));
-  user.Click(ds.cmd_data_do);  // read
-  user.Click(ds.cmd_data_do);  // browse
-  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
-  user.Click(db.Text3(1));
-  user.Click(db.cmd_fatigue_Db_OK);
-  ASSERT_EQ(p.state.materialData.MaterialSource, 1);
-  ASSERT_EQ(p.state.jobTexts.MaterialName, "S235");
-  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
 }
 
 // Batch 2 of "loads", the block spectrum, with a hot spot thickness of 10 mm.

@@ -18,24 +18,13 @@
 #include "montecarlo/mcs_fixtures.h"
 #include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
+#include "real_input/users_folders.h"
 #include "shell/job_file_format.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/main_menus.h"
 
 namespace real_input {
 namespace {
-
-// "&Save..." (or "&Open...") of the File menu, through the file dialog.
-void SaveJob(RealProgram& p, const std::string& path) {
-  p.user.AnswerFileDialog(path);
-  p.user.Choose(p.main.menus().mnu_start(1));
-  ASSERT_TRUE(p.user.AllAnswered());
-}
-void OpenJob(RealProgram& p, const std::string& path) {
-  p.user.AnswerFileDialog(path);
-  p.user.Choose(p.main.menus().mnu_start(0));
-  ASSERT_TRUE(p.user.AllAnswered());
-}
 
 // The damage display chosen from the damage diagram's popup.
 void ChooseDamageDisplay(RealProgram& p, const std::string& item) {

@@ -7,6 +7,12 @@
 #include <iterator>
 #include <string>
 
+// The bytes of a file ("" when it is missing).
+inline std::string FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // A fresh temporary folder, removed with everything in it when the object
 // goes: in the system's temporary folder, or in `parent` where one is given.
 class ScopedTempFolder {
@@ -32,10 +38,7 @@ class ScopedTempFolder {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
   }
   // The bytes of a file of the folder ("" when it is missing).
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Read(const std::string& name) const { return FileBytes(path_ / name); }
 
  private:
   std::filesystem::path path_;

@@ -15,7 +15,6 @@
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/draw/surface.h"
-#include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/step_button_rules.h"
 #include "shell/ui/about_frame_panel.h"
@@ -37,17 +36,6 @@ bool Idle(FormMain& main) {
   if (s.shellState.UiState == ui_state::kIdle) return true;
   BeepIfEnabled(s.shellState, main.host());
   return false;
-}
-
-// Points the folder lists at the database's folder. A folder that is not set
-// or no longer exists leaves the lists where they are.
-void PointFolderListsAt(DataServicePanel& ds, const std::string& folder) {
-  if (folder.empty()) return;
-  try {
-    ds.Dir1.SetPath(folder);
-    ds.Drive1.SetDrive(folder);
-  } catch (const RuntimeError&) {
-  }
 }
 
 // Hides the master-curve screen, if it is up, and offers Calculate again.
@@ -259,7 +247,7 @@ void mnu_loading_Click(FormMain& main) {
   ProgramState& s = main.state();
   DataServicePanel& ds = main.dataService();
   s.fatigueDbState.DataServiceMode = 1;
-  PointFolderListsAt(ds, s.fatigueDbState.DataDirectory[1]);
+  ds.ShowFolder(s.fatigueDbState.DataDirectory[1]);
   main.menus().mnu_Run.SetEnabled(false);
   DisablePrintCommands(main);
   OfferLoadingDatabaseActions(main);
@@ -277,7 +265,7 @@ void mnu_fatigue_Click(FormMain& main) {
   DataServicePanel& ds = main.dataService();
   LeaveMasterCurveScreen(main);
   s.fatigueDbState.DataServiceMode = 2;
-  PointFolderListsAt(ds, s.fatigueDbState.DataDirectory[2]);
+  ds.ShowFolder(s.fatigueDbState.DataDirectory[2]);
   OfferFatigueDatabaseActions(main);
   const bool inputViewUp = main.snInputs().frm_SN.Visible();
   if (LoadingLetsStepOn(s) && inputViewUp) SetDataNextTexts(main, StepButtonTextsFor(true, true));

@@ -13,9 +13,6 @@
 #include "shell/ui/form_main.h"
 #include "shell/user_messages.h"
 
-namespace {
-}  // namespace
-
 DataServicePanel::DataServicePanel(FormMain& m)
     : main(m),
       frm_data_serv(m.frame("frm_data_serv")),
@@ -47,17 +44,26 @@ bool DataServicePanel::Fatigue() const { return state().fatigueDbState.DataServi
 
 // ---- folder lists ----
 
+void DataServicePanel::ShowFolder(const std::string& folder) {
+  namespace fs = std::filesystem;
+  for (fs::path at = folder; !at.empty(); at = at.parent_path()) {
+    try {
+      Drive1.SetDrive(at.string());
+      Dir1.SetPath(at.string());
+      break;
+    } catch (const RuntimeError&) {
+      // gone (or never on this machine): the folder above it
+    }
+    if (at == at.parent_path()) break;
+  }
+  Dir1_Change();
+}
+
+void DataServicePanel::ActOnTheFolderShown() { state().fatigueDbState.DatabaseDir = Dir1.Path(); }
+
 void DataServicePanel::FoldersBack() {
   const auto& st = state().fatigueDbState;
-  const int mode = st.DataServiceMode == 1 ? 1 : 2;
-  const std::string& folder = st.DataDirectory[mode];
-  if (folder.empty()) return;
-  try {
-    Drive1.SetDrive(folder);
-    Dir1.SetPath(folder);
-  } catch (const RuntimeError&) {
-    // The folder of the database in memory is gone: the lists stay where they are.
-  }
+  ShowFolder(st.DataDirectory[st.DataServiceMode == 1 ? 1 : 2]);
 }
 
 void DataServicePanel::Drive1_Change() {
@@ -78,7 +84,7 @@ void DataServicePanel::Drive1_Change() {
 void DataServicePanel::Dir1_Change() {
   ProgramState& s = state();
   auto& st = s.fatigueDbState;
-  st.DatabaseDir = Dir1.Path();
+  ActOnTheFolderShown();
   if (st.DataServiceMode == 1) {
     if (s.loadingDbState.LoadingBatchCount > 0 && st.DatabaseDir != st.DataDirectory[1]) {
       chk_Input_Dbase.SetValue(false);
@@ -197,10 +203,7 @@ bool DataServicePanel::ConfirmOverwrite() {
   }
   chk_Edit_Dbase.SetValue(false);
   SelectOption(st.FatigueBatchCount == 0 ? chk_Read_Dbase : chk_Input_Dbase);
-  try {
-    if (!st.DataDirectory[2].empty()) Dir1.SetPath(st.DataDirectory[2]);
-  } catch (const RuntimeError&) {
-  }
+  FoldersBack();
   return false;
 }
 

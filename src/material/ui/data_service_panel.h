@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/form.h"
 
 class FormMain;
@@ -17,6 +19,15 @@ class DataServicePanel {
   void chk_new_Dbase_Click();
   void Dir1_Change();
   void Drive1_Change();
+
+  // The folder lists go to `folder` (where it is gone, to the nearest folder
+  // above it that exists; where there is none, they stay), and the list's
+  // Change rule runs whether or not they moved, so that the dialog acts on
+  // the folder it shows.
+  void ShowFolder(const std::string& folder);
+  // The folder the dialog acts on (DatabaseDir) is the one its list shows
+  // again, after a database was read from another folder (a job's).
+  void ActOnTheFolderShown();
   // Performs the first selected action of Browse, Open, Edit, Save.
   void cmd_data_do_Click();
   void cmd_data_cancel_Click();

@@ -14,6 +14,7 @@
 #include "loading/ui/loading_services.h"
 #include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
+#include "material/ui/data_service_panel.h"
 #include "material/ui/material_commands.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
@@ -145,6 +146,9 @@ void OpenJob(FormMain& main) {
   if (sources.materialFromDatabase) RestoreMaterial(main, sources);
   CommitJobLoading(*job, s);
   if (sources.loadingFromDatabase) RestoreLoading(main, *job, sources);
+  // The databases were read from the job's folders; the data services act
+  // on the folder their list shows, as before.
+  main.dataService().ActOnTheFolderShown();
   CommitJobRandomDataAndUnits(*job, s);
   ShowJobSettings(main);
   ApplyAnalysisOptions(main);

@@ -302,6 +302,7 @@ TEST_F(InputStepTest, MaterialDataWithAnEmptyDatabaseOffersReadingAndEditingANew
 
 TEST_F(InputStepTest, MaterialDataWithBatchesSelectsBrowsingAndAllowsSaving) {
   state.fatigueDbState.FatigueBatchCount = 2;
+  state.fatigueDbState.DataDirectory[2] = ds.Dir1.Path();  // read from the folder on show
   state.analysisOptions.LoadingType = 3;
   sn.frm_SN.SetVisible(true);
   menus.mnu_fatigue.click();

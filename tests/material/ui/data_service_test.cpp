@@ -161,6 +161,7 @@ TEST_F(DataService, SaveBeforeAnyEditWritesNothing) {
 
 TEST_F(DataService, OpenWithUnsavedChangesAsksFirst) {
   PutThreeBatches(state);
+  st.DataDirectory[2] = dir.string();  // the database in memory is that of the folder on show
   st.FatigueDbModified = 1;
   host.QueueAnswer(kAnswerCancel);
   Do(ds.chk_Read_Dbase);
