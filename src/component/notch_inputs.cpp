@@ -62,3 +62,7 @@ void StoreMeanStressNotchFactor(ProgramState& s, float v) {
   s.materialData.KtInput = v;
   s.componentData.MseNotchFactor = v;
 }
+
+float ShownNotchFactorOf(const ProgramState& s) {
+  return s.analysisOptions.SNDataSpecimen == sn_data_specimen::kPlain ? s.componentData.Kt : s.materialData.KtInput;
+}

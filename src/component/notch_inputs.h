@@ -39,3 +39,10 @@ inline constexpr const char* kNotchRadiusTitle = " Notch Radius";
 std::string MeanStressNotchFactorRefusal(float v, bool ktWording);
 // Stores an accepted notch factor into Kf, KtInput and MseNotchFactor.
 void StoreMeanStressNotchFactor(ProgramState& s, float v);
+
+// The notch factor that the summary, the reports and the simulation results
+// file show (MseNotchFactor) for the job's own values, as typing its notch
+// factor row leaves it: the notch factor of the mean-stress effect (KtInput)
+// for a feature specimen, Kt for a plain specimen, whose Kt row is the one
+// typed into.
+float ShownNotchFactorOf(const ProgramState& s);

@@ -76,17 +76,20 @@ JobSources JobSourcesOf(const JobFile& job);
 //   ApplyAnalysisOptions and the input view.
 // CommitJobFile runs the three phases without restores.
 
-// Records 1 to 12: the options, job texts, units as read, loading units,
-// folders and material; then SuUsed := Su, SyUsed := Sy, SeFrom = SeTo := Se.
+// Records 1 to 12 and 34: the options, job texts, units as read, loading
+// units, folders and material; then SuUsed := Su, SyUsed := Sy, SeFrom := Se
+// and SeTo := the upper endurance limit (Se in files without it).
 // The job's stress approach and notch sensitivity take effect at once
 // (CommitJobProblemDefinition, engine/problem_definition.h), so a job
 // calculated straight after Open uses them.
 void CommitJobMaterial(const JobFile& job, ProgramState& state);
 
-// Records 13 to 19: loading name, source and batch, stresses, notch factors,
-// scaling factors and the batch's mean-stress text; then
+// Records 13 to 19 and 33: loading name, source and batch, stresses, notch
+// factors, scaling factors, the batch's mean-stress text and the notch
+// radius (a file without it keeps the radius in use); then
 // StressMinOrMeanInput := StressMinOrMean, Kf := KtInput,
-// SpecimenNotchFactor := Kt, LoadSmax = -LoadSmin := StressRangeTo / 2, the
+// SpecimenNotchFactor := Kt, MseNotchFactor := the job's own shown notch
+// factor (ShownNotchFactorOf), LoadSmax = -LoadSmin := StressRangeTo / 2, the
 // selected batch's level count := 0, BrowsedLoadingBatch := the job's batch.
 // The job's batch is selected for a database loading only: a typed-in
 // loading selects none (no row of the database in memory is taken as its

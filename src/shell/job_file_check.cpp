@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <string>
 
+#include "component/notch_inputs.h"
 #include "loading/loading_records.h"
 #include "material/fatigue_db_records.h"
 #include "material/sn_input_rules.h"
@@ -79,6 +80,15 @@ void CheckNumbers(const JobFile& j) {
   if (!(j.ProbabilityLevel >= 0 && j.ProbabilityLevel < 1)) {
     Refuse("probability level = " + NumberText(j.ProbabilityLevel) + " (expected 0 or more and below 1)");
   }
+  // the notch radius box's own rule: the notch sensitivity divides by it
+  if (j.NotchRadius && !NotchRadiusRefusal(*j.NotchRadius).empty())
+    Refuse("notch radius = " + NumberText(*j.NotchRadius) + " (expected above 0)");
+  // the ends of a master curve over the endurance limit, as its boxes keep
+  // them (other jobs take their one Se and leave the ends as they are)
+  const bool overSe = j.AnalysisMode == 2 && j.MasterCurveParameter == 2;
+  if (const auto& ends = j.EnduranceLimitEnds; overSe && ends && !(ends->from > 0 && ends->from <= ends->to))
+    Refuse("endurance limit from " + NumberText(ends->from) + " to " + NumberText(ends->to) +
+           " (expected above 0, the lower end first)");
   const std::string quantity = j.LoadQuantity.substr(0, 6);
   if (quantity != "Stress" && quantity != "Strain") {
     Refuse("loading quantity \"" + j.LoadQuantity + "\" (expected Stress or Strain)");

@@ -1,3 +1,4 @@
+#include "component/notch_inputs.h"
 #include "engine/problem_definition.h"
 #include "loading/loading_units.h"
 #include "loading/scaling_factor.h"
@@ -22,7 +23,7 @@ void CommitOptions(const JobFile& j, AnalysisOptions& a) {
   CommitJobProblemDefinition(a);
 }
 
-void CommitMaterial(const JobFile& j, MaterialData& m) {
+void CommitMaterial(const JobFile& j, const AnalysisOptions& a, MaterialData& m) {
   m.MaterialSource = j.MaterialSource;
   m.Se = j.Se;
   m.SNExponent = j.SNExponent;
@@ -44,6 +45,13 @@ void CommitMaterial(const JobFile& j, MaterialData& m) {
   m.SyUsed = m.Sy;
   m.SeFrom = m.Se;
   m.SeTo = m.Se;
+  // A master curve over the endurance limit runs between its ends (files
+  // without them give it none, as before).
+  if (j.EnduranceLimitEnds && a.AnalysisMode == analysis_mode::kMasterCurve &&
+      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
+    m.SeFrom = j.EnduranceLimitEnds->from;
+    m.SeTo = j.EnduranceLimitEnds->to;
+  }
 }
 
 // Records 16 and 18: the stresses and the scaling factors.
@@ -118,7 +126,7 @@ void CommitJobMaterial(const JobFile& j, ProgramState& s) {
   s.jobTexts.MaterialName = j.MaterialName;
   s.fatigueDbState.UsedFatigueBatch = j.UsedFatigueBatch;
   s.fatigueDbState.UsedFatigueSet = j.UsedFatigueSet;
-  CommitMaterial(j, s.materialData);
+  CommitMaterial(j, s.analysisOptions, s.materialData);
 }
 
 void CommitJobLoading(const JobFile& j, ProgramState& s) {
@@ -136,6 +144,10 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   s.materialData.KtInput = j.KtInput;
   s.componentData.Kf = j.KtInput;
   s.componentData.SpecimenNotchFactor = j.Kt;
+  // the summary, the reports and the results file show the job's own notch
+  // factor, not the one typed before the job was opened
+  s.componentData.MseNotchFactor = ShownNotchFactorOf(s);
+  if (j.NotchRadius) s.componentData.NotchRadius = *j.NotchRadius;  // older files keep the radius in use
   s.loadingDatabase.BatchLevelCount[SelectedBatchOf(s)] = 0;
   if (db.LoadingSource == 2) s.analysisOptions.LoadingType = 3;
 }

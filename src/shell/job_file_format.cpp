@@ -79,6 +79,10 @@ void VisitRecords(Io& io, Job& j) {
             j.McsSpareValue);
   io.Record(32, "simulation options", j.RandomStart, j.NeglectFatigueLimit,
             j.NeglectFatigueLimitCopy, j.SimulationOptionN, j.FastSimulation);
+  // Kept after the records that files have always held, so that a file of
+  // 32 records still reads and the first 32 stay as they were.
+  io.Trailing(33, "notch radius", j.NotchRadius);
+  io.Trailing(34, "endurance limit ends", j.EnduranceLimitEnds);
 }
 
 std::string TrimBlanks(const std::string& text) {
@@ -98,12 +102,18 @@ class RecordWriter {
     out_.EndLine();
   }
 
+  template <typename T>
+  void Trailing(int record, const char* what, const std::optional<T>& item) {
+    if (item) Record(record, what, *item);
+  }
+
   const SeqWriter& Writer() const { return out_; }
 
  private:
   template <typename T>
   void Put(const T& number) { out_.Print(number); }
   void Put(const std::string& text) { out_.PrintText(text); }
+  void Put(const JobRange& range) { out_.Print(range.from).Print(range.to); }
   void Put(LoneCr) { out_.Print("\r"); }
   // Written without its outer blanks and with the one blank that the reader
   // adds back, as files always held it ("Stress ").
@@ -132,6 +142,16 @@ class RecordReader {
     (Get(items), ...);
   }
 
+  // A record that files written before it existed do not hold: read only
+  // where the file goes on.
+  template <typename T>
+  void Trailing(int record, const char* what, std::optional<T>& item) {
+    if (in_.NoItemsLeft()) return;
+    T value{};
+    Record(record, what, value);
+    item = value;
+  }
+
   // Runs `read`, turning a runtime error into a message that names the record.
   template <typename F>
   void Guard(F read) {
@@ -154,6 +174,10 @@ class RecordReader {
   void Get(float& v) { v = in_.ReadSingle(); }
   void Get(double& v) { v = in_.ReadDouble(); }
   void Get(std::string& v) { v = in_.ReadString(); }
+  void Get(JobRange& range) {
+    range.from = in_.ReadSingle();
+    range.to = in_.ReadSingle();
+  }
   void Get(const LoneCr&) {}
   void Get(TrailingBlank<std::string>& quantity) { quantity.text = TrimBlanks(in_.ReadString()) + " "; }
   // The whole line, quoted or (in older files) not; taken by the rule of the
@@ -279,6 +303,8 @@ JobFile JobFileOf(const ProgramState& s) {
   j.NeglectFatigueLimitCopy = s.mcsSettings.McsNeglectFLCopy;
   j.SimulationOptionN = s.mcsSettings.OptionN;
   j.FastSimulation = s.mcsSettings.FastSimulation;
+  j.NotchRadius = c.NotchRadius;
+  j.EnduranceLimitEnds = JobRange{m.SeFrom, m.SeTo};
   return j;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +18,13 @@ struct JobRandomVariable {
   float RvCov = 0, RvXmin = 0, RvXmax = 0, RvParA = 0, RvParB = 0;
 
   bool operator==(const JobRandomVariable&) const = default;
+};
+
+// Two ends of a range, kept on one record.
+struct JobRange {
+  float from = 0, to = 0;
+
+  bool operator==(const JobRange&) const = default;
 };
 
 // Every item of a job file (*.sns), grouped by record as the file holds them.
@@ -66,6 +74,12 @@ struct JobFile {
   // 32
   int16_t RandomStart = 0, NeglectFatigueLimit = 0, NeglectFatigueLimitCopy = 0,
           SimulationOptionN = 0, FastSimulation = 0;
+  // 33: the component's notch radius in mm; 34: the ends of the endurance
+  // limit, SeFrom and SeTo (ranges, as Se), which a master curve over the
+  // endurance limit runs between. Files written before they were kept end
+  // after record 32 and hold neither.
+  std::optional<float> NotchRadius;
+  std::optional<JobRange> EnduranceLimitEnds;
 
   bool operator==(const JobFile&) const = default;
 };
@@ -75,7 +89,7 @@ struct JobFile {
 // up the selection, the batch taken last with its database's folder).
 JobFile JobFileOf(const ProgramState& state);
 
-// The file: records 1 to 32, each a print statement ended by CR LF; record 5
+// The file: records 1 to 34, each a print statement ended by CR LF; record 5
 // separates its three texts by a lone CR. Texts follow the rule of the
 // program's files (seq_text.h): in double quotes where the reader would not
 // take them back whole, without control characters. LoadQuantity is written
@@ -92,7 +106,9 @@ class JobFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads records 1 to 32 in order, whatever the line breaks: numbers end at a
+// Reads records 1 to 32 in order, then records 33 and 34 where the file goes
+// on (a file that ends after record 32 has no notch radius and no ends of
+// the endurance limit), whatever the line breaks: numbers end at a
 // blank, comma or line end, texts at a comma or line end (a quoted text at its
 // closing quote); record 19, the loading batch's mean-stress text, runs to its
 // line end, as it holds commas in files that wrote it unquoted, and is taken
@@ -103,6 +119,7 @@ class JobFileError : public std::runtime_error {
 JobFile ParseJobFile(SeqReader& in);
 
 // Throws JobFileError for the first value outside what the program can hold:
-// an option or kind code, a batch or set number, a count. (The length unit
+// an option or kind code, a batch or set number, a count, a notch radius
+// that is not above 0, ends of the endurance limit out of order. (The length unit
 // factor is not checked: exactly 1 opens as SI, any other value as US.)
 void CheckJobFile(const JobFile& job);

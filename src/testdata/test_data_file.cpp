@@ -6,6 +6,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_writer.h"
+#include "testdata/test_data_header.h"
 
 namespace {
 
@@ -79,11 +80,11 @@ bool ReadTestDataFile(TestDataSet& set, const std::string& path, Host& host) {
 SeqWriter FormatTestDataFile(const TestDataSet& set) {
   const auto& h = set.TestHeaderLines;
   SeqWriter out;
-  out.WriteLine(h[1]);  // a quoted item: its double quotes are written as single ones
+  WriteFirstHeaderLine(out, h[1], kTestDataMarker);
   out.WriteLine(kTestDataMarker);
   out.WriteLine(set.TestPointCount, set.TestSy, set.TestSu, set.TestStressRatio);
   out.WriteLine();
-  for (int i = 2; i <= 5; ++i) out.WriteLine(h[i]);
+  for (int i = 2; i <= 5; ++i) WriteHeaderLine(out, h[i]);
   const int n = WholePointCount(set.TestPointCount);
   for (int k = 1; k <= n; ++k) out.WriteLine(set.TestStress[k], set.TestLife[k], set.TestPointUsed[k]);
   return out;

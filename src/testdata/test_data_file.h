@@ -15,8 +15,9 @@ class SeqWriter;
 //   (empty line)
 //   "header text 2" .. "header text 5", one per line
 //   stress,life,flag   for each point
-// A double quote in a header text is written as a single quote, so that the
-// file reads back.
+// The header texts are written so that the reader gives each back as it was
+// (test_data_header.h): a header text 1 equal to the marker, or a text with
+// a double quote, takes other items than one quoted one.
 inline constexpr const char* kTestDataMarker = "*** TEST DATA ***";
 
 // Reads a test data file into `set`. The name of the set is the file's name

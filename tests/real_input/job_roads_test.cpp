@@ -170,7 +170,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   user.Choose(main.menus().mnu_start(1));
   ASSERT_TRUE(user.AllAnswered());
   const std::vector<std::string> saved = JobFileRecords(p.folder.Read("gust.sns"));
-  ASSERT_EQ(saved.size(), 32u);
+  ASSERT_EQ(saved.size(), 34u);
   ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
   ASSERT_EQ(saved[13], "Gust spectrum");
   ASSERT_EQ(saved[14], " 1  2 ");
@@ -195,7 +195,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   again.user.Choose(again.main.menus().mnu_start(1));
   ASSERT_TRUE(again.user.AllAnswered());
   const std::vector<std::string> resaved = JobFileRecords(again.folder.Read("again.sns"));
-  ASSERT_EQ(resaved.size(), 32u);
+  ASSERT_EQ(resaved.size(), 34u);
   EXPECT_EQ(resaved[2], " 1  0  3  2  2  1  1  1 ") << "constant amplitude";
   EXPECT_EQ(resaved[13], "Gust spectrum");
   EXPECT_EQ(resaved[14], " 2  2 ") << "typed in, the batch kept";

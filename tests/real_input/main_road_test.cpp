@@ -1,10 +1,14 @@
 // The first road of a user, by real input: the warranty accepted, the
 // problem definition, a loading and an S-N curve typed, "&Calculate", and the
-// life on the screen; a loading below the endurance limit, infinite.
+// life on the screen; a loading below the endurance limit, infinite; the job
+// summary's note beside Kt, which the calculation leaves standing.
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QLabel>
+#include <QWidget>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
@@ -82,6 +86,45 @@ TEST(MainRoad, ALoadingBelowTheEnduranceLimitLivesForEverWhateverTheDamageToFail
   EXPECT_EQ(shown->text().toStdString(), "Fatigue Life  =   Infinite...");
   EXPECT_EQ(p.state.results.LifeBlocks, 1.0e30f);
   EXPECT_TRUE(user.Messages().empty());
+}
+
+// The pixels of the job summary's picture, as the screen shows it, that
+// differ from its background in the band right of the Kt box, where the
+// note stands.
+int NotePixels(DataBoxPanel& box) {
+  QWidget* picture = box.pic_DBox.widget();
+  const QImage shown = picture->grab().toImage();
+  const QRect kt = box.SCFt(0).widget()->geometry();
+  const QRgb back = picture->palette().color(QPalette::Window).rgb();
+  int marked = 0;
+  for (int x = kt.right() + 2; x < kt.right() + 100 && x < shown.width(); ++x)
+    for (int y = kt.top(); y <= kt.bottom() && y < shown.height(); ++y)
+      if (shown.pixel(x, y) != back) ++marked;
+  return marked;
+}
+
+// The local approach with notch sensitivity and the mean stress accounted:
+// the summary notes "(NS & MSE)" beside Kt, before the calculation and after.
+TEST(MainRoad, TheNoteBesideKtStaysAfterCalculate) {
+  RealProgram p("main_road_note");
+  FormMain& main = p.main;
+  User& user = p.user;
+  ProblemDefinitionPanel& pd = main.problemDefinition();
+  for (OptionButton* option : {&pd.chk_unnotch, &pd.chk_local, &pd.chk_ns_account, &pd.chk_account})
+    user.Click(*option);
+  user.Click(pd.Cmd_analysis_next);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  DataBoxPanel& box = main.dataBox();
+  ASSERT_TRUE(box.pic_DBox.IsShowing());
+  const int note = NotePixels(box);
+  EXPECT_GT(note, 0) << "the note is on show";
+
+  p.watchdog.Step("Calculate");
+  user.Choose(main.menus().mnu_calculate);
+  auto* shown = qobject_cast<QLabel*>(box.Result.widget());
+  ASSERT_TRUE(shown && shown->isVisible());
+  EXPECT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  EXPECT_EQ(NotePixels(box), note) << "the note stands with the rest of the summary";
 }
 
 }  // namespace

@@ -454,8 +454,9 @@ void User::AnswerWindow(std::function<void()> act) {
 
 // ---- the program
 
-RealProgram::RealProgram(const std::string& tag, const Setup& setup, int seconds)
-    : watchdog(seconds), folder(tag), setUp(setup ? (setup(folder.path()), true) : false) {
+RealProgram::RealProgram(const std::string& tag, const Setup& setup, int seconds,
+                         const std::filesystem::path& parent)
+    : watchdog(seconds), folder(tag, parent), setUp(setup ? (setup(folder.path()), true) : false) {
   host.SetParentWindow(main.widget());
   main.onProgramEnd = [] {};
   user.AnswerWindow([this] { user.Click(main.dialog().Dialog_OKButton); });

@@ -192,11 +192,14 @@ class RealQtHost : public QtHost {
 // own (the current folder), its records, the real QtHost and the main window,
 // loaded with the warranty accepted by a click on "Accept". The watchdog
 // comes first, so that it also watches the start; the setup's files are in
-// the folder before the program starts.
+// the folder before the program starts. The folder goes with the program;
+// it is made in `parent` where one is given (the user's folders, which
+// outlive the run, beside it).
 struct RealProgram {
   // Puts the files that the user has before the program starts into the folder.
   using Setup = std::function<void(const std::filesystem::path& folder)>;
-  explicit RealProgram(const std::string& tag, const Setup& setup = {}, int seconds = 120);
+  explicit RealProgram(const std::string& tag, const Setup& setup = {}, int seconds = 120,
+                       const std::filesystem::path& parent = {});
   ~RealProgram();
 
   Watchdog watchdog;

@@ -2,13 +2,15 @@
 // opened for editing from its folder, a click on a set's cell, "&Test Data";
 // for a new set, points typed into the grid, Fit, the set saved to a *.sft
 // file and opened again, and OK that takes the fit into the set; for a set
-// with test data on file, the count of test points typed and checked;
-// Alt+T is "&Test Data" on every press, beside the menu "Resul&ts".
+// with test data on file, the count of test points typed and checked; a file
+// whose first header text reads as the marker's, opened, saved and opened
+// again; Alt+T is "&Test Data" on every press, beside the menu "Resul&ts".
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "engine/ui/problem_definition_panel.h"
@@ -141,6 +143,60 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   EXPECT_EQ(ShownText(db.Text2(2)), "Weld_X");
   EXPECT_TRUE(std::filesystem::exists(dbFolder / "Weld_X.sft"));
   EXPECT_EQ(user.Messages().size(), 1u);
+}
+
+// A file whose first header text runs together to "*** TEST DATA ***" from
+// two items: opened in the editor, a point changed and the set fitted, saved
+// to another file before the next Open, and that file opened: it reads, with
+// the same data.
+TEST(TestDataRoad, AFileWhoseFirstHeaderReadsAsTheMarkerIsSavedSoThatItOpensAgain) {
+  RealProgram p("test_data_marker_header", [](const std::filesystem::path& folder) {
+    WriteTwoSets(folder);
+    std::ofstream(folder / "marked.sft", std::ios::binary)
+        << "\"*** TEST\",\" DATA ***\"\r\n\"*** TEST DATA ***\"\r\n3,355,510,-1\r\n\r\n"
+           "\"h2\"\r\n\"h3\"\r\n\"h4\"\r\n\"h5\"\r\n"
+           "300,20000,1\r\n250,150000,1\r\n200,1500000,1\r\n";
+  });
+  User& user = p.user;
+  ASSERT_NO_FATAL_FAILURE(OpenTestData(p, 2));
+  TestDataEditorPanel& ed = p.main.formShow().testData();
+  const TestDataSet& set = p.state.testDataSet;
+
+  p.watchdog.Step("opening the file");
+  user.AnswerFileDialog((p.folder.path() / "marked.sft").string());
+  user.Click(ed.cmd_CLO_open);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  ASSERT_EQ(set.TestPointCount, 3);
+  EXPECT_EQ(set.TestHeaderLines[1], "*** TEST DATA ***");
+  user.Retype(ed.txt_CLOx(0), "290");
+  user.Click(ed.txt_Name);
+  ASSERT_EQ(set.TestStress[1], 290.0f);
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  user.Click(ed.cmd_CLO_OK);
+  ASSERT_EQ(ed.cmd_CLO_open.Caption(), "O&pen");
+
+  p.watchdog.Step("saving it and opening the saved file");
+  const std::string saved = (p.folder.path() / "saved.sft").string();
+  user.AnswerMessage("Yes");
+  user.AnswerFileDialog(saved);
+  user.Click(ed.cmd_CLO_open);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(std::filesystem::exists(saved));
+  const TestDataSet written = set;
+  user.AnswerFileDialog(saved);
+  user.Click(ed.cmd_CLO_open);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_EQ(user.Messages().size(), 1u) << user.Messages().back().text;
+  EXPECT_EQ(user.Messages()[0].text, "Save the current Test Data to file?");
+  EXPECT_EQ(set.TestDataName, "saved");
+  EXPECT_EQ(set.TestHeaderLines, written.TestHeaderLines);
+  EXPECT_EQ(set.TestPointCount, 3);
+  EXPECT_EQ(set.TestStress, written.TestStress);
+  EXPECT_EQ(set.TestLife, written.TestLife);
+  EXPECT_EQ(ShownText(ed.txt_CLOx(0)), "290.00");
+  EXPECT_EQ(ShownText(ed.txt_CLOx(2)), "200.00");
+  EXPECT_EQ(ShownText(ed.txt_CLOn(2)), "1.500E+6");
 }
 
 // The count box of the test points checks the count as typed, before it

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/runtime/seq_reader.h"
@@ -15,8 +16,9 @@ std::string Repeat(const std::string& s, int n) {
   return out;
 }
 
-// The typed-in constant-amplitude job, record by record.
-const std::string kTypedInJob =
+// The typed-in constant-amplitude job, record by record, as files held it
+// before the notch radius was kept with the job: 32 records.
+const std::string kTypedInJobOf32Records =
     "Analysis options\r\n"
     "Shaft shoulder\r\n"
     " 1  0  3  2  2  1  1  1 \r\n"
@@ -42,6 +44,9 @@ const std::string kTypedInJob =
     Repeat(" 0  .1  1  1  0  0 \r\n", 8) +
     " 1  10000  0  1  .999  1E+30  1  0 \r\n"
     " 1  1  1  1  1 \r\n";
+// The same job as it is written now: the notch radius (1 mm) and the ends
+// of the endurance limit follow.
+const std::string kTypedInJob = kTypedInJobOf32Records + " 1 \r\n 100  100 \r\n";
 
 JobFile Parse(const std::string& text) {
   SeqReader in = SeqReader::FromText(text);
@@ -69,6 +74,7 @@ TEST(JobFileBytes, UsDatabaseJobWholeFile) {
   s->mcsResults.ProbabilityLevel = 1.0 - 1.0 / 999;  // the level the simulation sets for 999 runs
   s->randomVariableTable.RvParA[1] = -3.2e-5f;
   s->materialData.Thickness = 12.7f;
+  s->componentData.NotchRadius = 0.2f;
   const std::string expected =
       "Analysis options\r\n"
       "Shaft shoulder\r\n"
@@ -97,7 +103,9 @@ TEST(JobFileBytes, UsDatabaseJobWholeFile) {
       "-1  .1  1  1  0  0 \r\n" +
       Repeat(" 0  .1  1  1  0  0 \r\n", 5) +
       " 2  999  1  3  .998998998998999  1E+30  1  0 \r\n"
-      " 1  1  1  1  0 \r\n";
+      " 1  1  1  1  0 \r\n"
+      " .2 \r\n"
+      " 160  160 \r\n";
   const std::string bytes = JobFileBytes(JobFileOf(*s));
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(JobFileBytes(Parse(bytes)), expected);  // and reads back to the same items
@@ -160,6 +168,33 @@ TEST(ParseJobFile, TheTypedInJobReadsBackEqualInEveryItem) {
   EXPECT_TRUE(Parse(kTypedInJob) == JobFileOf(*TypedInConstantAmplitudeJob()));
 }
 
+// Files written before the notch radius and the ends of the endurance limit
+// were kept end after record 32 (some with blank lines after it): they read
+// as before, without them; the records that follow are read where they are.
+TEST(ParseJobFile, AFileOf32RecordsReadsWithoutTheRecordsKeptSince) {
+  const std::string of32 = kTypedInJobOf32Records;
+  const struct {
+    const char* name;
+    std::string text;
+    std::optional<float> radius;
+    std::optional<JobRange> ends;
+  } cases[] = {
+      {"32 records", of32, std::nullopt, std::nullopt},
+      {"blank lines after them", of32 + "\r\n  \r\n", std::nullopt, std::nullopt},
+      {"the radius after them", of32 + " .2 \r\n", 0.2f, std::nullopt},
+      {"the radius on record 32's line", of32.substr(0, of32.size() - 2) + " 2.5", 2.5f, std::nullopt},
+      {"the radius and the ends", of32 + " .2 \r\n 80  160 \r\n", 0.2f, JobRange{80, 160}},
+  };
+  for (const auto& c : cases) {
+    const JobFile read = Parse(c.text);
+    EXPECT_EQ(read.NotchRadius, c.radius) << c.name;
+    JobFile expected = JobFileOf(*TypedInConstantAmplitudeJob());
+    expected.NotchRadius = c.radius;
+    expected.EnduranceLimitEnds = c.ends;
+    EXPECT_TRUE(read == expected) << c.name;
+  }
+}
+
 TEST(ParseJobFile, LoadQuantityGetsItsTrailingBlankBackAndTextsLoseTheirOuterBlanks) {
   std::string text = Replace(kTypedInJob, "Stress \r", "Strain\r");
   text = Replace(text, "Shaft shoulder\r\n", "   Shaft shoulder  \r\n");
@@ -176,8 +211,11 @@ TEST(ParseJobFile, NamesTheRecordAndTheRuntimesErrorWhenReadingFails) {
       {"", "Input past end of file\r(reading record 1: Analysis options)"},
       {kTypedInJob.substr(0, kTypedInJob.find("Material data")),
        "Input past end of file\r(reading record 8: Material data)"},
-      {kTypedInJob.substr(0, kTypedInJob.size() - 5),
+      {kTypedInJobOf32Records.substr(0, kTypedInJobOf32Records.size() - 5),
        "Input past end of file\r(reading record 32: simulation options)"},
+      {kTypedInJobOf32Records + " 1mm \r\n", "Type mismatch\r(reading record 33: notch radius)"},
+      {kTypedInJobOf32Records + " 1E+39 \r\n", "Overflow\r(reading record 33: notch radius)"},
+      {kTypedInJobOf32Records + " 1 \r\n 100 \r\n", "Input past end of file\r(reading record 34: endurance limit ends)"},
       {Replace(kTypedInJob, " 100  3.5 ", " 100  x3.5 "),
        "Type mismatch\r(reading record 11: S-N curve)"},
       {Replace(kTypedInJob, " 1  1  1 -1 ", " 1  1  99999 -1 "),
@@ -229,6 +267,12 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
       {[](JobFile& j) { j.YoungModulus = 0; }, "Young's modulus = 0 (expected 10000 or more)"},
       {[](JobFile& j) { j.YoungModulus = 9999; }, "Young's modulus = 9999 (expected 10000 or more)"},
       {[](JobFile& j) { j.LoadQuantity = "Force "; }, "loading quantity \"Force \" (expected Stress or Strain)"},
+      {[](JobFile& j) { j.NotchRadius = 0.0f; }, "notch radius = 0 (expected above 0)"},
+      {[](JobFile& j) { j.NotchRadius = -0.5f; }, "notch radius = -.5 (expected above 0)"},
+      {[](JobFile& j) { j.AnalysisMode = j.MasterCurveParameter = 2, j.EnduranceLimitEnds = JobRange{160, 80}; },
+       "endurance limit from 160 to 80 (expected above 0, the lower end first)"},
+      {[](JobFile& j) { j.AnalysisMode = j.MasterCurveParameter = 2, j.EnduranceLimitEnds = JobRange{0, 80}; },
+       "endurance limit from 0 to 80 (expected above 0, the lower end first)"},
   };
   for (const auto& c : cases) {
     JobFile spoilt = good;
@@ -251,6 +295,14 @@ TEST(CheckJobFile, TakesTheProbabilityLevelsAtTheEndsOfTheResultsView) {
     j.ProbabilityLevel = level;
     EXPECT_NO_THROW(CheckJobFile(j)) << level;
   }
+}
+
+// The ends of the endurance limit count only for a master curve over it:
+// a single case keeps its upper end where the last master curve left it.
+TEST(CheckJobFile, TheEndsOfTheEnduranceLimitCountOnlyForItsMasterCurve) {
+  JobFile j = JobFileOf(*TypedInConstantAmplitudeJob());
+  j.EnduranceLimitEnds = JobRange{120, 100};
+  EXPECT_NO_THROW(CheckJobFile(j));
 }
 
 TEST(CheckJobFile, TypedInSourcesAllowBatchZero) {

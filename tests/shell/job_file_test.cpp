@@ -72,6 +72,70 @@ TEST_F(JobFileTest, TypedInJobSavedAndReopenedIsTheSameJob) {
   EXPECT_FALSE(sources.loadingFromDatabase);
 }
 
+// The notch radius goes with the job; the notch factor on show is the job's
+// own, that of the row its specimen shows (the mean-stress notch factor of
+// a feature specimen, the Kt of a plain one). A file of 32 records (written
+// before the radius was kept) keeps the radius in use.
+TEST_F(JobFileTest, TheNotchRadiusAndTheShownNotchFactorComeWithTheJob) {
+  const struct {
+    const char* name;
+    int16_t specimen;
+    bool of32Records;
+    float radius, shownFactor;
+  } cases[] = {
+      {"feature specimen", 1, false, 0.2f, 2.5f},
+      {"plain specimen", 2, false, 0.2f, 1.8f},
+      {"of 32 records", 1, true, 0.7f, 2.5f},
+  };
+  for (const auto& c : cases) {
+    const auto saved = TypedInConstantAmplitudeJob();
+    saved->analysisOptions.SNDataSpecimen = c.specimen;
+    saved->componentData.NotchRadius = 0.2f;
+    saved->componentData.Kt = 1.8f;
+    saved->materialData.KtInput = 2.5f;
+    ASSERT_TRUE(SaveJobFile(path, *saved, host));
+    std::string written = Get();
+    const std::string after32 = " .2 \r\n 100  100 \r\n";
+    ASSERT_EQ(written.substr(written.size() - after32.size()), after32);
+    if (c.of32Records) Put(written.substr(0, written.size() - after32.size()));
+    auto opened = std::make_unique<ProgramState>();
+    opened->componentData.NotchRadius = 0.7f;  // left by the job before
+    opened->componentData.MseNotchFactor = 4.0f;
+    ASSERT_TRUE(Open(*opened)) << c.name << host.Transcript();
+    EXPECT_EQ(opened->componentData.NotchRadius, c.radius) << c.name;
+    EXPECT_EQ(opened->componentData.MseNotchFactor, c.shownFactor) << c.name;
+    EXPECT_EQ(opened->componentData.Kf, 2.5f) << c.name;
+  }
+}
+
+// A master curve over the endurance limit opens with its two ends; any
+// other job with its one Se, whatever its ends were left at.
+TEST_F(JobFileTest, AMasterCurveOverTheEnduranceLimitKeepsItsEnds) {
+  const struct {
+    const char* name;
+    int16_t mode, parameter;
+    float from, to;
+  } cases[] = {
+      {"master curve over Se", 2, 2, 80, 160},
+      {"master curve over the load level", 2, 1, 80, 80},
+      {"single case", 1, 0, 80, 80},
+  };
+  for (const auto& c : cases) {
+    const auto saved = TypedInConstantAmplitudeJob();
+    saved->analysisOptions.AnalysisMode = c.mode;
+    saved->analysisOptions.MasterCurveParameter = c.parameter;
+    MaterialData& m = saved->materialData;
+    m.Se = m.SeFrom = 80;
+    m.SeTo = 160;
+    ASSERT_TRUE(SaveJobFile(path, *saved, host));
+    auto opened = std::make_unique<ProgramState>();
+    ASSERT_TRUE(Open(*opened)) << c.name << host.Transcript();
+    EXPECT_EQ(opened->materialData.Se, 80.0f) << c.name;
+    EXPECT_EQ(opened->materialData.SeFrom, c.from) << c.name;
+    EXPECT_EQ(opened->materialData.SeTo, c.to) << c.name;
+  }
+}
+
 // A typed-in loading keeps the number of the batch browsed last (a job whose
 // batch could not be taken back keeps its batch so); opened again it selects
 // no batch, so no row of the database in memory becomes its data.

@@ -44,7 +44,7 @@ inline std::unique_ptr<ProgramState> DatabaseJobInUsUnits() {
   s->fatigueDbState.UsedFatigueSet = 2;
   MaterialData& m = s->materialData;
   m.MaterialSource = 1;
-  m.Se = 160;
+  m.Se = m.SeFrom = m.SeTo = 160;
   m.EnduranceCycles = 5000000;
   m.SNExponent = m.SNExtensionExponent = 5;
   m.SNStressRatio = 0;

@@ -8,12 +8,12 @@
 #include <string>
 
 // A fresh temporary folder, removed with everything in it when the object
-// goes.
+// goes: in the system's temporary folder, or in `parent` where one is given.
 class ScopedTempFolder {
  public:
-  explicit ScopedTempFolder(const std::string& tag) {
+  explicit ScopedTempFolder(const std::string& tag, const std::filesystem::path& parent = {}) {
     static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
+    path_ = (parent.empty() ? std::filesystem::temp_directory_path() : parent) /
             (tag + "_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
@@ -45,8 +45,8 @@ class ScopedTempFolder {
 // previous current folder comes back before the folder is removed.
 class ScopedCurrentFolder : public ScopedTempFolder {
  public:
-  explicit ScopedCurrentFolder(const std::string& tag)
-      : ScopedTempFolder(tag), previous_(std::filesystem::current_path()) {
+  explicit ScopedCurrentFolder(const std::string& tag, const std::filesystem::path& parent = {})
+      : ScopedTempFolder(tag, parent), previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(path());
   }
   ~ScopedCurrentFolder() {

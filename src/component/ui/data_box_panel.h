@@ -19,6 +19,12 @@ class DataBoxPanel {
   // values it works out on the way (UpdateSummaryValues).
   void UpdateDataBox();
 
+  // Prints the note right of Kt, "(NS & MSE)" or "(NS)", where the job has
+  // one (the local approach with notch sensitivity accounted). UpdateDataBox
+  // prints it after clearing the picture; whatever else clears the picture
+  // (a new background colour) prints it again.
+  void PrintNotchSensitivityNote();
+
   // The Kt row: the label toggles between the Kt and the Kf wording (not
   // while notch sensitivity is accounted); the tag opens the random-variable
   // dialog of Kt; the box takes 1 to 20.
@@ -73,7 +79,6 @@ class DataBoxPanel {
   void PlaceBox();
   void ShowRows();
   void SetPointersAndTips();
-  void PrintNotchSensitivityNote();
   void ShowDistributionExtension();
   // An accepted value: its text, width by its characters, resting colours.
   void ShowAccepted(TextBox& box, const std::string& text, float twipsPerChar);

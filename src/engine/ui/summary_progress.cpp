@@ -20,8 +20,9 @@ void SummaryProgress::ReadyProgressDisplay(float fontSize) {
 SummaryProgress::~SummaryProgress() {
   if (!readied_) return;
   PictureBox& pic = main_.dataBox().pic_DBox;
-  pic.SetBackColor(main_.state().colourSettings.ColourDataBox);
+  pic.SetBackColor(main_.state().colourSettings.ColourDataBox);  // clears the picture
   pic.SetFontSize(fontSizeBefore_);
+  main_.dataBox().PrintNotchSensitivityNote();
 }
 
 float SummaryProgress::ProgressScaleWidth() {

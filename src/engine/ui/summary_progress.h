@@ -7,7 +7,8 @@ class FormMain;
 // What the damage calculation shows while it runs, on the job summary: the
 // picture `pic_DBox` as the progress display and the mean-stress label
 // `DDBmse(1)`. When the calculation is over (the object goes), the picture
-// gets back the job summary's colour in force and its font size.
+// gets back the job summary's colour in force, its font size and the note
+// right of Kt that the colours wiped.
 class SummaryProgress : public CalcProgress {
  public:
   explicit SummaryProgress(FormMain& main) : main_(main) {}

@@ -13,6 +13,7 @@
 #include <QStyleOptionGroupBox>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -170,17 +171,21 @@ void ClearEdges(int& left, int& right, const QRect& given, const QLabel& label) 
 
 // The top of a text box `height` high: its text level with the text of the
 // label it stands beside or over (the nearest on its row that starts left of
-// the box's middle), the baselines on one line; the box in the middle of its
-// rectangle where no label stands beside it.
+// the box's middle; of labels starting level, the one nearest the box's
+// rectangle in height, as where two rows of captions and boxes stand close),
+// the baselines on one line; the box in the middle of its rectangle where no
+// label stands beside it.
 int LevelTop(const FitRequest& r, const QFont& boxFont, int height) {
   const QLabel* beside = nullptr;
   QRect besideText;
+  const auto offRow = [&](const QRect& t) { return std::abs(t.center().y() - r.given.center().y()); };
   for (const QWidget* other : r.labelsBeside) {
     auto* label = qobject_cast<const QLabel*>(other);
     const QRect t = label ? LabelTextRect(*label) : QRect();
     if (t.isEmpty() || t.bottom() < r.given.top() || t.top() > r.given.bottom() || t.left() >= r.given.center().x())
       continue;
-    if (!beside || t.left() > besideText.left()) {
+    const bool nearer = t.left() > besideText.left() || (t.left() == besideText.left() && offRow(t) < offRow(besideText));
+    if (!beside || nearer) {
       beside = label;
       besideText = t;
     }

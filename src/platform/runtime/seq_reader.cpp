@@ -78,6 +78,12 @@ void SeqReader::SkipItemEnd() {
   else SkipLineEnd();
 }
 
+bool SeqReader::NoItemsLeft() const {
+  for (std::size_t i = pos_; i < text_.size(); ++i)
+    if (!IsBlank(text_[i]) && text_[i] != '\r' && text_[i] != '\n') return false;
+  return true;
+}
+
 void SeqReader::RequireMore() const {
   if (Eof()) throw RuntimeError(kErrInputPastEnd);
 }

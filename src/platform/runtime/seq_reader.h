@@ -37,6 +37,8 @@ class SeqReader {
   std::string LineInput();  // the rest of the current line, without its line end
 
   bool Eof() const { return pos_ >= text_.size(); }
+  // Whether nothing but blanks and line ends is left: no further item.
+  bool NoItemsLeft() const;
 
   // The reading position, to read ahead and come back to it (Seek).
   std::size_t Tell() const { return pos_; }

@@ -13,8 +13,10 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/numeric_box.h"
+#include "platform/draw/surface.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
+#include "support/user_road.h"
 
 namespace {
 
@@ -366,6 +368,49 @@ TEST_F(CalculateTest, LoadingBelowTheEnduranceLimitGivesAnInfiniteLife) {
   EXPECT_EQ(main.dataBox().Result.Caption(), "Fatigue Life  =   Infinite...");
   EXPECT_TRUE(main.dataBox().Result.Visible());
   EXPECT_FALSE(main.results().Pic_Dam.Visible());
+}
+
+// Pixels of the job summary right of the Kt box, where its note stands.
+int NotePixels(DataBoxPanel& box) {
+  Surface& pic = box.pic_DBox.surface();
+  const TextBox& kt = box.SCFt(0);
+  const int32_t back = pic.BackColor();
+  int marked = 0;
+  for (double x = kt.Left() + kt.Width() + 30; x < kt.Left() + kt.Width() + 1500; x += 15)
+    for (double y = kt.Top(); y < kt.Top() + 240; y += 15)
+      if (pic.Point(x, y) != back) ++marked;
+  return marked;
+}
+
+// The note "(NS & MSE)" or "(NS)" beside Kt is part of the summary: the
+// calculation's progress display on the summary's picture leaves it there,
+// and a job without it gets none.
+TEST(CalculateNote, TheNoteBesideKtOutlastsTheCalculation) {
+  const struct {
+    const char* job;
+    bool local, notchSensitivity, meanStress, note;
+  } jobs[] = {
+      {"local, NS and MSE", true, true, true, true},
+      {"local, NS", true, true, false, true},
+      {"nominal, NS and MSE", false, true, true, false},
+      {"local, no NS", true, false, true, false},
+  };
+  for (const auto& j : jobs) {
+    Program p;
+    ProblemDefinitionPanel& pd = p.main.problemDefinition();
+    DataBoxPanel& box = p.main.dataBox();
+    Press(pd.chk_unnotch);
+    Press(j.local ? pd.chk_local : pd.chk_nominal);
+    Press(j.notchSensitivity ? pd.chk_ns_account : pd.chk_ns_neglect);
+    Press(j.meanStress ? pd.chk_account : pd.chk_neglect);
+    Press(pd.Cmd_analysis_next);
+    ASSERT_TRUE(box.pic_DBox.IsShowing()) << j.job;
+    const int before = NotePixels(box);
+    EXPECT_EQ(before > 0, j.note) << j.job;
+    Choose(p.main.menus().mnu_calculate);
+    EXPECT_TRUE(box.Result.IsShowing()) << j.job << p.host.Transcript();
+    EXPECT_EQ(NotePixels(box), before) << j.job;
+  }
 }
 
 TEST_F(CalculateTest, ProbabilisticJobOpensTheSimulationOptions) {

@@ -136,4 +136,22 @@ TEST_F(TextFit, TextBoxesStandLevelWithTheirLabelsAndClearOfOtherWords) {
   EXPECT_LT(batch.widget()->geometry().right(), of.widget()->geometry().left());
 }
 
+// Two captions starting level, one row close above the other (the lower
+// and the upper endurance limit on the S-N diagram): each box stands level
+// with its own caption, not both with the first one made.
+TEST_F(TextFit, BoxesOfCloseRowsStandEachWithItsOwnCaption) {
+  Label& lower = AddLabel("Se = ", 600, 2330, 0);
+  Label& upper = AddLabel("Se =  Max. ", 600, 2090, 0);
+  for (Label* l : {&lower, &upper}) l->SetAutoSize(true);
+  TextBox& lowerBox = AddBox("50.0", lower.Left() + lower.Width(), lower.Top(), 400, 255);
+  TextBox& upperBox = AddBox("80.0", lower.Left() + lower.Width(), upper.Top(), 400, 255);
+  const QFontMetrics fm(lowerBox.widget()->font());
+  for (const auto& [box, caption] : {std::pair{&lowerBox, &lower}, std::pair{&upperBox, &upper}}) {
+    EXPECT_EQ(box->widget()->geometry().top() + 1 + fm.ascent(),
+              caption->widget()->geometry().top() + QFontMetrics(caption->widget()->font()).ascent())
+        << caption->Caption();
+  }
+  EXPECT_FALSE(lowerBox.widget()->geometry().intersects(upperBox.widget()->geometry().adjusted(0, 0, 0, -2)));
+}
+
 }  // namespace

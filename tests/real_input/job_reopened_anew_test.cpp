@@ -1,0 +1,367 @@
+// A saved job, opened in a program started anew, is the same job: each job
+// of the table is made by real input, calculated and saved; the program
+// ends; a new one, with nothing left in memory from the first, opens the
+// job and calculates it: the same life on the screen and the same summary
+// report. The databases lie in the user's own folders, which outlive both
+// runs.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "component/ui/data_box_panel.h"
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/loading_db_fixtures.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/steel_sets.h"
+#include "material/ui/data_service_panel.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/probabilistic_job.h"
+#include "real_input/real_user.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/main_menus.h"
+#include "support/scoped_folder.h"
+
+namespace real_input {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The user's folders: the jobs and reports, the loading database in "loads"
+// (the roads' three batches) and the fatigue database in "materials" (the
+// steels); every run of the program starts in a folder of its own beside
+// them.
+struct UsersFolders {
+  UsersFolders() {
+    ldb_fixture::PutThreeBatches(root.path() / "loads");
+    fs::create_directory(root.path() / "materials");
+    WriteSteelsDatabase(root.path() / "materials");
+  }
+  ScopedTempFolder root{"reopened_anew"};
+  fs::path File(const std::string& name) const { return root.path() / name; }
+};
+
+// What the user reads of a calculated job: the life on the screen, the
+// simulation's summary and the summary report written to a file.
+struct CalculatedJob {
+  std::string life;
+  std::string summary;
+  std::string report;
+};
+
+// The summary report "to  &File..." through the file dialog.
+std::string Report(RealProgram& p, MenuItem& toFile, const fs::path& report) {
+  p.watchdog.Step("the summary report");
+  p.user.AnswerFileDialog(report.string());
+  p.user.Choose(toFile);
+  EXPECT_TRUE(p.user.AllAnswered());
+  return Bytes(report);
+}
+
+// "&Calculate", the life on the screen, then the summary report.
+CalculatedJob Calculate(RealProgram& p, const fs::path& report) {
+  p.watchdog.Step("Calculate");
+  p.user.Choose(p.main.menus().mnu_calculate);
+  CalculatedJob seen;
+  auto* life = qobject_cast<QLabel*>(p.main.dataBox().Result.widget());
+  if (life && life->isVisible()) seen.life = life->text().toStdString();
+  seen.report = Report(p, p.main.menus().mnu_pfile, report);
+  return seen;
+}
+
+// "&Calculate" on a probabilistic job: the simulation options as the job
+// has them (200 runs without a random start, set when the job is made),
+// the simulation, its summary, and the summary report of the results view.
+void Simulate(RealProgram& p, const fs::path& report, bool setOptions, CalculatedJob& seen) {
+  McsOptionsPanel& options = p.main.mcsOptions();
+  if (setOptions) {
+    ASSERT_NO_FATAL_FAILURE(OpenSimulationOptions(p, "200"));
+    p.user.Click(options.chk_StartNo(0));
+  } else {
+    p.user.Choose(p.main.menus().mnu_calculate);
+  }
+  EXPECT_TRUE(options.Frm_MCS_opt.IsShowing());
+  EXPECT_EQ(ShownText(options.No_simult), "200");
+  p.user.AnswerMessage("OK");
+  p.user.Click(options.cmd_MCS_opt(0));
+  EXPECT_TRUE(p.user.AllAnswered());
+  if (!p.user.Messages().empty()) seen.summary = p.user.Messages().back().text;
+  FormShow& show = p.main.formShow();
+  EXPECT_TRUE(show.Visible());
+  seen.report = Report(p, show.mnu_prt_file, report);
+  p.user.Choose(show.mnu_back);
+  auto* life = qobject_cast<QLabel*>(p.main.dataBox().Result.widget());
+  if (life && life->isVisible()) seen.life = life->text().toStdString();
+}
+
+void SaveJob(RealProgram& p, const fs::path& job) {
+  p.user.AnswerFileDialog(job.string());
+  p.user.Choose(p.main.menus().mnu_start(1));
+  EXPECT_TRUE(p.user.AllAnswered());
+}
+
+void OpenJob(RealProgram& p, const fs::path& job) {
+  p.user.AnswerFileDialog(job.string());
+  p.user.Choose(p.main.menus().mnu_start(0));
+  EXPECT_TRUE(p.user.AllAnswered());
+}
+
+
+// ---- the jobs ----
+
+using Options = std::initializer_list<OptionButton*>;
+
+// The problem definition: the options clicked, then "&Next " to the input view.
+void Define(RealProgram& p, Options options) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  for (OptionButton* o : options) p.user.Click(*o);
+  p.user.Click(pd.Cmd_analysis_next);
+  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing()) << "the input view is not up";
+}
+
+// A box of the loading or S-N frames typed and left by a click on its picture.
+void TypeOn(RealProgram& p, Control& box, const std::string& value, Control& picture) {
+  p.user.Retype(box, value);
+  p.user.Click(picture);
+  ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+}
+
+// A constant amplitude of 80 MPa on an S-N curve of Se 60 MPa, m 4, the
+// mean stress neglected.
+void ConstantAmplitude(RealProgram& p, const UsersFolders&) {
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&p.main.problemDefinition().chk_neglect}));
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  SnFramePanel& sn = p.main.snInputs();
+  TypeOn(p, lf.SSmaxt(0), "80", lf.Pic_Spectr);
+  TypeOn(p, sn.SNset(0), "60", sn.Pic_SN);
+  TypeOn(p, sn.SNmt, "4", sn.Pic_SN);
+}
+
+// The same with a mean stress of 40 MPa accounted, the mean-stress notch
+// factor 2.0 and a hot spot thickness of 40 mm with its exponent .3.
+void ConstantAmplitudeWithMeanStress(RealProgram& p, const UsersFolders&) {
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&p.main.problemDefinition().chk_account}));
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, lf.SSmaxt(0), "80", lf.Pic_Spectr);
+  TypeOn(p, lf.SSmeant, "40", lf.Pic_Spectr);
+  TypeOn(p, box.DBmset(2), "2.0", box.pic_DBox);
+  TypeOn(p, box.SNtht(0), "40", box.pic_DBox);
+  TypeOn(p, box.SNtht(1), "0.3", box.pic_DBox);
+}
+
+// A plain specimen with notch sensitivity accounted: Kt 2.5 and the notch
+// radius 0.2 mm, which makes Kf 1.569.
+void NotchedPlainSpecimen(RealProgram& p, const UsersFolders&) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  DataBoxPanel& box = p.main.dataBox();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_unnotch, &pd.chk_ns_account}));
+  TypeOn(p, box.SCFt(0), "2.5", box.pic_DBox);
+  ASSERT_TRUE(box.Reliabt.IsShowing());
+  TypeOn(p, box.Reliabt, "0.2", box.pic_DBox);
+}
+
+// A plain specimen with notch sensitivity neglected: Kt 2.0 as it is.
+void PlainSpecimenWithoutNotchSensitivity(RealProgram& p, const UsersFolders&) {
+  DataBoxPanel& box = p.main.dataBox();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&p.main.problemDefinition().chk_unnotch}));
+  TypeOn(p, box.SCFt(0), "2.0", box.pic_DBox);
+}
+
+// The local stress approach on a plain specimen, notch sensitivity and mean
+// stress accounted: Kt 3.5, the radius 0.5 mm and a local stress amplitude
+// of 150 MPa.
+void LocalStressWithNotchSensitivity(RealProgram& p, const UsersFolders&) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  DataBoxPanel& box = p.main.dataBox();
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_local, &pd.chk_unnotch, &pd.chk_ns_account, &pd.chk_account}));
+  TypeOn(p, box.SCFt(0), "3.5", box.pic_DBox);
+  TypeOn(p, box.Reliabt, "0.5", box.pic_DBox);
+  TypeOn(p, lf.SSmaxt(0), "150", lf.Pic_Spectr);
+}
+
+// The folder list of the data services moved by double clicks from the
+// program's own folder to the user's folder `name`.
+void ToUsersFolder(RealProgram& p, const UsersFolders& f, const std::string& name) {
+  DataServicePanel& ds = p.main.dataService();
+  ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+  p.user.OpenFolder(ds.Dir1, f.root.path().filename().string());
+  p.user.OpenFolder(ds.Dir1, name);
+  ASSERT_EQ(fs::path(ds.Dir1.Path()), f.root.path() / name);
+}
+
+// The loading type chosen, "&Next " to the data services, the loading
+// database of "loads" read and browsed, batch `batch` taken, and the input
+// view reached by the data services' Next.
+void TakeLoadingBatch(RealProgram& p, const UsersFolders& f, OptionButton& type, int batch,
+                      Options more = {}) {
+  User& user = p.user;
+  DataServicePanel& ds = p.main.dataService();
+  LoadingDbPanel& ldb = p.main.loadingDb();
+  for (OptionButton* o : more) user.Click(*o);
+  user.Click(type);
+  user.Click(p.main.problemDefinition().Cmd_analysis_next);
+  // A loading type whose typed-in values will do leads to the input view.
+  if (!ds.frm_data_serv.IsShowing()) user.Choose(p.main.menus().mnu_loading);
+  ASSERT_NO_FATAL_FAILURE(ToUsersFolder(p, f, "loads"));
+  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
+  user.Click(ds.cmd_data_do);  // read
+  user.Click(ds.cmd_data_do);  // browse
+  ASSERT_TRUE(ldb.frm_Load_Dbase.IsShowing());
+  for (int b = 1; b < batch; ++b) user.Click(ldb.Cmd_Load_Db_Next);
+  user.Click(ldb.Cmd_Load_Db_OK);
+  ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, batch);
+  // The OK of a loading that fits the input view on show returns to it.
+  if (ds.frm_data_serv.IsShowing()) user.Click(ds.cmd_data_next);
+  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+}
+
+// "&Material Data...": the fatigue database of "materials" read and
+// browsed, and its set S235 taken.
+void TakeS235(RealProgram& p, const UsersFolders& f) {
+  User& user = p.user;
+  DataServicePanel& ds = p.main.dataService();
+  FatigueDbPanel& db = p.main.fatigueDb();
+  user.Choose(p.main.menus().mnu_fatigue);
+  ASSERT_NO_FATAL_FAILURE(ToUsersFolder(p, f, "materials"));
+  user.Click(ds.cmd_data_do);  // read
+  user.Click(ds.cmd_data_do);  // browse
+  ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
+  user.Click(db.Text3(1));
+  user.Click(db.cmd_fatigue_Db_OK);
+  ASSERT_EQ(p.state.materialData.MaterialSource, 1);
+  ASSERT_EQ(p.state.jobTexts.MaterialName, "S235");
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+}
+
+// Batch 2 of "loads", the block spectrum, with a hot spot thickness of 10 mm.
+void GustSpectrum(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_spectrum, 2));
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, box.SNtht(0), "10", box.pic_DBox);
+}
+
+// Batch 1 of "loads", the stress history, on the set S235 of "materials".
+void CraneHistoryOnS235(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_history, 1));
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
+}
+
+// Batch 3 of "loads", the Weibull distribution with its strengths.
+void RoadDistribution(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_beta_distrib, 3));
+}
+
+// A master curve over the load level: stress amplitudes from 60 to 120 MPa
+// (the upper end in the upper box).
+void MasterCurveOverTheLoadLevel(RealProgram& p, const UsersFolders&) {
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&p.main.problemDefinition().chk_master}));
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  TypeOn(p, lf.SSmaxt(0), "120", lf.Pic_Spectr);
+  TypeOn(p, lf.SSmaxt(1), "60", lf.Pic_Spectr);
+}
+
+// A master curve over the endurance limit: Se from 40 to 80 MPa.
+void MasterCurveOverTheEnduranceLimit(RealProgram& p, const UsersFolders&) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_master, &pd.chk_end_limit}));
+  SnFramePanel& sn = p.main.snInputs();
+  TypeOn(p, sn.SNset(1), "80", sn.Pic_SN);
+  TypeOn(p, sn.SNset(0), "40", sn.Pic_SN);
+}
+
+// In US units: a plain specimen with its notch, Kt 2.5, r 0.01 in, and a
+// constant amplitude of 8 ksi.
+void UsUnits(RealProgram& p, const UsersFolders&) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_unnotch, &pd.chk_ns_account}));
+  p.user.Choose(p.main.menus().mnu_US);
+  ASSERT_EQ(p.state.unitSettings.StressUnit, "ksi");
+  DataBoxPanel& box = p.main.dataBox();
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  TypeOn(p, box.SCFt(0), "2.5", box.pic_DBox);
+  TypeOn(p, box.Reliabt, "0.01", box.pic_DBox);
+  TypeOn(p, lf.SSmaxt(0), "8", lf.Pic_Spectr);
+}
+
+struct Job {
+  const char* name;
+  std::function<void(RealProgram&, const UsersFolders&)> make;
+  enum Shows { kLife, kMasterCurve, kSimulation } shows = kLife;
+};
+
+const Job kJobs[] = {
+    {"constant_amplitude", ConstantAmplitude},
+    {"constant_amplitude_with_mean_stress", ConstantAmplitudeWithMeanStress},
+    {"notched_plain_specimen", NotchedPlainSpecimen},
+    {"plain_specimen_without_notch_sensitivity", PlainSpecimenWithoutNotchSensitivity},
+    {"local_stress_with_notch_sensitivity", LocalStressWithNotchSensitivity},
+    {"block_spectrum_of_the_database", GustSpectrum},
+    {"history_of_the_database_on_a_set_of_the_database", CraneHistoryOnS235},
+    {"distribution_of_the_database", RoadDistribution},
+    {"master_curve_over_the_load_level", MasterCurveOverTheLoadLevel, Job::kMasterCurve},
+    {"master_curve_over_the_endurance_limit", MasterCurveOverTheEnduranceLimit, Job::kMasterCurve},
+    {"us_units", UsUnits},
+    {"probabilistic", [](RealProgram& p, const UsersFolders&) { DefineProbabilisticJob(p); }, Job::kSimulation},
+};
+
+void PrintTo(const Job& job, std::ostream* os) { *os << job.name; }
+
+class JobReopenedAnew : public ::testing::TestWithParam<Job> {};
+
+CalculatedJob CalculateAsItShows(RealProgram& p, const Job& job, const fs::path& report, bool made) {
+  if (job.shows != Job::kSimulation) return Calculate(p, report);
+  CalculatedJob seen;
+  Simulate(p, report, made, seen);
+  return seen;
+}
+
+TEST_P(JobReopenedAnew, CalculatesTheSameLifeAndReport) {
+  const Job& job = GetParam();
+  UsersFolders folders;
+  const fs::path file = folders.File(std::string(job.name) + ".sns");
+  CalculatedJob saved;
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    p.watchdog.Step("making the job");
+    ASSERT_NO_FATAL_FAILURE(job.make(p, folders));
+    saved = CalculateAsItShows(p, job, folders.File("made.txt"), true);
+    SaveJob(p, file);
+    ASSERT_TRUE(p.user.Messages().size() == (job.shows == Job::kSimulation ? 1u : 0u))
+        << p.user.Messages()[0].text;
+  }
+  RealProgram again("opened", {}, 120, folders.root.path());
+  again.watchdog.Step("opening the job");
+  OpenJob(again, file);
+  ASSERT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
+  const CalculatedJob opened = CalculateAsItShows(again, job, folders.File("opened.txt"), false);
+  EXPECT_EQ(saved.life.empty(), job.shows == Job::kMasterCurve) << saved.life;
+  EXPECT_EQ(saved.summary.empty(), job.shows != Job::kSimulation) << saved.summary;
+  EXPECT_EQ(opened.life, saved.life);
+  EXPECT_EQ(opened.summary, saved.summary);
+  EXPECT_EQ(opened.report, saved.report);
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, JobReopenedAnew, ::testing::ValuesIn(kJobs),
+                         [](const ::testing::TestParamInfo<Job>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace real_input
