@@ -20,7 +20,7 @@ class McsProgress {
   virtual void ShowRunsToGo(int32_t /*toGo*/) {}
   // The runs are over (all done, braked or stopped) and the work file is
   // written; the lives are not read back yet: time to show the number of
-  // simulations again.
+  // simulations again and to hide the simulation options.
   virtual void RunsEnded() {}
   // The captions of the job summary's notch-factor label ("Stress Conc.
   // Factor:  Kt = " or "Notch Factor:         Kf = ") and of its label of the

@@ -76,6 +76,16 @@ OnScreen WhereOnScreen(const QWidget& window) {
   return {*inner, extents ? inner->marginsAdded(*extents) : QRect()};
 }
 
+QImage ShownWhere(const QWidget& w) {
+  xcb_connection_t* c = Connection();
+  const QWidget* window = w.window();
+  if (!c || !window->windowHandle()) return {};
+  const std::optional<QRect> inner = InnerOnScreen(c, static_cast<xcb_window_t>(window->windowHandle()->winId()));
+  if (!inner) return {};
+  const QPoint at = inner->topLeft() + w.mapTo(window, QPoint(0, 0));
+  return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), w.width(), w.height()).toImage();
+}
+
 int ShownTitleWidth(const QWidget& window) {
   // The window manager draws the bar a moment after the window shows and
   // becomes active: it is read once it stands still.

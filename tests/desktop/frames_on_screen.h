@@ -5,6 +5,7 @@
 // for a window shown a moment ago (a message box) it may not have learned
 // it yet when the test looks.
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <ostream>
@@ -22,6 +23,10 @@ struct OnScreen {
 };
 void PrintTo(const OnScreen& at, std::ostream* os);
 OnScreen WhereOnScreen(const QWidget& window);
+
+// What the screen shows where `w` lies in its window, read off the X
+// server (a null image where the window is not on the screen).
+QImage ShownWhere(const QWidget& w);
 
 // The width (pixels) of the text on `window`'s title bar as the screen
 // shows it: the theme's yellow title of an active window (0 where the bar

@@ -348,5 +348,47 @@ TEST_F(ControlEvents, AMenuSeparatorIsALineWithoutText) {
   EXPECT_FALSE(menu->isVisible());
 }
 
+// A button on show takes an access key that a menu title shares, on every
+// press; under a frame made later it takes none and the title's menu opens,
+// every press; two buttons on show that share the letter take turns at the
+// focus, and neither is clicked.
+TEST_F(ControlEvents, AnAccessKeyIsTheButtonsOnShowBeforeTheMenuTitlesWithTheLetter) {
+  CommandButton& go = form.button("cmd");
+  go.SetCaption("&Try");
+  FromTheFirstBox();
+  for (int press = 1; press <= 2; ++press) {
+    log.clear();
+    user.Key(Qt::Key_T, Qt::AltModifier);
+    user.Wait(300);
+    EXPECT_TRUE(Logged("cmd.Click")) << "press " << press;
+  }
+
+  form.frame("frm").Move(1700, 20, 1400, 600);  // made after the button: over it
+  for (int press = 1; press <= 2; ++press) {
+    log.clear();
+    const size_t before = user.shown.size();
+    user.ClosePopupByClickOn(form.label("lbl").widget());
+    user.Key(Qt::Key_T, Qt::AltModifier);
+    user.Wait(100);
+    EXPECT_TRUE(user.AllAnswered()) << "press " << press << " opens no menu";
+    ASSERT_EQ(user.shown.size(), before + 1);
+    EXPECT_EQ(user.shown.back().text, "Ask|-|Other") << "press " << press;
+    EXPECT_FALSE(Logged("cmd.Click")) << "press " << press;
+  }
+
+  form.frame("frm").SetVisible(false);
+  CommandButton& take = form.button("cmd_esc");
+  take.SetCaption("&Take");
+  FromTheFirstBox();
+  for (CommandButton* next : {&go, &take, &go}) {
+    user.Key(Qt::Key_T, Qt::AltModifier);
+    user.Wait(100);
+    EXPECT_EQ(form.ActiveControl(), next);
+    ExpectFocusAgrees();
+  }
+  EXPECT_FALSE(Logged("cmd.Click"));
+  EXPECT_FALSE(Logged("cmd_esc.Click"));
+}
+
 }  // namespace
 }  // namespace real_input

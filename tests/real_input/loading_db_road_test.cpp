@@ -1,10 +1,12 @@
 // The loading database's browser by real input: a long history is read in
 // pieces while the window answers; a click on Close that arrives during the
 // read stops Select, and the job's loading stays as it was; a batch of a
-// quantity that is neither stress nor strain is refused.
+// quantity that is neither stress nor strain is refused; Alt+H is the
+// browser's "&Hide" while the browser is up, and the Help menu's otherwise.
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +20,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "platform/ui/form.h"
 #include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
 #include "shell/ui/main_menus.h"
@@ -134,6 +137,48 @@ TEST(LoadingDbRoad, ABatchOfAnotherQuantityIsRefusedAndTheNextOneTaken) {
   EXPECT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 2);
   EXPECT_EQ(p.main.dataBox().Loadt.Text(), "Gust spectrum");
   EXPECT_TRUE(ds.cmd_data_next.Enabled());
+}
+
+// While the browser shows its previews, every Alt+H is its "&Hide" (the
+// button reads "S&how" again), also in the browser opened a second time;
+// with the browser gone, Alt+H opens the Help menu.
+TEST(LoadingDbRoad, AltHIsTheBrowsersHideWhileItIsUpAndOpensHelpOtherwise) {
+  RealProgram p("loading_db_alt_h", ldb_fixture::PutThreeBatches);
+  User& user = p.user;
+  FormMain& main = p.main;
+  LoadingDbPanel& b = main.loadingDb();
+  for (int opening = 1; opening <= 2; ++opening) {
+    p.watchdog.Step("the browser, opening " + std::to_string(opening));
+    if (opening == 1) {
+      BrowseTheLoadingDatabase(p, main.problemDefinition().chk_history);
+    } else {
+      user.Choose(main.menus().mnu_loading);
+      DataServicePanel& ds = main.dataService();
+      ASSERT_TRUE(ds.frm_data_serv.IsShowing());
+      user.Click(ds.cmd_data_do);  // browse
+    }
+    ASSERT_TRUE(b.frm_Load_Dbase.IsShowing());
+    for (int press = 1; press <= 2; ++press) {
+      user.Click(b.Cmd_Load_Db_Show);
+      ASSERT_TRUE(QTest::qWaitFor([&] { return b.Cmd_Load_Db_Show.Caption() == "&Hide"; }, 5000));
+      user.Key(Qt::Key_H, Qt::AltModifier);
+      user.Wait(300);
+      EXPECT_EQ(b.Cmd_Load_Db_Show.Caption(), "S&how") << "opening " << opening << ", press " << press;
+      EXPECT_FALSE(b.frm_HistSH.IsShowing()) << "opening " << opening << ", press " << press;
+    }
+    user.Click(b.Cmd_Load_Db_Cancel);
+    ASSERT_FALSE(b.frm_Load_Dbase.IsShowing());
+  }
+
+  p.watchdog.Step("Alt+H without the browser");
+  const size_t before = user.shown.size();
+  user.ClosePopupByClickOn(main.clientArea());
+  user.Key(Qt::Key_H, Qt::AltModifier);
+  user.Wait(100);
+  ASSERT_TRUE(user.AllAnswered()) << "Alt+H opens no menu";
+  ASSERT_EQ(user.shown.size(), before + 1);
+  EXPECT_EQ(user.shown.back().kind, "popup");
+  EXPECT_EQ(user.shown.back().text, "Contents|-|About DUVAK...");
 }
 
 }  // namespace

@@ -195,6 +195,9 @@ void User::Poll() {
   // drop-down list) belong to the widget the user works in.
   QWidget* w = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   if (!w && !QApplication::activePopupWidget()) w = QApplication::activeModalWidget();
+  // A window answered and gone that comes up again (a menu of the menu bar
+  // opened once more) is answered anew.
+  std::erase_if(handled_, [](const QPointer<QWidget>& h) { return !h || !h->isVisible(); });
   if (!w || !w->isVisible()) return;
   for (const auto* seen : {&handled_, &ownMenus_})
     for (const QPointer<QWidget>& h : *seen)

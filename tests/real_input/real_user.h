@@ -169,6 +169,7 @@ class User : public QObject {
   QWidget* OpenSubmenu(MenuItem& item, QWidget* in);
 
   std::deque<Answer> queue_;
+  // The windows answered that are still on show.
   std::vector<QPointer<QWidget>> handled_;
   std::vector<QPointer<QWidget>> activeHistory_;
   // The menus the user opened from the menu bar: not for the answers.

@@ -4,10 +4,11 @@
 // file and opened again, and OK that takes the fit into the set; for a set
 // with test data on file, the count of test points typed and checked; a file
 // whose first header text reads as the marker's, opened, saved and opened
-// again.
+// again; Alt+T is "&Test Data" on every press, beside the menu "Resul&ts".
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -42,9 +43,8 @@ void WriteTwoSets(const std::filesystem::path& where, TestDataSet* tests = nullp
 
 // "&Material Data...": to the database of the folder "materials", read, then
 // edited; a click on the name cell of the set in `column` (from 0) marks
-// it, and "&Test Data" opens its test data in the editor, which takes the
-// place of the main window.
-void OpenTestData(RealProgram& p, int column) {
+// it, and "&Test Data" can open its test data.
+void MarkTheSet(RealProgram& p, int column) {
   User& user = p.user;
   FormMain& main = p.main;
   user.Click(main.problemDefinition().Cmd_analysis_next);
@@ -65,9 +65,15 @@ void OpenTestData(RealProgram& p, int column) {
   user.Click(db.Text2(column));
   EXPECT_EQ(p.state.fatigueDbState.MarkedFatigueSet, column);
   ASSERT_TRUE(db.cmd_fatigue_Db_Test.IsEnabledInForm());
-  user.Click(db.cmd_fatigue_Db_Test);
-  ASSERT_TRUE(main.formShow().Visible());
-  EXPECT_FALSE(main.Visible());
+}
+
+// The set in `column` marked, and "&Test Data" clicked: its test data open
+// in the editor, which takes the place of the main window.
+void OpenTestData(RealProgram& p, int column) {
+  ASSERT_NO_FATAL_FAILURE(MarkTheSet(p, column));
+  p.user.Click(p.main.fatigueDb().cmd_fatigue_Db_Test);
+  ASSERT_TRUE(p.main.formShow().Visible());
+  EXPECT_FALSE(p.main.Visible());
 }
 
 TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
@@ -227,6 +233,30 @@ TEST(TestDataRoad, TheCountBoxChecksTheCountAsTyped) {
     EXPECT_EQ(p.state.testDataSet.TestPointCount, e.count) << e.typed;
     EXPECT_EQ(count.Text(), e.count == 5 ? "5" : "2");
   }
+}
+
+// "&Test Data" and the menu title "Resul&ts" share the letter: every Alt+T
+// opens the editor, also after Cancel brought the browser back.
+TEST(TestDataRoad, AltTOpensTheTestDataOnEveryPress) {
+  RealProgram p("test_data_alt_t", [](const std::filesystem::path& folder) {
+    TestDataSet three = SetOf({{420, 12000}, {380, 25000}, {300, 98000}});
+    WriteTwoSets(folder, &three);
+  });
+  User& user = p.user;
+  FormMain& main = p.main;
+  TestDataEditorPanel& ed = main.formShow().testData();
+  ASSERT_NO_FATAL_FAILURE(MarkTheSet(p, 1));
+  const size_t shownBefore = user.shown.size();
+  for (int press = 1; press <= 3; ++press) {
+    p.watchdog.Step("Alt+T, press " + std::to_string(press));
+    user.Key(Qt::Key_T, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.formShow().Visible(); }, 2000)) << "press " << press;
+    EXPECT_FALSE(main.Visible());
+    user.Click(ed.cmd_CLO_canc);
+    ASSERT_TRUE(main.Visible()) << "press " << press;
+    ASSERT_TRUE(main.fatigueDb().cmd_fatigue_Db_Test.IsShowing());
+  }
+  EXPECT_EQ(user.shown.size(), shownBefore) << "a " << user.shown.back().kind << " came up";
 }
 
 }  // namespace

@@ -39,7 +39,12 @@ class OptionsProgress : public McsProgress {
     result.SetCaption(ReferenceLifeCaption(s));
   }
   void ShowRunsToGo(int32_t toGo) override { main_.mcsOptions().No_simult.SetText(std::to_string(toGo)); }
-  void RunsEnded() override { ShowRunsToGo(main_.state().mcsSettings.SimulationCount); }
+  // The options frame goes before the lives are read back: the summary of
+  // the lives and the reader's messages come up without it behind them.
+  void RunsEnded() override {
+    ShowRunsToGo(main_.state().mcsSettings.SimulationCount);
+    main_.mcsOptions().Frm_MCS_opt.SetVisible(false);
+  }
   std::string NotchFactorCaption() override { return main_.dataBox().SCF(0).Caption(); }
   std::string MeanStressNotchCaption() override { return main_.dataBox().DDBmse(2).Caption(); }
 

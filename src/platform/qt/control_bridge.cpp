@@ -1,8 +1,5 @@
 #include "platform/qt/control_bridge.h"
 
-#include <algorithm>
-
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFocusEvent>
@@ -12,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QShortcutEvent>
 
+#include "platform/qt/access_keys.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/ui/form.h"
 
@@ -78,35 +76,15 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-// The buttons of the control's window that the access key `key` reaches:
-// on show, enabled, and not lying under a frame made later (the data-service
-// dialog's buttons under a database browser that opened over it).
-std::vector<QAbstractButton*> ControlBridge::ButtonsWithAccessKey(const QKeySequence& key) const {
-  std::vector<QAbstractButton*> open;
-  const Form& form = control_.ParentForm();
-  const QWidget* window = control_.widget()->window();
-  for (Control* c : form.Controls()) {
-    auto* button = qobject_cast<QAbstractButton*>(c->widget());
-    if (!button || button->window() != window || !c->IsShowing() || !c->IsEnabledInForm()) continue;
-    if (QKeySequence::mnemonic(button->text()) != key || !form.FramesInFront(c).empty()) continue;
-    open.push_back(button);
-  }
-  return open;
-}
-
 // An access key (Alt and the underlined letter) works only on a button that
 // the user can see: Qt's own shortcut also reaches a button that a frame
-// made later covers, and counts it when two buttons share the letter (the
-// browser's "&Close" over the data-service dialog's "&Cancel"). With one
-// button open to the key, the key clicks it, as a lone access key does;
-// with several, Qt's own handling among them stands.
+// made later covers, and takes turns among all that share the letter (the
+// browser's "&Close" over the data-service dialog's "&Cancel", the menu
+// bar's titles). Whichever button gets it, the buttons open to the key take
+// it, else the menu title with that letter.
 bool ControlBridge::OnAccessKey(QShortcutEvent* se) {
-  const std::vector<QAbstractButton*> open = ButtonsWithAccessKey(se->key());
-  if (open.size() > 1) return std::find(open.begin(), open.end(), control_.widget()) == open.end();
-  if (open.size() == 1) {
-    open.front()->setFocus(Qt::ShortcutFocusReason);
-    open.front()->animateClick();
-  }
+  const Form& form = control_.ParentForm();
+  if (!PressAccessKeyButton(form, se->key())) OpenMenuByAccessKey(form, se->key());
   return true;
 }
 

@@ -23,15 +23,14 @@
 //   it, and no event runs. The control that receives a key or a press has the
 //   focus in the form as well;
 // - an access key (Alt and a button's underlined letter) reaches only the
-//   buttons of the window that no frame made later covers.
+//   buttons of the window on show that no frame made later covers, and the
+//   menu bar's title with that letter only where no such button has it
+//   (platform/qt/access_keys.h).
 
 #include <QObject>
-#include <vector>
 
 class Control;
-class QAbstractButton;
 class QKeyEvent;
-class QKeySequence;
 class QShortcutEvent;
 class QMouseEvent;
 class QWidget;
@@ -53,7 +52,6 @@ class ControlBridge : public QObject {
   bool OnKeyPress(QKeyEvent* k);
   void OnKeyRelease(QKeyEvent* k);
   bool TypeCharacter(QKeyEvent* k);
-  std::vector<QAbstractButton*> ButtonsWithAccessKey(const QKeySequence& key) const;
   bool OnAccessKey(QShortcutEvent* se);
 
   Control& control_;

@@ -5,14 +5,17 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QShortcutEvent>
 #include <QWindow>
 
+#include "platform/qt/access_keys.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/window_manager_frame.h"
 #include "platform/ui/form.h"
 
 FormWindow::FormWindow(Form& form) : form_(form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
   menuBar_->setNativeMenuBar(false);
+  menuBar_->installEventFilter(this);
 }
 
 int FormWindow::MenuBarHeight() const {
@@ -67,6 +70,14 @@ void FormWindow::changeEvent(QEvent* event) {
 bool FormWindow::focusNextPrevChild(bool next) {
   form_.QtMovesFocusOn(next);
   return true;
+}
+
+// Qt gives a title's access key to the menu bar in turn with the buttons
+// that share the letter: a button open to it takes the key instead, every
+// press.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != menuBar_ || event->type() != QEvent::Shortcut) return QWidget::eventFilter(watched, event);
+  return PressAccessKeyButton(form_, static_cast<QShortcutEvent*>(event)->key());
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

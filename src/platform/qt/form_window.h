@@ -32,6 +32,8 @@ class FormWindow : public QWidget {
   // Qt's own moves of the focus within the window follow the form's tab
   // order and focus model instead of Qt's chain of widgets.
   bool focusNextPrevChild(bool next) override;
+  // The menu bar's access keys: a button open to the same key takes it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   Form& form_;
