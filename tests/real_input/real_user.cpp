@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
@@ -134,6 +137,23 @@ std::string ShownText(TextBox& box) {
   auto* edit = qobject_cast<QLineEdit*>(box.widget());
   if (!edit) throw std::runtime_error(box.Name() + " shows no line of text");
   return edit->text().toStdString();
+}
+
+std::vector<std::string> TextsNaming(const Form& window, const std::string& words) {
+  const QRegularExpression named(QString("\\b(%1)\\b").arg(QString::fromStdString(words)));
+  std::vector<std::string> found;
+  for (Control* c : window.Controls()) {
+    if (!c->IsShowing()) continue;
+    QWidget* w = c->widget();
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) text = edit->text();
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) text = lines->toPlainText();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) text = frame->title();
+    if (text.contains(named)) found.push_back(c->Name() + "(" + std::to_string(c->Index()) + ") \"" + text.toStdString() + "\"");
+  }
+  return found;
 }
 
 // ---- watchdog
@@ -267,9 +287,21 @@ QWindow* User::FocusWindow() {
   throw std::runtime_error("no window takes the keys");
 }
 
-void User::Click(Control& c, Qt::MouseButton button, QPoint at) {
-  ClickAt(c.widget(), button, AimAt(c.widget(), at, ControlWidgets(c.ParentForm())));
+namespace {
+
+// The point aimed at on a control, or the failure with the control's name.
+QPoint AimAtControl(Control& c, QPoint& at) {
+  try {
+    return AimAt(c.widget(), at, ControlWidgets(c.ParentForm()));
+  } catch (const std::runtime_error& e) {
+    throw std::runtime_error(c.Name() + (c.Index() >= 0 ? "(" + std::to_string(c.Index()) + ")" : "") + ": " +
+                             e.what());
+  }
 }
+
+}  // namespace
+
+void User::Click(Control& c, Qt::MouseButton button, QPoint at) { ClickAt(c.widget(), button, AimAtControl(c, at)); }
 
 void User::Click(QWidget* w, Qt::MouseButton button, QPoint at) { ClickAt(w, button, AimAt(w, at)); }
 
@@ -290,7 +322,7 @@ void User::ClickAt(QWidget* w, Qt::MouseButton button, QPoint pos) {
 
 void User::DoubleClick(Control& c, QPoint at) {
   QWidget* w = c.widget();
-  const QPoint pos = AimAt(w, at, ControlWidgets(c.ParentForm()));
+  const QPoint pos = AimAtControl(c, at);
   Activate(w->window());
   QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, pos);
 }
@@ -305,7 +337,7 @@ void User::OpenFolder(DirList& list, const std::string& folder) {
 
 void User::Move(Control& c, QPoint at) {
   QWidget* w = c.widget();
-  const QPoint pos = AimAt(w, at, ControlWidgets(c.ParentForm()));
+  const QPoint pos = AimAtControl(c, at);
   QTest::mouseMove(w->window()->windowHandle(), pos);
 }
 

@@ -42,6 +42,7 @@
 
 class Control;
 class DirList;
+class Form;
 class MenuItem;
 class TextBox;
 class QWidget;
@@ -82,6 +83,11 @@ struct Shown {
 // What a text box shows on the screen (the lines of a multi-line box
 // separated by '\n').
 std::string ShownText(TextBox& box);
+
+// The texts on show in a window (labels, boxes, buttons, frame captions)
+// that name one of the words of `words` (a regular expression's
+// alternatives, such as "MPa|mm"), each as its control's name and text.
+std::vector<std::string> TextsNaming(const Form& window, const std::string& words);
 
 // The user at the mouse and the keyboard.
 class User : public QObject {

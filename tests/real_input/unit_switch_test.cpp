@@ -1,5 +1,6 @@
 // A units switch by real input: "U&S" and "S&I" over a job on show format
-// the job summary anew, so that every row shows its value with the unit now
+// the S-N diagram's captions as the diagram writes them and the job summary
+// anew, so that every row shows its value with the unit now
 // chosen, and lay it out as the problem definition's OK lays it out: the
 // mean-stress tag followed by its notch-factor box, not running under it.
 
@@ -8,13 +9,13 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "component/ui/data_box_panel.h"
 #include "engine/ui/problem_definition_panel.h"
+#include "material/ui/sn_frame_panel.h"
 #include "platform/qt/text_fit.h"
 #include "real_input/real_user.h"
 #include "shell/ui/main_menus.h"
@@ -40,20 +41,6 @@ std::vector<std::string> SummaryOnScreen(FormMain& main) {
     lines.push_back(line.str());
   }
   return lines;
-}
-
-// The visible texts of the main window that name one of `units`.
-std::vector<std::string> TextsNaming(FormMain& main, const char* units) {
-  const QRegularExpression unit(QString("\\b(%1)\\b").arg(units));
-  std::vector<std::string> found;
-  for (Control* c : main.Controls()) {
-    if (!c->IsShowing()) continue;
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(c->widget())) text = label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(c->widget())) text = edit->text();
-    if (text.contains(unit)) found.push_back(c->Name() + " \"" + text.toStdString() + "\"");
-  }
-  return found;
 }
 
 // Whether a box's widget has room for all of its text (a line edit keeps
@@ -106,6 +93,26 @@ TEST_F(UnitSwitch, TheSummaryShowsTheNewUnitsAsAfterOk) {
   EXPECT_EQ(box.DBmse(1).Caption(), "MSE(+): ");
   EXPECT_EQ(TextsNaming(main, "ksi|in"), std::vector<std::string>{});
   ExpectLaidOutAsAfterOk("after S&I");
+}
+
+// The endurance limit's caption on the S-N diagram reads after a switch as
+// the diagram writes it at start-up, "Se =", ten blanks, the value and the
+// unit, and stands where it stood.
+TEST_F(UnitSwitch, TheEnduranceLimitsCaptionKeepsItsFormAndPlace) {
+  user.Click(pd.Cmd_analysis_next);
+  Label& se = main.snInputs().SNSe(0);
+  const std::string blanks(10, ' ');
+  ASSERT_EQ(se.Caption(), "Se = " + blanks + "50.0  MPa");
+  const int left = se.widget()->geometry().left();
+  const struct {
+    MenuItem& command;
+    const char* caption;
+  } switches[] = {{main.menus().mnu_US, "7.25  ksi"}, {main.menus().mnu_SI, "50.0  MPa"}};
+  for (const auto& sw : switches) {
+    user.Choose(sw.command);
+    EXPECT_EQ(se.Caption(), "Se = " + blanks + sw.caption);
+    EXPECT_EQ(se.widget()->geometry().left(), left) << sw.caption;
+  }
 }
 
 // A plain specimen with its notch: the notch radius in the length unit.

@@ -298,18 +298,6 @@ std::string SnFramePanel::YoungCaption() const {
   return "E = " + Format(state().materialData.YoungModulus * u.StressUnitFactor, "######0  ") + u.StressUnit;
 }
 
-void SnFramePanel::ShowValuesInUnits() {
-  for (int i = 0; i <= 1; ++i) {
-    if (!SNset.Exists(i)) continue;
-    SNset(i).SetText(SeText(i));
-    SNSe(i).SetCaption(SeCaption(i));
-  }
-  for (int i : {2, 3})
-    if (SNtht.Exists(i)) SNtht(i).SetText(ThicknessText(i));
-  SNEt.SetText(YoungText());
-  SNE.SetCaption(YoungCaption());
-}
-
 // ---- LostFocus per box ----
 
 void SnFramePanel::SNmt_LostFocus() {

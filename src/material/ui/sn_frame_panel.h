@@ -82,11 +82,6 @@ class SnFramePanel {
   ControlArray<Label>& ExtSN;
   ControlArray<TextBox>& ExtSNt;
 
-  // The boxes and labels of the S-N frame whose values depend on the units
-  // (Se, Sy, Su, E) show the stored values in the units in force, as an
-  // accepted value leaves them. The thickness belongs to the job summary.
-  void ShowValuesInUnits();
-
  private:
   ProgramState& state() const;
   // Texts of the stored values in the units in force, with the boxes' masks.

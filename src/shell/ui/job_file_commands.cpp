@@ -119,18 +119,14 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
   if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
-// The sample size, the random-variable tags, the unit check marks and the
-// damage frame's caption show the job just read: the caption names the
-// job's damage display, whatever display was up before and whatever the
-// batch's Select left on it.
+// The sample size, the random-variable tags and the damage frame's caption
+// show the job just read: the caption names the job's damage display,
+// whatever display was up before and whatever the batch's Select left on it.
 void ShowJobSettings(FormMain& main) {
   const ProgramState& s = main.state();
   main.results().ShowDamageDisplayCaption();
   main.mcsOptions().No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
   ShowRandomVariableTags(main);
-  const bool si = s.unitSettings.LengthUnitFactor == 1.0f;
-  main.menus().mnu_SI.SetChecked(si);
-  main.menus().mnu_US.SetChecked(!si);
 }
 
 void OpenJob(FormMain& main) {
@@ -153,6 +149,8 @@ void OpenJob(FormMain& main) {
   ShowJobSettings(main);
   ApplyAnalysisOptions(main);
   mnu_calculations_Click(main);
+  // The job's unit system on show, as after its unit command.
+  ShowUnitSystem(main);
 }
 
 }  // namespace

@@ -12,3 +12,9 @@ void UpdateStepButtons(FormMain& main);
 // "SI" and "US" of "&Units": switch every unit text and display factor.
 void mnu_SI_Click(FormMain& main);
 void mnu_US_Click(FormMain& main);
+// Every unit text on show follows the unit system in force (UnitSettings):
+// the unit menu's check marks, the material database's unit labels, the
+// selected loading batch's mean-stress texts, the job summary and the
+// diagrams. The unit commands call it once they have set the system, and
+// opening a job once it has read the job's.
+void ShowUnitSystem(FormMain& main);

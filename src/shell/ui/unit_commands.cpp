@@ -50,11 +50,19 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
     BeepIfEnabled(s.shellState, main.host());
     return;
   }
-  MainMenus& m = main.menus();
-  m.mnu_SI.SetChecked(system == UnitSystem::SI);
-  m.mnu_US.SetChecked(system == UnitSystem::US);
   s.unitSettings = UnitsOf(system);
   FollowLoadingUnits(s);
+  ShowUnitSystem(main);
+}
+
+}  // namespace
+
+void ShowUnitSystem(FormMain& main) {
+  ProgramState& s = main.state();
+  const bool si = UnitSystemOf(s.unitSettings.LengthUnitFactor) == UnitSystem::SI;
+  MainMenus& m = main.menus();
+  m.mnu_SI.SetChecked(si);
+  m.mnu_US.SetChecked(!si);
   main.fatigueDb().Label28.ForEach([&](Label& l) { l.SetCaption(s.unitSettings.StressUnitBracket); });
   if (RebuildBatchMeanStressTexts(s)) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);
@@ -63,13 +71,11 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
   // The job summary is formatted and laid out anew, as after the problem
   // definition's OK: every row in the new units, its own mean-stress tag
   // with the notch-factor box behind it. It goes before the redraw, which
-  // shows the summary's tag and notch factor on the master-curve screen.
+  // shows the summary's tag and notch factor on the master-curve screen; the
+  // S-N diagram's redraw gives its captions and boxes their values.
   main.dataBox().UpdateDataBox();
   RedrawInNewUnits(main);
-  main.snInputs().ShowValuesInUnits();
 }
-
-}  // namespace
 
 void mnu_SI_Click(FormMain& main) { SwitchUnits(main, UnitSystem::SI); }
 void mnu_US_Click(FormMain& main) { SwitchUnits(main, UnitSystem::US); }

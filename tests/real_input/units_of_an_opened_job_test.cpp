@@ -1,0 +1,135 @@
+// A job opened in a program showing the other unit system, by real input:
+// afterwards every unit text on show follows the job's system, in the main
+// window, both database browsers, the test data editor, the random-variable
+// dialog and the results view, as after the unit command.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/ui/problem_definition_panel.h"
+#include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
+#include "material/ui/data_service_panel.h"
+#include "material/ui/fatigue_db_panel.h"
+#include "material/ui/sn_frame_panel.h"
+#include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/real_user.h"
+#include "real_input/users_folders.h"
+#include "shell/ui/form_show.h"
+#include "shell/ui/main_menus.h"
+
+namespace real_input {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct Systems {
+  const char* name;
+  bool jobInUs;        // the job's system; the program opening it shows the other
+  const char* others;  // the other system's unit words
+  const char* batchMeanStressText;  // of the distribution batch, in the job's system
+};
+
+void PrintTo(const Systems& s, std::ostream* os) { *os << s.name; }
+
+class UnitsOfAnOpenedJob : public ::testing::TestWithParam<Systems> {
+ protected:
+  // The unit command of a system, chosen from the input view.
+  static MenuItem& UnitCommand(RealProgram& p, bool us) { return us ? p.main.menus().mnu_US : p.main.menus().mnu_SI; }
+
+  // A probabilistic job on the distribution of "loads" (a batch with its
+  // strengths) and the set S235 of "materials", made in the job's system
+  // and saved.
+  void MakeJob(const std::filesystem::path& job) {
+    RealProgram p("made", {}, 120, folders.root.path());
+    ProblemDefinitionPanel& pd = p.main.problemDefinition();
+    ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, pd.chk_beta_distrib, 3, {&pd.chk_end_limit}));
+    ASSERT_NO_FATAL_FAILURE(TakeS235(p, folders));
+    p.user.Choose(UnitCommand(p, GetParam().jobInUs));
+    SaveJob(p, job);
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+  }
+
+  UsersFolders folders;
+};
+
+TEST_P(UnitsOfAnOpenedJob, EveryUnitTextOnShowFollowsTheJob) {
+  const Systems& systems = GetParam();
+  const std::filesystem::path job = folders.File("job.sns");
+  ASSERT_NO_FATAL_FAILURE(MakeJob(job));
+
+  RealProgram p("opened", {}, 120, folders.root.path());
+  User& user = p.user;
+  FormMain& main = p.main;
+  FormShow& show = main.formShow();
+  p.watchdog.Step("the other system, then the job opened");
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  user.Choose(UnitCommand(p, !systems.jobInUs));
+  OpenJob(p, job);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the main window";
+  EXPECT_EQ(main.loadingFrames().DTmse.Caption(), systems.batchMeanStressText);
+
+  p.watchdog.Step("the material database's browser and the test data editor");
+  DataServicePanel& ds = main.dataService();
+  FatigueDbPanel& fdb = main.fatigueDb();
+  user.Choose(main.menus().mnu_fatigue);
+  user.Click(ds.cmd_data_do);  // browse
+  ASSERT_TRUE(fdb.frm_Fatigue_Dbase.IsShowing());
+  EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the material database";
+  user.Click(fdb.cmd_Fatigue_Db_Cancel);
+  user.Click(ds.chk_Edit_Dbase);
+  user.AnswerMessage("OK");  // "Material Database already exists. Overwrite?  "
+  user.Click(ds.cmd_data_do);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(fdb.frm_Fatigue_Dbase.IsShowing());
+  user.Click(fdb.Text2(2));  // the next free set
+  user.Click(fdb.cmd_fatigue_Db_Test);
+  ASSERT_TRUE(show.Visible());
+  EXPECT_EQ(TextsNaming(show, systems.others), Texts{}) << "the test data editor";
+  user.Choose(show.mnu_back);
+  ASSERT_TRUE(main.Visible());
+  user.Click(fdb.cmd_Fatigue_Db_Cancel);  // " E&xit" from the editor
+
+  p.watchdog.Step("the loading database's browser");
+  LoadingDbPanel& ldb = main.loadingDb();
+  user.Choose(main.menus().mnu_loading);
+  user.Click(ds.cmd_data_do);  // browse
+  ASSERT_TRUE(ldb.frm_Load_Dbase.IsShowing());
+  EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the loading database";
+  user.Click(ldb.Cmd_Load_Db_Cancel);
+
+  p.watchdog.Step("the random-variable dialog");
+  Texts inDialog{"not seen"};
+  user.AnswerWindow([&] {  // a log-normal scatter of Se
+    user.Click(show.chk_distr(3));
+    user.Retype(show.txt_distr(0), "0.1");
+    inDialog = TextsNaming(show, systems.others);
+    user.Click(show.cmd_ok);
+  });
+  user.Click(main.snInputs().dN_distr(0));
+  ASSERT_TRUE(user.AllAnswered());
+  EXPECT_EQ(inDialog, Texts{}) << "the random-variable dialog";
+
+  p.watchdog.Step("the results view");
+  McsOptionsPanel& options = main.mcsOptions();
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(options.Frm_MCS_opt.IsShowing());
+  user.Retype(options.No_simult, "200");
+  user.AnswerMessage("OK");
+  user.Click(options.cmd_MCS_opt(0));
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_TRUE(show.Visible());
+  EXPECT_EQ(TextsNaming(show, systems.others), Texts{}) << "the results view";
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, UnitsOfAnOpenedJob,
+                         ::testing::Values(Systems{"AUsJobInAnSiProgram", true, "MPa|mm", "DMSE(+): Su=87, Sy=58, Kt=1.5"},
+                                           Systems{"AnSiJobInAUsProgram", false, "ksi|in",
+                                                   "DMSE(+): Su=600, Sy=400, Kt=1.5"}),
+                         [](const ::testing::TestParamInfo<Systems>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace real_input
