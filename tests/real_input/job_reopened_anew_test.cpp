@@ -190,6 +190,29 @@ void MasterCurveOverTheEnduranceLimit(RealProgram& p, const UsersFolders&) {
   TypeOn(p, sn.SNset(0), "40", sn.Pic_SN);
 }
 
+// A master curve over Kt, which only a job file defines (and whose points
+// the damage routines do not step): a master curve of a plain specimen
+// saved, its file given the parameter Kt (as a job of another program
+// would hold it) and opened, and the upper Kt typed: Kt from 3 to 3.5.
+void MasterCurveOverKt(RealProgram& p, const UsersFolders& f) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_master, &pd.chk_unnotch}));
+  const std::filesystem::path overLoad = f.File("over_load.sns"), overKt = f.File("over_kt.sns");
+  SaveJob(p, overLoad);
+  std::string bytes = FileBytes(overLoad);
+  const std::string options = "\r\n 2  1  3 ";
+  ASSERT_NE(bytes.find(options), std::string::npos);
+  bytes.replace(bytes.find(options), options.size(), "\r\n 2  3  3 ");
+  f.root.Write(overKt.filename().string(), bytes);
+  OpenJob(p, overKt);
+  ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+  ASSERT_EQ(p.state.analysisOptions.MasterCurveParameter, 3);
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, box.SCFt(0), "3.5", box.pic_DBox);
+  ASSERT_EQ(p.state.componentData.KtFrom, 3.0f);
+  ASSERT_EQ(p.state.componentData.KtTo, 3.5f);
+}
+
 // In US units: a plain specimen with its notch, Kt 2.5, r 0.01 in, and a
 // constant amplitude of 8 ksi.
 void UsUnits(RealProgram& p, const UsersFolders&) {
@@ -221,6 +244,7 @@ const Job kJobs[] = {
     {"distribution_of_the_database", RoadDistribution},
     {"master_curve_over_the_load_level", MasterCurveOverTheLoadLevel, Job::kMasterCurve},
     {"master_curve_over_the_endurance_limit", MasterCurveOverTheEnduranceLimit, Job::kMasterCurve},
+    {"master_curve_over_kt", MasterCurveOverKt, Job::kMasterCurve},
     {"us_units", UsUnits},
     {"probabilistic", [](RealProgram& p, const UsersFolders&) { DefineProbabilisticJob(p); }, Job::kSimulation},
 };
