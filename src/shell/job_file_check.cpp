@@ -85,8 +85,8 @@ void CheckNumbers(const JobFile& j) {
     Refuse("notch radius = " + NumberText(*j.NotchRadius) + " (expected above 0)");
   // the ends of a master curve over the endurance limit, as its boxes keep
   // them (other jobs take their one Se and leave the ends as they are)
-  const bool overSe = j.AnalysisMode == 2 && j.MasterCurveParameter == 2;
-  if (const auto& ends = j.EnduranceLimitEnds; overSe && ends && !(ends->from > 0 && ends->from <= ends->to))
+  const auto& ends = j.EnduranceLimitEnds;
+  if (MasterCurveOverTheEnduranceLimit(j) && ends && !(ends->from > 0 && ends->from <= ends->to))
     Refuse("endurance limit from " + NumberText(ends->from) + " to " + NumberText(ends->to) +
            " (expected above 0, the lower end first)");
   const std::string quantity = j.LoadQuantity.substr(0, 6);

@@ -23,7 +23,7 @@ void CommitOptions(const JobFile& j, AnalysisOptions& a) {
   CommitJobProblemDefinition(a);
 }
 
-void CommitMaterial(const JobFile& j, const AnalysisOptions& a, MaterialData& m) {
+void CommitMaterial(const JobFile& j, MaterialData& m) {
   m.MaterialSource = j.MaterialSource;
   m.Se = j.Se;
   m.SNExponent = j.SNExponent;
@@ -47,8 +47,7 @@ void CommitMaterial(const JobFile& j, const AnalysisOptions& a, MaterialData& m)
   m.SeTo = m.Se;
   // A master curve over the endurance limit runs between its ends (files
   // without them give it none, as before).
-  if (j.EnduranceLimitEnds && a.AnalysisMode == analysis_mode::kMasterCurve &&
-      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
+  if (j.EnduranceLimitEnds && MasterCurveOverTheEnduranceLimit(j)) {
     m.SeFrom = j.EnduranceLimitEnds->from;
     m.SeTo = j.EnduranceLimitEnds->to;
   }
@@ -126,7 +125,7 @@ void CommitJobMaterial(const JobFile& j, ProgramState& s) {
   s.jobTexts.MaterialName = j.MaterialName;
   s.fatigueDbState.UsedFatigueBatch = j.UsedFatigueBatch;
   s.fatigueDbState.UsedFatigueSet = j.UsedFatigueSet;
-  CommitMaterial(j, s.analysisOptions, s.materialData);
+  CommitMaterial(j, s.materialData);
 }
 
 void CommitJobLoading(const JobFile& j, ProgramState& s) {

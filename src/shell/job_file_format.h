@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/analysis_records.h"
 #include "montecarlo/random_variables.h"
 #include "platform/runtime/seq_writer.h"
 
@@ -83,6 +84,12 @@ struct JobFile {
 
   bool operator==(const JobFile&) const = default;
 };
+
+// A master curve over the endurance limit (record 3): the job whose range
+// record 34 holds.
+inline bool MasterCurveOverTheEnduranceLimit(const JobFile& j) {
+  return j.AnalysisMode == analysis_mode::kMasterCurve && j.MasterCurveParameter == master_curve_parameter::kEnduranceLimit;
+}
 
 // The job file items of the program's records, as Save writes them (a
 // database loading names the batch in use; after a database read that gave

@@ -46,13 +46,18 @@ std::string Report(RealProgram& p, MenuItem& toFile, const fs::path& report) {
   return FileBytes(report);
 }
 
+// The life on the screen ("" where none is on show).
+std::string ShownLife(RealProgram& p) {
+  auto* life = qobject_cast<QLabel*>(p.main.dataBox().Result.widget());
+  return life && life->isVisible() ? life->text().toStdString() : std::string();
+}
+
 // "&Calculate", the life on the screen, then the summary report.
 CalculatedJob Calculate(RealProgram& p, const fs::path& report) {
   p.watchdog.Step("Calculate");
   p.user.Choose(p.main.menus().mnu_calculate);
   CalculatedJob seen;
-  auto* life = qobject_cast<QLabel*>(p.main.dataBox().Result.widget());
-  if (life && life->isVisible()) seen.life = life->text().toStdString();
+  seen.life = ShownLife(p);
   seen.report = Report(p, p.main.menus().mnu_pfile, report);
   return seen;
 }
@@ -70,16 +75,12 @@ void Simulate(RealProgram& p, const fs::path& report, bool setOptions, Calculate
   }
   EXPECT_TRUE(options.Frm_MCS_opt.IsShowing());
   EXPECT_EQ(ShownText(options.No_simult), "200");
-  p.user.AnswerMessage("OK");
-  p.user.Click(options.cmd_MCS_opt(0));
-  EXPECT_TRUE(p.user.AllAnswered());
-  if (!p.user.Messages().empty()) seen.summary = p.user.Messages().back().text;
+  ASSERT_NO_FATAL_FAILURE(RunTheSimulation(p));
+  seen.summary = p.user.Messages().back().text;
   FormShow& show = p.main.formShow();
-  EXPECT_TRUE(show.Visible());
   seen.report = Report(p, show.mnu_prt_file, report);
   p.user.Choose(show.mnu_back);
-  auto* life = qobject_cast<QLabel*>(p.main.dataBox().Result.widget());
-  if (life && life->isVisible()) seen.life = life->text().toStdString();
+  seen.life = ShownLife(p);
 }
 
 // ---- the jobs ----

@@ -22,6 +22,7 @@
 #include "material/ui/sn_frame_panel.h"
 #include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
+#include "real_input/users_folders.h"
 #include "shell/job_file_format.h"
 #include "shell/job_file_records.h"
 #include "shell/ui/main_menus.h"
@@ -47,9 +48,7 @@ TEST(JobRoads, BoxesAndCalculateRefuseWhatNoBoxWouldTake) {
   User& user = p.user;
   FormMain& main = p.main;
   p.watchdog.Step("opening the job");
-  user.AnswerFileDialog((p.folder.path() / "kept.sns").string());
-  user.Choose(main.menus().mnu_start(0));
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenJob(p, p.folder.path() / "kept.sns"));
   ASSERT_TRUE(main.snInputs().frm_SN.IsShowing());
   ASSERT_TRUE(user.Messages().empty());
 
@@ -129,9 +128,7 @@ TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
 
   p.watchdog.Step("saving the job");
   const std::string path = (p.folder.path() / "crane.sns").string();
-  user.AnswerFileDialog(path);
-  user.Choose(main.menus().mnu_start(1));
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(SaveJob(p, path));
   ASSERT_TRUE(user.Messages().empty());
   const JobFile saved = JobFileOf(p.state);
   ASSERT_EQ(saved.LoadingType, 3);
@@ -141,9 +138,7 @@ TEST(JobRoads, AHistoryUsedAsConstantAmplitudeReopensAsSaved) {
 
   RealProgram again("job_saved_again");
   again.watchdog.Step("opening the saved job");
-  again.user.AnswerFileDialog(path);
-  again.user.Choose(again.main.menus().mnu_start(0));
-  ASSERT_TRUE(again.user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenJob(again, path));
   EXPECT_TRUE(again.user.Messages().empty());
   EXPECT_TRUE(JobFileOf(again.state) == saved);
   EXPECT_EQ(again.state.loadingDbState.SelectedLoadingBatch, 1);
@@ -166,9 +161,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
 
   p.watchdog.Step("saving the job");
   const std::string first = (p.folder.path() / "gust.sns").string();
-  user.AnswerFileDialog(first);
-  user.Choose(main.menus().mnu_start(1));
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(SaveJob(p, first));
   const std::vector<std::string> saved = JobFileRecords(p.folder.Read("gust.sns"));
   ASSERT_EQ(saved.size(), 34u);
   ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
@@ -191,9 +184,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Gust spectrum");
 
   again.watchdog.Step("saving it again");
-  again.user.AnswerFileDialog((again.folder.path() / "again.sns").string());
-  again.user.Choose(again.main.menus().mnu_start(1));
-  ASSERT_TRUE(again.user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(SaveJob(again, again.folder.path() / "again.sns"));
   const std::vector<std::string> resaved = JobFileRecords(again.folder.Read("again.sns"));
   ASSERT_EQ(resaved.size(), 34u);
   EXPECT_EQ(resaved[2], " 1  0  3  2  2  1  1  1 ") << "constant amplitude";
@@ -224,18 +215,14 @@ TEST(JobRoads, AJobSavedAfterTheDatabaseWasReadAgainReopensWithItsBatch) {
 
   p.watchdog.Step("saving the job");
   const std::string path = (p.folder.path() / "gust.sns").string();
-  user.AnswerFileDialog(path);
-  user.Choose(main.menus().mnu_start(1));
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(SaveJob(p, path));
   ASSERT_TRUE(user.Messages().empty());
   EXPECT_EQ(JobFileRecords(p.folder.Read("gust.sns"))[14], " 1  2 ");
   user.Choose(main.menus().mnu_start(2));  // Exit
 
   RealProgram again("job_read_again_reopened");
   again.watchdog.Step("opening the job");
-  again.user.AnswerFileDialog(path);
-  again.user.Choose(again.main.menus().mnu_start(0));
-  ASSERT_TRUE(again.user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenJob(again, path));
   EXPECT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
   EXPECT_EQ(again.state.loadingDbState.SelectedLoadingBatch, 2);
   EXPECT_EQ(again.state.loadingDbState.LoadingSource, 1);

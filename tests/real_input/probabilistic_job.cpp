@@ -36,4 +36,12 @@ void OpenSimulationOptions(RealProgram& p, const std::string& runs) {
   p.user.Retype(options.No_simult, runs);
 }
 
+void RunTheSimulation(RealProgram& p) {
+  p.watchdog.Step("the simulation runs");
+  p.user.AnswerMessage("OK");  // the summary
+  p.user.Click(p.main.mcsOptions().cmd_MCS_opt(0));
+  ASSERT_TRUE(p.user.AllAnswered());
+  ASSERT_TRUE(p.main.formShow().Visible());
+}
+
 }  // namespace real_input

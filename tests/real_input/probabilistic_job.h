@@ -15,4 +15,8 @@ void DefineProbabilisticJob(RealProgram& p);
 // `runs` is typed as their number of simulations.
 void OpenSimulationOptions(RealProgram& p, const std::string& runs);
 
+// "O&K" of the simulation options: the simulation runs, its summary comes
+// up and is answered OK, and the results view takes the main window's place.
+void RunTheSimulation(RealProgram& p);
+
 }  // namespace real_input

@@ -1,7 +1,8 @@
 // Jobs saved and opened again in a program started anew, by real input: the
 // damage frame's caption names the job's damage display after Open, from
 // the start screen and over the input view; a job saved after the results
-// view left its probability level at an end of its range opens.
+// view left its probability level at an end of its range opens; a job
+// opened over the master-curve screen shows its own input view.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,9 @@
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
+#include "loading/ui/loading_frames_panel.h"
 #include "material/ui/data_service_panel.h"
+#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/mcs_fixtures.h"
 #include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
@@ -142,6 +145,43 @@ TEST(ReopenedJob, AJobSavedAtAnEndOfTheProbabilityLevelOpens) {
     EXPECT_EQ(again.user.Messages().size(), before) << job << ": " << again.user.Messages().back().text;
     EXPECT_NEAR(again.state.mcsResults.ProbabilityLevel, level, 1e-12) << job;  // to 15 digits
   }
+}
+
+// A job opened over the master-curve screen shows its own input view: a
+// typed-in job (no batch taken again to draw it), its endurance limit on the
+// S-N diagram and in the job summary, and "Check/Change &Input Data..." off,
+// as the input view has it.
+TEST(ReopenedJob, AJobOpenedOverTheMasterCurveScreenShowsItsInputView) {
+  UsersFolders folders;
+  const std::filesystem::path typedIn = folders.File("typed_in.sns");
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    p.user.Click(p.main.problemDefinition().Cmd_analysis_next);
+    SnFramePanel& sn = p.main.snInputs();
+    p.user.Retype(sn.SNset(0), "60");
+    p.user.Click(sn.Pic_SN);
+    ASSERT_NO_FATAL_FAILURE(SaveJob(p, typedIn));
+  }
+  RealProgram p("opened", {}, 120, folders.root.path());
+  User& user = p.user;
+  FormMain& main = p.main;
+  p.watchdog.Step("a master curve calculated");
+  user.Click(main.problemDefinition().chk_master);
+  user.Click(main.problemDefinition().Cmd_analysis_next);
+  LoadingFramesPanel& lf = main.loadingFrames();
+  user.Retype(lf.SSmaxt(0), "120");
+  user.Click(lf.Pic_Spectr);
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(main.results().frm_master.IsShowing());
+
+  p.watchdog.Step("the typed-in job opened");
+  ASSERT_NO_FATAL_FAILURE(OpenJob(p, typedIn));
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  EXPECT_FALSE(main.results().frm_master.IsShowing());
+  EXPECT_TRUE(main.snInputs().frm_SN.IsShowing());
+  EXPECT_EQ(main.snInputs().SNSe(0).Caption(), "Se = " + std::string(10, ' ') + "60.0  MPa");
+  EXPECT_FALSE(main.snInputs().SNset(1).IsShowing()) << "the master curve's upper Se";
+  EXPECT_FALSE(main.menus().mnu_calculations.Enabled());
 }
 
 }  // namespace

@@ -76,6 +76,23 @@ void OpenTestData(RealProgram& p, int column) {
   EXPECT_FALSE(p.main.Visible());
 }
 
+// "O&pen" of the editor over a changed set: its question answered Yes and
+// the set saved to `file` through the save dialog.
+void SaveTheSetOnOpen(RealProgram& p, const std::string& file) {
+  p.user.AnswerMessage("Yes");
+  p.user.AnswerFileDialog(file);
+  p.user.Click(p.main.formShow().testData().cmd_CLO_open);
+  ASSERT_TRUE(p.user.AllAnswered());
+  ASSERT_TRUE(std::filesystem::exists(file));
+}
+
+// "O&pen" of the editor: `file` opened through the open dialog.
+void OpenTheFile(RealProgram& p, const std::string& file) {
+  p.user.AnswerFileDialog(file);
+  p.user.Click(p.main.formShow().testData().cmd_CLO_open);
+  ASSERT_TRUE(p.user.AllAnswered());
+}
+
 TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   RealProgram p("test_data_road", [](const std::filesystem::path& folder) { WriteTwoSets(folder); });
   User& user = p.user;
@@ -111,17 +128,11 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   // Open offers to save the changed set first: saved to a file, then opened.
   p.watchdog.Step("saving and opening the set");
   const std::string file = (p.folder.path() / "weld.sft").string();
-  user.AnswerMessage("Yes");
-  user.AnswerFileDialog(file);
-  user.Click(ed.cmd_CLO_open);
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(SaveTheSetOnOpen(p, file));
   ASSERT_EQ(user.Messages().size(), 1u);
   EXPECT_EQ(user.Messages()[0].text, "Save the current Test Data to file?");
-  ASSERT_TRUE(std::filesystem::exists(file));
   p.state.testDataSet.TestStress[1] = 0;  // what is read back comes from the file
-  user.AnswerFileDialog(file);
-  user.Click(ed.cmd_CLO_open);
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenTheFile(p, file));
   EXPECT_EQ(p.state.testDataSet.TestPointCount, 4);
   EXPECT_EQ(p.state.testDataSet.TestStress[1], 286.0f);
   EXPECT_EQ(ShownText(ed.txt_CLOx(0)), "286.00");
@@ -163,9 +174,7 @@ TEST(TestDataRoad, AFileWhoseFirstHeaderReadsAsTheMarkerIsSavedSoThatItOpensAgai
   const TestDataSet& set = p.state.testDataSet;
 
   p.watchdog.Step("opening the file");
-  user.AnswerFileDialog((p.folder.path() / "marked.sft").string());
-  user.Click(ed.cmd_CLO_open);
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenTheFile(p, (p.folder.path() / "marked.sft").string()));
   ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
   ASSERT_EQ(set.TestPointCount, 3);
   EXPECT_EQ(set.TestHeaderLines[1], "*** TEST DATA ***");
@@ -178,15 +187,9 @@ TEST(TestDataRoad, AFileWhoseFirstHeaderReadsAsTheMarkerIsSavedSoThatItOpensAgai
 
   p.watchdog.Step("saving it and opening the saved file");
   const std::string saved = (p.folder.path() / "saved.sft").string();
-  user.AnswerMessage("Yes");
-  user.AnswerFileDialog(saved);
-  user.Click(ed.cmd_CLO_open);
-  ASSERT_TRUE(user.AllAnswered());
-  ASSERT_TRUE(std::filesystem::exists(saved));
+  ASSERT_NO_FATAL_FAILURE(SaveTheSetOnOpen(p, saved));
   const TestDataSet written = set;
-  user.AnswerFileDialog(saved);
-  user.Click(ed.cmd_CLO_open);
-  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_NO_FATAL_FAILURE(OpenTheFile(p, saved));
   ASSERT_EQ(user.Messages().size(), 1u) << user.Messages().back().text;
   EXPECT_EQ(user.Messages()[0].text, "Save the current Test Data to file?");
   EXPECT_EQ(set.TestDataName, "saved");

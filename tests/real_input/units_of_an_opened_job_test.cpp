@@ -15,6 +15,7 @@
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
+#include "real_input/probabilistic_job.h"
 #include "real_input/real_user.h"
 #include "real_input/users_folders.h"
 #include "shell/ui/form_show.h"
@@ -52,6 +53,19 @@ class UnitsOfAnOpenedJob : public ::testing::TestWithParam<Systems> {
     ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
   }
 
+  // A database browser opened from its data services ("&Material Data..."
+  // or "&Loading Data..." and Browse) and swept for the other system's
+  // units; then closed by its Cancel.
+  static void BrowseAndSweep(RealProgram& p, MenuItem& command, Frame& browser, CommandButton& cancel,
+                             const char* what) {
+    p.watchdog.Step(what);
+    p.user.Choose(command);
+    p.user.Click(p.main.dataService().cmd_data_do);  // browse
+    ASSERT_TRUE(browser.IsShowing());
+    EXPECT_EQ(TextsNaming(p.main, GetParam().others), Texts{}) << what;
+    p.user.Click(cancel);
+  }
+
   UsersFolders folders;
 };
 
@@ -72,14 +86,11 @@ TEST_P(UnitsOfAnOpenedJob, EveryUnitTextOnShowFollowsTheJob) {
   EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the main window";
   EXPECT_EQ(main.loadingFrames().DTmse.Caption(), systems.batchMeanStressText);
 
-  p.watchdog.Step("the material database's browser and the test data editor");
   DataServicePanel& ds = main.dataService();
   FatigueDbPanel& fdb = main.fatigueDb();
-  user.Choose(main.menus().mnu_fatigue);
-  user.Click(ds.cmd_data_do);  // browse
-  ASSERT_TRUE(fdb.frm_Fatigue_Dbase.IsShowing());
-  EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the material database";
-  user.Click(fdb.cmd_Fatigue_Db_Cancel);
+  ASSERT_NO_FATAL_FAILURE(BrowseAndSweep(p, main.menus().mnu_fatigue, fdb.frm_Fatigue_Dbase,
+                                         fdb.cmd_Fatigue_Db_Cancel, "the material database"));
+  p.watchdog.Step("the test data editor");
   user.Click(ds.chk_Edit_Dbase);
   user.AnswerMessage("OK");  // "Material Database already exists. Overwrite?  "
   user.Click(ds.cmd_data_do);
@@ -93,13 +104,9 @@ TEST_P(UnitsOfAnOpenedJob, EveryUnitTextOnShowFollowsTheJob) {
   ASSERT_TRUE(main.Visible());
   user.Click(fdb.cmd_Fatigue_Db_Cancel);  // " E&xit" from the editor
 
-  p.watchdog.Step("the loading database's browser");
   LoadingDbPanel& ldb = main.loadingDb();
-  user.Choose(main.menus().mnu_loading);
-  user.Click(ds.cmd_data_do);  // browse
-  ASSERT_TRUE(ldb.frm_Load_Dbase.IsShowing());
-  EXPECT_EQ(TextsNaming(main, systems.others), Texts{}) << "the loading database";
-  user.Click(ldb.Cmd_Load_Db_Cancel);
+  ASSERT_NO_FATAL_FAILURE(BrowseAndSweep(p, main.menus().mnu_loading, ldb.frm_Load_Dbase, ldb.Cmd_Load_Db_Cancel,
+                                         "the loading database"));
 
   p.watchdog.Step("the random-variable dialog");
   Texts inDialog{"not seen"};
@@ -113,15 +120,8 @@ TEST_P(UnitsOfAnOpenedJob, EveryUnitTextOnShowFollowsTheJob) {
   ASSERT_TRUE(user.AllAnswered());
   EXPECT_EQ(inDialog, Texts{}) << "the random-variable dialog";
 
-  p.watchdog.Step("the results view");
-  McsOptionsPanel& options = main.mcsOptions();
-  user.Choose(main.menus().mnu_calculate);
-  ASSERT_TRUE(options.Frm_MCS_opt.IsShowing());
-  user.Retype(options.No_simult, "200");
-  user.AnswerMessage("OK");
-  user.Click(options.cmd_MCS_opt(0));
-  ASSERT_TRUE(user.AllAnswered());
-  ASSERT_TRUE(show.Visible());
+  ASSERT_NO_FATAL_FAILURE(OpenSimulationOptions(p, "200"));
+  ASSERT_NO_FATAL_FAILURE(RunTheSimulation(p));
   EXPECT_EQ(TextsNaming(show, systems.others), Texts{}) << "the results view";
 }
 

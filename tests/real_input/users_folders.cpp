@@ -4,11 +4,10 @@
 
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/loading_db_fixtures.h"
-#include "loading/ui/loading_db_panel.h"
 #include "material/steel_sets.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
-#include "material/ui/sn_frame_panel.h"
+#include "real_input/loading_batch_road.h"
 #include "shell/ui/main_menus.h"
 
 namespace real_input {
@@ -24,13 +23,13 @@ UsersFolders::UsersFolders() {
 void SaveJob(RealProgram& p, const fs::path& job) {
   p.user.AnswerFileDialog(job.string());
   p.user.Choose(p.main.menus().mnu_start(1));
-  EXPECT_TRUE(p.user.AllAnswered());
+  ASSERT_TRUE(p.user.AllAnswered());
 }
 
 void OpenJob(RealProgram& p, const fs::path& job) {
   p.user.AnswerFileDialog(job.string());
   p.user.Choose(p.main.menus().mnu_start(0));
-  EXPECT_TRUE(p.user.AllAnswered());
+  ASSERT_TRUE(p.user.AllAnswered());
 }
 
 void ToUsersFolder(RealProgram& p, const UsersFolders& f, const std::string& name) {
@@ -44,24 +43,14 @@ void ToUsersFolder(RealProgram& p, const UsersFolders& f, const std::string& nam
 void TakeLoadingBatch(RealProgram& p, const UsersFolders& f, OptionButton& type, int batch, Options more) {
   User& user = p.user;
   DataServicePanel& ds = p.main.dataService();
-  LoadingDbPanel& ldb = p.main.loadingDb();
-  p.watchdog.Step("a batch of the loading database");
   for (OptionButton* o : more) user.Click(*o);
   user.Click(type);
   user.Click(p.main.problemDefinition().Cmd_analysis_next);
   // A loading type whose typed-in values will do leads to the input view.
   if (!ds.frm_data_serv.IsShowing()) user.Choose(p.main.menus().mnu_loading);
   ASSERT_NO_FATAL_FAILURE(ToUsersFolder(p, f, "loads"));
-  ASSERT_TRUE(ds.chk_Read_Dbase.Value());
-  user.Click(ds.cmd_data_do);  // read
-  user.Click(ds.cmd_data_do);  // browse
-  ASSERT_TRUE(ldb.frm_Load_Dbase.IsShowing());
-  for (int b = 1; b < batch; ++b) user.Click(ldb.Cmd_Load_Db_Next);
-  user.Click(ldb.Cmd_Load_Db_OK);
-  ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, batch);
-  // The OK of a loading that fits the input view on show returns to it.
-  if (ds.frm_data_serv.IsShowing()) user.Click(ds.cmd_data_next);
-  ASSERT_TRUE(p.main.snInputs().frm_SN.IsShowing());
+  ASSERT_NO_FATAL_FAILURE(ReadAndBrowseTheLoadingDatabase(p));
+  ASSERT_NO_FATAL_FAILURE(TakeTheBrowsedBatch(p, batch));
   ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
 }
 

@@ -119,14 +119,24 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
   if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
-// The sample size, the random-variable tags and the damage frame's caption
-// show the job just read: the caption names the job's damage display,
-// whatever display was up before and whatever the batch's Select left on it.
+// The sample size, the random-variable tags, the damage frame's caption and
+// the unit texts show the job just read: the caption names the job's damage
+// display, whatever display was up before and whatever the batch's Select
+// left on it; the unit texts are those of the job's system.
 void ShowJobSettings(FormMain& main) {
   const ProgramState& s = main.state();
   main.results().ShowDamageDisplayCaption();
   main.mcsOptions().No_simult.SetText(std::to_string(s.mcsSettings.SimulationCount));
   ShowRandomVariableTags(main);
+  ShowUnitTexts(main);
+}
+
+// The input view of the job just read, whatever was on show: over the
+// master-curve screen the input step first only leaves that screen.
+void ShowInputViewOfTheJob(FormMain& main) {
+  const bool overMasterCurve = main.results().frm_master.Visible();
+  mnu_calculations_Click(main);
+  if (overMasterCurve) mnu_calculations_Click(main);
 }
 
 void OpenJob(FormMain& main) {
@@ -148,9 +158,7 @@ void OpenJob(FormMain& main) {
   CommitJobRandomDataAndUnits(*job, s);
   ShowJobSettings(main);
   ApplyAnalysisOptions(main);
-  mnu_calculations_Click(main);
-  // The job's unit system on show, as after its unit command.
-  ShowUnitSystem(main);
+  ShowInputViewOfTheJob(main);
 }
 
 }  // namespace

@@ -12,9 +12,10 @@ void UpdateStepButtons(FormMain& main);
 // "SI" and "US" of "&Units": switch every unit text and display factor.
 void mnu_SI_Click(FormMain& main);
 void mnu_US_Click(FormMain& main);
-// Every unit text on show follows the unit system in force (UnitSettings):
-// the unit menu's check marks, the material database's unit labels, the
-// selected loading batch's mean-stress texts, the job summary and the
-// diagrams. The unit commands call it once they have set the system, and
-// opening a job once it has read the job's.
-void ShowUnitSystem(FormMain& main);
+// The unit texts that follow the unit system in force (UnitSettings) and
+// that no view's refresh sets: the unit menu's check marks, the material
+// database's unit labels and the selected loading batch's mean-stress texts.
+// The unit commands call it once they have set the system (then refresh the
+// job summary and the diagrams), and opening a job once it has read the
+// job's (its input view then shows the rest).
+void ShowUnitTexts(FormMain& main);

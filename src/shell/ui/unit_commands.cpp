@@ -52,12 +52,19 @@ void SwitchUnits(FormMain& main, UnitSystem system) {
   }
   s.unitSettings = UnitsOf(system);
   FollowLoadingUnits(s);
-  ShowUnitSystem(main);
+  ShowUnitTexts(main);
+  // The job summary is formatted and laid out anew, as after the problem
+  // definition's OK: every row in the new units, its own mean-stress tag
+  // with the notch-factor box behind it. It goes before the redraw, which
+  // shows the summary's tag and notch factor on the master-curve screen; the
+  // S-N diagram's redraw gives its captions and boxes their values.
+  main.dataBox().UpdateDataBox();
+  RedrawInNewUnits(main);
 }
 
 }  // namespace
 
-void ShowUnitSystem(FormMain& main) {
+void ShowUnitTexts(FormMain& main) {
   ProgramState& s = main.state();
   const bool si = UnitSystemOf(s.unitSettings.LengthUnitFactor) == UnitSystem::SI;
   MainMenus& m = main.menus();
@@ -68,13 +75,6 @@ void ShowUnitSystem(FormMain& main) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);
     main.loadingFrames().SSmse.SetCaption(s.loadingData.BatchMseText);
   }
-  // The job summary is formatted and laid out anew, as after the problem
-  // definition's OK: every row in the new units, its own mean-stress tag
-  // with the notch-factor box behind it. It goes before the redraw, which
-  // shows the summary's tag and notch factor on the master-curve screen; the
-  // S-N diagram's redraw gives its captions and boxes their values.
-  main.dataBox().UpdateDataBox();
-  RedrawInNewUnits(main);
 }
 
 void mnu_SI_Click(FormMain& main) { SwitchUnits(main, UnitSystem::SI); }

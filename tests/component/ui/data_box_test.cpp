@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data_box_fixture.h"
-#include "platform/draw/surface.h"
+#include "summary_note_pixels.h"
 #include "platform/runtime/sng.h"
 
 namespace {
@@ -193,18 +193,6 @@ TEST_F(DataBoxTest, MeanStressLineWithTheNotchFactorOfAFeatureSpecimen) {
   EXPECT_FALSE(box.DDBmse(2).Visible());
   EXPECT_FALSE(box.DBmset(2).Visible());
   EXPECT_EQ(box.DDBmse(2).MousePointer(), 0);
-}
-
-// Dark pixels right of the Kt box, where the note stands.
-int NotePixels(DataBoxPanel& box) {
-  Surface& pic = box.pic_DBox.surface();
-  const TextBox& kt = box.SCFt(0);
-  const int32_t back = pic.BackColor();
-  int dark = 0;
-  for (double x = kt.Left() + kt.Width() + 30; x < kt.Left() + kt.Width() + 1500; x += 15)
-    for (double y = kt.Top(); y < kt.Top() + 240; y += 15)
-      if (pic.Point(x, y) != back) ++dark;
-  return dark;
 }
 
 TEST_F(DataBoxTest, NoteOfTheNotchSensitivityInTheLocalApproach) {

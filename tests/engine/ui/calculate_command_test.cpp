@@ -3,6 +3,7 @@
 #include <string>
 
 #include "component/ui/data_box_panel.h"
+#include "component/ui/summary_note_pixels.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/problem_definition_panel.h"
@@ -13,7 +14,6 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/numeric_box.h"
-#include "platform/draw/surface.h"
 #include "support/fake_host.h"
 #include "support/message_trace.h"
 #include "support/user_road.h"
@@ -368,18 +368,6 @@ TEST_F(CalculateTest, LoadingBelowTheEnduranceLimitGivesAnInfiniteLife) {
   EXPECT_EQ(main.dataBox().Result.Caption(), "Fatigue Life  =   Infinite...");
   EXPECT_TRUE(main.dataBox().Result.Visible());
   EXPECT_FALSE(main.results().Pic_Dam.Visible());
-}
-
-// Pixels of the job summary right of the Kt box, where its note stands.
-int NotePixels(DataBoxPanel& box) {
-  Surface& pic = box.pic_DBox.surface();
-  const TextBox& kt = box.SCFt(0);
-  const int32_t back = pic.BackColor();
-  int marked = 0;
-  for (double x = kt.Left() + kt.Width() + 30; x < kt.Left() + kt.Width() + 1500; x += 15)
-    for (double y = kt.Top(); y < kt.Top() + 240; y += 15)
-      if (pic.Point(x, y) != back) ++marked;
-  return marked;
 }
 
 // The note "(NS & MSE)" or "(NS)" beside Kt is part of the summary: the
