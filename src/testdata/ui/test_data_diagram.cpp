@@ -107,7 +107,10 @@ void TestDataEditorPanel::LayOutEditor() {
   frm_diag.SetCaption(kTestDataTitle);
   frm_diag2.SetHeight(innerHeight);
   frm_diag2.SetLeft(frm_diag.Width() + 10);
-  frm_diag2.SetWidth(std::max(0.0f, std::min(0.295f * innerWidth, innerWidth - frm_diag2.Left())));
+  // Beside a plot frame zoomed to the whole width it stands beyond the right
+  // edge, out of sight, at its own width.
+  const float sideWidth = 0.295f * innerWidth, room = innerWidth - frm_diag2.Left();
+  frm_diag2.SetWidth(room > 0 ? std::min(sideWidth, room) : sideWidth);
   frm_diag2.SetTop(10);
   frm_diag2.SetVisible(true);
   pic_CLO.SetVisible(true);
