@@ -47,9 +47,13 @@ float StressInputDivisor(const ProgramState& s) {
 
 ParameterDisplay ParameterDisplayOf(const ProgramState& s) {
   const AnalysisOptions& ao = s.analysisOptions;
-  if (ao.MasterCurveParameter != 1) return {2, s.unitSettings.StressUnitFactor};
-  if (ao.LoadingType == 1) return {1, 1};
-  return {StressInputDivisor(s), s.loadingUnits.LoadUnitFactor};
+  if (ao.MasterCurveParameter != 1)
+    return {2, s.unitSettings.StressUnitFactor, ParameterForm::kAmplitude, s.unitSettings.StressUnitBracket};
+  if (ao.LoadingType == 1) return {1, 1, ParameterForm::kFactor, ""};
+  const ParameterForm form = ao.MeanStressOption == 1 || s.loadingData.StressInputMode != 2
+                                ? ParameterForm::kRange
+                                : ParameterForm::kAmplitude;
+  return {StressInputDivisor(s), s.loadingUnits.LoadUnitFactor, form, s.loadingUnits.LoadUnitBracket};
 }
 
 std::string LifeAxisTitle(const ProgramState& s) {
@@ -59,19 +63,13 @@ std::string LifeAxisTitle(const ProgramState& s) {
 }
 
 std::string ParameterAxisTitle(const ProgramState& s) {
-  const AnalysisOptions& ao = s.analysisOptions;
-  const std::string& unit = s.unitSettings.StressUnitBracket;
-  const bool amplitude = s.loadingData.StressInputMode == 2;
-  const bool stress = ao.LoadingType > 1;
-  if (ao.MasterCurveParameter == 1 && ao.MeanStressOption == 1 && stress) return "PAR " + unit + "  (range)";
-  if (ao.MasterCurveParameter == 1 && ao.MeanStressOption == 2 && stress)
-    return "PAR " + unit + (amplitude ? "  (amplitude)" : "  (range)");
-  if (ao.MasterCurveParameter == 2) return "PAR " + unit + "  (amplitude)";
-  std::string title = "PAR ";
-  if (stress) title += unit;
-  if (amplitude)
-    title += "  (amplitude)";
-  else if (stress)
-    title += "  (range)";
-  return title;
+  const ParameterDisplay shown = ParameterDisplayOf(s);
+  switch (shown.form) {
+    case ParameterForm::kRange:
+      return "PAR " + shown.unitBracket + "  (range)";
+    case ParameterForm::kAmplitude:
+      return "PAR " + shown.unitBracket + "  (amplitude)";
+    default:
+      return "PAR ";
+  }
 }

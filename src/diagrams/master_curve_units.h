@@ -11,13 +11,18 @@ struct ProgramState;
 // hours; 0 for a life unit or batch outside the records.
 float MasterLifeUnitFactor(const ProgramState& s);
 
-// How the varied parameter is shown: a stored value / divisor x factor. The
-// endurance limit as an amplitude in the stress unit; the scaling factor of
-// a history as it is; another loading's level as a range or an amplitude in
-// the loading unit.
+// How the varied parameter is shown: a stored value / divisor x factor, as
+// what it is, in its unit. The endurance limit over Kf (also the value a
+// master curve over Kt holds) as an amplitude in the stress unit; the
+// scaling factor of a history as it is, a factor without a unit; another
+// loading's level in the loading unit, as a range where its input is a
+// range or the mean stress is neglected, else as an amplitude.
+enum class ParameterForm { kFactor, kRange, kAmplitude };
 struct ParameterDisplay {
   float divisor = 1;
   float factor = 1;
+  ParameterForm form = ParameterForm::kFactor;
+  std::string unitBracket;  // "" for a factor
 };
 ParameterDisplay ParameterDisplayOf(const ProgramState& s);
 
@@ -30,3 +35,4 @@ float StressInputDivisor(const ProgramState& s);
 std::string LifeAxisTitle(const ProgramState& s);
 // "PAR " with the unit and the form of the varied parameter.
 std::string ParameterAxisTitle(const ProgramState& s);
+

@@ -1,3 +1,9 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "diagrams/master_curve_units.h"
 #include "platform/runtime/checked_single.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/runtime_error.h"
@@ -19,8 +25,9 @@ void WriteComponentSection(ReportBuilder& r, const ProgramState& s, const Report
   if (a.SNDataSpecimen == sn_data_specimen::kPlain && localWithNotchSensitivity)
     r.Line(captions.notchFactorLabel, Format(cd.MseNotchFactor, "#0.0## "), "(NS",
            a.MeanStressOption == mean_stress_option::kAccount ? " & MSE)" : ")");
+  // The notch radius in the report's length unit, as the thickness below it.
   if (cd.Kt > 1 && a.NotchSensitivityMode == notch_sensitivity::kAccount)
-    r.Line("Notch Radius:  r =  ", Format(cd.NotchRadius, "##0.0#"));
+    r.Line("Notch Radius:  r =  ", Format(ReportProduct(cd.NotchRadius, s.unitSettings.LengthUnitFactor), "##0.0#"));
   if (a.StressApproach == stress_approach::kNominal && a.SNDataSpecimen == sn_data_specimen::kFeature) {
     const MaterialData& m = s.materialData;
     const UnitSettings& u = s.unitSettings;
@@ -101,42 +108,72 @@ void WriteSingleCaseLife(ReportBuilder& r, ProgramState& s, const ReportCaptions
     r.Line("No. of Hours:    T = ", Format(life[3], "0.0###0E+##"));
 }
 
-// The heading over the parameter: its unit unless the parameter is a
-// history's scaling factor, and whether a load level is a range or an
-// amplitude.
-std::string ParameterHeading(const ReportBuilder& r, const ProgramState& s) {
-  const AnalysisOptions& a = s.analysisOptions;
-  std::string heading = r.Printed() ? " PAR " : " PAR";
-  if (a.MasterCurveParameter == master_curve_parameter::kLoadLevel && a.LoadingType == loading_type::kHistory)
+// The heading over the parameter, as the master-curve diagram names it: no
+// unit for a history's scaling factor; the loading's unit and whether it is
+// a range or an amplitude for a load level; the stress unit for the
+// endurance limit (an amplitude, as its line above says).
+std::string ParameterHeading(const ReportBuilder& r, const ProgramState& s, const ParameterDisplay& shown) {
+  std::string heading = (r.Printed() ? " PAR " : " PAR") + shown.unitBracket;
+  if (shown.form == ParameterForm::kFactor ||
+      s.analysisOptions.MasterCurveParameter != master_curve_parameter::kLoadLevel)
     return heading;
-  heading += r.Printed() ? s.loadingUnits.LoadUnitBracket : s.unitSettings.StressUnitBracket;
-  if (a.MasterCurveParameter != master_curve_parameter::kEnduranceLimit)
-    heading += a.LoadingType == loading_type::kDistribution || a.MeanStressOption == mean_stress_option::kNeglect
-                   ? " (range)"
-                   : " (ampl.)";
-  return heading;
+  return heading + (shown.form == ParameterForm::kRange ? " (range)" : " (ampl.)");
+}
+
+// Whether `v` shown with `decimals` decimals reads as it is (a Single's last
+// digits, from the steps added up, aside).
+bool ShownAsItIs(float v, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  const double shown = std::round(static_cast<double>(v) * scale) / scale;
+  return std::fabs(shown - v) <= 1e-5 * std::max(1.0, std::fabs(static_cast<double>(v)));
+}
+
+// The mask of the parameter column: a stress with one decimal; a factor with
+// the fewest decimals, one to five, that show every row's value as it is, so
+// that no two rows read alike where their factors differ.
+std::string ParameterMask(const ParameterDisplay& shown, const std::array<float, kMasterPointsMax>& values,
+                          int count) {
+  constexpr int kMostDecimals = 5;
+  int decimals = 1;
+  if (shown.form == ParameterForm::kFactor)
+    for (int k = 0; k < count; ++k)
+      while (decimals < kMostDecimals && std::isfinite(values[k]) && !ShownAsItIs(values[k], decimals)) ++decimals;
+  return " ###0." + std::string(decimals, '0');
+}
+
+// The rows of the table: the parameter as the diagram shows it (the stored
+// value over the diagram's divisor, times the display factor the diagram
+// left), and the life in the diagram's life unit. The digits of a factor
+// are chosen for all the rows before the first is written.
+void WriteMasterCurveRows(ReportBuilder& r, const ProgramState& s, const ParameterDisplay& shown) {
+  const LifeResults& lr = s.lifeResults;
+  const ResultsDisplay& rd = s.resultsDisplay;
+  const int rows = s.analysisOptions.MasterCurveSteps + 1;
+  std::array<float, kMasterPointsMax> params{};
+  const int known = std::clamp(rows, 0, kMasterPointsMax);
+  for (int i = 1; i <= known; ++i)
+    params[i - 1] = static_cast<float>(static_cast<double>(lr.MasterParam[i]) / shown.divisor * rd.LifeUnitFactor2);
+  const std::string mask = ParameterMask(shown, params, known);
+  for (int i = 1; i <= rows; ++i) {
+    if (i > kMasterPointsMax) throw RuntimeError(kErrSubscriptOutOfRange);
+    const float param = ReportProduct(ReportQuotient(lr.MasterParam[i], shown.divisor), rd.LifeUnitFactor2);
+    const bool finite = lr.MasterLife[i] < 9.9e29f;
+    r.Line(Format(param, mask), Tab{r.Columns().lifeColumn},
+           finite ? Format(ReportProduct(rd.LifeUnitFactor, lr.MasterLife[i]), "0.0##0E+##") : " infinite");
+  }
 }
 
 void WriteMasterCurveTable(ReportBuilder& r, const ProgramState& s) {
   const AnalysisOptions& a = s.analysisOptions;
   const LifeResults& lr = s.lifeResults;
-  const ResultsDisplay& rd = s.resultsDisplay;
-  const ReportColumns& c = r.Columns();
+  const ParameterDisplay shown = ParameterDisplayOf(s);
   r.EmptyLines(1);
   r.Line(kReportRule);
   if (a.LifeUnit < 0 || a.LifeUnit >= static_cast<int>(lr.LifeUnitLabel.size()))
     throw RuntimeError(kErrSubscriptOutOfRange);
-  r.Line(ParameterHeading(r, s), Tab{c.lifeHeading}, "N", lr.LifeUnitLabel[a.LifeUnit]);
+  r.Line(ParameterHeading(r, s, shown), Tab{r.Columns().lifeHeading}, "N", lr.LifeUnitLabel[a.LifeUnit]);
   r.Line(kReportRule);
-  const int rows = a.MasterCurveSteps + 1;
-  for (int i = 1; i <= rows; ++i) {
-    if (i > kMasterPointsMax) throw RuntimeError(kErrSubscriptOutOfRange);
-    const float param =
-        ReportProduct(ReportQuotient(lr.MasterParam[i], s.loadingData.StressInputMode), rd.LifeUnitFactor2);
-    const bool finite = lr.MasterLife[i] < 9.9e29f;
-    r.Line(Format(param, " ###0.0"), Tab{c.lifeColumn},
-           finite ? Format(ReportProduct(rd.LifeUnitFactor, lr.MasterLife[i]), "0.0##0E+##") : " infinite");
-  }
+  WriteMasterCurveRows(r, s, shown);
   r.Line(kReportRule);
 }
 

@@ -49,7 +49,8 @@ void WriteHistory(ReportBuilder& r, const ProgramState& s) {
     r.Line(r.Printed() ? "RESCALE FACTOR" : "Rescale Factor", Tab{c.historyLabel}, " RSF =  PAR");
 }
 
-// The stress of a spectrum or a constant amplitude: range or amplitude, and
+// The stress of a spectrum or a constant amplitude: range or amplitude ("PAR"
+// where it is the varied parameter, as the master-curve screen has it), and
 // the minimum or the mean.
 void WriteStress(ReportBuilder& r, const ProgramState& s) {
   const ReportColumns& c = r.Columns();
@@ -58,7 +59,7 @@ void WriteStress(ReportBuilder& r, const ProgramState& s) {
   const LoadingUnits& lu = s.loadingUnits;
   const bool rangeInput = ld.StressInputMode == 1;
   std::string value = "PAR";
-  if (a.AnalysisMode == analysis_mode::kSingleCase || a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit)
+  if (!MasterCurveOverLoad(a))
     value = Format(ReportQuotient(ReportProduct(ld.StressRange, lu.LoadUnitFactor), ld.StressInputMode), "####0.0");
   r.Line(lu.LoadQuantity, rangeInput ? "Range" : "Amplitude", " ", lu.LoadUnitBracket, Tab{c.stressLabel},
          "SSmax =  ", value);

@@ -1,8 +1,9 @@
 // Working frames by real input, on the screen sizes of the desktop: the
 // loading database's browser opens over the data-services frame and hides
 // it whole, so that no edge of the frame beneath shows beside the browser's
-// own border; the simulation options are off the screen while the summary
-// of the simulated lives is up.
+// own border, and stands whole in the window framed by the window manager,
+// its lower border clear of the window's bottom edge; the simulation options
+// are off the screen while the summary of the simulated lives is up.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "desktop/frames_on_screen.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "geometry/covered_frames.h"
+#include "geometry/shown_texts.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "material/ui/data_service_panel.h"
@@ -44,7 +46,7 @@ bool ShownAsDrawn(QWidget& w) {
   return differ * 50 < drawn.width() * drawn.height();
 }
 
-TEST(WorkingFrames, TheLoadingDatabaseHidesTheDataServicesFrameBeneathIt) {
+TEST(WorkingFrames, TheLoadingDatabaseHidesTheDataServicesFrameBeneathItAndStandsWhole) {
   SKIP_WITHOUT_DESKTOP();
   RealProgram p("loading_db_over_data_services", ldb_fixture::PutThreeBatches);
   FormMain& main = p.main;
@@ -53,6 +55,7 @@ TEST(WorkingFrames, TheLoadingDatabaseHidesTheDataServicesFrameBeneathIt) {
   ASSERT_TRUE(main.loadingDb().frm_Load_Dbase.IsShowing());
   ASSERT_TRUE(ds.frm_data_serv.IsShowing());
   EXPECT_EQ(Faults(EdgesBesideFramesInFront(main)), std::vector<std::string>{});
+  EXPECT_EQ(Faults(FramesNotWholeInTheWindow(main, {"frm_Load_Dbase", "frm_data_serv"})), std::vector<std::string>{});
 }
 
 // The options' second button stands on the screen, reading "&Cancel", while

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "diagrams/master_curve_geometry.h"
+#include "loading/loading_units.h"
 #include "program_state.h"
 #include "support/recorded_lines.h"
 #include "support/recording_surface.h"
@@ -183,6 +184,41 @@ TEST(MasterLifeDiagram, NegativeScalingFactorsCarryTheirSign) {
   for (const char* label : {"0.0", "-1.0", "-2.0"}) EXPECT_TRUE(Printed(graph, label)) << label;
   EXPECT_TRUE(Printed(graph, "PAR "));
   for (const RecordedLine& l : Segments(graph, kRed)) EXPECT_GT(l.y2, 1200) << "the curve stands above the axis";
+}
+
+// The parameter axis names what it shows: a history's scaling factor as a
+// bare factor, a load level in the loading's unit and form, the endurance
+// limit over Kf (also what a master curve over Kt holds) as an amplitude.
+TEST(MasterLifeDiagram, ParameterTitleNamesWhatTheAxisShows) {
+  struct Case {
+    const char* what;
+    int16_t parameter, loading, inputMode;
+    bool strain;
+    std::string title;
+  } cases[] = {
+      {"a history's scaling factor typed as an amplitude", 1, 1, 2, false, "PAR "},
+      {"a spectrum's range", 1, 2, 1, false, "PAR [MPa]  (range)"},
+      {"a strain spectrum's amplitude", 1, 2, 2, true, std::string("PAR [") + kMicroSign + "str]  (amplitude)"},
+      {"the endurance limit", 2, 2, 1, false, "PAR [MPa]  (amplitude)"},
+      {"Kt over a spectrum typed as a range", 3, 2, 1, false, "PAR [MPa]  (amplitude)"},
+      {"Kt over a history", 3, 1, 1, false, "PAR [MPa]  (amplitude)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProgramState s = MasterCurve(3.47e5f);
+    s.analysisOptions.MasterCurveParameter = c.parameter;
+    s.analysisOptions.LoadingType = c.loading;
+    s.analysisOptions.MeanStressOption = 2;
+    s.loadingData.StressInputMode = c.inputMode;
+    if (c.strain) {
+      s.loadingUnits.LoadQuantity = "Strain ";
+      s.materialData.YoungModulus = 200000;
+      FollowLoadingUnits(s);
+    }
+    RecordingSurface graph(10000, 8000);
+    DrawMasterLifeDiagram(s, graph, ScreenGeometry(), "", "");
+    EXPECT_TRUE(Printed(graph, c.title)) << PrintedTexts(graph).back();
+  }
 }
 
 TEST(MasterLifeDiagram, SmallParameterRunsToOne) {

@@ -7,6 +7,7 @@
 // frame that the job's loading type does not show.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 #include <cctype>
@@ -67,6 +68,23 @@ bool LoadingTypeShows(int16_t type, const std::string& frame) {
   }
 }
 
+// The working frames, which stand over the main view apart from its edges,
+// and where each one's middle lies from the window's middle (twips at scale
+// 1, the design's own offsets).
+struct WorkingFrame {
+  const char* frame;
+  double offset;
+};
+constexpr WorkingFrame kWorkingFrames[] = {{"frm_analysis", 0},  {"frm_Load_Dbase", 0},    {"Frm_MCS_opt", 0},
+                                           {"frm_data_serv", 0}, {"frm_about", -118},      {"frm_Fatigue_Dbase", 5},
+                                           {"frm_settings", -0.5}};
+
+std::vector<std::string> WorkingFrameNames() {
+  std::vector<std::string> names;
+  for (const WorkingFrame& w : kWorkingFrames) names.push_back(w.frame);
+  return names;
+}
+
 class ScreenGeometry : public ::testing::TestWithParam<Screen> {
  protected:
   ScopedCurrentFolder folder{"screen_geometry"};
@@ -98,6 +116,7 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
       if (!form->Visible()) continue;
       Report(where, CutTexts(*form));
       Report(where, ControlsOutsideTheirFrames(*form));
+      Report(where, FramesNotWholeInTheWindow(*form, WorkingFrameNames()));
       Report(where, EdgesBesideFramesInFront(*form));
     }
     if (main.Visible()) {
@@ -112,22 +131,15 @@ class ScreenGeometry : public ::testing::TestWithParam<Screen> {
   }
 
   // The working frames on show stand in the middle of the window's inner
-  // width, up to the design's own offsets (twips at scale 1).
+  // width, up to the design's own offsets.
   void ExpectWorkingFramesCentred(const std::string& where) const {
-    struct Offset {
-      const char* frame;
-      double twips;
-    };
-    const Offset offsets[] = {{"frm_analysis", 0}, {"frm_Load_Dbase", 0},    {"Frm_MCS_opt", 0},
-                              {"frm_data_serv", 0}, {"frm_about", -118},  {"frm_Fatigue_Dbase", 5},
-                              {"frm_settings", -0.5}};
     const double middle = main.clientArea()->width() / 2.0;
-    for (const Offset& o : offsets) {
-      const Frame& f = main.frame(o.frame);
+    for (const WorkingFrame& w : kWorkingFrames) {
+      const Frame& f = main.frame(w.frame);
       if (!f.IsShowing()) continue;
       const QRect r = f.widget()->geometry();
-      const double expected = middle + o.twips * state.layoutScales.ScaleX / 15;
-      EXPECT_NEAR(r.left() + r.width() / 2.0, expected, 1.0) << where << ": " << o.frame << " off the middle";
+      const double expected = middle + w.offset * state.layoutScales.ScaleX / 15;
+      EXPECT_NEAR(r.left() + r.width() / 2.0, expected, 1.0) << where << ": " << w.frame << " off the middle";
     }
   }
 
@@ -204,6 +216,23 @@ TEST_P(ScreenGeometry, AHistoryFromTheLoadingDatabase) {
   Calculate();
   ASSERT_TRUE(main.dataBox().Result.IsShowing());
   Check("results, history");
+}
+
+// A window manager that frames the main window only once it shows takes
+// its title bar and border (30 pixels) from the inner area laid out at
+// start-up: the loading database's browser, opened after that, stands whole
+// in what is left. Where the window is too short for the title block and the
+// browser both, the title's last line lies under the browser, as it does on
+// a short screen.
+TEST_P(ScreenGeometry, TheLoadingDatabaseInAWindowFramedLate) {
+  main.SetHeight(main.Height() - 30 * 15);
+  QCoreApplication::processEvents();
+  ToTheLoadingDatabase(analysis.chk_history);
+  const std::string where = "loading-database browser in a window framed late";
+  Report(where, FramesNotWholeInTheWindow(main, WorkingFrameNames()));
+  Report(where, CutTexts(main));
+  Report(where, ControlsOutsideTheirFrames(main));
+  SaveShots(where);
 }
 
 TEST_P(ScreenGeometry, ASpectrumThenADistributionWithoutItsData) {

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextCursor>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -252,6 +253,27 @@ std::vector<ShownFault> ControlsOutsideTheirFrames(const Form& form) {
     if (!container || !Shows(*c) || c->Kind() == ControlKind::Line) continue;
     const std::string out = Overhang(c->widget()->geometry(), InnerArea(*container->widget()));
     if (!out.empty()) faults.push_back({ControlName(*c), "", "sticks out of " + ControlName(*container) + " " + out});
+  }
+  return faults;
+}
+
+std::vector<ShownFault> FramesNotWholeInTheWindow(const Form& form, const std::vector<std::string>& floating) {
+  // Narrower than this, a strip of the window beneath a frame shows no
+  // border of the frame's own.
+  constexpr int kStripBeneath = 4;
+  std::vector<ShownFault> faults;
+  const QRect window = form.clientArea()->rect();
+  for (Control* c : form.Controls()) {
+    if (c->Container() || c->Kind() != ControlKind::Frame || !Shows(*c)) continue;
+    const QRect frame = c->widget()->geometry();
+    if (const std::string out = Overhang(frame, window); !out.empty()) {
+      faults.push_back({ControlName(*c), "", "reaches past the window " + out});
+      continue;
+    }
+    const int beneath = window.bottom() - frame.bottom();
+    const bool floats = std::find(floating.begin(), floating.end(), c->Name()) != floating.end();
+    if (floats && beneath < kStripBeneath)
+      faults.push_back({ControlName(*c), "", "stands " + Px(beneath) + " above the window's bottom edge"});
   }
   return faults;
 }

@@ -34,6 +34,14 @@ std::vector<ShownFault> CutTexts(const Form& form);
 // border).
 std::vector<ShownFault> ControlsOutsideTheirFrames(const Form& form);
 
+// Every frame of the window itself on show that does not stand whole in the
+// window's inner area (where its controls sit, below the menu bar): one that
+// reaches past it, its border or caption cut by the window's edge, and one
+// of the `floating` frames (those that stand over the main view, apart from
+// its edges) that leaves less than a few pixels of the window beneath its
+// lower border, which then shows as the window's edge rather than its own.
+std::vector<ShownFault> FramesNotWholeInTheWindow(const Form& form, const std::vector<std::string>& floating);
+
 // The window's own labels whose text a frame on show covers.
 std::vector<ShownFault> TextsUnderFrames(const Form& form);
 

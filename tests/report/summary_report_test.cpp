@@ -7,6 +7,7 @@
 #include <functional>
 #include <iterator>
 
+#include "loading/loading_units.h"
 #include "platform/runtime/date_time.h"
 #include "report_jobs.h"
 #include "support/fake_host.h"
@@ -97,6 +98,141 @@ TEST_F(SummaryReport, MasterCurveBeginsWithTheOwnerAndEndsWithTheTable) {
                        Then(At(15, " 75.0"), 47, "1.2500E+5"),
                        Then(At(15, " 100.0"), 47, " infinite"), At(15, kRule)}));
   EXPECT_EQ(std::count(l.begin(), l.end(), At(15, "Total Damage:    D = 1.25E-4")), 0);
+}
+
+// The master-curve table names and shows its parameter as the master-curve
+// diagram does: the stored value over the diagram's divisor (2 for the
+// endurance limit and for what a master curve over Kt holds, the input's
+// form for a load level, 1 for a history's scaling factor) times the display
+// factor; a factor with the decimals that show each row as it is.
+struct MasterTableCase {
+  const char* what;
+  std::function<void(ProgramState&)> change;
+  std::vector<float> params;  // stored, from row 1
+  std::string heading;
+  std::vector<std::string> column;  // the rows' parameter texts
+  ReportVariant variant = ReportVariant::File;
+};
+
+void MasterCurveOver(ProgramState& s, int16_t parameter, int16_t loading) {
+  s.analysisOptions.AnalysisMode = 2;
+  s.analysisOptions.MasterCurveParameter = parameter;
+  s.analysisOptions.LoadingType = loading;
+  s.resultsDisplay.LifeUnitFactor = 1;
+  s.resultsDisplay.LifeUnitFactor2 = 1;
+}
+
+// A history's scaling factor from 0.5 to 2.0 in 20 steps, added up in
+// Single as the damage routine steps it.
+std::vector<float> ScalingFactorSteps() {
+  std::vector<float> factors;
+  float k = 0.5f;
+  for (int i = 0; i <= 20; ++i, k += 0.075f) factors.push_back(k);
+  return factors;
+}
+
+// A strain loading typed in, E = 200000 MPa: shown in micro-strain, 5 a MPa.
+void StrainLoading(ProgramState& s) {
+  s.loadingUnits.LoadQuantity = "Strain ";
+  s.materialData.YoungModulus = 200000;
+  FollowLoadingUnits(s);
+}
+
+std::vector<std::string> Texts(std::initializer_list<const char*> texts) { return {texts.begin(), texts.end()}; }
+
+const MasterTableCase kMasterTableCases[] = {
+    {"a history's scaling factor, 0.5 to 2.0, as the diagram shows it",
+     [](ProgramState& s) { MasterCurveOver(s, 1, 1); },
+     ScalingFactorSteps(),
+     " PAR",
+     Texts({" 0.500", " 0.575", " 0.650", " 0.725", " 0.800", " 0.875", " 0.950", " 1.025", " 1.100", " 1.175",
+            " 1.250", " 1.325", " 1.400", " 1.475", " 1.550", " 1.625", " 1.700", " 1.775", " 1.850", " 1.925",
+            " 2.000"})},
+    {"a scaling factor in tenths keeps one decimal",
+     [](ProgramState& s) { MasterCurveOver(s, 1, 1); },
+     {1.0f, 1.1f, 1.2f},
+     " PAR",
+     Texts({" 1.0", " 1.1", " 1.2"})},
+    {"a constant amplitude typed as a range with the mean stress: ranges",
+     [](ProgramState& s) {
+       MasterCurveOver(s, 1, 3);
+       s.loadingData.StressInputMode = 1;
+     },
+     {100, 150},
+     " PAR[MPa] (range)",
+     Texts({" 100.0", " 150.0"})},
+    {"a constant amplitude typed as an amplitude: amplitudes",
+     [](ProgramState& s) { MasterCurveOver(s, 1, 3); },
+     {100, 150},
+     " PAR[MPa] (ampl.)",
+     Texts({" 50.0", " 75.0"})},
+    {"a strain spectrum: in the loading's unit",
+     [](ProgramState& s) {
+       MasterCurveOver(s, 1, 2);
+       StrainLoading(s);
+       s.resultsDisplay.LifeUnitFactor2 = s.loadingUnits.LoadUnitFactor;
+     },
+     {100, 150},
+     std::string(" PAR[") + kMicroSign + "str] (ampl.)",
+     Texts({" 250.0", " 375.0"})},
+    {"the endurance limit of a job typed as ranges: amplitudes, as its line says",
+     [](ProgramState& s) {
+       MasterCurveOver(s, 2, 3);
+       s.loadingData.StressInputMode = 1;
+     },
+     {80, 140},
+     " PAR[MPa]",
+     Texts({" 40.0", " 70.0"})},
+    {"Kt: the endurance limit over Kf it holds, as the diagram shows it",
+     [](ProgramState& s) {
+       MasterCurveOver(s, 3, 3);
+       s.loadingData.StressInputMode = 1;
+     },
+     {80, 80},
+     " PAR[MPa]",
+     Texts({" 40.0", " 40.0"})},
+    {"printed: the endurance limit of a strain loading in the stress unit",
+     [](ProgramState& s) {
+       MasterCurveOver(s, 2, 3);
+       StrainLoading(s);
+     },
+     {80, 140},
+     " PAR [MPa]",
+     Texts({" 40.0", " 70.0"}),
+     ReportVariant::Printed},
+};
+
+TEST_F(SummaryReport, MasterCurveTableShowsItsParameterAsTheDiagram) {
+  for (const MasterTableCase& c : kMasterTableCases) {
+    SCOPED_TRACE(c.what);
+    ProgramState job;
+    PutConstantAmplitudeJob(job);
+    job.analysisOptions.LifeUnit = 2;
+    c.change(job);
+    job.analysisOptions.MasterCurveSteps = static_cast<int16_t>(c.params.size() - 1);
+    for (size_t i = 0; i < c.params.size(); ++i) {
+      job.lifeResults.MasterParam[i + 1] = c.params[i];
+      job.lifeResults.MasterLife[i + 1] = 1000.0f * (i + 1);
+    }
+    const ReportLines r = Report(job, c.variant);
+    ASSERT_EQ(r.error, "");
+    const int column = c.variant == ReportVariant::File ? 15 : 20;
+    const int lifeColumn = c.variant == ReportVariant::File ? 47 : 52;
+    const auto rows = r.lines.end() - 1 - static_cast<std::ptrdiff_t>(c.params.size());
+    ASSERT_EQ(*(rows - 1), At(column, kRule));
+    EXPECT_EQ(rows[-2].substr(0, column - 1 + c.heading.size()), At(column, c.heading)) << rows[-2];
+    EXPECT_EQ(rows[-2].substr(column - 1, c.heading.size() + 1).back(), ' ') << "nothing follows the heading";
+    std::vector<std::string> column_texts;
+    for (auto row = rows; row != r.lines.end() - 1; ++row)
+      column_texts.push_back(row->substr(column - 1, lifeColumn - column));
+    std::vector<std::string> wanted;
+    for (const std::string& text : c.column) {
+      std::string padded = text;
+      padded.resize(lifeColumn - column, ' ');
+      wanted.push_back(padded);
+    }
+    EXPECT_EQ(column_texts, wanted);
+  }
 }
 
 TEST_F(SummaryReport, InfiniteLifeEndsTheReport) {
@@ -301,6 +437,23 @@ const LineCase kLineCases[] = {
      },
      {At(15, "COMPONENT: "), At(15, "----------"), At(15, "Stress Conc. Factor:  Kt = 2.5 {N5}"),
       At(15, "Notch Radius:  r =  0.75"), "", At(15, "OPTIONS: ")}},
+    {"a master curve over Kt: the stress stands, as on the master-curve screen",
+     [](ProgramState& s) {
+       s.analysisOptions.AnalysisMode = 2;
+       s.analysisOptions.MasterCurveParameter = 3;
+       s.analysisOptions.MasterCurveSteps = 0;
+     },
+     {At(15, "Endurance Limit (ampl.)[MPa]  Se =   PAR"),
+      Then(At(15, "Stress Amplitude [MPa]"), 42, "SSmax =  100.0")}},
+    {"US units: the notch radius in inches, as the thickness",
+     [](ProgramState& s) {
+       s.unitSettings = UnitsOf(UnitSystem::US);
+       s.analysisOptions.SNDataSpecimen = 2;
+       s.analysisOptions.NotchSensitivityMode = 2;
+       s.componentData.Kt = 2.5f;
+       s.componentData.NotchRadius = 2.54f;
+     },
+     {At(15, "Notch Radius:  r =  0.1"), "", At(15, "OPTIONS: ")}},
     {"local stress with notch sensitivity: the entered notch factor and its mean-stress mark",
      [](ProgramState& s) {
        s.analysisOptions.SNDataSpecimen = 2;

@@ -20,9 +20,11 @@ namespace {
 constexpr const char* kBackCaption = "&Back to Main Screen";
 
 // Both frames side by side over the inner area, the pictures inside them.
+// The frames stand 10 twips below the inner area's top and end at its
+// bottom, so that their lower borders are in sight.
 void PlaceFrames(FormMain& main) {
   ResultFramesPanel& rf = main.results();
-  const float w = main.ScaleWidth(), h = main.ScaleHeight();
+  const float w = main.ScaleWidth(), h = main.ScaleHeight() - 10;
   rf.frm_master.Move(0, 10, 0.76f * w, h);
   rf.frm_master.SetVisible(true);
   rf.pic_master.SetLeft(0.013f * rf.frm_master.Width());

@@ -11,8 +11,10 @@ class FormShow;
 // Sizes and places the working frames and the warranty dialog (frame_layout.cpp).
 void LayoutFrames(FormMain& main);
 // The working frames moved down clear of the title block where their top
-// would cut into it, after the scaling passes (working_frame_tops.cpp).
-void KeepWorkingFramesBelowTitle(FormMain& main);
+// would cut into it, and up where they would reach down to the window's
+// bottom edge: after the scaling passes and whenever the window changes size
+// (working_frame_tops.cpp).
+void KeepWorkingFramesInSight(FormMain& main);
 // The edit boxes (text_box_layout.cpp).
 void LayoutTextBoxes(FormMain& main);
 // The labels and rule lines (label_layout.cpp).

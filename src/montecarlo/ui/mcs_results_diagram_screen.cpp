@@ -20,11 +20,13 @@ namespace {
 constexpr const char* kFitCaptions[] = {"Fit:  No Fit  ", "Fit:  Log-norm", "Fit:  Weibull "};
 
 // The second window in the main window's place, the plot frame and the side
-// frame beside each other over its inner area, the pictures inside them.
+// frame beside each other over its inner area, the pictures inside them. The
+// frames stand 10 twips below the inner area's top and end at its bottom, so
+// that their lower borders are in sight.
 void PlaceFrames(FormMain& main) {
   FormShow& show = main.formShow();
   show.Move(main.Left(), main.Top(), main.Width(), main.Height());
-  const float w = show.ScaleWidth(), h = show.ScaleHeight();
+  const float w = show.ScaleWidth(), h = show.ScaleHeight() - 10;
   show.frm_diag.Move(0, 10, 0.76f * w, h);
   show.pic_diag.Move(0.013f * show.frm_diag.Width(), 0.04f * show.frm_diag.Height() / main.state().layoutScales.ScaleY,
                      0.975f * show.frm_diag.Width(), 0.957f * show.frm_diag.Height());

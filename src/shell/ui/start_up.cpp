@@ -243,7 +243,8 @@ void SetMaterialAndJobStart(ProgramState& s) {
 
 // Step 14: the layout scales from the window's size, then the layout passes;
 // a failing pass is abandoned and the next one runs. Last, the working frames
-// move clear of the title where they would cut into it.
+// move clear of the title where they would cut into it, and clear of the
+// window's bottom edge.
 void LayOut(FormMain& main) {
   LayoutScales& scales = main.state().layoutScales;
   scales = ComputeLayoutScales(main.Width(), main.Height());
@@ -253,7 +254,7 @@ void LayOut(FormMain& main) {
                       LayoutOptionControls, LayoutDataEntryControls, ScaleFrameFonts})
       Step([&] { pass(main); });
   }
-  Step([&] { KeepWorkingFramesBelowTitle(main); });
+  Step([&] { KeepWorkingFramesInSight(main); });
 }
 
 // Steps 15 and 16: the window shows; the warranty dialog is shown modally
@@ -311,12 +312,16 @@ void Form_Load(FormMain& main) {
   ShowWithWarranty(main);
 }
 
+// The title stays centred; the working frames stay whole in the inner area,
+// also when it shrinks after start-up (a window manager that frames the
+// window late).
 void Form_Resize(FormMain& main) {
   AboutFramePanel& a = main.about();
   Label* titles[] = {&a.Label1, &a.Label2, &a.Label3, &a.Label4};
   for (Label* l : titles) l->SetVisible(false);
   for (Label* l : titles) l->SetLeft((main.ScaleWidth() - l->Width()) / 2);
   a.ShowTitle();
+  KeepWorkingFramesInSight(main);
 }
 
 void Form_Unload(FormMain& main, int& cancel) {

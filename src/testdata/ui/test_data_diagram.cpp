@@ -90,8 +90,11 @@ void TestDataEditorPanel::LayOutEditor() {
   const TestDataSet& s = set();
   const LayoutScales& scales = st.layoutScales;
   const float f = st.unitSettings.StressUnitFactor;
+  // Both frames stand 10 twips below the inner area's top and end at its
+  // bottom; the side frame, 10 twips right of the plot frame, ends at the
+  // inner area's right edge: their borders are in sight.
   const float innerWidth = show.ScaleWidth();
-  const float innerHeight = show.ScaleHeight();
+  const float innerHeight = show.ScaleHeight() - 10;
   frm_diag.SetHeight(innerHeight);
   frm_diag.SetWidth(s.TestDiagramZoom > 0 ? innerWidth : 0.705f * innerWidth);
   frm_diag.SetLeft(0);
@@ -103,8 +106,11 @@ void TestDataEditorPanel::LayOutEditor() {
   frm_diag.SetVisible(true);
   frm_diag.SetCaption(kTestDataTitle);
   frm_diag2.SetHeight(innerHeight);
-  frm_diag2.SetWidth(0.295f * innerWidth);
   frm_diag2.SetLeft(frm_diag.Width() + 10);
+  // Beside a plot frame zoomed to the whole width it stands beyond the right
+  // edge, out of sight, at its own width.
+  const float sideWidth = 0.295f * innerWidth, room = innerWidth - frm_diag2.Left();
+  frm_diag2.SetWidth(room > 0 ? std::min(sideWidth, room) : sideWidth);
   frm_diag2.SetTop(10);
   frm_diag2.SetVisible(true);
   pic_CLO.SetVisible(true);

@@ -41,7 +41,8 @@ class MasterCurveScreen : public DiagramUi, public ::testing::Test {
 
 TEST_F(MasterCurveScreen, FramesPicturesAndLabelsArePlaced) {
   Draw();
-  const float w = main.ScaleWidth(), h = main.ScaleHeight();
+  // The frames stand 10 twips down and end at the inner area's bottom.
+  const float w = main.ScaleWidth(), h = main.ScaleHeight() - 10;
   EXPECT_TRUE(rf.frm_master.Visible());
   EXPECT_TRUE(rf.frm_master1.Visible());
   EXPECT_FLOAT_EQ(rf.frm_master.Width(), 0.76f * w);
