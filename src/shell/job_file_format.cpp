@@ -1,9 +1,7 @@
 #include "shell/job_file_format.h"
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "platform/runtime/blanks.h"
 #include "platform/runtime/runtime_error.h"
@@ -172,8 +170,8 @@ int NumbersOnLine(std::string_view line) {
 // What follows record 32 (ParseJobFile, job_file_format.h).
 enum class Tail {
   kNone,     // nothing, or text that is not the job's
-  kEarlier,  // records 33 and 34 as the version before wrote them
-  kWhole,    // the records of this version, from 33 on
+  kEarlier,  // records 33 and 34, written before the distribution data were kept
+  kWhole,    // records 33 on, written since the distribution data are kept
 };
 
 bool IsTheHeader(const std::string& text) { return TrimBlanks(text) == kDistributionDataHeader; }
@@ -195,25 +193,26 @@ Tail TailOf(SeqReader& in) {
   const bool whole = HeaderAfterThreeNumbers(in);
   in.Seek(start);
   if (whole) return Tail::kWhole;
-  // Else by lines: those up to the first that is not numbers only, and at
-  // least three (a file of this version whose records 33 or 34 do not read
-  // has the header on its third line).
-  std::vector<std::string> lines;
-  std::vector<int> numbers;
-  std::size_t other = 0;
+  // Else by lines: how many numbers the first two hold, the third, and the
+  // first that is not numbers only (a file whose record 33 or 34 does not
+  // read still has the header on its third line).
+  std::string third, other;
+  int numbers[2] = {0, 0};
   bool found = false;
-  while (!in.Eof() && (!found || lines.size() < 3)) {
-    lines.push_back(in.LineInput());
-    numbers.push_back(NumbersOnLine(lines.back()));
-    if (!found && numbers.back() < 0) {
+  for (int line = 0; !in.Eof() && (!found || line < 3); ++line) {
+    const std::string text = in.LineInput();
+    const int count = NumbersOnLine(text);
+    if (line < 2) numbers[line] = count;
+    if (line == 2) third = text;
+    if (!found && count < 0) {
       found = true;
-      other = lines.size() - 1;
+      other = text;
     }
   }
   in.Seek(start);
   if (!found) return Tail::kEarlier;
-  if (IsTheHeader(lines[other]) || (lines.size() > 2 && IsTheHeader(lines[2]))) return Tail::kWhole;
-  if (other >= 2 && numbers[0] == 1 && numbers[1] == 2) return Tail::kEarlier;
+  if (IsTheHeader(other) || IsTheHeader(third)) return Tail::kWhole;
+  if (numbers[0] == 1 && numbers[1] == 2) return Tail::kEarlier;
   return Tail::kNone;
 }
 
@@ -235,8 +234,8 @@ class RecordReader {
   // Finds what follows record 32 (TailOf).
   void BeginTail() { tail_ = TailOf(in_); }
 
-  // Records 33 and 34: in full in a file of this version; in a file written
-  // before record 35 was kept, where the file goes on.
+  // Records 33 and 34: in full in a file that holds the distribution data;
+  // in a file written before they were kept, where the file goes on.
   template <typename T>
   void Trailing(int record, const char* what, std::optional<T>& item) {
     if (tail_ == Tail::kNone || (tail_ == Tail::kEarlier && in_.NoItemsLeft())) return;
@@ -245,8 +244,8 @@ class RecordReader {
     item = value;
   }
 
-  // Records 35 and after, in a file of this version only: the header must
-  // read as written.
+  // Records 35 and 36, in a file that holds them only: the header must read
+  // as written.
   template <typename T>
   void Group(int header, const char* text, int record, const char* what, std::optional<T>& item) {
     if (tail_ != Tail::kWhole) return;

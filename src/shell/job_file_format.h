@@ -150,15 +150,18 @@ class JobFileError : public std::runtime_error {
 // ("DMSE(-)  ").
 // What follows record 32 is read as the file holds it:
 // - nothing (files written before the notch radius was kept): no later record;
-// - the header of record 35 as the first line that is not numbers only, or
-//   as the third line: the records of this version, 33 to 36, read in full;
-// - numbers only (files written before record 35 was kept): records 33 and
-//   34 where the file goes on;
+// - the header of record 35 after three numbers (whatever the line breaks),
+//   as the first line that is not numbers only, or as the third line (files
+//   written since the distribution data are kept): records 33 to 36, each
+//   read in full;
+// - numbers only (files written before the distribution data were kept):
+//   records 33 and 34 where the file goes on;
 // - a line of one number and a line of two numbers, then other text: records
 //   33 and 34, the rest not read;
 // - other text: not the job's, and not read (files of 32 records with notes
 //   after them open as before).
-// Whatever follows the last record read is not read.
+// Whatever follows the last record read (a later program's records) is not
+// read.
 // Throws JobFileError naming the record when an item is missing or malformed.
 JobFile ParseJobFile(SeqReader& in);
 
