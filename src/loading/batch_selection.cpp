@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "loading/distribution_shape.h"
 #include "loading/history_file.h"
 #include "loading/loading_units.h"
 #include "loading/stress_pair.h"
@@ -153,9 +154,12 @@ void TakeLevels(ProgramState& s, int b) {
   l.SpectrumLevelCount = static_cast<int16_t>(m);
 }
 
+// The batch's kind as the law in use: 0 Beta, -1 Weibull, any other kind
+// log-normal, as the browser's preview draws it (the calculation knows no
+// other law).
 void TakeDistributionKind(LoadingData& l, int16_t kind) {
-  l.DistributionType = static_cast<int16_t>(1 - kind);
-  l.DistributionName = l.DistributionType == 1 ? "Beta " : l.DistributionType == 2 ? "Weibull " : "Log-norm ";
+  l.DistributionType = static_cast<int16_t>(DistributionTypeOfBatch(kind));
+  l.DistributionName = DistributionNameOf(l.DistributionType);
 }
 
 void TakeStresses(ProgramState& s, int b) {

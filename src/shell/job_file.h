@@ -64,7 +64,8 @@ JobSources JobSourcesOf(const JobFile& job);
 //   material from the database:       ask about unsaved database edits first; read
 //                                     "duvak.dat" from the job's folder; when
 //                                     FatigueSetRestorable, show the batch and run the
-//                                     browser's OK for the set, else GiveUpMaterialRestore
+//                                     browser's OK for the set, then
+//                                     CommitJobMaterialOverSet, else GiveUpMaterialRestore
 //   CommitJobLoading(job)
 //   loading from the database:        read the loading database from the job's folder;
 //                                     when LoadingBatchRestorable, show the batch and run
@@ -77,23 +78,28 @@ JobSources JobSourcesOf(const JobFile& job);
 // CommitJobFile runs the three phases without restores.
 
 // Records 1 to 12 and 34: the options, job texts, units as read, loading
-// units, folders and material; then SuUsed := Su, SyUsed := Sy, SeFrom := Se
-// and SeTo := the upper endurance limit (Se in files without it).
+// units, folders and material; then SuUsed := Su, SyUsed := Sy, and SeFrom
+// and SeTo := the ends of record 34 (the endurance limit the job calculated
+// with, and the upper end of its master curve), or Se at both ends in files
+// without it.
 // The job's stress approach and notch sensitivity take effect at once
 // (CommitJobProblemDefinition, engine/problem_definition.h), so a job
 // calculated straight after Open uses them.
 void CommitJobMaterial(const JobFile& job, ProgramState& state);
 
-// Records 13 to 19 and 33: loading name, source and batch, stresses, notch
-// factors, scaling factors, the batch's mean-stress text and the notch
-// radius (a file without it keeps the radius in use); then
+// Records 13 to 19, 33 and 36: loading name, source and batch, stresses,
+// notch factors, scaling factors, the batch's mean-stress text, the notch
+// radius (a file without it keeps the radius in use) and the distribution's
+// law and block volume (a file without them keeps those in use; a
+// distribution's cycles per block := its block volume); then
 // StressMinOrMeanInput := StressMinOrMean, Kf := KtInput,
 // SpecimenNotchFactor := Kt, MseNotchFactor := the job's own shown notch
 // factor (ShownNotchFactorOf), LoadSmax = -LoadSmin := StressRangeTo / 2, the
 // selected batch's level count := 0, BrowsedLoadingBatch := the job's batch.
 // The job's batch is selected for a database loading only: a typed-in
 // loading selects none (no row of the database in memory is taken as its
-// data) and is restored as constant amplitude (LoadingType 3).
+// data) and is restored as constant amplitude (LoadingType 3), but for a
+// typed-in distribution whose law and block volume the file keeps.
 void CommitJobLoading(const JobFile& job, ProgramState& state);
 
 // Records 20 to 32: the random variables and simulation settings; then
@@ -102,6 +108,12 @@ void CommitJobLoading(const JobFile& job, ProgramState& state);
 // the loading units from LoadQuantity in memory (stress: the stress unit;
 // strain: micro-strain texts and factors by the selected batch's points).
 void CommitJobRandomDataAndUnits(const JobFile& job, ProgramState& state);
+
+// Once the job's set is taken again (which gives the set's endurance limit
+// at both ends): a master curve over the endurance limit runs over the
+// job's own range (record 34) again, as it was saved; any other job keeps
+// the set's.
+void CommitJobMaterialOverSet(const JobFile& job, ProgramState& state);
 
 // Once the job's batch is taken again (which fills the loading from the
 // batch): what the job holds of its own over the batch comes back, the

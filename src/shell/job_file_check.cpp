@@ -62,6 +62,7 @@ void CheckCodes(const JobFile& j) {
       {"neglect the fatigue limit (second copy)", j.NeglectFatigueLimitCopy, 0, 1},
       {"simulation option N", j.SimulationOptionN, 0, 1},
       {"fast simulation", j.FastSimulation, 0, 1},
+      {"loading distribution", j.Distribution ? j.Distribution->DistributionType : 1, 1, 3},
   };
   for (const Range& r : ranges) CheckRange(r);
   for (int i = 1; i <= kRandomVarMax; ++i) {
@@ -83,12 +84,16 @@ void CheckNumbers(const JobFile& j) {
   // the notch radius box's own rule: the notch sensitivity divides by it
   if (j.NotchRadius && !NotchRadiusRefusal(*j.NotchRadius).empty())
     Refuse("notch radius = " + NumberText(*j.NotchRadius) + " (expected above 0)");
-  // the ends of a master curve over the endurance limit, as its boxes keep
-  // them (other jobs take their one Se and leave the ends as they are)
-  const auto& ends = j.EnduranceLimitEnds;
-  if (MasterCurveOverTheEnduranceLimit(j) && ends && !(ends->from > 0 && ends->from <= ends->to))
-    Refuse("endurance limit from " + NumberText(ends->from) + " to " + NumberText(ends->to) +
-           " (expected above 0, the lower end first)");
+  // the endurance limit as Open takes it, by the S-N box's own rule (the
+  // calculation works with the lower end), and for a master curve over it
+  // the ends as its boxes keep them
+  const JobRange ends = EnduranceLimitEndsOf(j);
+  const bool overIt = MasterCurveOverTheEnduranceLimit(j);
+  const bool aboveZero = EnduranceLimitRefusal(ends.from, false, 0, 0, 0).empty() &&
+                         EnduranceLimitRefusal(ends.to, false, 0, 0, 0).empty();
+  if (!aboveZero || (overIt && !(ends.from <= ends.to)))
+    Refuse("endurance limit from " + NumberText(ends.from) + " to " + NumberText(ends.to) +
+           (overIt ? " (expected above 0, the lower end first)" : " (expected above 0)"));
   const std::string quantity = j.LoadQuantity.substr(0, 6);
   if (quantity != "Stress" && quantity != "Strain") {
     Refuse("loading quantity \"" + j.LoadQuantity + "\" (expected Stress or Strain)");

@@ -1,5 +1,6 @@
 #include "component/notch_inputs.h"
 #include "engine/problem_definition.h"
+#include "loading/distribution_shape.h"
 #include "loading/loading_units.h"
 #include "loading/scaling_factor.h"
 #include "loading/selected_batch.h"
@@ -43,14 +44,11 @@ void CommitMaterial(const JobFile& j, MaterialData& m) {
   m.MaterialSpareValue = j.MaterialSpareValue;
   m.SuUsed = m.Su;
   m.SyUsed = m.Sy;
-  m.SeFrom = m.Se;
-  m.SeTo = m.Se;
-  // A master curve over the endurance limit runs between its ends (files
-  // without them give it none, as before).
-  if (j.EnduranceLimitEnds && MasterCurveOverTheEnduranceLimit(j)) {
-    m.SeFrom = j.EnduranceLimitEnds->from;
-    m.SeTo = j.EnduranceLimitEnds->to;
-  }
+  // The endurance limit that the job calculated with (SeFrom) and the end of
+  // its master curve, whatever Se was typed last (record 11).
+  const JobRange ends = EnduranceLimitEndsOf(j);
+  m.SeFrom = ends.from;
+  m.SeTo = ends.to;
 }
 
 // Records 16 and 18: the stresses and the scaling factors.
@@ -74,6 +72,17 @@ void CommitStresses(const JobFile& j, LoadingData& l) {
   l.BatchMseText = j.BatchMseText;
   l.LoadSmax = l.StressRangeTo / 2;
   l.LoadSmin = -l.LoadSmax;
+}
+
+// Record 36: the distribution's law and block volume (a file without it
+// keeps those in use); a distribution has the block volume as its cycles
+// per block, as the problem definition gives it.
+void CommitDistribution(const JobFile& j, LoadingData& l) {
+  if (!j.Distribution) return;
+  l.DistributionType = j.Distribution->DistributionType;
+  l.DistributionName = DistributionNameOf(l.DistributionType);
+  l.BlockVolumeEntry = j.Distribution->BlockVolumeEntry;
+  if (j.LoadingType == loading_type::kDistribution) l.CyclesPerBlock = l.BlockVolumeEntry;
 }
 
 void CommitSimulation(const JobFile& j, ProgramState& s) {
@@ -136,6 +145,7 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   db.SelectedLoadingBatch = j.LoadingSource == 1 ? j.LoadingBatch : int16_t{0};
   db.BrowsedLoadingBatch = j.LoadingBatch;
   CommitStresses(j, s.loadingData);
+  CommitDistribution(j, s.loadingData);
   s.analysisOptions.MeanStressOption = j.MeanStressOptionCopy;
   s.componentData.Kt = j.Kt;
   s.componentData.KtFrom = j.KtFrom;
@@ -148,7 +158,17 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   s.componentData.MseNotchFactor = ShownNotchFactorOf(s);
   if (j.NotchRadius) s.componentData.NotchRadius = *j.NotchRadius;  // older files keep the radius in use
   s.loadingDatabase.BatchLevelCount[SelectedBatchOf(s)] = 0;
-  if (db.LoadingSource == 2) s.analysisOptions.LoadingType = 3;
+  // A typed-in loading is constant amplitude, but for a distribution whose
+  // law and block volume the file keeps.
+  const bool keptDistribution = TypedInDistribution(j) && j.Distribution;
+  if (db.LoadingSource == 2 && !keptDistribution) s.analysisOptions.LoadingType = 3;
+}
+
+void CommitJobMaterialOverSet(const JobFile& j, ProgramState& s) {
+  if (!MasterCurveOverTheEnduranceLimit(j)) return;
+  const JobRange ends = EnduranceLimitEndsOf(j);
+  s.materialData.SeFrom = ends.from;
+  s.materialData.SeTo = ends.to;
 }
 
 void CommitJobLoadingOverBatch(const JobFile& j, ProgramState& s) {

@@ -1,8 +1,11 @@
 #include "shell/job_file_format.h"
 
+#include <string_view>
 #include <utility>
 
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/seq_items.h"
 #include "platform/runtime/seq_reader.h"
 #include "platform/runtime/seq_text.h"
 #include "platform/runtime/seq_writer.h"
@@ -80,9 +83,12 @@ void VisitRecords(Io& io, Job& j) {
   io.Record(32, "simulation options", j.RandomStart, j.NeglectFatigueLimit,
             j.NeglectFatigueLimitCopy, j.SimulationOptionN, j.FastSimulation);
   // Kept after the records that files have always held, so that a file of
-  // 32 records still reads and the first 32 stay as they were.
+  // 32 records still reads and the first 32 stay as they were; what follows
+  // record 32 is the job's only where it has the form the program writes.
+  io.BeginTail();
   io.Trailing(33, "notch radius", j.NotchRadius);
   io.Trailing(34, "endurance limit ends", j.EnduranceLimitEnds);
+  io.Group(35, kDistributionDataHeader, 36, "loading distribution", j.Distribution);
 }
 
 std::string TrimBlanks(const std::string& text) {
@@ -102,9 +108,19 @@ class RecordWriter {
     out_.EndLine();
   }
 
+  void BeginTail() {}
+
   template <typename T>
   void Trailing(int record, const char* what, const std::optional<T>& item) {
     if (item) Record(record, what, *item);
+  }
+
+  // A header and the record after it, written where the record is held.
+  template <typename T>
+  void Group(int header, const char* text, int record, const char* what, const std::optional<T>& item) {
+    if (!item) return;
+    Header(header, text);
+    Record(record, what, *item);
   }
 
   const SeqWriter& Writer() const { return out_; }
@@ -114,6 +130,7 @@ class RecordWriter {
   void Put(const T& number) { out_.Print(number); }
   void Put(const std::string& text) { out_.PrintText(text); }
   void Put(const JobRange& range) { out_.Print(range.from).Print(range.to); }
+  void Put(const JobDistribution& d) { out_.Print(d.DistributionType).Print(d.BlockVolumeEntry); }
   void Put(LoneCr) { out_.Print("\r"); }
   // Written without its outer blanks and with the one blank that the reader
   // adds back, as files always held it ("Stress ").
@@ -126,6 +143,78 @@ class RecordWriter {
 
   SeqWriter out_;
 };
+
+// The number items on a line of the file (a number too large for any field
+// is one too), or -1 when the line holds anything else.
+int NumbersOnLine(std::string_view line) {
+  int count = 0;
+  std::size_t at = 0;
+  while (at < line.size()) {
+    if (IsBlank(line[at]) || line[at] == ',') {
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < line.size() && !IsBlank(line[end]) && line[end] != ',') ++end;
+    try {
+      SeqNumberValue(line.substr(at, end - at));
+    } catch (const RuntimeError& e) {
+      if (e.code() == kErrTypeMismatch) return -1;
+    }
+    ++count;
+    at = end;
+  }
+  return count;
+}
+
+// What follows record 32 (ParseJobFile, job_file_format.h).
+enum class Tail {
+  kNone,     // nothing, or text that is not the job's
+  kEarlier,  // records 33 and 34, written before the distribution data were kept
+  kWhole,    // records 33 on, written since the distribution data are kept
+};
+
+bool IsTheHeader(const std::string& text) { return TrimBlanks(text) == kDistributionDataHeader; }
+
+// Whether records 33 and 34 read as numbers and the header follows them,
+// whatever the line breaks.
+bool HeaderAfterThreeNumbers(SeqReader& in) {
+  try {
+    for (int i = 0; i < 3; ++i) in.ReadNumber();
+    return IsTheHeader(in.ReadString());
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+Tail TailOf(SeqReader& in) {
+  if (in.NoItemsLeft()) return Tail::kNone;
+  const std::size_t start = in.Tell();
+  const bool whole = HeaderAfterThreeNumbers(in);
+  in.Seek(start);
+  if (whole) return Tail::kWhole;
+  // Else by lines: how many numbers the first two hold, the third, and the
+  // first that is not numbers only (a file whose record 33 or 34 does not
+  // read still has the header on its third line).
+  std::string third, other;
+  int numbers[2] = {0, 0};
+  bool found = false;
+  for (int line = 0; !in.Eof() && (!found || line < 3); ++line) {
+    const std::string text = in.LineInput();
+    const int count = NumbersOnLine(text);
+    if (line < 2) numbers[line] = count;
+    if (line == 2) third = text;
+    if (!found && count < 0) {
+      found = true;
+      other = text;
+    }
+  }
+  in.Seek(start);
+  if (!found) return Tail::kEarlier;
+  if (IsTheHeader(other) || IsTheHeader(third)) return Tail::kWhole;
+  if (numbers[0] == 1 && numbers[1] == 2) return Tail::kEarlier;
+  return Tail::kNone;
+}
 
 class RecordReader {
  public:
@@ -142,11 +231,26 @@ class RecordReader {
     (Get(items), ...);
   }
 
-  // A record that files written before it existed do not hold: read only
-  // where the file goes on.
+  // Finds what follows record 32 (TailOf).
+  void BeginTail() { tail_ = TailOf(in_); }
+
+  // Records 33 and 34: in full in a file that holds the distribution data;
+  // in a file written before they were kept, where the file goes on.
   template <typename T>
   void Trailing(int record, const char* what, std::optional<T>& item) {
-    if (in_.NoItemsLeft()) return;
+    if (tail_ == Tail::kNone || (tail_ == Tail::kEarlier && in_.NoItemsLeft())) return;
+    T value{};
+    Record(record, what, value);
+    item = value;
+  }
+
+  // Records 35 and 36, in a file that holds them only: the header must read
+  // as written.
+  template <typename T>
+  void Group(int header, const char* text, int record, const char* what, std::optional<T>& item) {
+    if (tail_ != Tail::kWhole) return;
+    At(header, text);
+    if (TrimBlanks(in_.ReadString()) != text) throw RuntimeError(kErrTypeMismatch);
     T value{};
     Record(record, what, value);
     item = value;
@@ -178,6 +282,10 @@ class RecordReader {
     range.from = in_.ReadSingle();
     range.to = in_.ReadSingle();
   }
+  void Get(JobDistribution& d) {
+    d.DistributionType = in_.ReadInteger();
+    d.BlockVolumeEntry = in_.ReadLong();
+  }
   void Get(const LoneCr&) {}
   void Get(TrailingBlank<std::string>& quantity) { quantity.text = TrimBlanks(in_.ReadString()) + " "; }
   // The whole line, quoted or (in older files) not; taken by the rule of the
@@ -194,6 +302,7 @@ class RecordReader {
   SeqReader& in_;
   int record_ = 0;
   std::string what_;
+  Tail tail_ = Tail::kNone;
 };
 
 // The loading batch that record 15 names and the folder of its database
@@ -305,6 +414,7 @@ JobFile JobFileOf(const ProgramState& s) {
   j.FastSimulation = s.mcsSettings.FastSimulation;
   j.NotchRadius = c.NotchRadius;
   j.EnduranceLimitEnds = JobRange{m.SeFrom, m.SeTo};
+  j.Distribution = JobDistribution{l.DistributionType, l.BlockVolumeEntry};
   return j;
 }
 

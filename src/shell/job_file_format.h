@@ -28,6 +28,20 @@ struct JobRange {
   bool operator==(const JobRange&) const = default;
 };
 
+// The loading distribution's law (DistributionType: 1 Beta, 2 Weibull, 3
+// log-normal) and its block volume (BlockVolumeEntry), kept on one record.
+struct JobDistribution {
+  int16_t DistributionType = 0;
+  int32_t BlockVolumeEntry = 0;
+
+  bool operator==(const JobDistribution&) const = default;
+};
+
+// The header of record 35, before the records kept since the notch radius
+// and the ends of the endurance limit. It tells the job's own records from
+// other text after record 32.
+inline constexpr const char* kDistributionDataHeader = "Distribution data";
+
 // Every item of a job file (*.sns), grouped by record as the file holds them.
 // It is the staging copy of a read: nothing reaches the program's records
 // until the whole file has been read and checked.
@@ -76,19 +90,33 @@ struct JobFile {
   int16_t RandomStart = 0, NeglectFatigueLimit = 0, NeglectFatigueLimitCopy = 0,
           SimulationOptionN = 0, FastSimulation = 0;
   // 33: the component's notch radius in mm; 34: the ends of the endurance
-  // limit, SeFrom and SeTo (ranges, as Se), which a master curve over the
-  // endurance limit runs between. Files written before they were kept end
-  // after record 32 and hold neither.
+  // limit, SeFrom and SeTo (ranges, as Se): the lower end is the endurance
+  // limit a calculation uses, the upper end where a master curve over it
+  // ends. Files written before they were kept end after record 32 and hold
+  // neither.
   std::optional<float> NotchRadius;
   std::optional<JobRange> EnduranceLimitEnds;
+  // 35: kDistributionDataHeader; 36: the loading distribution's law and
+  // block volume. Files written before they were kept end after record 34.
+  std::optional<JobDistribution> Distribution;
 
   bool operator==(const JobFile&) const = default;
 };
 
-// A master curve over the endurance limit (record 3): the job whose range
-// record 34 holds.
+// A master curve over the endurance limit (record 3): the job that runs
+// over the range of record 34.
 inline bool MasterCurveOverTheEnduranceLimit(const JobFile& j) {
   return j.AnalysisMode == analysis_mode::kMasterCurve && j.MasterCurveParameter == master_curve_parameter::kEnduranceLimit;
+}
+
+// The ends of the endurance limit that Open takes: record 34, or in a file
+// without it the one Se of record 11 at both ends.
+inline JobRange EnduranceLimitEndsOf(const JobFile& j) { return j.EnduranceLimitEnds.value_or(JobRange{j.Se, j.Se}); }
+
+// A distribution typed in (records 3 and 15): the job whose law and block
+// volume record 36 holds over what a database batch would give.
+inline bool TypedInDistribution(const JobFile& j) {
+  return j.LoadingSource == 2 && j.LoadingType == loading_type::kDistribution;
 }
 
 // The job file items of the program's records, as Save writes them (a
@@ -96,7 +124,7 @@ inline bool MasterCurveOverTheEnduranceLimit(const JobFile& j) {
 // up the selection, the batch taken last with its database's folder).
 JobFile JobFileOf(const ProgramState& state);
 
-// The file: records 1 to 34, each a print statement ended by CR LF; record 5
+// The file: records 1 to 36, each a print statement ended by CR LF; record 5
 // separates its three texts by a lone CR. Texts follow the rule of the
 // program's files (seq_text.h): in double quotes where the reader would not
 // take them back whole, without control characters. LoadQuantity is written
@@ -113,20 +141,36 @@ class JobFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads records 1 to 32 in order, then records 33 and 34 where the file goes
-// on (a file that ends after record 32 has no notch radius and no ends of
-// the endurance limit), whatever the line breaks: numbers end at a
+// Reads records 1 to 32 in order, whatever the line breaks: numbers end at a
 // blank, comma or line end, texts at a comma or line end (a quoted text at its
 // closing quote); record 19, the loading batch's mean-stress text, runs to its
 // line end, as it holds commas in files that wrote it unquoted, and is taken
 // in the form the writer keeps (StorableText). LoadQuantity gets its trailing
 // blank back, and the mean-stress text of a batch without strengths its two
 // ("DMSE(-)  ").
+// What follows record 32 is read as the file holds it:
+// - nothing (files written before the notch radius was kept): no later record;
+// - the header of record 35 after three numbers (whatever the line breaks),
+//   as the first line that is not numbers only, or as the third line (files
+//   written since the distribution data are kept): records 33 to 36, each
+//   read in full;
+// - numbers only (files written before the distribution data were kept):
+//   records 33 and 34 where the file goes on;
+// - a line of one number and a line of two numbers, then other text: records
+//   33 and 34, the rest not read;
+// - other text: not the job's, and not read (files of 32 records with notes
+//   after them open as before).
+// Whatever follows the last record read (a later program's records) is not
+// read.
 // Throws JobFileError naming the record when an item is missing or malformed.
 JobFile ParseJobFile(SeqReader& in);
 
 // Throws JobFileError for the first value outside what the program can hold:
 // an option or kind code, a batch or set number, a count, a notch radius
-// that is not above 0, ends of the endurance limit out of order. (The length unit
-// factor is not checked: exactly 1 opens as SI, any other value as US.)
+// that is not above 0, an endurance limit that is not above 0 at either end
+// as Open takes them (EnduranceLimitEndsOf), ends out of order in a master
+// curve over it, a distribution law other than 1 to 3. (The length unit
+// factor is not checked: exactly 1 opens as SI, any other value as US. The
+// block volume is not checked: Calculate refuses a typed one that its box
+// would refuse.)
 void CheckJobFile(const JobFile& job);

@@ -1,13 +1,15 @@
 // A saved job, opened in a program started anew, is the same job: each job
 // of the table is made by real input, calculated and saved; the program
 // ends; a new one, with nothing left in memory from the first, opens the
-// job and calculates it: the same life on the screen and the same summary
-// report. The databases lie in the user's own folders, which outlive both
-// runs.
+// job and calculates it: the same life on the screen, the same summary
+// report and the same distribution diagram. The databases lie in the
+// user's own folders, which outlive both runs.
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
+#include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -29,12 +31,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The distribution diagram as the screen shows it: the picture drawn (a
+// null image where it is not on show) and the texts of the frame, the
+// labels and the boxes on it.
+struct ShownDistribution {
+  QImage picture;
+  std::string texts;
+
+  bool operator==(const ShownDistribution&) const = default;
+};
+
+std::string LabelText(Label& label) {
+  auto* shown = qobject_cast<QLabel*>(label.widget());
+  return shown && shown->isVisible() ? shown->text().toStdString() : std::string();
+}
+
+ShownDistribution DistributionOnShow(RealProgram& p) {
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  if (!lf.Pic_Distr.IsShowing()) return {};
+  QWidget* picture = lf.Pic_Distr.widget();
+  ShownDistribution shown{QImage(picture->size(), QImage::Format_RGB32), lf.frm_Distr.Caption()};
+  picture->render(&shown.picture, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  for (Label* label : {&lf.DT(0), &lf.DT(1), &lf.DTvolume, &lf.DTSmax(1), &lf.DTrng(1)})
+    shown.texts += "|" + LabelText(*label);
+  for (TextBox* box : {&lf.DTt(0), &lf.DTt(1), &lf.DTvolumet, &lf.DTSmaxt(1)}) shown.texts += "|" + ShownText(*box);
+  return shown;
+}
+
 // What the user reads of a calculated job: the life on the screen, the
-// simulation's summary and the summary report written to a file.
+// simulation's summary, the summary report written to a file and the
+// distribution diagram where it is on show.
 struct CalculatedJob {
   std::string life;
   std::string summary;
   std::string report;
+  ShownDistribution distribution;
 };
 
 // The summary report "to  &File..." through the file dialog.
@@ -58,6 +89,7 @@ CalculatedJob Calculate(RealProgram& p, const fs::path& report) {
   p.user.Choose(p.main.menus().mnu_calculate);
   CalculatedJob seen;
   seen.life = ShownLife(p);
+  seen.distribution = DistributionOnShow(p);
   seen.report = Report(p, p.main.menus().mnu_pfile, report);
   return seen;
 }
@@ -214,6 +246,76 @@ void MasterCurveOverKt(RealProgram& p, const UsersFolders& f) {
   ASSERT_EQ(p.state.componentData.KtTo, 3.5f);
 }
 
+// A distribution typed on its diagram, in SI or US units: the law chosen
+// from the diagram's menu (a Beta at the start), Q and R, a Beta's largest
+// range (a Weibull's or a log-normal's follows from Q and R) and the block
+// volume.
+struct TypedLaw {
+  const char* item;  // the menu's item, "" for the Beta
+  const char* q;
+  const char* r;
+  const char* smax;  // "" where the law places it
+  const char* volume;
+};
+
+void TypedDistribution(RealProgram& p, const TypedLaw& law, bool us) {
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&p.main.problemDefinition().chk_beta_distrib}));
+  if (us) p.user.Choose(p.main.menus().mnu_US);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  ASSERT_TRUE(lf.Pic_Distr.IsShowing());
+  if (*law.item) {
+    p.user.AnswerPopup(law.item);
+    p.user.Click(lf.Pic_Distr, Qt::RightButton);
+    ASSERT_TRUE(p.user.AllAnswered());
+  }
+  TypeOn(p, lf.DTt(0), law.q, lf.Pic_Distr);
+  TypeOn(p, lf.DTt(1), law.r, lf.Pic_Distr);
+  if (*law.smax) TypeOn(p, lf.DTSmaxt(1), law.smax, lf.Pic_Distr);
+  TypeOn(p, lf.DTvolumet, law.volume, lf.Pic_Distr);
+  ASSERT_EQ(p.state.loadingDbState.LoadingSource, 2);
+}
+
+constexpr TypedLaw kBeta{"", "2", "5", "200", "1000"};
+constexpr TypedLaw kWeibull{"Weibull Distribution", "60", "2.5", "", "1000"};
+constexpr TypedLaw kLogNormal{"Log-Norm Distribution", "4", "0.5", "", "500"};
+constexpr TypedLaw kBetaInKsi{"", "2", "5", "29", "1000"};
+constexpr TypedLaw kWeibullInKsi{"Weibull Distribution", "8.7", "2.5", "", "1000"};
+constexpr TypedLaw kLogNormalInKsi{"Log-Norm Distribution", "2", "0.5", "", "500"};
+
+// The problem definition back to a deterministic single case (the second
+// option of the pair that named the master curve's parameter), and "&OK".
+void ToSingleCase(RealProgram& p) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  p.user.Choose(p.main.menus().mnu_target);
+  p.user.Click(pd.chk_single);
+  p.user.Click(pd.chk_load);
+  p.user.Click(pd.cmd_analysis_done);
+  ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+  ASSERT_EQ(p.state.analysisOptions.AnalysisMode, 1);
+  ASSERT_EQ(p.state.analysisOptions.AnalysisKind, 1);
+}
+
+// A master curve over the endurance limit typed from its lower end up: Se
+// from 40 to 70 MPa, the upper end typed last.
+void EnduranceLimitFromItsLowerEnd(RealProgram& p) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_master, &pd.chk_end_limit}));
+  SnFramePanel& sn = p.main.snInputs();
+  TypeOn(p, sn.SNset(0), "40", sn.Pic_SN);
+  TypeOn(p, sn.SNset(1), "70", sn.Pic_SN);
+}
+
+// A master curve over the endurance limit of the set S235 (Se 80 MPa), its
+// upper end typed (which keeps the set): Se from 80 to 120 MPa.
+void MasterCurveOverTheEnduranceLimitOfASet(RealProgram& p, const UsersFolders& f) {
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  ASSERT_NO_FATAL_FAILURE(Define(p, {&pd.chk_master, &pd.chk_end_limit}));
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
+  SnFramePanel& sn = p.main.snInputs();
+  TypeOn(p, sn.SNset(1), "120", sn.Pic_SN);
+  ASSERT_EQ(p.state.materialData.MaterialSource, 1);
+}
+
 // In US units: a plain specimen with its notch, Kt 2.5, r 0.01 in, and a
 // constant amplitude of 8 ksi.
 void UsUnits(RealProgram& p, const UsersFolders&) {
@@ -247,6 +349,32 @@ const Job kJobs[] = {
     {"master_curve_over_the_endurance_limit", MasterCurveOverTheEnduranceLimit, Job::kMasterCurve},
     {"master_curve_over_kt", MasterCurveOverKt, Job::kMasterCurve},
     {"us_units", UsUnits},
+    {"typed_beta_distribution", [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kBeta, false); }},
+    {"typed_weibull_distribution", [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kWeibull, false); }},
+    {"typed_log_normal_distribution",
+     [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kLogNormal, false); }},
+    {"typed_beta_distribution_in_us_units",
+     [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kBetaInKsi, true); }},
+    {"typed_weibull_distribution_in_us_units",
+     [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kWeibullInKsi, true); }},
+    {"typed_log_normal_distribution_in_us_units",
+     [](RealProgram& p, const UsersFolders&) { TypedDistribution(p, kLogNormalInKsi, true); }},
+    {"single_case_after_a_master_curve_over_the_load_level",
+     [](RealProgram& p, const UsersFolders& f) {
+       ASSERT_NO_FATAL_FAILURE(MasterCurveOverTheLoadLevel(p, f));
+       ToSingleCase(p);
+     }},
+    {"single_case_after_a_master_curve_over_the_endurance_limit",
+     [](RealProgram& p, const UsersFolders&) {
+       ASSERT_NO_FATAL_FAILURE(EnduranceLimitFromItsLowerEnd(p));
+       ToSingleCase(p);
+     }},
+    {"single_case_after_a_master_curve_over_kt",
+     [](RealProgram& p, const UsersFolders& f) {
+       ASSERT_NO_FATAL_FAILURE(MasterCurveOverKt(p, f));
+       ToSingleCase(p);
+     }},
+    {"master_curve_over_the_endurance_limit_of_a_set", MasterCurveOverTheEnduranceLimitOfASet, Job::kMasterCurve},
     {"probabilistic", [](RealProgram& p, const UsersFolders&) { DefineProbabilisticJob(p); }, Job::kSimulation},
 };
 
@@ -285,6 +413,8 @@ TEST_P(JobReopenedAnew, CalculatesTheSameLifeAndReport) {
   EXPECT_EQ(opened.life, saved.life);
   EXPECT_EQ(opened.summary, saved.summary);
   EXPECT_EQ(opened.report, saved.report);
+  EXPECT_EQ(opened.distribution.texts, saved.distribution.texts);
+  EXPECT_TRUE(opened.distribution.picture == saved.distribution.picture) << "the distribution is drawn otherwise";
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, JobReopenedAnew, ::testing::ValuesIn(kJobs),

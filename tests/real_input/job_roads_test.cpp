@@ -3,7 +3,9 @@
 // would not take; a history batch used as constant amplitude saved, and a
 // program started again opening it as it was saved; a job whose batch the
 // database no longer holds opened and saved again under its name and batch;
-// a job saved after the database was read again opened with its batch.
+// a job saved after the database was read again opened with its batch; a
+// job of 32 records with notes after it opened as before; a job whose
+// endurance limit no box would take refused on Open with the reason.
 
 #include <gtest/gtest.h>
 
@@ -163,7 +165,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   const std::string first = (p.folder.path() / "gust.sns").string();
   ASSERT_NO_FATAL_FAILURE(SaveJob(p, first));
   const std::vector<std::string> saved = JobFileRecords(p.folder.Read("gust.sns"));
-  ASSERT_EQ(saved.size(), 34u);
+  ASSERT_EQ(saved.size(), 36u);
   ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
   ASSERT_EQ(saved[13], "Gust spectrum");
   ASSERT_EQ(saved[14], " 1  2 ");
@@ -186,7 +188,7 @@ TEST(JobRoads, AJobWhoseBatchIsGoneKeepsItsNameAndBatchWhenSavedAgain) {
   again.watchdog.Step("saving it again");
   ASSERT_NO_FATAL_FAILURE(SaveJob(again, again.folder.path() / "again.sns"));
   const std::vector<std::string> resaved = JobFileRecords(again.folder.Read("again.sns"));
-  ASSERT_EQ(resaved.size(), 34u);
+  ASSERT_EQ(resaved.size(), 36u);
   EXPECT_EQ(resaved[2], " 1  0  3  2  2  1  1  1 ") << "constant amplitude";
   EXPECT_EQ(resaved[13], "Gust spectrum");
   EXPECT_EQ(resaved[14], " 2  2 ") << "typed in, the batch kept";
@@ -230,6 +232,85 @@ TEST(JobRoads, AJobSavedAfterTheDatabaseWasReadAgainReopensWithItsBatch) {
   EXPECT_EQ(again.state.loadingData.SpectrumLevelCount, 3);
   EXPECT_EQ(again.main.dataBox().Loadt.Text(), "Gust spectrum");
   EXPECT_TRUE(again.main.menus().mnu_calculate.Enabled());
+}
+
+// The job as files held it before the notch radius was kept: records 1 to 32.
+JobFile Of32Records(JobFile job) {
+  job.NotchRadius.reset();
+  job.EnduranceLimitEnds.reset();
+  job.Distribution.reset();
+  return job;
+}
+
+// A constant amplitude of 80 MPa is calculated and saved as a file of 32
+// records with the engineer's notes after it. A program started again opens
+// it without a word (the notes are not the job's) and calculates the same
+// life; saved again it holds the records of this version and opens again.
+TEST(JobRoads, AJobOf32RecordsWithNotesAfterItOpensAsBefore) {
+  RealProgram p("job_with_notes");
+  User& user = p.user;
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  user.Click(p.main.problemDefinition().Cmd_analysis_next);
+  user.Retype(lf.SSmaxt(0), "80");
+  user.Click(lf.Pic_Spectr);
+  user.Choose(p.main.menus().mnu_calculate);
+  const std::string life = p.main.dataBox().Result.Caption();
+  ASSERT_FALSE(life.empty());
+  p.folder.Write("noted.sns", JobFileBytes(Of32Records(JobFileOf(p.state))) +
+                                  "Checked by H. M.: 3 shafts, see drawing 4711\r\n");
+  const std::string path = (p.folder.path() / "noted.sns").string();
+  user.Choose(p.main.menus().mnu_start(2));  // Exit
+
+  RealProgram again("job_with_notes_opened");
+  again.watchdog.Step("opening the job with notes");
+  ASSERT_NO_FATAL_FAILURE(OpenJob(again, path));
+  ASSERT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
+  again.user.Choose(again.main.menus().mnu_calculate);
+  EXPECT_EQ(again.main.dataBox().Result.Caption(), life);
+
+  again.watchdog.Step("saved again and opened");
+  const std::filesystem::path resaved = again.folder.path() / "resaved.sns";
+  ASSERT_NO_FATAL_FAILURE(SaveJob(again, resaved));
+  EXPECT_EQ(JobFileRecords(FileBytes(resaved)).size(), 36u);
+  ASSERT_NO_FATAL_FAILURE(OpenJob(again, resaved));
+  EXPECT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
+  again.user.Choose(again.main.menus().mnu_calculate);
+  EXPECT_EQ(again.main.dataBox().Result.Caption(), life);
+}
+
+// A master curve over the endurance limit is saved as a file of 32 records
+// whose Se was edited to 0: Open refuses it with the reason, and the job on
+// show stays as it was (before, it opened and its own save was refused when
+// opened again).
+TEST(JobRoads, AnEnduranceLimitThatNoBoxTakesIsRefusedOnOpen) {
+  RealProgram p("job_se_0");
+  User& user = p.user;
+  ProblemDefinitionPanel& pd = p.main.problemDefinition();
+  user.Click(pd.chk_master);
+  user.Click(pd.chk_end_limit);
+  user.Click(pd.Cmd_analysis_next);
+  SnFramePanel& sn = p.main.snInputs();
+  user.Retype(sn.SNset(1), "80");
+  user.Click(sn.Pic_SN);
+  user.Retype(sn.SNset(0), "40");
+  user.Click(sn.Pic_SN);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  JobFile edited = Of32Records(JobFileOf(p.state));
+  edited.Se = 0;
+  p.folder.Write("se_0.sns", JobFileBytes(edited));
+  const JobFile before = JobFileOf(p.state);
+
+  p.watchdog.Step("opening the edited job");
+  user.AnswerFileDialog((p.folder.path() / "se_0.sns").string());
+  user.AnswerMessage("OK");
+  user.Choose(p.main.menus().mnu_start(0));
+  ASSERT_TRUE(user.AllAnswered());
+  const Shown m = LastMessage(user);
+  EXPECT_EQ(m.text,
+            "The job file holds an invalid value:\nendurance limit from 0 to 0 (expected above 0, the lower end "
+            "first)\nThe job was not opened.");
+  EXPECT_EQ(m.title, " Opening an Existing Job");
+  EXPECT_TRUE(JobFileOf(p.state) == before);
 }
 
 }  // namespace

@@ -184,5 +184,41 @@ TEST(ReopenedJob, AJobOpenedOverTheMasterCurveScreenShowsItsInputView) {
   EXPECT_FALSE(main.menus().mnu_calculations.Enabled());
 }
 
+// A master curve over the endurance limit of the set S235 (Se 80 MPa), its
+// upper end typed (which keeps the set): saved and opened again in the same
+// program, where the set is taken again from the database, it runs over the
+// same range and calculates the same points.
+TEST(ReopenedJob, AMasterCurveOverTheEnduranceLimitOfASetKeepsItsRangeOverTheSet) {
+  UsersFolders folders;
+  RealProgram p("set_range", {}, 120, folders.root.path());
+  User& user = p.user;
+  FormMain& main = p.main;
+  ProblemDefinitionPanel& pd = main.problemDefinition();
+  user.Click(pd.chk_master);
+  user.Click(pd.chk_end_limit);
+  user.Click(pd.Cmd_analysis_next);
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, folders));
+  SnFramePanel& sn = main.snInputs();
+  user.Retype(sn.SNset(1), "120");
+  user.Click(sn.Pic_SN);
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(main.results().frm_master.IsShowing());
+  const LifeResults calculated = p.state.lifeResults;
+
+  p.watchdog.Step("saved and opened again");
+  const std::filesystem::path job = folders.File("set_range.sns");
+  ASSERT_NO_FATAL_FAILURE(SaveJob(p, job));
+  ASSERT_NO_FATAL_FAILURE(OpenJob(p, job));
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  EXPECT_EQ(p.state.materialData.MaterialSource, 1);
+  EXPECT_EQ(p.state.materialData.SeFrom, 160.0f);
+  EXPECT_EQ(p.state.materialData.SeTo, 240.0f);
+  EXPECT_EQ(ShownText(sn.SNset(1)), "120.0");
+  user.Choose(main.menus().mnu_calculate);
+  ASSERT_TRUE(main.results().frm_master.IsShowing());
+  EXPECT_EQ(p.state.lifeResults.MasterParam, calculated.MasterParam);
+  EXPECT_EQ(p.state.lifeResults.MasterLife, calculated.MasterLife);
+}
+
 }  // namespace
 }  // namespace real_input

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -44,9 +45,12 @@ const std::string kTypedInJobOf32Records =
     Repeat(" 0  .1  1  1  0  0 \r\n", 8) +
     " 1  10000  0  1  .999  1E+30  1  0 \r\n"
     " 1  1  1  1  1 \r\n";
-// The same job as it is written now: the notch radius (1 mm) and the ends
-// of the endurance limit follow.
-const std::string kTypedInJob = kTypedInJobOf32Records + " 1 \r\n 100  100 \r\n";
+// As the version before wrote it: the notch radius (1 mm) and the ends of
+// the endurance limit follow.
+const std::string kTypedInJobOf34Records = kTypedInJobOf32Records + " 1 \r\n 100  100 \r\n";
+// As it is written now: the header of the distribution data, then the
+// distribution's law (Beta) and block volume.
+const std::string kTypedInJob = kTypedInJobOf34Records + "Distribution data\r\n 1  1000 \r\n";
 
 JobFile Parse(const std::string& text) {
   SeqReader in = SeqReader::FromText(text);
@@ -75,6 +79,8 @@ TEST(JobFileBytes, UsDatabaseJobWholeFile) {
   s->randomVariableTable.RvParA[1] = -3.2e-5f;
   s->materialData.Thickness = 12.7f;
   s->componentData.NotchRadius = 0.2f;
+  s->loadingData.DistributionType = 2;
+  s->loadingData.BlockVolumeEntry = 25000;
   const std::string expected =
       "Analysis options\r\n"
       "Shaft shoulder\r\n"
@@ -105,7 +111,9 @@ TEST(JobFileBytes, UsDatabaseJobWholeFile) {
       " 2  999  1  3  .998998998998999  1E+30  1  0 \r\n"
       " 1  1  1  1  0 \r\n"
       " .2 \r\n"
-      " 160  160 \r\n";
+      " 160  160 \r\n"
+      "Distribution data\r\n"
+      " 2  25000 \r\n";
   const std::string bytes = JobFileBytes(JobFileOf(*s));
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(JobFileBytes(Parse(bytes)), expected);  // and reads back to the same items
@@ -168,29 +176,45 @@ TEST(ParseJobFile, TheTypedInJobReadsBackEqualInEveryItem) {
   EXPECT_TRUE(Parse(kTypedInJob) == JobFileOf(*TypedInConstantAmplitudeJob()));
 }
 
-// Files written before the notch radius and the ends of the endurance limit
-// were kept end after record 32 (some with blank lines after it): they read
-// as before, without them; the records that follow are read where they are.
-TEST(ParseJobFile, AFileOf32RecordsReadsWithoutTheRecordsKeptSince) {
+// What follows record 32 is the job's only in the form the program writes:
+// files of 32 records (some with blank lines or other text after them) read
+// as before, without the records kept since; the version before's records 33
+// and 34 are read where the file goes on, also with text after them; this
+// version's records are read whatever the line breaks, and whatever follows
+// them (a later version's records) is not read.
+TEST(ParseJobFile, WhatFollowsRecord32IsReadOnlyInTheFormsTheProgramWrites) {
   const std::string of32 = kTypedInJobOf32Records;
+  const std::string of34 = kTypedInJobOf34Records;
+  const std::optional<JobRange> none, ends{JobRange{100, 100}};
+  const std::optional<JobDistribution> beta{JobDistribution{1, 1000}};
   const struct {
     const char* name;
     std::string text;
     std::optional<float> radius;
     std::optional<JobRange> ends;
+    std::optional<JobDistribution> distribution;
   } cases[] = {
-      {"32 records", of32, std::nullopt, std::nullopt},
-      {"blank lines after them", of32 + "\r\n  \r\n", std::nullopt, std::nullopt},
-      {"the radius after them", of32 + " .2 \r\n", 0.2f, std::nullopt},
-      {"the radius on record 32's line", of32.substr(0, of32.size() - 2) + " 2.5", 2.5f, std::nullopt},
-      {"the radius and the ends", of32 + " .2 \r\n 80  160 \r\n", 0.2f, JobRange{80, 160}},
+      {"32 records", of32, std::nullopt, none, std::nullopt},
+      {"blank lines after them", of32 + "\r\n  \r\n", std::nullopt, none, std::nullopt},
+      {"other text after them", of32 + "Checked by H. M.\r\nsee drawing 4711\r\n", std::nullopt, none, std::nullopt},
+      {"other text that begins with numbers", of32 + " 3 shafts\r\n 2  4 \r\n", std::nullopt, none, std::nullopt},
+      {"the radius after them", of32 + " .2 \r\n", 0.2f, none, std::nullopt},
+      {"the radius on record 32's line", of32.substr(0, of32.size() - 2) + " 2.5", 2.5f, none, std::nullopt},
+      {"the radius and the ends", of32 + " .2 \r\n 80  160 \r\n", 0.2f, JobRange{80, 160}, std::nullopt},
+      {"the radius and the ends, then other text", of32 + " .2 \r\n 80  160 \r\nChecked\r\n", 0.2f,
+       JobRange{80, 160}, std::nullopt},
+      {"this version's records", of34 + "Distribution data\r\n 3  500 \r\n", 1.0f, ends, JobDistribution{3, 500}},
+      {"this version's records on two lines", of32 + " 1  100  100 \r\nDistribution data, 1  1000 \r\n", 1.0f, ends,
+       beta},
+      {"this version's records, then other text", kTypedInJob + "Checked\r\n", 1.0f, ends, beta},
+      {"this version's records, then a later one", kTypedInJob + " 7  7 \r\n", 1.0f, ends, beta},
   };
   for (const auto& c : cases) {
     const JobFile read = Parse(c.text);
-    EXPECT_EQ(read.NotchRadius, c.radius) << c.name;
     JobFile expected = JobFileOf(*TypedInConstantAmplitudeJob());
     expected.NotchRadius = c.radius;
     expected.EnduranceLimitEnds = c.ends;
+    expected.Distribution = c.distribution;
     EXPECT_TRUE(read == expected) << c.name;
   }
 }
@@ -213,9 +237,23 @@ TEST(ParseJobFile, NamesTheRecordAndTheRuntimesErrorWhenReadingFails) {
        "Input past end of file\r(reading record 8: Material data)"},
       {kTypedInJobOf32Records.substr(0, kTypedInJobOf32Records.size() - 5),
        "Input past end of file\r(reading record 32: simulation options)"},
-      {kTypedInJobOf32Records + " 1mm \r\n", "Type mismatch\r(reading record 33: notch radius)"},
+      // the version before's records where they follow record 32
       {kTypedInJobOf32Records + " 1E+39 \r\n", "Overflow\r(reading record 33: notch radius)"},
       {kTypedInJobOf32Records + " 1 \r\n 100 \r\n", "Input past end of file\r(reading record 34: endurance limit ends)"},
+      // this version's records, whichever of them does not read
+      {kTypedInJobOf32Records + " 1mm \r\n 100  100 \r\nDistribution data\r\n 1  1000 \r\n",
+       "Type mismatch\r(reading record 33: notch radius)"},
+      {kTypedInJobOf32Records + " 1 \r\n 100  x \r\nDistribution data\r\n 1  1000 \r\n",
+       "Type mismatch\r(reading record 34: endurance limit ends)"},
+      {kTypedInJobOf32Records + " 1 \r\nDistribution data\r\n 1  1000 \r\n",
+       "Type mismatch\r(reading record 34: endurance limit ends)"},
+      {kTypedInJobOf32Records + " 1 \r\n 100  100  100 \r\nDistribution data\r\n 1  1000 \r\n",
+       "Type mismatch\r(reading record 35: Distribution data)"},
+      {kTypedInJobOf34Records + "Distribution data\r\n", "Input past end of file\r(reading record 36: loading distribution)"},
+      {kTypedInJobOf34Records + "Distribution data\r\n 1  many \r\n",
+       "Type mismatch\r(reading record 36: loading distribution)"},
+      {kTypedInJobOf34Records + "Distribution data\r\n 1  3000000000 \r\n",
+       "Overflow\r(reading record 36: loading distribution)"},
       {Replace(kTypedInJob, " 100  3.5 ", " 100  x3.5 "),
        "Type mismatch\r(reading record 11: S-N curve)"},
       {Replace(kTypedInJob, " 1  1  1 -1 ", " 1  1  99999 -1 "),
@@ -273,6 +311,14 @@ TEST(CheckJobFile, RefusesCodesIndicesFactorsAndCountsOutOfRange) {
        "endurance limit from 160 to 80 (expected above 0, the lower end first)"},
       {[](JobFile& j) { j.AnalysisMode = j.MasterCurveParameter = 2, j.EnduranceLimitEnds = JobRange{0, 80}; },
        "endurance limit from 0 to 80 (expected above 0, the lower end first)"},
+      // a file without record 34 gives its one Se at both ends
+      {[](JobFile& j) { j.AnalysisMode = j.MasterCurveParameter = 2, j.Se = 0, j.EnduranceLimitEnds.reset(); },
+       "endurance limit from 0 to 0 (expected above 0, the lower end first)"},
+      {[](JobFile& j) { j.Se = -5, j.EnduranceLimitEnds.reset(); }, "endurance limit from -5 to -5 (expected above 0)"},
+      {[](JobFile& j) { j.EnduranceLimitEnds = JobRange{0, 160}; }, "endurance limit from 0 to 160 (expected above 0)"},
+      {[](JobFile& j) { j.EnduranceLimitEnds = JobRange{160, -1}; }, "endurance limit from 160 to -1 (expected above 0)"},
+      {[](JobFile& j) { j.Distribution = JobDistribution{0, 1000}; }, "loading distribution = 0 (expected 1 to 3)"},
+      {[](JobFile& j) { j.Distribution = JobDistribution{4, 1000}; }, "loading distribution = 4 (expected 1 to 3)"},
   };
   for (const auto& c : cases) {
     JobFile spoilt = good;
@@ -297,12 +343,17 @@ TEST(CheckJobFile, TakesTheProbabilityLevelsAtTheEndsOfTheResultsView) {
   }
 }
 
-// The ends of the endurance limit count only for a master curve over it:
-// a single case keeps its upper end where the last master curve left it.
-TEST(CheckJobFile, TheEndsOfTheEnduranceLimitCountOnlyForItsMasterCurve) {
+// The order of the ends counts only for a master curve over the endurance
+// limit: a single case keeps its upper end where its box left it. The
+// block volume is any the program may hold: Calculate refuses a typed one
+// below 2 with its box's reason.
+TEST(CheckJobFile, TakesWhatTheProgramHolds) {
   JobFile j = JobFileOf(*TypedInConstantAmplitudeJob());
   j.EnduranceLimitEnds = JobRange{120, 100};
-  EXPECT_NO_THROW(CheckJobFile(j));
+  for (const int32_t volume : {-1, 0, 1, INT32_MAX}) {
+    j.Distribution = JobDistribution{3, volume};
+    EXPECT_NO_THROW(CheckJobFile(j)) << volume;
+  }
 }
 
 TEST(CheckJobFile, TypedInSourcesAllowBatchZero) {

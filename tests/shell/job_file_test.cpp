@@ -95,7 +95,7 @@ TEST_F(JobFileTest, TheNotchRadiusAndTheShownNotchFactorComeWithTheJob) {
     saved->materialData.KtInput = 2.5f;
     ASSERT_TRUE(SaveJobFile(path, *saved, host));
     std::string written = Get();
-    const std::string after32 = " .2 \r\n 100  100 \r\n";
+    const std::string after32 = " .2 \r\n 100  100 \r\nDistribution data\r\n 1  1000 \r\n";
     ASSERT_EQ(written.substr(written.size() - after32.size()), after32);
     if (c.of32Records) Put(written.substr(0, written.size() - after32.size()));
     auto opened = std::make_unique<ProgramState>();
@@ -108,29 +108,35 @@ TEST_F(JobFileTest, TheNotchRadiusAndTheShownNotchFactorComeWithTheJob) {
   }
 }
 
-// A master curve over the endurance limit opens with its two ends; any
-// other job with its one Se, whatever its ends were left at.
-TEST_F(JobFileTest, AMasterCurveOverTheEnduranceLimitKeepsItsEnds) {
+// Every job opens with the ends of its endurance limit as it was saved: the
+// lower end is the Se a calculation uses, whatever Se was typed last (a
+// single case made after a master curve over the endurance limit typed its
+// upper end last). A file without them takes its one Se at both ends.
+TEST_F(JobFileTest, EveryJobKeepsTheEndsOfItsEnduranceLimit) {
   const struct {
     const char* name;
     int16_t mode, parameter;
+    bool of32Records;
     float from, to;
   } cases[] = {
-      {"master curve over Se", 2, 2, 80, 160},
-      {"master curve over the load level", 2, 1, 80, 80},
-      {"single case", 1, 0, 80, 80},
+      {"master curve over Se", 2, 2, false, 80, 160},
+      {"master curve over the load level", 2, 1, false, 80, 160},
+      {"single case", 1, 0, false, 80, 160},
+      {"single case of 32 records", 1, 0, true, 140, 140},
   };
   for (const auto& c : cases) {
     const auto saved = TypedInConstantAmplitudeJob();
     saved->analysisOptions.AnalysisMode = c.mode;
     saved->analysisOptions.MasterCurveParameter = c.parameter;
     MaterialData& m = saved->materialData;
-    m.Se = m.SeFrom = 80;
+    m.Se = 140;
+    m.SeFrom = 80;
     m.SeTo = 160;
     ASSERT_TRUE(SaveJobFile(path, *saved, host));
+    if (c.of32Records) Put(Get().substr(0, Get().find(" 1 \r\n 80  160 \r\n")));
     auto opened = std::make_unique<ProgramState>();
     ASSERT_TRUE(Open(*opened)) << c.name << host.Transcript();
-    EXPECT_EQ(opened->materialData.Se, 80.0f) << c.name;
+    EXPECT_EQ(opened->materialData.Se, 140.0f) << c.name;
     EXPECT_EQ(opened->materialData.SeFrom, c.from) << c.name;
     EXPECT_EQ(opened->materialData.SeTo, c.to) << c.name;
   }
@@ -190,6 +196,44 @@ TEST_F(JobFileTest, ATypedInLoadingOpensAsConstantAmplitude) {
   auto opened = std::make_unique<ProgramState>();
   ASSERT_TRUE(Open(*opened));
   EXPECT_EQ(opened->analysisOptions.LoadingType, 3);
+}
+
+// A typed-in distribution opens with its law and block volume, which are
+// its cycles per block; a file without them (written before they were
+// kept) opens it as constant amplitude, as it did.
+TEST_F(JobFileTest, ATypedInDistributionOpensWithItsLawAndBlockVolume) {
+  const struct {
+    int16_t law;
+    bool of34Records;
+    int16_t loadingType, openedLaw;
+    const char* name;
+    int32_t volume, cycles;
+  } cases[] = {
+      {1, false, 4, 1, "Beta ", 2500, 2500},
+      {2, false, 4, 2, "Weibull ", 2500, 2500},
+      {3, false, 4, 3, "Log-norm ", 2500, 2500},
+      {2, true, 3, 1, "Beta ", 1000, 1},
+  };
+  for (const auto& c : cases) {
+    auto saved = TypedInConstantAmplitudeJob();
+    saved->analysisOptions.LoadingType = 4;
+    LoadingData& l = saved->loadingData;
+    l.DistributionType = c.law;
+    l.BlockVolumeEntry = l.CyclesPerBlock = 2500;
+    ASSERT_TRUE(SaveJobFile(path, *saved, host));
+    if (c.of34Records) Put(Get().substr(0, Get().find("Distribution data\r\n")));
+    auto opened = std::make_unique<ProgramState>();
+    ASSERT_TRUE(Open(*opened)) << host.Transcript();
+    EXPECT_EQ(opened->analysisOptions.LoadingType, c.loadingType) << c.law;
+    const LoadingData& o = opened->loadingData;
+    EXPECT_EQ(o.DistributionType, c.openedLaw) << c.law;
+    EXPECT_EQ(o.DistributionName, c.name) << c.law;
+    EXPECT_EQ(o.BlockVolumeEntry, c.volume) << c.law;
+    EXPECT_EQ(o.CyclesPerBlock, c.cycles) << c.law;
+    if (!c.of34Records) {
+      EXPECT_TRUE(JobFileOf(*opened) == JobFileOf(*saved)) << c.law;
+    }
+  }
 }
 
 TEST_F(JobFileTest, AStrainLoadingOpensInMicroStrain) {
@@ -426,6 +470,28 @@ TEST(JobRestore, TheJobsOwnValuesGoBackOverTheBatch) {
     EXPECT_EQ(r.SpectrumSmax, 130.0f) << "range 120 over a minimum of 10";
     EXPECT_EQ(r.LoadSmax, type == 1 ? 240.0f : 130.0f) << "a history: its extremes scaled by 2";
     EXPECT_EQ(r.LoadSmin, type == 1 ? -160.0f : 10.0f);
+  }
+}
+
+// Over a set taken again, a master curve over the endurance limit gets its
+// own range back; any other job keeps the set's endurance limit.
+TEST(JobRestore, AMasterCurveOverTheEnduranceLimitGetsItsRangeBackOverTheSet) {
+  const struct {
+    int16_t mode, parameter;
+    float from, to;
+  } cases[] = {{2, 2, 100, 240}, {2, 1, 160, 160}, {1, 0, 160, 160}};
+  for (const auto& c : cases) {
+    auto saved = DatabaseJobInUsUnits();
+    saved->analysisOptions.AnalysisMode = c.mode;
+    saved->analysisOptions.MasterCurveParameter = c.parameter;
+    saved->materialData.SeFrom = 100;
+    saved->materialData.SeTo = 240;
+    const JobFile job = JobFileOf(*saved);
+    auto s = std::make_unique<ProgramState>();  // as the set's OK leaves it
+    s->materialData.SeFrom = s->materialData.SeTo = 160;
+    CommitJobMaterialOverSet(job, *s);
+    EXPECT_EQ(s->materialData.SeFrom, c.from) << c.mode << " " << c.parameter;
+    EXPECT_EQ(s->materialData.SeTo, c.to) << c.mode << " " << c.parameter;
   }
 }
 

@@ -88,10 +88,13 @@ void SettleEnduranceLimitRange(FormMain& main) {
   }
 }
 
+// A master curve over the load level does not run backwards; any other job
+// keeps the range typed into its one box (StressRangeTo), as the spectrum
+// does, rather than taking the lower end's.
 void ShowDistributionDiagram(FormMain& main) {
   const bool loadLevel = LoadLevelMasterCurve(main.state().analysisOptions);
   LoadingData& l = main.state().loadingData;
-  if (!loadLevel || l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
+  if (loadLevel && l.StressRangeTo < l.StressRangeFrom) l.StressRangeTo = l.StressRangeFrom;
   LoadingFramesPanel& f = main.loadingFrames();
   DrawDistributionDiagram(main, f.Pic_Distr.surface(), SelectedBatchOf(main.state()));
   f.frm_Distr.SetVisible(true);

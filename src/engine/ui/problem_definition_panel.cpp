@@ -76,11 +76,16 @@ void SwitchNotchSensitivityPair(ProblemDefinitionPanel& p, bool on) {
 }  // namespace
 
 void ProblemDefinitionPanel::chk_single_Click() {
-  main.state().analysisDialogState.DlgAnalysisMode = analysis_mode::kSingleCase;
+  AnalysisDialogState& d = main.state().analysisDialogState;
+  d.DlgAnalysisMode = analysis_mode::kSingleCase;
   frm_anal_parameter.SetCaption("Analysis");
   chk_load.SetCaption("Deterministic");
   chk_end_limit.SetCaption("Probabilistic");
   chk_load.SetEnabled(true);
+  // The pair now chooses the kind of analysis: after a master curve over Kt
+  // (a parameter it has no button for) the kind is the one the pair shows.
+  if (d.DlgParameter != analysis_kind::kDeterministic && d.DlgParameter != analysis_kind::kProbabilistic)
+    d.DlgParameter = chk_end_limit.Value() ? analysis_kind::kProbabilistic : analysis_kind::kDeterministic;
 }
 
 void ProblemDefinitionPanel::chk_master_Click() {

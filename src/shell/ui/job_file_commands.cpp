@@ -54,9 +54,10 @@ bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
 }
 
 // The job's S-N data come from its set of the fatigue database, read again
-// from the job's folder; when the set is gone, the job's values stay as
+// from the job's folder, and the job's own range of the endurance limit
+// goes back over it; when the set is gone, the job's values stay as
 // typed-in data.
-void RestoreMaterial(FormMain& main, const JobSources& sources) {
+void RestoreMaterial(FormMain& main, const JobFile& job, const JobSources& sources) {
   ProgramState& s = main.state();
   FatigueDbState& fdb = s.fatigueDbState;
   // A database that cannot be read leaves the one in memory usable, with
@@ -74,6 +75,7 @@ void RestoreMaterial(FormMain& main, const JobSources& sources) {
   } else if (FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
     ShowFatigueDbBatch(main, sources.fatigueBatch);
     cmd_fatigue_Db_OK_Click(main);
+    CommitJobMaterialOverSet(job, s);
   } else {
     GiveUpMaterialRestore(s, main.host(), MissingFatigueSetText(sources, fdb));
   }
@@ -149,7 +151,7 @@ void OpenJob(FormMain& main) {
   if (!MayReplaceFatigueDatabase(main, sources)) return;
   CommitJobMaterial(*job, s);
   PresetDialogFromOptions(s);
-  if (sources.materialFromDatabase) RestoreMaterial(main, sources);
+  if (sources.materialFromDatabase) RestoreMaterial(main, *job, sources);
   CommitJobLoading(*job, s);
   if (sources.loadingFromDatabase) RestoreLoading(main, *job, sources);
   // The databases were read from the job's folders; the data services act

@@ -135,7 +135,7 @@ TEST_F(InputStepTest, RebuildingTheInputViewHidesTheResultsAndPlacesTheDamageFra
 }
 
 // The ranges of a master curve are kept from running backwards; a single case
-// has one endurance limit, and a distribution one stress range.
+// has one endurance limit, and keeps the stress range typed into its one box.
 TEST_F(InputStepTest, RangesAndFocusOfEachAnalysisAndLoading) {
   struct Case {
     const char* what;
@@ -148,7 +148,7 @@ TEST_F(InputStepTest, RangesAndFocusOfEachAnalysisAndLoading) {
   const Case cases[] = {
       {"single case, constant amplitude", 1, 0, 3, 200, 300, 100, 150, 200, 150, "frm_Spectr", ""},
       {"single case, spectrum", 1, 0, 2, 200, 150, 100, 80, 200, 80, "frm_Spectr", ""},
-      {"single case, distribution", 1, 0, 4, 200, 200, 100, 150, 200, 100, "frm_Distr", ""},
+      {"single case, distribution", 1, 0, 4, 200, 200, 100, 150, 200, 150, "frm_Distr", ""},
       {"single case, history", 1, 0, 1, 200, 200, 100, 150, 200, 150, "frm_Hist", ""},
       {"endurance-limit master, upper below lower", 2, 2, 3, 200, 150, 100, 150, 200, 150, "frm_Spectr", "SNset"},
       {"endurance-limit master, proper range", 2, 2, 3, 150, 200, 100, 100, 200, 100, "frm_Spectr", ""},

@@ -4,6 +4,7 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -147,6 +148,24 @@ TEST_F(ProblemDefinitionTest, OkCommitsTargetAndAnalysisKind) {
   Open();
   EXPECT_TRUE(p.chk_end_limit.Value());
   EXPECT_EQ(d.DlgParameter, 2);
+}
+
+// A master curve over Kt (a job file's) made a single case: the kind of
+// analysis is the one the pair shows, never the parameter Kt (3), which no
+// job file takes as a kind.
+TEST_F(ProblemDefinitionTest, ASingleCaseAfterAMasterCurveOverKtIsOfTheKindOnShow) {
+  for (const bool probabilistic : {false, true}) {
+    (probabilistic ? p.chk_end_limit : p.chk_load).SetValue(true);  // as the pair was left
+    state.analysisOptions.AnalysisMode = 2;
+    state.analysisOptions.MasterCurveParameter = 3;
+    PresetDialogFromOptions(state);
+    Open();
+    ASSERT_EQ(d.DlgParameter, 3);
+    p.chk_single.click();
+    Ok();
+    EXPECT_EQ(ao.AnalysisMode, 1);
+    EXPECT_EQ(ao.AnalysisKind, probabilistic ? 2 : 1);
+  }
 }
 
 TEST_F(ProblemDefinitionTest, OkCommitsSpecimenApproachAndNotchSensitivity) {

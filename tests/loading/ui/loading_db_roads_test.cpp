@@ -318,7 +318,7 @@ TEST_F(LoadingDbRoads, ABatchThatCannotBeTakenBackIsGivenUpKeepingItsNameAndNumb
     Choose(p.main.menus().mnu_start(1));
   }
   std::vector<std::string> saved = JobFileRecords(folder.Read("spectrum_job.sns"));
-  ASSERT_EQ(saved.size(), 34u);
+  ASSERT_EQ(saved.size(), 36u);
   ASSERT_EQ(saved[2], " 1  0  2  2  2  1  1  1 ");
   ASSERT_EQ(saved[14], " 1  2 ");
   const Batch history = ldb_fixture::HistoryBatch("Crane history", 9, "120", "-80");
