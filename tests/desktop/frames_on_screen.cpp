@@ -103,11 +103,12 @@ int ShownTitleWidth(const QWidget& window) {
 }
 
 int WholeTitleWidth(const QString& title) {
+  // A busy machine may take seconds to map and activate the window.
   QWidget wide;
   wide.setWindowTitle(title);
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   wide.setGeometry(screen.x() + 10, screen.y() + 40, screen.width() - 20, 100);
   wide.show();
   wide.activateWindow();
-  return QTest::qWaitForWindowActive(&wide, 3000) ? ShownTitleWidth(wide) : 0;
+  return QTest::qWaitForWindowActive(&wide, 20000) ? ShownTitleWidth(wide) : 0;
 }
