@@ -5,7 +5,6 @@
 #include <string>
 #include <system_error>
 
-#include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
@@ -16,7 +15,6 @@
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/material_commands.h"
-#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
@@ -73,7 +71,7 @@ void RestoreMaterial(FormMain& main, const JobSources& sources) {
     GiveUpMaterialRestore(s, main.host());  // the reader has said why
   } else if (FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
     ShowFatigueDbBatch(main, sources.fatigueBatch);
-    cmd_fatigue_Db_OK_Click(main);
+    TakeFatigueSetOfOpenedJob(main);
   } else {
     GiveUpMaterialRestore(s, main.host(), MissingFatigueSetText(sources, fdb));
   }
@@ -90,7 +88,7 @@ bool RetakeLoadingBatch(FormMain& main, int16_t batch) {
   s.loadingDbState.BrowsedLoadingBatch = batch;
   browser.ShowLoadingDbBatch(batch);
   ao.LoadingType = LoadingTypeToRetake(s.loadingDatabase, batch, jobType);
-  browser.Cmd_Load_Db_OK_Click();
+  browser.TakeBatchOfOpenedJob();
   ao.LoadingType = jobType;
   UpdateStepButtons(main);  // ready or not for the job's own type
   return s.loadingDbState.SelectedLoadingBatch == batch && s.loadingDbState.LoadingSource == 1;
@@ -115,8 +113,6 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
     return;
   }
   CommitJobLoadingOverBatch(job, s);
-  // Over the input view the Select has drawn the batch as it took it.
-  if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
 // The sample size, the random-variable tags, the damage frame's caption and
