@@ -252,6 +252,16 @@ void SetTakenAfterATypedExtension(RealProgram& p, const UsersFolders& f) {
   ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
 }
 
+// Batch 2 of "loads" on the set S235 of "materials" (m 4), then the S-N
+// extension typed over the set's: Se'/Se 0.5, m' 6.
+void ExtensionTypedOverASet(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_spectrum, 2));
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, box.ExtSNt(0), "0.5", box.pic_DBox);
+  TypeOn(p, box.ExtSNt(1), "6", box.pic_DBox);
+}
+
 // In US units: batch 1 of "loads", the stress history, scaled by 1.5 (typed
 // in the box that a click on the history's caption opens).
 void UsHistoryWithAScalingFactor(RealProgram& p, const UsersFolders& f) {
@@ -285,6 +295,7 @@ const Job kJobs[] = {
     {"master_curve_over_kt", MasterCurveOverKt, Job::kMasterCurve},
     {"us_units", UsUnits},
     {"set_taken_after_a_typed_extension", SetTakenAfterATypedExtension},
+    {"extension_typed_over_a_set", ExtensionTypedOverASet},
     {"us_history_with_a_scaling_factor", UsHistoryWithAScalingFactor},
     {"probabilistic", [](RealProgram& p, const UsersFolders&) { DefineProbabilisticJob(p); }, Job::kSimulation},
 };

@@ -21,6 +21,7 @@
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "material/steel_sets.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/qt/image_surface.h"
@@ -294,6 +295,47 @@ TEST(ReopenedJob, TheNotchBoxesHaveTheirWidthAfterOpenAsAfterTyping) {
   EXPECT_EQ(ShownText(box.SCFt(0)), "2.5");
   EXPECT_EQ(box.SCFt(0).Width(), typedKt);
   EXPECT_EQ(box.Reliabt.Width(), typedRadius);
+}
+
+// A job on the set S235 (m 4) with the S-N extension typed over the set's
+// (m' 6), opened after the database gave S235 the exponent 5: in a program
+// started anew and in one that browsed the database before alike, the set is
+// in use again and the job calculates with the values it was saved with.
+TEST(ReopenedJob, AJobOnASetOpensWithItsOwnValuesWhateverWasBrowsedBefore) {
+  UsersFolders folders;
+  const std::filesystem::path file = folders.File("extension.sns");
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, p.main.problemDefinition().chk_spectrum, 2));
+    ASSERT_NO_FATAL_FAILURE(TakeS235(p, folders));
+    DataBoxPanel& box = p.main.dataBox();
+    for (auto [b, value] : {std::pair<TextBox*, const char*>{&box.ExtSNt(0), "0.5"}, {&box.ExtSNt(1), "6"}}) {
+      p.user.Retype(*b, value);
+      p.user.Click(box.pic_DBox);
+    }
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    ASSERT_NO_FATAL_FAILURE(SaveJob(p, file));
+  }
+  std::filesystem::remove(folders.root.path() / "materials" / "duvak.dat");
+  WriteSteelsDatabase(folders.root.path() / "materials", "", [](FatigueDatabase& db) { db.FdbM[1][2] = 5; });
+  for (const bool browsedBefore : {false, true}) {
+    SCOPED_TRACE(browsedBefore ? "the database browsed before" : "started anew");
+    RealProgram p("opened", {}, 120, folders.root.path());
+    if (browsedBefore) {
+      p.user.Click(p.main.problemDefinition().Cmd_analysis_next);
+      ASSERT_NO_FATAL_FAILURE(TakeMaterialSet(p, folders, 0));
+    }
+    ASSERT_NO_FATAL_FAILURE(OpenJob(p, file));
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    const MaterialData& md = p.state.materialData;
+    EXPECT_EQ(md.MaterialSource, 1);
+    EXPECT_EQ(p.state.fatigueDatabase.FdbM[1][2], 5.0f);
+    EXPECT_EQ(md.SNExponent, 4.0f);
+    EXPECT_EQ(md.SNExtensionExponent, 6.0f);
+    EXPECT_EQ(md.SNExtensionRatio, 0.5f);
+    EXPECT_EQ(ShownText(p.main.dataBox().ExtSNt(1)), "6.0");
+    EXPECT_EQ(ShownText(p.main.snInputs().SNmt), "4.0");
+  }
 }
 
 }  // namespace

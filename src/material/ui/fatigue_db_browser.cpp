@@ -280,11 +280,7 @@ std::string FatigueDbPanel::SetRefusal(int b, int k, std::string& title) const {
   return "";
 }
 
-void FatigueDbPanel::cmd_fatigue_Db_OK_Click() { TakePickedSet(true); }
-
-void FatigueDbPanel::TakeSetOfOpenedJob() { TakePickedSet(false); }
-
-void FatigueDbPanel::TakePickedSet(bool redraw) {
+void FatigueDbPanel::cmd_fatigue_Db_OK_Click() {
   ProgramState& s = state();
   auto& st = s.fatigueDbState;
   const auto& db = s.fatigueDatabase;
@@ -343,12 +339,10 @@ void FatigueDbPanel::TakePickedSet(bool redraw) {
   rv.RvXmax[1] = db.FdbSeXmax[b][k];
   main.snInputs().dN_distr(0).SetCaption(dN_distr(3).Caption());
 
-  if (redraw) {
-    DrawSNCurve(main, main.snInputs().Pic_SN.surface());
-    // The summary on show takes the set's values: m' (m for a distribution)
-    // and a No' derived from them.
-    if (main.snInputs().frm_SN.Visible()) main.dataBox().UpdateDataBox();
-  }
+  DrawSNCurve(main, main.snInputs().Pic_SN.surface());
+  // The summary on show takes the set's values: m' (m for a distribution)
+  // and a No' derived from them.
+  if (main.snInputs().frm_SN.Visible()) main.dataBox().UpdateDataBox();
   if (s.analysisOptions.LoadingType == 4) main.results().Pic_Rel.SetVisible(false);
   DisableControl(main.menus().mnu_form);
   DisableControl(main.menus().mnu_report);

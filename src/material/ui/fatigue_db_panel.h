@@ -29,9 +29,6 @@ class FatigueDbPanel {
   void cmd_Fatigue_Db_Prev_Click();
   void cmd_Fatigue_Db_Del_Click();
   void cmd_fatigue_Db_OK_Click();
-  // The OK for a job being opened: the picked set taken as by OK, the S-N
-  // diagram and the summary left to the job's input view, drawn after it.
-  void TakeSetOfOpenedJob();
   void cmd_Fatigue_Db_Cancel_Click();
   // The Test button: a set without test data is settled first; then the test
   // data editor opens.
@@ -118,8 +115,6 @@ class FatigueDbPanel {
   // The set check of the browser's OK: the reason of a refusal, "" when the
   // set is fit for the analysis.
   std::string SetRefusal(int batch, int set, std::string& title) const;
-  // OK's work; `redraw` draws the S-N diagram and the summary on show anew.
-  void TakePickedSet(bool redraw);
   // Stores a typed value of a value row, with the check of the row.
   void StoreCellValue(FdbRow row, int index);
   void StoreCellName(int index);

@@ -6,10 +6,6 @@ class FormMain;
 
 // Shows batch `batch` of the fatigue database in the browser's table.
 void ShowFatigueDbBatch(FormMain& main, int batch);
-// OK of the fatigue-database browser for a job being opened: takes the
-// marked set into the material data and leaves the S-N diagram and the
-// summary to the job's input view.
-void TakeFatigueSetOfOpenedJob(FormMain& main);
 // Marks column `set` of the browser's table.
 void SelectFatigueDbSet(FormMain& main, int set);
 // Asks whether to abandon the database set `set` (leaves the answer in NewSetAnswer).

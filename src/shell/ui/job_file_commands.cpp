@@ -51,8 +51,11 @@ bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
   return !sources.materialFromDatabase || MayLoseFatigueDbChanges(main.state(), main.host(), kOpenJobTitle);
 }
 
-// The job's S-N data come from its set of the fatigue database, read again
-// from the job's folder; when the set is gone, the job's values stay as
+// The job's set of the fatigue database is in use again, its database read
+// again from the job's folder and its batch on show in the browser; the
+// job's S-N data stay as saved, with what was typed over the set (the S-N
+// extension, the upper Se of a master curve over Se, Sy and Su), whatever
+// the browser showed before. When the set is gone, the job's values stay as
 // typed-in data.
 void RestoreMaterial(FormMain& main, const JobSources& sources) {
   ProgramState& s = main.state();
@@ -70,8 +73,8 @@ void RestoreMaterial(FormMain& main, const JobSources& sources) {
     fdb = kept;
     GiveUpMaterialRestore(s, main.host());  // the reader has said why
   } else if (FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
+    fdb.CurrentFatigueBatch = sources.fatigueBatch;
     ShowFatigueDbBatch(main, sources.fatigueBatch);
-    TakeFatigueSetOfOpenedJob(main);
   } else {
     GiveUpMaterialRestore(s, main.host(), MissingFatigueSetText(sources, fdb));
   }
