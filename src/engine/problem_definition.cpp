@@ -1,6 +1,7 @@
 #include "engine/problem_definition.h"
 
 #include "engine/job_checks.h"
+#include "loading/batch_selection.h"
 #include "loading/loading_units.h"
 #include "loading/selected_batch.h"
 #include "program_state.h"
@@ -106,6 +107,8 @@ void CommitProblemDefinition(ProgramState& s) {
   CommitNotchSensitivityAndApproach(s);
   CommitLoadingType(s);
   FollowLoadingUnits(s);
+  // The batch's strengths name its notch factor for a feature specimen only.
+  FollowBatchStrengthTexts(s);
   if (s.analysisOptions.MeanStressOption == mean_stress_option::kNeglect) {
     s.loadingData.StressMinOrMean = 0.0f;
     s.loadingData.StressMinOrMeanInput = 0.0f;

@@ -10,6 +10,7 @@
 #include "loading/distribution_shape.h"
 #include "loading/history_file.h"
 #include "loading/loading_units.h"
+#include "loading/selected_batch.h"
 #include "loading/stress_pair.h"
 #include "platform/event_pump.h"
 #include "platform/host.h"
@@ -189,11 +190,14 @@ void SizeLevelDamage(ProgramState& s, int b) {
   std::vector<float>(static_cast<std::size_t>(last) + 1).swap(s.results.LevelDamage);
 }
 
+// A batch whose Su is not above this carries no strengths.
+constexpr float kNoStrengthSu = 1.0001f;
+
 // The batch's strengths for the summary ("DMSE(+): ..."), or "DMSE(-)  ".
 void TakeStrengthTexts(ProgramState& s, int b) {
   const LoadingDatabase& db = s.loadingDatabase;
   LoadingData& l = s.loadingData;
-  if (!(db.BatchSu[b] > 1.0001f)) {
+  if (!(db.BatchSu[b] > kNoStrengthSu)) {
     l.BatchMseText = l.BatchMseText2 = kDmseMinus;
     return;
   }
@@ -214,6 +218,13 @@ void TakeQuantity(ProgramState& s, int b) {
 }
 
 }  // namespace
+
+bool FollowBatchStrengthTexts(ProgramState& s) {
+  const int b = SelectedBatchOf(s);
+  if (!(s.loadingDatabase.BatchSu[b] > kNoStrengthSu)) return false;
+  TakeStrengthTexts(s, b);
+  return true;
+}
 
 std::string QuantityOfBatch(const std::string& batchQuantity) {
   // Six characters, not bytes: a character beyond ASCII takes two to four.

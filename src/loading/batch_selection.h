@@ -48,3 +48,11 @@ enum class BatchTaking {
 // and the job's loading stays as it was (its rainflow work arrays may be left
 // short; the damage calculation sizes them to the history it counts).
 BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bool()>& goOn = {});
+
+// The selected batch's mean-stress texts (BatchMseText, BatchMseText2) made
+// again as taking the batch makes them, in the stress unit and for the
+// specimen of now: "DMSE(+): Su=<Su>, Sy=<Sy>" with ", Kf=<Kf> " for a
+// feature specimen, and "DMSE(+): <Su>/<Sy>" with "/<Kf> ". Only for a
+// batch that carries strengths (Su above 1.0001); returns whether they were
+// made. A typed-in loading, which selects no batch, keeps its texts.
+bool FollowBatchStrengthTexts(ProgramState& s);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "loading/selected_batch.h"
+#include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
 #include "program_state.h"
@@ -73,4 +74,15 @@ void ScaleHistoryExtremes(ProgramState& s) {
   const HistoryExtremes e = ScaledHistoryExtremes(s, SelectedBatchOf(s), l.ScalingFactor);
   l.LoadSmax = e.max;
   l.LoadSmin = e.min;
+}
+
+std::string HistoryCaption(const ProgramState& s, float smax, float smin) {
+  const LoadingUnits& u = s.loadingUnits;
+  return "Smax = " + Format(smax * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit + ",  Smin = " +
+         Format(smin * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit;
+}
+
+std::string UnscaledHistoryCaption(const ProgramState& s) {
+  const HistoryExtremes e = ScaledHistoryExtremes(s, SelectedBatchOf(s), 1.0f);
+  return HistoryCaption(s, e.max, e.min);
 }

@@ -41,3 +41,12 @@ HistoryExtremes ScaledHistoryExtremes(const ProgramState& s, int batch, float fa
 // LoadSmax and LoadSmin: the extremes of the selected batch's history times
 // ScalingFactor, the larger first.
 void ScaleHistoryExtremes(ProgramState& s);
+
+// "Smax = <max> <unit>,  Smin = <min> <unit>" of the history diagram, in
+// the loading's display unit (LoadUnitFactor and LoadUnit: the stress unit,
+// or micro-strain for a strain history) with the mask "###0.0# ".
+std::string HistoryCaption(const ProgramState& s, float smax, float smin);
+
+// The caption of the selected batch's history unscaled (HistMaxCaption): the
+// history the scaling factor applies to, shown while the factor is typed.
+std::string UnscaledHistoryCaption(const ProgramState& s);

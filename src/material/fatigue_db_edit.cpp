@@ -93,6 +93,12 @@ int MissingFatigueDbValues(const FatigueDatabase& db, int b, int s) {
          (db.FdbPn[b][s] == 0) + (db.FdbSy[b][s] == 0);
 }
 
+std::string FatigueDbYieldStrengthRefusal(double sy) {
+  if (!(sy > 0)) return "(Sy <= 0)";
+  if (!(sy >= kFdbLowestSy)) return "(Sy < 10 MPa)";
+  return "";
+}
+
 std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db, int b, int s) {
   const double su = db.FdbSu[b][s], sy = db.FdbSy[b][s], se = db.FdbSe[b][s];
   switch (row) {
@@ -115,7 +121,7 @@ std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db
       if (!(v > 0)) return "(Pn < 0)";
       return v < 100 ? "" : "(Pn > 100)";
     case FdbRow::Sy:
-      if (!(v > 0)) return "(Sy <= 0)";
+      if (const std::string bound = FatigueDbYieldStrengthRefusal(v); !bound.empty()) return bound;
       if (su != 0 && !(v < su)) return "(Sy >= Su)";
       return std::isinf(v) ? "(Sy too big)" : "";
     case FdbRow::Su: {

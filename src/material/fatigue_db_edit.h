@@ -35,6 +35,10 @@ enum class FdbRow { Name, Se, No, M, R, Pn, Sy, Su };
 // bound it passes ("too big" where the row has no upper bound); NaN (too small
 // for a Single) fails every check.
 std::string FatigueDbCellRefusal(FdbRow row, double v, const FatigueDatabase& db, int batch, int set);
+// The bounds of a yield strength `sy` (MPa) that the database file keeps
+// (above 0, at least kFdbLowestSy): "" when it keeps it, else "(Sy <= 0)" or
+// "(Sy < 10 MPa)".
+std::string FatigueDbYieldStrengthRefusal(double sy);
 // The title of a row's refusal message.
 const char* FatigueDbCellTitle(FdbRow row);
 // Stores an accepted value into the row's field of set (batch, set).

@@ -109,7 +109,7 @@ void ReadSet(ReadContext& c, int i, int j) {
   db.FdbR[i][j] = c.in.ReadSingle();
   db.FdbSu[i][j] = c.in.ReadSingle();
   db.FdbSy[i][j] = c.in.ReadSingle();
-  if (db.FdbSy[i][j] < 10) db.FdbSy[i][j] = Sng(0.6 * db.FdbSu[i][j]);
+  if (db.FdbSy[i][j] < kFdbLowestSy) db.FdbSy[i][j] = Sng(0.6 * db.FdbSu[i][j]);
   db.FdbTestDataName[i][j] = kNoFatigueData;
   db.FdbReference[i][j] = kNoReferenceText;
   if (c.version <= -1) ReadReference(c, i, j);

@@ -15,6 +15,10 @@ inline constexpr int kFdbMaxSets = 6;
 // Text of a set without linked fatigue test data.
 inline constexpr const char* kNoFatigueData = "No fatigue data";
 
+// The lowest yield strength (MPa) a set keeps in the file: one below it
+// reads back as 0.6 x Su, so that files without a yield strength get one.
+inline constexpr float kFdbLowestSy = 10.0f;
+
 template <typename T>
 using FdbPerBatch = std::array<T, kFdbMaxBatches + 1>;  // 0..20
 template <typename T>

@@ -63,9 +63,9 @@ JobSources JobSourcesOf(const JobFile& job);
 //   CommitJobMaterial(job)            then the dialog's working copies from the options
 //   material from the database:       ask about unsaved database edits first; read
 //                                     "duvak.dat" from the job's folder; when
-//                                     FatigueSetRestorable, show the batch and run the
-//                                     browser's OK for the set, then
-//                                     CommitJobMaterialOverSet, else GiveUpMaterialRestore
+//                                     FatigueSetRestorable, the set is in use again and
+//                                     its batch on show (the job keeps its own S-N data),
+//                                     else GiveUpMaterialRestore
 //   CommitJobLoading(job)
 //   loading from the database:        read the loading database from the job's folder;
 //                                     when LoadingBatchRestorable, show the batch and run
@@ -108,12 +108,6 @@ void CommitJobLoading(const JobFile& job, ProgramState& state);
 // the loading units from LoadQuantity in memory (stress: the stress unit;
 // strain: micro-strain texts and factors by the selected batch's points).
 void CommitJobRandomDataAndUnits(const JobFile& job, ProgramState& state);
-
-// Once the job's set is taken again (which gives the set's endurance limit
-// at both ends): a master curve over the endurance limit runs over the
-// job's own range (record 34) again, as it was saved; any other job keeps
-// the set's.
-void CommitJobMaterialOverSet(const JobFile& job, ProgramState& state);
 
 // Once the job's batch is taken again (which fills the loading from the
 // batch): what the job holds of its own over the batch comes back, the

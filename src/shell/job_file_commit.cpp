@@ -164,13 +164,6 @@ void CommitJobLoading(const JobFile& j, ProgramState& s) {
   if (db.LoadingSource == 2 && !keptDistribution) s.analysisOptions.LoadingType = 3;
 }
 
-void CommitJobMaterialOverSet(const JobFile& j, ProgramState& s) {
-  if (!MasterCurveOverTheEnduranceLimit(j)) return;
-  const JobRange ends = EnduranceLimitEndsOf(j);
-  s.materialData.SeFrom = ends.from;
-  s.materialData.SeTo = ends.to;
-}
-
 void CommitJobLoadingOverBatch(const JobFile& j, ProgramState& s) {
   s.jobTexts.LoadingName = j.LoadingName;
   s.resultsDisplay.DamageDisplayMode = j.DamageDisplayMode;

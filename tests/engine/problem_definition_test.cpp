@@ -103,6 +103,34 @@ TEST(CommitProblemDefinition, LoadingUnitsFollow) {
   EXPECT_EQ(s.loadingUnits.LoadUnitFactor, 1e6f / 210000.0f);
 }
 
+// The selected batch's strengths name its notch factor for a feature
+// specimen only, whatever the specimen was when the batch was taken; a
+// typed-in loading keeps its texts.
+TEST(CommitProblemDefinition, TheBatchsMeanStressTextsFollowTheSpecimen) {
+  struct Case {
+    int16_t batch, specimen;
+    const char* text;
+    const char* text2;
+  };
+  const Case cases[] = {
+      {3, 1, "DMSE(+): Su=600, Sy=400, Kf=1.5 ", "DMSE(+): 600/400/1.5 "},
+      {3, 2, "DMSE(+): Su=600, Sy=400", "DMSE(+): 600/400"},
+      {0, 2, "as typed", "as typed too"},
+  };
+  for (const Case& c : cases) {
+    ProgramState s = WithWorkingCopies({1, 1, 2, 2, c.specimen, 1, 1});
+    s.loadingDbState.SelectedLoadingBatch = c.batch;
+    s.loadingDatabase.BatchSu[3] = 600;
+    s.loadingDatabase.BatchSy[3] = 400;
+    s.loadingDatabase.BatchKf[3] = 1.5f;
+    s.loadingData.BatchMseText = "as typed";
+    s.loadingData.BatchMseText2 = "as typed too";
+    CommitProblemDefinition(s);
+    EXPECT_EQ(s.loadingData.BatchMseText, c.text) << c.specimen;
+    EXPECT_EQ(s.loadingData.BatchMseText2, c.text2) << c.specimen;
+  }
+}
+
 TEST(ConfirmLoadingOnCommit, ReadyOrNotAndTheOfferOfTypedInParameters) {
   struct Case {
     int16_t type;

@@ -181,6 +181,26 @@ TEST(FatigueDbRoad, EnterDoesNotAbandonAHalfTypedSet) {
   EXPECT_TRUE(db.Text2(2).HasFocus());
 }
 
+// A yield strength below what the file keeps (it reads one below 10 MPa
+// back as 0.6 x Su) is refused with the reason of the bound, and the set
+// keeps its own.
+TEST(FatigueDbRoad, AYieldStrengthTheFileCannotKeepIsRefused) {
+  RealProgram p("fdb_low_sy", WriteSteels);
+  User& user = p.user;
+  ASSERT_NO_FATAL_FAILURE(BrowseTheMaterials(p));
+  ASSERT_NO_FATAL_FAILURE(EditTheMaterials(p));
+  FatigueDbPanel& db = p.main.fatigueDb();
+  user.AnswerMessage("OK");
+  user.Retype(db.Text7(0), "5");
+  user.Click(db.Text9(0));
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_EQ(user.Messages().size(), 1u);
+  EXPECT_EQ(user.Messages()[0].text, "Sorry, Data Incorrect! (Sy < 10 MPa)");
+  EXPECT_EQ(user.Messages()[0].title, " Yield Strength (Sy)");
+  EXPECT_EQ(p.state.fatigueDatabase.FdbSy[1][1], 355.0f);
+  EXPECT_EQ(ShownText(db.Text7(0)), "355");
+}
+
 // The values of a complete set, row by row from the name down.
 constexpr const char* kS355[] = {"S355", "50", "2E+6", "3.5", "-1", "50", "355", "510"};
 

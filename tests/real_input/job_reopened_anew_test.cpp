@@ -1,9 +1,10 @@
 // A saved job, opened in a program started anew, is the same job: each job
 // of the table is made by real input, calculated and saved; the program
 // ends; a new one, with nothing left in memory from the first, opens the
-// job and calculates it: the same life on the screen, the same summary
-// report and the same distribution diagram. The databases lie in the
-// user's own folders, which outlive both runs.
+// job, saves it again without a change (the same file) and calculates it:
+// the same life on the screen beside the same values in the job summary,
+// the same summary report and the same distribution diagram. The databases
+// lie in the user's own folders, which outlive both runs.
 
 #include <gtest/gtest.h>
 
@@ -59,14 +60,26 @@ ShownDistribution DistributionOnShow(RealProgram& p) {
 }
 
 // What the user reads of a calculated job: the life on the screen, the
-// simulation's summary, the summary report written to a file and the
-// distribution diagram where it is on show.
+// values of the job summary's boxes on show, the simulation's summary, the
+// summary report written to a file and the distribution diagram where it
+// is on show.
 struct CalculatedJob {
   std::string life;
+  std::string values;
   std::string summary;
   std::string report;
   ShownDistribution distribution;
 };
+
+// The texts of the job summary's value boxes on show, one a line.
+std::string SummaryValues(RealProgram& p) {
+  DataBoxPanel& box = p.main.dataBox();
+  std::string values;
+  for (TextBox* b : {&box.ExtSNt(0), &box.ExtSNt(1), &box.SCFt(0), &box.Reliabt, &box.SNtht(0), &box.SNtht(1),
+                     &box.DBmset(2), &box.DTFft})
+    if (b->IsShowing()) values += b->Name() + " " + ShownText(*b) + "\n";
+  return values;
+}
 
 // The summary report "to  &File..." through the file dialog.
 std::string Report(RealProgram& p, MenuItem& toFile, const fs::path& report) {
@@ -90,6 +103,7 @@ CalculatedJob Calculate(RealProgram& p, const fs::path& report) {
   CalculatedJob seen;
   seen.life = ShownLife(p);
   seen.distribution = DistributionOnShow(p);
+  seen.values = SummaryValues(p);
   seen.report = Report(p, p.main.menus().mnu_pfile, report);
   return seen;
 }
@@ -330,6 +344,39 @@ void UsUnits(RealProgram& p, const UsersFolders&) {
   TypeOn(p, lf.SSmaxt(0), "8", lf.Pic_Spectr);
 }
 
+// Batch 2 of "loads", the block spectrum, on a typed S-N extension (Se'/Se
+// 0.5, m' 6); then the set S235 of "materials" taken, which brings its m'.
+void SetTakenAfterATypedExtension(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_spectrum, 2));
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, box.ExtSNt(0), "0.5", box.pic_DBox);
+  TypeOn(p, box.ExtSNt(1), "6", box.pic_DBox);
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
+}
+
+// Batch 2 of "loads" on the set S235 of "materials" (m 4), then the S-N
+// extension typed over the set's: Se'/Se 0.5, m' 6.
+void ExtensionTypedOverASet(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_spectrum, 2));
+  ASSERT_NO_FATAL_FAILURE(TakeS235(p, f));
+  DataBoxPanel& box = p.main.dataBox();
+  TypeOn(p, box.ExtSNt(0), "0.5", box.pic_DBox);
+  TypeOn(p, box.ExtSNt(1), "6", box.pic_DBox);
+}
+
+// In US units: batch 1 of "loads", the stress history, scaled by 1.5 (typed
+// in the box that a click on the history's caption opens).
+void UsHistoryWithAScalingFactor(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, f, p.main.problemDefinition().chk_history, 1));
+  p.user.Choose(p.main.menus().mnu_US);
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  p.user.Click(lf.SHSmax);
+  p.user.TypeOver("1.5");
+  p.user.Click(lf.Pic_Hist);
+  ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+  ASSERT_EQ(p.state.loadingData.ScalingFactor, 1.5f);
+}
+
 struct Job {
   const char* name;
   std::function<void(RealProgram&, const UsersFolders&)> make;
@@ -375,6 +422,9 @@ const Job kJobs[] = {
        ToSingleCase(p);
      }},
     {"master_curve_over_the_endurance_limit_of_a_set", MasterCurveOverTheEnduranceLimitOfASet, Job::kMasterCurve},
+    {"set_taken_after_a_typed_extension", SetTakenAfterATypedExtension},
+    {"extension_typed_over_a_set", ExtensionTypedOverASet},
+    {"us_history_with_a_scaling_factor", UsHistoryWithAScalingFactor},
     {"probabilistic", [](RealProgram& p, const UsersFolders&) { DefineProbabilisticJob(p); }, Job::kSimulation},
 };
 
@@ -407,10 +457,15 @@ TEST_P(JobReopenedAnew, CalculatesTheSameLifeAndReport) {
   again.watchdog.Step("opening the job");
   OpenJob(again, file);
   ASSERT_TRUE(again.user.Messages().empty()) << again.user.Messages()[0].text;
+  // Saved again without a change, the job is the same file.
+  const fs::path resaved = folders.File(std::string(job.name) + "_again.sns");
+  SaveJob(again, resaved);
+  EXPECT_EQ(FileBytes(resaved), FileBytes(file));
   const CalculatedJob opened = CalculateAsItShows(again, job, folders.File("opened.txt"), false);
   EXPECT_EQ(saved.life.empty(), job.shows == Job::kMasterCurve) << saved.life;
   EXPECT_EQ(saved.summary.empty(), job.shows != Job::kSimulation) << saved.summary;
   EXPECT_EQ(opened.life, saved.life);
+  EXPECT_EQ(opened.values, saved.values);
   EXPECT_EQ(opened.summary, saved.summary);
   EXPECT_EQ(opened.report, saved.report);
   EXPECT_EQ(opened.distribution.texts, saved.distribution.texts);

@@ -2,22 +2,29 @@
 // damage frame's caption names the job's damage display after Open, from
 // the start screen and over the input view; a job saved after the results
 // view left its probability level at an end of its range opens; a job
-// opened over the master-curve screen shows its own input view.
+// opened over the master-curve screen shows its own input view; Open draws
+// the diagrams and the summary once; the notch boxes have the same width
+// after Open as after typing.
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
+#include "material/steel_sets.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
+#include "platform/qt/image_surface.h"
 #include "montecarlo/mcs_fixtures.h"
 #include "real_input/loading_batch_road.h"
 #include "real_input/real_user.h"
@@ -218,6 +225,153 @@ TEST(ReopenedJob, AMasterCurveOverTheEnduranceLimitOfASetKeepsItsRangeOverTheSet
   ASSERT_TRUE(main.results().frm_master.IsShowing());
   EXPECT_EQ(p.state.lifeResults.MasterParam, calculated.MasterParam);
   EXPECT_EQ(p.state.lifeResults.MasterLife, calculated.MasterLife);
+}
+
+// Counts what is drawn on a picture while it lives, by the picture's
+// image after each change: `clears`, the changes that leave the whole
+// picture one colour, and `drawings`, the clears that follow something
+// drawn (a diagram may clear its picture twice as it starts).
+class DrawingsOn {
+ public:
+  explicit DrawingsOn(PictureBox& picture)
+      : surface_(dynamic_cast<ImageSurface*>(&picture.surface())), widget_(picture.widget()) {
+    surface_->SetChangeListener([this] {
+      widget_->update();
+      const bool blank = Blank();
+      clears += blank;
+      drawings += blank && !blank_;
+      blank_ = blank;
+    });
+  }
+  ~DrawingsOn() {
+    surface_->SetChangeListener([w = widget_] { w->update(); });
+  }
+  DrawingsOn(const DrawingsOn&) = delete;
+  DrawingsOn& operator=(const DrawingsOn&) = delete;
+  int clears = 0, drawings = 0;
+
+ private:
+  bool Blank() const {
+    const QImage& image = surface_->image();
+    if (image.isNull()) return true;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) != first) return false;
+    return true;
+  }
+  ImageSurface* surface_;
+  QWidget* widget_;
+  bool blank_ = false;
+};
+
+// A job of each kind of loading batch, on the set S235, opened over its own
+// input view: the loading diagram, the S-N diagram and the summary are each
+// drawn once, as the job's input view, not before as the batch and the set
+// are taken again.
+TEST(ReopenedJob, OpenDrawsTheDiagramsAndTheSummaryOnce) {
+  UsersFolders folders;
+  const struct {
+    const char* name;
+    OptionButton& (*type)(ProblemDefinitionPanel&);
+    int batch;
+    PictureBox& (*diagram)(LoadingFramesPanel&);
+  } jobs[] = {
+      {"history", [](ProblemDefinitionPanel& pd) -> OptionButton& { return pd.chk_history; }, 1,
+       [](LoadingFramesPanel& lf) -> PictureBox& { return lf.Pic_Hist; }},
+      {"spectrum", [](ProblemDefinitionPanel& pd) -> OptionButton& { return pd.chk_spectrum; }, 2,
+       [](LoadingFramesPanel& lf) -> PictureBox& { return lf.Pic_Spectr; }},
+      {"distribution", [](ProblemDefinitionPanel& pd) -> OptionButton& { return pd.chk_beta_distrib; }, 3,
+       [](LoadingFramesPanel& lf) -> PictureBox& { return lf.Pic_Distr; }},
+  };
+  for (const auto& job : jobs) {
+    SCOPED_TRACE(job.name);
+    RealProgram p(job.name, {}, 120, folders.root.path());
+    ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, job.type(p.main.problemDefinition()), job.batch));
+    ASSERT_NO_FATAL_FAILURE(TakeS235(p, folders));
+    const std::filesystem::path file = folders.File(std::string(job.name) + ".sns");
+    ASSERT_NO_FATAL_FAILURE(SaveJob(p, file));
+
+    DrawingsOn loading(job.diagram(p.main.loadingFrames())), sn(p.main.snInputs().Pic_SN),
+        summary(p.main.dataBox().pic_DBox);
+    ASSERT_NO_FATAL_FAILURE(OpenJob(p, file));
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    EXPECT_EQ(loading.drawings, 1) << "the loading diagram";
+    EXPECT_EQ(sn.drawings, 1) << "the S-N diagram";
+    // The summary's rows are controls over a picture that stays blank.
+    EXPECT_EQ(summary.clears, 1) << "the summary";
+  }
+}
+
+// The Kt and notch-radius boxes of the summary, typed and then opened in a
+// program started anew: each as wide as its text, as after typing.
+TEST(ReopenedJob, TheNotchBoxesHaveTheirWidthAfterOpenAsAfterTyping) {
+  UsersFolders folders;
+  const std::filesystem::path file = folders.File("notch.sns");
+  float typedKt = 0, typedRadius = 0;
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    ProblemDefinitionPanel& pd = p.main.problemDefinition();
+    p.user.Click(pd.chk_unnotch);
+    p.user.Click(pd.chk_ns_account);
+    p.user.Click(pd.Cmd_analysis_next);
+    DataBoxPanel& box = p.main.dataBox();
+    p.user.Retype(box.SCFt(0), "2.5");
+    p.user.Click(box.pic_DBox);
+    p.user.Retype(box.Reliabt, "0.2");
+    p.user.Click(box.pic_DBox);
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    typedKt = box.SCFt(0).Width();
+    typedRadius = box.Reliabt.Width();
+    ASSERT_NO_FATAL_FAILURE(SaveJob(p, file));
+  }
+  RealProgram p("opened", {}, 120, folders.root.path());
+  ASSERT_NO_FATAL_FAILURE(OpenJob(p, file));
+  DataBoxPanel& box = p.main.dataBox();
+  EXPECT_EQ(ShownText(box.SCFt(0)), "2.5");
+  EXPECT_EQ(box.SCFt(0).Width(), typedKt);
+  EXPECT_EQ(box.Reliabt.Width(), typedRadius);
+}
+
+// A job on the set S235 (m 4) with the S-N extension typed over the set's
+// (m' 6), opened after the database gave S235 the exponent 5: in a program
+// started anew and in one that browsed the database before alike, the set is
+// in use again and the job calculates with the values it was saved with.
+TEST(ReopenedJob, AJobOnASetOpensWithItsOwnValuesWhateverWasBrowsedBefore) {
+  UsersFolders folders;
+  const std::filesystem::path file = folders.File("extension.sns");
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, p.main.problemDefinition().chk_spectrum, 2));
+    ASSERT_NO_FATAL_FAILURE(TakeS235(p, folders));
+    DataBoxPanel& box = p.main.dataBox();
+    for (auto [b, value] : {std::pair<TextBox*, const char*>{&box.ExtSNt(0), "0.5"}, {&box.ExtSNt(1), "6"}}) {
+      p.user.Retype(*b, value);
+      p.user.Click(box.pic_DBox);
+    }
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    ASSERT_NO_FATAL_FAILURE(SaveJob(p, file));
+  }
+  std::filesystem::remove(folders.root.path() / "materials" / "duvak.dat");
+  WriteSteelsDatabase(folders.root.path() / "materials", "", [](FatigueDatabase& db) { db.FdbM[1][2] = 5; });
+  for (const bool browsedBefore : {false, true}) {
+    SCOPED_TRACE(browsedBefore ? "the database browsed before" : "started anew");
+    RealProgram p("opened", {}, 120, folders.root.path());
+    if (browsedBefore) {
+      p.user.Click(p.main.problemDefinition().Cmd_analysis_next);
+      ASSERT_NO_FATAL_FAILURE(TakeMaterialSet(p, folders, 0));
+    }
+    ASSERT_NO_FATAL_FAILURE(OpenJob(p, file));
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    const MaterialData& md = p.state.materialData;
+    EXPECT_EQ(md.MaterialSource, 1);
+    EXPECT_EQ(p.state.fatigueDatabase.FdbM[1][2], 5.0f);
+    EXPECT_EQ(md.SNExponent, 4.0f);
+    EXPECT_EQ(md.SNExtensionExponent, 6.0f);
+    EXPECT_EQ(md.SNExtensionRatio, 0.5f);
+    EXPECT_EQ(ShownText(p.main.dataBox().ExtSNt(1)), "6.0");
+    EXPECT_EQ(ShownText(p.main.snInputs().SNmt), "4.0");
+  }
 }
 
 }  // namespace

@@ -156,6 +156,38 @@ TEST(TestDataRoad, TypedFittedSavedOpenedAndTakenIntoTheDatabase) {
   EXPECT_EQ(user.Messages().size(), 1u);
 }
 
+// A set typed with a yield strength of 5 MPa and fitted: OK refuses to take
+// it into the database, whose file would read that strength back as
+// 0.6 x Su, and says why; the database and its folder stay as they were.
+TEST(TestDataRoad, OKRefusesAYieldStrengthTheDatabaseCannotKeep) {
+  RealProgram p("test_data_low_sy", [](const std::filesystem::path& folder) { WriteTwoSets(folder); });
+  User& user = p.user;
+  ASSERT_NO_FATAL_FAILURE(OpenTestData(p, 2));
+  TestDataEditorPanel& ed = p.main.formShow().testData();
+  const char* header[] = {"2", "5", "510", "-1"};
+  for (int i = 0; i < 4; ++i) user.Retype(ed.txt_points(i), header[i]);
+  const char* points[][2] = {{"286", "1E+4"}, {"170", "1E+6"}};
+  for (int r = 0; r < 2; ++r) {
+    user.Retype(ed.txt_CLOx(r), points[r][0]);
+    user.Retype(ed.txt_CLOn(r), points[r][1]);
+  }
+  user.Click(ed.txt_Name);
+  ASSERT_EQ(ed.cmd_CLO_OK.Caption(), "&Fit");
+  user.Click(ed.cmd_CLO_OK);
+  ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+  user.Retype(ed.txt_Name, "Weld_Y");
+  const FatigueDatabase before = p.state.fatigueDatabase;
+  user.AnswerMessage("OK");
+  user.Click(ed.cmd_CLO_OK);
+  ASSERT_TRUE(user.AllAnswered());
+  ASSERT_EQ(user.Messages().size(), 1u);
+  EXPECT_EQ(user.Messages()[0].text, "Sorry, Data Incorrect! (Sy < 10 MPa)");
+  EXPECT_EQ(user.Messages()[0].title, " Yield Strength (Sy)");
+  EXPECT_TRUE(p.main.formShow().Visible());
+  EXPECT_TRUE(p.state.fatigueDatabase == before);
+  EXPECT_FALSE(std::filesystem::exists(p.folder.path() / "materials" / "Weld_Y.sft"));
+}
+
 // A file whose first header text runs together to "*** TEST DATA ***" from
 // two items: opened in the editor, a point changed and the set fitted, saved
 // to another file before the next Open, and that file opened: it reads, with

@@ -1,7 +1,8 @@
 // A job opened in a program showing the other unit system, by real input:
 // afterwards every unit text on show follows the job's system, in the main
 // window, both database browsers, the test data editor, the random-variable
-// dialog and the results view, as after the unit command.
+// dialog and the results view, as after the unit command; the caption of a
+// scaled history's unscaled extremes, shown while its factor is typed, too.
 
 #include <gtest/gtest.h>
 
@@ -126,10 +127,53 @@ TEST_P(UnitsOfAnOpenedJob, EveryUnitTextOnShowFollowsTheJob) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, UnitsOfAnOpenedJob,
-                         ::testing::Values(Systems{"AUsJobInAnSiProgram", true, "MPa|mm", "DMSE(+): Su=87, Sy=58, Kt=1.5"},
+                         ::testing::Values(Systems{"AUsJobInAnSiProgram", true, "MPa|mm",
+                                                   "DMSE(+): Su=87, Sy=58, Kf=1.5 "},
                                            Systems{"AnSiJobInAUsProgram", false, "ksi|in",
-                                                   "DMSE(+): Su=600, Sy=400, Kt=1.5"}),
+                                                   "DMSE(+): Su=600, Sy=400, Kf=1.5 "}),
                          [](const ::testing::TestParamInfo<Systems>& info) { return std::string(info.param.name); });
+
+// The caption over the history diagram while its scaling factor is typed:
+// a click on the caption opens the factor's box, the box is left again.
+std::string CaptionWhileTheFactorIsTyped(RealProgram& p, const std::string& factor) {
+  LoadingFramesPanel& lf = p.main.loadingFrames();
+  p.user.Click(lf.SHSmax);
+  const std::string caption = lf.SHSmax.Caption();
+  p.user.TypeOver(factor);
+  p.user.Click(lf.Pic_Hist);
+  EXPECT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+  return caption;
+}
+
+// A US job on the history of "loads" (120 and -80 MPa) scaled by 1.5,
+// opened in an SI program from the start screen and in one that took the
+// same history before: while the factor is typed, the caption shows the
+// job's history unscaled in ksi, and after the unit command in MPa.
+TEST(UnitsOfAnOpenedHistoryJob, TheUnscaledHistorysCaptionFollowsTheJob) {
+  UsersFolders folders;
+  const std::filesystem::path job = folders.File("history.sns");
+  {
+    RealProgram p("made", {}, 120, folders.root.path());
+    ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, p.main.problemDefinition().chk_history, 1));
+    p.user.Choose(p.main.menus().mnu_US);
+    CaptionWhileTheFactorIsTyped(p, "1.5");
+    ASSERT_EQ(p.state.loadingData.ScalingFactor, 1.5f);
+    SaveJob(p, job);
+  }
+  for (const bool takenBefore : {false, true}) {
+    SCOPED_TRACE(takenBefore ? "the history taken before" : "from the start screen");
+    RealProgram p("opened", {}, 120, folders.root.path());
+    if (takenBefore) {
+      ASSERT_NO_FATAL_FAILURE(TakeLoadingBatch(p, folders, p.main.problemDefinition().chk_history, 1));
+    }
+    OpenJob(p, job);
+    ASSERT_TRUE(p.user.Messages().empty()) << p.user.Messages()[0].text;
+    EXPECT_EQ(CaptionWhileTheFactorIsTyped(p, "1.5"), "Smax = 17.4 ksi,  Smin = -11.6 ksi");
+    p.user.Choose(p.main.menus().mnu_SI);
+    EXPECT_EQ(CaptionWhileTheFactorIsTyped(p, "1.5"), "Smax = 120.0 MPa,  Smin = -80.0 MPa");
+    EXPECT_EQ(p.main.loadingFrames().SHSmax.Caption(), "Smax = 180.0 MPa,  Smin = -120.0 MPa");
+  }
+}
 
 }  // namespace
 }  // namespace real_input

@@ -54,7 +54,7 @@ void TakeLoadingBatch(RealProgram& p, const UsersFolders& f, OptionButton& type,
   ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
 }
 
-void TakeS235(RealProgram& p, const UsersFolders& f) {
+void TakeMaterialSet(RealProgram& p, const UsersFolders& f, int column) {
   User& user = p.user;
   DataServicePanel& ds = p.main.dataService();
   FatigueDbPanel& db = p.main.fatigueDb();
@@ -64,11 +64,15 @@ void TakeS235(RealProgram& p, const UsersFolders& f) {
   user.Click(ds.cmd_data_do);  // read
   user.Click(ds.cmd_data_do);  // browse
   ASSERT_TRUE(db.frm_Fatigue_Dbase.IsShowing());
-  user.Click(db.Text3(1));
+  user.Click(db.Text3(column));
   user.Click(db.cmd_fatigue_Db_OK);
   ASSERT_EQ(p.state.materialData.MaterialSource, 1);
-  ASSERT_EQ(p.state.jobTexts.MaterialName, "S235");
   ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
+}
+
+void TakeS235(RealProgram& p, const UsersFolders& f) {
+  ASSERT_NO_FATAL_FAILURE(TakeMaterialSet(p, f, 1));
+  ASSERT_EQ(p.state.jobTexts.MaterialName, "S235");
 }
 
 }  // namespace real_input

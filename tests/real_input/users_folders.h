@@ -42,7 +42,9 @@ using Options = std::initializer_list<OptionButton*>;
 void TakeLoadingBatch(RealProgram& p, const UsersFolders& f, OptionButton& type, int batch, Options more = {});
 
 // "&Material Data...": the fatigue database of "materials" read and
-// browsed, and its set S235 taken.
+// browsed, and the set in column `column` (from 0) taken: S355 in column 0,
+// S235 in column 1.
+void TakeMaterialSet(RealProgram& p, const UsersFolders& f, int column);
 void TakeS235(RealProgram& p, const UsersFolders& f);
 
 }  // namespace real_input

@@ -473,28 +473,6 @@ TEST(JobRestore, TheJobsOwnValuesGoBackOverTheBatch) {
   }
 }
 
-// Over a set taken again, a master curve over the endurance limit gets its
-// own range back; any other job keeps the set's endurance limit.
-TEST(JobRestore, AMasterCurveOverTheEnduranceLimitGetsItsRangeBackOverTheSet) {
-  const struct {
-    int16_t mode, parameter;
-    float from, to;
-  } cases[] = {{2, 2, 100, 240}, {2, 1, 160, 160}, {1, 0, 160, 160}};
-  for (const auto& c : cases) {
-    auto saved = DatabaseJobInUsUnits();
-    saved->analysisOptions.AnalysisMode = c.mode;
-    saved->analysisOptions.MasterCurveParameter = c.parameter;
-    saved->materialData.SeFrom = 100;
-    saved->materialData.SeTo = 240;
-    const JobFile job = JobFileOf(*saved);
-    auto s = std::make_unique<ProgramState>();  // as the set's OK leaves it
-    s->materialData.SeFrom = s->materialData.SeTo = 160;
-    CommitJobMaterialOverSet(job, *s);
-    EXPECT_EQ(s->materialData.SeFrom, c.from) << c.mode << " " << c.parameter;
-    EXPECT_EQ(s->materialData.SeTo, c.to) << c.mode << " " << c.parameter;
-  }
-}
-
 // A batch is taken back under the job's loading type when it holds what that
 // type needs, else under the type it was taken for before the problem
 // definition used it as another loading.

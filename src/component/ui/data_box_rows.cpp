@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "component/notch_inputs.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/ui/form.h"
@@ -92,7 +93,8 @@ std::string MaterialName(const ProgramState& s) { return s.jobTexts.MaterialName
 double ExtensionRatio(const ProgramState& s) { return s.materialData.SNExtensionRatio; }
 double ExtensionCycles(const ProgramState& s) { return s.materialData.SNExtensionCycles; }
 double ExtensionExponent(const ProgramState& s) { return s.materialData.SNExtensionExponent; }
-double Kt(const ProgramState& s) { return s.componentData.Kt; }
+// The value the Kt box edits: Kt, or the upper end of a master curve over Kt.
+double Kt(const ProgramState& s) { return KtRangeEntry(s) ? s.componentData.KtTo : s.componentData.Kt; }
 double ShownRadius(const ProgramState& s) {
   return Sng(s.componentData.NotchRadius * s.unitSettings.LengthUnitFactor);
 }
@@ -146,12 +148,12 @@ const Row kRows[] = {
      .box = {"ExtSNt", 1}, .boxLeft = BoxLeft::SameAs, .boxLeftOf = {"ExtSNt", 0},
      .text = Num(ExtensionExponent, "#0.0#")},
     // Kt; its label's caption (Kt or Kf wording) is the inputs' to set.
-    {.label = {"SCF", 0}, .top = Top::KtRow, .box = {"SCFt", 0}, .text = Num(Kt, "#0.0##")},
+    {.label = {"SCF", 0}, .top = Top::KtRow, .box = {"SCFt", 0}, .text = Num(Kt, "#0.0##"), .fitWidth = true},
     {.label = {"SCF_distr"}, .left = Left::After, .leftOf = {"SCFt", 0}, .leftOffset = 50,
      .top = Top::Below, .topOf = {"SCF", 0}},
     // Under Kt: the notch radius for a plain specimen, the thickness for a feature specimen.
     {.label = {"Reliab"}, .applies = PlainSpecimen, .top = Top::Below, .topOf = {"SCF", 0}, .topValue = 330,
-     .caption = RadiusCaption, .box = {"Reliabt"}, .text = Num(ShownRadius, "##0.0# ")},
+     .caption = RadiusCaption, .box = {"Reliabt"}, .text = Num(ShownRadius, "##0.0# "), .fitWidth = true},
     {.label = {"SNth", 0}, .applies = FeatureSpecimen, .top = Top::Below, .topOf = {"SCF", 0}, .topValue = 330,
      .caption = "Thickness Effect:    t = ", .finalCaption = ThicknessCaption,
      .box = {"SNtht", 0}, .text = Num(ShownThickness, "###0.0"), .fitWidth = true},

@@ -20,7 +20,6 @@
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
-#include "shell/unit_texts.h"
 #include "shell/user_messages.h"
 
 namespace {
@@ -74,7 +73,7 @@ void ProblemDefinitionPanel::UpdateMainView() {
     lf.SHscal(0).SetCaption("Scaling Factor = " + factor);
     lf.SHscalt(0).SetText(factor);
     ScaleHistoryExtremes(s);
-    lf.SHSmax.SetCaption(HistoryExtremesCaption(s, "###0.0# "));
+    lf.SHSmax.SetCaption(HistoryCaption(s, ld.LoadSmax, ld.LoadSmin));
   }
   EnableControl(main.menus().mnu_calculate);
   main.dataBox().UpdateDataBox();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "loading/scaling_factor.h"
 #include "loading/ui/history_diagram.h"
 #include "loading/ui/loading_diagram_parts.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -38,17 +39,17 @@ void PlaceHistoryControls(FormMain& main, const PictureSpot& spot, const History
   ProgramState& s = main.state();
   const AnalysisOptions& a = s.analysisOptions;
   const LayoutScales& sc = s.layoutScales;
-  const LoadingUnits& u = s.loadingUnits;
   LoadingData& l = s.loadingData;
   LoadingFramesPanel& lf = main.loadingFrames();
 
   std::string& caption = s.shellState.CaptionBuf;
-  caption = "Smax = " + Format(l.LoadSmax * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit +
-            ",  Smin = " + Format(l.LoadSmin * u.LoadUnitFactor, "###0.0# ") + u.LoadUnit;
+  caption = HistoryCaption(s, l.LoadSmax, l.LoadSmin);
   lf.SHSmax.SetLeft(spot.Left(g.xc - 1050 * sc.ScaleX));
   lf.SHSmax.SetTop(spot.Top(g.y1 + 50 * sc.ScaleY));
   lf.SHSmax.SetCaption(caption);
-  if (l.ScalingFactor == 1) l.HistMaxCaption = caption;
+  // The unscaled history, whatever the factor, so that typing a factor
+  // shows the history it applies to in the units of now.
+  l.HistMaxCaption = UnscaledHistoryCaption(s);
   lf.SHSmax.SetVisible(true);
 
   const bool probabilistic = a.AnalysisKind == analysis_kind::kProbabilistic;

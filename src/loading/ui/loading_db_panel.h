@@ -36,6 +36,10 @@ class LoadingDbPanel {
   // events through; closing the browser meanwhile leaves the job's loading
   // as it was.
   void Cmd_Load_Db_OK_Click();
+  // Select for a job being opened: the browsed batch taken as Select takes
+  // it, the diagrams and the summary left to the job's input view, which is
+  // drawn once the job is read whole.
+  void TakeBatchOfOpenedJob();
 
   FormMain& main;
   Frame& frm_Load_Dbase;
@@ -77,7 +81,9 @@ class LoadingDbPanel {
   void DrawPreviews(int batch);
   // The screen once a batch has been taken.
   void ShowYoungModulus();
-  void ShowTakenBatch();
+  // `redraw`: the input view on show draws the diagrams and the summary anew.
+  void TakeBrowsed(bool redraw);
+  void ShowTakenBatch(bool redraw);
 
   // The browsed batch's history as the preview draws it.
   std::vector<float> previewPoints_;

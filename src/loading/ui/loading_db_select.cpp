@@ -16,7 +16,11 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/shell_commands.h"
 
-void LoadingDbPanel::Cmd_Load_Db_OK_Click() {
+void LoadingDbPanel::Cmd_Load_Db_OK_Click() { TakeBrowsed(true); }
+
+void LoadingDbPanel::TakeBatchOfOpenedJob() { TakeBrowsed(false); }
+
+void LoadingDbPanel::TakeBrowsed(bool redraw) {
   if (taking_) return;  // a second press while the first one yields
   // Taken from the browser on show, the batch is no longer wanted once the
   // browser is closed while its history is read; the job reader takes its
@@ -29,7 +33,7 @@ void LoadingDbPanel::Cmd_Load_Db_OK_Click() {
   switch (outcome) {
     case BatchTaking::Refused: Cmd_Load_Db_Next.SetFocus(); return;
     case BatchTaking::Stopped: return;
-    case BatchTaking::Taken: ShowTakenBatch(); return;
+    case BatchTaking::Taken: ShowTakenBatch(redraw); return;
   }
 }
 
@@ -48,7 +52,7 @@ void LoadingDbPanel::ShowYoungModulus() {
   sn.SNEt.SetWidth(static_cast<float>(text.size()) * 100 * s.layoutScales.FontScale);
 }
 
-void LoadingDbPanel::ShowTakenBatch() {
+void LoadingDbPanel::ShowTakenBatch(bool redraw) {
   ProgramState& s = main.state();
   MainMenus& menus = main.menus();
   DataServicePanel& ds = main.dataService();
@@ -74,8 +78,10 @@ void LoadingDbPanel::ShowTakenBatch() {
   EnableControl(ds.cmd_data_next);
   if (!inputView) return;
   EnableControl(menus.mnu_calculate);
-  RedrawDiagrams(main);
-  box.UpdateDataBox();
+  if (redraw) {
+    RedrawDiagrams(main);
+    box.UpdateDataBox();
+  }
   main.results().Pic_Dam.SetVisible(false);
   s.resultsDisplay.DamageDisplayMode = -1;
   main.results().ShowDamageDisplayCaption();

@@ -4,6 +4,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
+#include "material/sn_extension.h"
 #include "material/sn_input_rules.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
@@ -323,6 +324,8 @@ void FatigueDbPanel::cmd_fatigue_Db_OK_Click() {
   main.dataBox().Materialt.SetText(s.jobTexts.MaterialName);
   s.results.NotchedEnduranceRange = Sng((1.0 - md.SNStressRatio) * md.SeFrom);
   md.Se = md.SeFrom;
+  // The extension keeps the ratio typed; No' follows the set's No and m'.
+  ExtensionCyclesFollowTheRatio(md);
   CalcEffectiveStrengths(s, main.host());
 
   auto& rv = s.randomVariableTable;
@@ -337,6 +340,9 @@ void FatigueDbPanel::cmd_fatigue_Db_OK_Click() {
   main.snInputs().dN_distr(0).SetCaption(dN_distr(3).Caption());
 
   DrawSNCurve(main, main.snInputs().Pic_SN.surface());
+  // The summary on show takes the set's values: m' (m for a distribution)
+  // and a No' derived from them.
+  if (main.snInputs().frm_SN.Visible()) main.dataBox().UpdateDataBox();
   if (s.analysisOptions.LoadingType == 4) main.results().Pic_Rel.SetVisible(false);
   DisableControl(main.menus().mnu_form);
   DisableControl(main.menus().mnu_report);

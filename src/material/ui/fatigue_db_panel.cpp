@@ -225,4 +225,3 @@ void FatigueDbPanel::ShowFatigueDbBatch(int batch) {
 void ShowFatigueDbBatch(FormMain& main, int batch) { main.fatigueDb().ShowFatigueDbBatch(batch); }
 void SelectFatigueDbSet(FormMain& main, int set) { main.fatigueDb().SelectFatigueDbSet(set); }
 void ConfirmAbandonFatigueDbSet(FormMain& main, int set) { main.fatigueDb().ConfirmAbandonFatigueDbSet(set); }
-void cmd_fatigue_Db_OK_Click(FormMain& main) { main.fatigueDb().cmd_fatigue_Db_OK_Click(); }

@@ -6,8 +6,6 @@ class FormMain;
 
 // Shows batch `batch` of the fatigue database in the browser's table.
 void ShowFatigueDbBatch(FormMain& main, int batch);
-// OK of the fatigue-database browser: takes the marked set into the material data.
-void cmd_fatigue_Db_OK_Click(FormMain& main);
 // Marks column `set` of the browser's table.
 void SelectFatigueDbSet(FormMain& main, int set);
 // Asks whether to abandon the database set `set` (leaves the answer in NewSetAnswer).

@@ -4,11 +4,11 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/ui/engine_commands.h"
+#include "material/sn_extension.h"
 #include "material/ui/sn_frame_panel.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/sng.h"
 #include "platform/runtime/typed_number.h"
-#include "platform/runtime/whole_numbers.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
 #include "shell/ui/form_main.h"
@@ -17,19 +17,6 @@
 #include "shell/user_messages.h"
 
 namespace {
-
-// The ratio No' is computed from: 0.01 stands for a ratio of 0.
-double RatioForCycles(const MaterialData& md) {
-  return md.SNExtensionRatio == 0 ? 0.01 : static_cast<double>(md.SNExtensionRatio);
-}
-
-float CyclesFromRatio(const MaterialData& md, double mPrime) {
-  return Sng(Int(md.EnduranceCycles * std::pow(1.0 / RatioForCycles(md), mPrime)));
-}
-
-float RatioFromCycles(const MaterialData& md, double cycles, double mPrime) {
-  return Sng(std::pow(md.EnduranceCycles / cycles, 1.0 / mPrime));
-}
 
 std::string FirstBoxText(const MaterialData& md) {
   return md.SNExtensionDisplay == 0 ? Format(md.SNExtensionRatio, "0.0##") : Format(md.SNExtensionCycles, "0E+0");
@@ -75,15 +62,6 @@ void SnFramePanel::ExtSNt_KeyDown(int index, int keyCode, int) {
   if (keyCode == kKeyDown) DTFf_Click(main);
 }
 
-void SnFramePanel::ApplyExtensionExponent(float mPrime) {
-  auto& md = state().materialData;
-  md.SNExtensionExponent = mPrime;
-  if (md.SNExtensionDisplay == 0 || md.SNExtensionCycles <= 0)
-    md.SNExtensionCycles = CyclesFromRatio(md, mPrime);
-  else
-    md.SNExtensionRatio = RatioFromCycles(md, md.SNExtensionCycles, mPrime);
-}
-
 void SnFramePanel::ExtSNt_LostFocus(int index) {
   ProgramState& s = state();
   auto& md = s.materialData;
@@ -112,15 +90,15 @@ void SnFramePanel::ExtSNt_LostFocus(int index) {
     return;
   }
   if (index == 1) {
-    ApplyExtensionExponent(v);
+    ApplyExtensionExponent(md, v);
     box.SetText(Format(md.SNExtensionExponent, "#0.0#"));
   } else {
     if (md.SNExtensionDisplay == 0) {
       md.SNExtensionRatio = v;
-      md.SNExtensionCycles = CyclesFromRatio(md, md.SNExtensionExponent);
+      md.SNExtensionCycles = ExtensionCyclesOf(md, md.SNExtensionExponent);
     } else {
       md.SNExtensionCycles = v;
-      md.SNExtensionRatio = RatioFromCycles(md, v, md.SNExtensionExponent);
+      md.SNExtensionRatio = ExtensionRatioOf(md, v, md.SNExtensionExponent);
     }
     box.SetText(FirstBoxText(md));
   }

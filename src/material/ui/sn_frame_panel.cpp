@@ -5,6 +5,7 @@
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
 #include "loading/loading_units.h"
+#include "material/sn_extension.h"
 #include "material/sn_input_rules.h"
 #include "material/ui/material_commands.h"
 #include "platform/runtime/format.h"
@@ -313,10 +314,9 @@ void SnFramePanel::SNmt_LostFocus() {
   Accepted(SNmt, Format(md.SNExponent, "#0.0#"), 100, state().colourSettings.ColourSN);
   HideStaleResults(main);
   // The extension never falls below the curve: m' follows a larger m.
-  if (md.SNExtensionExponent < md.SNExponent) {
-    ApplyExtensionExponent(md.SNExponent);
-    ExtSNt(1).SetText(Format(md.SNExtensionExponent, "#0.0#"));
-  }
+  if (md.SNExtensionExponent < md.SNExponent) ApplyExtensionExponent(md, md.SNExponent);
+  // The summary shows m' (m itself for a distribution) as now in use.
+  UpdateDataBox();
   const int type = state().analysisOptions.LoadingType;
   if (type == 1 || type == 2) DrawSN();
   EnableRunWhenReady();
@@ -331,9 +331,12 @@ void SnFramePanel::SNNot_LostFocus() {
     return;
   }
   md.EnduranceCycles = CLng(v);
+  // The extension keeps its ratio; a No' on show follows the new No.
+  ExtensionCyclesFollowTheRatio(md);
   SNNo.SetCaption("No = " + Format(md.EnduranceCycles, "0E+0#"));
   Accepted(SNNot, Format(md.EnduranceCycles, "0E+0#"), 120, state().colourSettings.ColourSN);
   HideStaleResults(main);
+  UpdateDataBox();
   EnableRunWhenReady();
 }
 
@@ -377,10 +380,14 @@ void SnFramePanel::SNset_LostFocus(int index) {
     return;
   }
   md.Se = v;
-  if (index == 1)
+  if (index == 1) {
     md.SeTo = md.Se;
-  else
+  } else {
     md.SeFrom = md.Se;
+    // Only a master curve over Se runs over a range; any other job works at
+    // this one endurance limit, as the input view settles it, and keeps it so.
+    if (!MasterCurveOverSe()) md.SeTo = md.SeFrom;
+  }
   Label& label = SNSe(index);
   label.SetCaption(SeCaption(index));
   Accepted(SNset(index), SeText(index), 100, s.colourSettings.ColourSN);

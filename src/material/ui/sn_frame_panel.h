@@ -105,6 +105,4 @@ class SnFramePanel {
   bool KeptUntyped(TextBox& box, int32_t backColour);
   void DrawSN();
   void UpdateDataBox();
-  // Applies an accepted m' with the derived field of the extension.
-  void ApplyExtensionExponent(float mPrime);
 };

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "component/ui/data_box_panel.h"
+#include "loading/scaling_factor.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/distribution_tag.h"
@@ -21,7 +22,6 @@
 #include "shell/ui/form_main.h"
 #include "shell/ui/form_show.h"
 #include "shell/ui/numeric_box.h"
-#include "shell/unit_texts.h"
 
 namespace {
 
@@ -172,8 +172,7 @@ void RandomVariableDialog::cmd_ok_Click() {
   Close();
   LoadingFramesPanel& lf = main.loadingFrames();
   if (s.analysisOptions.LoadingType == loading_type::kHistory) {
-    s.shellState.CaptionBuf =
-        HistoryExtremesCaption(s, "###0.0# ", s.loadingUnits.LoadUnitFactor, s.loadingUnits.LoadUnit);
+    s.shellState.CaptionBuf = HistoryCaption(s, s.loadingData.LoadSmax, s.loadingData.LoadSmin);
     lf.SHSmax.SetCaption(s.shellState.CaptionBuf);
   }
   MainMenus& m = main.menus();

@@ -5,7 +5,6 @@
 #include <string>
 #include <system_error>
 
-#include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/problem_definition.h"
 #include "engine/ui/engine_commands.h"
@@ -16,7 +15,6 @@
 #include "material/fatigue_db_file.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/material_commands.h"
-#include "material/ui/sn_frame_panel.h"
 #include "montecarlo/ui/mcs_options_panel.h"
 #include "montecarlo/ui/montecarlo_services.h"
 #include "program_state.h"
@@ -53,11 +51,13 @@ bool MayReplaceFatigueDatabase(FormMain& main, const JobSources& sources) {
   return !sources.materialFromDatabase || MayLoseFatigueDbChanges(main.state(), main.host(), kOpenJobTitle);
 }
 
-// The job's S-N data come from its set of the fatigue database, read again
-// from the job's folder, and the job's own range of the endurance limit
-// goes back over it; when the set is gone, the job's values stay as
+// The job's set of the fatigue database is in use again, its database read
+// again from the job's folder and its batch on show in the browser; the
+// job's S-N data stay as saved, with what was typed over the set (the S-N
+// extension, the upper Se of a master curve over Se, Sy and Su), whatever
+// the browser showed before. When the set is gone, the job's values stay as
 // typed-in data.
-void RestoreMaterial(FormMain& main, const JobFile& job, const JobSources& sources) {
+void RestoreMaterial(FormMain& main, const JobSources& sources) {
   ProgramState& s = main.state();
   FatigueDbState& fdb = s.fatigueDbState;
   // A database that cannot be read leaves the one in memory usable, with
@@ -73,9 +73,8 @@ void RestoreMaterial(FormMain& main, const JobFile& job, const JobSources& sourc
     fdb = kept;
     GiveUpMaterialRestore(s, main.host());  // the reader has said why
   } else if (FatigueSetRestorable(sources, s.fatigueDatabase, fdb)) {
+    fdb.CurrentFatigueBatch = sources.fatigueBatch;
     ShowFatigueDbBatch(main, sources.fatigueBatch);
-    cmd_fatigue_Db_OK_Click(main);
-    CommitJobMaterialOverSet(job, s);
   } else {
     GiveUpMaterialRestore(s, main.host(), MissingFatigueSetText(sources, fdb));
   }
@@ -92,7 +91,7 @@ bool RetakeLoadingBatch(FormMain& main, int16_t batch) {
   s.loadingDbState.BrowsedLoadingBatch = batch;
   browser.ShowLoadingDbBatch(batch);
   ao.LoadingType = LoadingTypeToRetake(s.loadingDatabase, batch, jobType);
-  browser.Cmd_Load_Db_OK_Click();
+  browser.TakeBatchOfOpenedJob();
   ao.LoadingType = jobType;
   UpdateStepButtons(main);  // ready or not for the job's own type
   return s.loadingDbState.SelectedLoadingBatch == batch && s.loadingDbState.LoadingSource == 1;
@@ -117,8 +116,6 @@ void RestoreLoading(FormMain& main, const JobFile& job, const JobSources& source
     return;
   }
   CommitJobLoadingOverBatch(job, s);
-  // Over the input view the Select has drawn the batch as it took it.
-  if (main.snInputs().frm_SN.Visible()) RedrawDiagrams(main);
 }
 
 // The sample size, the random-variable tags, the damage frame's caption and
@@ -151,7 +148,7 @@ void OpenJob(FormMain& main) {
   if (!MayReplaceFatigueDatabase(main, sources)) return;
   CommitJobMaterial(*job, s);
   PresetDialogFromOptions(s);
-  if (sources.materialFromDatabase) RestoreMaterial(main, *job, sources);
+  if (sources.materialFromDatabase) RestoreMaterial(main, sources);
   CommitJobLoading(*job, s);
   if (sources.loadingFromDatabase) RestoreLoading(main, *job, sources);
   // The databases were read from the job's folders; the data services act

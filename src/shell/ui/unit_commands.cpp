@@ -4,7 +4,9 @@
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "loading/batch_selection.h"
 #include "loading/loading_units.h"
+#include "loading/scaling_factor.h"
 #include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_frames_panel.h"
@@ -14,7 +16,6 @@
 #include "program_state.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/shell_commands.h"
-#include "shell/unit_texts.h"
 #include "shell/user_messages.h"
 
 namespace {
@@ -28,8 +29,8 @@ void RedrawInNewUnits(FormMain& main) {
   DrawSNCurve(main, main.snInputs().Pic_SN.surface());
   switch (s.analysisOptions.LoadingType) {
     case loading_type::kHistory:
-      s.loadingData.HistMaxCaption = HistoryExtremesCaption(s, "####.0# ");
-      lf.SHSmax.SetCaption(s.loadingData.HistMaxCaption);
+      // The history is not drawn again: its caption follows the units.
+      lf.SHSmax.SetCaption(HistoryCaption(s, s.loadingData.LoadSmax, s.loadingData.LoadSmin));
       break;
     case loading_type::kDistribution:
       DrawDistributionDiagram(main, lf.Pic_Distr.surface(), batch);
@@ -71,10 +72,12 @@ void ShowUnitTexts(FormMain& main) {
   m.mnu_SI.SetChecked(si);
   m.mnu_US.SetChecked(!si);
   main.fatigueDb().Label28.ForEach([&](Label& l) { l.SetCaption(s.unitSettings.StressUnitBracket); });
-  if (RebuildBatchMeanStressTexts(s)) {
+  if (FollowBatchStrengthTexts(s)) {
     main.loadingFrames().DTmse.SetCaption(s.loadingData.BatchMseText);
     main.loadingFrames().SSmse.SetCaption(s.loadingData.BatchMseText);
   }
+  if (s.analysisOptions.LoadingType == loading_type::kHistory)
+    s.loadingData.HistMaxCaption = UnscaledHistoryCaption(s);
 }
 
 void mnu_SI_Click(FormMain& main) { SwitchUnits(main, UnitSystem::SI); }

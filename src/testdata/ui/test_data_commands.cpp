@@ -1,5 +1,6 @@
 // Opening the test data editor and its four buttons.
 
+#include "material/fatigue_db_edit.h"
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material/ui/material_commands.h"
@@ -176,6 +177,13 @@ void TestDataEditorPanel::StoreFit() {
   }
   if (!TestFitStorable(s)) {
     Message(kDataIncorrect, MsgButtons::OKOnly, MsgIcon::Critical, 1, kFitTitle);
+    return;
+  }
+  // The set's yield strength goes into the database, whose file keeps it
+  // only within its bounds.
+  if (const std::string reason = FatigueDbYieldStrengthRefusal(s.TestSy); !reason.empty()) {
+    Message(DataIncorrectText(reason), MsgButtons::OKOnly, MsgIcon::Critical, 1, FatigueDbCellTitle(FdbRow::Sy));
+    txt_points(1).SetFocus();
     return;
   }
   if (!WriteTestDataFile(s, PathInFolder(st.fatigueDbState.DatabaseDir, name + ".sft"), host(), frm_diag.Caption()))

@@ -84,6 +84,9 @@ TEST_F(DataBoxTest, RowsFollowTheirLabelsAndTheKtRow) {
   EXPECT_EQ(box.SCFt(0).Text(), "3.0");
   EXPECT_EQ(box.Reliab.Caption(), "Notch Radius [mm]:  r = ");
   EXPECT_EQ(box.Reliabt.Text(), "1.0 ");
+  // Kt and the notch radius as wide as their texts, as after they are typed.
+  EXPECT_EQ(box.SCFt(0).Width(), 300.0f * state.layoutScales.FontScale);
+  EXPECT_EQ(box.Reliabt.Width(), 400.0f * state.layoutScales.FontScale);
   EXPECT_EQ(box.DTFft.Text(), "1.0");
   EXPECT_EQ(box.DTFf.Caption(), "Damage to Failure:  d  =  ");
   for (TextBox* b : {&box.Subjt, &box.SCFt(0), &box.Reliabt, &box.DTFft, &box.ExtSNt(1)})
@@ -97,6 +100,18 @@ TEST_F(DataBoxTest, RowsFollowTheirLabelsAndTheKtRow) {
     EXPECT_FALSE(c->Visible()) << c->Name();
   EXPECT_EQ(box.SCF(0).Top(), 0.38f * H);
   EXPECT_EQ(box.DTFf.Top(), 0.38f * H + 990);
+}
+
+// A master curve over Kt: the Kt box shows the upper end that it edits.
+TEST_F(DataBoxTest, TheKtBoxOfAMasterCurveOverKtShowsItsUpperEnd) {
+  state.analysisOptions.LoadingType = 2;
+  PlainSpecimen(2);
+  state.analysisOptions.AnalysisMode = 2;
+  state.analysisOptions.MasterCurveParameter = 3;
+  state.componentData.Kt = state.componentData.KtFrom = 3.0f;
+  state.componentData.KtTo = 3.5f;
+  box.UpdateDataBox();
+  EXPECT_EQ(box.SCFt(0).Text(), "3.5");
 }
 
 TEST_F(DataBoxTest, ADistributionMovesTheBoxAndHasNoExtension) {

@@ -64,7 +64,7 @@ TEST_F(HistoryDiagram, NegativeScalingFactorDrawsTheHistoryUpsideDown) {
   EXPECT_EQ(l.LoadSmax, 20.0f);
   EXPECT_EQ(l.LoadSmin, -40.0f);
   EXPECT_EQ(ui.lf().SHSmax.Caption(), "Smax = 20.0 MPa,  Smin = -40.0 MPa");
-  EXPECT_EQ(l.HistMaxCaption, "before") << "only a factor of exactly 1 sets it";
+  EXPECT_EQ(l.HistMaxCaption, "Smax = 40.0 MPa,  Smin = -20.0 MPa") << "the history unscaled";
   // 5 points over a wide picture: a polyline; the highest point drawn is
   // point 2 (-20 x -1) at 0.81 H, the lowest point 5 at 0.185 H.
   const auto lines = RecordedLines(s);

@@ -69,6 +69,9 @@ TEST_F(FatigueDbTable, RefusedCellsRestoreTheValueAndHoldUpTheNextStep) {
        " Survival Probability (Pn)", "50"},
       {"Sy", [](FatigueDbPanel& p) -> TextBox& { return p.Text7(0); }, "510", "Sorry, Data Incorrect! (Sy >= Su)",
        " Yield Strength (Sy)", "355"},
+      // the file reads a yield strength below 10 MPa back as 0.6 x Su
+      {"Sy below what the file keeps", [](FatigueDbPanel& p) -> TextBox& { return p.Text7(0); }, "9.99",
+       "Sorry, Data Incorrect! (Sy < 10 MPa)", " Yield Strength (Sy)", "355"},
       {"Su", [](FatigueDbPanel& p) -> TextBox& { return p.Text9(0); }, "300", "Sorry, Data Incorrect! (Su <= Se)",
        " Ultimate Strength (Su)", "510"},
   };

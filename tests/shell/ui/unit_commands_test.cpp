@@ -83,21 +83,69 @@ TEST_F(UnitCommandsTest, StrainLoadingKeepsMicroStrain) {
   EXPECT_EQ(state.loadingUnits.LoadToStressFactor, 0.2f);
 }
 
-TEST_F(UnitCommandsTest, BatchMeanStressTextsInTheNewUnit) {
-  state.loadingDbState.SelectedLoadingBatch = 2;
-  state.loadingDatabase.BatchSu[2] = 689.5f;
-  state.loadingDatabase.BatchSy[2] = 344.75f;
-  state.loadingDatabase.BatchKf[2] = 2.5f;
-  m.mnu_US.click();
-  EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
-  EXPECT_EQ(state.loadingData.BatchMseText2, "DMSE(+): 100/50/2.5");
-  EXPECT_EQ(main.loadingFrames().DTmse.Caption(), state.loadingData.BatchMseText);
-  EXPECT_EQ(main.loadingFrames().SSmse.Caption(), state.loadingData.BatchMseText);
+// The history caption follows the loading's units: a stress history the
+// new stress unit, a strain history stays in micro-strain. The caption
+// shown while a factor is typed is the history unscaled.
+TEST_F(UnitCommandsTest, TheHistoryCaptionsFollowTheLoadingsUnits) {
+  struct Case {
+    const char* quantity;
+    float max, min;
+    const char* shown;
+    const char* unscaled;
+  };
+  const Case cases[] = {
+      {"Stress ", 120, -80, "Smax = 26.11 ksi,  Smin = -17.4 ksi", "Smax = 17.4 ksi,  Smin = -11.6 ksi"},
+      {"Strain ", 1000, -500, "Smax = 1500.0 \xC2\xB5str,  Smin = -750.0 \xC2\xB5str",
+       "Smax = 1000.0 \xC2\xB5str,  Smin = -500.0 \xC2\xB5str"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.quantity);
+    state.analysisOptions.LoadingType = 1;
+    state.loadingUnits.LoadQuantity = c.quantity;
+    state.loadingDbState.SelectedLoadingBatch = 4;
+    state.loadingDatabase.BatchPointCount[4] = 100;
+    state.loadingDatabase.BatchHistoryMax[4] = c.max;
+    state.loadingDatabase.BatchHistoryMin[4] = c.min;
+    state.loadingData.ScalingFactor = 1.5f;
+    state.loadingData.LoadSmax = 1.5f * c.max;
+    state.loadingData.LoadSmin = 1.5f * c.min;
+    m.mnu_US.click();
+    EXPECT_EQ(main.loadingFrames().SHSmax.Caption(), c.shown);
+    EXPECT_EQ(state.loadingData.HistMaxCaption, c.unscaled);
+    m.mnu_SI.click();
+  }
+}
 
-  // A batch without strengths keeps its wording.
-  state.loadingDatabase.BatchSu[2] = 1.0f;
-  m.mnu_SI.click();
-  EXPECT_EQ(state.loadingData.BatchMseText, "DMSE(+): Su=100, Sy=50, Kt=2.5");
+// The texts are made as taking the batch makes them, in the new unit: the
+// notch factor "Kf" only for a feature specimen.
+TEST_F(UnitCommandsTest, BatchMeanStressTextsInTheNewUnit) {
+  struct Case {
+    int16_t specimen;
+    const char* text;
+    const char* text2;
+  };
+  const Case cases[] = {
+      {1, "DMSE(+): Su=100, Sy=50, Kf=2.5 ", "DMSE(+): 100/50/2.5 "},
+      {2, "DMSE(+): Su=100, Sy=50", "DMSE(+): 100/50"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.specimen);
+    state.analysisOptions.SNDataSpecimen = c.specimen;
+    state.loadingDbState.SelectedLoadingBatch = 2;
+    state.loadingDatabase.BatchSu[2] = 689.5f;
+    state.loadingDatabase.BatchSy[2] = 344.75f;
+    state.loadingDatabase.BatchKf[2] = 2.5f;
+    m.mnu_US.click();
+    EXPECT_EQ(state.loadingData.BatchMseText, c.text);
+    EXPECT_EQ(state.loadingData.BatchMseText2, c.text2);
+    EXPECT_EQ(main.loadingFrames().DTmse.Caption(), state.loadingData.BatchMseText);
+    EXPECT_EQ(main.loadingFrames().SSmse.Caption(), state.loadingData.BatchMseText);
+
+    // A batch without strengths keeps its wording.
+    state.loadingDatabase.BatchSu[2] = 1.0f;
+    m.mnu_SI.click();
+    EXPECT_EQ(state.loadingData.BatchMseText, c.text);
+  }
 }
 
 // The job summary is formatted anew: the thickness or the notch radius with
@@ -132,15 +180,6 @@ TEST_F(UnitCommandsTest, TheSummaryShowsTheNewUnits) {
     EXPECT_EQ(s.resultsDisplay.MseTag, c.tag);
     EXPECT_EQ(w.dataBox().DBmse(1).Caption(), c.tag);
   }
-}
-
-TEST_F(UnitCommandsTest, HistoryCaptionInTheNewUnit) {
-  state.analysisOptions.LoadingType = 1;
-  state.loadingData.LoadSmax = 68.95f;
-  state.loadingData.LoadSmin = -34.475f;
-  m.mnu_US.click();
-  EXPECT_EQ(state.loadingData.HistMaxCaption, "Smax = 10.0 ksi,  Smin = -5.0 ksi");
-  EXPECT_EQ(main.loadingFrames().SHSmax.Caption(), state.loadingData.HistMaxCaption);
 }
 
 }  // namespace

@@ -153,6 +153,15 @@ TEST_F(EditorCommands, OKRefusesATakenNameAndAFitThatCannotBeStored) {
   set.TestRefLife = 5e9f;
   Press(ed.cmd_CLO_OK);
   EXPECT_EQ(host.messages.size(), 2u);
+  // A yield strength that the database file cannot keep (it reads one below
+  // 10 MPa back as 0.6 x Su): refused with the bound.
+  set.TestRefLife = 2e6f;
+  set.TestSy = 9.5f;
+  Press(ed.cmd_CLO_OK);
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.messages[2].text, "Sorry, Data Incorrect! (Sy < 10 MPa)");
+  EXPECT_EQ(host.messages[2].title, " Yield Strength (Sy)");
+  EXPECT_TRUE(ed.txt_points(1).HasFocus());
   EXPECT_EQ(state.fatigueDatabase, before);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "Weld_D.sft"));
 }
