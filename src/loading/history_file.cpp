@@ -68,7 +68,7 @@ HistoryOutcome ReadInto(ProgramState& s, Host& host, int k, std::vector<float>& 
   LoadingDatabase& db = s.loadingDatabase;
   try {
     if (k < 1 || k > kLoadingBatchMax) throw RuntimeError(kErrSubscriptOutOfRange);
-    SeqStream in = SeqStream::Open(CaseBlindPath(s.fatigueDbState.DataDirectory[1], HistoryFileName(k)), PieceOptions());
+    SeqStream in = SeqStream::Open(CaseBlindPath(s.loadingDbState.LoadingDbFolder, HistoryFileName(k)), PieceOptions());
     in.SkipString();  // the title
     const int32_t n = in.ReadLong();
     db.BatchBlockTime[k] = in.ReadSingle();
