@@ -14,7 +14,7 @@ bool ServedDatabaseInMemory(const ProgramState& s) {
 const std::string& FolderOfTheServedDatabase(const ProgramState& s) {
   const FatigueDbState& st = s.fatigueDbState;
   if (!ServedDatabaseInMemory(s)) return st.DataDirectory[ServesLoading(s) ? 1 : 2];
-  return ServesLoading(s) ? s.loadingDbState.LoadingDbFolder : st.FatigueDbFolder;
+  return ServesLoading(s) ? s.loadingDbState.LoadingDbOwnFolder : st.FatigueDbOwnFolder;
 }
 
 bool ActsOnAnotherFolder(const ProgramState& s) {

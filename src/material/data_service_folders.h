@@ -6,8 +6,8 @@ struct ProgramState;
 
 // The folders of the data services, for the database they serve
 // (DataServiceMode 1: the loading database, 2: the fatigue database). A
-// database in memory keeps the folder it came from (LoadingDbFolder,
-// FatigueDbFolder); the services show the job's folder (DataDirectory) when
+// database in memory keeps the folder it came from (LoadingDbOwnFolder,
+// FatigueDbOwnFolder); the services show the job's folder (DataDirectory) when
 // they open, and act on the folder their list shows (DatabaseDir).
 
 // Whether a database of the kind served is in memory (at least one batch).

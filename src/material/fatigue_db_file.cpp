@@ -74,13 +74,13 @@ FatigueDbRead ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Ho
   }
   db = std::move(*staging);
   state.FatigueBatchCount = result.batchCount;
-  state.DataDirectory[2] = state.FatigueDbFolder = state.DatabaseDir;
+  state.DataDirectory[2] = state.FatigueDbOwnFolder = state.DatabaseDir;
   state.FatigueDbModified = 0;
   return result.status == FatigueDbParseStatus::Ok ? kFdbRead : kFdbReadInPart;
 }
 
 void ConfirmedOverwriteHoldsForItsFolder(FatigueDbState& state) {
-  if (!SameFolder(state.DatabaseDir, state.FatigueDbFolder)) state.OverwriteConfirmed = 0;
+  if (!SameFolder(state.DatabaseDir, state.FatigueDbOwnFolder)) state.OverwriteConfirmed = 0;
 }
 
 bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host, bool beepEnabled) {
@@ -97,6 +97,6 @@ bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host
     return false;
   }
   state.FatigueDbModified = 0;
-  state.DataDirectory[2] = state.FatigueDbFolder = state.DatabaseDir;
+  state.DataDirectory[2] = state.FatigueDbOwnFolder = state.DatabaseDir;
   return true;
 }

@@ -22,7 +22,7 @@ class BatchSelection : public ::testing::Test {
  protected:
   void SetUp() override {
     // the database in memory came from `folder`; the job names another
-    s.loadingDbState.LoadingDbFolder = folder.path().string();
+    s.loadingDbState.LoadingDbOwnFolder = folder.path().string();
     s.fatigueDbState.DataDirectory[1] = "/the/jobs/folder";
     s.loadingDbState.LoadingBatchCount = 5;
   }

@@ -27,7 +27,7 @@ class HistoryFile : public ::testing::Test {
   void SetUp() override {
     // the files lie in the folder of the database in memory, whatever
     // folder the job names or the data services show
-    s.loadingDbState.LoadingDbFolder = folder.path().string();
+    s.loadingDbState.LoadingDbOwnFolder = folder.path().string();
     s.fatigueDbState.DataDirectory[1] = "/the/jobs/folder";
     s.fatigueDbState.DatabaseDir = "/somewhere/else";
     s.loadingDatabase.BatchBlockTime[k] = 99.0f;

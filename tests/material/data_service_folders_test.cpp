@@ -44,8 +44,8 @@ TEST(DataServiceFolders, TheDatabaseInMemoryIsServedInItsOwnFolder) {
     FatigueDbState& st = s.fatigueDbState;
     st.DataServiceMode = c.mode;
     st.DataDirectory[1] = st.DataDirectory[2] = job;
-    s.loadingDbState.LoadingDbFolder = loads;
-    st.FatigueDbFolder = materials;
+    s.loadingDbState.LoadingDbOwnFolder = loads;
+    st.FatigueDbOwnFolder = materials;
     s.loadingDbState.LoadingBatchCount = c.inMemory && c.mode == 1 ? 3 : 0;
     st.FatigueBatchCount = c.inMemory && c.mode == 2 ? 2 : 0;
     st.DatabaseDir = c.shown;

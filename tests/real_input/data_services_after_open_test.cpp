@@ -308,9 +308,10 @@ class FoldersOfAJob : public ::testing::TestWithParam<FolderText> {
 };
 
 // A job of a batch of "loads" and the set S235 of "materials", its folders
-// written otherwise, opened in a program started anew: each data service
-// shows its database's folder and offers to browse it, Browse keeps it, and
-// Edit of the material data asks only whether to replace the file.
+// written otherwise, opened in a program started anew: saved again, it
+// names them as it did; each data service shows its database's folder and
+// offers to browse it, Browse keeps it, and Edit of the material data asks
+// only whether to replace the file.
 TEST_P(FoldersOfAJob, NamedOtherwiseAreTheFoldersOfTheirDatabases) {
   UsersFolders folders;
   const fs::path job = folders.File("folders.sns");
@@ -338,6 +339,9 @@ TEST_P(FoldersOfAJob, NamedOtherwiseAreTheFoldersOfTheirDatabases) {
   ASSERT_TRUE(user.Messages().empty()) << user.Messages()[0].text;
   ASSERT_EQ(p.state.materialData.MaterialSource, 1);
   ASSERT_EQ(p.state.loadingDbState.SelectedLoadingBatch, 2);
+  const fs::path again = folders.File("saved again.sns");
+  SaveJob(p, again);
+  EXPECT_EQ(FileBytes(again), text) << "the job names its folders as it did";
   const struct {
     MenuItem& command;
     fs::path folder;

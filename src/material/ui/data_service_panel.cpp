@@ -233,7 +233,7 @@ void DataServicePanel::EditDatabase() {
   // The database edited now is that of the chosen folder, read there or made
   // there: the folder lists go back to it (as leaving the editor does, when
   // it selects Save), Save writes it there, and the job names it.
-  st.DataDirectory[2] = st.FatigueDbFolder = st.DatabaseDir;
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = st.DatabaseDir;
   if (st.FatigueBatchCount == 0) st.FatigueBatchCount = 1;
   if (st.CurrentFatigueBatch == 0) st.CurrentFatigueBatch = 1;
   browser.frm_Fatigue_Dbase.SetVisible(true);

@@ -162,7 +162,7 @@ TEST_F(DataService, SaveBeforeAnyEditWritesNothing) {
 
 TEST_F(DataService, OpenWithUnsavedChangesAsksFirst) {
   PutThreeBatches(state);
-  st.DataDirectory[2] = st.FatigueDbFolder = dir.string();  // the database in memory is that of the folder on show
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = dir.string();  // the database in memory is that of the folder on show
   st.FatigueDbModified = 1;
   host.QueueAnswer(kAnswerCancel);
   Do(ds.chk_Read_Dbase);
@@ -177,7 +177,7 @@ TEST_F(DataService, OpenWithUnsavedChangesAsksFirst) {
 
 TEST_F(DataService, AnotherFolderOffersOpenAndEditAsksToSaveFirst) {
   PutThreeBatches(state);
-  st.DataDirectory[2] = st.FatigueDbFolder = "/elsewhere";
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = "/elsewhere";
   ds.chk_Input_Dbase.SetValue(true);
   ds.Dir1.SetPath(dir.string() + "/..");
   EXPECT_FALSE(ds.chk_Input_Dbase.Value());
@@ -198,7 +198,7 @@ TEST_F(DataService, TheDatabaseInMemoryIsBrowsedAndEditedOnlyInItsOwnFolder) {
   fs::create_directory(jobs);
   std::ofstream(jobs / "duvak.dat", std::ios::binary) << "the job folder's database";
   PutThreeBatches(state);
-  st.FatigueDbFolder = dir.string();
+  st.FatigueDbOwnFolder = dir.string();
   st.DataDirectory[2] = jobs.string();
   st.OverwriteConfirmed = 1;  // for the database's own folder
   st.DbEditStarted = true;
@@ -234,7 +234,7 @@ TEST_F(DataService, TheDatabasesFolderIsFoundHoweverItIsWritten) {
   for (const std::string& folder : written) {
     SCOPED_TRACE(folder);
     PutThreeBatches(state);
-    st.FatigueDbFolder = st.DataDirectory[2] = folder;
+    st.FatigueDbOwnFolder = st.DataDirectory[2] = folder;
     st.OverwriteConfirmed = 1;
     ds.chk_Input_Dbase.SetValue(true);
     ds.ShowFolder(folder);
@@ -301,7 +301,7 @@ TEST_F(DataService, ANewDatabaseIsSavedInTheFolderItWasMadeIn) {
   EXPECT_TRUE(fs::exists(made / "duvak.dat"));
   EXPECT_FALSE(fs::exists(dir / "duvak.dat"));
   EXPECT_EQ(st.DataDirectory[2], made.string());
-  EXPECT_EQ(st.FatigueDbFolder, made.string());
+  EXPECT_EQ(st.FatigueDbOwnFolder, made.string());
 }
 
 TEST_F(DataService, CancelHidesTheDialogAndGivesBackRunWhenReady) {

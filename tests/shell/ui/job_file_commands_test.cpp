@@ -365,8 +365,8 @@ TEST_F(JobFileCommandsTest, DatabasesReadEarlierKeepTheirFoldersWhenATypedInJobI
   ASSERT_TRUE(w.host.messages.empty()) << w.host.Transcript();
   EXPECT_EQ(st.DataDirectory[1], jobs.string());
   EXPECT_EQ(st.DataDirectory[2], jobs.string());
-  EXPECT_EQ(st.FatigueDbFolder, (dir / "materials").string());
-  EXPECT_EQ(s.loadingDbState.LoadingDbFolder, (dir / "loads").string());
+  EXPECT_EQ(st.FatigueDbOwnFolder, (dir / "materials").string());
+  EXPECT_EQ(s.loadingDbState.LoadingDbOwnFolder, (dir / "loads").string());
   EXPECT_EQ(JobFileBytes(JobFileOf(s)), Bytes()) << "saved again, the job names its own folders";
 
   DataServicePanel& ds = w.main.dataService();
