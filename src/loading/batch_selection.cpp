@@ -254,7 +254,8 @@ BatchTaking TakeBrowsedBatch(ProgramState& s, Host& host, const std::function<bo
   }
   l.SelectedHistoryLength = noted;
   st.SelectedLoadingBatch = st.TakenLoadingBatch = static_cast<int16_t>(b);
-  st.TakenLoadingFolder = s.fatigueDbState.DataDirectory[1];
+  // the job's loading now comes from the database in memory: it names its folder
+  st.TakenLoadingFolder = s.fatigueDbState.DataDirectory[1] = st.LoadingDbOwnFolder;
   TakeLevels(s, b);
   st.LoadingSource = 1;
   s.jobTexts.LoadingName = s.loadingDatabase.BatchName[b];

@@ -37,7 +37,8 @@ enum class BatchTaking {
 // that fails leave the job's loading as it was (MseQuestionAnswered aside,
 // and what the history reader writes into the database row); taking the
 // batch fills the loading records from it: the source, the batch selected
-// and taken (with its database's folder, DataDirectory(1)), levels, name,
+// and taken (with its database's folder, LoadingDbOwnFolder, which becomes the
+// job's loading folder DataDirectory(1)), levels, name,
 // distribution kind, cycles per block, stresses and stress pair, scaling
 // factors 1, the damage array, the mean-stress texts, quantity and units,
 // LoadingDataReady. Strengths and screen are the caller's.

@@ -68,7 +68,8 @@ HistoryOutcome ReadInto(ProgramState& s, Host& host, int k, std::vector<float>& 
   LoadingDatabase& db = s.loadingDatabase;
   try {
     if (k < 1 || k > kLoadingBatchMax) throw RuntimeError(kErrSubscriptOutOfRange);
-    SeqStream in = SeqStream::Open(CaseBlindPath(s.fatigueDbState.DataDirectory[1], HistoryFileName(k)), PieceOptions());
+    const std::string path = CaseBlindPath(s.loadingDbState.LoadingDbOwnFolder, HistoryFileName(k));
+    SeqStream in = SeqStream::Open(path, PieceOptions());
     in.SkipString();  // the title
     const int32_t n = in.ReadLong();
     db.BatchBlockTime[k] = in.ReadSingle();

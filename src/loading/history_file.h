@@ -10,7 +10,8 @@ struct LoadingData;
 struct ProgramState;
 
 // The stress history files of the loading database: "duvhs." and the batch
-// number (no leading zeros), in the loading-database folder DataDirectory[1].
+// number (no leading zeros), in the folder of the loading database in memory
+// (LoadingDbOwnFolder).
 // Items: a title (ignored), the point count n (Long), the record time in
 // minutes (Single) and the n history values (Singles, in the batch's
 // quantity). Read only; nothing in the program writes them.
@@ -20,7 +21,7 @@ inline constexpr int32_t kHistoryPointMax = 10000000;
 // folder ends with one).
 std::string HistoryFilePath(const std::string& folder, int k);
 
-// Reads the history file of batch k (1 .. 20) from DataDirectory[1] (a file
+// Reads the history file of batch k (1 .. 20) from LoadingDbOwnFolder (a file
 // whose name differs only in case serves when the exact one is missing).
 // The record time replaces BatchBlockTime(k) in any case once it is read.
 // The count is checked before anything is allocated:

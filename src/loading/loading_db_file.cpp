@@ -143,7 +143,7 @@ bool ReadLoadingDatabase(ProgramState& s, Host& host) {
     ClearRow(*staging, r.complete + 1 <= kLoadingBatchMax ? r.complete + 1 : 0);  // a batch read in part
     s.loadingDatabase = std::move(*staging);
     s.loadingDbState.LoadingBatchCount = static_cast<int16_t>(r.complete);
-    folders.DataDirectory[1] = folders.DatabaseDir;
+    folders.DataDirectory[1] = s.loadingDbState.LoadingDbOwnFolder = folders.DatabaseDir;
   } else if (endOfFile) {
     s.loadingDbState.LoadingBatchCount = 0;
   }

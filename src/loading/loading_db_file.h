@@ -18,7 +18,7 @@ std::string LoadingDatabasePath(const std::string& folder);
 // The batches are read into a copy that starts from the start values; the
 // program's database changes only when the read ends as a success:
 //   the whole file: s.loadingDatabase, LoadingBatchCount := the file's count
-//     and DataDirectory[1] := the folder;
+//     and LoadingDbOwnFolder and DataDirectory[1] := the folder;
 //   the end of the file after at least one complete batch (also where the
 //     file states more batches, or a batch more levels, than it holds): the
 //     same with the complete batches only (after a beep, no message);

@@ -21,10 +21,13 @@ struct LoadingDbState {
   int16_t BrowsedLoadingBatch = 0;
   int16_t PreviewShown = 0;
   int16_t LoadingSource = 2;         // 1 database batch, 2 typed in
+  // The folder the loading database in memory was read from (its stress
+  // histories lie there); a job opened does not change it.
+  std::string LoadingDbOwnFolder;
   // The batch whose data a database loading holds, the one taken last, and
-  // the folder of its database (DataDirectory(1) when it was taken). A
-  // database read gives up the selection but not these: the loading is
-  // still that batch's, and a job saved then names it.
+  // the folder of its database. A database read gives up the selection but
+  // not these: the loading is still that batch's, and a job saved then
+  // names it.
   int16_t TakenLoadingBatch = 0;     // 0 = none taken
   std::string TakenLoadingFolder;
 

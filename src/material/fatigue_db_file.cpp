@@ -5,6 +5,7 @@
 
 #include "material/fatigue_db_format.h"
 #include "platform/host.h"
+#include "platform/runtime/folder_path.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/seq_reader.h"
 
@@ -73,13 +74,17 @@ FatigueDbRead ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Ho
   }
   db = std::move(*staging);
   state.FatigueBatchCount = result.batchCount;
-  state.DataDirectory[2] = state.DatabaseDir;
+  state.DataDirectory[2] = state.FatigueDbOwnFolder = state.DatabaseDir;
   state.FatigueDbModified = 0;
   return result.status == FatigueDbParseStatus::Ok ? kFdbRead : kFdbReadInPart;
 }
 
+void ConfirmedOverwriteHoldsForItsFolder(FatigueDbState& state) {
+  if (!SameFolder(state.DatabaseDir, state.FatigueDbOwnFolder)) state.OverwriteConfirmed = 0;
+}
+
 bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host, bool beepEnabled) {
-  if (state.DatabaseDir != state.DataDirectory[2]) state.OverwriteConfirmed = 0;
+  ConfirmedOverwriteHoldsForItsFolder(state);
   const std::string path = FatigueDatabasePath(state.DatabaseDir);
   if (!MayReplace(path, state, host, beepEnabled)) return false;
 
@@ -92,6 +97,6 @@ bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host
     return false;
   }
   state.FatigueDbModified = 0;
-  state.DataDirectory[2] = state.DatabaseDir;
+  state.DataDirectory[2] = state.FatigueDbOwnFolder = state.DatabaseDir;
   return true;
 }

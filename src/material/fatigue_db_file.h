@@ -15,7 +15,8 @@ std::string FatigueDatabasePath(const std::string& folder);
 
 // Reads "duvak.dat" from state.DatabaseDir. The file is read into a staging
 // copy; a read replaces `db` and state.FatigueBatchCount, sets
-// state.DataDirectory[2] to the folder and clears state.FatigueDbModified.
+// state.FatigueDbOwnFolder and state.DataDirectory[2] to the folder and clears
+// state.FatigueDbModified.
 // Failures are reported through `host` (after a beep when `beepEnabled`):
 //   the file ends early or holds a count beyond 20 batches or below 0:
 //     "The Material Data-Base is corrupted!", OK, exclamation, "Material Data-Base";
@@ -35,14 +36,21 @@ enum FatigueDbRead : int {
 FatigueDbRead ReadFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
                                   bool beepEnabled = true);
 
+// A confirmed overwrite (OverwriteConfirmed 1) holds for the folder of the
+// database in memory only: it is cleared when state.DatabaseDir is another
+// folder than state.FatigueDbOwnFolder (compared as folders).
+void ConfirmedOverwriteHoldsForItsFolder(FatigueDbState& state);
+
 // Writes batches 1..state.FatigueBatchCount of `db` to "duvak.dat" in
 // state.DatabaseDir by atomic replacement (a failed save keeps the old file).
-// Unless state.OverwriteConfirmed is 1 for this folder, asks before replacing
-// an existing file ("Overwrite the existing Fatigue Database?  "); Cancel
+// Unless state.OverwriteConfirmed is 1 and holds for this folder
+// (ConfirmedOverwriteHoldsForItsFolder), asks before replacing an existing
+// file ("Overwrite the existing Fatigue Database?  "); Cancel
 // writes nothing. Empty references and test-data names get the texts the file
 // stores for them, in memory too. On success clears state.FatigueDbModified
-// and sets state.DataDirectory[2] to the folder; a failure is reported with
-// the runtime's error text (OK, exclamation, "Material Database") and leaves
-// both as they were. Returns whether the file was written.
+// and sets state.FatigueDbOwnFolder and state.DataDirectory[2] to the folder; a
+// failure is reported with the runtime's error text (OK, exclamation,
+// "Material Database") and leaves them as they were. Returns whether the
+// file was written.
 bool WriteFatigueDatabase(FatigueDatabase& db, FatigueDbState& state, Host& host,
                           bool beepEnabled = true);

@@ -66,9 +66,16 @@ struct FatigueDatabase {
 // Browsing and editing state of the fatigue database, with the fields of the
 // data-service dialog.
 struct FatigueDbState {
-  int16_t DataServiceMode = 1;                 // 1 loading database, 2 fatigue database
-  std::array<std::string, 3> DataDirectory{};  // (1) loading, (2) fatigue; index 0 unused
-  std::string DatabaseDir;                     // the folder the reader and writer use
+  int16_t DataServiceMode = 1;  // 1 loading database, 2 fatigue database
+  // The folders of the job, (1) loading and (2) fatigue database (index 0
+  // unused): those a job opened names, or those of the databases read,
+  // edited, saved or taken from since. The job file keeps them, and the data
+  // services open on them.
+  std::array<std::string, 3> DataDirectory{};
+  std::string DatabaseDir;  // the folder the data services show: the reader and writer use it
+  // The folder the fatigue database in memory was read from, saved to or
+  // made in; a job opened does not change it.
+  std::string FatigueDbOwnFolder;
   bool DbEditStarted = false;                  // the Edit action has opened the editor in this run
 
   int16_t FatigueBatchCount = 0;     // 0..20; 0 = no database
@@ -80,7 +87,7 @@ struct FatigueDbState {
   int16_t UsedFatigueBatch = 0;      // batch in use by the analysis; 0 = none
   int16_t ShownBatchSetCount = 0;    // sets of the batch on show
   int16_t FatigueDbModified = 0;     // 1 = changed since last read or written
-  int16_t OverwriteConfirmed = 0;    // 1 = replacing "duvak.dat" in DatabaseDir needs no question
+  int16_t OverwriteConfirmed = 0;    // 1 = replacing "duvak.dat" in FatigueDbOwnFolder needs no question
 
   bool operator==(const FatigueDbState&) const = default;
 };

@@ -56,12 +56,12 @@ void CheckDatabase(const uint8_t* data, size_t size) {
   const int count = s->loadingDbState.LoadingBatchCount;
   if (!read) {
     FUZZ_CHECK(s->loadingDatabase == before);
-    FUZZ_CHECK(s->fatigueDbState.DataDirectory[1] == known);
+    FUZZ_CHECK(s->fatigueDbState.DataDirectory[1] == known && s->loadingDbState.LoadingDbOwnFolder == known);
     FUZZ_CHECK(count == 0 || count == 1);  // the end of the file before a batch, or any other fault
     return;
   }
   FUZZ_CHECK(count >= 0 && count <= kLoadingBatchMax);
-  FUZZ_CHECK(s->fatigueDbState.DataDirectory[1] == input);
+  FUZZ_CHECK(s->fatigueDbState.DataDirectory[1] == input && s->loadingDbState.LoadingDbOwnFolder == input);
   static const LoadingDatabase kFresh;
   const LoadingDatabase& db = s->loadingDatabase;
   for (int i = 1; i <= count; ++i) FUZZ_CHECK(db.BatchLevelCount[i] <= kLevelMax + 0.5f);
@@ -89,7 +89,7 @@ void CheckHistory(const uint8_t* data, size_t size) {
   Put(path, data, size);
   auto s = std::make_unique<ProgramState>();
   FakeHost host;
-  s->fatigueDbState.DataDirectory[1] = folder;
+  s->loadingDbState.LoadingDbOwnFolder = folder;
   const int32_t n = AnnouncedCount(path);
   s->loadingDatabase.BatchPointCount[1] = n;
   s->loadingData.HistoryPoints = {0, 5, 6, 7, 0};

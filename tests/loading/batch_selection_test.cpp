@@ -21,7 +21,9 @@ constexpr const char* kWrongHistory = " Sorry, Wrong History Data!";
 class BatchSelection : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.fatigueDbState.DataDirectory[1] = folder.path().string();
+    // the database in memory came from `folder`; the job names another
+    s.loadingDbState.LoadingDbOwnFolder = folder.path().string();
+    s.fatigueDbState.DataDirectory[1] = "/the/jobs/folder";
     s.loadingDbState.LoadingBatchCount = 5;
   }
 
@@ -119,6 +121,9 @@ TEST_F(BatchSelection, AHistoryBatchBecomesTheJobsHistory) {
   EXPECT_EQ(s.resultsDisplay.DamageDisplayMode, 0);
   EXPECT_EQ(s.loadingDbState.SelectedLoadingBatch, 3);
   EXPECT_EQ(s.loadingDbState.LoadingSource, 1);
+  // the history came from the database's folder, which the job now names
+  EXPECT_EQ(s.loadingDbState.TakenLoadingFolder, folder.path().string());
+  EXPECT_EQ(s.fatigueDbState.DataDirectory[1], folder.path().string());
   EXPECT_EQ(s.jobTexts.LoadingName, "History 3");
   EXPECT_TRUE(s.wizardFlags.LoadingDataReady);
   // Range from the extremes (the upper range is 0), mean of them in mode 2.

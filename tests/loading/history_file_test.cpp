@@ -25,7 +25,10 @@ std::vector<std::string> Ramp(int n, float first) {
 class HistoryFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.fatigueDbState.DataDirectory[1] = folder.path().string();
+    // the files lie in the folder of the database in memory, whatever
+    // folder the job names or the data services show
+    s.loadingDbState.LoadingDbOwnFolder = folder.path().string();
+    s.fatigueDbState.DataDirectory[1] = "/the/jobs/folder";
     s.fatigueDbState.DatabaseDir = "/somewhere/else";
     s.loadingDatabase.BatchBlockTime[k] = 99.0f;
   }

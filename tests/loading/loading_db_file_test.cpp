@@ -61,6 +61,7 @@ TEST_F(LoadingDbFile, AFileWithoutMarkerHoldsStressBatchesWithDefaultedStrengths
   EXPECT_EQ(db.BatchKf[1], 0.0f);  // no strength data
   EXPECT_EQ(db.BatchKf[3], 0.0f);
   EXPECT_EQ(s.fatigueDbState.DataDirectory[1], folder.path().string());
+  EXPECT_EQ(s.loadingDbState.LoadingDbOwnFolder, folder.path().string());
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(host.beeps, 0);
   EXPECT_EQ(host.mousePointer, kPointerDefault);
@@ -135,10 +136,11 @@ TEST_F(LoadingDbFile, TheEndOfTheFileKeepsTheCompleteBatches) {
 
   // Empty, or ending in the first batch: no batch, the folder not stored.
   for (const std::string& text : {std::string(), three.substr(0, 12)}) {
-    s.fatigueDbState.DataDirectory[1] = "elsewhere";
+    s.fatigueDbState.DataDirectory[1] = s.loadingDbState.LoadingDbOwnFolder = "elsewhere";
     EXPECT_FALSE(Read(text));
     EXPECT_EQ(s.loadingDbState.LoadingBatchCount, 0);
     EXPECT_EQ(s.fatigueDbState.DataDirectory[1], "elsewhere");
+    EXPECT_EQ(s.loadingDbState.LoadingDbOwnFolder, "elsewhere");
   }
   EXPECT_EQ(host.beeps, 3);
   EXPECT_TRUE(host.messages.empty());

@@ -45,7 +45,7 @@ class FatigueDbFile : public ::testing::Test {
     db = fdb_fixture::TwoSetBatch();
     state.FatigueBatchCount = 1;
     state.FatigueDbModified = 1;
-    state.DataDirectory[2] = "/elsewhere";
+    state.DataDirectory[2] = state.FatigueDbOwnFolder = "/elsewhere";
   }
 
   void ExpectMessage(const std::string& text, const std::string& title) const {
@@ -78,6 +78,7 @@ TEST_F(FatigueDbFile, SaveThenOpenGivesTheSameDatabase) {
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(state.FatigueDbModified, 0);
   EXPECT_EQ(state.DataDirectory[2], dir.string());
+  EXPECT_EQ(state.FatigueDbOwnFolder, dir.string());
   EXPECT_EQ(db.FdbReference[1][2], "Description & Reference:");  // in memory too
   EXPECT_EQ(host.pointerHistory, (std::vector<int>{kPointerHourglass, kPointerDefault}));
   EXPECT_NE(ReadBytes(File()).find("Al 4 \x96 Zugfestigkeit \xE4\r\n"), std::string::npos);
@@ -91,6 +92,7 @@ TEST_F(FatigueDbFile, SaveThenOpenGivesTheSameDatabase) {
   EXPECT_EQ(readState.FatigueBatchCount, 3);
   EXPECT_EQ(readState.FatigueDbModified, 0);
   EXPECT_EQ(readState.DataDirectory[2], dir.string() + "/");
+  EXPECT_EQ(readState.FatigueDbOwnFolder, dir.string() + "/");
 }
 
 TEST_F(FatigueDbFile, SavedBytesAreTheFileLayout) {
@@ -183,8 +185,15 @@ TEST_F(FatigueDbFile, ReplacingAFileAsksUnlessConfirmedForThisFolder) {
   state.OverwriteConfirmed = 1;  // same folder as the last save: no question
   EXPECT_TRUE(WriteFatigueDatabase(db, state, host));
   EXPECT_EQ(host.messages.size(), 2u);
+  state.DatabaseDir = dir.string() + "/";  // the same folder, written otherwise
+  state.DataDirectory[2] = "/the/jobs/folder";
+  EXPECT_TRUE(WriteFatigueDatabase(db, state, host));
+  EXPECT_EQ(host.messages.size(), 2u);
 
-  state.DataDirectory[2] = "/another/folder";  // confirmation was for another folder
+  // confirmation was for another folder, the database's own, even where a
+  // job opened names the folder written to
+  state.FatigueDbOwnFolder = "/another/folder";
+  state.DataDirectory[2] = state.DatabaseDir;
   host.QueueAnswer(kAnswerCancel);
   EXPECT_FALSE(WriteFatigueDatabase(db, state, host));
   EXPECT_EQ(host.messages.size(), 3u);
@@ -208,7 +217,7 @@ TEST_F(FatigueDbFile, FailedSaveKeepsTheOldFile) {
   state.FatigueBatchCount = 3;
   state.FatigueDbModified = 1;
   state.OverwriteConfirmed = 1;
-  state.DataDirectory[2] = state.DatabaseDir;
+  state.FatigueDbOwnFolder = state.DatabaseDir;
   {
     FileSizeLimit limit(100);
     EXPECT_FALSE(WriteFatigueDatabase(db, state, host));

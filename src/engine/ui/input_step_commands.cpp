@@ -250,10 +250,11 @@ void mnu_loading_Click(FormMain& main) {
   ProgramState& s = main.state();
   DataServicePanel& ds = main.dataService();
   s.fatigueDbState.DataServiceMode = 1;
-  ds.ShowFolder(s.fatigueDbState.DataDirectory[1]);
   main.menus().mnu_Run.SetEnabled(false);
   DisablePrintCommands(main);
   OfferLoadingDatabaseActions(main);
+  // on the job's folder, where the database in memory is browsed only if it came from there
+  ds.ShowFolder(s.fatigueDbState.DataDirectory[1]);
   LeaveMasterCurveScreen(main);
   if (!s.wizardFlags.LoadingDataReady) ds.cmd_data_next.SetEnabled(false);
   const bool stepOn = LoadingLetsStepOn(s);
@@ -268,8 +269,8 @@ void mnu_fatigue_Click(FormMain& main) {
   DataServicePanel& ds = main.dataService();
   LeaveMasterCurveScreen(main);
   s.fatigueDbState.DataServiceMode = 2;
-  ds.ShowFolder(s.fatigueDbState.DataDirectory[2]);
   OfferFatigueDatabaseActions(main);
+  ds.ShowFolder(s.fatigueDbState.DataDirectory[2]);
   const bool inputViewUp = main.snInputs().frm_SN.Visible();
   if (LoadingLetsStepOn(s) && inputViewUp) SetDataNextTexts(main, StepButtonTextsFor(true, true));
   main.menus().mnu_Run.SetEnabled(false);

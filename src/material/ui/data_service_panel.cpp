@@ -4,9 +4,11 @@
 
 #include "loading/ui/loading_db_panel.h"
 #include "loading/ui/loading_services.h"
+#include "material/data_service_folders.h"
 #include "material/fatigue_db_changes.h"
 #include "material/fatigue_db_file.h"
 #include "material/ui/fatigue_db_panel.h"
+#include "platform/runtime/folder_path.h"
 #include "platform/runtime/runtime_error.h"
 #include "program_state.h"
 #include "shell/ui/control_utilities.h"
@@ -46,7 +48,7 @@ bool DataServicePanel::Fatigue() const { return state().fatigueDbState.DataServi
 
 void DataServicePanel::ShowFolder(const std::string& folder) {
   namespace fs = std::filesystem;
-  for (fs::path at = folder; !at.empty(); at = at.parent_path()) {
+  for (fs::path at = AbsoluteFolder(folder); !at.empty(); at = at.parent_path()) {
     try {
       Drive1.SetDrive(at.string());
       Dir1.SetPath(at.string());
@@ -61,16 +63,13 @@ void DataServicePanel::ShowFolder(const std::string& folder) {
 
 void DataServicePanel::ActOnTheFolderShown() { state().fatigueDbState.DatabaseDir = Dir1.Path(); }
 
-void DataServicePanel::FoldersBack() {
-  const auto& st = state().fatigueDbState;
-  ShowFolder(st.DataDirectory[st.DataServiceMode == 1 ? 1 : 2]);
-}
+void DataServicePanel::FoldersBack() { ShowFolder(FolderOfTheServedDatabase(state())); }
 
 void DataServicePanel::Drive1_Change() {
   auto& st = state().fatigueDbState;
   try {
     Dir1.SetPath(Drive1.Drive());
-    st.DatabaseDir = Dir1.Path();
+    ActOnTheFolderShown();
   } catch (const RuntimeError& e) {
     AlertBox(state().shellState, main.host(), RuntimeErrorText(e.code()), MsgButtons::OKOnly, MsgIcon::Exclamation, 1,
              "Data Services");
@@ -82,18 +81,11 @@ void DataServicePanel::Drive1_Change() {
 }
 
 void DataServicePanel::Dir1_Change() {
-  ProgramState& s = state();
-  auto& st = s.fatigueDbState;
   ActOnTheFolderShown();
-  if (st.DataServiceMode == 1) {
-    if (s.loadingDbState.LoadingBatchCount > 0 && st.DatabaseDir != st.DataDirectory[1]) {
-      chk_Input_Dbase.SetValue(false);
-      SelectOption(chk_Read_Dbase);
-    }
-  } else if (st.FatigueBatchCount > 0 && st.DatabaseDir != st.DataDirectory[2]) {
-    chk_Input_Dbase.SetValue(false);
-    if (!chk_Edit_Dbase.Value()) SelectOption(chk_Read_Dbase);
-  }
+  // The database in memory is browsed only from its own folder.
+  if (!ActsOnAnotherFolder(state())) return;
+  chk_Input_Dbase.SetValue(false);
+  if (!Fatigue() || !chk_Edit_Dbase.Value()) SelectOption(chk_Read_Dbase);
 }
 
 // ---- options ----
@@ -215,14 +207,15 @@ void DataServicePanel::EditDatabase() {
   browser.cmd_Fatigue_Db_Cancel.SetCaption(" E&xit");
   const bool fresh = chk_new_Dbase.Value() == 1;
   const bool loaded = st.FatigueBatchCount > 0;
-  if (!fresh && loaded && st.DatabaseDir != st.DataDirectory[2]) {
+  if (!fresh && ActsOnAnotherFolder(s)) {
     main.host().MsgBox("Sorry, first you have to save the Database. ", MsgButtons::OKOnly, MsgIcon::Information, 1,
                        "Material Database");
     SelectOption(chk_Save_Dbase);
     chk_Edit_Dbase.SetValue(false);
     return;
   }
-  if (st.DatabaseDir != st.DataDirectory[2] || fresh) st.OverwriteConfirmed = 0;
+  ConfirmedOverwriteHoldsForItsFolder(st);
+  if (fresh) st.OverwriteConfirmed = 0;
   if (st.OverwriteConfirmed == 0 && !ConfirmOverwrite()) return;
   st.DbEditStarted = true;
   if (fresh && !MayLoseFatigueDbChanges(s, main.host(), "Edit Fatigue Database")) {
@@ -239,8 +232,8 @@ void DataServicePanel::EditDatabase() {
   }
   // The database edited now is that of the chosen folder, read there or made
   // there: the folder lists go back to it (as leaving the editor does, when
-  // it selects Save), and Save writes it there.
-  st.DataDirectory[2] = st.DatabaseDir;
+  // it selects Save), Save writes it there, and the job names it.
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = st.DatabaseDir;
   if (st.FatigueBatchCount == 0) st.FatigueBatchCount = 1;
   if (st.CurrentFatigueBatch == 0) st.CurrentFatigueBatch = 1;
   browser.frm_Fatigue_Dbase.SetVisible(true);

@@ -20,13 +20,14 @@ class DataServicePanel {
   void Dir1_Change();
   void Drive1_Change();
 
-  // The folder lists go to `folder` (where it is gone, to the nearest folder
-  // above it that exists; where there is none, they stay), and the list's
-  // Change rule runs whether or not they moved, so that the dialog acts on
-  // the folder it shows.
+  // The folder lists go to `folder` (a relative one lies in the current
+  // folder; where it is gone, to the nearest folder above it that exists;
+  // where there is none, they stay), and the list's Change rule runs
+  // whether or not they moved, so that the dialog acts on the folder it
+  // shows and offers to browse the database in memory only in its folder.
   void ShowFolder(const std::string& folder);
   // The folder the dialog acts on (DatabaseDir) is the one its list shows
-  // again, after a database was read from another folder (a job's).
+  // (again, after a database was read from another folder: a job's).
   void ActOnTheFolderShown();
   // Performs the first selected action of Browse, Open, Edit, Save.
   void cmd_data_do_Click();
@@ -51,7 +52,8 @@ class DataServicePanel {
  private:
   ProgramState& state() const;
   bool Fatigue() const;  // the dialog serves the fatigue database
-  // The folder lists go back to the folder of the database in memory.
+  // The folder lists go back to the folder of the database in memory (with
+  // none, to the job's folder).
   void FoldersBack();
   void BrowseDatabase();
   void OpenDatabase();

@@ -303,6 +303,7 @@ void FatigueDbPanel::cmd_fatigue_Db_OK_Click() {
   }
   st.UsedFatigueBatch = st.CurrentSetBatch;
   st.UsedFatigueSet = st.CurrentFatigueSet;
+  st.DataDirectory[2] = st.FatigueDbOwnFolder;  // the job names the folder of its set's database
   frm_Fatigue_Dbase.SetVisible(false);
   DataServicePanel& ds = main.dataService();
   ds.frm_data_serv.SetVisible(false);

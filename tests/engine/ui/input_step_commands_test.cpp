@@ -228,7 +228,7 @@ TEST_F(InputStepTest, LoadingDataWithAnEmptyDatabaseOffersOnlyReading) {
 TEST_F(InputStepTest, LoadingDataWithBatchesSelectsBrowsingInTheDatabaseFolder) {
   char tmpl[] = "/tmp/input_step_test_XXXXXX";
   ASSERT_NE(mkdtemp(tmpl), nullptr);
-  state.fatigueDbState.DataDirectory[1] = tmpl;
+  state.fatigueDbState.DataDirectory[1] = state.loadingDbState.LoadingDbOwnFolder = tmpl;  // read there
   state.loadingDbState.LoadingBatchCount = 3;
   menus.mnu_loading.click();
   EXPECT_TRUE(ds.chk_Input_Dbase.Enabled());
@@ -302,7 +302,7 @@ TEST_F(InputStepTest, MaterialDataWithAnEmptyDatabaseOffersReadingAndEditingANew
 
 TEST_F(InputStepTest, MaterialDataWithBatchesSelectsBrowsingAndAllowsSaving) {
   state.fatigueDbState.FatigueBatchCount = 2;
-  state.fatigueDbState.DataDirectory[2] = ds.Dir1.Path();  // read from the folder on show
+  state.fatigueDbState.DataDirectory[2] = state.fatigueDbState.FatigueDbOwnFolder = ds.Dir1.Path();  // read there
   state.analysisOptions.LoadingType = 3;
   sn.frm_SN.SetVisible(true);
   menus.mnu_fatigue.click();

@@ -10,6 +10,7 @@
 #include "material/ui/data_service_panel.h"
 #include "material/ui/fatigue_db_panel.h"
 #include "material_ui_fixture.h"
+#include "support/scoped_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -161,7 +162,7 @@ TEST_F(DataService, SaveBeforeAnyEditWritesNothing) {
 
 TEST_F(DataService, OpenWithUnsavedChangesAsksFirst) {
   PutThreeBatches(state);
-  st.DataDirectory[2] = dir.string();  // the database in memory is that of the folder on show
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = dir.string();  // the database in memory is that of the folder on show
   st.FatigueDbModified = 1;
   host.QueueAnswer(kAnswerCancel);
   Do(ds.chk_Read_Dbase);
@@ -176,7 +177,7 @@ TEST_F(DataService, OpenWithUnsavedChangesAsksFirst) {
 
 TEST_F(DataService, AnotherFolderOffersOpenAndEditAsksToSaveFirst) {
   PutThreeBatches(state);
-  st.DataDirectory[2] = "/elsewhere";
+  st.DataDirectory[2] = st.FatigueDbOwnFolder = "/elsewhere";
   ds.chk_Input_Dbase.SetValue(true);
   ds.Dir1.SetPath(dir.string() + "/..");
   EXPECT_FALSE(ds.chk_Input_Dbase.Value());
@@ -186,6 +187,67 @@ TEST_F(DataService, AnotherFolderOffersOpenAndEditAsksToSaveFirst) {
   EXPECT_EQ(LastMessage().text, "Sorry, first you have to save the Database. ");
   EXPECT_TRUE(ds.chk_Save_Dbase.Value());
   EXPECT_FALSE(ds.chk_Edit_Dbase.Value());
+}
+
+// The job names another folder than that of the database in memory (as
+// after a job is opened whose material was typed in): there the database
+// is neither browsed nor edited, Save asks before it replaces that folder's
+// file, and Browse goes back to the database's own folder.
+TEST_F(DataService, TheDatabaseInMemoryIsBrowsedAndEditedOnlyInItsOwnFolder) {
+  const fs::path jobs = dir / "jobs";
+  fs::create_directory(jobs);
+  std::ofstream(jobs / "duvak.dat", std::ios::binary) << "the job folder's database";
+  PutThreeBatches(state);
+  st.FatigueDbOwnFolder = dir.string();
+  st.DataDirectory[2] = jobs.string();
+  st.OverwriteConfirmed = 1;  // for the database's own folder
+  st.DbEditStarted = true;
+  ds.chk_Input_Dbase.SetValue(true);
+  ds.ShowFolder(st.DataDirectory[2]);
+  EXPECT_FALSE(ds.chk_Input_Dbase.Value());
+  EXPECT_TRUE(ds.chk_Read_Dbase.Value());
+  Do(ds.chk_Edit_Dbase);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(LastMessage().text, "Sorry, first you have to save the Database. ");
+  host.QueueAnswer(kAnswerCancel);
+  ds.cmd_data_do.click();
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(LastMessage().text, "Overwrite the existing Fatigue Database?  ");
+  EXPECT_EQ(::FileBytes(jobs / "duvak.dat"), "the job folder's database");
+
+  ds.chk_Input_Dbase.click();
+  EXPECT_EQ(fs::path(ds.Dir1.Path()), dir);
+  EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+  ds.cmd_data_do.click();
+  EXPECT_TRUE(main.fatigueDb().frm_Fatigue_Dbase.Visible());
+  EXPECT_EQ(host.messages.size(), 2u);
+}
+
+// The database's own folder is found however it is written: with a
+// trailing separator, through a symbolic link, relative to the current
+// folder. Browse stays offered there, and Edit opens the editor without a
+// word (replacing the file there is confirmed).
+TEST_F(DataService, TheDatabasesFolderIsFoundHoweverItIsWritten) {
+  const fs::path link = dir.string() + "_link";
+  fs::create_directory_symlink(dir, link);
+  const std::string written[] = {dir.string() + "/", link.string(), fs::relative(dir).string()};
+  for (const std::string& folder : written) {
+    SCOPED_TRACE(folder);
+    PutThreeBatches(state);
+    st.FatigueDbOwnFolder = st.DataDirectory[2] = folder;
+    st.OverwriteConfirmed = 1;
+    ds.chk_Input_Dbase.SetValue(true);
+    ds.ShowFolder(folder);
+    EXPECT_EQ(fs::path(ds.Dir1.Path()), folder == link.string() ? link : dir);
+    EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+    ds.chk_Input_Dbase.click();
+    EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+    Do(ds.chk_Edit_Dbase);
+    EXPECT_TRUE(host.messages.empty()) << host.Transcript();
+    EXPECT_TRUE(main.fatigueDb().frm_Fatigue_Dbase.Visible());
+    main.fatigueDb().frm_Fatigue_Dbase.SetVisible(false);
+  }
+  fs::remove(link);
 }
 
 TEST_F(DataService, NewDatabaseReplacesTheOneInMemoryAfterTwoQuestions) {
@@ -239,6 +301,7 @@ TEST_F(DataService, ANewDatabaseIsSavedInTheFolderItWasMadeIn) {
   EXPECT_TRUE(fs::exists(made / "duvak.dat"));
   EXPECT_FALSE(fs::exists(dir / "duvak.dat"));
   EXPECT_EQ(st.DataDirectory[2], made.string());
+  EXPECT_EQ(st.FatigueDbOwnFolder, made.string());
 }
 
 TEST_F(DataService, CancelHidesTheDialogAndGivesBackRunWhenReady) {

@@ -26,7 +26,7 @@ class FatigueDbSound : public ::testing::Test, public MaterialUi {
     st.DataServiceMode = 2;
     ds.frm_data_serv.SetVisible(true);
     ds.Dir1.SetPath(dir.string());
-    st.DataDirectory[2] = dir.string();
+    st.DataDirectory[2] = st.FatigueDbOwnFolder = dir.string();
     st.OverwriteConfirmed = 1;
     Do(ds.chk_Edit_Dbase);
     st.FatigueDbModified = 0;

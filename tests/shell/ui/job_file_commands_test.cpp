@@ -9,9 +9,11 @@
 
 #include "component/ui/data_box_panel.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "loading/loading_db_file.h"
 #include "loading/loading_db_fixtures.h"
 #include "loading/ui/loading_frames_panel.h"
 #include "material/fatigue_db_file.h"
+#include "material/ui/data_service_panel.h"
 #include "material/ui/sn_frame_panel.h"
 #include "montecarlo/distribution_tag.h"
 #include "montecarlo/ui/mcs_options_panel.h"
@@ -336,6 +338,49 @@ TEST_F(JobFileCommandsTest, ATypedInMaterialDoesNotAskAboutTheDatabase) {
   w.Open(path);
   EXPECT_TRUE(w.host.messages.empty());
   EXPECT_EQ(w.state->fatigueDbState.FatigueDbModified, 1);
+}
+
+// The databases read before a job whose material and loading were typed in
+// is opened keep their folders: the job's folders are those the job names,
+// the data services open on them and offer no browsing there, and Browse
+// goes back to the folder of each database.
+TEST_F(JobFileCommandsTest, DatabasesReadEarlierKeepTheirFoldersWhenATypedInJobIsOpened) {
+  const fs::path jobs = dir / "jobs";
+  fs::create_directory(jobs);
+  auto typed = TypedInConstantAmplitudeJob();
+  typed->fatigueDbState.DataDirectory[1] = typed->fatigueDbState.DataDirectory[2] = jobs.string();
+  Window saver(std::move(typed));
+  saver.Save(path);
+  WriteMaterialDatabase();
+  ldb_fixture::PutThreeBatches(dir / "loads");
+
+  Window w(std::make_unique<ProgramState>());
+  ProgramState& s = *w.state;
+  FatigueDbState& st = s.fatigueDbState;
+  st.DatabaseDir = (dir / "materials").string();
+  ASSERT_TRUE(ReadFatigueDatabase(s.fatigueDatabase, st, w.host));
+  st.DatabaseDir = (dir / "loads").string();
+  ASSERT_TRUE(ReadLoadingDatabase(s, w.host));
+  w.Open(path);
+  ASSERT_TRUE(w.host.messages.empty()) << w.host.Transcript();
+  EXPECT_EQ(st.DataDirectory[1], jobs.string());
+  EXPECT_EQ(st.DataDirectory[2], jobs.string());
+  EXPECT_EQ(st.FatigueDbOwnFolder, (dir / "materials").string());
+  EXPECT_EQ(s.loadingDbState.LoadingDbOwnFolder, (dir / "loads").string());
+  EXPECT_EQ(JobFileBytes(JobFileOf(s)), Bytes()) << "saved again, the job names its own folders";
+
+  DataServicePanel& ds = w.main.dataService();
+  for (MenuItem* command : {&w.main.menus().mnu_loading, &w.main.menus().mnu_fatigue}) {
+    SCOPED_TRACE(command->Caption());
+    command->click();
+    EXPECT_EQ(fs::path(ds.Dir1.Path()), jobs);
+    EXPECT_TRUE(ds.chk_Read_Dbase.Value());
+    EXPECT_TRUE(ds.chk_Input_Dbase.Enabled());
+    ds.chk_Input_Dbase.click();
+    EXPECT_EQ(fs::path(ds.Dir1.Path()), dir / (command == &w.main.menus().mnu_loading ? "loads" : "materials"));
+    EXPECT_TRUE(ds.chk_Input_Dbase.Value());
+    ds.cmd_data_cancel.click();
+  }
 }
 
 TEST_F(JobFileCommandsTest, ExitUnloadsTheMainWindow) {
