@@ -80,6 +80,12 @@ inline bool LoadLevelMasterCurve(const AnalysisOptions& a) {
   return a.AnalysisMode == analysis_mode::kMasterCurve && a.MasterCurveParameter == master_curve_parameter::kLoadLevel;
 }
 
+// A master curve over the endurance limit (Se varies from SeFrom to SeTo).
+inline bool EnduranceLimitMasterCurve(const AnalysisOptions& a) {
+  return a.AnalysisMode == analysis_mode::kMasterCurve &&
+         a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit;
+}
+
 // The last calculation's damage and life, and the work values the damage
 // routines leave for the display, the reports and the next calculation.
 struct Results {

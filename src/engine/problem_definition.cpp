@@ -1,5 +1,6 @@
 #include "engine/problem_definition.h"
 
+#include "engine/endurance_limit_range.h"
 #include "engine/job_checks.h"
 #include "loading/batch_selection.h"
 #include "loading/loading_units.h"
@@ -106,6 +107,8 @@ void CommitProblemDefinition(ProgramState& s) {
   CommitSpecimen(s);
   CommitNotchSensitivityAndApproach(s);
   CommitLoadingType(s);
+  // A single case made after a master curve over Se works at its lower end.
+  SettleEnduranceLimit(s.materialData, s.analysisOptions);
   FollowLoadingUnits(s);
   // The batch's strengths name its notch factor for a feature specimen only.
   FollowBatchStrengthTexts(s);

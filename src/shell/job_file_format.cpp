@@ -37,6 +37,17 @@ struct TrailingBlank {
 template <typename S>
 TrailingBlank(S&) -> TrailingBlank<S>;
 
+// A factor of the unit system (records 4 and 5). Open takes the factors
+// from the unit system again, so they keep the runtime's 7-digit form
+// (.03937008, .1450326) that files have always held; every other Single is
+// written with the digits it needs to read back as it was held.
+template <typename F>
+struct UnitFactor {
+  F& value;
+};
+template <typename F>
+UnitFactor(F&) -> UnitFactor<F>;
+
 // The records in file order. `io` either writes the items of a const JobFile
 // or reads them into a JobFile, so the order and types live in one place.
 template <typename Io, typename Job>
@@ -46,10 +57,10 @@ void VisitRecords(Io& io, Job& j) {
   io.Record(3, "analysis options", j.AnalysisMode, j.MasterCurveParameter, j.LoadingType,
             j.RelOption, j.MeanStressOption, j.SNDataSpecimen, j.JobStressApproach,
             j.JobNotchSensitivity);
-  io.Record(4, "damage to failure and units", j.DamageToFailure, j.LengthUnitFactor, j.LifeUnit,
+  io.Record(4, "damage to failure and units", j.DamageToFailure, UnitFactor{j.LengthUnitFactor}, j.LifeUnit,
             j.DamageDisplayMode);
   io.Record(5, "loading units", j.LoadUnitBracket, kCr, j.LoadUnit, kCr, TrailingBlank{j.LoadQuantity}, kCr,
-            j.LoadToStressFactor, j.LoadUnitFactor);
+            UnitFactor{j.LoadToStressFactor}, UnitFactor{j.LoadUnitFactor});
   io.Record(6, "loading database folder", j.LoadingDbFolder);
   io.Record(7, "fatigue database folder", j.FatigueDbFolder);
   io.Header(8, "Material data");
@@ -128,8 +139,15 @@ class RecordWriter {
  private:
   template <typename T>
   void Put(const T& number) { out_.Print(number); }
+  // A job opened again holds every Single as it was saved: a value derived
+  // by a unit conversion or a log often needs more than 7 digits for that.
+  void Put(float number) { out_.Print(ExactSingle{number}); }
+  void Put(UnitFactor<const float> factor) { out_.Print(factor.value); }
   void Put(const std::string& text) { out_.PrintText(text); }
-  void Put(const JobRange& range) { out_.Print(range.from).Print(range.to); }
+  void Put(const JobRange& range) {
+    Put(range.from);
+    Put(range.to);
+  }
   void Put(const JobDistribution& d) { out_.Print(d.DistributionType).Print(d.BlockVolumeEntry); }
   void Put(LoneCr) { out_.Print("\r"); }
   // Written without its outer blanks and with the one blank that the reader
@@ -276,6 +294,7 @@ class RecordReader {
   void Get(int16_t& v) { v = in_.ReadInteger(); }
   void Get(int32_t& v) { v = in_.ReadLong(); }
   void Get(float& v) { v = in_.ReadSingle(); }
+  void Get(UnitFactor<float>& factor) { factor.value = in_.ReadSingle(); }
   void Get(double& v) { v = in_.ReadDouble(); }
   void Get(std::string& v) { v = in_.ReadString(); }
   void Get(JobRange& range) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/endurance_limit_range.h"
 #include "engine/job_checks.h"
 #include "program_state.h"
 #include "support/fake_host.h"
@@ -285,3 +286,48 @@ TEST(ReapplyProblemDefinition, NotchFactorMeanStressAndReadiness) {
 }
 
 }  // namespace
+
+// The endurance limit a job calculates with: a master curve over Se keeps
+// its range (not running backwards), every other job its lower end; Se is
+// the one calculated with.
+TEST(SettleEnduranceLimit, KeepsTheRangeOfAMasterCurveOverSeOnly) {
+  const struct {
+    int16_t mode, parameter;
+    float se, from, to;
+    float settledTo;
+    bool empty;
+  } cases[] = {
+      {2, 2, 240, 160, 240, 240, false},  // the upper end typed last
+      {2, 2, 160, 160, 120, 160, true},   // an upper end below the lower
+      {2, 2, 160, 160, 160, 160, true},
+      {2, 1, 240, 160, 240, 160, false},  // over the load level
+      {1, 0, 140, 80, 140, 80, false},    // a single case after a range
+      {1, 0, 80, 80, 80, 80, false},
+  };
+  for (const auto& c : cases) {
+    MaterialData m;
+    m.Se = c.se;
+    m.SeFrom = c.from;
+    m.SeTo = c.to;
+    AnalysisOptions a;
+    a.AnalysisMode = c.mode;
+    a.MasterCurveParameter = c.parameter;
+    EXPECT_EQ(SettleEnduranceLimit(m, a), c.empty) << c.mode << " " << c.parameter << " " << c.to;
+    EXPECT_EQ(m.SeFrom, c.from);
+    EXPECT_EQ(m.SeTo, c.settledTo) << c.mode << " " << c.parameter << " " << c.to;
+    EXPECT_EQ(m.Se, c.from);
+  }
+}
+
+// The problem definition's commit of a single case after a master curve
+// over Se: the job works at the lower end at once, not only once the input
+// view is built again.
+TEST(CommitProblemDefinition, ASingleCaseWorksAtTheLowerEndOfTheRange) {
+  ProgramState s = WithWorkingCopies({1, 1, 3, 1, 1, 1, 1});
+  s.materialData.Se = 140;
+  s.materialData.SeFrom = 80;
+  s.materialData.SeTo = 140;
+  CommitProblemDefinition(s);
+  EXPECT_EQ(s.materialData.Se, 80);
+  EXPECT_EQ(s.materialData.SeTo, 80);
+}

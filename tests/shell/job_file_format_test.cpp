@@ -176,6 +176,29 @@ TEST(ParseJobFile, TheTypedInJobReadsBackEqualInEveryItem) {
   EXPECT_TRUE(Parse(kTypedInJob) == JobFileOf(*TypedInConstantAmplitudeJob()));
 }
 
+// Every Single of the job reads back as it was held, also where 7 digits do
+// not give it back (a value typed in ksi, a log-normal's Q in ksi); the
+// factors of the unit system, which Open takes from the system again, keep
+// their 7-digit form.
+TEST(ParseJobFile, EverySingleReadsBackAsItWasHeld) {
+  auto s = TypedInConstantAmplitudeJob();
+  s->unitSettings.LengthUnitFactor = 1.0f / 25.4f;
+  s->loadingUnits.LoadUnitFactor = 1.0f / 6.895f;
+  s->materialData.Se = s->materialData.SeFrom = s->materialData.SeTo = 100.0f / 6.895f * 2.0f;
+  s->loadingData.StressRangeTo = 110.379135f;
+  s->loadingData.DistQInput = 1.0f / 3.0f;
+  const JobFile job = JobFileOf(*s);
+  const std::string bytes = JobFileBytes(job);
+  JobFile back = Parse(bytes);
+  EXPECT_EQ(back.LoadUnitFactor, 0.1450326f);
+  back.LoadUnitFactor = job.LoadUnitFactor;
+  EXPECT_TRUE(back == job);
+  EXPECT_NE(bytes.find(" 29.006527 "), std::string::npos);
+  EXPECT_NE(bytes.find(" 110.379135  2 "), std::string::npos);
+  EXPECT_NE(bytes.find(" .03937008 "), std::string::npos);
+  EXPECT_NE(bytes.find(" .1450326 \r\n"), std::string::npos);
+}
+
 // What follows record 32 is the job's only in the form the program writes:
 // files of 32 records (some with blank lines or other text after them) read
 // as before, without the records kept since; the version before's records 33

@@ -76,9 +76,7 @@ const Pair kPairs[] = {
      Suffix::StressUnit, 100, nullptr},
 };
 
-bool MasterCurveOverSe(const ProgramState& s) {
-  return s.analysisOptions.AnalysisMode == 2 && s.analysisOptions.MasterCurveParameter == 2;
-}
+bool MasterCurveOverSe(const ProgramState& s) { return EnduranceLimitMasterCurve(s.analysisOptions); }
 
 class Placer {
  public:
@@ -155,7 +153,6 @@ void PlaceSnLabels(FormMain& main, const Surface& pic, const SnCurveGeometry& g)
   Placer placer(main, pic, g);
   for (const Pair& p : kPairs)
     if (!p.applies || p.applies(s)) placer.Place(p);
-  if (MasterCurveOverSe(s)) s.materialData.Se = s.materialData.SeFrom;
 
   // The endurance limit's random-variable tag follows its long caption.
   Label& se = sn.SNSe(0);

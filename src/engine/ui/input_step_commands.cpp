@@ -6,6 +6,7 @@
 #include "diagrams/ui/damage_frame.h"
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
+#include "engine/endurance_limit_range.h"
 #include "engine/ui/problem_definition_panel.h"
 #include "loading/selected_batch.h"
 #include "loading/ui/loading_db_panel.h"
@@ -77,15 +78,8 @@ void HideResultsAndWorkingFrames(FormMain& main) {
 // needs a range that does not run backwards, and an empty range is to be
 // entered first.
 void SettleEnduranceLimitRange(FormMain& main) {
-  const AnalysisOptions& a = main.state().analysisOptions;
-  MaterialData& m = main.state().materialData;
-  if (a.AnalysisMode == analysis_mode::kMasterCurve &&
-      a.MasterCurveParameter == master_curve_parameter::kEnduranceLimit) {
-    if (m.SeTo < m.SeFrom) m.SeTo = m.SeFrom;
-    if (m.SeTo == m.SeFrom) main.snInputs().SNset(0).SetFocus();
-  } else {
-    m.SeTo = m.SeFrom;
-  }
+  ProgramState& s = main.state();
+  if (SettleEnduranceLimit(s.materialData, s.analysisOptions)) main.snInputs().SNset(0).SetFocus();
 }
 
 // A master curve over the load level does not run backwards; any other job

@@ -4,6 +4,7 @@
 #include "diagrams/ui/diagram_services.h"
 #include "diagrams/ui/result_frames_panel.h"
 #include "engine/damage.h"
+#include "engine/endurance_limit_range.h"
 #include "loading/loading_units.h"
 #include "material/sn_extension.h"
 #include "material/sn_input_rules.h"
@@ -86,10 +87,7 @@ bool SnFramePanel::TwoSeBoxes() const {
   return o.AnalysisMode == 2 && o.MasterCurveParameter != 1;
 }
 
-bool SnFramePanel::MasterCurveOverSe() const {
-  const auto& o = state().analysisOptions;
-  return o.AnalysisMode == 2 && o.MasterCurveParameter == 2;
-}
+bool SnFramePanel::MasterCurveOverSe() const { return EnduranceLimitMasterCurve(state().analysisOptions); }
 
 bool SnFramePanel::MeanStressAccounted() const { return state().analysisOptions.MeanStressOption == 2; }
 
@@ -116,7 +114,6 @@ void SnFramePanel::SNSe_Click(int index) {
   if (md.MaterialSource != 2 && !MasterCurveOverSe()) return;
   if (index == 1 && state().analysisOptions.AnalysisMode == 1) return;
   if (!SNset.Exists(index)) return;
-  md.Se = index == 0 ? md.SeFrom : md.SeTo;
   SNset(index).SetFocus();
 }
 
@@ -379,15 +376,10 @@ void SnFramePanel::SNset_LostFocus(int index) {
     Refuse(SNset(index), reason, kTitleEnduranceLimit, SeText(index));
     return;
   }
-  md.Se = v;
-  if (index == 1) {
-    md.SeTo = md.Se;
-  } else {
-    md.SeFrom = md.Se;
-    // Only a master curve over Se runs over a range; any other job works at
-    // this one endurance limit, as the input view settles it, and keeps it so.
-    if (!MasterCurveOverSe()) md.SeTo = md.SeFrom;
-  }
+  (index == 1 ? md.SeTo : md.SeFrom) = v;
+  // Only a master curve over Se runs over a range; any other job works at
+  // this one endurance limit, and Se is the one calculated with.
+  SettleEnduranceLimit(md, s.analysisOptions);
   Label& label = SNSe(index);
   label.SetCaption(SeCaption(index));
   Accepted(SNset(index), SeText(index), 100, s.colourSettings.ColourSN);

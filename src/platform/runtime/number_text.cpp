@@ -1,6 +1,7 @@
 #include "platform/runtime/number_text.h"
 
 #include <cmath>
+#include <charconv>
 #include <cstdlib>
 
 #include "platform/runtime/decimal_digits.h"
@@ -64,6 +65,18 @@ std::string NumberText(double value) { return PlainText(value, {15, 15}); }
 std::string NumberText(int16_t value) { return std::to_string(value); }
 std::string NumberText(int32_t value) { return std::to_string(value); }
 
+std::string ExactNumberText(float value) {
+  if (!std::isfinite(value)) return NumberText(value);
+  constexpr int kMostDigits = 9;  // enough for every Single
+  for (int digits = 7; digits < kMostDigits; ++digits) {
+    const std::string text = PlainText(value, {digits, 7});
+    double back = 0;
+    const char* end = text.data() + text.size();
+    if (std::from_chars(text.data(), end, back).ptr == end && static_cast<float>(back) == value) return text;
+  }
+  return PlainText(value, {kMostDigits, 7});
+}
+
 std::string SingleBoxText(float value) {
   const std::string text = NumberText(value);
   if (text[0] == '.') return "0" + text;
@@ -76,6 +89,7 @@ std::string StrDouble(double value) { return Str(NumberText(value)); }
 std::string StrInteger(int32_t value) { return Str(NumberText(value)); }
 
 std::string PrintSingle(float value) { return StrSingle(value) + " "; }
+std::string PrintSingleExactly(float value) { return Str(ExactNumberText(value)) + " "; }
 std::string PrintDouble(double value) { return StrDouble(value) + " "; }
 std::string PrintInteger(int32_t value) { return StrInteger(value) + " "; }
 

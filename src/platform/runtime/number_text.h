@@ -15,6 +15,12 @@ std::string NumberText(double value);
 std::string NumberText(int16_t value);
 std::string NumberText(int32_t value);
 
+// NumberText of a Single with as many significant digits as it takes (7, 8
+// or 9) to read back as the same Single: files that the program reads again
+// keep every value as it was held. A Single that 7 digits give back exactly
+// has its NumberText.
+std::string ExactNumberText(float value);
+
 // A Single as the runtime turns it into a box's text (its general number
 // text): NumberText with a 0 before a leading point ("0.5", "-0.5", "97.5").
 std::string SingleBoxText(float value);
@@ -26,6 +32,7 @@ std::string StrInteger(int32_t value);
 
 // The print form: a blank (or the minus sign) before, one blank after.
 std::string PrintSingle(float value);
+std::string PrintSingleExactly(float value);  // the print form of ExactNumberText
 std::string PrintDouble(double value);
 std::string PrintInteger(int32_t value);
 

@@ -56,6 +56,9 @@ void SeqWriter::PrintNumber(const std::string& text) {
 void SeqWriter::PrintItem(float value) {
   if (Writable(value)) PrintNumber(PrintSingle(value));
 }
+void SeqWriter::PrintItem(ExactSingle single) {
+  if (Writable(single.value)) PrintNumber(PrintSingleExactly(single.value));
+}
 void SeqWriter::PrintItem(double value) {
   if (Writable(value)) PrintNumber(PrintDouble(value));
 }

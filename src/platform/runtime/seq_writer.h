@@ -12,6 +12,12 @@ struct Tab {  // "at column n": pads to column n, on a new line when already pas
 };
 struct NextZone {};  // the ',' of a print statement: to the next 14-column zone
 inline constexpr NextZone Zone{};
+// A Single in the print form with the digits it needs to read back as the
+// same Single (ExactNumberText) rather than at most 7: for files the program
+// reads again. A Single that 7 digits keep prints as the plain float does.
+struct ExactSingle {
+  float value;
+};
 
 // A sequential output file, opened whole for output: its bytes are collected in
 // memory (Windows-1252, CR LF line ends) and written by Save.
@@ -85,6 +91,7 @@ class SeqWriter {
   SaveResult Save(const std::string& path) const;
 
   void PrintItem(float value);
+  void PrintItem(ExactSingle single);
   void PrintItem(double value);
   void PrintItem(int16_t value);
   void PrintItem(int32_t value);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(NumberText, SingleToSevenSignificantDigits) {
   const struct { float in; const char* out; } cases[] = {
       {0.5f, ".5"},          {-0.25f, "-.25"},         {1e30f, "1E+30"},       {1e-5f, "1E-05"},
@@ -43,4 +45,27 @@ TEST(NumberText, ABoxShowsASingleWithItsLeadingZero) {
       {-1.0f, "-1"}, {0.0f, "0"},     {1e-5f, "1E-05"}, {-1e-5f, "-1E-05"}, {0.0001f, "0.0001"},
   };
   for (const auto& c : cases) EXPECT_EQ(SingleBoxText(c.in), c.out) << c.in;
+}
+
+// A Single that the file must give back as it was held: the fewest digits
+// (7 to 9) that read back as the same Single; 7 where they do.
+TEST(NumberText, AnExactSingleHasTheDigitsThatReadItBack) {
+  const struct { float in; const char* out; } cases[] = {
+      {0.5f, ".5"},
+      {1.0f / 25.4f, ".03937008"},
+      {1.0f / 6.895f, ".14503263"},
+      {1.0f / 3.0f, ".33333334"},
+      {100.0f / 6.895f * 2.0f, "29.006527"},
+      {110.379135f, "110.379135"},
+      {16777216.0f, "1.6777216E+07"},
+      {1e30f, "1E+30"},
+      {-1.5e-20f, "-1.5E-20"},
+      {3.4028235e38f, "3.4028235E+38"},
+  };
+  for (const auto& c : cases) {
+    const std::string text = ExactNumberText(c.in);
+    EXPECT_EQ(text, c.out) << c.in;
+    EXPECT_EQ(static_cast<float>(std::stod(text)), c.in) << text;
+  }
+  EXPECT_EQ(PrintSingleExactly(1.0f / 6.895f), " .14503263 ");
 }
